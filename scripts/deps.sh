@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the build, the tests and the run script need,
+# only those that are missing. Sourced by run.sh and test.sh.
+ZEL_PACKAGES="cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
+libqt6opengl6-dev libgl1-mesa-dev zlib1g-dev libqt6svg6 fonts-dejavu-core xvfb xauth x11-apps imagemagick"
+
+zel_install_missing() {
+    local missing=()
+    for p in $ZEL_PACKAGES "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    local sudo=""
+    [ "$(id -u)" -ne 0 ] && sudo="sudo"
+    echo "Installing: ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+}
