@@ -1,0 +1,7 @@
+#include "platform/zelfakedesktopservices.h"
+
+bool ZELFakeDesktopServices::openUrl(const QUrl &url)
+{
+    openedUrls << url;
+    return result;
+}

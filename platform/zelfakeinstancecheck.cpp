@@ -1,0 +1,12 @@
+#include "platform/zelfakeinstancecheck.h"
+
+bool ZELFakeInstanceCheck::otherInstanceRunning()
+{
+    ++checks;
+    return otherRunning;
+}
+
+void ZELFakeInstanceCheck::release()
+{
+    released = true;
+}

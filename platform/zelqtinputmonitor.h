@@ -1,0 +1,54 @@
+#ifndef ZELQTINPUTMONITOR_H
+#define ZELQTINPUTMONITOR_H
+
+#include "platform/zelinputmonitor.h"
+
+#include <QObject>
+#include <QTimer>
+
+#include <array>
+#include <atomic>
+
+// Input state as the toolkit sees it. The GUI thread records key and mouse-button
+// presses through an application-wide event filter and samples the cursor a few
+// times a second; any thread reads the result from atomics. Only input that
+// reaches the client's own windows is seen (there is no portable system-wide key
+// poll), while the cursor position is the global one. Caps Lock reads as off:
+// the toolkit does not report the lock state.
+class ZELQtInputMonitor : public QObject, public ZELInputMonitor
+{
+    Q_OBJECT
+
+public:
+    static constexpr int CursorSampleInterval = 200; // ms
+    // Code for keys without a virtual-key equivalent of their own.
+    static constexpr int OtherKey = 0xFF;
+
+    explicit ZELQtInputMonitor(QObject *parent = nullptr);
+
+    // Installs the event filter and starts cursor sampling; GUI thread only.
+    void attach();
+
+    quint16 asyncKeyState(int virtualKey) override;
+    QPoint cursorPosition() const override;
+    qint16 keyState(int virtualKey) const override;
+
+    // The virtual-key code of a toolkit key or mouse button.
+    static int virtualKeyOf(int qtKey);
+    static int virtualKeyOfButton(Qt::MouseButton button);
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+
+private:
+    void press(int virtualKey);
+    void release(int virtualKey);
+    void storeCursor(const QPoint &position);
+    void sampleCursor();
+
+    std::array<std::atomic<quint16>, KeyCount> m_keys{};
+    std::atomic<quint64> m_cursor{0};
+    QTimer m_cursorTimer;
+};
+
+#endif
