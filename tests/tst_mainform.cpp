@@ -2,8 +2,12 @@
 
 // The comment keeps AUTOUIC from looking for a .ui file: this form is written in C++.
 #include /* form */ "ui/ui_zembrio.h"
+#include "mainwindow/zelmainwindowlook.h"
 
+#include <QMenu>
+#include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
 
 // The main form: other parts of the client find these widgets by name and
 // page, so names, classes, pages and key properties are pinned here.
@@ -14,6 +18,10 @@ class TestMainForm : public QObject
 private:
     QWidget *m_window = nullptr;
     Ui_Zembrio m_ui;
+    // A second form with the window's look applied, as the main widget does.
+    QWidget *m_styled = nullptr;
+    Ui_Zembrio m_look;
+    QList<QMenu *> m_menus;
 
     QWidget *find(const QString &name) const { return m_window->findChild<QWidget *>(name); }
 
@@ -22,8 +30,19 @@ private slots:
     {
         m_window = new QWidget;
         m_ui.setupUi(m_window);
+
+        m_styled = new QWidget;
+        m_look.setupUi(m_styled);
+        for (int i = 0; i < 3; ++i)
+            m_menus << new QMenu(m_styled);
+        m_menus[0]->addAction(QStringLiteral("&Sign Out"));
+        ZELMainWindowLook::apply(m_styled, m_look, m_menus);
     }
-    void cleanupTestCase() { delete m_window; }
+    void cleanupTestCase()
+    {
+        delete m_window;
+        delete m_styled;
+    }
 
     void windowAndPages()
     {
@@ -251,6 +270,100 @@ private slots:
             w = w->nextInFocusChain();
         } while (w && w != start);
         QCOMPARE(met, expected);
+    }
+
+    // Image-faced widgets get a plain style each; the rest keep the application style.
+    void lookStyles()
+    {
+        QStyle *appStyle = QApplication::style();
+        const QList<QWidget *> plain = { m_styled, m_look.m_fileMenu, m_look.m_chatToolButton,
+                                         m_look.m_contactViewGroupBox, m_look.m_toolBarGroupBox,
+                                         m_look.signoutButton, m_look.m_processMinimizeButton,
+                                         m_look.m_statusMessageToolButton };
+        QSet<QStyle *> seen;
+        for (QWidget *w : plain) {
+            QVERIFY2(w->style() != appStyle, qPrintable(w->objectName()));
+            QCOMPARE(w->style()->name().toLower(), QStringLiteral("windows"));
+            seen.insert(w->style());
+        }
+        QCOMPARE(seen.size(), plain.size());
+        // Children of a restyled widget are not restyled with it.
+        QCOMPARE(m_look.signButton->style(), appStyle);
+        QCOMPARE(m_look.m_activeusersearch->style(), appStyle);
+        QCOMPARE(m_look.m_searchCloseButton->style(), appStyle);
+    }
+
+    void lookPalettesAndFonts()
+    {
+        const QColor sky(144, 209, 247);
+        QCOMPARE(m_look.m_fileMenu->palette().color(QPalette::Disabled, QPalette::Dark), sky);
+        QCOMPARE(m_look.m_helpMenu->palette().color(QPalette::Active, QPalette::Window), sky);
+        QCOMPARE(m_look.m_chatToolButton->palette().color(QPalette::Active, QPalette::Midlight), sky);
+        QCOMPARE(m_look.m_fileMenuGroupBox->palette().color(QPalette::Active, QPalette::Dark),
+                 QColor(216, 239, 253));
+        QCOMPARE(m_look.m_contactView->palette().color(QPalette::Active, QPalette::Base),
+                 QColor(240, 245, 251));
+        QCOMPARE(m_look.passWordEdit->palette().color(QPalette::Inactive, QPalette::ButtonText),
+                 QColor(104, 104, 88));
+        QCOMPARE(m_look.m_statusMessageToolButton->palette().color(QPalette::Active, QPalette::ButtonText),
+                 QColor(66, 66, 66));
+        QCOMPARE(m_menus[2]->palette().color(QPalette::Active, QPalette::HighlightedText), QColor(104, 104, 88));
+        // Roles the look leaves alone still come from the form's palette.
+        QCOMPARE(m_look.m_fileMenu->palette().color(QPalette::Active, QPalette::Text), QColor(0, 0, 0));
+        QCOMPARE(m_look.m_contactView->palette().color(QPalette::Active, QPalette::Link), QColor(0, 0, 255));
+
+        for (QPushButton *b : { m_look.m_userNamePushButton, m_look.m_statusMessageToolButton }) {
+            QVERIFY(b->font().bold());
+            QCOMPARE(b->font().pointSize(), 9);
+        }
+        QVERIFY(!m_look.m_userNamePushButton->icon().isNull());
+        QVERIFY(!m_look.m_searchCloseButton->icon().isNull());
+    }
+
+    void lookImages()
+    {
+        QVERIFY2(QFile::exists(QStringLiteral(":images/menu1.jpg")), "the images are compiled in");
+        QCOMPARE(m_look.m_fileMenu->palette().brush(QPalette::Active, QPalette::Button).style(),
+                 Qt::TexturePattern);
+        QCOMPARE(m_look.signoutButton->palette().brush(QPalette::Active, QPalette::Button).texture().size(),
+                 QSize(57, 21));
+        QVERIFY(!m_look.m_logoImageLable->pixmap().isNull());
+        QVERIFY(!m_look.m_offlineLable->pixmap().isNull());
+        // Opaque title-button images leave the whole face visible and clickable.
+        QVERIFY(m_look.signoutButton->mask().isEmpty());
+        QVERIFY(m_look.m_closeButton->mask().isEmpty());
+    }
+
+    void imageFaceMask()
+    {
+        QTemporaryDir dir;
+        QPixmap shaped(12, 11);
+        shaped.fill(Qt::transparent);
+        QPainter(&shaped).fillRect(2, 2, 6, 6, Qt::red);
+        const QString shapedFile = dir.filePath(QStringLiteral("shaped.png"));
+        QVERIFY(shaped.save(shapedFile));
+
+        QPushButton button;
+        button.resize(12, 11);
+        ZELMainWindowLook::setImageFace(&button, shapedFile, true);
+        QCOMPARE(button.mask().boundingRect(), QRect(2, 2, 6, 6));
+        // A missing image removes the shape again rather than hiding the button.
+        ZELMainWindowLook::setImageFace(&button, dir.filePath(QStringLiteral("missing.png")), true);
+        QVERIFY(button.mask().isEmpty());
+        QCOMPARE(button.palette().brush(QPalette::Active, QPalette::Button).style(), Qt::NoBrush);
+    }
+
+    void lookStyleSheet()
+    {
+        const QString sheet = ZELMainWindowLook::sharedStyleSheet();
+        QVERIFY(sheet.contains(QStringLiteral("QScrollBar:vertical")));
+        const QList<QWidget *> sharing = { m_look.m_contactView, m_look.userNameEdit, m_look.passWordEdit,
+                                           m_look.m_searchLineEdit, m_look.m_contactView->verticalScrollBar(),
+                                           m_menus[0], m_menus[2] };
+        for (QWidget *w : sharing)
+            QCOMPARE(w->styleSheet(), sheet);
+        QVERIFY(!m_look.m_contactView->rootIsDecorated());
+        QVERIFY(m_look.label->styleSheet().contains(QStringLiteral("border-radius: 3px;")));
     }
 };
 
