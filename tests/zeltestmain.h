@@ -27,6 +27,7 @@ inline void zelIsolateTestEnvironment(QTemporaryDir &root)
         QTemporaryDir zelTestRoot; \
         zelIsolateTestEnvironment(zelTestRoot); \
         QApplication app(argc, argv); \
+        Q_INIT_RESOURCE(images); \
         app.setAttribute(Qt::AA_Use96Dpi, true); \
         TestObject tc; \
         QTEST_SET_MAIN_SOURCE_PATH \
