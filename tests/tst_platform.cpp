@@ -1,0 +1,212 @@
+#include "zeltestmain.h"
+
+#include "platform/zelfakechoosers.h"
+#include "platform/zelfakedesktopservices.h"
+#include "platform/zelfakeinputmonitor.h"
+#include "platform/zelfakeinstancecheck.h"
+#include "platform/zelfakescreengrabber.h"
+#include "platform/zelfakesoundrecorder.h"
+#include "platform/zelfakesystemfolders.h"
+#include "platform/zellockfileinstancecheck.h"
+#include "platform/zelplatform.h"
+#include "platform/zelqtinputmonitor.h"
+#include "platform/zelwaveaudiorecorder.h"
+#include "platform/zelwavefile.h"
+
+#include <QAudioDevice>
+#include <QLineEdit>
+#include <QMediaDevices>
+#include <QtEndian>
+
+class TestPlatform : public QObject
+{
+    Q_OBJECT
+
+private:
+    QTemporaryDir m_temp;
+
+    static quint32 le32(const QByteArray &bytes, int at)
+    {
+        return qFromLittleEndian<quint32>(bytes.constData() + at);
+    }
+    static quint16 le16(const QByteArray &bytes, int at)
+    {
+        return qFromLittleEndian<quint16>(bytes.constData() + at);
+    }
+
+private slots:
+    void dataFolderFollowsTheUsersDataHome()
+    {
+        QCOMPARE(ZELPlatform::dataFolder(), qEnvironmentVariable("XDG_DATA_HOME") + "/ZEL");
+    }
+
+    void secondInstanceIsDetected()
+    {
+        const QString lockName = m_temp.filePath("instance.lock");
+        ZELLockFileInstanceCheck first(lockName);
+        ZELLockFileInstanceCheck second(lockName);
+        QVERIFY(!first.otherInstanceRunning());
+        QVERIFY(!first.otherInstanceRunning()); // our own claim is no other instance
+        QVERIFY(second.otherInstanceRunning());
+        first.release();
+        QVERIFY(!second.otherInstanceRunning());
+        QVERIFY(first.otherInstanceRunning());
+    }
+
+    void deadOwnersLockIsTakenOver()
+    {
+        const QString lockName = m_temp.filePath("stale.lock");
+        QFile stale(lockName);
+        QVERIFY(stale.open(QIODevice::WriteOnly));
+        // A process id far beyond any running process.
+        stale.write("2147483646\nzembrio\n\n");
+        stale.close();
+        ZELLockFileInstanceCheck check(lockName);
+        QVERIFY(!check.otherInstanceRunning());
+    }
+
+    void lockIsKeyedByDataFolder()
+    {
+        ZELFakeSystemFolders one(m_temp.filePath("one"));
+        ZELPlatform::setSystemFolders(&one);
+        const QString first = ZELLockFileInstanceCheck::defaultLockFileName();
+        one.folder = m_temp.filePath("two");
+        const QString second = ZELLockFileInstanceCheck::defaultLockFileName();
+        ZELPlatform::setSystemFolders(nullptr);
+        QVERIFY(first != second);
+        QCOMPARE(ZELLockFileInstanceCheck::defaultLockFileName(),
+                 ZELLockFileInstanceCheck::defaultLockFileName());
+    }
+
+    void inputSeenThroughTheApplication()
+    {
+        auto *monitor = dynamic_cast<ZELQtInputMonitor *>(ZELPlatform::inputMonitor());
+        QVERIFY(monitor);
+        QLineEdit edit;
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&edit));
+        for (int code = 0; code < ZELInputMonitor::KeyCount; ++code)
+            monitor->asyncKeyState(code);
+
+        QTest::keyPress(&edit, Qt::Key_A);
+        QCOMPARE(monitor->asyncKeyState(0x41), quint16(0x8001));
+        QCOMPARE(monitor->asyncKeyState(0x41), quint16(0x8000));
+        QTest::keyRelease(&edit, Qt::Key_A);
+        QCOMPARE(monitor->asyncKeyState(0x41), quint16(0));
+
+        QTest::keyClick(&edit, Qt::Key_Return);
+        QCOMPARE(monitor->asyncKeyState(0x0D), quint16(0x0001));
+
+        QTest::mousePress(&edit, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(monitor->asyncKeyState(0x01), quint16(0x8001));
+        QTest::mouseRelease(&edit, Qt::LeftButton, {}, QPoint(5, 5));
+        QCOMPARE(monitor->cursorPosition(), edit.mapToGlobal(QPoint(5, 5)));
+        // The toolkit does not report the lock state.
+        QCOMPARE(monitor->keyState(ZELInputMonitor::CapsLockKey), qint16(0));
+    }
+
+    void installedLayersReplaceTheMachinesOwn()
+    {
+        ZELFakeInstanceCheck instance;
+        ZELFakeSystemFolders folders("/nowhere");
+        ZELFakeInputMonitor input;
+        ZELFakeSoundRecorder recorder;
+        ZELFakeDesktopServices desktop;
+        ZELFakeScreenGrabber grabber;
+        ZELFakeChoosers choosers;
+        ZELPlatform::setInstanceCheck(&instance);
+        ZELPlatform::setSystemFolders(&folders);
+        ZELPlatform::setInputMonitor(&input);
+        ZELPlatform::setSoundRecorder(&recorder);
+        ZELPlatform::setDesktopServices(&desktop);
+        ZELPlatform::setScreenGrabber(&grabber);
+        ZELPlatform::setChoosers(&choosers);
+        QCOMPARE(ZELPlatform::instanceCheck(), &instance);
+        QCOMPARE(ZELPlatform::dataFolder(), QString("/nowhere/ZEL"));
+        QCOMPARE(ZELPlatform::inputMonitor(), &input);
+        QCOMPARE(ZELPlatform::soundRecorder(), &recorder);
+        QCOMPARE(ZELPlatform::desktopServices(), &desktop);
+        QCOMPARE(ZELPlatform::screenGrabber(), &grabber);
+        QCOMPARE(ZELPlatform::choosers(), &choosers);
+
+        ZELPlatform::setInstanceCheck(nullptr);
+        ZELPlatform::setSystemFolders(nullptr);
+        ZELPlatform::setInputMonitor(nullptr);
+        ZELPlatform::setSoundRecorder(nullptr);
+        ZELPlatform::setDesktopServices(nullptr);
+        ZELPlatform::setScreenGrabber(nullptr);
+        ZELPlatform::setChoosers(nullptr);
+        QVERIFY(ZELPlatform::instanceCheck() != &instance);
+        QVERIFY(ZELPlatform::inputMonitor() != &input);
+        QVERIFY(ZELPlatform::soundRecorder() != &recorder);
+        QVERIFY(ZELPlatform::desktopServices() != &desktop);
+        QVERIFY(ZELPlatform::screenGrabber() != &grabber);
+        QVERIFY(ZELPlatform::choosers() != &choosers);
+        QVERIFY(ZELPlatform::dataFolder() != QString("/nowhere/ZEL"));
+    }
+
+    void waveFile_data()
+    {
+        QTest::addColumn<int>("sampleFormat");
+        QTest::addColumn<int>("rate");
+        QTest::addColumn<int>("channels");
+        QTest::addColumn<int>("formatTag");
+        QTest::addColumn<int>("bits");
+        QTest::newRow("16-bit stereo") << int(QAudioFormat::Int16) << 44100 << 2 << 1 << 16;
+        QTest::newRow("8-bit mono") << int(QAudioFormat::UInt8) << 8000 << 1 << 1 << 8;
+        QTest::newRow("float mono") << int(QAudioFormat::Float) << 48000 << 1 << 3 << 32;
+    }
+
+    void waveFile()
+    {
+        QFETCH(int, sampleFormat);
+        QFETCH(int, rate);
+        QFETCH(int, channels);
+        QFETCH(int, formatTag);
+        QFETCH(int, bits);
+        QAudioFormat format;
+        format.setSampleFormat(QAudioFormat::SampleFormat(sampleFormat));
+        format.setSampleRate(rate);
+        format.setChannelCount(channels);
+        const QByteArray samples(1000 * format.bytesPerFrame(), '\x11');
+        const QString name = m_temp.filePath("take.wav");
+        QVERIFY(ZELWaveFile::write(name, format, samples));
+
+        QFile file(name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QCOMPARE(bytes.size(), 44 + samples.size());
+        QCOMPARE(bytes.left(4), QByteArray("RIFF"));
+        QCOMPARE(le32(bytes, 4), quint32(bytes.size() - 8));
+        QCOMPARE(bytes.mid(8, 8), QByteArray("WAVEfmt "));
+        QCOMPARE(le32(bytes, 16), quint32(16));
+        QCOMPARE(int(le16(bytes, 20)), formatTag);
+        QCOMPARE(int(le16(bytes, 22)), channels);
+        QCOMPARE(int(le32(bytes, 24)), rate);
+        QCOMPARE(int(le32(bytes, 28)), rate * channels * bits / 8);
+        QCOMPARE(int(le16(bytes, 32)), channels * bits / 8);
+        QCOMPARE(int(le16(bytes, 34)), bits);
+        QCOMPARE(bytes.mid(36, 4), QByteArray("data"));
+        QCOMPARE(int(le32(bytes, 40)), samples.size());
+        QCOMPARE(bytes.mid(44), samples);
+    }
+
+    void recorderWithoutDeviceFailsCleanly()
+    {
+        if (!QMediaDevices::audioInputs().isEmpty())
+            QSKIP("This machine has a sound input");
+        ZELWaveAudioRecorder recorder;
+        QVERIFY(!recorder.open());
+        QCOMPARE(recorder.errorString(), QString("No sound input device"));
+        QVERIFY(!recorder.record());
+        QVERIFY(!recorder.errorString().isEmpty());
+        recorder.stop();
+        const QString name = m_temp.filePath("tempfile.wav");
+        QVERIFY(!recorder.save(name));
+        QVERIFY(!QFile::exists(name));
+        recorder.close();
+    }
+};
+
+ZEL_TEST_MAIN(TestPlatform)
+#include "tst_platform.moc"

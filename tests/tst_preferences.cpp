@@ -1,0 +1,355 @@
+#include "zeltestmain.h"
+
+#include "core/zelpreferencesfile.h"
+#include "core/zelsettingslists.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QFileInfo>
+
+using Prefs = ZELPreferencesFile;
+
+namespace {
+
+const QStringList localServer = {"127.0.0.1", "5222", "No Proxy", "", "", "", ""};
+
+QByteArray fileBytes(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString fileText(const QString &name)
+{
+    return QString::fromLatin1(qUncompress(fileBytes(name)));
+}
+
+void writeBytes(const QString &name, const QByteArray &bytes)
+{
+    QFile file(name);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+// (tag, text) of every child element of the root's n-th child.
+QList<QPair<QString, QString>> blockOf(const QString &text, int n)
+{
+    QDomDocument document;
+    document.setContent(text);
+    QDomElement block = document.documentElement().firstChildElement();
+    for (int i = 0; i < n; ++i)
+        block = block.nextSiblingElement();
+    QList<QPair<QString, QString>> fields;
+    for (QDomElement e = block.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
+        fields << qMakePair(e.tagName(), e.text());
+    return fields;
+}
+
+Prefs::UserSettings customUser(const QString &name, const QString &flavour)
+{
+    Prefs::UserSettings s = Prefs::UserSettings::defaults(name, name + "-pw", "TRUE", "FALSE");
+    // Every position gets a value of its own, so a shifted position shows.
+    auto fill = [&](QStringList &list, const QString &tag) {
+        for (int i = 0; i < list.size(); ++i)
+            list[i] = QStringLiteral("%1-%2-%3-%4").arg(flavour, name, tag).arg(i);
+    };
+    fill(s.statusMessages, "status");
+    fill(s.chatWindow, "chat");
+    fill(s.autoStatus, "auto");
+    fill(s.contactDisplay, "contacts");
+    fill(s.notifications, "notify");
+    fill(s.chatHistory, "history");
+    s.defaultFileLocation = "/files/" + name;
+    s.hideOfflineUsers = "TRUE";
+    s.quickReplies = "Yes##No";
+    s.quickReplyOption = "FALSE";
+    return s;
+}
+
+} // namespace
+
+class TestPreferences : public QObject
+{
+    Q_OBJECT
+
+private:
+    QString m_folder;
+    Prefs prefs() const { return Prefs(m_folder); }
+
+private slots:
+    void init()
+    {
+        static int run = 0;
+        m_folder = QDir::homePath() + QStringLiteral("/data%1/ZEL").arg(++run);
+        QDir().mkpath(m_folder);
+    }
+
+    void firstRunFileText()
+    {
+        Prefs p = prefs();
+        QVERIFY(p.create(localServer));
+        const QString expected = QStringLiteral(
+            "<!DOCTYPE PERSONALSETTINGS>\n"
+            "<SETTINGS>\n"
+            " <CONNECTTOSERVER>\n"
+            "  <HOSTNAME>127.0.0.1</HOSTNAME>\n"
+            "  <PORTVALUE>5222</PORTVALUE>\n"
+            "  <PROXYSERVER>No Proxy</PROXYSERVER>\n"
+            "  <PROXYSERVERHOSTNAME></PROXYSERVERHOSTNAME>\n"
+            "  <PROXYSERVERPORTVALUE></PROXYSERVERPORTVALUE>\n"
+            "  <USERNEMEAUTHENTICATOR></USERNEMEAUTHENTICATOR>\n"
+            "  <PASSWORDAUTHENTICATOR></PASSWORDAUTHENTICATOR>\n"
+            " </CONNECTTOSERVER>\n"
+            "</SETTINGS>\n");
+        QCOMPARE(p.fileName(), m_folder + "/zelPreferencesSettings.xml");
+        const QString text = fileText(p.fileName());
+        QCOMPARE(text, expected);
+        QCOMPARE(text.size(), 385);
+        // A first-run file is never replaced by a second first run.
+        QVERIFY(!p.create({"other", "1"}));
+        QCOMPARE(fileText(p.fileName()), expected);
+
+        const Prefs::ReadResult read = p.read(QString());
+        QCOMPARE(read.state, Prefs::Loaded);
+        QCOMPARE(read.connectionSettings, localServer);
+        QCOMPARE(read.userCase, Prefs::UserNotFound);
+        QCOMPARE(read.userBlockCount, 0);
+    }
+
+    void firstSignInBlock()
+    {
+        Prefs p = prefs();
+        QVERIFY(p.create(localServer));
+        QVERIFY(p.addUser(Prefs::UserSettings::defaults("alice", "secret", "TRUE", "FALSE"),
+                          localServer));
+        const QString home = QDir::homePath();
+        const QList<QPair<QString, QString>> expected = {
+            {"USERNAME", "alice"}, {"DEFAULTFILELOCATION", home + "/Desktop"},
+            {"DEFAULTLOGINSTATUS", "Online"}, {"AVAILABLEMESSAGE", "I am online"},
+            {"AWAYMESSAGE", "I am away"}, {"MEETINGMESSAGE", "I am in meeting"},
+            {"BUSYMESSAGE", "I am busy"}, {"USERDEFINEDSTATUS", "<EMPTY>"},
+            {"USERDEFINEDSTATUSMESSAGE", "<EMPTY>"}, {"CHATWINDOWFONTFAMILY", "Verdana"},
+            {"FONTSIZE", "8"}, {"DISPLAYBUSINESSCARD", "TRUE"}, {"DISPLAYSMILEY", "TRUE"},
+            {"CLOSECHATWINDOWMESSAGE", "FALSE"}, {"DISPLAYTIMESTAMP", "TRUE"},
+            {"HOURFORMAT24", "FALSE"}, {"HOURFORMAT12", "TRUE"}, {"WARNMEMEETING", "TRUE"},
+            {"WARNMEAWAY", "TRUE"}, {"ESCKEY", "TRUE"}, {"ENTERKEYTOSEND", "TRUE"},
+            {"INSERTNEWLINE", "FALSE"}, {"SHOWUSERSTATUS", "FALSE"},
+            {"HIDEOFFLINEUSERS", "FALSE"}, {"AVAILABLETOBUSY", "TRUE"},
+            {"BUSYTOAVAILABLE", "TRUE"}, {"AVAILABLETOAWAY", "TRUE"},
+            {"AWAYTOAVAILABLE", "TRUE"}, {"BUSYDURATION", "2"}, {"AWAYDURATION", "7"},
+            {"CHATUSERSLISTDAYS", "1"}, {"SHOWRECENTCHATUSERS", "TRUE"},
+            {"DEPARTMENTWISE", "FALSE"}, {"SHOWRECENTCHATUSERS", "TRUE"},
+            {"AUTOLOGIN", "FALSE"}, {"AUTOLOGINPASSWORD", "secret"}, {"ONLINEPOPUP", "TRUE"},
+            {"OFFLINEPOPUP", "FALSE"}, {"FILEPOPUP", "TRUE"}, {"MESSAGEPOPUP", "TRUE"},
+            {"OFFLINEMESSAGEPOPUP", "TRUE"}, {"VOICEMAILPOPUP", "TRUE"},
+            {"REMEMBERPASSWORD", "FALSE"}, {"REMEMBERME", "TRUE"},
+            {"USERSTATUSDETAILS", "TRUE"}, {"AUTOMATICSAVE", "FALSE"},
+            {"SAVELOCATION", home + "/Desktop/ZELChatHistory"}, {"DELETEHISTORY", "FALSE"},
+            {"DELETEDAYS", "30"}, {"FROMSERVER", "TRUE"},
+            {"QUICKREPLY", "Hi##Hello##Good Morning##Bye##Thank You"},
+            {"QUICKREPLYOPTION", "TRUE"}, {"PROMPTONLINE", "FALSE"}, {"PROMPTAWAY", "FALSE"},
+            {"PROMPTMEETING", "FALSE"}, {"PROMPTBUSY", "FALSE"}, {"PROMPTOFFLINE", "FALSE"},
+            {"PROMPTUSERDEFINED", "FALSE"}, {"OFFLINEMESSAGE", "I am offline"},
+            {"CONTACTSEARCH", "TRUE"},
+        };
+        QCOMPARE(expected.size(), 60);
+        const QString text = fileText(p.fileName());
+        QCOMPARE(blockOf(text, 1), expected);
+        QCOMPARE(blockOf(text, 0).size(), 7);
+        QVERIFY(text.contains("\n <USERSETTINGS>\n  <USERNAME>alice</USERNAME>\n"));
+
+        const Prefs::ReadResult read = p.read("alice");
+        QCOMPARE(read.userCase, Prefs::UserFound);
+        QCOMPARE(read.user.chatWindow, ZELChatWindowList::defaults());
+        QCOMPARE(read.user.autoStatus, ZELAutoStatusList::defaults());
+        QCOMPARE(read.user.contactDisplay, ZELContactDisplayList::defaults());
+    }
+
+    void twoUsersReadBack()
+    {
+        Prefs p = prefs();
+        QVERIFY(p.create(localServer));
+        Prefs::UserSettings alice = customUser("alice", "a");
+        Prefs::UserSettings bob = customUser("bob", "b");
+        bob.rememberMe = "FALSE";
+        // The two crossed elements must still come back at their own positions.
+        alice.autoStatus[ZELAutoStatusList::OnlineToAway] = "FALSE";
+        alice.autoStatus[ZELAutoStatusList::AwayToOnline] = "TRUE";
+        alice.autoStatus[ZELAutoStatusList::AutoLogin] = "TRUE";
+        QVERIFY(p.addUser(bob, localServer));
+        QVERIFY(p.addUser(alice, localServer));
+
+        const QString text = fileText(p.fileName());
+        const auto aliceBlock = blockOf(text, 2);
+        QCOMPARE(aliceBlock.at(26), qMakePair(QString("AVAILABLETOAWAY"), QString("TRUE")));
+        QCOMPARE(aliceBlock.at(27), qMakePair(QString("AWAYTOAVAILABLE"), QString("FALSE")));
+
+        const Prefs::ReadResult forAlice = p.read("alice");
+        QCOMPARE(forAlice.userCase, Prefs::UserFound);
+        QCOMPARE(forAlice.user.blockValues(), alice.blockValues());
+        QVERIFY(forAlice.user == alice);
+        QCOMPARE(p.read("bob").user.blockValues(), bob.blockValues());
+
+        QCOMPARE(forAlice.userBlockCount, 2);
+        QCOMPARE(forAlice.loginSettings.keys(), QStringList({"alice", "bob"}));
+        const LoginSettingsRecord aliceRecord = forAlice.loginSettings.value("alice");
+        QCOMPARE(aliceRecord.autoLogin, QString("TRUE"));
+        QCOMPARE(aliceRecord.password, QString("alice-pw"));
+        QCOMPARE(aliceRecord.rememberMe, QString("TRUE"));
+        QCOMPARE(forAlice.loginSettings.value("bob").rememberMe, QString("FALSE"));
+        // The block read last comes first.
+        QCOMPARE(forAlice.autoLoginEntries,
+                 QStringList({"alice", "TRUE", "alice-pw", "bob", bob.autoStatus.at(6), "bob-pw"}));
+    }
+
+    void readCases_data()
+    {
+        QTest::addColumn<QString>("loginId");
+        QTest::addColumn<int>("expectedCase");
+        QTest::newRow("start-up, no login id") << QString() << int(Prefs::UserNotFound);
+        QTest::newRow("unknown user") << QString("carol") << int(Prefs::UserNotFound);
+        QTest::newRow("stored user") << QString("alice") << int(Prefs::UserFound);
+        QTest::newRow("short block") << QString("short") << int(Prefs::UserIncomplete);
+        QTest::newRow("user after a short block") << QString("bob") << int(Prefs::UserFound);
+    }
+
+    void readCases()
+    {
+        QFETCH(QString, loginId);
+        QFETCH(int, expectedCase);
+        Prefs p = prefs();
+        QVERIFY(p.create(localServer));
+        QVERIFY(p.addUser(customUser("alice", "a"), localServer));
+        // A block cut short, followed by a complete one: its values must not be
+        // filled up from the next user's block.
+        QVERIFY(p.addUser(customUser("short", "s"), localServer));
+        QDomDocument document;
+        QVERIFY(document.setContent(fileText(p.fileName())));
+        QDomElement shortBlock = document.documentElement().lastChildElement();
+        shortBlock.removeChild(shortBlock.lastChild());
+        writeBytes(p.fileName(), qCompress(document.toString(1).toLatin1(), 9));
+        QVERIFY(p.addUser(customUser("bob", "b"), localServer));
+
+        const Prefs::ReadResult read = p.read(loginId);
+        QCOMPARE(read.state, Prefs::Loaded);
+        QCOMPARE(int(read.userCase), expectedCase);
+        if (read.userCase == Prefs::UserFound)
+            QCOMPARE(read.user.blockValues(), customUser(loginId, loginId.left(1)).blockValues());
+    }
+
+    void missingFile()
+    {
+        Prefs p = prefs();
+        const Prefs::ReadResult read = p.read("alice");
+        QCOMPARE(read.state, Prefs::Missing);
+        QCOMPARE(read.userCase, Prefs::UserNotFound);
+        QVERIFY(read.connectionSettings.isEmpty());
+        QVERIFY(!p.replaceUser(customUser("alice", "a")));
+        QVERIFY(!p.exists());
+    }
+
+    void replaceUserMovesBlockToEnd()
+    {
+        Prefs p = prefs();
+        QVERIFY(p.create(localServer));
+        QVERIFY(p.addUser(customUser("alice", "a"), localServer));
+        QVERIFY(p.addUser(customUser("bob", "b"), localServer));
+        Prefs::UserSettings alice = customUser("alice", "a2");
+        alice.statusMessages[ZELStatusMessageList::AwayMessage] = QString::fromUtf8("Back at 5 \u20ac");
+        QVERIFY(p.replaceUser(alice));
+
+        const QString text = fileText(p.fileName());
+        QCOMPARE(blockOf(text, 0).first().first, QString("HOSTNAME"));
+        QCOMPARE(blockOf(text, 1).first().second, QString("bob"));
+        QCOMPARE(blockOf(text, 2).first().second, QString("alice"));
+        QCOMPARE(blockOf(text, 3).size(), 0);
+        // Outside Latin-1 is stored as '?'.
+        QCOMPARE(p.read("alice").user.statusMessages.at(ZELStatusMessageList::AwayMessage),
+                 QString("Back at 5 ?"));
+
+        const QByteArray before = fileBytes(p.fileName());
+        QVERIFY(!p.replaceUser(customUser("carol", "c")));
+        QCOMPARE(fileBytes(p.fileName()), before);
+    }
+
+    void replaceConnectionKeepsUsers()
+    {
+        Prefs p = prefs();
+        QVERIFY(p.create(localServer));
+        QVERIFY(p.addUser(customUser("alice", "a"), localServer));
+        const QStringList proxied = {"chat.example", "5223", "HttpProxy", "proxy", "3128", "u", "p"};
+        QVERIFY(p.replaceConnection(proxied));
+        const Prefs::ReadResult read = p.read("alice");
+        QCOMPARE(read.connectionSettings, proxied);
+        QCOMPARE(read.userCase, Prefs::UserFound);
+        QCOMPARE(read.userBlockCount, 1);
+    }
+
+    void damagedFileIsSetAside_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray validText = "<!DOCTYPE PERSONALSETTINGS>\n<SETTINGS>\n</SETTINGS>\n";
+        QTest::newRow("empty file") << QByteArray();
+        QTest::newRow("plain text, not compressed") << validText;
+        QTest::newRow("cut short") << qCompress(validText, 9).left(12);
+        QTest::newRow("not XML") << qCompress("settings? what settings", 9);
+        QTest::newRow("other root") << qCompress("<!DOCTYPE PERSONALSETTINGS>\n<PROFILE/>\n", 9);
+        QByteArray huge = qCompress(validText, 9);
+        huge[0] = char(0x7f);
+        QTest::newRow("absurd length") << huge;
+    }
+
+    void damagedFileIsSetAside()
+    {
+        QFETCH(QByteArray, content);
+        Prefs p = prefs();
+        writeBytes(p.fileName(), content);
+
+        // An edit must not replace the damaged file with an empty document.
+        QVERIFY(!p.replaceUser(customUser("alice", "a")));
+        QVERIFY(!p.exists());
+        QCOMPARE(fileBytes(p.setAsideFileName()), content);
+        QVERIFY(!p.errorString().isEmpty());
+
+        writeBytes(p.fileName(), content);
+        const Prefs::ReadResult read = p.read("alice");
+        QCOMPARE(read.state, Prefs::SetAside);
+        QCOMPARE(read.userCase, Prefs::UserNotFound);
+        QVERIFY(read.connectionSettings.isEmpty());
+        QCOMPARE(fileBytes(p.setAsideFileName()), content);
+
+        // The first-run road then starts a sound file; a sign-in adds to it.
+        QVERIFY(p.create(localServer));
+        QVERIFY(p.addUser(customUser("alice", "a"), localServer));
+        QCOMPARE(p.read("alice").userCase, Prefs::UserFound);
+    }
+
+    void addUserWithoutFileStartsWithServer()
+    {
+        Prefs p = prefs();
+        QVERIFY(!p.addUser(customUser("alice", "a"), QStringList()));
+        QVERIFY(!p.exists());
+        QVERIFY(p.addUser(customUser("alice", "a"), localServer));
+        const Prefs::ReadResult read = p.read("alice");
+        QCOMPARE(read.connectionSettings, localServer);
+        QCOMPARE(read.userCase, Prefs::UserFound);
+    }
+
+    void ownerOnly()
+    {
+        Prefs p = prefs();
+        const QFileDevice::Permissions ownerRw = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+            | QFileDevice::ExeGroup | QFileDevice::ReadOther | QFileDevice::WriteOther
+            | QFileDevice::ExeOther;
+        QVERIFY(p.create(localServer));
+        QCOMPARE(QFileInfo(p.fileName()).permissions() & (ownerRw | others), ownerRw);
+        // A file left readable by an older run is tightened by the next save.
+        QFile::setPermissions(p.fileName(), ownerRw | QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        QVERIFY(p.addUser(customUser("alice", "a"), localServer));
+        QCOMPARE(QFileInfo(p.fileName()).permissions() & (ownerRw | others), ownerRw);
+    }
+};
+
+ZEL_TEST_MAIN(TestPreferences)
+#include "tst_preferences.moc"
