@@ -1,7 +1,54 @@
 #include <QApplication>
+#include <QFont>
+#include <QMessageBox>
+#include <QPalette>
+#include <QPixmap>
+#include <QSplashScreen>
+
+#include "core/zelclient.h"
+#include "platform/zelinstancecheck.h"
+#include "platform/zelplatform.h"
+#include "style/zelstyle.h"
+
+// The toolkit's diagnostics are not for the user: drop them all.
+static void messageSink(QtMsgType, const QMessageLogContext &, const QString &)
+{
+}
 
 int main(int argc, char *argv[])
 {
+    qInstallMessageHandler(messageSink);
     QApplication app(argc, argv);
-    return 0;
+    Q_INIT_RESOURCE(images);
+
+    // Any running instance is found by its main window's title.
+    if (ZELPlatform::instanceCheck()->otherInstanceRunning()) {
+        QMessageBox::information(nullptr, QStringLiteral("Zembrio"),
+                                 QStringLiteral("Already one instance running"),
+                                 QMessageBox::Ok, QMessageBox::NoButton);
+        QCoreApplication::quit();
+        return 0;
+    }
+
+    QPixmap splashPixmap(QStringLiteral(":images/zel.jpg"));
+    QSplashScreen splash(splashPixmap);
+    QPalette pal = splash.palette();
+    pal.setBrush(QPalette::Window, QBrush(splashPixmap));
+    if (!splashPixmap.isNull())
+        splash.setMask(splashPixmap.mask());
+    splash.setPalette(pal);
+    splash.setWindowFlags(Qt::SplashScreen);
+    splash.show();
+    QCoreApplication::processEvents();
+
+    QApplication::setEffectEnabled(Qt::UI_AnimateMenu, true);
+    QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setFont(QFont(QStringLiteral("Verdana"), 8));
+    QApplication::setStyle(new ZELStyle);
+
+    ZELClient *client = new ZELClient;
+    splash.finish(client);
+    const int code = app.exec();
+    delete client;
+    return code;
 }

@@ -1,0 +1,546 @@
+#ifndef ZELCLIENT_H
+#define ZELCLIENT_H
+
+#include <QAbstractSocket>
+#include <QAuthenticator>
+#include <QDomDocument>
+#include <QDomElement>
+#include <QFile>
+#include <QList>
+#include <QMap>
+#include <QNetworkProxy>
+#include <QPoint>
+#include <QPointer>
+#include <QStringList>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+#include "core/zelrecords.h"
+#include "ui/ui_zembrio.h"
+
+class QAction;
+class QDialog;
+class QMenu;
+class QMovie;
+class QTableWidgetItem;
+class QTimer;
+class QTreeWidgetItem;
+
+class ZELAddContact;
+class ZELApprovalAddContact;
+class ZELApprovalRequestedUser;
+class ZELBusinessCardDetails;
+class ZELChatHistoryListWindow;
+class ZELChatWindow;
+class ZELDeleteContact;
+class ZELGroupMessageDisplay;
+class ZELMessageBoxClass;
+class ZELOfflineMessagesWidget;
+class ZELPopup;
+class ZELReminderDialog;
+class ZELReminderPopup;
+class ZELRequestDialog;
+class ZELTcpSocket;
+class ZELThread;
+class ZELVoiceMail;
+class ZELVoiceMailInbox;
+class ZELXmlCodec;
+
+// What a dispatcher branch tells the message loop.
+enum class ZELDispatchResult {
+    Continue,    // go on with the next message
+    LeaveLoop,   // drop the rest of the delivery's messages, still route the files
+    Return       // end the delivery here: no file routing, no closing step
+};
+
+// The main widget and the hub of the client. It owns the connection, the
+// worker thread, the codec, the tray icon and every long-lived window, and it
+// is the receiver of everything that reaches the server or the user.
+//
+// The class is declared once, here; each subsystem implements its own slots
+// in its own folder (zelclient_<concern>.cpp).
+class ZELClient : public QWidget, public Ui_Zembrio
+{
+    Q_OBJECT
+
+public:
+    ZELClient();
+    ~ZELClient() override;
+
+    // The build tag sent with "CHECKVERSION" on every connection.
+    static const char *const BuildTag;
+
+    // ------------------------------------------------------------------
+    // Construction (core/zelclient.cpp)
+public slots:
+    void windowSettings();
+    void createActions();
+    void createShortCutKeys();
+    void createMenuAndAddSubMenus();
+    void createObjectsForChildWidgets();
+    void showSytemTrayIcon();
+    void signalsAndSlots();
+    void setInstallEventFiltersForAllObjects();
+    void initializeMemberVariables();
+    void setZELStyle();          // mainwindow/zelclient_look.cpp
+    void defaultSettings();
+    void callTimers();
+    void displayClientWidget();
+
+    // First display (core/zelclient_display.cpp)
+    void connectToSocket();
+    void createSubDialogForSignOut();
+    void showGrayScaleWidget();
+
+    // ------------------------------------------------------------------
+    // Wire and connection (core/zelclient_connection.cpp)
+    void convertXMLSendToServer(QStringList &request);
+    void fileUpload(QString &filePath);
+    void setConnectionState();
+    void proxySettingsForConnect();
+    void connected();
+    void sendKeepAliveSignalToServer();
+    void closeConnection();
+    void disConnectedSignal();
+    void connectedSignal();
+    void displayError(QAbstractSocket::SocketError error);
+    void displayState(QAbstractSocket::SocketState state);
+    void proxyAuthenticationRequiredFunction(const QNetworkProxy &proxy, QAuthenticator *authenticator);
+
+    // Server connection settings hand-over
+    void getHostNameAndPortValue();
+    void setHostDetails(QStringList &details);
+    void connectToServer(QString host, QString port);
+
+    // Banner and user details
+    void callBannerLogoFileCreation(QByteArray data);
+    void getUserDetails();
+
+    // Sign-in, remembered users (core/zelclient_signin.cpp)
+    void verifyAccountInfo();
+    void enablePasswordField(const QString &text);
+    void enableUserNameField(const QString &text);
+    void clearPasswordField(const QString &text);
+    void rememberMEStateChanged();
+    void rememberPwdStateChanged();
+    void autoSignInStateChanged();
+    void forgetUserDetails();
+    void indicateCapsLock();
+    void connectwithProxySettings();
+
+    // Sign-out and exit
+    void fileMenuSignOut();
+    void fileMenuExit();
+    void signOut();
+    void signOutSuccessFull();
+
+    // Preferences file and saves (core/zelclient_preferences.cpp)
+    void createXMLfile();
+    void readUserList();
+    void createXMLfileForUsers();
+    void editPreferencesSettings();
+    void replaceNodeForConnectionSettings();
+    void saveDefaultNotificationSettings(QStringList &settings);
+    void saveDefaultLocation(QString &location);
+    void saveRecentChatListSettingsInXML(QStringList &settings);
+    void saveDefaultChatWindowSettings(QStringList &settings);
+    void saveChatHistoryDetails(QStringList &settings);
+    void editDefaultAutoStatusMessageSettings(QStringList &settings);
+    void saveDefaultStatusMessage(QStringList &settings);
+    void saveQuickReplySettingsSignals(QString &replies, QString &option);
+    void showPreferencesSettings();
+    void changePasswordWindow();
+    void changePassword(QString &oldPassword, QString &newPassword);
+
+    // ------------------------------------------------------------------
+    // Look and feel
+    void showAboutZEL();
+
+    // ------------------------------------------------------------------
+    // Main window and contact list (mainwindow/)
+    bool eventFilter(QObject *watched, QEvent *event) override;
+public:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+public slots:
+    void successFullLoginStatus(QStringList reply);
+    void setupContactSearch();
+    void changeStatus(int x, int y, bool keyPressed);
+    void callChangeStatus();
+    void changeStatusAsBusy();
+    void rotateSystemTrayIcon();
+    void textScrolling();
+    void setDefaultStatusMessage();
+    void updateStatusMessages();
+    void sendStatusMessageSignal(QString &status, QStringList &messages);
+    void cancelStatusMessageSignal(QString &status);
+    void promtStatusMessageDialog(QString status);
+    void hideOfflineUsers();
+    void hideFavouritesUsers();
+    void activeUserSearchClicked(bool checked);
+    void inactiveUserSearchClicked(bool checked);
+    void searchContactFromTree(const QString &text);
+    void searchCloseButtonClicked();
+    void gotoSearchNext();
+    void showContactSearch();
+    void showExampleNotification(QString &type);
+    void callManualSignOutFunction();
+    void callStatusFunction(QString status);
+    void trayIconMaximizedSlot();
+    void trayIconHideSlot();
+    void minimized();
+    void closeSlot();
+    void userListSorting();
+    void changeTreewidgetUser();
+    void expandTreewidgetUser(QTreeWidgetItem *item);
+    void mailToFunction();
+    void toOpenZEL();
+    void trayIconSignInSlot();
+    void changeStatusManually(QAction *action);
+    void iconActivated(QSystemTrayIcon::ActivationReason reason);
+    void invisibleToggle();
+    void showContactListEmpty();
+
+    // ------------------------------------------------------------------
+    // Server message dispatch (dispatch/)
+    void messageFromServer(QByteArray &text, QByteArray &files);
+    void updateConferenceChatUsers(QStringList request);
+
+public:
+    // Routes the file block of a delivery; false ends the delivery there.
+    bool routeFileBlock(QByteArray &files);
+    // One handler per server message type, in the dispatcher's test order.
+    ZELDispatchResult dispatchNewUser(const QStringList &message);
+    ZELDispatchResult dispatchLogin(const QStringList &message);
+    ZELDispatchResult dispatchLogout(const QStringList &message);
+    ZELDispatchResult dispatchChangeStatus(const QStringList &message);
+    ZELDispatchResult dispatchAddContact(const QStringList &message);
+    ZELDispatchResult dispatchDeleteContact(const QStringList &message);
+    ZELDispatchResult dispatchDeleteContactListEmpty(const QStringList &message);
+    ZELDispatchResult dispatchDeleteName(const QStringList &message);
+    ZELDispatchResult dispatchAddContactApprovalStatus(const QStringList &message);
+    ZELDispatchResult dispatchPrivilegeInfo(const QStringList &message);
+    ZELDispatchResult dispatchApprovalRequestedUser(const QStringList &message);
+    ZELDispatchResult dispatchApprovalAlert(const QStringList &message);
+    ZELDispatchResult dispatchChangePassword(const QStringList &message);
+    ZELDispatchResult dispatchForgetPwd(const QStringList &message);
+    ZELDispatchResult dispatchAnotherUserLogged(const QStringList &message);
+    ZELDispatchResult dispatchFtpReady(const QStringList &message);
+    ZELDispatchResult dispatchChangeConferenceChat(const QStringList &message);
+    ZELDispatchResult dispatchChat(const QStringList &message);
+    ZELDispatchResult dispatchMessageDelivered(const QStringList &message);
+    ZELDispatchResult dispatchPwdMessageDeliveredStatus(const QStringList &message);
+    ZELDispatchResult dispatchFtpStatus(const QStringList &message);
+    ZELDispatchResult dispatchConferenceTypeStatus(const QStringList &message);
+    ZELDispatchResult dispatchConferenceEraseStatus(const QStringList &message);
+    ZELDispatchResult dispatchMessageTypeStatus(const QStringList &message);
+    ZELDispatchResult dispatchMessageEraseStatus(const QStringList &message);
+    ZELDispatchResult dispatchCloseChatWindow(const QStringList &message);
+    ZELDispatchResult dispatchConferenceChatStatus(const QStringList &message);
+    ZELDispatchResult dispatchConferenceChat(const QStringList &message);
+    ZELDispatchResult dispatchUpdateConferenceChatUsers(const QStringList &message);
+    ZELDispatchResult dispatchConferenceChatMessage(const QStringList &message);
+    ZELDispatchResult dispatchRemoveConferenceChatUser(const QStringList &message);
+    ZELDispatchResult dispatchStopConferenceChat(const QStringList &message);
+    ZELDispatchResult dispatchConferenceChatFtpReady(const QStringList &message);
+    ZELDispatchResult dispatchConferenceChatFtpStatus(const QStringList &message);
+    ZELDispatchResult dispatchCloseConferenceChatWindow(const QStringList &message);
+    ZELDispatchResult dispatchFileTransferStatus(const QStringList &message);
+    ZELDispatchResult dispatchOfflineFileTransferStatus(const QStringList &message);
+    ZELDispatchResult dispatchOfflineFileDetails(const QStringList &message);
+    ZELDispatchResult dispatchConferenceFileTransferStatus(const QStringList &message);
+    ZELDispatchResult dispatchSelfReminders(const QStringList &message);
+    ZELDispatchResult dispatchCrossReminders(const QStringList &message);
+    ZELDispatchResult dispatchAddCrossReminder(const QStringList &message);
+    ZELDispatchResult dispatchDeleteCrossReminder(const QStringList &message);
+    ZELDispatchResult dispatchSnoozeCrossReminder(const QStringList &message);
+    ZELDispatchResult dispatchOfflineMessages(const QStringList &message);
+    ZELDispatchResult dispatchOfflineMessageStatus(const QStringList &message);
+    ZELDispatchResult dispatchChatHistoryToClient(const QStringList &message);
+    ZELDispatchResult dispatchChatHistoryList(const QStringList &message);
+    ZELDispatchResult dispatchRecentChatUserList(const QStringList &message);
+    ZELDispatchResult dispatchVoiceMailFileDetails(const QStringList &message);
+    ZELDispatchResult dispatchChatHistoryDate(const QStringList &message);
+    ZELDispatchResult dispatchConferenceNamesToBeSent(const QStringList &message);
+    ZELDispatchResult dispatchChatHistoryFromServer(const QStringList &message);
+    ZELDispatchResult dispatchConferenceHistoryFromServer(const QStringList &message);
+    ZELDispatchResult dispatchDatabaseProblem(const QStringList &message);
+    ZELDispatchResult dispatchChatHistoryForOpenNewWidget(const QStringList &message);
+    ZELDispatchResult dispatchOnlineGroupMessage(const QStringList &message);
+    ZELDispatchResult dispatchDeleteReminderList(const QStringList &message);
+    ZELDispatchResult dispatchConferenceDates(const QStringList &message);
+    ZELDispatchResult dispatchDeleteOfflineMessageStatus(const QStringList &message);
+public slots:
+
+    // ------------------------------------------------------------------
+    // Chat windows (chat/)
+    void setUserNameForChat();
+    void userChatWindow(QTreeWidgetItem *item, int column);
+    void showConferenceChatWidget();
+    void requestDialogCloseSignal(ZELRequestDialog *dialog);
+    void pauseMovie();
+    void restartMovie();
+    void messageToSend(QStringList &request);
+
+    // ------------------------------------------------------------------
+    // Contacts and profiles (contacts/)
+    void addContactWindow();
+    void deleteContactWindow();
+    void approvalAddContactWindow();
+    void requestedAddContactWindow();
+    void showEditUserProfileDialog();
+    void setUserProfile();
+    void deleteSelectedUserFromContact();
+    void addContactName(QStringList &request, QStringList &users, QStringList &profiles);
+    void searchStringToServer(QString &keyword);
+    void searchUserName(QString &userName);
+    void showApprovalProfileDetails(QStringList &details, QPoint &position);
+    void sendRejectedUsersListSignal(QStringList &users, int &count);
+    void sendAcceptedUsersListSignal(QStringList &users, int &count);
+    void sendAcceptedRejectedUsersListSignal(QStringList &users);
+    void deleteContactName(QStringList &users);
+    void decideLaterUserContact();
+
+    // ------------------------------------------------------------------
+    // Group messages, offline messages, chat history (messages/)
+    void generateWindow();
+    void showChatHistoryList();
+    void showGroupMessageDialog();
+    void deleteSelectedMessage();
+    void deleteAllOfflineMessages();
+    void replyOfflineMessages();
+    void showOfflineMessage();
+    void itemChangeStatus(QTableWidgetItem *item);
+    void cancelSlot();
+    void downloadOfflineFile(QStringList &request, QString &folder, QString &fileName);
+    void rejectOfflineFile(QStringList &request);
+    void requestDateFromServer(QString &userName);
+    void sendChatDateToServer(QString &userName, QString &date);
+    void requestConferenceName(QString &date);
+    void requstConferenceHistory(QString &date, QString &conference);
+
+    // ------------------------------------------------------------------
+    // Reminders (reminders/)
+    void reminder();
+    void reminderPopupDisplay(QString subject, QString reminderId, QString due);
+    void scheduleNextReminder();
+    void reminderIsDismissed(QString &reminderId);
+    void reminderIsSnoozed(QStringList &details);
+    void selfDeleteReminderinQMap(QString &reminderId);
+    void selfAddReminderinQMap(QString &id, QString &state, QString &subject, QString &due, QString &assignee);
+    void selfEditReminderinQMap(QString &id, QString &state, QString &subject, QString &due, QString &assignee, QString &owner);
+    void crossAddReminderinQMap(QString &id, QString &state, QString &subject, QString &due, QString &assignee, QString &owner);
+
+    // ------------------------------------------------------------------
+    // Voice mail and screen capture (media/)
+    void showVoiceRecorderDialog();
+    void sendVoiceMailToServer(QStringList &request);
+    void downLoadVoiceMailfromServer(QStringList &request);
+
+public:
+    // ------------------------------------------------------------------
+    // Members named by the construction
+
+    QFile m_preferencesFile;
+    QDialog *m_signOutOverlay = nullptr;
+    QNetworkProxy m_networkProxy;
+    QSystemTrayIcon *m_trayIcon = nullptr;
+    QDomElement m_preferencesElement;
+    QDomDocument m_preferencesDocument;
+
+    QMovie *m_bannerMovie = nullptr;
+    QMovie *m_processMovie = nullptr;
+    QMovie *m_connectingMovie = nullptr;
+
+    QTimer *m_awayTimer = nullptr;
+    QTimer *m_busyTimer = nullptr;
+    QTimer *m_textScrollTimer = nullptr;
+    QTimer *m_keepAliveTimer = nullptr;
+    QTimer *m_trayRotationTimer = nullptr;
+
+    QPoint m_lastCursorPosition;
+    QPoint m_dragPosition;
+
+    QMap<QString, QString> m_offlineMessages;
+    QMap<QString, ZELChatWindow *> m_chatWindows;
+    QMap<QString, LoginSettingsRecord> m_loginSettings;
+    QMap<QString, ReminderRecord> m_reminders;
+    QMap<QString, UserRecord> m_users;
+    QMap<ZELRequestDialog *, int> m_requestDialogs;
+    QMap<ZELGroupMessageDisplay *, int> m_groupMessageDisplays;
+
+    QMenu *m_trayMenu = nullptr;
+    QMenu *m_trayStatusMenu = nullptr;
+    QMenu *m_statusPopupMenu = nullptr;
+    QMenu *m_contactsPopupMenu = nullptr;
+    QMenu *m_settingsPopupMenu = nullptr;
+    QMenu *m_filePopupMenu = nullptr;
+    QMenu *m_connectionPopupMenu = nullptr;
+    QMenu *m_helpPopupMenu = nullptr;
+    QMenu *m_contactContextMenu = nullptr;
+    QMenu *m_emptyPopupMenu = nullptr;
+
+    QString m_connectionStateText;
+    QString m_dataFolder;
+
+    // Settings lists (positions: core/zelsettingslists.h)
+    QStringList m_chatWindowSettings;
+    QStringList m_ownProfile;
+    QStringList m_chatHistorySettings;
+    QStringList m_autoStatusSettings;
+    QStringList m_contactDisplaySettings;
+    QStringList m_statusMessageSettings;
+    QStringList m_notificationSettings;
+    QStringList m_offlineMessageList;
+    QStringList m_connectionSettings;
+
+    // Actions, in creation order
+    QAction *m_signOutAction = nullptr;
+    QAction *m_exitAction = nullptr;
+    QAction *m_addContactAction = nullptr;
+    QAction *m_removeContactAction = nullptr;
+    QAction *m_chatHistoryAction = nullptr;
+    QAction *m_conferenceChatAction = nullptr;
+    QAction *m_chatAction = nullptr;
+    QAction *m_offlineMessagesAction = nullptr;
+    QAction *m_addContactApprovalAction = nullptr;
+    QAction *m_approvalRequestedAction = nullptr;
+    QAction *m_voiceMailAction = nullptr;
+    QAction *m_groupMessageAction = nullptr;
+    QAction *m_searchContactAction = nullptr;
+    QAction *m_preferencesAction = nullptr;
+    QAction *m_connectToServerAction = nullptr;
+    QAction *m_onlineAction = nullptr;
+    QAction *m_meetingAction = nullptr;
+    QAction *m_awayAction = nullptr;
+    QAction *m_busyAction = nullptr;
+    QAction *m_userStatusAction = nullptr;
+    QAction *m_invisibleModeAction = nullptr;
+    QAction *m_changePasswordAction = nullptr;
+    QAction *m_hideOfflineUsersAction = nullptr;
+    QAction *m_remindersAction = nullptr;
+    QAction *m_myProfileAction = nullptr;
+    QAction *m_aboutAction = nullptr;
+    QAction *m_sendEmailAction = nullptr;
+    QAction *m_contactRemoveAction = nullptr;
+    QAction *m_viewProfileAction = nullptr;
+    QAction *m_signInAction = nullptr;
+    QAction *m_trayStatusAction = nullptr;
+    QAction *m_trayExitAction = nullptr;
+    QAction *m_openAction = nullptr;
+
+    // Child objects
+    ZELThread *m_workerThread = nullptr;
+    ZELTcpSocket *m_tcpSocket = nullptr;
+    ZELXmlCodec *m_xmlCodec = nullptr;
+    ZELAddContact *m_addContactDialog = nullptr;
+    ZELPopup *m_notificationPopup = nullptr;
+    ZELReminderDialog *m_reminderDialog = nullptr;
+    ZELReminderPopup *m_reminderPopup = nullptr;
+    ZELDeleteContact *m_deleteContactDialog = nullptr;
+    ZELBusinessCardDetails *m_businessCardPopup = nullptr;
+    ZELVoiceMail *m_voiceMailRecorder = nullptr;
+    ZELVoiceMailInbox *m_voiceMailInbox = nullptr;
+    ZELOfflineMessagesWidget *m_offlineMessagesWidget = nullptr;
+    ZELApprovalAddContact *m_approvalAddContactDialog = nullptr;
+    ZELChatHistoryListWindow *m_chatHistoryWindow = nullptr;
+    ZELApprovalRequestedUser *m_approvalRequestedUserDialog = nullptr;
+
+    ZELMessageBoxClass *m_informationBox = nullptr;
+    ZELMessageBoxClass *m_questionBox = nullptr;
+
+    QList<QTreeWidgetItem *> m_searchMatches;
+
+    // ------------------------------------------------------------------
+    // Core: connection, sign-in, preferences
+    int m_trayAnimationFrame = 0;
+    bool m_signInPending = false;
+    bool m_versionRefused = false;
+    bool m_autoLoginTried = false;
+    bool m_autoReSignIn = false;
+    bool m_fileDataAwaited = true;
+    bool m_userNotInPreferences = true;
+    bool m_preferencesEditMode = false;
+    bool m_loginListFilled = false;
+    bool m_rememberMeChanged = false;
+    bool m_rememberPasswordChanged = false;
+    bool m_autoSignInChanged = false;
+    bool m_connectionDown = false;
+    bool m_waitCursorShown = false;
+    bool m_animationsPaused = false;
+    bool m_statusMessagesSaved = false;
+    bool m_signedIn = false;
+    bool m_signedInElsewhere = false;
+    bool m_reconnecting = false;
+    bool m_justConnected = false;
+    bool m_reSignInPending = false;
+    bool m_restoreStatusOnSignIn = false;
+    QString m_statusBeforeLoss;
+    QString m_password;
+    QString m_autoLoginPassword;
+    QString m_loginId;
+    QString m_loginStatus;
+    QString m_invisibleLogin = QStringLiteral("FALSE");
+    QString m_rememberMe = QStringLiteral("FALSE");
+    QString m_rememberPassword = QStringLiteral("FALSE");
+    QString m_defaultFileLocation;
+    QString m_quickReplies;
+    QString m_quickReplyOption;
+    QString m_hideOfflineUsers = QStringLiteral("FALSE");
+    int m_awayMinutes = 0;
+    int m_busyMinutes = 0;
+
+    // ------------------------------------------------------------------
+    // Main window and contact list
+    int m_sortClickCount = 2;
+    QTreeWidgetItem *m_expandedContactItem = nullptr;
+    QTreeWidgetItem *m_recentChatsItem = nullptr;
+    QTreeWidgetItem *m_onlineItem = nullptr;
+    QTreeWidgetItem *m_offlineItem = nullptr;
+    QTreeWidgetItem *m_activeItem = nullptr;
+    QTreeWidgetItem *m_inactiveItem = nullptr;
+    QTreeWidgetItem *m_contactListEmptyItem = nullptr;
+    bool m_contactMenuRequested = false;
+    bool m_profileFromChat = false;
+    bool m_screenCaptureActive = false;
+    bool m_openChatMinimized = false;
+    bool m_sessionActive = false;
+    QString m_ownDisplayName;
+    QString m_selectedUserName;
+    QString m_popupChatUser;
+    QStringList m_presentContacts;
+    QStringList m_recentChatUsers;
+    QString m_conversionPeer;
+
+    // ------------------------------------------------------------------
+    // File transfers
+    bool m_uploadInProgress = false;
+    bool m_downloadInProgress = false;
+    bool m_chatDownloadPending = false;
+    bool m_conferenceDownload = false;
+    bool m_chatDownloadDone = false;
+    bool m_conferenceDownloadDone = false;
+    QString m_saveFolder;
+    QString m_transferFileName;
+    QString m_transferPeer;
+    QString m_transferSender;
+    bool m_offlineFileDownloading = false;
+    QString m_offlineFileFolder;
+    QString m_offlineFileName;
+
+    // ------------------------------------------------------------------
+    // Counters, contacts, voice mail, offline messages
+    int m_unreadOfflineMessageCount = 0;
+    int m_offlineFileCount = 0;
+    int m_requestedCount = 0;
+    int m_newVoiceMailCount = 0;
+    bool m_voiceMailDownloading = false;
+    bool m_decideLater = false;
+    QString m_downloadVoiceMailName;
+    QStringList m_offlineFileDetails;
+    QStringList m_privilegeInfo;
+};
+
+#endif

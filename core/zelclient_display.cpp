@@ -1,0 +1,74 @@
+#include "core/zelclient.h"
+
+#include <QDialog>
+#include <QGuiApplication>
+#include <QImage>
+#include <QScreen>
+#include <QSettings>
+#include <QStyleFactory>
+
+#include "platform/zelplatform.h"
+#include "platform/zelscreengrabber.h"
+
+void ZELClient::displayClientWidget()
+{
+    // With a stored server the connection starts before the window shows;
+    // on a first run the window is up before the server dialog opens over it.
+    if (m_preferencesFile.exists()) {
+        connectToSocket();
+        createSubDialogForSignOut();
+    } else {
+        createSubDialogForSignOut();
+        connectToSocket();
+    }
+}
+
+void ZELClient::connectToSocket()
+{
+    if (m_preferencesFile.exists())
+        readUserList();
+    else
+        getHostNameAndPortValue();
+}
+
+void ZELClient::createSubDialogForSignOut()
+{
+    m_signOutOverlay = new QDialog(nullptr, Qt::Tool | Qt::FramelessWindowHint);
+    QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"));
+    if (plain) {
+        plain->setParent(m_signOutOverlay);
+        m_signOutOverlay->setStyle(plain);
+    }
+
+    m_trayIcon->show();
+
+    QSettings settings(QStringLiteral("VORLIX"), QStringLiteral("ZEL Chat"));
+    settings.beginGroup(QStringLiteral("MainWindow"));
+    move(settings.value(QStringLiteral("pos"), QPoint(200, 200)).toPoint());
+    settings.endGroup();
+
+    show();
+}
+
+void ZELClient::showGrayScaleWidget()
+{
+    const QRect area(x() + 8, y() + 34, width() - 8, height() - 9);
+    QPixmap grabbed = ZELPlatform::screenGrabber()->grabDesktop(area);
+    QImage image = grabbed.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int row = 0; row < image.height(); ++row) {
+        QRgb *line = reinterpret_cast<QRgb *>(image.scanLine(row));
+        for (int column = 0; column < image.width(); ++column) {
+            const int grey = qGray(line[column]);
+            line[column] = qRgba(grey, grey, grey, qAlpha(line[column]));
+        }
+    }
+    const QPixmap greyed = QPixmap::fromImage(image);
+    QPalette pal = m_signOutOverlay->palette();
+    pal.setBrush(QPalette::Window, QBrush(greyed));
+    if (!greyed.isNull())
+        m_signOutOverlay->setMask(greyed.mask());
+    m_signOutOverlay->setPalette(pal);
+    m_signOutOverlay->setGeometry(area);
+    m_signOutOverlay->setWindowModality(Qt::ApplicationModal);
+    m_signOutOverlay->show();
+}

@@ -1,0 +1,120 @@
+#include "core/zelclient.h"
+
+#include <QMovie>
+
+#include "core/zelxmlcodec.h"
+
+namespace {
+
+struct ZELDispatchEntry
+{
+    const char *type;
+    ZELDispatchResult (ZELClient::*handler)(const QStringList &);
+};
+
+// The server's message types in the order they are tested; the first exact,
+// case-sensitive match runs its branch.
+const ZELDispatchEntry dispatchTable[] = {
+    {"NEWUSER", &ZELClient::dispatchNewUser},
+    {"LOGIN", &ZELClient::dispatchLogin},
+    {"LOGOUT", &ZELClient::dispatchLogout},
+    {"CHANGESTATUS", &ZELClient::dispatchChangeStatus},
+    {"ADDCONTACT", &ZELClient::dispatchAddContact},
+    {"DELETECONTACT", &ZELClient::dispatchDeleteContact},
+    {"DELETECONTACTLISTEMPTY", &ZELClient::dispatchDeleteContactListEmpty},
+    {"DELETENAME", &ZELClient::dispatchDeleteName},
+    {"ADDCONTACTAPPROVALSTATUS", &ZELClient::dispatchAddContactApprovalStatus},
+    {"PRIVILEGEINFO", &ZELClient::dispatchPrivilegeInfo},
+    {"APPROVALREQUESTEDUSER", &ZELClient::dispatchApprovalRequestedUser},
+    {"APPROVALALERT", &ZELClient::dispatchApprovalAlert},
+    {"CHANGEPASSWORD", &ZELClient::dispatchChangePassword},
+    {"FORGETPWD", &ZELClient::dispatchForgetPwd},
+    {"ANOTHERUSERLOGGED", &ZELClient::dispatchAnotherUserLogged},
+    {"FTPREADY", &ZELClient::dispatchFtpReady},
+    {"CHANGECONFERENCECHAT", &ZELClient::dispatchChangeConferenceChat},
+    {"CHAT", &ZELClient::dispatchChat},
+    {"MESSAGEDELIVERED", &ZELClient::dispatchMessageDelivered},
+    {"PWDMESSAGEDELIVEREDSTATUS", &ZELClient::dispatchPwdMessageDeliveredStatus},
+    {"FTPSTATUS", &ZELClient::dispatchFtpStatus},
+    {"CONFERENCETYPESTATUS", &ZELClient::dispatchConferenceTypeStatus},
+    {"CONFERENCEERASESTATUS", &ZELClient::dispatchConferenceEraseStatus},
+    {"MESSAGETYPESTATUS", &ZELClient::dispatchMessageTypeStatus},
+    {"MESSAGERASESTATUS", &ZELClient::dispatchMessageEraseStatus},
+    {"CLOSECHATWINDOW", &ZELClient::dispatchCloseChatWindow},
+    {"CONFERECECHATSTATUS", &ZELClient::dispatchConferenceChatStatus},
+    {"CONFERENCECHAT", &ZELClient::dispatchConferenceChat},
+    {"UPDATECONFERENCECHATUSERS", &ZELClient::dispatchUpdateConferenceChatUsers},
+    {"CONFERENCECHATMESSAGE", &ZELClient::dispatchConferenceChatMessage},
+    {"REMOVECONFERENCECHATUSER", &ZELClient::dispatchRemoveConferenceChatUser},
+    {"STOPCONFERENCECHAT", &ZELClient::dispatchStopConferenceChat},
+    {"CONFERENCECHATFTPREADY", &ZELClient::dispatchConferenceChatFtpReady},
+    {"CONFERENCECHATFTPSTATUS", &ZELClient::dispatchConferenceChatFtpStatus},
+    {"CLOSECONFERENCECHATWINDOW", &ZELClient::dispatchCloseConferenceChatWindow},
+    {"FILETRANSFERSTATUS", &ZELClient::dispatchFileTransferStatus},
+    {"OFFLINEFILETRANSFERSTATUS", &ZELClient::dispatchOfflineFileTransferStatus},
+    {"OFFLINEFILEDETAILS", &ZELClient::dispatchOfflineFileDetails},
+    {"CONFERENCEFILETRANSFERSTATUS", &ZELClient::dispatchConferenceFileTransferStatus},
+    {"SELFREMINDERS", &ZELClient::dispatchSelfReminders},
+    {"CROSSREMINDERS", &ZELClient::dispatchCrossReminders},
+    {"ADDCROSSREMINDER", &ZELClient::dispatchAddCrossReminder},
+    {"DELETECROSSREMINDER", &ZELClient::dispatchDeleteCrossReminder},
+    {"SNOOZECROSSREMINDER", &ZELClient::dispatchSnoozeCrossReminder},
+    {"OFFLINEMESSAGES", &ZELClient::dispatchOfflineMessages},
+    {"OFFLINEMESSAGESTATUS", &ZELClient::dispatchOfflineMessageStatus},
+    {"CHATHISTORYTOCLIENT", &ZELClient::dispatchChatHistoryToClient},
+    {"CHATHISTORYLIST", &ZELClient::dispatchChatHistoryList},
+    {"RECENTCHATUSERLIST", &ZELClient::dispatchRecentChatUserList},
+    {"VOICEMAILFILEDETAILS", &ZELClient::dispatchVoiceMailFileDetails},
+    {"CHATHISTORYDATE", &ZELClient::dispatchChatHistoryDate},
+    {"CONFERENCENAMESTOBESENT", &ZELClient::dispatchConferenceNamesToBeSent},
+    {"CHATHISTORYFROMSERVER", &ZELClient::dispatchChatHistoryFromServer},
+    {"CONFERENCEHISTORYFROMSERVER", &ZELClient::dispatchConferenceHistoryFromServer},
+    {"DATABASEPROBLEM", &ZELClient::dispatchDatabaseProblem},
+    {"CHATHISTORYFOROPENNEWWIDGET", &ZELClient::dispatchChatHistoryForOpenNewWidget},
+    {"ONLINEGROUPMESSAGE", &ZELClient::dispatchOnlineGroupMessage},
+    {"DELETEREMINDERLIST", &ZELClient::dispatchDeleteReminderList},
+    {"CONFERENCEDATES", &ZELClient::dispatchConferenceDates},
+    {"DELETEOFFLINEMESSAGESTATUS", &ZELClient::dispatchDeleteOfflineMessageStatus},
+};
+
+} // namespace
+
+void ZELClient::messageFromServer(QByteArray &text, QByteArray &files)
+{
+    const QStringList pieces = QString::fromLatin1(text).split(QStringLiteral(":::"), Qt::KeepEmptyParts);
+    bool leave = false;
+    for (const QString &piece : pieces) {
+        // Every frame ends in ":::", so an empty piece is the end of the block,
+        // or a frame that did not decompress: nothing after it is trusted.
+        if (piece.isEmpty() || leave)
+            break;
+        const QStringList message = m_xmlCodec->parse(piece);
+        if (message.isEmpty())
+            continue;
+        const QString &type = message.first();
+        for (const ZELDispatchEntry &entry : dispatchTable) {
+            if (type != QLatin1String(entry.type))
+                continue;
+            const ZELDispatchResult result = (this->*entry.handler)(message);
+            if (result == ZELDispatchResult::Return)
+                return;
+            if (result == ZELDispatchResult::LeaveLoop)
+                leave = true;
+            break;
+        }
+    }
+
+    if (!routeFileBlock(files))
+        return;
+
+    if (processPage->isVisible() || stackedWidget->currentIndex() == 2) {
+        m_processMovie->stop();
+        m_connectingMovie->stop();
+        stackedWidget->setCurrentWidget(loginPage);
+    }
+}
+
+void ZELClient::updateConferenceChatUsers(QStringList request)
+{
+    convertXMLSendToServer(request);
+}

@@ -1,0 +1,6 @@
+#include "core/zelclient.h"
+
+bool ZELClient::routeFileBlock(QByteArray &)
+{
+    return true;
+}

@@ -1,0 +1,6 @@
+#include "core/zelclient.h"
+
+void ZELClient::successFullLoginStatus(QStringList)
+{
+}
+

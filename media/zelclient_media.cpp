@@ -1,0 +1,13 @@
+#include "core/zelclient.h"
+
+void ZELClient::showVoiceRecorderDialog()
+{
+}
+
+void ZELClient::sendVoiceMailToServer(QStringList &)
+{
+}
+
+void ZELClient::downLoadVoiceMailfromServer(QStringList &)
+{
+}

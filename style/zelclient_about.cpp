@@ -1,0 +1,5 @@
+#include "core/zelclient.h"
+
+void ZELClient::showAboutZEL()
+{
+}

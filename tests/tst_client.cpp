@@ -1,0 +1,190 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTimer>
+
+#include "core/zelclient.h"
+#include "core/zeltcpsocket.h"
+#include "peer/zeltestpeer.h"
+#include "zeltestmain.h"
+
+// Construction of the main widget: folders, actions, menus, shortcuts,
+// timers and validators, and a clean end while the connection is up.
+class TestClient : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString dataFolder()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/ZEL";
+    }
+
+    static QStringList menuTexts(QMenu *menu)
+    {
+        QStringList texts;
+        for (QAction *action : menu->actions())
+            texts << (action->isSeparator() ? QStringLiteral("-") : action->text());
+        return texts;
+    }
+
+private slots:
+    void makesDataFoldersAndDropsOldBanner()
+    {
+        QDir().mkpath(dataFolder() + "/Banner");
+        QFile banner(dataFolder() + "/Banner/banner.gif");
+        QVERIFY(banner.open(QIODevice::WriteOnly));
+        banner.write("GIF89a old");
+        banner.close();
+
+        ZELClient client;
+        QCOMPARE(client.m_dataFolder, dataFolder());
+        QVERIFY(QDir(dataFolder() + "/VoiceMails").exists());
+        QVERIFY(QDir(dataFolder() + "/Banner").exists());
+        QVERIFY(!QFile::exists(dataFolder() + "/Banner/banner.gif"));
+        QCOMPARE(client.m_preferencesFile.fileName(), dataFolder() + "/zelPreferencesSettings.xml");
+    }
+
+    void actionStatesAfterConstruction()
+    {
+        ZELClient client;
+        for (QAction *action : {client.m_signInAction, client.m_chatAction, client.m_conferenceChatAction,
+                                client.m_voiceMailAction, client.m_addContactApprovalAction,
+                                client.m_trayStatusAction})
+            QVERIFY2(!action->isEnabled(), qPrintable(action->text()));
+        QVERIFY(client.m_connectToServerAction->isEnabled());
+        QVERIFY(!client.m_addContactToolButton->isEnabled());
+        QVERIFY(!client.signButton->isEnabled());
+        for (QAction *action : {client.m_hideOfflineUsersAction, client.m_invisibleModeAction,
+                                client.m_onlineAction, client.m_meetingAction, client.m_awayAction,
+                                client.m_busyAction, client.m_userStatusAction})
+            QVERIFY2(action->isCheckable(), qPrintable(action->text()));
+        QCOMPARE(client.stackedWidget->currentWidget(), client.loginPage);
+        QCOMPARE(client.m_connectionStateText, QStringLiteral("Not Connected"));
+        QCOMPARE(client.m_trayIcon->toolTip(), QStringLiteral("Not Connected"));
+        QVERIFY(client.m_userNotInPreferences);
+        QVERIFY(client.m_fileDataAwaited);
+        QCOMPARE(client.m_sortClickCount, 2);
+    }
+
+    void shortcuts_data()
+    {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("keys");
+        QTest::newRow("sign out") << "&Sign Out" << "Ctrl+X";
+        QTest::newRow("exit") << "&Exit" << "Ctrl+E";
+        QTest::newRow("add contact") << "&Add Contact" << "Ctrl+A";
+        QTest::newRow("remove contact") << "&Remove Contact" << "Ctrl+D";
+        QTest::newRow("history") << "Chat &History" << "Ctrl+H";
+        QTest::newRow("chat") << "&Chat" << "Ctrl+C";
+        QTest::newRow("conference") << "Con&ference Chat" << "Ctrl+M";
+        QTest::newRow("reminders") << "&Reminders" << "Ctrl+R";
+        QTest::newRow("voice mail") << "&Voice Mail" << "Ctrl+V";
+        QTest::newRow("offline") << "&Offline Messages" << "Ctrl+O";
+        QTest::newRow("group") << "&Group Message" << "Ctrl+G";
+        QTest::newRow("search") << "&Search Contact" << "Ctrl+F";
+    }
+
+    void shortcuts()
+    {
+        QFETCH(QString, action);
+        QFETCH(QString, keys);
+        ZELClient client;
+        QAction *found = nullptr;
+        for (QAction *a : client.findChildren<QAction *>()) {
+            if (a->text() == action && !a->shortcut().isEmpty())
+                found = a;
+        }
+        QVERIFY(found);
+        QCOMPARE(found->shortcut(), QKeySequence(keys));
+    }
+
+    void menus()
+    {
+        ZELClient client;
+        QCOMPARE(menuTexts(client.m_filePopupMenu), QStringList({"&Sign Out", "&Exit"}));
+        QCOMPARE(menuTexts(client.m_contactsPopupMenu),
+                 QStringList({"&Remove Contact", "Chat &History", "-", "Con&ference Chat", "&Chat",
+                              "&Voice Mail", "&Offline Messages", "&Group Message", "-",
+                              "Add Contact A&pproval", "Approval Requested User Contacts"}));
+        QCOMPARE(menuTexts(client.m_settingsPopupMenu),
+                 QStringList({"&Reminders", "&Change Password", "Hide &Offline Users", "-", "&My Profile",
+                              "-", "&Preferences..."}));
+        const QStringList status({"&Online", "&Meeting", "A&way", "&Busy", "User Status", "-", "&Invisible Mode"});
+        QCOMPARE(menuTexts(client.m_statusPopupMenu), status);
+        QCOMPARE(menuTexts(client.m_trayStatusMenu), status);
+        QCOMPARE(menuTexts(client.m_connectionPopupMenu), QStringList({"&Connect to Server", "-", "&Exit"}));
+        QCOMPARE(menuTexts(client.m_trayMenu),
+                 QStringList({"&Status", "&Sign In", "&Connect to Server", "-", "&Open ZEL", "&Exit"}));
+        QCOMPARE(menuTexts(client.m_contactContextMenu),
+                 QStringList({"&Chat", "&Voice Mail", "&Remove Contact", "View &Profile", "&Send an E-Mail"}));
+        // One action object in several menus: disabling it shows everywhere.
+        QCOMPARE(client.m_statusPopupMenu->actions().first(), client.m_trayStatusMenu->actions().first());
+        QCOMPARE(client.m_fileMenu->menu(), client.m_filePopupMenu);
+        QCOMPARE(client.m_statusMessageToolButton->menu(), client.m_statusPopupMenu);
+        QCOMPARE(client.m_trayIcon->contextMenu(), client.m_trayMenu);
+    }
+
+    void timers()
+    {
+        ZELClient client;
+        QCOMPARE(client.m_keepAliveTimer->interval(), 120000);
+        for (QTimer *timer : {client.m_awayTimer, client.m_busyTimer, client.m_keepAliveTimer,
+                              client.m_trayRotationTimer, client.m_textScrollTimer}) {
+            QVERIFY(timer);
+            QCOMPARE(timer->parent(), &client);
+        }
+    }
+
+    void validators_data()
+    {
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("acceptable");
+        QTest::newRow("login id 35") << "login" << QString(35, 'a') << true;
+        QTest::newRow("login id 36") << "login" << QString(36, 'a') << false;
+        QTest::newRow("login id mail") << "login" << "john.doe@corp" << true;
+        QTest::newRow("login id blank") << "login" << "john doe" << false;
+        QTest::newRow("login id bar") << "login" << "a|b" << true;
+        QTest::newRow("password 15") << "password" << QString(15, 'x') << true;
+        QTest::newRow("password 16") << "password" << QString(16, 'x') << false;
+        QTest::newRow("password quote") << "password" << "ab\"c" << true;
+        QTest::newRow("password blank") << "password" << "ab c" << false;
+        QTest::newRow("search blank star") << "search" << "jo *" << true;
+        QTest::newRow("search plus") << "search" << "jo+" << false;
+    }
+
+    void validators()
+    {
+        QFETCH(QString, field);
+        QFETCH(QString, text);
+        QFETCH(bool, acceptable);
+        ZELClient client;
+        const QValidator *validator = field == "login" ? client.userNameEdit->validator()
+                                      : field == "password" ? client.passWordEdit->validator()
+                                                            : client.m_searchLineEdit->validator();
+        QVERIFY(validator);
+        int position = 0;
+        QCOMPARE(validator->validate(text, position) == QValidator::Acceptable, acceptable);
+    }
+
+    void endsCleanlyWhileConnected()
+    {
+        ZELTestPeer peer;
+        QVERIFY(peer.listen());
+        auto *client = new ZELClient;
+        client->m_tcpSocket->connectToHost(peer.host(), peer.port());
+        QVERIFY(peer.waitForConnection());
+        QTRY_COMPARE(client->m_tcpSocket->state(), QAbstractSocket::ConnectedState);
+        delete client; // must not call back into the half-destroyed widget
+        QVERIFY(peer.waitForDisconnection());
+    }
+};
+
+ZEL_TEST_MAIN(TestClient)
+#include "tst_client.moc"
