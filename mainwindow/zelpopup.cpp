@@ -1,0 +1,26 @@
+#include "mainwindow/zelpopup.h"
+
+#include <QBitmap>
+#include <QLabel>
+#include <QPixmap>
+
+ZELPopup::ZELPopup(QWidget *parent)
+    : QWidget(nullptr)
+{
+    Q_UNUSED(parent);
+    setWindowFlags(Qt::Popup);
+    setStyleSheet(QStringLiteral("background-image:url(:images/image1.png);"));
+    const QPixmap background(QStringLiteral(":images/image1.png"));
+    if (!background.isNull())
+        setMask(background.mask());
+
+    m_messageLabel = new QLabel(this);
+    m_messageLabel->setObjectName(QStringLiteral("m_messageLabel"));
+    m_messageLabel->setGeometry(0, 0, 300, 90);
+    m_messageLabel->setAlignment(Qt::AlignTop);
+    m_noticeLabel = new QLabel(this);
+    m_noticeLabel->setObjectName(QStringLiteral("m_noticeLabel"));
+    m_noticeLabel->setGeometry(0, 0, 300, 90);
+    resize(300, 90);
+    hide();
+}

@@ -1,0 +1,26 @@
+#ifndef UI_ZELDELETECONTACTDIALOG_H
+#define UI_ZELDELETECONTACTDIALOG_H
+
+#include <QtWidgets/QDialog>
+#include <QtWidgets/QLabel>
+#include <QtWidgets/QPushButton>
+#include <QtWidgets/QTableWidget>
+
+// The remove-contact dialog's form: the contact table and Remove / Close.
+class Ui_ZELDeleteContactDialog
+{
+public:
+    QTableWidget *m_deleteContactList;
+    QLabel *m_displayErrorMessage;
+    QPushButton *m_okButton;
+    QPushButton *m_cancelButton;
+
+    void setupUi(QDialog *ZELDeleteContactDialog);
+    void retranslateUi(QDialog *ZELDeleteContactDialog);
+};
+
+namespace Ui {
+class ZELDeleteContactDialog : public Ui_ZELDeleteContactDialog {};
+}
+
+#endif
