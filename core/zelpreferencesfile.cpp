@@ -465,13 +465,15 @@ bool ZELPreferencesFile::addUser(const UserSettings &user, const QStringList &co
 
 bool ZELPreferencesFile::replaceUser(const UserSettings &user)
 {
+    if (user.userName.isEmpty())
+        return fail(QStringLiteral("No user name"));
     QDomDocument document;
     if (load(document) != Loaded)
         return false;
     QDomElement root = document.documentElement();
     for (QDomNode block = root.firstChild().nextSibling(); !block.isNull();
          block = block.nextSibling()) {
-        if (block.firstChildElement().text() != user.userName)
+        if (!block.isElement() || block.firstChildElement().text() != user.userName)
             continue;
         root.appendChild(userElement(document, user));
         root.removeChild(block);
