@@ -1,7 +1,6 @@
 #include "mainwindow/zelmainwindowlook.h"
 
-// The comment keeps AUTOUIC from looking for a .ui file: this form is written in C++.
-#include /* form */ "ui/ui_zembrio.h"
+#include "ui/ui_zembrio.h"
 
 #include <QBitmap>
 #include <QFile>

@@ -1,5 +1,4 @@
-// The comment keeps AUTOUIC from looking for a .ui file: this form is written in C++.
-#include /* form */ "ui/ui_zembrio.h"
+#include "ui/ui_zembrio.h"
 
 #include <QtCore/QCoreApplication>
 #include <QtCore/QMetaObject>
