@@ -1,0 +1,1053 @@
+// Look and feel: the application style, the frameless-window helper, the
+// framed message box and the About box.
+
+#include "zeltestmain.h"
+
+#include "style/zelaboutdialog.h"
+#include "style/zelframelesshelper.h"
+#include "style/zelmessageboxclass.h"
+#include "style/zelstyle.h"
+
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPainter>
+#include <QPixmapCache>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSlider>
+#include <QStyleFactory>
+#include <QStyleOption>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+
+QImage imageOf(const QString &path)
+{
+    return loadCachedPixmap(path).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+QImage render(QWidget *widget)
+{
+    QImage image(widget->size(), QImage::Format_ARGB32);
+    image.fill(Qt::magenta);
+    widget->render(&image);
+    return image;
+}
+
+// The picture a button or label carries as its palette brush.
+QImage brushImage(const QWidget *widget, QPalette::ColorRole role)
+{
+    return widget->palette().brush(role).texture().toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// True when every opaque pixel of the picture appears at the offset in the image.
+bool containsPicture(const QImage &image, const QImage &picture, const QPoint &at)
+{
+    if (picture.isNull())
+        return false;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            const QRgb want = picture.pixel(x, y);
+            if (qAlpha(want) != 255)
+                continue;
+            const QPoint p = at + QPoint(x, y);
+            if (!image.rect().contains(p) || image.pixel(p) != want)
+                return false;
+        }
+    }
+    return true;
+}
+
+void sendMouse(QWidget *target, QEvent::Type type, const QPoint &pos,
+               Qt::MouseButton button = Qt::LeftButton)
+{
+    const QPoint global = target->mapToGlobal(pos);
+    const Qt::MouseButtons buttons = type == QEvent::MouseButtonRelease ? Qt::NoButton : Qt::MouseButtons(button);
+    QMouseEvent event(type, QPointF(pos), QPointF(global), type == QEvent::MouseMove ? Qt::NoButton : button,
+                      buttons, Qt::NoModifier);
+    QApplication::sendEvent(target, &event);
+}
+
+void sendHover(QWidget *target, bool enter)
+{
+    if (enter) {
+        QEnterEvent event(QPointF(1, 1), QPointF(1, 1), target->mapToGlobal(QPointF(1, 1)));
+        QApplication::sendEvent(target, &event);
+    } else {
+        QEvent event(QEvent::Leave);
+        QApplication::sendEvent(target, &event);
+    }
+}
+
+// A resizable framed window with the frame widgets every form carries.
+class FramedWindow : public QWidget
+{
+public:
+    explicit FramedWindow(ZELFramelessHelper::Options options)
+    {
+        resize(400, 300);
+        auto label = [this](const char *name, const QRect &geometry) {
+            auto *l = new QLabel(this);
+            l->setObjectName(QString::fromLatin1(name));
+            l->setGeometry(geometry);
+            l->setAutoFillBackground(true);
+            return l;
+        };
+        title = label("m_logoLabel", QRect(11, 0, 378, 20));
+        leftTop = label("m_leftTopCorner", QRect(0, 0, 11, 20));
+        label("m_rightTopCorner", QRect(389, 0, 11, 20));
+        label("m_leftStretch", QRect(0, 20, 11, 269));
+        label("m_rightStretch", QRect(389, 20, 11, 269));
+        label("m_leftBottomCorner", QRect(0, 289, 11, 11));
+        corner = label("m_rightBottomCorner", QRect(389, 289, 11, 11));
+        label("m_bottomStretch", QRect(11, 289, 378, 11));
+        close = new QPushButton(this);
+        close->setObjectName(QStringLiteral("m_closeButton"));
+        close->setGeometry(370, 6, 12, 11);
+        maximize = new QPushButton(this);
+        maximize->setObjectName(QStringLiteral("m_maximizeButton"));
+        maximize->setGeometry(355, 6, 12, 11);
+        frame = new ZELFramelessHelper(this, options);
+    }
+
+    QLabel *title;
+    QLabel *leftTop;
+    QLabel *corner;
+    QPushButton *close;
+    QPushButton *maximize;
+    ZELFramelessHelper *frame;
+};
+
+} // namespace
+
+class TestStyle : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    // Application style: sizes and polish.
+    void pixelMetrics_data();
+    void pixelMetrics();
+    void contentsSizes_data();
+    void contentsSizes();
+    void checkAndRadioRects_data();
+    void checkAndRadioRects();
+    void groupBoxRects();
+    void sliderRects();
+    void polishGroupBoxLayouts();
+    void polishWindowsAndHover();
+    void mixColors_data();
+    void mixColors();
+    void pixmapAndGradientCaches();
+
+    // Application style: drawing.
+    void indicatorImages_data();
+    void indicatorImages();
+    void hoverPill();
+    void pushButtonPanel();
+    void groupBoxTitle();
+    void tabShapes();
+    void noFocusRectangle();
+
+    // Frameless windows.
+    void frameImages();
+    void dragZone_data();
+    void dragZone();
+    void dragMovesWindow();
+    void cornerResizes();
+    void maximiseToggle();
+    void titleButtonHover();
+    void ignoresFrameOfChildWindows();
+
+    // Message box.
+    void informationReturnsAtOnce();
+    void informationPlacement_data();
+    void informationPlacement();
+    void questionAnswers_data();
+    void questionAnswers();
+    void questionHook();
+    void boxOutlivesForeignParent();
+
+    // About box.
+    void aboutBox();
+
+    // Screenshot aid, only with ZEL_STYLE_SHOWCASE=<png path>.
+    void showcase();
+
+private:
+    ZELStyle *m_style = nullptr;
+    QStyle *m_windows = nullptr;
+};
+
+void TestStyle::initTestCase()
+{
+    m_style = new ZELStyle;
+    QApplication::setStyle(m_style);
+    m_windows = QStyleFactory::create(QStringLiteral("Windows"));
+    m_windows->setParent(this);
+    if (loadCachedPixmap(QStringLiteral(":images/checkBox.jpg")).isNull())
+        QSKIP("resource images are not compiled in");
+}
+
+void TestStyle::pixelMetrics_data()
+{
+    QTest::addColumn<int>("metric");
+    QTest::addColumn<int>("expected"); // -1000: same as the plain style
+    QTest::newRow("combo frame") << int(QStyle::PM_ComboBoxFrameWidth) << 8;
+    QTest::newRow("tab overlap") << int(QStyle::PM_TabBarTabOverlap) << 20;
+    QTest::newRow("tab hspace") << int(QStyle::PM_TabBarTabHSpace) << 25;
+    QTest::newRow("tab vspace") << int(QStyle::PM_TabBarTabVSpace) << 13;
+    QTest::newRow("tab shift h") << int(QStyle::PM_TabBarTabShiftHorizontal) << 1;
+    QTest::newRow("tab shift v") << int(QStyle::PM_TabBarTabShiftVertical) << -9;
+    QTest::newRow("button margin") << int(QStyle::PM_ButtonMargin) << -1000;
+    QTest::newRow("base overlap") << int(QStyle::PM_TabBarBaseOverlap) << -1000;
+    QTest::newRow("indicator") << int(QStyle::PM_IndicatorWidth) << -1000;
+}
+
+void TestStyle::pixelMetrics()
+{
+    QFETCH(int, metric);
+    QFETCH(int, expected);
+    const auto pm = QStyle::PixelMetric(metric);
+    if (expected == -1000)
+        expected = m_windows->pixelMetric(pm);
+    QCOMPARE(m_style->pixelMetric(pm), expected);
+    QStyleOption option;
+    QCOMPARE(m_style->pixelMetric(pm, &option), expected);
+}
+
+void TestStyle::contentsSizes_data()
+{
+    QTest::addColumn<int>("type");
+    QTest::addColumn<QSize>("contents");
+    QTest::addColumn<int>("extraWidth");
+    QTest::addColumn<int>("fixedHeight"); // 0: the plain style's height
+    QTest::newRow("push button") << int(QStyle::CT_PushButton) << QSize(60, 40) << 0 << 23;
+    QTest::newRow("small push button") << int(QStyle::CT_PushButton) << QSize(10, 5) << 0 << 23;
+    QTest::newRow("check box") << int(QStyle::CT_CheckBox) << QSize(60, 14) << 20 << 0;
+    QTest::newRow("radio button") << int(QStyle::CT_RadioButton) << QSize(60, 14) << 20 << 0;
+    QTest::newRow("line edit") << int(QStyle::CT_LineEdit) << QSize(60, 14) << 0 << 0;
+}
+
+void TestStyle::contentsSizes()
+{
+    QFETCH(int, type);
+    QFETCH(QSize, contents);
+    QFETCH(int, extraWidth);
+    QFETCH(int, fixedHeight);
+    QStyleOptionButton option;
+    option.rect = QRect(QPoint(), contents);
+    const auto ct = QStyle::ContentsType(type);
+    const QSize base = m_windows->sizeFromContents(ct, &option, contents);
+    const QSize size = m_style->sizeFromContents(ct, &option, contents);
+    QCOMPARE(size.width(), base.width() + extraWidth);
+    QCOMPARE(size.height(), fixedHeight ? fixedHeight : base.height());
+}
+
+void TestStyle::checkAndRadioRects_data()
+{
+    QTest::addColumn<bool>("radio");
+    QTest::newRow("check box") << false;
+    QTest::newRow("radio button") << true;
+}
+
+void TestStyle::checkAndRadioRects()
+{
+    QFETCH(bool, radio);
+    QWidget parent;
+    QAbstractButton *button = radio ? static_cast<QAbstractButton *>(new QRadioButton(&parent))
+                                    : static_cast<QAbstractButton *>(new QCheckBox(&parent));
+    button->setGeometry(0, 0, 100, 20);
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const auto contents = radio ? QStyle::SE_RadioButtonContents : QStyle::SE_CheckBoxContents;
+    const auto click = radio ? QStyle::SE_RadioButtonClickRect : QStyle::SE_CheckBoxClickRect;
+    const auto indicator = radio ? QStyle::SE_RadioButtonIndicator : QStyle::SE_CheckBoxIndicator;
+
+    QCOMPARE(m_style->subElementRect(contents, &option, button), QRect(QPoint(25, 0), QPoint(94, 19)));
+    QCOMPARE(m_style->subElementRect(click, &option, button), QRect(QPoint(5, 0), QPoint(94, 19)));
+    // The base style's rectangles shrink the same way for these widgets only.
+    QCOMPARE(m_style->subElementRect(indicator, &option, button),
+             m_windows->subElementRect(indicator, &option, button).adjusted(5, 0, -5, 0));
+    QWidget plain;
+    plain.resize(100, 20);
+    QCOMPARE(m_style->subElementRect(QStyle::SE_PushButtonContents, &option, &plain),
+             m_windows->subElementRect(QStyle::SE_PushButtonContents, &option, &plain));
+}
+
+void TestStyle::groupBoxRects()
+{
+    const QPixmap capLeft = loadCachedPixmap(QStringLiteral(":images/title_cap_left.png"));
+    const QPixmap capRight = loadCachedPixmap(QStringLiteral(":images/title_cap_right.png"));
+    const QPixmap stretch = loadCachedPixmap(QStringLiteral(":images/title_stretch.png"));
+
+    QStyleOptionGroupBox option;
+    option.rect = QRect(0, 30, 200, 100);
+    option.subControls = QStyle::SC_All;
+    const int centre = option.rect.center().x();
+
+    // An empty title: 20 minus both caps wide, centred, at the top edge.
+    QCOMPARE(m_style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel),
+             QRect(centre - 10 + capLeft.width(), 0, 20 - capLeft.width() - capRight.width(),
+                   stretch.height()));
+
+    option.text = QStringLiteral("Contacts");
+    const int textWidth = option.fontMetrics.horizontalAdvance(option.text) + 20;
+    QCOMPARE(m_style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel),
+             QRect(centre - textWidth / 2 + capLeft.width(), 0,
+                   textWidth - capLeft.width() - capRight.width(), stretch.height()));
+    QCOMPARE(m_style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxFrame), option.rect);
+    QCOMPARE(m_style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents),
+             m_windows->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxContents)
+                 .adjusted(0, -8, 0, 0));
+
+    QStyleOptionComplex notAGroupBox;
+    notAGroupBox.rect = option.rect;
+    QVERIFY(m_style->subControlRect(QStyle::CC_GroupBox, &notAGroupBox, QStyle::SC_GroupBoxFrame).isNull());
+}
+
+void TestStyle::sliderRects()
+{
+    for (Qt::Orientation orientation : {Qt::Horizontal, Qt::Vertical}) {
+        QSlider slider(orientation);
+        slider.resize(orientation == Qt::Horizontal ? QSize(150, 30) : QSize(30, 150));
+        QStyleOptionSlider option;
+        option.initFrom(&slider);
+        option.orientation = orientation;
+        option.maximum = 10;
+        option.subControls = QStyle::SC_All;
+        const QRect baseHandle = m_windows->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider);
+        const QRect handle = m_style->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderHandle, &slider);
+        QCOMPARE(handle, QRect(baseHandle.topLeft(), QSize(13, 27)));
+        const QRect groove = m_style->subControlRect(QStyle::CC_Slider, &option, QStyle::SC_SliderGroove, &slider);
+        QCOMPARE(groove.height(), 9);
+        QCOMPARE(groove.top(), 9);
+    }
+}
+
+void TestStyle::polishGroupBoxLayouts()
+{
+    QWidget window;
+    auto *outer = new QGroupBox(&window);
+    auto *outerLayout = new QVBoxLayout(outer);
+    outerLayout->setContentsMargins(3, 3, 3, 3);
+    outerLayout->setSpacing(7);
+    auto *holder = new QWidget(outer);
+    outerLayout->addWidget(holder);
+    auto *inner = new QGroupBox(holder); // nested two levels down
+    auto *innerLayout = new QVBoxLayout(inner);
+    innerLayout->setContentsMargins(4, 4, 4, 4);
+    innerLayout->setSpacing(6);
+    auto *bare = new QGroupBox(&window);
+
+    m_style->polish(outer);
+    m_style->polish(inner);
+    m_style->polish(bare);
+    QCOMPARE(outerLayout->contentsMargins(), QMargins(10, 10, 10, 10));
+    QCOMPARE(outerLayout->spacing(), 7);
+    QCOMPARE(innerLayout->spacing(), 0);
+    QCOMPARE(innerLayout->contentsMargins(), QMargins(4, 4, 4, 4));
+    QVERIFY(!bare->layout());
+}
+
+void TestStyle::polishWindowsAndHover()
+{
+    QDialog dialog;
+    auto *frame = new QFrame(&dialog);
+    QPalette own = frame->palette();
+    own.setColor(QPalette::Window, Qt::red);
+    frame->setPalette(own);
+    auto *check = new QCheckBox(&dialog);
+    auto *label = new QLabel(&dialog);
+    check->setAttribute(Qt::WA_Hover, false);
+    label->setAttribute(Qt::WA_Hover, false);
+
+    m_style->polish(&dialog);
+    m_style->polish(frame);
+    m_style->polish(check);
+    m_style->polish(label);
+    QCOMPARE(dialog.palette().color(QPalette::Active, QPalette::Window), QColor(241, 241, 241));
+    QCOMPARE(dialog.palette().color(QPalette::Disabled, QPalette::Window), QColor(241, 241, 241));
+    QCOMPARE(frame->palette().color(QPalette::Window), QColor(Qt::red));
+    QVERIFY(check->testAttribute(Qt::WA_Hover));
+    QVERIFY(!label->testAttribute(Qt::WA_Hover));
+    m_style->unpolish(check);
+    QVERIFY(!check->testAttribute(Qt::WA_Hover));
+
+    QPalette palette(Qt::blue);
+    const QColor text = palette.color(QPalette::WindowText);
+    m_style->polish(palette);
+    QCOMPARE(palette.color(QPalette::Inactive, QPalette::Window), QColor(241, 241, 241));
+    QCOMPARE(palette.color(QPalette::WindowText), text);
+}
+
+void TestStyle::mixColors_data()
+{
+    QTest::addColumn<QColor>("a");
+    QTest::addColumn<QColor>("b");
+    QTest::addColumn<int>("factor");
+    QTest::addColumn<QColor>("expected");
+    QTest::newRow("half") << QColor(255, 255, 255) << QColor(0, 0, 0) << 50 << QColor(127, 127, 127);
+    QTest::newRow("all of a") << QColor(10, 20, 30) << QColor(200, 100, 0) << 100 << QColor(10, 20, 30);
+    QTest::newRow("truncating") << QColor(241, 241, 241) << QColor(144, 209, 247) << 50 << QColor(192, 224, 243);
+    QTest::newRow("alpha of a") << QColor(100, 100, 100, 40) << QColor(0, 0, 0, 255) << 85
+                                << QColor(85, 85, 85, 40);
+}
+
+void TestStyle::mixColors()
+{
+    QFETCH(QColor, a);
+    QFETCH(QColor, b);
+    QFETCH(int, factor);
+    QFETCH(QColor, expected);
+    QCOMPARE(::mixColors(a, b, factor), expected);
+}
+
+void TestStyle::pixmapAndGradientCaches()
+{
+    const QString missing = QStringLiteral(":images/no_such_image.png");
+    QVERIFY(loadCachedPixmap(missing).isNull());
+    QPixmap probe;
+    QVERIFY(!QPixmapCache::find(missing, &probe));
+
+    const QString path = QStringLiteral(":images/buttonLeft.jpg");
+    QPixmapCache::remove(path);
+    QVERIFY(!loadCachedPixmap(path).isNull());
+    QVERIFY(QPixmapCache::find(path, &probe));
+
+    QCOMPARE(cachedGradientKey(QSize(10, 20), Qt::white, Qt::black), QStringLiteral("10x20-ffffffff-ff000000"));
+    const QColor top(1, 2, 3);
+    const QColor bottom(200, 100, 50);
+    const QString small = cachedGradientKey(QSize(10, 20), top, bottom);
+    const QString large = cachedGradientKey(QSize(30, 20), top, bottom);
+    QPixmapCache::remove(small);
+    QPixmapCache::remove(large);
+    QImage target(40, 40, QImage::Format_ARGB32);
+    target.fill(Qt::black);
+    QPainter painter(&target);
+    paintCachedGradient(&painter, QRect(5, 5, 10, 20), top, bottom);
+    QVERIFY(QPixmapCache::find(small, &probe));
+    QVERIFY(!QPixmapCache::find(large, &probe));
+    paintCachedGradient(&painter, QRect(5, 5, 10, 20), top, bottom);
+    paintCachedGradient(&painter, QRect(5, 30, 30, 20), top, bottom);
+    QVERIFY(QPixmapCache::find(large, &probe));
+    painter.end();
+    // Top to bottom inside the rectangle, from the start colour to the stop colour.
+    const QColor first(target.pixel(6, 5));
+    const QColor last(target.pixel(6, 24));
+    QVERIFY2(qAbs(first.red() - top.red()) <= 12, qPrintable(first.name()));
+    QVERIFY2(qAbs(last.red() - bottom.red()) <= 12, qPrintable(last.name()));
+    QCOMPARE(QColor(target.pixel(6, 25)), QColor(Qt::black));
+}
+
+void TestStyle::indicatorImages_data()
+{
+    QTest::addColumn<bool>("radio");
+    QTest::addColumn<bool>("checked");
+    QTest::addColumn<bool>("sunken");
+    QTest::addColumn<QString>("image");
+    QTest::newRow("check off") << false << false << false << ":images/checkBox.jpg";
+    QTest::newRow("check on") << false << true << false << ":images/checkBox_3.jpg";
+    QTest::newRow("check on pressed") << false << true << true << ":images/checkBox.jpg";
+    QTest::newRow("radio off") << true << false << false << ":images/radiobutton-off.png";
+    QTest::newRow("radio on") << true << true << false << ":images/radiobutton-on.png";
+    QTest::newRow("radio off pressed") << true << false << true << ":images/radiobutton-on.png";
+}
+
+void TestStyle::indicatorImages()
+{
+    QFETCH(bool, radio);
+    QFETCH(bool, checked);
+    QFETCH(bool, sunken);
+    QFETCH(QString, image);
+
+    QWidget window;
+    QAbstractButton *button = radio ? static_cast<QAbstractButton *>(new QRadioButton(QStringLiteral("Away"), &window))
+                                    : static_cast<QAbstractButton *>(new QCheckBox(QStringLiteral("Away"), &window));
+    button->setGeometry(0, 0, 120, 20);
+    button->setChecked(checked);
+    button->setDown(sunken);
+    const QImage shot = render(button);
+
+    QStyleOptionButton option;
+    option.initFrom(button);
+    const QRect indicator = m_style->subElementRect(radio ? QStyle::SE_RadioButtonIndicator
+                                                          : QStyle::SE_CheckBoxIndicator,
+                                                    &option, button);
+    QVERIFY(containsPicture(shot, imageOf(image), indicator.topLeft()));
+}
+
+void TestStyle::hoverPill()
+{
+    const QColor pill = ZELStyle::hoverPillColor();
+    QWidget window;
+    auto *radio = new QRadioButton(QString(), &window);
+    radio->setGeometry(0, 0, 120, 20);
+    QStyleOptionButton option;
+    option.initFrom(radio);
+    option.rect = m_style->subElementRect(QStyle::SE_RadioButtonIndicator, &option, radio);
+    // Right end of the widget, where neither the image nor a label is drawn.
+    const QPoint probe(110, 10);
+
+    auto paintWith = [&](QStyle::State state) {
+        QImage image(radio->size(), QImage::Format_ARGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        option.state = state;
+        m_style->drawPrimitive(QStyle::PE_IndicatorRadioButton, &option, &painter, radio);
+        return QColor(image.pixel(probe));
+    };
+    QCOMPARE(paintWith(QStyle::State_Enabled | QStyle::State_HasFocus), pill);
+    QCOMPARE(paintWith(QStyle::State_Enabled | QStyle::State_MouseOver), pill);
+    QCOMPARE(paintWith(QStyle::State_MouseOver), QColor(Qt::black)); // disabled, unfocused
+    QCOMPARE(paintWith(QStyle::State_Enabled), QColor(Qt::black));
+}
+
+void TestStyle::pushButtonPanel()
+{
+    const QImage left = imageOf(QStringLiteral(":images/buttonLeft.jpg"));
+    const QImage right = imageOf(QStringLiteral(":images/buttonRight.jpg"));
+    const QImage hoverLeft = imageOf(QStringLiteral(":images/buttonMouseOverLeft.jpg"));
+
+    QWidget window;
+    window.resize(200, 200);
+    auto *group = new QGroupBox(&window);
+    group->setGeometry(0, 0, 200, 120);
+    auto *inGroup = new QPushButton(group);
+    inGroup->setGeometry(20, 60, 80, 23);
+    auto *plain = new QPushButton(&window);
+    plain->setGeometry(20, 150, 80, 23);
+
+    auto panel = [&](QPushButton *button, QStyle::State state) {
+        QImage image(button->size(), QImage::Format_ARGB32);
+        image.fill(Qt::black);
+        QPainter painter(&image);
+        QStyleOptionButton option;
+        option.initFrom(button);
+        option.rect = button->rect();
+        option.state = state;
+        m_style->drawPrimitive(QStyle::PE_PanelButtonCommand, &option, &painter, button);
+        return image;
+    };
+
+    const QImage normal = panel(plain, QStyle::State_Enabled);
+    QVERIFY(containsPicture(normal, left, QPoint(0, 0)));
+    QVERIFY(containsPicture(normal, right, QPoint(80 - right.width(), 0)));
+    // Images are not stretched: the rows below them stay untouched outside a group box.
+    QCOMPARE(QColor(normal.pixel(40, 22)), QColor(Qt::black));
+
+    const QImage hovered = panel(plain, QStyle::State_Enabled | QStyle::State_MouseOver);
+    QVERIFY(containsPicture(hovered, hoverLeft, QPoint(0, 0)));
+    const QImage pressed = panel(plain, QStyle::State_Enabled | QStyle::State_MouseOver | QStyle::State_Sunken);
+    QVERIFY(containsPicture(pressed, left, QPoint(0, 0)));
+
+    // Inside a group box the group's gradient continues behind the images,
+    // aligned with the group box: at button row 22 it is the colour of group row 82.
+    const QImage grouped = panel(inGroup, QStyle::State_Enabled);
+    QVERIFY(containsPicture(grouped, left, QPoint(0, 0)));
+    const QColor behind(grouped.pixel(40, 22));
+    QVERIFY(behind != QColor(Qt::black));
+    const int expectedGrey = 224 + (255 - 224) * 82 / 120;
+    QVERIFY2(qAbs(behind.red() - expectedGrey) <= 2, qPrintable(QString::number(behind.red())));
+}
+
+void TestStyle::groupBoxTitle()
+{
+    QWidget window;
+    auto *group = new QGroupBox(QStringLiteral("Status"), &window);
+    group->setGeometry(0, 0, 240, 120);
+    const QImage shot = render(group);
+
+    QStyleOptionGroupBox option;
+    option.initFrom(group);
+    option.text = group->title();
+    option.subControls = QStyle::SC_GroupBoxFrame | QStyle::SC_GroupBoxLabel;
+    const int textWidth = option.fontMetrics.horizontalAdvance(option.text) + 20;
+    const QRect label = m_style->subControlRect(QStyle::CC_GroupBox, &option, QStyle::SC_GroupBoxLabel, group);
+    QVERIFY(containsPicture(shot, imageOf(QStringLiteral(":images/title_cap_left.png")),
+                            QPoint(option.rect.center().x() - textWidth / 2, 0)));
+    QVERIFY(containsPicture(shot, imageOf(QStringLiteral(":images/title_cap_right.png")),
+                            QPoint(label.right() + 1, 0)));
+    // White title text lies inside the pill.
+    bool white = false;
+    for (int y = label.top(); y <= label.bottom() && !white; ++y)
+        for (int x = label.left(); x <= label.right() && !white; ++x)
+            white = QColor(shot.pixel(x, y)) == QColor(Qt::white);
+    QVERIFY(white);
+    // The frame's bottom-right corner image sits in the corner.
+    const QImage corner = imageOf(QStringLiteral(":images/groupframe_bottom_right.png"));
+    QVERIFY(containsPicture(shot, corner, QPoint(240 - corner.width(), 120 - corner.height())));
+}
+
+void TestStyle::tabShapes()
+{
+    QTabBar bar;
+    bar.addTab(QStringLiteral("General"));
+    bar.addTab(QStringLiteral("Chat"));
+    bar.addTab(QStringLiteral("Sounds"));
+    bar.setCurrentIndex(0);
+    bar.resize(bar.sizeHint());
+    QPixmapCache::clear();
+    render(&bar);
+
+    // An unselected middle tab starts 9 pixels lower and takes its gradient from the cache.
+    QStyleOptionTab option;
+    option.initFrom(&bar);
+    const QColor button = option.palette.color(QPalette::Button);
+    const QRect middle = bar.tabRect(1);
+    bool found = false;
+    for (int h = middle.height() - 14; h <= middle.height() && !found; ++h)
+        for (int w = middle.width() - 8; w <= middle.width() + 2 && !found; ++w) {
+            QPixmap probe;
+            found = QPixmapCache::find(cachedGradientKey(QSize(w, h), button.lighter(104), button.darker(105)), &probe);
+        }
+    QVERIFY(found);
+
+    // A lone tab is drawn as selected: no gradient at all.
+    QTabBar lone;
+    lone.addTab(QStringLiteral("Only"));
+    lone.resize(lone.sizeHint());
+    QPixmapCache::clear();
+    const QImage shot = render(&lone);
+    QPixmap probe;
+    QVERIFY(!QPixmapCache::find(cachedGradientKey(QSize(1, 1), button.lighter(104), button.darker(105)), &probe));
+    // Its top outline is the frame border colour, from the very top row.
+    const QRect tab = lone.tabRect(0);
+    QCOMPARE(QColor(shot.pixel(tab.center().x(), tab.top())), ZELStyle::frameBorderColor());
+}
+
+void TestStyle::noFocusRectangle()
+{
+    QImage image(30, 30, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    const QImage before = image;
+    QPainter painter(&image);
+    QStyleOptionFocusRect option;
+    option.rect = QRect(2, 2, 20, 20);
+    option.state = QStyle::State_HasFocus | QStyle::State_KeyboardFocusChange;
+    m_style->drawPrimitive(QStyle::PE_FrameFocusRect, &option, &painter);
+    painter.end();
+    QCOMPARE(image, before);
+}
+
+void TestStyle::frameImages()
+{
+    FramedWindow window(ZELFramelessHelper::ResizeCorner);
+    QVERIFY(window.windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(brushImage(window.leftTop, QPalette::Window), imageOf(QStringLiteral(":images/corner1.jpg")));
+    QCOMPARE(brushImage(window.corner, QPalette::Window), imageOf(QStringLiteral(":images/corner4.png")));
+    QCOMPARE(window.corner->cursor().shape(), Qt::SizeFDiagCursor);
+    QCOMPARE(brushImage(window.close, QPalette::Button), imageOf(QStringLiteral(":images/index_r2_c11.jpg")));
+    QCOMPARE(window.mask(), QRegion(window.rect()));
+    // The title buttons keep the plain look.
+    QVERIFY(window.close->style() != QApplication::style());
+
+    QPointer<FramedWindow> guard(&window);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    window.close->click();
+    QVERIFY(!window.isVisible());
+}
+
+void TestStyle::dragZone_data()
+{
+    QTest::addColumn<QPoint>("press");
+    QTest::addColumn<int>("button");
+    QTest::addColumn<bool>("drags");
+    QTest::newRow("title") << QPoint(100, 10) << int(Qt::LeftButton) << true;
+    QTest::newRow("top-left corner image") << QPoint(0, 0) << int(Qt::LeftButton) << true;
+    QTest::newRow("ten pixels below the band") << QPoint(50, 29) << int(Qt::LeftButton) << true;
+    QTest::newRow("below the zone") << QPoint(50, 30) << int(Qt::LeftButton) << false;
+    QTest::newRow("last pixel of the zone") << QPoint(377, 5) << int(Qt::LeftButton) << true;
+    QTest::newRow("past the label's width") << QPoint(378, 5) << int(Qt::LeftButton) << false;
+    QTest::newRow("right button") << QPoint(100, 10) << int(Qt::RightButton) << true;
+}
+
+void TestStyle::dragZone()
+{
+    QFETCH(QPoint, press);
+    QFETCH(int, button);
+    QFETCH(bool, drags);
+    FramedWindow window(ZELFramelessHelper::ResizeCorner);
+    sendMouse(&window, QEvent::MouseButtonPress, press, Qt::MouseButton(button));
+    QCOMPARE(window.frame->isDragging(), drags);
+    sendMouse(&window, QEvent::MouseButtonRelease, press, Qt::MouseButton(button));
+    QVERIFY(!window.frame->isDragging());
+}
+
+void TestStyle::dragMovesWindow()
+{
+    FramedWindow window(ZELFramelessHelper::NoOptions);
+    window.move(100, 100);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint start = window.pos();
+
+    // A press on a title label reaches the window and starts the drag.
+    sendMouse(window.title, QEvent::MouseButtonPress, QPoint(40, 8));
+    QVERIFY(window.frame->isDragging());
+    const QPoint global = window.title->mapToGlobal(QPoint(40, 8));
+    QMouseEvent move(QEvent::MouseMove, QPointF(51, 15), QPointF(global + QPoint(30, 20)), Qt::NoButton,
+                     Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(&window, &move);
+    QTRY_COMPARE(window.pos(), start + QPoint(30, 20));
+    sendMouse(&window, QEvent::MouseButtonRelease, QPoint(70, 28));
+    QVERIFY(!window.frame->isDragging());
+}
+
+void TestStyle::cornerResizes()
+{
+    FramedWindow window(ZELFramelessHelper::ResizeCorner);
+    int relaid = 0;
+    connect(window.frame, &ZELFramelessHelper::windowResized, this, [&relaid] { ++relaid; });
+
+    sendMouse(&window, QEvent::MouseButtonPress, QPoint(384, 299));
+    QVERIFY(!window.frame->isResizing()); // one pixel left of the 15 x 15 square
+    sendMouse(&window, QEvent::MouseButtonRelease, QPoint(384, 299));
+
+    sendMouse(&window, QEvent::MouseButtonPress, QPoint(385, 285));
+    QVERIFY(window.frame->isResizing());
+    QVERIFY(!window.frame->isDragging());
+    sendMouse(&window, QEvent::MouseMove, QPoint(450, 340));
+    QCOMPARE(window.size(), QSize(450, 340));
+    QCOMPARE(window.mask(), QRegion(0, 0, 450, 340));
+    QCOMPARE(relaid, 1);
+    sendMouse(&window, QEvent::MouseButtonRelease, QPoint(450, 340));
+    QVERIFY(!window.frame->isResizing());
+    sendMouse(&window, QEvent::MouseMove, QPoint(300, 300));
+    QCOMPARE(window.size(), QSize(450, 340));
+
+    // Windows without the corner do not resize.
+    FramedWindow fixed(ZELFramelessHelper::NoOptions);
+    sendMouse(&fixed, QEvent::MouseButtonPress, QPoint(395, 295));
+    QVERIFY(!fixed.frame->isResizing());
+}
+
+void TestStyle::maximiseToggle()
+{
+    FramedWindow window(ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground);
+    window.move(50, 40);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QRect normal = window.geometry();
+    const QImage restore = imageOf(QStringLiteral(":images/restore.png"));
+    const QImage restoreOver = imageOf(QStringLiteral(":images/restoreOver.png"));
+
+    window.maximize->click();
+    QVERIFY(window.isMaximized());
+    QCOMPARE(window.maximize->toolTip(), QStringLiteral("Restore Down"));
+    QCOMPARE(window.corner->cursor().shape(), Qt::ArrowCursor);
+    QCOMPARE(brushImage(window.maximize, QPalette::Button), restore);
+    for (int i = 0; i < 2; ++i) {
+        sendHover(window.maximize, true);
+        QCOMPARE(brushImage(window.maximize, QPalette::Button), restoreOver);
+        sendHover(window.maximize, false);
+        QCOMPARE(brushImage(window.maximize, QPalette::Button), restore);
+    }
+
+    // A maximised window neither moves nor resizes with the mouse.
+    const QRect maximised = window.geometry();
+    sendMouse(&window, QEvent::MouseButtonPress, QPoint(100, 10));
+    sendMouse(&window, QEvent::MouseMove, QPoint(160, 60));
+    sendMouse(&window, QEvent::MouseButtonRelease, QPoint(160, 60));
+    QCOMPARE(window.geometry(), maximised);
+
+    // A double click on the title band restores.
+    sendMouse(&window, QEvent::MouseButtonDblClick, QPoint(100, 10));
+    QVERIFY(!window.isMaximized());
+    QTRY_COMPARE(window.geometry(), normal);
+    QCOMPARE(window.maximize->toolTip(), QStringLiteral("Maximize"));
+    QCOMPARE(brushImage(window.maximize, QPalette::Button), imageOf(QStringLiteral(":images/maxbut.png")));
+    QCOMPARE(window.corner->cursor().shape(), Qt::SizeFDiagCursor);
+    QVERIFY(!window.maximize->hasFocus());
+    QCOMPARE(window.mask(), QRegion(window.rect()));
+
+    sendMouse(&window, QEvent::MouseButtonPress, QPoint(100, 10));
+    sendMouse(&window, QEvent::MouseMove, QPoint(110, 15));
+    sendMouse(&window, QEvent::MouseButtonRelease, QPoint(110, 15));
+    QTRY_COMPARE(window.pos(), normal.topLeft() + QPoint(10, 5));
+}
+
+void TestStyle::titleButtonHover()
+{
+    FramedWindow window(ZELFramelessHelper::NoOptions);
+    const QImage normal = imageOf(QStringLiteral(":images/index_r2_c11.jpg"));
+    const QImage hover = imageOf(QStringLiteral(":images/mouseOverClose.jpg"));
+    for (int i = 0; i < 2; ++i) {
+        sendHover(window.close, true);
+        QCOMPARE(brushImage(window.close, QPalette::Button), hover);
+        sendHover(window.close, false);
+        QCOMPARE(brushImage(window.close, QPalette::Button), normal);
+    }
+    sendHover(window.maximize, true);
+    QCOMPARE(brushImage(window.maximize, QPalette::Button), imageOf(QStringLiteral(":images/mouseOverMax.png")));
+    sendHover(window.maximize, false);
+    QCOMPARE(brushImage(window.maximize, QPalette::Button), imageOf(QStringLiteral(":images/maxbut.jpg")));
+}
+
+void TestStyle::ignoresFrameOfChildWindows()
+{
+    // A window that makes its message box before its own frame: the helper
+    // must take the window's title band, not the box's.
+    QWidget window;
+    window.resize(400, 300);
+    new ZELMessageBoxClass(&window);
+    auto *title = new QLabel(&window);
+    title->setObjectName(QStringLiteral("m_logoLabel"));
+    title->setGeometry(11, 0, 350, 20);
+    auto *frame = new ZELFramelessHelper(&window);
+    QCOMPARE(frame->dragZone(), QRect(0, 0, 350, 30));
+}
+
+void TestStyle::informationReturnsAtOnce()
+{
+    QWidget owner;
+    owner.setGeometry(100, 100, 400, 300);
+    owner.show();
+    ZELMessageBoxClass *box = new ZELMessageBoxClass(&owner);
+
+    box->showInformationBox(&owner, QStringLiteral("ZEL"), QStringLiteral("First notice"));
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->m_logoLabel->text(), QStringLiteral("ZEL"));
+    QCOMPARE(box->m_messageText->text(), QStringLiteral("First notice"));
+    QVERIFY(box->windowFlags() & Qt::Dialog);
+    QVERIFY(box->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(box->size(), QSize(290, 108));
+    QCOMPARE(box->mask(), QRegion(0, 0, 290, 108));
+    QCOMPARE(box->frame()->dragZone(), QRect(0, 0, 268, 30));
+    // The first showing had no Ok button yet to dress.
+    QAbstractButton *ok = box->button(QMessageBox::Ok);
+    QVERIFY(ok);
+    QVERIFY(ok->toolTip().isEmpty());
+
+    // The standard buttons lie inside the face, clear of the frame and the text.
+    auto *buttons = box->findChild<QDialogButtonBox *>();
+    QVERIFY(buttons);
+    QVERIFY(QRect(11, 20, 268, 77).contains(buttons->geometry()));
+    QVERIFY(buttons->geometry().top() >= box->m_messageText->geometry().bottom());
+    QVERIFY(buttons->isVisible());
+
+    // A second call while showing reuses the same box.
+    box->showInformationBox(&owner, QStringLiteral("Zembrio"), QStringLiteral("Second notice"));
+    QVERIFY(box->isVisible());
+    QCOMPARE(box->m_logoLabel->text(), QStringLiteral("Zembrio"));
+    QCOMPARE(box->m_messageText->text(), QStringLiteral("Second notice"));
+    QCOMPARE(ok->toolTip(), QStringLiteral("Ok"));
+    QCOMPARE(ok->cursor().shape(), Qt::PointingHandCursor);
+
+    // Closing hides the box and keeps it.
+    QPointer<ZELMessageBoxClass> guard(box);
+    box->m_exitButton->click();
+    QVERIFY(!box->isVisible());
+    QCoreApplication::processEvents();
+    QVERIFY(guard);
+}
+
+void TestStyle::informationPlacement_data()
+{
+    QTest::addColumn<QRect>("parent");
+    QTest::addColumn<QPoint>("expected");
+    QTest::newRow("larger parent") << QRect(100, 100, 400, 300) << QPoint(155, 196);
+    QTest::newRow("odd difference") << QRect(10, 20, 401, 301) << QPoint(65, 116);
+    QTest::newRow("smaller parent") << QRect(200, 160, 100, 50) << QPoint(105, 131);
+}
+
+void TestStyle::informationPlacement()
+{
+    QFETCH(QRect, parent);
+    QFETCH(QPoint, expected);
+    QWidget owner;
+    owner.setGeometry(300, 300, 300, 200);
+    QWidget over;
+    over.setGeometry(parent);
+    auto *box = new ZELMessageBoxClass(&owner);
+    box->showInformationBox(&over, QStringLiteral("ZEL"), QStringLiteral("Placed"));
+    QCOMPARE(box->pos(), expected);
+    QCOMPARE(box->parentWidget(), &owner);
+}
+
+void TestStyle::questionAnswers_data()
+{
+    QTest::addColumn<int>("yesId");
+    QTest::addColumn<int>("noId");
+    QTest::addColumn<QString>("action");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("yes 3/4") << 3 << 4 << "yes" << 3;
+    QTest::newRow("no 3/4") << 3 << 4 << "no" << 4;
+    QTest::newRow("close button") << 3 << 4 << "close" << 4;
+    QTest::newRow("escape") << 3 << 4 << "escape" << 4;
+    QTest::newRow("yes 0/1") << 0 << 1 << "yes" << 0;
+    QTest::newRow("no 0/1") << 0 << 1 << "no" << 1;
+}
+
+void TestStyle::questionAnswers()
+{
+    QFETCH(int, yesId);
+    QFETCH(int, noId);
+    QFETCH(QString, action);
+    QFETCH(int, expected);
+
+    QWidget owner;
+    owner.setGeometry(100, 100, 400, 300);
+    owner.show();
+    auto *box = new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, QMessageBox::Yes,
+                                       QMessageBox::No, 0, &owner);
+    bool modal = false;
+    QString yesText;
+    QTimer::singleShot(0, box, [&] {
+        modal = box->isVisible() && QApplication::activeModalWidget() == box;
+        yesText = box->button(QMessageBox::Yes)->text();
+        if (action == QLatin1String("yes"))
+            box->button(QMessageBox::Yes)->click();
+        else if (action == QLatin1String("no"))
+            box->button(QMessageBox::No)->click();
+        else if (action == QLatin1String("close"))
+            box->m_exitButton->click();
+        else
+            QTest::keyClick(box, Qt::Key_Escape);
+    });
+    const int answer = box->showQuestionBox(&owner, QStringLiteral("ZEL"), QStringLiteral("Delete?"), yesId, noId);
+    QCOMPARE(answer, expected);
+    QVERIFY(modal);
+    QVERIFY(!box->isVisible());
+    // Old codes 3 and 4 name the buttons; 0 and 1 leave the standard labels.
+    QCOMPARE(yesText == QStringLiteral("Yes"), yesId == 3);
+    QCOMPARE(box->button(QMessageBox::No)->toolTip(), QStringLiteral("No"));
+    QCOMPARE(box->m_messageText->text(), QStringLiteral("Delete?"));
+}
+
+void TestStyle::questionHook()
+{
+    QWidget owner;
+    auto *box = new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, 3, 4, 0, &owner);
+    QVERIFY(box->button(QMessageBox::Yes));
+    QVERIFY(box->button(QMessageBox::No));
+    QStringList asked;
+    int reply = QMessageBox::Yes;
+    ZELMessageBoxClass::setTestAnswerHook([&](const QString &title, const QString &text) {
+        asked << title << text;
+        return reply;
+    });
+    QCOMPARE(box->showQuestionBox(&owner, QStringLiteral("Exit"), QStringLiteral("Really?"), 3, 4), 3);
+    reply = QMessageBox::No;
+    QCOMPARE(box->showQuestionBox(&owner, QStringLiteral("Exit"), QStringLiteral("Again?"), 0, 1), 1);
+    ZELMessageBoxClass::setTestAnswerHook({});
+    QCOMPARE(asked, QStringList({"Exit", "Really?", "Exit", "Again?"}));
+    QVERIFY(!box->isVisible());
+}
+
+void TestStyle::boxOutlivesForeignParent()
+{
+    QWidget owner;
+    owner.show();
+    QPointer<ZELMessageBoxClass> box = new ZELMessageBoxClass(&owner);
+    auto *chat = new QWidget;
+    chat->setGeometry(100, 100, 400, 300);
+    chat->show();
+    box->showInformationBox(chat, QStringLiteral("ZEL"), QStringLiteral("Over the chat"));
+    QVERIFY(box->isVisible());
+    delete chat;
+    QVERIFY(box);
+    box->showInformationBox(&owner, QStringLiteral("ZEL"), QStringLiteral("Still here"));
+    QVERIFY(box->isVisible());
+}
+
+void TestStyle::aboutBox()
+{
+    QWidget main;
+    main.show();
+    QPointer<ZELAboutDialog> about = new ZELAboutDialog(&main);
+    about->setModal(true);
+    about->show();
+    QVERIFY(QTest::qWaitForWindowExposed(about));
+
+    QCOMPARE(about->size(), QSize(497, 201));
+    QCOMPARE(about->minimumSize(), about->maximumSize());
+    QCOMPARE(about->windowTitle(), QStringLiteral("About ZEL"));
+    QCOMPARE(about->windowModality(), Qt::WindowModal);
+    QVERIFY(about->windowFlags() & Qt::FramelessWindowHint);
+    QCOMPARE(about->label->text(), QStringLiteral("Zembrio  Version 0.0.0.1"));
+    QCOMPARE(about->label_4->text(), QStringLiteral("Physical memory available to ZEL :  15957.07 KB"));
+    QVERIFY(about->label_3->openExternalLinks());
+    QCOMPARE(about->frame()->dragZone(), QRect(0, 0, 475, 30));
+    QVERIFY(!about->m_applicationLogoLabel->pixmap().isNull());
+
+    sendHover(about->m_applicationLogoLabel, true);
+    QCOMPARE(about->m_applicationLogoLabel->styleSheet(), ZELAboutDialog::logoHoverStyleSheet());
+    sendHover(about->m_applicationLogoLabel, false);
+    QVERIFY(about->m_applicationLogoLabel->styleSheet().isEmpty());
+    sendHover(about->m_closeButton, true);
+    QCOMPARE(brushImage(about->m_closeButton, QPalette::Button), imageOf(QStringLiteral(":images/mouseOverClose.jpg")));
+
+    about->m_aboutCloseButton->click();
+    QTRY_VERIFY(!about);
+
+    // A new box starts with the pointer-outside pictures and no logo border.
+    QPointer<ZELAboutDialog> again = new ZELAboutDialog(&main);
+    QCOMPARE(brushImage(again->m_closeButton, QPalette::Button), imageOf(QStringLiteral(":images/index_r2_c11.jpg")));
+    QVERIFY(again->m_applicationLogoLabel->styleSheet().isEmpty());
+    again->m_closeButton->click();
+    QTRY_VERIFY(!again);
+}
+
+void TestStyle::showcase()
+{
+    const QString target = qEnvironmentVariable("ZEL_STYLE_SHOWCASE");
+    if (target.isEmpty())
+        QSKIP("screenshot aid: set ZEL_STYLE_SHOWCASE to a png path");
+    QApplication::setFont(QFont(QStringLiteral("Verdana"), 8));
+
+    QWidget sample;
+    sample.setWindowTitle(QStringLiteral("Zembrio."));
+    sample.setGeometry(20, 20, 520, 420);
+    auto *layout = new QVBoxLayout(&sample);
+    auto *group = new QGroupBox(QStringLiteral("Status"), &sample);
+    auto *groupLayout = new QVBoxLayout(group);
+    groupLayout->setContentsMargins(12, 24, 12, 12);
+    auto *on = new QCheckBox(QStringLiteral("Show offline contacts"), group);
+    on->setChecked(true);
+    groupLayout->addWidget(on);
+    groupLayout->addWidget(new QCheckBox(QStringLiteral("Play sounds"), group));
+    auto *radio = new QRadioButton(QStringLiteral("Online"), group);
+    radio->setChecked(true);
+    groupLayout->addWidget(radio);
+    groupLayout->addWidget(new QRadioButton(QStringLiteral("Away"), group));
+    groupLayout->addWidget(new QPushButton(QStringLiteral("Apply"), group));
+    layout->addWidget(group);
+    auto *tabs = new QTabWidget(&sample);
+    tabs->addTab(new QLabel(QStringLiteral("General page")), QStringLiteral("General"));
+    tabs->addTab(new QLabel(QStringLiteral("Chat page")), QStringLiteral("Chat"));
+    tabs->addTab(new QLabel(QStringLiteral("Sounds page")), QStringLiteral("Sounds"));
+    layout->addWidget(tabs);
+    layout->addWidget(new QPushButton(QStringLiteral("Sign In"), &sample));
+    sample.show();
+
+    auto *box = new ZELMessageBoxClass(&sample);
+    box->showInformationBox(&sample, QStringLiteral("Zembrio"), QStringLiteral("Password successfully changed"));
+    auto *question = new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, QMessageBox::Yes,
+                                            QMessageBox::No, 0, &sample);
+    QTimer::singleShot(300, question, [question] { question->move(600, 500); });
+    auto *about = new ZELAboutDialog(&sample);
+    about->move(600, 40);
+    about->show();
+
+    QTimer::singleShot(1500, question, [question, target] {
+        if (QScreen *screen = QGuiApplication::primaryScreen())
+            screen->grabWindow(0).save(target);
+        const int hold = qEnvironmentVariableIntValue("ZEL_STYLE_SHOWCASE_HOLD");
+        QTimer::singleShot(hold * 1000, question, [question] { question->button(QMessageBox::Yes)->click(); });
+    });
+    question->showQuestionBox(&sample, QStringLiteral("ZEL"), QStringLiteral("Do you want to exit?"), 3, 4);
+}
+
+ZEL_TEST_MAIN(TestStyle)
+#include "tst_style.moc"
