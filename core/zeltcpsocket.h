@@ -1,0 +1,74 @@
+#ifndef ZELTCPSOCKET_H
+#define ZELTCPSOCKET_H
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+#include <QTcpSocket>
+
+// The one connection to the server. Every message in both directions is a frame:
+// qCompress output (4-byte big-endian length + zlib stream) followed by "<WRITEEND>".
+// A payload holding "<FILEEND>" is file data; any other payload is XML text.
+//
+// Received frames are handed over in batches, only when the buffered bytes end
+// exactly at a terminator and the last frame decompressed to something: text
+// payloads each followed by ":::" in the text block, file payloads back to back
+// in the file block.
+class ZELTcpSocket : public QTcpSocket
+{
+    Q_OBJECT
+
+public:
+    // A payload larger than this is refused like a corrupt frame.
+    static constexpr qsizetype MaxFramePayload = 64 * 1024 * 1024;
+    // More than this without a terminator is no frame of ours: the connection is dropped.
+    static constexpr qsizetype MaxPartialFrame = 128 * 1024 * 1024;
+
+    explicit ZELTcpSocket(QObject *parent = nullptr);
+    ~ZELTcpSocket() override;
+
+    // Writes one ready frame as it is; the result is not looked at.
+    void sendDataToServer(QByteArray frame);
+    // Reads the file and sends it as a file frame; false (nothing sent) when it cannot be read.
+    bool sendFile(const QString &path);
+    void setServerAddressAndPort(const QString &host, quint16 port);
+
+    // Frame building, usable without a connection.
+    static QByteArray frame(const QByteArray &payload);
+    static QByteArray textFrame(const QString &xml);
+    static QByteArray fileFrame(const QByteArray &fileData);
+    static bool fileUploadFrame(const QString &path, QByteArray *frame);
+    // Latin-1 bytes of the text; characters outside Latin-1 become numeric
+    // character references, so the XML reader on the other side restores them.
+    static QByteArray toLatin1WithCharacterReferences(const QString &text);
+    // The payload of one frame without its terminator; empty when it does not
+    // decompress or would exceed MaxFramePayload.
+    static QByteArray decodeFrame(QByteArrayView piece);
+
+    // The receive path without the read: takes bytes as they arrived on the wire.
+    void processReceivedBytes(QByteArrayView bytes);
+    // Drops every byte and frame received but not yet handed over.
+    void clearReceiveBuffer();
+
+signals:
+    void sendDataToClient(QByteArray &textBlock, QByteArray &fileBlock);
+    void disconnectedSignal();
+
+public slots:
+    void messageFromServer();
+    void closeConnection();
+
+private:
+    // Bytes after the last terminator seen: the start of a frame still on its way.
+    QByteArray m_receiveBuffer;
+    // Where the terminator search resumes in m_receiveBuffer, so a large frame
+    // arriving in many reads is scanned once.
+    qsizetype m_scanFrom = 0;
+    // Frames already cut and decoded but not yet handed over.
+    QByteArray m_textBlock;
+    QByteArray m_fileBlock;
+    bool m_framesHeld = false;
+    bool m_lastFrameDecoded = false;
+};
+
+#endif

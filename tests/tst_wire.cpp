@@ -1,0 +1,621 @@
+#include "zeltestmain.h"
+
+#include "core/zeltcpsocket.h"
+#include "core/zelxmlcodec.h"
+#include "peer/zeltestpeer.h"
+
+#include <QCryptographicHash>
+#include <QRandomGenerator>
+#include <QSignalSpy>
+#include <QtEndian>
+
+namespace {
+
+// "NAME:k NAME:k ..." -> the document the server expects, each element holding
+// request[k] (empty past the list's end).
+QString expectedDocument(const QStringList &request, const QString &children)
+{
+    QString text = QStringLiteral("<!DOCTYPE CLIENT>\n");
+    const QStringList entries = children.split(' ', Qt::SkipEmptyParts);
+    if (entries.isEmpty())
+        return text + '<' + request.at(0) + "/>\n";
+    text += '<' + request.at(0) + ">\n";
+    for (const QString &entry : entries) {
+        const QString name = entry.section(':', 0, 0);
+        const QString value = request.value(entry.section(':', 1, 1).toInt());
+        text += " <" + name + '>' + value + "</" + name + ">\n";
+    }
+    return text + "</" + request.at(0) + ">\n";
+}
+
+// [type, "v1", ..., "vN"]
+QStringList values(const QString &type, int count)
+{
+    QStringList list{type};
+    for (int i = 1; i <= count; ++i)
+        list << QStringLiteral("v%1").arg(i);
+    return list;
+}
+
+QByteArray randomBytes(qsizetype size, quint32 seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(seed);
+    for (qsizetype i = 0; i < size; ++i)
+        bytes[i] = char(generator.bounded(256));
+    return bytes;
+}
+
+// Short blocks as they are, long ones by size and digest, so failures stay readable.
+QString describe(const QByteArray &block)
+{
+    if (block.size() <= 64)
+        return QString::fromLatin1(block);
+    return QStringLiteral("<%1 bytes %2>").arg(block.size()).arg(
+        QString::fromLatin1(QCryptographicHash::hash(block, QCryptographicHash::Md5).toHex()));
+}
+
+QString handover(int read, const QByteArray &text, const QByteArray &files)
+{
+    return QStringLiteral("%1|%2|%3").arg(read).arg(describe(text), describe(files));
+}
+
+QByteArray bigEndian32(quint32 value)
+{
+    QByteArray bytes(4, Qt::Uninitialized);
+    qToBigEndian(value, bytes.data());
+    return bytes;
+}
+
+const QByteArray writeEnd("<WRITEEND>");
+const QByteArray fileEnd("<FILEEND>");
+
+} // namespace
+
+class TestWire : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+
+    void compose_data();
+    void compose();
+    void parseVocabulary_data();
+    void parseVocabulary();
+    void parseForms_data();
+    void parseForms();
+
+    void receive_data();
+    void receive();
+    void disconnectDropsPartialFrame();
+    void endlessFrameDropsConnection();
+
+    void sendPath_data();
+    void sendPath();
+    void fileFrame_data();
+    void fileFrame();
+    void unreadableFileSendsNothing_data();
+    void unreadableFileSendsNothing();
+
+private:
+    ZELTcpSocket *connectClient();
+
+    ZELTestPeer *m_peer = nullptr;
+    QTemporaryDir m_dir;
+};
+
+void TestWire::initTestCase()
+{
+    m_peer = new ZELTestPeer(this);
+    QVERIFY(m_peer->listen());
+    QVERIFY(m_dir.isValid());
+}
+
+ZELTcpSocket *TestWire::connectClient()
+{
+    auto *socket = new ZELTcpSocket(this);
+    socket->connectToHost(m_peer->host(), m_peer->port());
+    if (!socket->waitForConnected(5000) || !m_peer->waitForConnection())
+        return nullptr;
+    m_peer->clearRequests();
+    return socket;
+}
+
+void TestWire::compose_data()
+{
+    QTest::addColumn<QStringList>("request");
+    QTest::addColumn<QString>("expected");
+
+    struct Row { const char *type; int count; const char *children; };
+    const Row rows[] = {
+        {"LOGIN", 6, "UserName:1 Password:2 Invisible:3 DefaultLoginStatus:4 DefaultStatusMessage:5 RECENTCHATDAYS:6"},
+        {"ADDCONTACTREQUEST", 3, "ADDNAME:1 ADDUSERNAME:2 ADDUSERNAME:3"},
+        {"MULTIPLEDELETECONTACT", 3, "DELETENAME:1 DELETEUSERNAME:2 DELETEUSERNAME:3"},
+        {"UPDATEUSERPROFILE", 2, "USERNAME:1 OldPass:2"},
+        {"CHAT", 9, "CHATUSERNAME:1 LOGINNAME:2 MESSAGE:3 SENDSMILEY:4 SENDPICTURE:5 BANNERSTATE:6 PLAINTEXT:7 DISPLAYNAME:8 PASSWORD:9"},
+        {"MESSAGEDELIVERED", 3, "USERNAME:1 OldPass:2 NewPass:3"},
+        {"CHANGECONFERENCECHAT", 4, "CHATUSERNAME:1 CHATSESSION:2 NewPass:3 DISPLAYNAME:4"},
+        {"CHANGEPASSWORD", 3, "USERNAME:1 OldPass:2 NewPass:3"},
+        {"USERDETAILS", 1, "USERNAME:1"},
+        {"DECIDELATER", 1, "DECIDELATER:1"},
+        {"FTPREADY", 7, "CHATUSERNAME:1 LOGINNAME:2 FILENAME:3 FILESIZE:4 ADDBANNER:5 DISPLAYNAME:6 PWDPROTECT:7"},
+        {"FTPACCEPT", 3, "LOGINNAME:1 FILENAME:2 FTPRESULT:3"},
+        {"FTPSTATUS", 4, "LOGINNAME:1 CHATUSERNAME:2 FTPSTATUS:3 FILENAME:4"},
+        {"MESSAGETYPESTATUS", 3, "LOGINNAME:1 CHATUSERNAME:2 TYPESTATUS:3"},
+        {"MESSAGERASESTATUS", 3, "LOGINNAME:1 CHATUSERNAME:2 ERASESTATUS:3"},
+        {"CONFERENCECHAT", 4, "CHATUSERNAME:1 LOGINNAME:2 INVITECHAT:3 DISPLAYNAME:4"},
+        {"CONFERECECHATSTATUS", 5, "LOGINNAME:1 CHATUSERNAME:2 CHATSESSIONNAME:3 STATUS:4 DUSERNAME:5"},
+        {"CONFERENCECHATMESSAGE", 9, "LOGINNAME:1 CHATSUBJECT:2 MESSAGE:3 SMILEY:4 SENDPICTURE:5 ADDBANNER:6 PLAINTEXT:7 CHATUSERNAME:7 CHATUSERNAME:8 CHATUSERNAME:9"},
+        {"UPDATECONFERENCECHATUSERS", 6, "LOGINNAME:1 CHATSUBJECT:2 NEWUSER:3 USERS:4 CHATUSERNAME:5 CHATUSERNAME:6"},
+        {"REMOVECONFERENCECHATUSER", 4, "LOGINNAME:1 CHATSUBJECT:2 USERNAME:3 CONFERENCEUSERS:3 CONFERENCEUSERS:4"},
+        {"STOPCONFERENCECHAT", 4, "LOGINNAME:1 CHATSUBJECT:2 CHATUSERNAME:2 CHATUSERNAME:3 CHATUSERNAME:4"},
+        {"OFFLINEGROUPMESSAGE", 3, "HTMLMESSAGE:1 PLAINMESSAGE:2 USERSNAME:2 USERSNAME:3"},
+        {"ONLINEGROUPMESSAGE", 3, "HTMLMESSAGE:1 PLAINMESSAGE:2 USERSNAME:2 USERSNAME:3"},
+        {"CONFERENCECHATFTPREADY", 6, "LOGINNAME:1 CHATSUBJECT:2 FILENAME:3 FILESIZE:4 CHATUSERNAME:5 CHATUSERNAME:6"},
+        {"OFFLINEMESSAGEFTPREADY", 4, "LOGINNAME:1 OFFLINEUSER:2 FILENAME:3 FILESIZE:4"},
+        {"CONFERENCECHATFTPACCEPT", 4, "LOGINNAME:1 FILENAME:2 FTPRESULT:3 CHATSUBJECT:4"},
+        {"CONFERENCECHATFTPSTATUS", 5, "LOGINNAME:1 CHATUSERNAME:2 FTPSTATUS:3 FILENAME:4 CHATSUBJECT:5"},
+        {"INVISBLEMODE", 2, "INVISBLEMODE:1 DEFAULTLOGIN:2"},
+        {"CHANGESTATUS", 2, "CHANGESTATUS:1 STATUS:2"},
+        {"OFFLINEMESSAGE", 5, "RECEIVER:1 SENDER:2 MESSAGE:3 HTMLMESSAGE:4 RMESSAGE:5"},
+        {"OFFLINEMESSAGEREAD", 3, "RECEIVER:1 SENDER:2 MESSAGE:3"},
+        {"DELETEOFFLINEMESSAGES", 2, "Messages:1 Messages:2"},
+        {"ADDREMINDER", 12, "KEY:1 SUBJECT:2 DATETIME:3 STATUS:4 ASSIGNEE:5 GMTTIME:6 KEY:7 SUBJECT:8 DATETIME:9 STATUS:10 ASSIGNEE:11 GMTTIME:12"},
+        {"EDITREMINDER", 6, "KEY:1 SUBJECT:2 DATETIME:3 STATUS:4 ASSIGNEE:5 GMT:6"},
+        {"DELETEREMINDER", 2, "KEY:1 ASSIGNEE:2"},
+        {"SNOOZEREMINDER", 3, "KEY:1 ASSIGNEE:2 DATETIME:3"},
+        {"CLOSECHATWINDOW", 3, "CHATUSERNAME:1 LOGINNAME:2 MESSAGE:3"},
+        {"CLOSECONFERENCECHATWINDOW", 5, "LOGINNAME:1 CHATSUBJECT:2 CLOSEMESSAGE:3 CHATUSERNAME:3 CHATUSERNAME:4 CHATUSERNAME:5"},
+        {"CONFERENCETYPESTATUS", 3, "LOGINNAME:1 CHATSUBJECT:2 CHATUSERNAME:2 CHATUSERNAME:3"},
+        {"CONFERENCEERASESTATUS", 3, "LOGINNAME:1 CHATSUBJECT:2 CHATUSERNAME:2 CHATUSERNAME:3"},
+        {"CHATOPENED", 2, "LOGINUSERNAME:2 CHATUSER:1"},
+        {"CHATHISTORYLIST", 1, "LOGINUSER:1"},
+        {"CHATHISTORYDATE", 2, "CONTACTUSERNAME:1 LOGINNAME:2"},
+        {"CHATHISTORYDATETOSERVER", 3, "CHATDATEFOLDER:1 LOGINNAME:2 CONTACTNAME:3"},
+        {"CONFERENCEHISTORY", 2, "CONFERENCEDATE:1 CONFERENCENAME:2"},
+        {"CONFERENCECHATHISTORYNAME", 1, "DATE:1"},
+        {"SIGNOUT", 2, "USERNAME:1 STATUSMESSAGE:2"},
+        {"UPDATESTATUSMESSAGE", 2, "LOGINSTATUS:1 STATUSMESSAGE:2"},
+        {"VOICEMAILREADY", 3, "OFFLINEUSERNAME:1 LOGINNAME:2 FILENAME:3"},
+        {"GETVOICEMAIL", 1, "GETVOICEMAIL:1"},
+        {"KEEPALIVE", 1, "KEEPALIVE:1"},
+        {"OFFLINEFTPACCEPT", 1, "OFFLINEFTPACCEPT:1"},
+        {"OFFLINEFTPREJECT", 1, "OFFLINEFTPREJECT:1"},
+        {"CHECKVERSION", 1, "CHECKVERSION:1"},
+        {"ADDCONTACTAPPROVALSTATUS", 3, "CONTACTNAME:1 LOGINNAME:2 APPROVALSTATUS:3"},
+        {"ACCEPTREQUESTEDUSERCONTACTS", 2, "CONTACTNAME:1 LOGINNAME:2"},
+        {"REJECTREQUESTEDUSERCONTACTS", 2, "CONTACTNAME:1 LOGINNAME:2"},
+        {"ADDCONTACTACCEPTEDLIST", 3, "ADDNAME:1 ADDUSERNAME:2 ADDUSERNAME:3"},
+        {"ADDCONTACTREJECTEDLIST", 3, "ADDNAME:1 ADDUSERNAME:2 ADDUSERNAME:3"},
+        {"PWDMESSAGEDELIVEREDSTATUS", 5, "LOGINNAME:1 OFFLINEUSER:2 FILENAME:3 FILESIZE:4 INVALID:5"},
+    };
+    for (const Row &row : rows) {
+        const QStringList request = values(row.type, row.count);
+        QTest::newRow(row.type) << request << expectedDocument(request, row.children);
+    }
+
+    auto add = [](const char *name, const QStringList &request, const QString &children) {
+        QTest::newRow(name) << request << expectedDocument(request, children);
+    };
+    add("ADDCONTACT by keyword", {"ADDCONTACT", "SEARCHKEYWORD", "k"}, "SEARCHKEYWORD:2");
+    add("ADDCONTACT by user name", {"ADDCONTACT", "SEARCHUSERNAME", "u"}, "SEARCHUSERNAME:2");
+    add("ADDCONTACTREQUEST without users", {"ADDCONTACTREQUEST", "ADDNAME"}, "ADDNAME:1");
+    add("STOPCONFERENCECHAT subject only", {"STOPCONFERENCECHAT", "me", "s"},
+        "LOGINNAME:1 CHATSUBJECT:2 CHATUSERNAME:2");
+    add("DELETEOFFLINEMESSAGES none", {"DELETEOFFLINEMESSAGES"}, "");
+    add("extra values are not written", values("KEEPALIVE", 3), "KEEPALIVE:1");
+    add("short list writes empty values", values("LOGIN", 1),
+        "UserName:1 Password:2 Invisible:3 DefaultLoginStatus:4 DefaultStatusMessage:5 RECENTCHATDAYS:6");
+    add("ADDREMINDER incomplete group", values("ADDREMINDER", 8),
+        "KEY:1 SUBJECT:2 DATETIME:3 STATUS:4 ASSIGNEE:5 GMTTIME:6 KEY:7 SUBJECT:8 DATETIME:9 STATUS:10 ASSIGNEE:11 GMTTIME:12");
+    add("empty value", {"KEEPALIVE", ""}, "KEEPALIVE:1");
+
+    QTest::newRow("exact KEEPALIVE") << QStringList{"KEEPALIVE", "live"}
+        << "<!DOCTYPE CLIENT>\n<KEEPALIVE>\n <KEEPALIVE>live</KEEPALIVE>\n</KEEPALIVE>\n";
+    QTest::newRow("reserved characters escaped") << QStringList{"USERDETAILS", "a<b&c"}
+        << "<!DOCTYPE CLIENT>\n<USERDETAILS>\n <USERNAME>a&lt;b&amp;c</USERNAME>\n</USERDETAILS>\n";
+    QTest::newRow("unknown type") << QStringList{"NOSUCHREQUEST", "x"} << "<!DOCTYPE CLIENT>\n";
+    QTest::newRow("type in other case") << QStringList{"keepalive", "live"} << "<!DOCTYPE CLIENT>\n";
+    QTest::newRow("empty list") << QStringList() << "<!DOCTYPE CLIENT>\n";
+}
+
+void TestWire::compose()
+{
+    QFETCH(QStringList, request);
+    QFETCH(QString, expected);
+    QCOMPARE(ZELXmlCodec().compose(request), expected);
+}
+
+void TestWire::parseVocabulary_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("expected");
+
+    // Nine children, each starting with text and holding a nested element, so
+    // "text" ("t1n1") and "first text" ("t1") read differently.
+    auto generic = [](const QString &tag) {
+        QString xml = '<' + tag + '>';
+        for (int i = 1; i <= 9; ++i)
+            xml += QStringLiteral("<C%1>t%1<N>n%1</N></C%1>").arg(i);
+        return xml + "</" + tag + '>';
+    };
+    // T: fixed N, text; F: fixed N, first text; A: all; W: wrapped.
+    const char *rows[][2] = {
+        {"LOGIN", "T5"}, {"LOGOUT", "T5"}, {"CHANGESTATUS", "A"}, {"DELETENAME", "T4"},
+        {"ONLINEGROUPMESSAGE", "T4"}, {"CHANGECONFERENCECHAT", "T4"}, {"CHANGEPASSWORD", "T2"},
+        {"FORGETPWD", "T2"}, {"CHAT", "T9"}, {"FTPREADY", "F7"}, {"FTPSTATUS", "F4"},
+        {"DATABASEPROBLEM", "T1"}, {"ANOTHERUSERLOGGED", "T1"}, {"MESSAGETYPESTATUS", "F3"},
+        {"MESSAGERASESTATUS", "F3"}, {"CONFERENCECHAT", "T4"}, {"CONFERECECHATSTATUS", "F5"},
+        {"UPDATECONFERENCECHATUSERS", "F5"}, {"CONFERENCECHATMESSAGE", "F7"},
+        {"REMOVECONFERENCECHATUSER", "F3"}, {"STOPCONFERENCECHAT", "F4"},
+        {"CONFERENCECHATFTPREADY", "F5"}, {"CONFERENCECHATFTPSTATUS", "F5"},
+        {"OFFLINEMESSAGES", "A"}, {"OFFLINEMESSAGESTATUS", "A"}, {"DELETEOFFLINEMESSAGESTATUS", "T1"},
+        {"SELFREMINDERS", "A"}, {"CROSSREMINDERS", "A"}, {"OFFLINEFILEDETAILS", "A"},
+        {"ADDCROSSREMINDER", "A"}, {"DELETECROSSREMINDER", "T1"}, {"SNOOZECROSSREMINDER", "A"},
+        {"CLOSECHATWINDOW", "F3"}, {"CLOSECONFERENCECHATWINDOW", "F5"}, {"CONFERENCETYPESTATUS", "F2"},
+        {"CONFERENCEERASESTATUS", "F2"}, {"CHATHISTORYTOCLIENT", "T3"}, {"CHATHISTORYLIST", "WSAMPLE"},
+        {"RECENTCHATUSERLIST", "WUSERSLIST"}, {"VOICEMAILFILEDETAILS", "WFILELIST"},
+        {"CHATHISTORYDATE", "WNAMES"}, {"CHATHISTORYFROMSERVER", "T1"},
+        {"CHATHISTORYFOROPENNEWWIDGET", "T2"}, {"CONFERENCEHISTORYFROMSERVER", "T1"},
+        {"CONFERENCEDATES", "WDATE"}, {"CONFERENCENAMESTOBESENT", "WCONFERENCEFILE"},
+        {"FILETRANSFERSTATUS", "T4"}, {"OFFLINEFILETRANSFERSTATUS", "T3"},
+        {"CONFERENCEFILETRANSFERSTATUS", "T3"}, {"ADDCONTACTAPPROVALSTATUS", "A"},
+        {"APPROVALREQUESTEDUSER", "A"}, {"PRIVILEGEINFO", "A"}, {"APPROVALALERT", "T2"},
+        {"VOICECHATINVITATION", "T3"}, {"VOICECHATINVITATIONSTATUS", "T5"}, {"STOPVOICECHAT", "T2"},
+        {"STARTVOICECHAT", "T2"}, {"DELETEREMINDERLIST", "T1"}, {"MESSAGEDELIVERED", "T3"},
+        {"PWDMESSAGEDELIVEREDSTATUS", "T5"},
+    };
+    for (const auto &row : rows) {
+        const QString tag = row[0];
+        const QString form = row[1];
+        QStringList expected{tag};
+        if (form.startsWith('W')) {
+            const QString wrapper = form.mid(1);
+            const QString xml = '<' + tag + "><" + wrapper + "><K>k<N>n</N></K><L>l</L><M>m</M></"
+                + wrapper + "><Z>z</Z></" + tag + '>';
+            QTest::newRow(row[0]) << xml << QStringList{tag, wrapper, "K", "kn", "l", "m"};
+            continue;
+        }
+        const int count = form == "A" ? 9 : form.mid(1).toInt();
+        for (int i = 1; i <= count; ++i)
+            expected << (form.startsWith('F') ? QStringLiteral("t%1").arg(i)
+                                              : QStringLiteral("t%1n%1").arg(i));
+        QTest::newRow(row[0]) << generic(tag) << expected;
+    }
+}
+
+void TestWire::parseVocabulary()
+{
+    QFETCH(QString, message);
+    QFETCH(QStringList, expected);
+    QCOMPARE(ZELXmlCodec().parse(message), expected);
+}
+
+void TestWire::parseForms_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString e;
+    QTest::newRow("empty text") << "" << QStringList();
+    QTest::newRow("not XML") << "LOGIN SUCCESSLOGIN" << QStringList();
+    QTest::newRow("unknown root") << "<NOSUCH><A>a</A></NOSUCH>" << QStringList();
+    QTest::newRow("known tag in other case") << "<login><A>a</A></login>" << QStringList();
+    QTest::newRow("fixed without children") << "<LOGIN/>" << QStringList{"LOGIN", e, e, e, e, e};
+    QTest::newRow("fixed with more children")
+        << "<LOGIN><A>1</A><B>2</B><C>3</C><D>4</D><E>5</E><F>6</F><G>7</G></LOGIN>"
+        << QStringList{"LOGIN", "1", "2", "3", "4", "5"};
+    QTest::newRow("fixed with fewer children") << "<CHAT><A>1</A><B>2</B></CHAT>"
+        << QStringList{"CHAT", "1", "2", e, e, e, e, e, e, e};
+    QTest::newRow("all without children") << "<CHANGESTATUS></CHANGESTATUS>" << QStringList{"CHANGESTATUS"};
+    QTest::newRow("all with three") << "<CHANGESTATUS><A>a</A><B>b</B><C>c</C></CHANGESTATUS>"
+        << QStringList{"CHANGESTATUS", "a", "b", "c"};
+    QTest::newRow("comment takes a position") << "<CHANGESTATUS><A>a</A><!-- x --><B>b</B></CHANGESTATUS>"
+        << QStringList{"CHANGESTATUS", "a", e, "b"};
+    QTest::newRow("first text with element first") << "<FTPSTATUS><A><X>x</X>y</A><B>b</B></FTPSTATUS>"
+        << QStringList{"FTPSTATUS", e, "b", e, e};
+    QTest::newRow("attributes ignored, doctype ignored")
+        << "<!DOCTYPE SERVER><DELETENAME><A k=\"v\">t</A></DELETENAME>" << QStringList{"DELETENAME", "t", e, e, e};
+    QTest::newRow("references decoded") << "<DATABASEPROBLEM><A>&lt;&amp;&#233;&#8364;</A></DATABASEPROBLEM>"
+        << QStringList{"DATABASEPROBLEM", QString::fromUtf8("<&é€")};
+    QTest::newRow("white space") << "<APPROVALALERT><A>   </A><B> x </B></APPROVALALERT>"
+        << QStringList{"APPROVALALERT", e, " x "};
+    QTest::newRow("indented document") << "<MESSAGEDELIVERED>\n <A>a</A>\n <B>b</B>\n</MESSAGEDELIVERED>\n"
+        << QStringList{"MESSAGEDELIVERED", "a", "b", e};
+
+    QTest::newRow("NEWUSER own") << "<NEWUSER><OWN>a&amp;&amp;b<X>c</X></OWN><Z>z</Z></NEWUSER>"
+        << QStringList{"NEWUSER", "OWN", "a&&bc"};
+    QTest::newRow("NEWUSER others") << "<NEWUSER><OTHERS><U><A>1</A><B>2</B><C>3</C></U>"
+                                       "<U><A>4</A><B>5</B><C>6</C></U></OTHERS></NEWUSER>"
+        << QStringList{"NEWUSER", "OTHERS", "1", "2", "3", "4", "5", "6"};
+    QTest::newRow("NEWUSER others empty") << "<NEWUSER><OTHERS/></NEWUSER>" << QStringList{"NEWUSER", "OTHERS"};
+    QTest::newRow("NEWUSER other child") << "<NEWUSER><ALL>x</ALL></NEWUSER>" << QStringList{"NEWUSER"};
+    QTest::newRow("NEWUSER without child") << "<NEWUSER/>" << QStringList{"NEWUSER"};
+
+    QTest::newRow("ADDCONTACT user name with NAME")
+        << "<ADDCONTACT><SEARCHUSERNAME><NAME>n</NAME><D>d</D><X>x</X></SEARCHUSERNAME></ADDCONTACT>"
+        << QStringList{"ADDCONTACT", "SEARCHUSERNAME", "NAME", "n", "d"};
+    QTest::newRow("ADDCONTACT user name without NAME")
+        << "<ADDCONTACT><SEARCHUSERNAME><FOUND>no</FOUND><D>d</D></SEARCHUSERNAME></ADDCONTACT>"
+        << QStringList{"ADDCONTACT", "SEARCHUSERNAME", "FOUND", "no"};
+    QTest::newRow("ADDCONTACT keyword")
+        << "<ADDCONTACT><SEARCHKEYWORD><A>a</A><B>b</B><C>c</C></SEARCHKEYWORD></ADDCONTACT>"
+        << QStringList{"ADDCONTACT", "SEARCHKEYWORD", "a", "b", "c"};
+    QTest::newRow("ADDCONTACT add name") << "<ADDCONTACT><ADDNAME><A>a</A></ADDNAME></ADDCONTACT>"
+        << QStringList{"ADDCONTACT", "ADDNAME", "a"};
+    QTest::newRow("ADDCONTACT other") << "<ADDCONTACT><OTHER><A>a</A></OTHER></ADDCONTACT>"
+        << QStringList{"ADDCONTACT", "OTHER"};
+    QTest::newRow("ADDCONTACT without child") << "<ADDCONTACT/>" << QStringList{"ADDCONTACT", e};
+
+    QTest::newRow("DELETECONTACT list") << "<DELETECONTACT><DELETELIST>a<B>b</B></DELETELIST></DELETECONTACT>"
+        << QStringList{"DELETECONTACT", "DELETELIST", "ab"};
+    QTest::newRow("DELETECONTACT other") << "<DELETECONTACT><X>a</X></DELETECONTACT>" << QStringList{"DELETECONTACT"};
+    QTest::newRow("DELETECONTACTLISTEMPTY twice")
+        << "<DELETECONTACTLISTEMPTY><DELETECONTACTLISTEMPTY/></DELETECONTACTLISTEMPTY>"
+        << QStringList{"DELETECONTACTLISTEMPTY", "DELETECONTACTLISTEMPTY"};
+    QTest::newRow("DELETECONTACTLISTEMPTY once") << "<DELETECONTACTLISTEMPTY><X/></DELETECONTACTLISTEMPTY>"
+        << QStringList{"DELETECONTACTLISTEMPTY"};
+
+    QTest::newRow("wrapped, wrapper without child") << "<CHATHISTORYLIST><SAMPLE/></CHATHISTORYLIST>"
+        << QStringList{"CHATHISTORYLIST", "SAMPLE", e, e};
+    QTest::newRow("wrapped, other wrapper") << "<CHATHISTORYLIST><OTHER><A>a</A></OTHER></CHATHISTORYLIST>"
+        << QStringList{"CHATHISTORYLIST", "OTHER"};
+    QTest::newRow("wrapped, no child") << "<CONFERENCEDATES/>" << QStringList{"CONFERENCEDATES", e};
+}
+
+void TestWire::parseForms()
+{
+    QFETCH(QString, message);
+    QFETCH(QStringList, expected);
+    QCOMPARE(ZELXmlCodec().parse(message), expected);
+}
+
+void TestWire::receive_data()
+{
+    QTest::addColumn<QList<QByteArray>>("reads");
+    QTest::addColumn<QStringList>("expected"); // "read|text block|file block" per hand-over
+
+    const QByteArray a = ZELTestPeer::textFrame("<A/>");
+    const QByteArray b = ZELTestPeer::textFrame("<B>b</B>");
+    const QByteArray f = ZELTestPeer::fileFrame("file one");
+    const QByteArray g = ZELTestPeer::fileFrame("file two");
+    const QByteArray bad = QByteArray("\0\0\0\x05not zlib", 12) + writeEnd;
+    using Reads = QList<QByteArray>;
+
+    QTest::newRow("one frame") << Reads{a} << QStringList{"0|<A/>:::|"};
+    QTest::newRow("two text frames in one read") << Reads{a + b} << QStringList{"0|<A/>:::<B>b</B>:::|"};
+    QTest::newRow("one batch per read") << Reads{a, b} << QStringList{"0|<A/>:::|", "1|<B>b</B>:::|"};
+    QTest::newRow("text and file in one read") << Reads{a + f}
+        << QStringList{"0|<A/>:::|file one<FILEEND>"};
+    QTest::newRow("two file frames") << Reads{f + g}
+        << QStringList{"0||file one<FILEEND>file two<FILEEND>"};
+    QTest::newRow("complete frame waits for the split one") << Reads{a + b.left(7), b.mid(7)}
+        << QStringList{"1|<A/>:::<B>b</B>:::|"};
+    const int cuts[] = {1, 4, 6, int(b.size()) - 10, int(b.size()) - 9, int(b.size()) - 5, int(b.size()) - 1};
+    for (int cut : cuts) {
+        QTest::addRow("frame split at %d of %d", cut, int(b.size())) << Reads{b.left(cut), b.mid(cut)}
+            << QStringList{"1|<B>b</B>:::|"};
+    }
+    QTest::newRow("split in the terminator, next frame in the same read")
+        << Reads{a.chopped(3), a.right(3) + b} << QStringList{"1|<A/>:::<B>b</B>:::|"};
+    QTest::newRow("three reads, file then text") << Reads{f.left(5), f.mid(5, 10), f.mid(15) + a}
+        << QStringList{"2|<A/>:::|file one<FILEEND>"};
+    QTest::newRow("no terminator") << Reads{"no frame here"} << QStringList();
+    QTest::newRow("no terminator, then the rest") << Reads{"junk", writeEnd + a}
+        << QStringList{"1|:::<A/>:::|"};
+    QTest::newRow("two terminators in a row") << Reads{a + writeEnd + b}
+        << QStringList{"0|<A/>::::::<B>b</B>:::|"};
+    QTest::newRow("empty piece alone") << Reads{writeEnd} << QStringList();
+    QTest::newRow("bad frame first") << Reads{bad + a} << QStringList{"0|:::<A/>:::|"};
+    QTest::newRow("bad last frame waits for a good one") << Reads{a + bad, b}
+        << QStringList{"1|<A/>::::::<B>b</B>:::|"};
+    QTest::newRow("empty payload last waits") << Reads{a + ZELTestPeer::frame(""), b}
+        << QStringList{"1|<A/>::::::<B>b</B>:::|"};
+
+    // Refused sizes count as frames that do not decompress.
+    const qsizetype limit = ZELTcpSocket::MaxFramePayload;
+    const QByteArray small = qCompress(QByteArray("<S/>"), 9);
+    QTest::newRow("header claims more than the limit")
+        << Reads{bigEndian32(quint32(limit + 1)) + small.mid(4) + writeEnd + a} << QStringList{"0|:::<A/>:::|"};
+    QTest::newRow("header claims the limit") << Reads{bigEndian32(quint32(limit)) + small.mid(4) + writeEnd}
+        << QStringList{"0|<S/>:::|"};
+    const QByteArray atLimit = qCompress(QByteArray(limit, 'x'), 9);
+    QTest::newRow("payload at the limit") << Reads{atLimit + writeEnd}
+        << QStringList{handover(0, QByteArray(limit, 'x') + ":::", QByteArray())};
+    const QByteArray overLimit = qCompress(QByteArray(limit + 1, 'x'), 9);
+    QTest::newRow("inflates past the limit behind a small header")
+        << Reads{bigEndian32(100) + overLimit.mid(4) + writeEnd + a} << QStringList{"0|:::<A/>:::|"};
+    QTest::newRow("inflates past the limit, honest header") << Reads{overLimit + writeEnd + a}
+        << QStringList{"0|:::<A/>:::|"};
+
+    // A large file arriving in many reads is handed over once, with the read that ends it.
+    const QByteArray file = randomBytes(2 * 1024 * 1024, 7);
+    const QByteArray fileFrame = ZELTestPeer::fileFrame(file);
+    Reads reads;
+    for (qsizetype at = 0; at < fileFrame.size(); at += 64 * 1024)
+        reads << fileFrame.mid(at, 64 * 1024);
+    QTest::newRow("2 MiB file in 64 KiB reads") << reads
+        << QStringList{handover(int(reads.size()) - 1, QByteArray(), file + fileEnd)};
+}
+
+void TestWire::receive()
+{
+    QFETCH(QList<QByteArray>, reads);
+    QFETCH(QStringList, expected);
+
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    int read = -1;
+    QStringList handovers;
+    connect(client, &ZELTcpSocket::sendDataToClient, this,
+            [&](QByteArray &text, QByteArray &files) { handovers << handover(read, text, files); });
+    QSignalSpy readyRead(client, &QIODevice::readyRead);
+
+    for (read = 0; read < reads.size(); ++read) {
+        const int before = readyRead.count();
+        m_peer->sendRaw(reads.at(read));
+        QTRY_VERIFY(readyRead.count() > before);
+        QTest::qWait(10); // let a read that the kernel split land before the next one
+    }
+    QCOMPARE(handovers, expected);
+    delete client;
+}
+
+void TestWire::disconnectDropsPartialFrame()
+{
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    QStringList handovers;
+    connect(client, &ZELTcpSocket::sendDataToClient, this,
+            [&](QByteArray &text, QByteArray &files) { handovers << handover(0, text, files); });
+    QSignalSpy disconnected(client, &ZELTcpSocket::disconnectedSignal);
+
+    const QByteArray a = ZELTestPeer::textFrame("<A/>");
+    QSignalSpy readyRead(client, &QIODevice::readyRead);
+    m_peer->sendRaw(ZELTestPeer::textFrame("<HALF/>").left(12));
+    QTRY_VERIFY(!readyRead.isEmpty());
+    m_peer->dropConnection();
+    QTRY_COMPARE(disconnected.count(), 1);
+    QTest::qWait(50);
+    QCOMPARE(disconnected.count(), 1);
+
+    // The same socket connects again: the half frame must not prefix the next one.
+    client->connectToHost(m_peer->host(), m_peer->port());
+    QVERIFY(client->waitForConnected(5000));
+    QVERIFY(m_peer->waitForConnection());
+    m_peer->sendRaw(a);
+    QTRY_COMPARE(handovers, QStringList{"0|<A/>:::|"});
+    delete client;
+}
+
+void TestWire::endlessFrameDropsConnection()
+{
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    int handovers = 0;
+    connect(client, &ZELTcpSocket::sendDataToClient, this, [&](QByteArray &, QByteArray &) { ++handovers; });
+    QSignalSpy disconnected(client, &ZELTcpSocket::disconnectedSignal);
+
+    const QByteArray chunk(4 * 1024 * 1024, 'x');
+    const qsizetype chunks = ZELTcpSocket::MaxPartialFrame / chunk.size() + 1;
+    for (qsizetype i = 0; i < chunks && disconnected.isEmpty(); ++i) {
+        m_peer->sendRaw(chunk);
+        ZELTestPeer::waitUntil([&] { return !disconnected.isEmpty(); }, 20);
+    }
+    QTRY_COMPARE_WITH_TIMEOUT(disconnected.count(), 1, 20000);
+    QCOMPARE(client->state(), QAbstractSocket::UnconnectedState);
+    QVERIFY(m_peer->waitForDisconnection());
+    QCOMPARE(handovers, 0);
+    delete client;
+}
+
+void TestWire::sendPath_data()
+{
+    QTest::addColumn<QStringList>("request");
+    QTest::addColumn<QByteArray>("payloadContains");
+
+    QTest::newRow("plain") << QStringList{"KEEPALIVE", "live"} << QByteArray("<KEEPALIVE>live</KEEPALIVE>");
+    QTest::newRow("Latin-1 kept as bytes") << QStringList{"USERDETAILS", QString::fromUtf8("Grüße é ÿ")}
+        << QString::fromUtf8("Grüße é ÿ").toLatin1();
+    QTest::newRow("reserved characters") << QStringList{"USERDETAILS", "a<b&c>d"} << QByteArray("a&lt;b&amp;c>d");
+    QTest::newRow("euro sign") << QStringList{"USERDETAILS", QString::fromUtf8("5 € net")}
+        << QByteArray("5 &#8364; net");
+    QTest::newRow("outside the basic plane") << QStringList{"USERDETAILS", QString::fromUtf8("x😀y")}
+        << QByteArray("x&#128512;y");
+    QTest::newRow("mixed scripts") << QStringList{"CHAT", "u", "me", QString::fromUtf8("Привет, 世界, ü")}
+        << QByteArray("&#1055;&#1088;&#1080;&#1074;&#1077;&#1090;, &#19990;&#30028;, \xfc");
+    QTest::newRow("unknown type") << QStringList{"NOSUCHREQUEST", "x"} << QByteArray("<!DOCTYPE CLIENT>\n");
+}
+
+void TestWire::sendPath()
+{
+    QFETCH(QStringList, request);
+    QFETCH(QByteArray, payloadContains);
+
+    const QString xml = ZELXmlCodec().compose(request);
+    const QByteArray frame = ZELTcpSocket::textFrame(xml);
+    QVERIFY(frame.endsWith(writeEnd));
+    QCOMPARE(quint8(frame.at(4)), quint8(0x78));
+    QCOMPARE(quint8(frame.at(5)), quint8(0xda)); // level 9
+    const QByteArray payload = qUncompress(frame.chopped(writeEnd.size()));
+    QVERIFY2(payload.contains(payloadContains), payload.constData());
+    if (QString::fromLatin1(xml.toLatin1()) == xml)
+        QCOMPARE(payload, xml.toLatin1()); // Latin-1 text goes out byte for byte
+
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    client->sendDataToServer(frame);
+    const bool known = xml != QLatin1String("<!DOCTYPE CLIENT>\n");
+    const ZELTestPeer::Request received = m_peer->waitForRequest(known ? request.at(0) : QString());
+    QVERIFY(received.isValid());
+    if (known) {
+        // The server's reader restores every character from its reference.
+        const ZELTestPeer::Request expected = ZELTestPeer::decodeRequest(xml);
+        QCOMPARE(received.fields, expected.fields);
+    }
+    delete client;
+}
+
+void TestWire::fileFrame_data()
+{
+    QTest::addColumn<QByteArray>("data");
+    QTest::newRow("empty file") << QByteArray();
+    QTest::newRow("one byte") << QByteArray("\0", 1);
+    QTest::newRow("text holding the markers") << QByteArray("a<WRITEEND>b<FILEEND>c");
+    QTest::newRow("300 KB of random bytes") << randomBytes(300 * 1000, 3);
+}
+
+void TestWire::fileFrame()
+{
+    QFETCH(QByteArray, data);
+
+    const QByteArray frame = ZELTcpSocket::fileFrame(data);
+    QVERIFY(frame.endsWith(writeEnd));
+    QCOMPARE(qFromBigEndian<quint32>(frame.constData()), quint32(data.size() + 9));
+    QCOMPARE(qUncompress(frame.chopped(writeEnd.size())), data + fileEnd);
+
+    const QString path = m_dir.filePath("upload.bin");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(data);
+    file.close();
+    QByteArray built;
+    QVERIFY(ZELTcpSocket::fileUploadFrame(path, &built));
+    QCOMPARE(built, frame);
+
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    QVERIFY(client->sendFile(path));
+    QByteArray received;
+    QVERIFY(m_peer->waitForFile(&received));
+    QCOMPARE(received, data);
+    delete client;
+}
+
+void TestWire::unreadableFileSendsNothing_data()
+{
+    QTest::addColumn<QString>("path");
+    QTest::newRow("missing") << m_dir.filePath("no such file");
+    QTest::newRow("folder") << m_dir.path();
+}
+
+void TestWire::unreadableFileSendsNothing()
+{
+    QFETCH(QString, path);
+    QByteArray frame("untouched");
+    QVERIFY(!ZELTcpSocket::fileUploadFrame(path, &frame));
+    QCOMPARE(frame, QByteArray("untouched"));
+
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    QVERIFY(!client->sendFile(path));
+    client->sendDataToServer(ZELTcpSocket::textFrame(ZELXmlCodec().compose({"KEEPALIVE", "live"})));
+    QVERIFY(m_peer->waitForRequest("KEEPALIVE").isValid());
+    QVERIFY(m_peer->files().isEmpty());
+    QCOMPARE(m_peer->badFrames(), 0);
+    delete client;
+}
+
+ZEL_TEST_MAIN(TestWire)
+#include "tst_wire.moc"
