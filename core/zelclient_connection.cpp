@@ -1,7 +1,160 @@
 #include "core/zelclient.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QAuthenticator>
+#include <QFile>
+#include <QFont>
+#include <QIcon>
+#include <QListWidget>
+#include <QMovie>
+#include <QPixmap>
+#include <QPushButton>
+#include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "chat/zelchatwindow.h"
+#include "chat/zelrequestdialog.h"
+#include "contacts/zeladdcontact.h"
+#include "contacts/zelapprovaladdcontact.h"
+#include "contacts/zelapprovalrequesteduser.h"
+#include "contacts/zeldeletecontact.h"
+#include "core/zelpreferencesfile.h"
+#include "core/zelsettingslists.h"
 #include "core/zeltcpsocket.h"
+#include "core/zelthread.h"
 #include "core/zelxmlcodec.h"
+#include "media/zelvoicemail.h"
+#include "media/zelvoicemailinbox.h"
+#include "messages/zelchathistorylistwindow.h"
+#include "messages/zelgroupmessagedialog.h"
+#include "messages/zelofflinemessageswidget.h"
+#include "reminders/zelreminderdialog.h"
+#include "reminders/zelreminderpopup.h"
+#include "settings/zelchangepassword.h"
+#include "settings/zelconnecttoserversettings.h"
+
+namespace {
+
+const QString ServerDialogName = QStringLiteral("ZELConnectToServerSettings");
+const QString ChangePasswordName = QStringLiteral("ZELChangePasswordDialog");
+const QString GroupMessageName = QStringLiteral("ZELGroupMessageDialog");
+const QString OfflineIcon = QStringLiteral(":images/Offline.png");
+
+enum StackedPage { LoginPageIndex = 0, ContactPageIndex = 1, ProcessPageIndex = 2 };
+
+QString setting(const QStringList &list, int position)
+{
+    return (position >= 0 && position < list.size()) ? list.at(position) : QString();
+}
+
+// A port text as a TCP port: 1 to 65535, or 0 when it is none (not a number,
+// or out of range). Out-of-range numbers are refused rather than wrapped, so a
+// typing slip never reaches some other port of the host.
+quint16 portNumber(const QString &text)
+{
+    bool ok = false;
+    const qlonglong value = text.toLongLong(&ok, 10);
+    if (!ok || value < 1 || value > 65535)
+        return 0;
+    return static_cast<quint16>(value);
+}
+
+QNetworkProxy::ProxyType proxyType(const QString &word)
+{
+    if (word == QLatin1String("DefaultProxy"))
+        return QNetworkProxy::DefaultProxy;
+    if (word == QLatin1String("Socks5Proxy"))
+        return QNetworkProxy::Socks5Proxy;
+    if (word == QLatin1String("HttpProxy"))
+        return QNetworkProxy::HttpProxy;
+    return QNetworkProxy::NoProxy;
+}
+
+bool pageShown(ZELClient &client, QWidget *page, int index)
+{
+    return page->isVisible() || client.stackedWidget->currentIndex() == index;
+}
+
+void stopConnectingAnimations(ZELClient &client)
+{
+    client.m_processMovie->stop();
+    client.m_connectingMovie->stop();
+}
+
+void restoreWaitCursor(ZELClient &client)
+{
+    if (client.m_waitCursorShown) {
+        QApplication::restoreOverrideCursor();
+        client.m_waitCursorShown = false;
+    }
+}
+
+void rememberStatusForReSignIn(ZELClient &client)
+{
+    if (pageShown(client, client.MainPage, ContactPageIndex)) {
+        client.m_reSignInPending = true;
+        client.m_restoreStatusOnSignIn = true;
+        client.m_statusBeforeLoss = client.m_statusMessageToolButton->text();
+    }
+}
+
+void setPlainFont(QAction *action)
+{
+    QFont font(QStringLiteral("Verdana"), 8);
+    font.setBold(false);
+    font.setItalic(false);
+    action->setFont(font);
+}
+
+// The steps every connection attempt shares, whether the user started it or
+// a reconnect tick did.
+void startConnectionAttempt(ZELClient &client, const QString &host, const QString &portText)
+{
+    const quint16 port = portNumber(portText);
+    const QNetworkProxy::ProxyType type =
+        proxyType(setting(client.m_connectionSettings, ZELConnectionList::ProxyType));
+    const bool proxyNeedsPort = type == QNetworkProxy::HttpProxy || type == QNetworkProxy::Socks5Proxy;
+    if (port == 0 || (proxyNeedsPort && portNumber(setting(client.m_connectionSettings,
+                                                           ZELConnectionList::ProxyPort)) == 0)) {
+        // No usable port: the attempt fails at once, as a refused connection would.
+        client.displayError(QAbstractSocket::ConnectionRefusedError);
+        return;
+    }
+
+    client.m_tcpSocket->setServerAddressAndPort(host, port);
+    client.proxySettingsForConnect();
+
+    client.m_trayIcon->setToolTip(QStringLiteral("ZEL Connecting..."));
+    client.m_trayRotationTimer->start(100);
+    client.m_connectToServerAction->setEnabled(false);
+    client.m_settingsLabel->hide();
+
+    // The connecting page goes up before the socket starts: a socket error
+    // reported at once must find it there and take it down again.
+    if (!(client.processPage->isVisible() && client.stackedWidget->currentIndex() == ProcessPageIndex)) {
+        client.m_connectingStatusLabel->setText(QStringLiteral("Connecting with Server"));
+        if (!client.m_animationsPaused) {
+            client.m_processMovie->start();
+            client.m_connectingMovie->start();
+        }
+        client.stackedWidget->setCurrentWidget(client.processPage);
+    }
+
+    client.m_tcpSocket->connectToHost(host, port, QIODevice::ReadWrite);
+}
+
+template<typename Dialog>
+Dialog *namedChild(ZELClient &client, const QString &name)
+{
+    return client.findChild<Dialog *>(name);
+}
+
+} // namespace
 
 // The one road of every request to the server: compose, encode, compress,
 // terminate and write. Nothing here checks the connection or the write.
@@ -17,60 +170,587 @@ void ZELClient::fileUpload(QString &filePath)
 
 void ZELClient::setConnectionState()
 {
+    const QAbstractSocket::SocketState state = m_tcpSocket->state();
+    if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::ConnectingState)
+        return;
+    m_reconnecting = true;
+    startConnectionAttempt(*this, setting(m_connectionSettings, ZELConnectionList::Host),
+                           setting(m_connectionSettings, ZELConnectionList::Port));
 }
 
 void ZELClient::proxySettingsForConnect()
 {
+    m_networkProxy.setHostName(setting(m_connectionSettings, ZELConnectionList::ProxyHost));
+    m_networkProxy.setPort(portNumber(setting(m_connectionSettings, ZELConnectionList::ProxyPort)));
+    m_networkProxy.setUser(setting(m_connectionSettings, ZELConnectionList::ProxyUser));
+    m_networkProxy.setPassword(setting(m_connectionSettings, ZELConnectionList::ProxyPassword));
+    m_networkProxy.setType(proxyType(setting(m_connectionSettings, ZELConnectionList::ProxyType)));
+    m_tcpSocket->setProxy(m_networkProxy);
 }
 
 void ZELClient::connected()
 {
+    QStringList request{QStringLiteral("CHECKVERSION"), QString::fromLatin1(BuildTag)};
+    convertXMLSendToServer(request);
+
+    m_workerThread->reconnectMode = false;
+    m_reconnecting = false;
+
+    m_connectionStateText = QStringLiteral("Connected");
+    m_justConnected = true;
+    m_connectionDown = false;
+
+    m_trayIcon->setToolTip(QStringLiteral("ZEL ") + m_connectionStateText);
+    m_connectedStateLabel->setText(QStringLiteral("<font color = 'green'>") + m_connectionStateText);
+
+    m_connectToServerAction->setEnabled(false);
+    m_signInAction->setEnabled(true);
+    m_forgetPasswordButton->setEnabled(true);
+    m_showErrorLable->clear();
+
+    m_keepAliveTimer->start();
+    m_settingsLabel->hide();
 }
 
 void ZELClient::sendKeepAliveSignalToServer()
 {
+    if (m_tcpSocket->state() == QAbstractSocket::ConnectedState) {
+        QStringList request{QStringLiteral("KEEPALIVE"), QStringLiteral("live")};
+        convertXMLSendToServer(request);
+    } else {
+        if (!(loginPage->isVisible() && stackedWidget->currentIndex() == LoginPageIndex))
+            stackedWidget->setCurrentWidget(loginPage);
+        closeConnection();
+    }
+
+    // The banner never came: do not keep the connecting page up for ever.
+    if (!m_signInPending && m_justConnected && m_tcpSocket->state() == QAbstractSocket::ConnectedState) {
+        m_justConnected = false;
+        if (pageShown(*this, processPage, ProcessPageIndex)) {
+            stopConnectingAnimations(*this);
+            stackedWidget->setCurrentWidget(loginPage);
+        }
+    }
 }
 
 void ZELClient::closeConnection()
 {
+    if (m_versionRefused || m_signedInElsewhere) {
+        if (m_workerThread->isRunning())
+            m_workerThread->stop();
+        m_connectionStateText = QStringLiteral("Disconnected");
+        m_trayIcon->setToolTip(QStringLiteral("ZEL ") + m_connectionStateText);
+        m_connectedStateLabel->setText(QStringLiteral("<font color = 'red'>") + m_connectionStateText);
+        m_keepAliveTimer->stop();
+        return;
+    }
+
+    // A frame cut off by the loss is dropped.
+    m_tcpSocket->clearReceiveBuffer();
+    rememberStatusForReSignIn(*this);
+
+    if (!m_workerThread->isRunning())
+        m_workerThread->start();
+
+    if (m_bannerMovie) {
+        m_bannerMovie->stop();
+        label->clear();
+        // Lets go of the file so that it can be removed.
+        m_bannerMovie->setFileName(QStringLiteral(" "));
+        if (!m_animationsPaused)
+            m_bannerMovie->start();
+        QFile::remove(m_dataFolder + QStringLiteral("/Banner/banner.gif"));
+    }
+
+    m_connectionStateText = QStringLiteral("Disconnected");
+    m_signedIn = false;
+    // The banner is the first file data after reconnecting.
+    m_fileDataAwaited = true;
+
+    m_workerThread->reconnectMode = true;
+    m_workerThread->activityMonitor = false;
+
+    disConnectedSignal();
+
+    m_trayIcon->setToolTip(QStringLiteral("ZEL ") + m_connectionStateText);
+    m_connectedStateLabel->setText(QStringLiteral("<font color = 'red'>") + m_connectionStateText);
+
+    m_connectToServerAction->setEnabled(true);
+    m_signInAction->setEnabled(false);
+    m_signInAction->setText(QStringLiteral("Sign In"));
+
+    m_keepAliveTimer->stop();
+    m_settingsLabel->show();
 }
 
+// Everything of the signed-in state goes back to signed out, and every window
+// that sends requests is told that the server is gone.
 void ZELClient::disConnectedSignal()
 {
+    passWordEdit->clear();
+    passWordEdit->setFocus();
+
+    // Clearing the tree deletes its rows: forget every pointer into it.
+    m_contactView->clear();
+    m_expandedContactItem = nullptr;
+    m_recentChatsItem = nullptr;
+    m_onlineItem = nullptr;
+    m_offlineItem = nullptr;
+    m_activeItem = nullptr;
+    m_inactiveItem = nullptr;
+    m_contactListEmptyItem = nullptr;
+    m_searchMatches.clear();
+    m_voiceMailIndicationLabel->setVisible(true);
+    m_users.clear();
+
+    if (m_workerThread->isRunning() && !m_workerThread->reconnectMode)
+        m_workerThread->stop();
+    m_workerThread->activityMonitor = false;
+
+    m_connectionDown = true;
+    if (m_bannerMovie && m_bannerMovie->state() == QMovie::Running)
+        m_bannerMovie->stop();
+
+    // Reminders
+    m_reminderDialog->m_reminderTable->setRowCount(0);
+    m_reminders.clear();
+    m_reminderDialog->m_assigneeName->clear();
+    m_reminderDialog->m_assigneeName->addItem(QStringLiteral("Self"));
+    m_reminderDialog->m_assigneeDetails.clear();
+    m_reminderDialog->m_assigneeDetails.append(QStringLiteral("Self##Self##Self"));
+
+    // Status controls
+    if (m_invisibleModeCheckBox->isChecked())
+        m_invisibleModeCheckBox->setChecked(false);
+    if (m_invisibleModeAction->isChecked()) {
+        m_invisibleModeAction->setChecked(false);
+        m_invisibleModeAction->setText(QStringLiteral("&Invisible Mode"));
+    }
+    const QList<QAction *> statusActions{m_onlineAction, m_awayAction, m_busyAction,
+                                         m_meetingAction, m_userStatusAction, m_invisibleModeAction};
+    for (QAction *action : statusActions)
+        action->setChecked(false);
+    for (QAction *action : {m_trayStatusAction, m_voiceMailAction, m_chatAction,
+                            m_addContactApprovalAction, m_conferenceChatAction})
+        action->setEnabled(false);
+    m_chatToolButton->setEnabled(false);
+    m_conferenceChatToolButton->setEnabled(false);
+    m_addContactApprovalAction->setText(QStringLiteral("Add Contact A&pproval"));
+    for (QAction *action : statusActions)
+        setPlainFont(action);
+
+    m_approvalAddContactDialog->m_approvaltable->setRowCount(0);
+    m_approvalRequestedUserDialog->m_approvaltable->setRowCount(0);
+    m_offlineMessageList.clear();
+    m_presentContacts.clear();
+    m_recentChatUsers.clear();
+    m_invisibleLogin = QStringLiteral("FALSE");
+
+    // Markers back to their signed-out values
+    m_preferencesEditMode = false;
+    m_userNotInPreferences = true;
+    m_loginListFilled = true;
+    m_statusMessagesSaved = false;
+    m_voiceMailDownloading = false;
+    m_signInPending = false;
+    m_signedIn = false;
+    m_contactMenuRequested = false;
+    restoreWaitCursor(*this);
+    m_justConnected = false;
+    m_profileFromChat = false;
+    m_sessionActive = false;
+    m_openChatMinimized = false;
+    m_screenCaptureActive = false;
+    m_decideLater = false;
+    m_sortClickCount = 2;
+    m_newVoiceMailCount = 0;
+    m_trayAnimationFrame = 0;
+
+    stackedWidget->setCurrentWidget(loginPage);
+    m_trayIcon->setIcon(QIcon(OfflineIcon));
+
+    // The visible long-lived windows, in a fixed order.
+    if (m_deleteContactDialog->isVisible())
+        m_deleteContactDialog->closeConnection();
+    if (m_addContactDialog->isVisible())
+        m_addContactDialog->closeConnection();
+    if (m_approvalAddContactDialog->isVisible()) {
+        m_approvalAddContactDialog->closeConnection();
+        m_approvalAddContactDialog->close();
+    }
+    if (m_approvalRequestedUserDialog->isVisible()) {
+        m_approvalRequestedUserDialog->closeConnection();
+        m_approvalRequestedUserDialog->close();
+    }
+    if (m_chatHistoryWindow->isVisible())
+        m_chatHistoryWindow->closeConnection();
+    if (m_voiceMailRecorder->isVisible())
+        m_voiceMailRecorder->closeConnection();
+    if (m_voiceMailInbox->isVisible())
+        m_voiceMailInbox->closeConnection();
+    if (m_reminderDialog->isVisible()) {
+        m_reminderDialog->disableReminderButtons();
+        m_reminderDialog->close();
+    }
+    if (m_reminderPopup->isVisible()) {
+        m_reminderPopup->disablePopupButtons();
+        m_reminderPopup->close();
+    }
+    if (m_offlineMessagesWidget->isVisible())
+        m_offlineMessagesWidget->closeConnection();
+
+    for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
+        if (!window)
+            continue;
+        if (m_uploadInProgress) {
+            window->setUploadFailedStatus();
+            if (window->m_uploadTimer)
+                window->m_uploadTimer->stop();
+            window->Chat->setTabIcon(1, QIcon(QStringLiteral(":images/uploading.png")));
+        }
+        if (m_downloadInProgress) {
+            window->setDownloadFailedStatus();
+            if (QMovie *movie = window->m_downLoadProgressBar->movie())
+                movie->stop();
+            window->m_downLoadProgressBar->hide();
+            if (window->m_downloadTimer)
+                window->m_downloadTimer->stop();
+            window->Chat->setTabIcon(2, QIcon(QStringLiteral(":images/downloading.png")));
+        }
+        if (window->m_offlineMessagePending) {
+            window->totalMessage->append(
+                QStringLiteral("<table bgcolor = ") + QColor(240, 255, 255).name()
+                + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='100%' "
+                                 "align='center'><b><font color = 'red'>ZEL Disconnected Offline message "
+                                 "sending failed</font></b></td></tr></table>"));
+            window->m_offlineMessagePending = false;
+        }
+        window->Chat->setEnabled(false);
+        window->m_onlineUsersListBox->clear();
+        window->m_uploading = false;
+        window->m_downloading = false;
+        if (!window->m_peer.isEmpty()) {
+            window->m_userStatusLabel->setText(QStringLiteral("I am offline"));
+            window->m_statusPixmap->setPixmap(QPixmap(OfflineIcon).scaled(
+                15, 15, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation));
+            window->m_peerStatus = QStringLiteral("Offline");
+            QString title = window->m_logoLabel->text();
+            const qsizetype bracket = title.indexOf(QLatin1Char('('));
+            if (bracket >= 0)
+                title.truncate(bracket);
+            title += QStringLiteral("(Offline)");
+            window->setWindowTitle(title);
+            window->m_logoLabel->setText(title);
+        }
+    }
+
+    if (m_offlineMessagesWidget->m_downloading) {
+        if (m_offlineMessagesWidget->m_rotationTimer)
+            m_offlineMessagesWidget->m_rotationTimer->stop();
+        m_offlineMessagesWidget->m_offlineTabWidget->setTabIcon(1, QIcon(QStringLiteral(":images/ftp.gif")));
+        m_offlineMessagesWidget->m_downloading = false;
+    }
+
+    m_uploadInProgress = false;
+    m_downloadInProgress = false;
+    m_offlineFileDownloading = false;
+
+    // Closing an invitation takes it out of the map.
+    const QList<ZELRequestDialog *> invitations = m_requestDialogs.keys();
+    for (ZELRequestDialog *invitation : invitations) {
+        if (invitation)
+            invitation->close();
+    }
+
+    ZELChangePassword *changePassword = namedChild<ZELChangePassword>(*this, ChangePasswordName);
+    if (changePassword && changePassword->isVisible())
+        changePassword->closeConnection();
+    ZELGroupMessageDialog *groupMessage = namedChild<ZELGroupMessageDialog>(*this, GroupMessageName);
+    if (groupMessage && groupMessage->isVisible())
+        groupMessage->closeConnection();
 }
 
 void ZELClient::connectedSignal()
 {
+    m_deleteContactDialog->connectedServer();
+    m_addContactDialog->connectedServer();
+    m_approvalAddContactDialog->connectedServer();
+    m_approvalRequestedUserDialog->connectedServer();
+    m_chatHistoryWindow->connectedServer();
+    m_voiceMailRecorder->connectedServer();
+    m_voiceMailInbox->connectedServer();
+    m_reminderDialog->enableReminderButtons();
+    m_reminderPopup->enablePopupButtons();
+    m_offlineMessagesWidget->connectedServer();
+
+    for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
+        if (!window)
+            continue;
+        window->Chat->setEnabled(true);
+        window->m_inviteChatButton->setEnabled(false);
+        window->m_removeChatButton->setEnabled(false);
+    }
+
+    ZELChangePassword *changePassword = namedChild<ZELChangePassword>(*this, ChangePasswordName);
+    if (changePassword && changePassword->isVisible())
+        changePassword->connectedServer();
+    ZELGroupMessageDialog *groupMessage = namedChild<ZELGroupMessageDialog>(*this, GroupMessageName);
+    if (groupMessage && groupMessage->isVisible())
+        groupMessage->connectedServer();
 }
 
-void ZELClient::displayError(QAbstractSocket::SocketError)
+void ZELClient::displayError(QAbstractSocket::SocketError error)
 {
+    if (m_versionRefused || m_signedInElsewhere)
+        return;
+
+    m_showErrorLable->show();
+    m_settingsLabel->show();
+    m_connectToServerAction->setEnabled(true);
+    restoreWaitCursor(*this);
+    rememberStatusForReSignIn(*this);
+
+    if (!m_reconnecting) {
+        if (!(loginPage->isVisible() && stackedWidget->currentIndex() == LoginPageIndex))
+            stackedWidget->setCurrentWidget(loginPage);
+        m_trayAnimationFrame = 0;
+        m_trayRotationTimer->stop();
+        setWindowIcon(QIcon(QStringLiteral(":images/icon.png")));
+        m_trayIcon->setToolTip(QStringLiteral("ZEL Not Connected"));
+        m_trayIcon->setIcon(QIcon(OfflineIcon));
+    }
+
+    switch (error) {
+    case QAbstractSocket::ConnectionRefusedError:
+        // During automatic reconnection the line keeps what it said.
+        if ((isVisible() || isHidden()) && !m_reconnecting) {
+            m_showErrorLable->setText(QStringLiteral("Connection Refused.Check your inputs."));
+            m_trayIcon->setToolTip(QStringLiteral("ZEL Not Connected"));
+            m_trayIcon->setIcon(QIcon(OfflineIcon));
+        }
+        break;
+    case QAbstractSocket::RemoteHostClosedError:
+        m_showErrorLable->setText(QStringLiteral("Remote Host Closed Error"));
+        break;
+    case QAbstractSocket::HostNotFoundError:
+        m_showErrorLable->setText(QStringLiteral("Host Not Found.Check your inputs."));
+        break;
+    case QAbstractSocket::SocketAccessError:
+        m_showErrorLable->setText(QStringLiteral("Socket Access Error"));
+        break;
+    case QAbstractSocket::SocketResourceError:
+        m_showErrorLable->setText(QStringLiteral("Socket Resource Error"));
+        break;
+    case QAbstractSocket::SocketTimeoutError:
+        m_showErrorLable->setText(QStringLiteral("Socket Timeout Error"));
+        break;
+    case QAbstractSocket::DatagramTooLargeError:
+        m_showErrorLable->setText(QStringLiteral("Datagram Too Large Error"));
+        break;
+    case QAbstractSocket::NetworkError:
+        m_showErrorLable->setText(QStringLiteral("Network Error.Check your inputs."));
+        break;
+    case QAbstractSocket::ProxyAuthenticationRequiredError:
+        m_showErrorLable->setText(QStringLiteral("Proxy Authentication Required Error"));
+        break;
+    default:
+        m_showErrorLable->setText(QStringLiteral("Host Not Found"));
+        break;
+    }
 }
 
-void ZELClient::displayState(QAbstractSocket::SocketState)
+void ZELClient::displayState(QAbstractSocket::SocketState state)
 {
+    switch (state) {
+    case QAbstractSocket::UnconnectedState:
+        m_connectionStatusLable->setText(QStringLiteral("Unconnected"));
+        break;
+    case QAbstractSocket::HostLookupState:
+        m_connectionStatusLable->setText(QStringLiteral("HostLookup"));
+        break;
+    case QAbstractSocket::ConnectingState:
+        m_connectionStatusLable->setText(QStringLiteral("Connecting"));
+        break;
+    case QAbstractSocket::ConnectedState:
+        m_connectionStatusLable->setText(QStringLiteral("Connected"));
+        break;
+    default:
+        m_connectionStatusLable->clear();
+        break;
+    }
 }
 
-void ZELClient::proxyAuthenticationRequiredFunction(const QNetworkProxy &, QAuthenticator *)
+void ZELClient::proxyAuthenticationRequiredFunction(const QNetworkProxy &, QAuthenticator *authenticator)
 {
+    ZELConnectToServerSettings *dialog = namedChild<ZELConnectToServerSettings>(*this, ServerDialogName);
+    if (!dialog) {
+        dialog = new ZELConnectToServerSettings(this);
+        connect(dialog, &ZELConnectToServerSettings::setHostDetails, this, &ZELClient::setHostDetails);
+    } else if (dialog->isVisible() || m_tcpSocket->state() == QAbstractSocket::ConnectedState) {
+        return;
+    }
+
+    if (authenticator) {
+        authenticator->setUser(setting(m_connectionSettings, ZELConnectionList::ProxyUser));
+        authenticator->setPassword(setting(m_connectionSettings, ZELConnectionList::ProxyPassword));
+    }
+
+    dialog->m_errorLabel->setText(QStringLiteral("Please check your username / password"));
+    dialog->m_errorLabel->show();
+    dialog->m_userNameAuthentication->setFocus();
+
+    connectwithProxySettings();
 }
 
 void ZELClient::getHostNameAndPortValue()
 {
+    ZELConnectToServerSettings *dialog = namedChild<ZELConnectToServerSettings>(*this, ServerDialogName);
+    if ((dialog && dialog->isVisible()) || m_tcpSocket->state() == QAbstractSocket::ConnectedState)
+        return;
+    if (!dialog) {
+        dialog = new ZELConnectToServerSettings(this);
+        connect(dialog, &ZELConnectToServerSettings::setHostDetails, this, &ZELClient::setHostDetails);
+    }
+
+    if (m_preferencesFile.exists()) {
+        const QStringList &c = m_connectionSettings;
+        dialog->showConnectToServerDialog({setting(c, ZELConnectionList::ProxyType),
+                                           setting(c, ZELConnectionList::Host),
+                                           setting(c, ZELConnectionList::Port),
+                                           setting(c, ZELConnectionList::ProxyHost),
+                                           setting(c, ZELConnectionList::ProxyPort),
+                                           setting(c, ZELConnectionList::ProxyUser),
+                                           setting(c, ZELConnectionList::ProxyPassword)});
+    }
+
+    dialog->setModal(true);
+    dialog->m_connectGroupBox->setEnabled(true);
+    dialog->m_connectPushButton->setEnabled(true);
+    dialog->m_resetButton->setEnabled(false);
+    dialog->show();
 }
 
-void ZELClient::setHostDetails(QStringList &)
+void ZELClient::setHostDetails(QStringList &details)
 {
+    // The dialog's order: proxy host, proxy port, type, user, password, host, port.
+    m_connectionSettings = QStringList{setting(details, 5), setting(details, 6), setting(details, 2),
+                                       setting(details, 0), setting(details, 1), setting(details, 3),
+                                       setting(details, 4)};
+    if (!m_preferencesFile.exists())
+        createXMLfile();
+    else
+        replaceNodeForConnectionSettings();
+    connectToServer(setting(details, 5), setting(details, 6));
 }
 
-void ZELClient::connectToServer(QString, QString)
+void ZELClient::connectToServer(QString host, QString port)
 {
+    const QAbstractSocket::SocketState state = m_tcpSocket->state();
+    if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::ConnectingState)
+        return;
+    startConnectionAttempt(*this, host, port);
 }
 
-void ZELClient::callBannerLogoFileCreation(QByteArray)
+void ZELClient::callBannerLogoFileCreation(QByteArray data)
 {
+    const QString bannerFile = m_dataFolder + QStringLiteral("/Banner/banner.gif");
+    if (data.contains("<BANNEREMPTY>")) {
+        // The server has none: the default one, unless a banner is already there.
+        QFile::copy(QStringLiteral("Smileys/banner.gif"), bannerFile);
+    } else {
+        data.replace("<BANNEREND>", QByteArray());
+        data.replace("<FILEEND>", QByteArray());
+        QFile file(bannerFile);
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
+            file.write(data);
+            file.close();
+        }
+    }
+
+    m_trayAnimationFrame = 0;
+    m_trayRotationTimer->stop();
+    setWindowIcon(QIcon(QStringLiteral(":images/icon.png")));
+    m_trayIcon->setToolTip(QStringLiteral("ZEL Connected (Offline)"));
+    m_trayIcon->setIcon(QIcon(OfflineIcon));
+
+    // One banner per connection.
+    m_fileDataAwaited = false;
+
+    if (m_bannerMovie) {
+        m_bannerMovie->setFileName(bannerFile);
+        label->setMovie(m_bannerMovie);
+        if (!m_animationsPaused)
+            m_bannerMovie->start();
+    }
+
+    // Signing in again after a lost connection comes first.
+    if (m_reSignInPending && !MainPage->isVisible()) {
+        const int index = userNameEdit->findText(m_loginId, Qt::MatchExactly);
+        if (index >= 0) {
+            userNameEdit->setCurrentIndex(index);
+        } else {
+            userNameEdit->setItemText(0, m_loginId);
+            userNameEdit->setCurrentIndex(0);
+            userNameEdit->setEditText(m_loginId);
+        }
+        passWordEdit->setText(m_password);
+        stopConnectingAnimations(*this);
+        stackedWidget->setCurrentWidget(loginPage);
+        m_reSignInPending = false;
+        m_autoReSignIn = true;
+        signButton->setEnabled(false);
+        verifyAccountInfo();
+        m_restoreStatusOnSignIn = false;
+        connectedSignal();
+        return;
+    }
+
+    // Then, once per run, the one remembered user who signs in by himself.
+    if (!m_autoLoginTried && !MainPage->isVisible()) {
+        ZELPreferencesFile store(m_dataFolder);
+        const QStringList entries = store.exists() ? store.read(QString()).autoLoginEntries : QStringList();
+        if (entries.size() == 3 && entries.at(1) == QLatin1String("TRUE") && !entries.at(2).isEmpty()) {
+            m_autoLoginTried = true;
+            int index = userNameEdit->findText(entries.at(0), Qt::MatchExactly);
+            if (index < 0) {
+                userNameEdit->addItem(entries.at(0));
+                index = userNameEdit->count() - 1;
+            }
+            userNameEdit->setCurrentIndex(index);
+            if (!userNameEdit->currentText().isEmpty()) {
+                passWordEdit->setText(entries.at(2));
+                m_autoSignInCheckBox->setChecked(true);
+                signButton->setEnabled(false);
+                verifyAccountInfo();
+            } else {
+                stopConnectingAnimations(*this);
+                stackedWidget->setCurrentWidget(loginPage);
+            }
+            return;
+        }
+    }
+
+    if (pageShown(*this, processPage, ProcessPageIndex) && !m_autoLoginTried) {
+        stopConnectingAnimations(*this);
+        stackedWidget->setCurrentWidget(loginPage);
+    }
 }
 
 void ZELClient::getUserDetails()
 {
+    const QString loginId = userNameEdit->currentText();
+    if (loginId.isEmpty()) {
+        userNameEdit->setFocus();
+        m_showErrorLable->setText(QStringLiteral("Enter login id"));
+        m_showErrorLable->show();
+        return;
+    }
+    if (m_tcpSocket->state() == QAbstractSocket::ConnectedState) {
+        m_forgetPasswordButton->setEnabled(false);
+        QStringList request{QStringLiteral("USERDETAILS"), loginId};
+        convertXMLSendToServer(request);
+    } else {
+        m_showErrorLable->setText(QStringLiteral("ZEL not connected"));
+        m_showErrorLable->show();
+    }
 }

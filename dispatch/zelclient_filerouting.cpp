@@ -1,6 +1,181 @@
 #include "core/zelclient.h"
 
-bool ZELClient::routeFileBlock(QByteArray &)
+#include <QApplication>
+#include <QBrush>
+#include <QIcon>
+#include <QLabel>
+#include <QMetaObject>
+#include <QMovie>
+#include <QSaveFile>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
+
+#include "chat/zelchatwindow.h"
+#include "core/zelfilenames.h"
+#include "media/zelvoicemailinbox.h"
+#include "messages/zelofflinemessageswidget.h"
+#include "style/zelmessageboxclass.h"
+
+namespace {
+
+const int OfflineFileStatusColumn = 6;
+const QString Downloading = QStringLiteral("Downloading....");
+
+// Writes a received file in one piece. False when the name is refused, the
+// file cannot be made, or not every byte reached the disk: the old content of
+// an existing file is then left as it was.
+bool writeReceivedFile(const QString &path, const QByteArray &data)
 {
+    if (path.isEmpty())
+        return false;
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return false;
+    if (file.write(data) != data.size()) {
+        file.cancelWriting();
+        file.commit();
+        return false;
+    }
+    return file.commit();
+}
+
+QByteArray withoutFileEnd(QByteArray data)
+{
+    return data.replace("<FILEEND>", QByteArray());
+}
+
+// Slots of the chat and voice-mail subsystems, reached by name so that this
+// road works whether or not they are declared yet.
+void callClientSlot(ZELClient *client, const char *slot, const QString &word)
+{
+    QMetaObject::invokeMethod(client, slot, Qt::DirectConnection, Q_ARG(QString, word));
+}
+
+void clearDownloadFlags(ZELClient &client)
+{
+    client.m_downloadInProgress = false;
+    for (ZELChatWindow *window : std::as_const(client.m_chatWindows)) {
+        if (window)
+            window->m_downloading = false;
+    }
+    client.m_offlineMessagesWidget->m_downloading = false;
+}
+
+// The file of an accepted chat or conference offer could not be stored: the
+// window shows the download as failed instead of finished.
+void reportChatDownloadFailed(ZELClient &client)
+{
+    ZELChatWindow *window = client.m_chatWindows.value(client.m_transferPeer);
+    if (!window)
+        return;
+    window->setDownloadFailedStatus();
+    if (QMovie *movie = window->m_downLoadProgressBar->movie())
+        movie->stop();
+    window->m_downLoadProgressBar->hide();
+    if (window->m_downloadTimer)
+        window->m_downloadTimer->stop();
+    window->Chat->setTabIcon(2, QIcon(QStringLiteral(":images/downloading.png")));
+}
+
+void routeVoiceMail(ZELClient &client, const QByteArray &files)
+{
+    if (client.m_voiceMailInbox->isVisible()) {
+        const QString path = zelSafeFilePath(client.m_dataFolder + QStringLiteral("/VoiceMails"),
+                                             client.m_downloadVoiceMailName);
+        if (writeReceivedFile(path, withoutFileEnd(files))) {
+            QMetaObject::invokeMethod(&client, "updateVoiceMailInboxTable", Qt::DirectConnection);
+        } else {
+            client.m_informationBox->showInformationBox(client.m_voiceMailInbox, QStringLiteral("Voice Mail"),
+                                                        QStringLiteral("Voice mail could not be saved"));
+        }
+    }
+    if (client.m_waitCursorShown) {
+        QApplication::restoreOverrideCursor();
+        client.m_waitCursorShown = false;
+    }
+    client.m_voiceMailDownloading = false;
+}
+
+void routeOfflineFile(ZELClient &client, const QByteArray &files)
+{
+    const bool stored = writeReceivedFile(zelSafeFilePath(client.m_offlineFileFolder, client.m_offlineFileName),
+                                          withoutFileEnd(files));
+
+    clearDownloadFlags(client);
+    client.m_offlineFileDownloading = false;
+    ZELOfflineMessagesWidget *inbox = client.m_offlineMessagesWidget;
+    if (inbox->m_rotationTimer)
+        inbox->m_rotationTimer->stop();
+    inbox->m_offlineTabWidget->setTabIcon(1, QIcon(QStringLiteral(":images/ftp.gif")));
+
+    const QString result = stored ? QStringLiteral("Downloaded") : QStringLiteral("Failed");
+    QTableWidget *table = inbox->m_receivedFileDetailsTable;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        QTableWidgetItem *status = table->item(row, OfflineFileStatusColumn);
+        if (!status || status->text() != Downloading)
+            continue;
+        auto *item = new QTableWidgetItem(result);
+        item->setForeground(QBrush(stored ? Qt::darkGreen : Qt::red));
+        table->setItem(row, OfflineFileStatusColumn, item);
+        if (inbox->m_fileStatusLabel->text() == Downloading)
+            inbox->m_fileStatusLabel->setText(result);
+        break;
+    }
+}
+
+void routeChatFile(ZELClient &client, const QByteArray &files)
+{
+    // Data nobody accepted has no folder chosen for it: it is dropped.
+    if (!client.m_chatDownloadPending)
+        return;
+    const bool conference = client.m_conferenceDownload;
+    const bool stored = writeReceivedFile(zelSafeFilePath(client.m_saveFolder, client.m_transferFileName),
+                                          withoutFileEnd(files));
+
+    clearDownloadFlags(client);
+    client.m_chatDownloadPending = false;
+    client.m_fileDataAwaited = false;
+    if (conference)
+        client.m_conferenceDownload = false;
+    if (!stored) {
+        reportChatDownloadFailed(client);
+        return;
+    }
+    if (conference) {
+        callClientSlot(&client, "conferenceChatFtpStatus", QStringLiteral("Accepted"));
+        client.m_conferenceDownloadDone = true;
+        callClientSlot(&client, "conferenceProgressBar", QStringLiteral("YES"));
+    } else {
+        callClientSlot(&client, "ftpStatus", QStringLiteral("Accepted"));
+        client.m_chatDownloadDone = true;
+        callClientSlot(&client, "advanceProgressBar", QStringLiteral("YES"));
+    }
+}
+
+} // namespace
+
+// The file block carries no name: which download it belongs to is known only
+// from the flags of the download under way, tested in a fixed order.
+bool ZELClient::routeFileBlock(QByteArray &files)
+{
+    if (files.isEmpty() || files.contains("#VOICE#"))
+        return true;
+
+    if (m_voiceMailDownloading) {
+        routeVoiceMail(*this, files);
+        return true;
+    }
+    if (m_offlineFileDownloading) {
+        routeOfflineFile(*this, files);
+        return true;
+    }
+    if (m_fileDataAwaited) {
+        if (files.contains("<BANNEREND>")) {
+            callBannerLogoFileCreation(files);
+            return false;
+        }
+        routeChatFile(*this, files);
+    }
     return true;
 }
