@@ -212,8 +212,7 @@ void ZELMessageBoxClass::closeEvent(QCloseEvent *event)
 void ZELMessageBoxClass::showEvent(QShowEvent *event)
 {
     QMessageBox::showEvent(event);
-    setFixedSize(BoxWidth, BoxHeight);
-    placeStandardButtons();
+    keepFace();
     // Keep the box above the window it is shown over, even when that is not its maker.
     if (m_shownOver && windowHandle()) {
         QWidget *over = m_shownOver->window();
@@ -231,9 +230,17 @@ void ZELMessageBoxClass::resizeEvent(QResizeEvent *event)
 bool ZELMessageBoxClass::event(QEvent *event)
 {
     const bool result = QMessageBox::event(event);
+    // The message box sizes itself again after every layout request.
     if (event->type() == QEvent::LayoutRequest)
-        placeStandardButtons();
+        keepFace();
     return result;
+}
+
+void ZELMessageBoxClass::keepFace()
+{
+    if (QWidget::size() != QSize(BoxWidth, BoxHeight))
+        setFixedSize(BoxWidth, BoxHeight);
+    placeStandardButtons();
 }
 
 void ZELMessageBoxClass::placeStandardButtons()

@@ -71,6 +71,7 @@ private:
     void prepare(QWidget *parent, const QString &title, const QString &text, const QString &icon);
     void centreOver(QWidget *parent);
     void nameButton(int code, const QString &text);
+    void keepFace();
     void placeStandardButtons();
 
     ZELFramelessHelper *m_frame = nullptr;

@@ -817,6 +817,8 @@ void TestStyle::informationReturnsAtOnce()
 
     box->showInformationBox(&owner, QStringLiteral("ZEL"), QStringLiteral("First notice"));
     QVERIFY(box->isVisible());
+    QVERIFY(QTest::qWaitForWindowExposed(box));
+    QTest::qWait(20); // let the message box run its own layout passes
     QCOMPARE(box->m_logoLabel->text(), QStringLiteral("ZEL"));
     QCOMPARE(box->m_messageText->text(), QStringLiteral("First notice"));
     QVERIFY(box->windowFlags() & Qt::Dialog);
@@ -1035,7 +1037,11 @@ void TestStyle::showcase()
     box->showInformationBox(&sample, QStringLiteral("Zembrio"), QStringLiteral("Password successfully changed"));
     auto *question = new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, QMessageBox::Yes,
                                             QMessageBox::No, 0, &sample);
-    QTimer::singleShot(300, question, [question] { question->move(600, 500); });
+    QTimer::singleShot(300, question, [question, box, on] {
+        question->move(600, 500);
+        box->move(600, 300);
+        on->setFocus();
+    });
     auto *about = new ZELAboutDialog(&sample);
     about->move(600, 40);
     about->show();
