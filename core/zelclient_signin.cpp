@@ -1,57 +1,617 @@
 #include "core/zelclient.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QDomDocument>
+#include <QMovie>
+#include <QSaveFile>
+#include <QSettings>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolTip>
+#include <QtEndian>
+
+#include "chat/zelchatwindow.h"
+#include "chat/zelrequestdialog.h"
+#include "contacts/zeladdcontact.h"
+#include "contacts/zelapprovaladdcontact.h"
+#include "contacts/zelapprovalrequesteduser.h"
+#include "contacts/zeldeletecontact.h"
+#include "core/zelsettingslists.h"
+#include "core/zeltcpsocket.h"
+#include "core/zelthread.h"
+#include "mainwindow/zelsearchcontactaction.h"
+#include "media/zelvoicemail.h"
+#include "media/zelvoicemailinbox.h"
+#include "messages/zelchathistorylistwindow.h"
+#include "messages/zelofflinemessageswidget.h"
+#include "platform/zelinputmonitor.h"
+#include "platform/zelplatform.h"
+#include "reminders/zelreminderdialog.h"
+#include "reminders/zelreminderpopup.h"
+#include "style/zelmessageboxclass.h"
+
+namespace {
+
+const QString True = QStringLiteral("TRUE");
+const QString False = QStringLiteral("FALSE");
+const QString PreferencesFileName = QStringLiteral("/zelPreferencesSettings.xml");
+const QString BannerFile = QStringLiteral("/Banner/banner.gif");
+
+// Answers of the sign-out and exit questions.
+constexpr int AnswerYes = 0;
+constexpr int AnswerNo = 1;
+
+QFont statusActionFont(bool bold)
+{
+    return QFont(QStringLiteral("Verdana"), 8, bold ? QFont::Bold : QFont::Normal);
+}
+
+void showLoginError(ZELClient &client, const QString &text)
+{
+    client.passWordEdit->setFocus();
+    client.passWordEdit->clear();
+    client.m_showErrorLable->show();
+    client.m_showErrorLable->setText(text);
+}
+
+// The three boxes of a remembered user.
+void fillBoxesFromRecord(ZELClient &client, const LoginSettingsRecord &record)
+{
+    client.m_autoSignInCheckBox->setChecked(record.autoLogin == True);
+    const bool remembered = record.rememberMe == True;
+    client.m_rememberMeCheckBox->setChecked(remembered);
+    client.m_forgetMeLink->setEnabled(remembered);
+    client.m_rememberPasswordCheckBox->setEnabled(remembered);
+    client.m_rememberPasswordCheckBox->setChecked(record.rememberPassword == True);
+}
+
+void clearLoginBoxes(ZELClient &client)
+{
+    client.m_invisibleModeCheckBox->setChecked(false);
+    client.m_rememberMeCheckBox->setChecked(false);
+    client.m_rememberPasswordCheckBox->setChecked(false);
+    client.m_autoSignInCheckBox->setChecked(false);
+    client.m_forgetMeLink->setEnabled(false);
+    client.m_rememberPasswordCheckBox->setEnabled(false);
+}
+
+void updateSignButton(ZELClient &client)
+{
+    const bool userName = !client.userNameEdit->currentText().isEmpty();
+    const bool password = !client.passWordEdit->text().isEmpty();
+    const bool enable = userName && password;
+    if (client.signButton->isEnabled() != enable)
+        client.signButton->setEnabled(enable);
+    if (!client.m_showErrorLable->isHidden() && (userName || password))
+        client.m_showErrorLable->hide();
+}
+
+// Drops the first block of that user from the preferences file; the file is
+// left as it is when it cannot be read.
+void removeUserBlock(ZELClient &client, const QString &userName)
+{
+    const QString fileName = client.m_dataFolder + PreferencesFileName;
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly))
+        return;
+    const QByteArray compressed = file.readAll();
+    file.close();
+    // A damaged length field must not make the decompressor reserve gigabytes.
+    constexpr quint32 MaxTextSize = 16 * 1024 * 1024;
+    if (compressed.size() <= 4 || qFromBigEndian<quint32>(compressed.constData()) > MaxTextSize)
+        return;
+    QDomDocument document;
+    if (!document.setContent(QString::fromLatin1(qUncompress(compressed))))
+        return;
+    client.m_preferencesDocument = document;
+    client.m_preferencesElement = document.documentElement();
+    QDomElement root = client.m_preferencesElement;
+    if (root.tagName() != QLatin1String("SETTINGS"))
+        return;
+    for (QDomNode block = root.firstChild().nextSibling(); !block.isNull(); block = block.nextSibling()) {
+        if (block.firstChildElement().text() != userName)
+            continue;
+        root.removeChild(block);
+        const QByteArray bytes = qCompress(document.toString(1).toLatin1(), 9);
+        QSaveFile out(fileName);
+        if (out.open(QIODevice::WriteOnly)) {
+            out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+            if (out.write(bytes) == bytes.size())
+                out.commit();
+            else
+                out.cancelWriting();
+        }
+        return;
+    }
+}
+
+// Shows the main window before a question is asked over it.
+void bringUp(ZELClient &client)
+{
+    if (client.isHidden())
+        client.trayIconMaximizedSlot();
+    else if (client.windowState() == Qt::WindowMinimized)
+        client.showNormal();
+    else
+        client.activateWindow();
+}
+
+} // namespace
+
 void ZELClient::verifyAccountInfo()
 {
+    // A reply is awaited: nothing of the pending sign-in may change, not even
+    // the login id and password its reply will be recorded under.
+    if (m_signInPending)
+        return;
+
+    const QString loginId = userNameEdit->currentText();
+    if (loginId.isEmpty() || passWordEdit->text().isEmpty()) {
+        showLoginError(*this, QStringLiteral("Enter login id / password"));
+        return;
+    }
+    if (m_tcpSocket->state() != QAbstractSocket::ConnectedState) {
+        showLoginError(*this, QStringLiteral("ZEL not connected"));
+        return;
+    }
+    m_loginId = loginId;
+    m_password = passWordEdit->text();
+
+    readUserList();
+
+    const bool invisible = m_invisibleModeCheckBox->isChecked()
+                           || (m_restoreStatusOnSignIn && m_statusBeforeLoss == QLatin1String("Invisible"));
+    if (invisible) {
+        m_invisibleLogin = True;
+        m_invisibleModeAction->setFont(statusActionFont(true));
+        m_invisibleModeAction->setChecked(true);
+        m_invisibleModeAction->setText(QStringLiteral("&Visible Mode"));
+        for (QAction *action : {m_onlineAction, m_awayAction, m_busyAction, m_meetingAction, m_userStatusAction}) {
+            action->setChecked(false);
+            action->setFont(statusActionFont(false));
+            action->setEnabled(false);
+        }
+    } else {
+        m_invisibleLogin = False;
+        for (QAction *action : {m_awayAction, m_busyAction, m_meetingAction, m_onlineAction})
+            action->setEnabled(true);
+        const QString userStatus = m_statusMessageSettings.value(ZELStatusMessageList::UserDefinedStatus);
+        if (userStatus == QLatin1String("<EMPTY>")) {
+            m_userStatusAction->setEnabled(false);
+            m_userStatusAction->setText(QStringLiteral("User Status"));
+        } else {
+            m_userStatusAction->setText(userStatus);
+            m_userStatusAction->setEnabled(true);
+        }
+    }
+
+    m_fileDataAwaited = false;
+    m_signInPending = true;
+    signButton->setEnabled(false);
+
+    m_loginStatus = m_statusMessageSettings.value(ZELStatusMessageList::LoginStatus);
+    if (m_restoreStatusOnSignIn) {
+        if (m_statusMessageSettings.size() > ZELStatusMessageList::LoginStatus)
+            m_statusMessageSettings[ZELStatusMessageList::LoginStatus] = m_statusBeforeLoss;
+        if (m_statusBeforeLoss != QLatin1String("Invisible"))
+            setDefaultStatusMessage();
+        m_restoreStatusOnSignIn = false;
+    }
+
+    const QString loginStatus = m_statusMessageSettings.value(ZELStatusMessageList::LoginStatus);
+    QString status = loginStatus;
+    QString message;
+    if (m_invisibleLogin == True) {
+        status = QStringLiteral("Offline");
+        message = m_statusMessageSettings.value(ZELStatusMessageList::OfflineMessage);
+    } else if (loginStatus == QLatin1String("Online")) {
+        message = m_statusMessageSettings.value(ZELStatusMessageList::OnlineMessage);
+    } else if (loginStatus == QLatin1String("Meeting")) {
+        message = m_statusMessageSettings.value(ZELStatusMessageList::MeetingMessage);
+    } else if (loginStatus == QLatin1String("Away")) {
+        message = m_statusMessageSettings.value(ZELStatusMessageList::AwayMessage);
+    } else if (loginStatus == QLatin1String("Busy")) {
+        message = m_statusMessageSettings.value(ZELStatusMessageList::BusyMessage);
+    } else {
+        message = m_statusMessageSettings.value(ZELStatusMessageList::UserDefinedStatusMessage);
+    }
+
+    QStringList request = {QStringLiteral("LOGIN"), m_loginId, m_password, m_invisibleLogin, status, message,
+                           m_contactDisplaySettings.value(ZELContactDisplayList::RecentChatDays)};
+    convertXMLSendToServer(request);
+
+    m_trayIcon->setToolTip(QStringLiteral("ZEL Connecting..."));
+    m_trayRotationTimer->start(100);
+    m_connectingStatusLabel->setText(QStringLiteral("Signing In"));
+    if (!m_animationsPaused) {
+        m_processMovie->start();
+        m_connectingMovie->start();
+    }
+    stackedWidget->setCurrentWidget(processPage);
+
+    // A fresh movie reads the banner file as it is now.
+    QMovie *previous = m_bannerMovie;
+    m_bannerMovie = new QMovie(m_dataFolder + BannerFile);
+    label->setScaledContents(true);
+    label->setMovie(m_bannerMovie);
+    if (!m_animationsPaused)
+        m_bannerMovie->start();
+    delete previous;
+
+    passWordEdit->clear();
 }
 
 void ZELClient::enablePasswordField(const QString &)
 {
+    updateSignButton(*this);
 }
 
 void ZELClient::enableUserNameField(const QString &)
 {
+    updateSignButton(*this);
+    const QString userName = userNameEdit->currentText();
+    if (userName.isEmpty())
+        return;
+    const auto record = m_loginSettings.constFind(userName);
+    if (record != m_loginSettings.cend()) {
+        fillBoxesFromRecord(*this, *record);
+        if (record->rememberPassword == True)
+            passWordEdit->setText(record->password);
+        else
+            passWordEdit->clear();
+    } else {
+        m_rememberPasswordCheckBox->setEnabled(false);
+        m_forgetMeLink->setEnabled(false);
+        m_invisibleModeCheckBox->setChecked(false);
+        m_rememberPasswordCheckBox->setChecked(false);
+        m_rememberMeCheckBox->setChecked(false);
+        m_autoSignInCheckBox->setChecked(false);
+        passWordEdit->clear();
+    }
 }
 
-void ZELClient::clearPasswordField(const QString &)
+void ZELClient::clearPasswordField(const QString &text)
 {
+    passWordEdit->clear();
+    const auto record = m_loginSettings.constFind(text);
+    if (record != m_loginSettings.cend()) {
+        fillBoxesFromRecord(*this, *record);
+        if (record->rememberPassword == True)
+            passWordEdit->setText(record->password);
+    } else {
+        clearLoginBoxes(*this);
+    }
 }
 
+// The boxes report the press, before their state changes: "checked" below is
+// the state the click is about to leave.
 void ZELClient::rememberMEStateChanged()
 {
+    m_rememberMeChanged = true;
+    if (m_rememberMeCheckBox->isChecked()) {
+        m_rememberPasswordCheckBox->setEnabled(false);
+        m_forgetMeLink->setEnabled(false);
+        if (m_rememberPasswordCheckBox->isChecked()) {
+            m_rememberPasswordCheckBox->setChecked(false);
+            m_rememberPasswordChanged = true;
+        }
+    } else {
+        m_rememberPasswordCheckBox->setEnabled(true);
+        m_forgetMeLink->setEnabled(true);
+    }
 }
 
 void ZELClient::rememberPwdStateChanged()
 {
+    m_rememberPasswordChanged = true;
 }
 
 void ZELClient::autoSignInStateChanged()
 {
+    m_autoSignInChanged = true;
 }
 
 void ZELClient::forgetUserDetails()
 {
+    const QString userName = userNameEdit->currentText();
+    if (m_loginSettings.remove(userName) > 0)
+        removeUserBlock(*this, userName);
+
+    // The empty entry at the top stays: it is the "no user chosen" entry.
+    if (!userName.isEmpty()) {
+        const int index = userNameEdit->findText(userName, Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (index >= 0)
+            userNameEdit->removeItem(index);
+    }
+    passWordEdit->clear();
+    userNameEdit->setEditText(QString());
+    userNameEdit->setFocus();
+    m_rememberMeCheckBox->setChecked(false);
+    m_autoSignInCheckBox->setChecked(false);
+    m_forgetMeLink->setEnabled(false);
+    if (m_rememberPasswordCheckBox->isChecked())
+        m_rememberPasswordCheckBox->setChecked(false);
 }
 
 void ZELClient::indicateCapsLock()
 {
+    // Exactly 1: toggled on and not held down at this moment.
+    if (ZELPlatform::inputMonitor()->keyState(ZELInputMonitor::CapsLockKey) != 1)
+        return;
+    QToolTip::showText(mapToParent(QPoint(170, 250)),
+                       QStringLiteral("<img src =':images/toolTip.png'><b><font color = 'blue'>")
+                           + QStringLiteral("  Caps Lock is on") + QStringLiteral("</b>"),
+                       this);
 }
 
 void ZELClient::connectwithProxySettings()
 {
+    if (m_tcpSocket->state() == QAbstractSocket::ConnectedState)
+        return;
+    if (processPage->isVisible() || stackedWidget->currentIndex() == stackedWidget->indexOf(processPage)) {
+        m_processMovie->stop();
+        m_connectingMovie->stop();
+        stackedWidget->setCurrentWidget(loginPage);
+        m_workerThread->reconnectMode = false;
+        m_reconnecting = false;
+        m_trayRotationTimer->stop();
+        setWindowIcon(QIcon(QStringLiteral(":images/icon.png")));
+        m_trayIcon->setToolTip(QStringLiteral("ZEL Not Connected"));
+        m_trayIcon->setIcon(QIcon(QStringLiteral(":images/Offline.png")));
+        clearLoginBoxes(*this);
+        userNameEdit->setFocus();
+    }
+    getHostNameAndPortValue();
 }
 
 void ZELClient::fileMenuSignOut()
 {
+    bringUp(*this);
+    const bool modalOpen = QApplication::activeModalWidget() != nullptr;
+    m_trayMenu->setEnabled(false);
+    const QString title = QStringLiteral("Zembrio");
+    const QString question = QStringLiteral("Are you sure you want to sign out?");
+    if (!modalOpen) {
+        showGrayScaleWidget();
+        if (m_questionBox->showQuestionBox(m_signOutOverlay, title, question, AnswerYes, AnswerNo) == AnswerYes)
+            callManualSignOutFunction();
+        m_signOutOverlay->close();
+    } else if (m_questionBox->showQuestionBox(this, title, question, AnswerYes, AnswerNo) == AnswerYes) {
+        callManualSignOutFunction();
+    }
+    m_trayMenu->setEnabled(true);
 }
 
 void ZELClient::fileMenuExit()
 {
+    bringUp(*this);
+    const bool modalOpen = QApplication::activeModalWidget() != nullptr;
+    m_trayMenu->setEnabled(false);
+    const QString title = QStringLiteral("Zembrio");
+    const QString question = QStringLiteral("Are you sure you want to exit?");
+    int answer = AnswerNo;
+    if (!modalOpen) {
+        showGrayScaleWidget();
+        answer = m_questionBox->showQuestionBox(m_signOutOverlay, title, question, AnswerYes, AnswerNo);
+    } else {
+        answer = m_questionBox->showQuestionBox(this, title, question, AnswerYes, AnswerNo);
+    }
+    if (answer != AnswerYes) {
+        m_trayMenu->setEnabled(true);
+        if (!modalOpen)
+            m_signOutOverlay->close();
+        return;
+    }
+
+    const QString bannerFile = m_dataFolder + BannerFile;
+    if (QFile::exists(bannerFile)) {
+        if (m_bannerMovie) {
+            // The movie holds the file open until it is pointed elsewhere.
+            m_bannerMovie->stop();
+            label->clear();
+            m_bannerMovie->setFileName(QStringLiteral(" "));
+        }
+        QFile::remove(bannerFile);
+    }
+    QDir voiceMails(m_dataFolder + QStringLiteral("/VoiceMails"));
+    const QStringList files = voiceMails.entryList(QDir::Files | QDir::Hidden | QDir::System);
+    for (const QString &name : files)
+        voiceMails.remove(name);
+    QDir data(m_dataFolder);
+    data.rmdir(QStringLiteral("VoiceMails"));
+    data.rmdir(QStringLiteral("Banner"));
+
+    if (stackedWidget->currentWidget() == MainPage)
+        signOut();
+
+    QSettings settings(QStringLiteral("VORLIX"), QStringLiteral("ZEL Chat"));
+    settings.beginGroup(QStringLiteral("MainWindow"));
+    settings.setValue(QStringLiteral("pos"), pos());
+    settings.endGroup();
+    settings.sync();
+
+    m_tcpSocket->flush();
+    QCoreApplication::quit();
 }
 
 void ZELClient::signOut()
 {
+    m_signedIn = false;
+    signOutSuccessFull();
+
+    QStringList request = {QStringLiteral("SIGNOUT"), m_loginId,
+                           m_statusMessageSettings.value(ZELStatusMessageList::OfflineMessage)};
+    convertXMLSendToServer(request);
+
+    m_signInAction->setText(QStringLiteral("Sign In"));
+
+    const int index = userNameEdit->findText(m_loginId, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        userNameEdit->setCurrentIndex(index);
+    } else {
+        if (userNameEdit->count() == 0)
+            userNameEdit->addItem(QString());
+        userNameEdit->setItemText(0, m_loginId);
+        userNameEdit->setCurrentIndex(0);
+    }
+
+    const auto record = m_loginSettings.constFind(m_loginId);
+    if (record != m_loginSettings.cend()) {
+        fillBoxesFromRecord(*this, *record);
+        if (record->rememberPassword == True)
+            passWordEdit->setText(m_password);
+        else
+            passWordEdit->clear();
+    }
 }
 
 void ZELClient::signOutSuccessFull()
 {
+    passWordEdit->setText(QString());
+    passWordEdit->setFocus();
+
+    // Clearing the tree deletes the group rows: nothing may point at them.
+    m_contactView->clear();
+    m_expandedContactItem = nullptr;
+    m_recentChatsItem = m_onlineItem = m_offlineItem = nullptr;
+    m_activeItem = m_inactiveItem = m_contactListEmptyItem = nullptr;
+    m_searchMatches.clear();
+    m_voiceMailIndicationLabel->setVisible(true);
+
+    if (m_workerThread->isRunning() && !m_workerThread->reconnectMode)
+        m_workerThread->stop();
+    m_workerThread->activityMonitor = false;
+
+    if (m_reminderDialog->isVisible())
+        m_reminderDialog->hide();
+    if (m_reminderPopup->isVisible())
+        m_reminderPopup->hide();
+
+    const QList<QWidget *> windows = {m_chatHistoryWindow, m_deleteContactDialog, m_addContactDialog,
+                                      m_voiceMailRecorder, m_voiceMailInbox, m_approvalAddContactDialog,
+                                      m_approvalRequestedUserDialog, m_offlineMessagesWidget};
+    for (QWidget *window : windows) {
+        if (window && window->isVisible())
+            window->close();
+    }
+    if (QWidget *changePassword = findChild<QWidget *>(QStringLiteral("ZELChangePasswordDialog"))) {
+        if (changePassword->isVisible())
+            changePassword->close();
+    }
+
+    if (m_bannerMovie && m_bannerMovie->state() == QMovie::Running)
+        m_bannerMovie->stop();
+
+    m_reminderDialog->m_reminderTable->setRowCount(0);
+    m_reminders.clear();
+    m_reminderDialog->m_assigneeName->clear();
+    m_reminderDialog->m_assigneeDetails.clear();
+    m_reminderDialog->m_assigneeName->addItem(QStringLiteral("Self"));
+    m_reminderDialog->m_assigneeDetails << QStringLiteral("Self##Self##Self");
+
+    m_offlineMessageList.clear();
+
+    if (m_invisibleModeCheckBox->isChecked())
+        m_invisibleModeCheckBox->setChecked(false);
+    if (m_invisibleModeAction->isChecked()) {
+        m_invisibleModeAction->setChecked(false);
+        m_invisibleModeAction->setText(QStringLiteral("&Invisible Mode"));
+    }
+
+    // Windows leave the map as they close: walk a copy, and forget any that
+    // did not take themselves out.
+    const QMap<QString, ZELChatWindow *> chatWindows = m_chatWindows;
+    for (auto it = chatWindows.cbegin(); it != chatWindows.cend(); ++it) {
+        QPointer<ZELChatWindow> window = it.value();
+        if (window) {
+            window->m_closeSilently = true;
+            window->close();
+        }
+        if (m_chatWindows.value(it.key()) == it.value())
+            m_chatWindows.remove(it.key());
+    }
+    const QList<ZELRequestDialog *> requests = m_requestDialogs.keys();
+    for (ZELRequestDialog *dialog : requests) {
+        QPointer<ZELRequestDialog> guard = dialog;
+        if (guard)
+            guard->close();
+        m_requestDialogs.remove(dialog);
+    }
+
+    m_screenCaptureActive = false;
+
+    for (QAction *action : {m_onlineAction, m_awayAction, m_busyAction, m_meetingAction, m_userStatusAction,
+                            m_invisibleModeAction})
+        action->setChecked(false);
+    m_trayStatusAction->setEnabled(false);
+    m_voiceMailAction->setEnabled(false);
+    m_chatToolButton->setEnabled(false);
+    m_chatAction->setEnabled(false);
+    m_addContactApprovalAction->setEnabled(false);
+    m_offlineMessagesAction->setText(QStringLiteral("&Offline Messages"));
+    m_addContactApprovalAction->setText(QStringLiteral("Add Contact A&pproval"));
+    m_conferenceChatAction->setEnabled(false);
+    m_conferenceChatToolButton->setEnabled(false);
+    for (QAction *action : {m_onlineAction, m_awayAction, m_busyAction, m_meetingAction, m_userStatusAction,
+                            m_invisibleModeAction})
+        action->setFont(statusActionFont(false));
+
+    m_approvalAddContactDialog->m_approvaltable->setRowCount(0);
+    m_approvalRequestedUserDialog->m_approvaltable->setRowCount(0);
+
+    m_invisibleLogin = False;
+
+    m_preferencesEditMode = false;
+    m_userNotInPreferences = true;
+    m_loginListFilled = true;
+    m_signInPending = false;
+    m_signedIn = false;
+    m_autoReSignIn = false;
+    m_reSignInPending = false;
+    m_restoreStatusOnSignIn = false;
+    m_rememberMeChanged = false;
+    m_rememberPasswordChanged = false;
+    m_autoSignInChanged = false;
+    m_statusMessagesSaved = false;
+    m_voiceMailDownloading = false;
+    if (m_waitCursorShown) {
+        QApplication::restoreOverrideCursor();
+        m_waitCursorShown = false;
+    }
+    m_sessionActive = false;
+    m_contactMenuRequested = false;
+    m_openChatMinimized = false;
+
+    m_sortClickCount = 2;
+    m_newVoiceMailCount = 0;
+    m_unreadOfflineMessageCount = 0;
+    m_offlineFileCount = 0;
+    m_trayAnimationFrame = 0;
+    m_offlineMessagesWidget->m_offlineFileCount = 0;
+
+    m_privilegeInfo.clear();
+    m_recentChatUsers.clear();
+    // Kept across sessions they would announce contacts as present who are not.
+    m_presentContacts.clear();
+    m_notificationSettings.clear();
+    m_chatHistorySettings.clear();
+
+    // The grey overlay and a question may be open over the page.
+    for (int closed = 0; closed < 2; ++closed) {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (!modal)
+            break;
+        modal->close();
+    }
+
+    searchCloseButtonClicked();
+    placeSearchContactAction(m_contactsPopupMenu, m_searchContactAction, false);
+
+    if (!(loginPage->isVisible() && stackedWidget->currentWidget() == loginPage))
+        stackedWidget->setCurrentWidget(loginPage);
+
+    m_trayIcon->setIcon(QIcon(QStringLiteral(":images/Offline.png")));
+    m_trayIcon->setToolTip(QStringLiteral("ZEL Connected (Offline)"));
 }

@@ -1,11 +1,132 @@
 #include "core/zelclient.h"
 
-ZELDispatchResult ZELClient::dispatchLogin(const QStringList &)
+#include <QApplication>
+#include <QTimer>
+
+#include "core/zelparsedmessage.h"
+#include "media/zelvoicemail.h"
+
+namespace {
+
+enum LoginPosition { LoginResult = 1 };
+
+// The combo box always ends up holding and showing the login id, so that a
+// retry needs only the password.
+void reofferLoginId(ZELClient &client)
 {
+    QComboBox *box = client.userNameEdit;
+    int index = box->findText(client.m_loginId, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index < 0) {
+        box->addItem(client.m_loginId);
+        index = box->count() - 1;
+    }
+    box->setCurrentIndex(index);
+}
+
+void clearPasswordForRetry(ZELClient &client)
+{
+    client.passWordEdit->clear();
+    client.passWordEdit->setFocus();
+}
+
+void uncheckLoginBoxes(ZELClient &client)
+{
+    client.m_invisibleModeCheckBox->setChecked(false);
+    client.m_rememberMeCheckBox->setChecked(false);
+    client.m_rememberPasswordCheckBox->setChecked(false);
+    client.m_autoSignInCheckBox->setChecked(false);
+}
+
+void showLoginPageError(ZELClient &client, const QString &text)
+{
+    client.m_showErrorLable->show();
+    client.m_showErrorLable->setText(text);
+}
+
+} // namespace
+
+ZELDispatchResult ZELClient::dispatchLogin(const QStringList &message)
+{
+    m_signInPending = false;
+    m_trayAnimationFrame = 0;
+    m_trayRotationTimer->stop();
+    setWindowIcon(QIcon(QStringLiteral(":images/icon.png")));
+    m_trayIcon->setToolTip(QStringLiteral("ZEL Connected (Offline)"));
+    m_trayIcon->setIcon(QIcon(QStringLiteral(":images/Offline.png")));
+    if (m_waitCursorShown) {
+        QApplication::restoreOverrideCursor();
+        m_waitCursorShown = false;
+    }
+
+    const QString result = messageValue(message, LoginResult);
+    if (result == QLatin1String("SUCCESSLOGIN")) {
+        m_users.clear();
+        successFullLoginStatus(message);
+        return ZELDispatchResult::Continue;
+    }
+
+    struct Refusal
+    {
+        const char *result;
+        const char *text;
+    };
+    static const Refusal refusals[] = {
+        {"INVALIDLOGIN", "Invalid login id / password"},
+        {"INACTIVE", "You are inactive contact administrator"},
+        {"ALREADYLOGGEDIN", "Already logged in"},
+        {"INVALIDVERSION", "<b>Not a valid version </b><br>Install new version</a>"},
+        {"DATABASEPROBLEM", "Data Base problem.Try after sometime"},
+    };
+    const Refusal *refusal = nullptr;
+    for (const Refusal &row : refusals) {
+        if (result == QLatin1String(row.result))
+            refusal = &row;
+    }
+    if (!refusal)
+        return ZELDispatchResult::Continue;
+
+    const bool versionRefused = result == QLatin1String("INVALIDVERSION");
+    if (!versionRefused) {
+        reofferLoginId(*this);
+        clearPasswordForRetry(*this);
+    }
+    if (result == QLatin1String("ALREADYLOGGEDIN"))
+        uncheckLoginBoxes(*this);
+    showLoginPageError(*this, QString::fromLatin1(refusal->text));
+    if (result == QLatin1String("INVALIDLOGIN"))
+        indicateCapsLock();
+    if (versionRefused) {
+        // No automatic sign-in and no reconnection for this run.
+        m_versionRefused = true;
+        m_autoLoginTried = true;
+    }
+    m_userNotInPreferences = true;
+    m_preferencesEditMode = false;
+    m_loginListFilled = true;
     return ZELDispatchResult::Continue;
 }
 
 ZELDispatchResult ZELClient::dispatchAnotherUserLogged(const QStringList &)
 {
+    m_voiceMailRecorder->closeConnection();
+    signOutSuccessFull();
+
+    m_connectionStateText = QStringLiteral("Disconnected");
+    m_trayIcon->setToolTip(QStringLiteral("ZEL ") + m_connectionStateText);
+    m_connectedStateLabel->setText(QStringLiteral("<font color = 'red'>") + m_connectionStateText);
+
+    m_keepAliveTimer->stop();
+    stackedWidget->setCurrentWidget(loginPage);
+
+    m_signInAction->setEnabled(false);
+    // Never cleared: the other machine keeps the account, so no reconnection.
+    m_signedInElsewhere = true;
+
+    reofferLoginId(*this);
+    clearPasswordForRetry(*this);
+    uncheckLoginBoxes(*this);
+    m_forgetMeLink->setEnabled(false);
+    m_rememberPasswordCheckBox->setEnabled(false);
+    showLoginPageError(*this, QStringLiteral("This user has been logged in another machine"));
     return ZELDispatchResult::Continue;
 }

@@ -1,0 +1,444 @@
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolTip>
+#include <QTreeWidget>
+
+#include "core/zelclient.h"
+#include "core/zelpreferencesfile.h"
+#include "core/zelsettingslists.h"
+#include "core/zeltcpsocket.h"
+#include "core/zelthread.h"
+#include "peer/zeltestpeer.h"
+#include "platform/zelfakeinputmonitor.h"
+#include "platform/zelfakescreengrabber.h"
+#include "platform/zelplatform.h"
+#include "style/zelmessageboxclass.h"
+#include "zeltestmain.h"
+
+// Sign-in, its replies, the contact page, sign-out and exit, driven through
+// the protocol test peer.
+class TestSignIn : public QObject
+{
+    Q_OBJECT
+
+private:
+    using Fields = ZELTestPeer::Fields;
+
+    ZELFakeInputMonitor m_input;
+    ZELFakeScreenGrabber m_grabber;
+    ZELTestPeer *m_peer = nullptr;
+    ZELClient *m_client = nullptr;
+
+    static QString dataFolder()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/ZEL";
+    }
+
+    QStringList connectionSettings() const
+    {
+        return {m_peer->host(), QString::number(m_peer->port()), "NoProxy", "", "", "", ""};
+    }
+
+    // A stored user who may sign in by himself.
+    static ZELPreferencesFile::UserSettings storedUser(const QString &login, const QString &password,
+                                                       bool autoLogin)
+    {
+        auto user = ZELPreferencesFile::UserSettings::defaults(login, password, "TRUE", "TRUE");
+        user.autoStatus[ZELAutoStatusList::AutoLogin] = autoLogin ? "TRUE" : "FALSE";
+        return user;
+    }
+
+    // The client starts against the peer as on any later run: its file names
+    // the server. The banner is what it waits for before it signs anyone in.
+    void startClient(const QList<ZELPreferencesFile::UserSettings> &users = {})
+    {
+        ZELPreferencesFile file(dataFolder());
+        QVERIFY(file.create(connectionSettings()));
+        for (const auto &user : users)
+            QVERIFY(file.addUser(user, connectionSettings()));
+        m_client = new ZELClient;
+        m_client->m_workerThread->setTickInterval(50);
+        QVERIFY(m_peer->waitForConnection());
+        QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectedState);
+        QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
+        m_peer->sendFile("<BANNEREMPTY><BANNEREND>");
+        QTRY_VERIFY(!m_client->m_fileDataAwaited);
+    }
+
+    // Typing an id without a remembered record clears the boxes, so they are
+    // ticked after the id, as a user would.
+    void typeAndSignIn(const QString &login, const QString &password,
+                       const QList<QAbstractButton *> &boxes = {})
+    {
+        m_client->userNameEdit->setEditText(login);
+        m_client->passWordEdit->setText(password);
+        for (QAbstractButton *box : boxes)
+            box->click();
+        QVERIFY(m_client->signButton->isEnabled());
+        m_client->signButton->click();
+    }
+
+    static QString successReply(const QString &displayName, const QString &invisiblePermission = "1")
+    {
+        return ZELTestPeer::message("LOGIN", {{"RESULT", "SUCCESSLOGIN"}, {"NAME", displayName},
+                                              {"MARQUEE", ""}, {"INVISIBLE", invisiblePermission},
+                                              {"PROFILE", "Developer##Demo##Engineering"}});
+    }
+
+    void signInAs(const QString &login, const QString &password, const QList<QAbstractButton *> &boxes = {})
+    {
+        typeAndSignIn(login, password, boxes);
+        QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+        m_peer->sendText(successReply("Alice Andersen"));
+        QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+    }
+
+    int requestCount(const QString &type) const
+    {
+        return m_peer->requestTypes().count(type);
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ZELPlatform::setInputMonitor(&m_input);
+        ZELPlatform::setScreenGrabber(&m_grabber);
+    }
+
+    void cleanupTestCase()
+    {
+        ZELPlatform::setInputMonitor(nullptr);
+        ZELPlatform::setScreenGrabber(nullptr);
+    }
+
+    void init()
+    {
+        QDir(dataFolder()).removeRecursively();
+        QSettings("VORLIX", "ZEL Chat").clear();
+        m_input.setKeyState(ZELInputMonitor::CapsLockKey, 0);
+        m_peer = new ZELTestPeer;
+        QVERIFY(m_peer->listen());
+    }
+
+    void cleanup()
+    {
+        ZELMessageBoxClass::setTestAnswerHook({});
+        delete m_client;
+        m_client = nullptr;
+        delete m_peer;
+        m_peer = nullptr;
+    }
+
+    void loginFields_data()
+    {
+        QTest::addColumn<bool>("invisible");
+        QTest::addColumn<QString>("storedStatus");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("typed, new user") << false << "" << "Online" << "I am online";
+        QTest::newRow("typed, stored as away") << false << "Away" << "Away" << "Gone fishing";
+        QTest::newRow("invisible") << true << "" << "Offline" << "I am offline";
+    }
+
+    void loginFields()
+    {
+        QFETCH(bool, invisible);
+        QFETCH(QString, storedStatus);
+        QFETCH(QString, status);
+        QFETCH(QString, message);
+        QList<ZELPreferencesFile::UserSettings> users;
+        if (!storedStatus.isEmpty()) {
+            auto user = storedUser("alice", "old", false);
+            user.statusMessages[ZELStatusMessageList::LoginStatus] = storedStatus;
+            user.statusMessages[ZELStatusMessageList::AwayMessage] = "Gone fishing";
+            user.contactDisplay[ZELContactDisplayList::RecentChatDays] = "3";
+            users << user << storedUser("bob", "x", false);
+        }
+        startClient(users);
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+
+        QList<QAbstractButton *> boxes;
+        if (invisible)
+            boxes << m_client->m_invisibleModeCheckBox;
+        typeAndSignIn("alice", "secret", boxes);
+        const ZELTestPeer::Request login = m_peer->waitForRequest("LOGIN");
+        QVERIFY(login.isValid());
+        QCOMPARE(login.tags(), QStringList({"UserName", "Password", "Invisible", "DefaultLoginStatus",
+                                            "DefaultStatusMessage", "RECENTCHATDAYS"}));
+        QCOMPARE(login.value("UserName"), QString("alice"));
+        QCOMPARE(login.value("Password"), QString("secret"));
+        QCOMPARE(login.value("Invisible"), QString(invisible ? "TRUE" : "FALSE"));
+        QCOMPARE(login.value("DefaultLoginStatus"), status);
+        QCOMPARE(login.value("DefaultStatusMessage"), message);
+        QCOMPARE(login.value("RECENTCHATDAYS"), QString(storedStatus.isEmpty() ? "1" : "3"));
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->processPage);
+        QVERIFY(m_client->passWordEdit->text().isEmpty());
+        if (invisible)
+            QCOMPARE(m_client->m_invisibleModeAction->text(), QString("&Visible Mode"));
+    }
+
+    void automaticSignIn_data()
+    {
+        QTest::addColumn<int>("users");
+        QTest::addColumn<bool>("signsIn");
+        QTest::newRow("one user block") << 1 << true;
+        QTest::newRow("two user blocks") << 2 << false;
+    }
+
+    void automaticSignIn()
+    {
+        QFETCH(int, users);
+        QFETCH(bool, signsIn);
+        QList<ZELPreferencesFile::UserSettings> stored = {storedUser("carol", "stored-pw", true)};
+        if (users == 2)
+            stored << storedUser("dave", "pw", false);
+        startClient(stored);
+        const ZELTestPeer::Request login = m_peer->waitForRequest("LOGIN", signsIn ? 5000 : 300);
+        QCOMPARE(login.isValid(), signsIn);
+        if (!signsIn)
+            return;
+        QCOMPARE(login.value("UserName"), QString("carol"));
+        QCOMPARE(login.value("Password"), QString("stored-pw"));
+        QCOMPARE(login.value("Invisible"), QString("FALSE"));
+        QCOMPARE(login.value("DefaultLoginStatus"), QString("Online"));
+    }
+
+    void refusedSignInOffersLoginIdOnce()
+    {
+        startClient();
+        m_input.setKeyState(ZELInputMonitor::CapsLockKey, 1);
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            typeAndSignIn("bob", "wrong");
+            QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+            m_peer->sendText(ZELTestPeer::message("LOGIN", {{"RESULT", "INVALIDLOGIN"}}));
+            QTRY_VERIFY(!m_client->m_signInPending);
+            QCOMPARE(m_client->m_showErrorLable->text(), QString("Invalid login id / password"));
+            QVERIFY(!m_client->m_showErrorLable->isHidden());
+            QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+            QCOMPARE(m_client->userNameEdit->currentText(), QString("bob"));
+            QVERIFY(m_client->passWordEdit->text().isEmpty());
+            int offered = 0;
+            for (int i = 0; i < m_client->userNameEdit->count(); ++i)
+                offered += m_client->userNameEdit->itemText(i) == "bob";
+            QCOMPARE(offered, 1);
+        }
+        QVERIFY(QToolTip::text().contains("Caps Lock is on"));
+        // Refused: nothing is written for bob.
+        QCOMPARE(ZELPreferencesFile(dataFolder()).read("bob").userCase, ZELPreferencesFile::UserNotFound);
+    }
+
+    void successShowsContactPageAndWritesBlock()
+    {
+        startClient();
+        signInAs("alice", "secret", {m_client->m_rememberMeCheckBox});
+
+        QTreeWidget *tree = m_client->m_contactView;
+        QStringList rows;
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            rows << tree->topLevelItem(i)->text(0);
+        QCOMPARE(rows, QStringList({"Recent Chats with...", "Online", "Offline", "Active", "Inactive",
+                                    "Contact List Empty"}));
+        QCOMPARE(m_client->m_userNamePushButton->text(), QString("    Alice Andersen"));
+        QCOMPARE(m_client->m_statusMessageToolButton->text(), QString("Online"));
+        QCOMPARE(m_client->m_trayIcon->toolTip(), QString("ZEL (Online)"));
+        QCOMPARE(m_client->m_signInAction->text(), QString("Sign Out"));
+        QVERIFY(m_client->m_signedIn);
+        QVERIFY(m_client->m_workerThread->isRunning());
+        QVERIFY(m_client->m_workerThread->activityMonitor);
+        QCOMPARE(m_client->m_ownProfile, QStringList({"Developer", "Demo", "Engineering"}));
+
+        const auto read = ZELPreferencesFile(dataFolder()).read("alice");
+        QCOMPARE(read.userCase, ZELPreferencesFile::UserFound);
+        QCOMPARE(read.user.autoLoginPassword, QString("secret"));
+        QCOMPARE(read.user.rememberMe, QString("TRUE"));
+        QVERIFY(m_client->m_loginSettings.contains("alice"));
+        QVERIFY(m_client->userNameEdit->findText("alice") >= 0);
+    }
+
+    // A second click while the first reply is awaited must not change what
+    // that reply is recorded under.
+    void secondClickWhilePendingIsIgnored()
+    {
+        startClient();
+        typeAndSignIn("alice", "secret");
+        QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+        QVERIFY(m_client->m_signInPending);
+
+        m_client->userNameEdit->setEditText("mallory");
+        m_client->passWordEdit->setText("other");
+        m_client->verifyAccountInfo();
+        QCOMPARE(m_client->m_loginId, QString("alice"));
+        QCOMPARE(m_client->m_password, QString("secret"));
+
+        m_peer->sendText(successReply("Alice Andersen"));
+        QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+        QCOMPARE(requestCount("LOGIN"), 1);
+        ZELPreferencesFile file(dataFolder());
+        QCOMPARE(file.read("alice").user.autoLoginPassword, QString("secret"));
+        QCOMPARE(file.read("mallory").userCase, ZELPreferencesFile::UserNotFound);
+    }
+
+    void lossWhileSignedInSignsInAgain()
+    {
+        startClient();
+        signInAs("alice", "secret");
+        // The status shown when the line drops is the one signed in with again.
+        m_client->m_statusMessageToolButton->setText("Away");
+        m_peer->clearRequests();
+
+        m_peer->dropConnection();
+        QVERIFY(m_peer->waitForConnection(10000));
+        QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
+        QCOMPARE(requestCount("LOGIN"), 0); // not before the banner
+        m_peer->sendFile("<BANNEREMPTY><BANNEREND>");
+
+        const ZELTestPeer::Request login = m_peer->waitForRequest("LOGIN");
+        QVERIFY(login.isValid());
+        QCOMPARE(login.value("UserName"), QString("alice"));
+        QCOMPARE(login.value("Password"), QString("secret"));
+        QCOMPARE(login.value("Invisible"), QString("FALSE"));
+        QCOMPARE(login.value("DefaultLoginStatus"), QString("Away"));
+        QCOMPARE(login.value("DefaultStatusMessage"), QString("I am away"));
+        QVERIFY(m_client->m_autoReSignIn);
+    }
+
+    void signOutFields()
+    {
+        startClient();
+        signInAs("alice", "secret");
+        m_client->signOut();
+
+        const ZELTestPeer::Request signOut = m_peer->waitForRequest("SIGNOUT");
+        QVERIFY(signOut.isValid());
+        QCOMPARE(signOut.tags(), QStringList({"USERNAME", "STATUSMESSAGE"}));
+        QCOMPARE(signOut.value("USERNAME"), QString("alice"));
+        QCOMPARE(signOut.value("STATUSMESSAGE"), QString("I am offline"));
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+        QCOMPARE(m_client->m_contactView->topLevelItemCount(), 0);
+        QVERIFY(!m_client->m_signedIn);
+        QVERIFY(!m_client->m_workerThread->activityMonitor);
+        QCOMPARE(m_client->m_signInAction->text(), QString("Sign In"));
+        QCOMPARE(m_client->userNameEdit->currentText(), QString("alice"));
+        QCOMPARE(m_client->m_trayIcon->toolTip(), QString("ZEL Connected (Offline)"));
+    }
+
+    void exit_data()
+    {
+        QTest::addColumn<bool>("signedIn");
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("signed in, yes") << true << true;
+        QTest::newRow("login page, yes") << false << true;
+        QTest::newRow("signed in, no") << true << false;
+    }
+
+    void exit()
+    {
+        QFETCH(bool, signedIn);
+        QFETCH(bool, yes);
+        startClient();
+        if (signedIn)
+            signInAs("alice", "secret");
+        QFile voiceMail(dataFolder() + "/VoiceMails/one.wav");
+        QVERIFY(voiceMail.open(QIODevice::WriteOnly));
+        voiceMail.close();
+        QStringList asked;
+        ZELMessageBoxClass::setTestAnswerHook([&](const QString &title, const QString &text) {
+            asked << title + ": " + text;
+            return int(yes ? QMessageBox::Yes : QMessageBox::No);
+        });
+        m_client->move(123, 145);
+        const QPoint position = m_client->pos();
+
+        m_client->fileMenuExit();
+
+        QCOMPARE(asked, QStringList("Zembrio: Are you sure you want to exit?"));
+        QCOMPARE(QDir(dataFolder() + "/VoiceMails").exists(), !yes);
+        QCOMPARE(QDir(dataFolder() + "/Banner").exists(), !yes);
+        QSettings settings("VORLIX", "ZEL Chat");
+        QCOMPARE(settings.contains("MainWindow/pos"), yes);
+        if (yes)
+            QCOMPARE(settings.value("MainWindow/pos").toPoint(), position);
+        QTest::qWait(100);
+        QCOMPARE(requestCount("SIGNOUT"), signedIn && yes ? 1 : 0);
+        QCOMPARE(m_client->m_trayMenu->isEnabled(), !yes);
+    }
+
+    void passwordFieldKeys()
+    {
+        startClient();
+        m_client->passWordEdit->setText("typed");
+        QTest::keyClick(m_client->passWordEdit, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(m_client->passWordEdit->text().isEmpty());
+
+        // Enter with the sign-in button off goes on to the field and sends nothing.
+        m_client->userNameEdit->setEditText("alice");
+        QVERIFY(!m_client->signButton->isEnabled());
+        QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier);
+        QVERIFY(!m_client->eventFilter(m_client->userNameEdit, &enter));
+        m_client->passWordEdit->setText("secret");
+        QVERIFY(m_client->eventFilter(m_client->userNameEdit, &enter));
+        QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+    }
+
+    void dragZone_data()
+    {
+        QTest::addColumn<int>("below");
+        QTest::addColumn<bool>("moves");
+        QTest::newRow("5 px below the logo") << 5 << true;
+        QTest::newRow("11 px below the logo") << 11 << false;
+    }
+
+    void dragZone()
+    {
+        QFETCH(int, below);
+        QFETCH(bool, moves);
+        startClient();
+        m_client->move(100, 100);
+        const QPoint start = m_client->pos();
+        const QPoint press(10, m_client->m_logoLabel->height() - 1 + below);
+        QTest::mousePress(m_client, Qt::LeftButton, Qt::NoModifier, press);
+        QMouseEvent move(QEvent::MouseMove, QPointF(press + QPoint(30, 20)),
+                         QPointF(m_client->mapToGlobal(press) + QPoint(30, 20)), Qt::NoButton,
+                         Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(m_client, &move);
+        QTest::mouseRelease(m_client, Qt::LeftButton, Qt::NoModifier, press + QPoint(30, 20));
+        QCOMPARE(m_client->pos(), moves ? start + QPoint(30, 20) : start);
+    }
+
+    void contactPageKeys()
+    {
+        startClient();
+        signInAs("alice", "secret");
+        QKeyEvent ctrlShiftA(QEvent::KeyPress, Qt::Key_A, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(m_client->eventFilter(m_client, &ctrlShiftA));
+        QKeyEvent letter(QEvent::KeyPress, Qt::Key_Q, Qt::NoModifier, "q");
+        QVERIFY(m_client->eventFilter(m_client, &letter));
+        QVERIFY(!m_client->m_conferenceChatToolButton->isEnabled());
+        QKeyEvent ctrlM(QEvent::KeyPress, Qt::Key_M, Qt::ControlModifier);
+        QVERIFY(m_client->eventFilter(m_client, &ctrlM));
+    }
+
+    // A save rewrites the user's block at once and moves it to the end.
+    void saveRewritesBlock()
+    {
+        startClient({storedUser("alice", "secret", false), storedUser("bob", "pw", false)});
+        signInAs("alice", "secret");
+        QStringList status = m_client->m_statusMessageSettings;
+        status[ZELStatusMessageList::OnlineMessage] = "Here and ready";
+        m_client->saveDefaultStatusMessage(status);
+
+        const auto read = ZELPreferencesFile(dataFolder()).read("alice");
+        QCOMPARE(read.userBlockCount, 2);
+        QCOMPARE(read.user.statusMessages.value(ZELStatusMessageList::OnlineMessage), QString("Here and ready"));
+        QCOMPARE(read.autoLoginEntries.value(0), QString("alice")); // the block read last
+        QCOMPARE(read.connectionSettings, connectionSettings());
+        QVERIFY(m_client->m_statusMessagesSaved);
+    }
+};
+
+ZEL_TEST_MAIN(TestSignIn)
+#include "tst_signin.moc"
