@@ -38,7 +38,9 @@ void ZELAboutDialog::windowSettings()
 void ZELAboutDialog::signalsAndSlots()
 {
     connect(m_aboutCloseButton, &QPushButton::clicked, this, &QWidget::close);
-    // The frame's close button is wired by the frame helper.
+    // The frame's close button is wired by the frame helper. Escape ends the
+    // dialog without a close event: it must not leave a hidden box behind.
+    connect(this, &QDialog::finished, this, &QObject::deleteLater);
 }
 
 void ZELAboutDialog::setZELStyle()

@@ -999,6 +999,12 @@ void TestStyle::aboutBox()
     QVERIFY(again->m_applicationLogoLabel->styleSheet().isEmpty());
     again->m_closeButton->click();
     QTRY_VERIFY(!again);
+
+    // Escape ends the box without a close event; it is deleted all the same.
+    QPointer<ZELAboutDialog> escaped = new ZELAboutDialog(&main);
+    escaped->show();
+    QTest::keyClick(escaped, Qt::Key_Escape);
+    QTRY_VERIFY(!escaped);
 }
 
 void TestStyle::showcase()
