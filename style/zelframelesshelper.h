@@ -31,6 +31,13 @@ class QWidget;
 // toggleMaximized(), adds Qt::FramelessWindowHint to the window's flags and
 // filters the window's mouse events. Forms with other names call the setters.
 //
+// Create it before the window is first shown (changing window flags hides a
+// window). Re-parent the window with setParentWindow() so that it stays
+// frameless. Windows with a shaped mask of their own (the main widget) pass
+// KeepMask; windows without a title band (request and status-message
+// dialogs) pass DragAnywhere; a title band under another name is given with
+// setTitleLabel().
+//
 // What the window still does itself: its closeEvent (deleteLater or keep), and
 // anything extra after windowResized() (a table stretching its header).
 class ZELFramelessHelper : public QObject
