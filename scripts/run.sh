@@ -21,6 +21,10 @@ pids=()
 cleanup() { for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; }
 trap cleanup EXIT
 
+# The demo server listens on 127.0.0.1 and, when the client has no settings
+# yet, writes them: this server, and "alice" (password "demo") signing in by
+# herself. Any of alice, bob, carol, dave, erin signs in with "demo";
+# "helpdesk" answers chats.
 if [ -x "$build/tools/zeldemoserver" ]; then
     port=5222
     "$build/tools/zeldemoserver" --port "$port" --data "$XDG_DATA_HOME" &
