@@ -1,4 +1,5 @@
 #include <QAction>
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -324,6 +325,43 @@ private slots:
         QCOMPARE(m_client->m_signInAction->text(), QString("Sign In"));
         QCOMPARE(m_client->userNameEdit->currentText(), QString("alice"));
         QCOMPARE(m_client->m_trayIcon->toolTip(), QString("ZEL Connected (Offline)"));
+    }
+
+    void forgetMeRemovesOnlyThatUser()
+    {
+        startClient({storedUser("alice", "a-pw", false), storedUser("bob", "b-pw", false)});
+        QComboBox *ids = m_client->userNameEdit;
+        QVERIFY(ids->findText("alice") >= 0);
+        ids->setCurrentIndex(ids->findText("alice"));
+        QCOMPARE(m_client->passWordEdit->text(), QString("a-pw")); // remembered password
+        QVERIFY(m_client->m_forgetMeLink->isEnabled());
+
+        QTest::mouseClick(m_client->m_forgetMeLink, Qt::LeftButton);
+
+        QCOMPARE(ids->findText("alice"), -1);
+        QVERIFY(ids->findText("bob") >= 0);
+        QVERIFY(!m_client->m_loginSettings.contains("alice"));
+        QVERIFY(m_client->passWordEdit->text().isEmpty());
+        const auto read = ZELPreferencesFile(dataFolder()).read("bob");
+        QCOMPARE(read.userBlockCount, 1);
+        QCOMPARE(read.userCase, ZELPreferencesFile::UserFound);
+        QCOMPARE(read.connectionSettings, connectionSettings());
+    }
+
+    void signedInElsewhere()
+    {
+        startClient();
+        signInAs("alice", "secret");
+        m_peer->sendText(ZELTestPeer::message("ANOTHERUSERLOGGED", {{"USERNAME", "alice"}}));
+        QTRY_VERIFY(m_client->m_signedInElsewhere);
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+        QCOMPARE(m_client->m_showErrorLable->text(), QString("This user has been logged in another machine"));
+        QCOMPARE(m_client->userNameEdit->currentText(), QString("alice"));
+        QVERIFY(!m_client->m_signedIn);
+        QVERIFY(!m_client->m_signInAction->isEnabled());
+        // The other machine keeps the account: a loss now brings no reconnection.
+        m_peer->dropConnection();
+        QVERIFY(!m_peer->waitForConnection(500));
     }
 
     void exit_data()
