@@ -2,7 +2,7 @@
 # Installs the Debian packages the build, the tests and the run script need,
 # only those that are missing. Sourced by run.sh and test.sh.
 ZEL_PACKAGES="cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
-libqt6opengl6-dev libgl1-mesa-dev zlib1g-dev libqt6svg6 fonts-dejavu-core xvfb xauth x11-apps imagemagick \
+libqt6opengl6-dev libgl1-mesa-dev zlib1g-dev fonts-dejavu-core xvfb xauth imagemagick \
 python3 python3-pil"
 
 zel_install_missing() {
