@@ -74,7 +74,7 @@ private slots:
         row("m_loginPageCloseButton", "QPushButton", "loginPage", QRect(286, 10, 12, 11));
         row("m_logoLabelLoginPage", "QLabel", "loginPage", QRect(35, 7, 241, 26));
         row("m_loginPageMinimizeButton", "QPushButton", "loginPage", QRect(265, 10, 12, 11));
-        row("m_autoSignInCheckBox", "QCheckBox", "loginPage", QRect(65, 374, 171, 18));
+        row("m_autoSignInCheckBox", "QCheckBox", "loginPage", QRect(65, 374, 180, 18));
         row("signButton", "QPushButton", "loginPage", QRect(104, 403, 80, 21));
         row("userNameLabel_2", "QLabel", "loginPage", QRect(65, 210, 81, 21));
         row("userNameLabel", "QLabel", "loginPage", QRect(65, 160, 80, 21));

@@ -183,7 +183,9 @@ void setupLoginPage(Ui_Zembrio &ui)
     ui.m_logoLabelLoginPage = newLabel(page, "m_logoLabelLoginPage", QRect(35, 7, 241, 26));
     ui.m_loginPageMinimizeButton = titleButton(page, "m_loginPageMinimizeButton", 265);
 
-    ui.m_autoSignInCheckBox = newCheckBox(page, "m_autoSignInCheckBox", QRect(65, 374, 171, 18));
+    // As wide as the remember-password box above it: with substitute fonts
+    // "automatically" would otherwise lose its last letter.
+    ui.m_autoSignInCheckBox = newCheckBox(page, "m_autoSignInCheckBox", QRect(65, 374, 180, 18));
     ui.m_autoSignInCheckBox->setFont(fontF1());
 
     ui.signButton = new QPushButton(page);
