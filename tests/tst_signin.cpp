@@ -3,11 +3,14 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QLineEdit>
 #include <QSettings>
+#include <QTextEdit>
 #include <QStandardPaths>
 #include <QToolTip>
 #include <QTreeWidget>
 
+#include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
 #include "core/zelpreferencesfile.h"
 #include "core/zelsettingslists.h"
@@ -475,6 +478,37 @@ private slots:
         QCOMPARE(read.autoLoginEntries.value(0), QString("alice")); // the block read last
         QCOMPARE(read.connectionSettings, connectionSettings());
         QVERIFY(m_client->m_statusMessagesSaved);
+    }
+
+    // Saves reach the chat windows already open.
+    void savesApplyToOpenChatWindows()
+    {
+        startClient({storedUser("alice", "secret", false)});
+        signInAs("alice", "secret");
+        auto *withFolder = new ZELChatWindow;
+        auto *withoutFolder = new ZELChatWindow;
+        withFolder->m_defaultFileLocation->setText("/old/folder");
+        withoutFolder->m_defaultFileLocation->clear();
+        m_client->m_chatWindows.insert("bob", withFolder);
+        m_client->m_chatWindows.insert("carol", withoutFolder);
+
+        QStringList chat = m_client->m_chatWindowSettings;
+        chat[ZELChatWindowList::FontSize] = "12";
+        m_client->saveDefaultChatWindowSettings(chat);
+        QString folder = "/new/folder";
+        m_client->saveDefaultLocation(folder);
+
+        for (ZELChatWindow *window : {withFolder, withoutFolder})
+            QCOMPARE(window->serverMessage->font().pointSize(), 12);
+        QCOMPARE(withFolder->m_defaultFileLocation->text(), folder);
+        QVERIFY(withoutFolder->m_defaultFileLocation->text().isEmpty());
+        const auto read = ZELPreferencesFile(dataFolder()).read("alice");
+        QCOMPARE(read.user.chatWindow.value(ZELChatWindowList::FontSize), QString("12"));
+        QCOMPARE(read.user.defaultFileLocation, folder);
+
+        m_client->m_chatWindows.clear();
+        delete withFolder;
+        delete withoutFolder;
     }
 };
 
