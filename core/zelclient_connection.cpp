@@ -599,7 +599,11 @@ void ZELClient::proxyAuthenticationRequiredFunction(const QNetworkProxy &, QAuth
     dialog->m_errorLabel->show();
     dialog->m_userNameAuthentication->setFocus();
 
+    QPointer<ZELConnectToServerSettings> opened(dialog);
     connectwithProxySettings();
+    // The user field is enabled only once the stored proxy has been filled in.
+    if (opened)
+        opened->m_userNameAuthentication->setFocus();
 }
 
 void ZELClient::getHostNameAndPortValue()

@@ -1,0 +1,490 @@
+#include <QAction>
+#include <QAuthenticator>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QSystemTrayIcon>
+#include <QTimer>
+
+#include "core/zelclient.h"
+#include "core/zelpreferencesfile.h"
+#include "core/zeltcpsocket.h"
+#include "core/zelthread.h"
+#include "peer/zeltestpeer.h"
+#include "settings/zelconnecttoserversettings.h"
+#include "zeltestmain.h"
+
+// The connection's life against the protocol peer: the first-run server
+// dialog, the handshake, the banner, keep-alive, loss and reconnection, the
+// refusal markers, proxies and bad ports; and the server dialog's own checks.
+class TestConnection : public QObject
+{
+    Q_OBJECT
+
+private:
+    static QString dataFolder()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/ZEL";
+    }
+
+    static ZELConnectToServerSettings *serverDialog(ZELClient &client)
+    {
+        return client.findChild<ZELConnectToServerSettings *>("ZELConnectToServerSettings");
+    }
+
+    // Answers the first-run server dialog with the peer's address.
+    static bool answerServerDialog(ZELClient &client, const QString &host, const QString &port)
+    {
+        ZELConnectToServerSettings *dialog = serverDialog(client);
+        if (!dialog || !dialog->isVisible())
+            return false;
+        dialog->m_hostNameLineEdit->setText(host);
+        dialog->m_portValueLineEdit->setText(port);
+        dialog->m_connectPushButton->click();
+        return true;
+    }
+
+    static bool connectToPeer(ZELClient &client, ZELTestPeer &peer)
+    {
+        if (!answerServerDialog(client, peer.host(), QString::number(peer.port())))
+            return false;
+        return peer.waitForConnection() && peer.waitForRequest("CHECKVERSION").isValid();
+    }
+
+    static QByteArray gifBytes()
+    {
+        QByteArray bytes("GIF89a");
+        for (int i = 0; i < 600; ++i)
+            bytes.append(char(i * 7 % 256));
+        bytes.append("<WRITE"); // a piece of the terminator inside the data
+        return bytes;
+    }
+
+    static QByteArray readAll(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+    }
+
+private slots:
+    void init()
+    {
+        // Every case starts as a first run: no preferences, no stored position.
+        QFile::remove(dataFolder() + "/zelPreferencesSettings.xml");
+        QSettings("VORLIX", "ZEL Chat").clear();
+    }
+
+    void firstRunHandshakeAndBanner()
+    {
+        ZELTestPeer peer;
+        QVERIFY(peer.listen());
+        ZELClient client;
+
+        QCOMPARE(client.pos(), QPoint(200, 200));
+        QVERIFY(client.isVisible());
+        ZELConnectToServerSettings *dialog = serverDialog(client);
+        QVERIFY(dialog && dialog->isVisible());
+        QVERIFY(dialog->m_hostNameLineEdit->text().isEmpty());
+        QVERIFY(dialog->m_noProxyradioButton->isChecked());
+        QVERIFY(!dialog->m_proxyServerHostName->isEnabled());
+        QVERIFY(dialog->m_connectPushButton->isEnabled());
+        QVERIFY(!dialog->m_resetButton->isEnabled());
+        QVERIFY(!peer.isConnected());
+
+        QVERIFY(answerServerDialog(client, peer.host(), QString::number(peer.port())));
+        QVERIFY(peer.waitForConnection());
+        const ZELTestPeer::Request check = peer.waitForRequest("CHECKVERSION");
+        QVERIFY(check.isValid());
+        QCOMPARE(check.sequence, 0);
+        QCOMPARE(check.value("CHECKVERSION"), QStringLiteral("BETAZEL 08-4-2009"));
+
+        QTRY_COMPARE(client.m_trayIcon->toolTip(), QStringLiteral("ZEL Connected"));
+        QCOMPARE(client.m_connectedStateLabel->text(), QStringLiteral("<font color = 'green'>Connected"));
+        QCOMPARE(client.m_connectionStateText, QStringLiteral("Connected"));
+        QVERIFY(client.m_signInAction->isEnabled());
+        QVERIFY(!client.m_connectToServerAction->isEnabled());
+        QVERIFY(client.m_keepAliveTimer->isActive());
+        // The connecting page stays until the banner comes.
+        QCOMPARE(client.stackedWidget->currentWidget(), client.processPage);
+
+        const QString bannerFile = client.m_dataFolder + "/Banner/banner.gif";
+        peer.sendFile(gifBytes() + "<BANNEREND>");
+        QTRY_VERIFY(QFile::exists(bannerFile));
+        QCOMPARE(readAll(bannerFile), gifBytes());
+        QCOMPARE(client.m_trayIcon->toolTip(), QStringLiteral("ZEL Connected (Offline)"));
+        QCOMPARE(client.stackedWidget->currentWidget(), client.loginPage);
+        QVERIFY(!client.m_fileDataAwaited);
+
+        // One banner per connection: a second one is not stored.
+        peer.sendFile(QByteArray("GIF89a other<BANNEREND>"));
+        QTest::qWait(200);
+        QCOMPARE(readAll(bannerFile), gifBytes());
+        QCOMPARE(peer.requestTypes(), QStringList{"CHECKVERSION"});
+    }
+
+    void keepAliveWithoutBannerLeavesConnectingPage()
+    {
+        ZELTestPeer peer;
+        QVERIFY(peer.listen());
+        ZELClient client;
+        QVERIFY(connectToPeer(client, peer));
+        QCOMPARE(client.stackedWidget->currentWidget(), client.processPage);
+
+        client.m_keepAliveTimer->setInterval(100);
+        client.m_keepAliveTimer->start();
+        const ZELTestPeer::Request keepAlive = peer.waitForRequest("KEEPALIVE");
+        QVERIFY(keepAlive.isValid());
+        QCOMPARE(keepAlive.value("KEEPALIVE"), QStringLiteral("live"));
+        QTRY_COMPARE(client.stackedWidget->currentWidget(), client.loginPage);
+    }
+
+    void lossWhileSignedInReconnectsAndSignsInAgain()
+    {
+        ZELTestPeer peer;
+        QVERIFY(peer.listen());
+        ZELClient client;
+        QVERIFY(connectToPeer(client, peer));
+        peer.sendFile(gifBytes() + "<BANNEREND>");
+        QTRY_VERIFY(!client.m_fileDataAwaited);
+
+        // As if signed in: the contact page with the status "Away".
+        client.stackedWidget->setCurrentWidget(client.MainPage);
+        client.m_statusMessageToolButton->setText("Away");
+        client.m_signedIn = true;
+        client.m_loginId = "alice";
+
+        peer.clearRequests();
+        QElapsedTimer clock;
+        clock.start();
+        peer.dropConnection();
+        QTRY_COMPARE(client.m_trayIcon->toolTip(), QStringLiteral("ZEL Disconnected"));
+        QCOMPARE(client.m_connectedStateLabel->text(), QStringLiteral("<font color = 'red'>Disconnected"));
+        QVERIFY(client.m_reSignInPending);
+        QVERIFY(client.m_restoreStatusOnSignIn);
+        QCOMPARE(client.m_statusBeforeLoss, QStringLiteral("Away"));
+        QVERIFY(!client.m_signedIn);
+        QVERIFY(client.m_fileDataAwaited);
+        QVERIFY(client.m_connectionDown);
+        QVERIFY(client.m_connectToServerAction->isEnabled());
+        QVERIFY(!client.m_signInAction->isEnabled());
+        QVERIFY(!QFile::exists(client.m_dataFolder + "/Banner/banner.gif") || !client.m_bannerMovie);
+
+        // A worker tick (once a second) starts the new attempt.
+        QVERIFY(peer.waitForConnection(2500));
+        QVERIFY(clock.elapsed() < 2500);
+        QVERIFY(peer.waitForRequest("CHECKVERSION").isValid());
+        QTRY_VERIFY(!client.m_workerThread->reconnectMode);
+        QVERIFY(!client.m_connectionDown);
+
+        // The banner after reconnecting starts the automatic re-sign-in.
+        peer.sendFile(gifBytes() + "<BANNEREND>");
+        QTRY_VERIFY(client.m_autoReSignIn);
+        QVERIFY(!client.m_reSignInPending);
+        QVERIFY(!client.m_restoreStatusOnSignIn);
+    }
+
+    void lossWhileSignedOutReconnectsWithoutSignIn()
+    {
+        ZELTestPeer peer;
+        QVERIFY(peer.listen());
+        ZELClient client;
+        client.m_workerThread->setTickInterval(200);
+        QVERIFY(connectToPeer(client, peer));
+
+        peer.dropConnection();
+        QVERIFY(peer.waitForConnection(2500));
+        QVERIFY(peer.waitForRequest("CHECKVERSION").isValid());
+        QVERIFY(!client.m_reSignInPending);
+        peer.sendFile(gifBytes() + "<BANNEREND>");
+        QTRY_VERIFY(!client.m_fileDataAwaited);
+        QVERIFY(!client.m_autoReSignIn);
+        QCOMPARE(client.stackedWidget->currentWidget(), client.loginPage);
+    }
+
+    void noReconnectionAfterRefusal_data()
+    {
+        QTest::addColumn<QString>("message");
+        QTest::newRow("signed in elsewhere") << ZELTestPeer::message("ANOTHERUSERLOGGED", {{"USERNAME", "alice"}});
+        QTest::newRow("version refused")
+            << ZELTestPeer::message("LOGIN", {{"USERNAME", "alice"}, {"STATUS", "INVALIDVERSION"}});
+    }
+
+    void noReconnectionAfterRefusal()
+    {
+        QFETCH(QString, message);
+        ZELTestPeer peer;
+        QVERIFY(peer.listen());
+        ZELClient client;
+        client.m_workerThread->setTickInterval(100);
+        QVERIFY(connectToPeer(client, peer));
+
+        peer.sendText(message);
+        QTest::qWait(200);
+        // Until the dispatcher's branches are in, set the marker as they would.
+        if (!client.m_signedInElsewhere && !client.m_versionRefused) {
+            if (message.contains("ANOTHERUSERLOGGED"))
+                client.m_signedInElsewhere = true;
+            else
+                client.m_versionRefused = true;
+        }
+
+        peer.dropConnection();
+        QTRY_COMPARE(client.m_trayIcon->toolTip(), QStringLiteral("ZEL Disconnected"));
+        QCOMPARE(client.m_connectedStateLabel->text(), QStringLiteral("<font color = 'red'>Disconnected"));
+        QVERIFY(!peer.waitForConnection(2500));
+        QVERIFY(!client.m_workerThread->isRunning());
+        QVERIFY(!client.m_keepAliveTimer->isActive());
+    }
+
+    void proxyTypeMapping_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<int>("type");
+        QTest::newRow("default") << "DefaultProxy" << int(QNetworkProxy::DefaultProxy);
+        QTest::newRow("socks5") << "Socks5Proxy" << int(QNetworkProxy::Socks5Proxy);
+        QTest::newRow("http") << "HttpProxy" << int(QNetworkProxy::HttpProxy);
+        QTest::newRow("no proxy word") << "No Proxy" << int(QNetworkProxy::NoProxy);
+        QTest::newRow("empty") << "" << int(QNetworkProxy::NoProxy);
+        QTest::newRow("other case") << "httpproxy" << int(QNetworkProxy::NoProxy);
+    }
+
+    void proxyTypeMapping()
+    {
+        QFETCH(QString, word);
+        QFETCH(int, type);
+        ZELClient client;
+        client.m_connectionSettings = {"127.0.0.1", "5000", word, "proxy.local", "3128", "bob", "secret"};
+        client.proxySettingsForConnect();
+        const QNetworkProxy proxy = client.m_tcpSocket->proxy();
+        QCOMPARE(int(proxy.type()), type);
+        QCOMPARE(proxy.hostName(), QStringLiteral("proxy.local"));
+        QCOMPARE(proxy.port(), quint16(3128));
+        QCOMPARE(proxy.user(), QStringLiteral("bob"));
+        QCOMPARE(proxy.password(), QStringLiteral("secret"));
+    }
+
+    void unusablePortFailsTheAttempt_data()
+    {
+        QTest::addColumn<QString>("port");
+        QTest::addColumn<bool>("wrapToPeer"); // the text is the peer's port + 65536
+        QTest::newRow("not a number") << "abc" << false;
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("zero") << "0" << false;
+        QTest::newRow("negative") << "-5" << false;
+        QTest::newRow("would wrap onto the peer") << "" << true;
+    }
+
+    void unusablePortFailsTheAttempt()
+    {
+        QFETCH(QString, port);
+        QFETCH(bool, wrapToPeer);
+        ZELTestPeer peer;
+        QVERIFY(peer.listen());
+        if (wrapToPeer)
+            port = QString::number(peer.port() + 65536);
+        ZELClient client;
+        if (ZELConnectToServerSettings *dialog = serverDialog(client))
+            dialog->close();
+
+        client.connectToServer(peer.host(), port);
+        QCOMPARE(client.m_showErrorLable->text(), QStringLiteral("Connection Refused.Check your inputs."));
+        QCOMPARE(client.stackedWidget->currentWidget(), client.loginPage);
+        QCOMPARE(client.m_trayIcon->toolTip(), QStringLiteral("ZEL Not Connected"));
+        QVERIFY(client.m_connectToServerAction->isEnabled());
+        QVERIFY(!peer.waitForConnection(300));
+        QCOMPARE(client.m_tcpSocket->state(), QAbstractSocket::UnconnectedState);
+    }
+
+    void refusedConnectionIsReportedOnTheLoginPage()
+    {
+        QString deadPort;
+        {
+            ZELTestPeer gone;
+            QVERIFY(gone.listen());
+            deadPort = QString::number(gone.port());
+        } // nobody listens there any more
+        ZELClient client;
+        QVERIFY(answerServerDialog(client, "127.0.0.1", deadPort));
+        QTRY_COMPARE(client.m_showErrorLable->text(), QStringLiteral("Connection Refused.Check your inputs."));
+        QCOMPARE(client.stackedWidget->currentWidget(), client.loginPage);
+        QCOMPARE(client.m_trayIcon->toolTip(), QStringLiteral("ZEL Not Connected"));
+        QVERIFY(!client.m_trayRotationTimer->isActive());
+    }
+
+    void proxyAskingForCredentials()
+    {
+        ZELClient client;
+        if (ZELConnectToServerSettings *open = serverDialog(client))
+            open->hide();
+        client.m_connectionSettings = {"server", "5000", "HttpProxy", "proxy", "3128", "bob", "secret"};
+        QVERIFY(ZELPreferencesFile(client.m_dataFolder).create(client.m_connectionSettings));
+        QAuthenticator authenticator;
+        client.proxyAuthenticationRequiredFunction(QNetworkProxy(), &authenticator);
+        QCOMPARE(authenticator.user(), QStringLiteral("bob"));
+        QCOMPARE(authenticator.password(), QStringLiteral("secret"));
+        ZELConnectToServerSettings *dialog = serverDialog(client);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->m_errorLabel->text(), QStringLiteral("Please check your username / password"));
+        QVERIFY(dialog->isVisible());
+        // Filling the stored settings in does not take the message away.
+        QVERIFY(dialog->m_errorLabel->isVisible());
+        QVERIFY(dialog->m_httpProxyradioButton->isChecked());
+        QCOMPARE(dialog->m_userNameAuthentication->text(), QStringLiteral("bob"));
+        QCOMPARE(dialog->focusWidget(), static_cast<QWidget *>(dialog->m_userNameAuthentication));
+    }
+
+    // The server dialog's OK: what it hands over, or which check stops it.
+    void serverDialogChecks_data()
+    {
+        QTest::addColumn<QString>("proxy"); // radio button clicked, "" for none
+        QTest::addColumn<QStringList>("fields"); // host, port, proxy host, proxy port, user, password
+        QTest::addColumn<QStringList>("handedOver");
+        QTest::addColumn<QString>("error"); // "connect" or "server" label, "" when none
+
+        QTest::newRow("nothing filled") << "" << QStringList{"", "", "", "", "", ""} << QStringList() << "connect";
+        QTest::newRow("blank host") << "" << QStringList{"   ", "5000", "", "", "", ""} << QStringList() << "connect";
+        QTest::newRow("no port") << "" << QStringList{"server", "", "", "", "", ""} << QStringList() << "connect";
+        QTest::newRow("no type clicked")
+            << "" << QStringList{"server", "5000", "ph", "", "", ""}
+            << QStringList{"ph", "", "", "", "", "server", "5000"} << "";
+        QTest::newRow("no proxy clicked")
+            << "No Proxy" << QStringList{"server", "5000", "", "", "", ""}
+            << QStringList{"", "", "No Proxy", "", "", "server", "5000"} << "";
+        QTest::newRow("http, password missing")
+            << "HttpProxy" << QStringList{"server", "5000", "ph", "3128", "bob", ""} << QStringList() << "server";
+        QTest::newRow("socks5, proxy host blank")
+            << "Socks5Proxy" << QStringList{"server", "5000", " ", "1080", "bob", "pw"} << QStringList() << "server";
+        QTest::newRow("http, all filled")
+            << "HttpProxy" << QStringList{"server", "5000", "ph", "3128", "bob", "pw"}
+            << QStringList{"ph", "3128", "HttpProxy", "bob", "pw", "server", "5000"} << "";
+        QTest::newRow("default, untrimmed texts go out as typed")
+            << "DefaultProxy" << QStringList{" server", "5000", "ph", "8080", "bob", "pw"}
+            << QStringList{"ph", "8080", "DefaultProxy", "bob", "pw", " server", "5000"} << "";
+    }
+
+    void serverDialogChecks()
+    {
+        QFETCH(QString, proxy);
+        QFETCH(QStringList, fields);
+        QFETCH(QStringList, handedOver);
+        QFETCH(QString, error);
+
+        QWidget owner;
+        QPointer<ZELConnectToServerSettings> dialog = new ZELConnectToServerSettings(&owner);
+        QCOMPARE(dialog->objectName(), QStringLiteral("ZELConnectToServerSettings"));
+        QStringList received;
+        int emissions = 0;
+        connect(dialog, &ZELConnectToServerSettings::setHostDetails, this, [&](QStringList &details) {
+            received = details;
+            ++emissions;
+        });
+        dialog->m_connectPushButton->setEnabled(true);
+        dialog->show();
+        for (QRadioButton *button : {dialog->m_defaultProxyRadioButton, dialog->m_httpProxyradioButton,
+                                     dialog->m_socks5ProxyradioButton, dialog->m_noProxyradioButton}) {
+            if (button->text() == proxy)
+                button->click();
+        }
+        QLineEdit *edits[] = {dialog->m_hostNameLineEdit, dialog->m_portValueLineEdit,
+                              dialog->m_proxyServerHostName, dialog->m_proxyServerPortValue,
+                              dialog->m_userNameAuthentication, dialog->m_passwordAuthentication};
+        for (int i = 0; i < 6; ++i)
+            edits[i]->setText(fields.at(i)); // by program: the validators do not apply
+
+        dialog->m_connectPushButton->click();
+
+        if (error.isEmpty()) {
+            QCOMPARE(emissions, 1);
+            QCOMPARE(received, handedOver);
+            QTRY_VERIFY(!dialog); // closed and deleted
+            return;
+        }
+        QCOMPARE(emissions, 0);
+        QVERIFY(dialog->isVisible());
+        if (error == "connect") {
+            QCOMPARE(dialog->m_connectErrorLabel->text(), QStringLiteral("Please fill hostname / port value"));
+            QVERIFY(dialog->m_connectErrorLabel->isVisible());
+            QCOMPARE(dialog->focusWidget(), static_cast<QWidget *>(dialog->m_hostNameLineEdit));
+        } else {
+            QCOMPARE(dialog->m_serverErrorLabel->text(), QStringLiteral("Please fill all fields"));
+            QVERIFY(dialog->m_serverErrorLabel->isVisible());
+            QCOMPARE(dialog->focusWidget(), static_cast<QWidget *>(dialog->m_proxyServerHostName));
+        }
+        // The next edit takes the message away.
+        dialog->m_hostNameLineEdit->setText("again");
+        QVERIFY(!dialog->m_connectErrorLabel->isVisible());
+        QVERIFY(!dialog->m_serverErrorLabel->isVisible());
+    }
+
+    void serverDialogValidatorsAndKeys()
+    {
+        QWidget owner;
+        auto *dialog = new ZELConnectToServerSettings(&owner);
+        dialog->show();
+        int position = 0;
+        QString tenDigits("1234567890"), elevenDigits("12345678901"), host41(41, 'a'),
+            password("a|b\"'c"), blank("a b");
+        QCOMPARE(dialog->m_portValueLineEdit->validator()->validate(tenDigits, position), QValidator::Acceptable);
+        QVERIFY(dialog->m_portValueLineEdit->validator()->validate(elevenDigits, position) != QValidator::Acceptable);
+        QVERIFY(dialog->m_hostNameLineEdit->validator()->validate(host41, position) != QValidator::Acceptable);
+        QCOMPARE(dialog->m_passwordAuthentication->validator()->validate(password, position),
+                 QValidator::Acceptable);
+        QVERIFY(dialog->m_userNameAuthentication->validator()->validate(blank, position) != QValidator::Acceptable);
+
+        // Return runs the check only while OK is enabled (it is not after construction).
+        QTest::keyClick(dialog->m_hostNameLineEdit, Qt::Key_Return);
+        QVERIFY(dialog->m_connectErrorLabel->isHidden());
+        dialog->m_connectPushButton->setEnabled(true);
+        QTest::keyClick(dialog->m_hostNameLineEdit, Qt::Key_Return);
+        QCOMPARE(dialog->m_connectErrorLabel->text(), QStringLiteral("Please fill hostname / port value"));
+
+        // Nothing is pasted into the proxy credentials.
+        dialog->m_httpProxyradioButton->click();
+        dialog->m_userNameAuthentication->setText("bob");
+        QTest::keyClick(dialog->m_userNameAuthentication, Qt::Key_V, Qt::ControlModifier);
+        QVERIFY(dialog->m_userNameAuthentication->text().isEmpty());
+    }
+
+    void serverDialogResetRestoresTheShownSettings()
+    {
+        QWidget owner;
+        auto *dialog = new ZELConnectToServerSettings(&owner);
+        dialog->showConnectToServerDialog({"HttpProxy", "server", "5000", "ph", "3128", "bob", "pw"});
+        QVERIFY(dialog->m_httpProxyradioButton->isChecked());
+        QVERIFY(dialog->m_proxyServerHostName->isEnabled());
+        dialog->show();
+
+        dialog->m_noProxyradioButton->click();
+        QVERIFY(!dialog->m_proxyServerHostName->isEnabled());
+        dialog->m_hostNameLineEdit->setText("elsewhere");
+        dialog->m_resetButton->click();
+        QVERIFY(dialog->m_httpProxyradioButton->isChecked());
+        QVERIFY(dialog->m_proxyServerHostName->isEnabled());
+        QCOMPARE(dialog->m_hostNameLineEdit->text(), QStringLiteral("server"));
+        QVERIFY(!dialog->m_resetButton->isEnabled());
+        QVERIFY(!dialog->m_connectPushButton->isEnabled());
+        QCOMPARE(dialog->proxyServerType(), QStringLiteral("HttpProxy"));
+    }
+
+    void openingTheServerSettingsTwiceMakesOneDialog()
+    {
+        ZELClient client;
+        ZELConnectToServerSettings *first = serverDialog(client);
+        QVERIFY(first && first->isVisible());
+        client.getHostNameAndPortValue();
+        QCOMPARE(client.findChildren<ZELConnectToServerSettings *>().size(), 1);
+        // A closed dialog is gone; the next opening makes a fresh one.
+        first->close();
+        client.getHostNameAndPortValue();
+        ZELConnectToServerSettings *second = serverDialog(client);
+        QVERIFY(second && second != first && second->isVisible());
+    }
+};
+
+ZEL_TEST_MAIN(TestConnection)
+#include "tst_connection.moc"

@@ -1,0 +1,322 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QStandardPaths>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTemporaryDir>
+
+#include "chat/zelchatwindow.h"
+#include "core/zelclient.h"
+#include "core/zelfilenames.h"
+#include "messages/zelofflinemessageswidget.h"
+#include "peer/zeltestpeer.h"
+#include "zeltestmain.h"
+
+// The dispatch frame driven through messageFromServer: how a text block is cut
+// into messages, what ends a delivery early, the closing step; then the routing
+// of the file block, and the bare file names every received file is written under.
+class TestDispatch : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Two branches whose effect is easy to see: FORGETPWD enables the
+    // forgotten-password link, ANOTHERUSERLOGGED sets the signed-in-elsewhere marker.
+    static QString forgetPwd()
+    {
+        return ZELTestPeer::message("FORGETPWD", {{"USERNAME", "alice"}, {"STATUS", "SENT"}});
+    }
+    static QString anotherUser()
+    {
+        return ZELTestPeer::message("ANOTHERUSERLOGGED", {{"USERNAME", "alice"}});
+    }
+
+    struct Seen
+    {
+        bool forget = false;
+        bool elsewhere = false;
+        bool closingStep = false;
+        bool fileRouted = false;
+    };
+
+    // Runs one delivery on a client that shows the connecting page and waits
+    // for a chat file, and reports what happened.
+    static Seen deliver(ZELClient &client, const QString &text, const QString &fileFolder)
+    {
+        client.m_forgetPasswordButton->setEnabled(false);
+        client.m_signedInElsewhere = false;
+        client.stackedWidget->setCurrentWidget(client.processPage);
+        client.m_fileDataAwaited = true;
+        client.m_chatDownloadPending = true;
+        client.m_saveFolder = fileFolder;
+        client.m_transferFileName = "routed.bin";
+        QFile::remove(fileFolder + "/routed.bin");
+
+        QByteArray textBlock = text.toLatin1();
+        QByteArray files("file data<FILEEND>");
+        client.messageFromServer(textBlock, files);
+
+        Seen seen;
+        seen.forget = client.m_forgetPasswordButton->isEnabled();
+        seen.elsewhere = client.m_signedInElsewhere;
+        seen.closingStep = client.stackedWidget->currentWidget() == client.loginPage;
+        seen.fileRouted = QFile::exists(fileFolder + "/routed.bin");
+        return seen;
+    }
+
+    static bool branchesPresent(ZELClient &client, const QString &folder)
+    {
+        const Seen seen = deliver(client, forgetPwd() + ":::" + anotherUser() + ":::", folder);
+        return seen.forget && seen.elsewhere;
+    }
+
+    static QByteArray readAll(const QString &path)
+    {
+        QFile file(path);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+private slots:
+    void frame_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("forget");
+        QTest::addColumn<bool>("elsewhere");
+        const QString f = forgetPwd(), a = anotherUser();
+        QTest::newRow("empty block") << QString() << false << false;
+        QTest::newRow("two messages") << f + ":::" + a + ":::" << true << true;
+        QTest::newRow("empty frame between") << f + "::::::" + a + ":::" << true << false;
+        QTest::newRow("not xml between") << f + ":::<broken:::" + a + ":::" << true << true;
+        QTest::newRow("unknown root between") << f + ":::<NOSUCHTYPE/>:::" + a + ":::" << true << true;
+        QTest::newRow("voice chat ignored")
+            << ZELTestPeer::message("VOICECHATINVITATION", {{"A", "x"}, {"B", "y"}, {"C", "z"}}) + ":::" + a + ":::"
+            << false << true;
+        QTest::newRow("lower case type") << QString(f).replace("FORGETPWD", "forgetpwd") + ":::" + a + ":::"
+                                         << false << true;
+        // The separator inside a value cuts the message: what follows it is
+        // parsed on its own, here a whole message of its own.
+        QTest::newRow("separator inside a value")
+            << "<VOICECHATINVITATION><A>x:::" + a + ":::</A></VOICECHATINVITATION>:::" << false << true;
+    }
+
+    // Whatever the messages, the file block is routed and the closing step runs.
+    void frame()
+    {
+        QFETCH(QString, text);
+        QFETCH(bool, forget);
+        QFETCH(bool, elsewhere);
+        QTemporaryDir folder;
+        ZELClient client;
+        if (!branchesPresent(client, folder.path()))
+            QSKIP("the FORGETPWD and ANOTHERUSERLOGGED branches are not in yet");
+
+        const Seen seen = deliver(client, text, folder.path());
+        QCOMPARE(seen.forget, forget);
+        QCOMPARE(seen.elsewhere, elsewhere);
+        QVERIFY(seen.fileRouted);
+        QVERIFY(seen.closingStep);
+    }
+
+    void conferenceInvitationWhileSignedOutDropsTheRest()
+    {
+        QTemporaryDir folder;
+        ZELClient client;
+        if (!branchesPresent(client, folder.path()))
+            QSKIP("the FORGETPWD and ANOTHERUSERLOGGED branches are not in yet");
+        client.m_signedIn = false;
+        const QString invitation = ZELTestPeer::message(
+            "CONFERENCECHAT", {{"CHATUSERNAME", "bob"}, {"LOGINNAME", "alice"}, {"INVITECHAT", "x"}, {"D", "y"}});
+        const Seen seen = deliver(client, invitation + ":::" + forgetPwd() + ":::", folder.path());
+        if (seen.forget)
+            QSKIP("the CONFERENCECHAT branch is not in yet");
+        QVERIFY(seen.fileRouted);
+        QVERIFY(seen.closingStep);
+    }
+
+    // The banner ends the delivery: no closing step after it.
+    void bannerEndsTheDelivery()
+    {
+        ZELClient client;
+        client.m_autoLoginTried = true; // no automatic sign-in, so the page is the frame's business
+        client.stackedWidget->setCurrentWidget(client.processPage);
+        client.m_fileDataAwaited = true;
+        QByteArray text;
+        QByteArray files("GIF89a\x01\x02<BANNEREND><FILEEND>");
+        client.messageFromServer(text, files);
+        QCOMPARE(readAll(client.m_dataFolder + "/Banner/banner.gif"), QByteArray("GIF89a\x01\x02"));
+        QCOMPARE(client.stackedWidget->currentWidget(), client.processPage);
+        QVERIFY(!client.m_fileDataAwaited);
+    }
+
+    void safeFileNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("bare");
+        QTest::newRow("plain") << "report.pdf" << "report.pdf";
+        QTest::newRow("parent folder") << "../../.bashrc" << ".bashrc";
+        QTest::newRow("absolute") << "/etc/passwd" << "passwd";
+        QTest::newRow("backslashes") << "..\\..\\win.ini" << "win.ini";
+        QTest::newRow("mixed") << "a/b\\c.txt" << "c.txt";
+        QTest::newRow("empty") << "" << "";
+        QTest::newRow("dot") << "." << "";
+        QTest::newRow("dot dot") << ".." << "";
+        QTest::newRow("folder only") << "dir/" << "";
+        QTest::newRow("ends in dot dot") << "dir/.." << "";
+        QTest::newRow("nul") << QString("a") + QChar(0) + "b" << "";
+        QTest::newRow("inner dots kept") << "v1..2.tar" << "v1..2.tar";
+    }
+
+    void safeFileNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, bare);
+        QCOMPARE(zelSafeFileName(name), bare);
+        QCOMPARE(zelSafeFilePath("/base", name), bare.isEmpty() ? QString() : "/base/" + bare);
+    }
+
+    // A chat file: a hostile name stays inside the chosen folder; a file that
+    // cannot be written is reported as failed, not as stored.
+    void chatFileRouting_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("folderExists");
+        QTest::addColumn<QString>("writtenAs"); // empty: nothing written
+        QTest::newRow("plain") << "notes.txt" << true << "notes.txt";
+        QTest::newRow("climbs out") << "../outside.txt" << true << "outside.txt";
+        QTest::newRow("refused name") << ".." << true << "";
+        QTest::newRow("folder gone") << "notes.txt" << false << "";
+    }
+
+    void chatFileRouting()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(bool, folderExists);
+        QFETCH(QString, writtenAs);
+        QTemporaryDir root;
+        const QString folder = root.path() + "/inbox";
+        if (folderExists)
+            QVERIFY(QDir().mkpath(folder));
+
+        ZELClient client;
+        auto *window = new ZELChatWindow;
+        window->m_peer = "bob";
+        window->m_downloading = true;
+        client.m_chatWindows.insert("bob", window);
+        client.m_transferPeer = "bob";
+        client.m_saveFolder = folder;
+        client.m_transferFileName = fileName;
+        client.m_fileDataAwaited = true;
+        client.m_chatDownloadPending = true;
+        client.m_downloadInProgress = true;
+
+        QByteArray text;
+        QByteArray files("part one<FILEEND>part two<FILEEND>");
+        client.messageFromServer(text, files);
+
+        QVERIFY(!client.m_downloadInProgress);
+        QVERIFY(!window->m_downloading);
+        QVERIFY(!client.m_chatDownloadPending);
+        QVERIFY(!client.m_fileDataAwaited);
+        QCOMPARE(client.m_chatDownloadDone, !writtenAs.isEmpty());
+        if (!writtenAs.isEmpty())
+            QCOMPARE(readAll(folder + "/" + writtenAs), QByteArray("part onepart two"));
+        QVERIFY(!QFile::exists(root.path() + "/outside.txt"));
+        // The name on the wire is left as it came.
+        QCOMPARE(client.m_transferFileName, fileName);
+        client.m_chatWindows.clear();
+        delete window;
+    }
+
+    void offlineFileRouting_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<bool>("folderExists");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("stored") << "report.pdf" << true << "Downloaded";
+        QTest::newRow("climbs out, stored inside") << "../../report.pdf" << true << "Downloaded";
+        QTest::newRow("cannot be written") << "report.pdf" << false << "Failed";
+    }
+
+    void offlineFileRouting()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(bool, folderExists);
+        QFETCH(QString, status);
+        QTemporaryDir root;
+        const QString folder = root.path() + "/files";
+        if (folderExists)
+            QVERIFY(QDir().mkpath(folder));
+
+        ZELClient client;
+        QTableWidget *table = client.m_offlineMessagesWidget->m_receivedFileDetailsTable;
+        table->setRowCount(3);
+        table->setItem(0, 6, new QTableWidgetItem("Downloaded"));
+        table->setItem(1, 6, new QTableWidgetItem("Downloading...."));
+        table->setItem(2, 6, new QTableWidgetItem("Downloading...."));
+        client.m_offlineMessagesWidget->m_fileStatusLabel->setText("Downloading....");
+        client.m_offlineMessagesWidget->m_downloading = true;
+        client.m_offlineFileDownloading = true;
+        client.m_downloadInProgress = true;
+        client.m_offlineFileFolder = folder;
+        client.m_offlineFileName = fileName;
+
+        QByteArray text;
+        QByteArray files("offline bytes<FILEEND>");
+        client.messageFromServer(text, files);
+
+        QCOMPARE(table->item(1, 6)->text(), status);
+        QCOMPARE(table->item(2, 6)->text(), QStringLiteral("Downloading...."));
+        QCOMPARE(client.m_offlineMessagesWidget->m_fileStatusLabel->text(), status);
+        QVERIFY(!client.m_offlineFileDownloading);
+        QVERIFY(!client.m_offlineMessagesWidget->m_downloading);
+        QVERIFY(!client.m_downloadInProgress);
+        if (status == "Downloaded")
+            QCOMPARE(readAll(folder + "/report.pdf"), QByteArray("offline bytes"));
+        QVERIFY(!QFile::exists(root.path() + "/report.pdf"));
+    }
+
+    void voiceMailComesFirst()
+    {
+        QTemporaryDir root;
+        ZELClient client;
+        client.m_voiceMailDownloading = true;
+        client.m_downloadVoiceMailName = "../../voice.wav"; // the inbox is hidden: dropped
+        client.m_offlineFileDownloading = true;
+        client.m_offlineFileFolder = root.path();
+        client.m_offlineFileName = "offline.bin";
+        QByteArray text;
+        QByteArray files("RIFF....<FILEEND>");
+        client.messageFromServer(text, files);
+        QVERIFY(!client.m_voiceMailDownloading);
+        QVERIFY(client.m_offlineFileDownloading);
+        QVERIFY(!QFile::exists(root.path() + "/offline.bin"));
+    }
+
+    void voiceChatDataAndUnrequestedDataAreDropped()
+    {
+        QTemporaryDir root;
+        ZELClient client;
+        client.m_offlineFileDownloading = true;
+        client.m_offlineFileFolder = root.path();
+        client.m_offlineFileName = "offline.bin";
+        QByteArray text;
+        QByteArray voice("#VOICE#bytes<FILEEND>");
+        client.messageFromServer(text, voice);
+        QVERIFY(client.m_offlineFileDownloading);
+        QVERIFY(!QFile::exists(root.path() + "/offline.bin"));
+
+        // File data nobody accepted (no chat download pending) has no folder.
+        client.m_offlineFileDownloading = false;
+        client.m_fileDataAwaited = true;
+        client.m_chatDownloadPending = false;
+        client.m_saveFolder = root.path();
+        client.m_transferFileName = "stale.bin";
+        QByteArray unasked("bytes<FILEEND>");
+        client.messageFromServer(text, unasked);
+        QVERIFY(!QFile::exists(root.path() + "/stale.bin"));
+    }
+};
+
+ZEL_TEST_MAIN(TestDispatch)
+#include "tst_dispatch.moc"
