@@ -7,16 +7,185 @@
 
 #include <zlib.h>
 
+#include <algorithm>
+#include <cstring>
+#include <functional>
+#include <utility>
+
 namespace {
 
-constexpr QByteArrayView writeEnd("<WRITEEND>");
+constexpr char terminator[] = "<WRITEEND>";
+constexpr qsizetype terminatorSize = 10;
+constexpr QByteArrayView writeEnd(terminator, terminatorSize);
 constexpr QByteArrayView fileEnd("<FILEEND>");
 constexpr QByteArrayView textSeparator(":::");
 
+// The leftmost terminator in data[from, size), or -1. Compressed bytes are close
+// to random, so its last byte '>' is rare and memchr skips ahead quickly.
+qsizetype findTerminator(const char *data, qsizetype size, qsizetype from)
+{
+    qsizetype p = from + terminatorSize - 1;
+    while (p < size) {
+        const void *hit = std::memchr(data + p, '>', size_t(size - p));
+        if (!hit)
+            return -1;
+        const qsizetype at = static_cast<const char *>(hit) - data;
+        if (std::memcmp(data + at - (terminatorSize - 1), terminator, terminatorSize - 1) == 0)
+            return at - (terminatorSize - 1);
+        p = at + 1;
+    }
+    return -1;
+}
+
+// Whether the payload holds the file marker anywhere. File payloads end with it,
+// and the searcher's table is built once: this runs for every frame.
+bool holdsFileMarker(const QByteArray &payload)
+{
+    if (payload.endsWith(fileEnd))
+        return true;
+    static const std::boyer_moore_horspool_searcher searcher(fileEnd.begin(), fileEnd.end());
+    return std::search(payload.begin(), payload.end(), searcher) != payload.end();
+}
+
+// How many of the last bytes of data[0, size) begin a terminator (at most 9).
+qsizetype terminatorStartAtEnd(const char *data, qsizetype size)
+{
+    for (qsizetype k = qMin<qsizetype>(size, terminatorSize - 1); k > 0; --k) {
+        if (std::memcmp(data + size - k, terminator, size_t(k)) == 0)
+            return k;
+    }
+    return 0;
+}
+
 } // namespace
+
+// Inflates one frame (4-byte length header + zlib stream) from bytes given in any
+// number of pieces. The result matches qUncompress on the whole frame, except that
+// a payload over MaxFramePayload, or a header claiming one, is refused: qUncompress
+// trusts the header and keeps doubling its buffer, so a hostile frame could
+// exhaust memory.
+struct ZELTcpSocket::FrameDecoder
+{
+    enum class Phase { Header, Body, Done, Failed };
+
+    z_stream stream{};
+    bool streamReady = false;
+    Phase phase = Phase::Header;
+    uchar header[4] = {};
+    int headerBytes = 0;
+    qsizetype pieceSize = 0; // bytes fed since the last finish()
+    QByteArray payload;
+    qsizetype produced = 0;
+
+    FrameDecoder() { streamReady = inflateInit(&stream) == Z_OK; }
+    ~FrameDecoder()
+    {
+        if (streamReady)
+            inflateEnd(&stream);
+    }
+    FrameDecoder(const FrameDecoder &) = delete;
+    FrameDecoder &operator=(const FrameDecoder &) = delete;
+
+    void feed(const char *data, qsizetype size)
+    {
+        pieceSize += size;
+        while (size > 0 && phase == Phase::Header) {
+            header[headerBytes++] = uchar(*data++);
+            --size;
+            if (headerBytes == 4)
+                begin();
+        }
+        while (size > 0 && phase == Phase::Body) {
+            const qsizetype chunk = qMin<qsizetype>(size, qsizetype(1) << 30);
+            inflateSome(data, chunk);
+            data += chunk;
+            size -= chunk;
+        }
+    }
+
+    // The payload of everything fed since the last call; empty when it did not
+    // decompress to something. Starts the next frame.
+    QByteArray finish()
+    {
+        QByteArray result;
+        if (phase == Phase::Done && produced > 0) {
+            payload.truncate(produced);
+            if (payload.capacity() - produced > produced / 4 + 4096)
+                payload.squeeze();
+            result = std::move(payload);
+        }
+        reset();
+        return result;
+    }
+
+    void reset()
+    {
+        phase = Phase::Header;
+        headerBytes = 0;
+        pieceSize = 0;
+        payload = QByteArray();
+        produced = 0;
+    }
+
+private:
+    void begin()
+    {
+        const qsizetype claimed = qFromBigEndian<quint32>(header);
+        if (claimed > MaxFramePayload || !streamReady || inflateReset(&stream) != Z_OK) {
+            fail();
+            return;
+        }
+        // The header is only a hint, but an honest one saves every reallocation.
+        payload = QByteArray(qMax<qsizetype>(claimed, 256), Qt::Uninitialized);
+        produced = 0;
+        phase = Phase::Body;
+    }
+
+    void fail()
+    {
+        phase = Phase::Failed;
+        payload = QByteArray();
+        produced = 0;
+    }
+
+    void inflateSome(const char *data, qsizetype size)
+    {
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data));
+        stream.avail_in = uInt(size);
+        for (;;) {
+            if (produced == payload.size()) {
+                if (payload.size() > MaxFramePayload) {
+                    fail();
+                    return;
+                }
+                payload.resize(qMin<qsizetype>(payload.size() * 2, MaxFramePayload + 1));
+            }
+            stream.next_out = reinterpret_cast<Bytef *>(payload.data() + produced);
+            stream.avail_out = uInt(payload.size() - produced);
+            const int rc = inflate(&stream, Z_NO_FLUSH);
+            produced = payload.size() - stream.avail_out;
+            if (rc == Z_STREAM_END) {
+                // Bytes after the end of the stream are ignored, as qUncompress does.
+                if (produced > MaxFramePayload)
+                    fail();
+                else
+                    phase = Phase::Done;
+                return;
+            }
+            if (rc == Z_OK || rc == Z_BUF_ERROR) {
+                if (stream.avail_out == 0)
+                    continue; // more output to come
+                return;       // all input taken: wait for more
+            }
+            fail(); // corrupt data or no memory
+            return;
+        }
+    }
+};
 
 ZELTcpSocket::ZELTcpSocket(QObject *parent)
     : QTcpSocket(parent)
+    , m_decoder(std::make_unique<FrameDecoder>())
 {
     connect(this, &QIODevice::readyRead, this, &ZELTcpSocket::messageFromServer);
     connect(this, &QAbstractSocket::disconnected, this, &ZELTcpSocket::closeConnection);
@@ -126,92 +295,74 @@ QByteArray ZELTcpSocket::toLatin1WithCharacterReferences(const QString &text)
 
 QByteArray ZELTcpSocket::decodeFrame(QByteArrayView piece)
 {
-    // qUncompress trusts the length header and keeps doubling its buffer for a
-    // stream that inflates further, so a hostile frame could exhaust memory.
-    // Inflate here instead, with a hard ceiling.
-    if (piece.size() < 4)
-        return QByteArray();
-    const auto *data = reinterpret_cast<const uchar *>(piece.data());
-    const qsizetype claimed = qFromBigEndian<quint32>(data);
-    if (claimed > MaxFramePayload)
-        return QByteArray();
-
-    z_stream stream{};
-    if (inflateInit(&stream) != Z_OK)
-        return QByteArray();
-    const qsizetype inputSize = piece.size() - 4;
-    stream.next_in = const_cast<Bytef *>(data + 4);
-    stream.avail_in = uInt(inputSize);
-
-    // Deflate expands by at most 1032:1, which bounds a lying header.
-    QByteArray out;
-    out.resize(qMax<qsizetype>(1, qMin<qsizetype>(claimed, inputSize * 1032 + 64)));
-    qsizetype produced = 0;
-    bool ok = false;
-    for (;;) {
-        if (produced == out.size()) {
-            if (out.size() > MaxFramePayload)
-                break;
-            out.resize(qMin<qsizetype>(qMax<qsizetype>(out.size() * 2, 4096), MaxFramePayload + 1));
-        }
-        stream.next_out = reinterpret_cast<Bytef *>(out.data() + produced);
-        stream.avail_out = uInt(out.size() - produced);
-        const int rc = inflate(&stream, Z_NO_FLUSH);
-        produced = out.size() - stream.avail_out;
-        if (rc == Z_STREAM_END) {
-            ok = produced <= MaxFramePayload;
-            break;
-        }
-        if (rc == Z_OK || (rc == Z_BUF_ERROR && stream.avail_out == 0))
-            continue;
-        break; // corrupt, truncated or out of memory
-    }
-    inflateEnd(&stream);
-    if (!ok)
-        return QByteArray();
-    out.truncate(produced);
-    return out;
+    FrameDecoder decoder;
+    decoder.feed(piece.data(), piece.size());
+    return decoder.finish();
 }
 
 void ZELTcpSocket::messageFromServer()
 {
-    processReceivedBytes(readAll());
+    // Bytes that came in while a receiver ran the event loop get no readyRead of
+    // their own (it is never emitted recursively): take them before returning.
+    do {
+        processReceivedBytes(readAll());
+    } while (bytesAvailable() > 0);
 }
 
 void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
 {
-    m_receiveBuffer.append(bytes);
+    const char *data = bytes.data();
+    const qsizetype size = bytes.size();
+    qsizetype pos = 0;
+    bool stillOpen = false;
 
-    qsizetype pieceStart = 0;
-    qsizetype at;
-    while ((at = m_receiveBuffer.indexOf(writeEnd, qMax(pieceStart, m_scanFrom))) >= 0) {
-        const QByteArray payload =
-            decodeFrame(QByteArrayView(m_receiveBuffer).sliced(pieceStart, at - pieceStart));
-        if (payload.contains(fileEnd)) {
-            if (m_fileBlock.isEmpty())
-                m_fileBlock = payload;
-            else
-                m_fileBlock.append(payload);
-        } else {
-            m_textBlock.append(payload);
-            m_textBlock.append(textSeparator);
+    // Bytes kept from the last read may begin a terminator that this read completes.
+    if (!m_partialTerminator.isEmpty()) {
+        const QByteArray kept = std::exchange(m_partialTerminator, QByteArray());
+        bool resolved = false;
+        for (qsizetype j = 0; j < kept.size() && !resolved; ++j) {
+            const qsizetype have = kept.size() - j;
+            if (std::memcmp(kept.constData() + j, terminator, size_t(have)) != 0)
+                continue;
+            const qsizetype need = terminatorSize - have;
+            const qsizetype available = qMin(need, size);
+            if (std::memcmp(data, terminator + have, size_t(available)) != 0)
+                continue;
+            resolved = true;
+            m_decoder->feed(kept.constData(), j);
+            if (available == need) {
+                cutFrame();
+                pos = need;
+            } else {
+                m_partialTerminator = kept.mid(j);
+                m_partialTerminator.append(bytes);
+                stillOpen = true;
+            }
         }
-        m_lastFrameDecoded = !payload.isEmpty();
-        m_framesHeld = true;
-        pieceStart = at + writeEnd.size();
+        if (!resolved)
+            m_decoder->feed(kept.constData(), kept.size());
     }
-    if (pieceStart > 0)
-        m_receiveBuffer.remove(0, pieceStart);
-    // A terminator may still complete across the boundary of the next read.
-    m_scanFrom = qMax<qsizetype>(0, m_receiveBuffer.size() - (writeEnd.size() - 1));
 
-    if (m_receiveBuffer.size() > MaxPartialFrame) {
+    if (!stillOpen) {
+        qsizetype at;
+        while (pos < size && (at = findTerminator(data, size, pos)) >= 0) {
+            m_decoder->feed(data + pos, at - pos);
+            cutFrame();
+            pos = at + terminatorSize;
+        }
+        const qsizetype keep = terminatorStartAtEnd(data + pos, size - pos);
+        m_decoder->feed(data + pos, size - pos - keep);
+        m_partialTerminator = QByteArray(data + size - keep, keep);
+    }
+
+    if (m_decoder->pieceSize + m_partialTerminator.size() > MaxPartialFrame) {
         clearReceiveBuffer();
         abort();
         return;
     }
 
-    if (!m_framesHeld || !m_lastFrameDecoded || !m_receiveBuffer.isEmpty())
+    const bool frameOnItsWay = m_decoder->pieceSize > 0 || !m_partialTerminator.isEmpty();
+    if (!m_framesHeld || !m_lastFrameDecoded || frameOnItsWay)
         return;
 
     // Emptied before the hand-over: a receiver that runs the event loop lets the
@@ -220,6 +371,32 @@ void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
     QByteArray fileBlock = std::move(m_fileBlock);
     clearReceiveBuffer();
     emit sendDataToClient(textBlock, fileBlock);
+
+    // Keep a modest text block's storage for the next batch, unless the receiver
+    // kept the block or a read let in meanwhile has started a new one.
+    if (!m_framesHeld && textBlock.isDetached() && textBlock.capacity() <= 1024 * 1024) {
+        textBlock.resize(0);
+        m_textBlock.swap(textBlock);
+    }
+}
+
+void ZELTcpSocket::cutFrame()
+{
+    QByteArray payload = m_decoder->finish();
+    m_lastFrameDecoded = !payload.isEmpty();
+    m_framesHeld = true;
+    if (holdsFileMarker(payload)) {
+        if (m_fileBlock.isEmpty())
+            m_fileBlock = std::move(payload);
+        else
+            m_fileBlock.append(payload);
+    } else {
+        if (m_textBlock.isEmpty() && m_textBlock.capacity() < payload.size() + textSeparator.size())
+            m_textBlock = std::move(payload);
+        else
+            m_textBlock.append(payload);
+        m_textBlock.append(textSeparator);
+    }
 }
 
 void ZELTcpSocket::closeConnection()
@@ -230,8 +407,8 @@ void ZELTcpSocket::closeConnection()
 
 void ZELTcpSocket::clearReceiveBuffer()
 {
-    m_receiveBuffer.clear();
-    m_scanFrom = 0;
+    m_partialTerminator.clear();
+    m_decoder->reset();
     m_textBlock.clear();
     m_fileBlock.clear();
     m_framesHeld = false;

@@ -6,6 +6,8 @@
 #include <QString>
 #include <QTcpSocket>
 
+#include <memory>
+
 // The one connection to the server. Every message in both directions is a frame:
 // qCompress output (4-byte big-endian length + zlib stream) followed by "<WRITEEND>".
 // A payload holding "<FILEEND>" is file data; any other payload is XML text.
@@ -59,11 +61,15 @@ public slots:
     void closeConnection();
 
 private:
-    // Bytes after the last terminator seen: the start of a frame still on its way.
-    QByteArray m_receiveBuffer;
-    // Where the terminator search resumes in m_receiveBuffer, so a large frame
-    // arriving in many reads is scanned once.
-    qsizetype m_scanFrom = 0;
+    struct FrameDecoder;
+
+    void cutFrame();
+
+    // Frames are inflated as their bytes arrive, so a large frame spread over many
+    // reads is scanned and decoded once, and its compressed bytes are not kept.
+    std::unique_ptr<FrameDecoder> m_decoder;
+    // The last bytes read when they may begin a terminator: not yet given to the decoder.
+    QByteArray m_partialTerminator;
     // Frames already cut and decoded but not yet handed over.
     QByteArray m_textBlock;
     QByteArray m_fileBlock;

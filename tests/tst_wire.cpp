@@ -5,6 +5,7 @@
 #include "peer/zeltestpeer.h"
 
 #include <QCryptographicHash>
+#include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QSignalSpy>
 #include <QtEndian>
@@ -88,6 +89,9 @@ private slots:
 
     void receive_data();
     void receive();
+    void receiveMatchesWholeBufferRescan_data();
+    void receiveMatchesWholeBufferRescan();
+    void receiverRunningEventLoop();
     void disconnectDropsPartialFrame();
     void endlessFrameDropsConnection();
 
@@ -459,6 +463,137 @@ void TestWire::receive()
         QTest::qWait(10); // let a read that the kernel split land before the next one
     }
     QCOMPARE(handovers, expected);
+    delete client;
+}
+
+// The receive rule stated plainly: on every read, cut the whole buffer again from
+// its start, and hand over only when it ends at a terminator after a frame that
+// decompressed to something.
+class RescanReceiver
+{
+public:
+    QStringList handovers;
+
+    void read(int index, const QByteArray &bytes)
+    {
+        m_buffer += bytes;
+        const int count = int(m_buffer.count(writeEnd));
+        if (count == 0)
+            return;
+        QByteArray rest = m_buffer, text, files;
+        bool ready = false;
+        for (int k = 1; k <= count; ++k) {
+            const qsizetype at = rest.indexOf(writeEnd);
+            const QByteArray payload = qUncompress(rest.left(at));
+            rest = rest.mid(at + writeEnd.size());
+            if (payload.contains(fileEnd))
+                files += payload;
+            else
+                text += payload + ":::";
+            ready = !payload.isEmpty() && !(k == count && !rest.isEmpty());
+        }
+        if (ready) {
+            m_buffer.clear();
+            handovers << handover(index, text, files);
+        }
+    }
+
+private:
+    QByteArray m_buffer;
+};
+
+void TestWire::receiveMatchesWholeBufferRescan_data()
+{
+    QTest::addColumn<QByteArray>("stream");
+    QTest::addColumn<int>("splits"); // 0: every two-read split; -1: byte by byte; n: n random splits, 200 times
+
+    const QByteArray a = ZELTestPeer::textFrame("<A>a</A>");
+    const QByteArray b = ZELTestPeer::textFrame(QString(300, 'b'));
+    const QByteArray f = ZELTestPeer::fileFrame("file<WRITEEND>data");
+    const QByteArray nearMisses = "x<WRITE" + writeEnd + "<<WRITEEND>" + "<WRITEEN<WRITEEND>";
+    const QByteArray mixed = a + f + writeEnd + b + "junk" + writeEnd + a + ZELTestPeer::frame("") + f + a
+        + nearMisses + b + a.left(9);
+    QTest::newRow("every two-read split") << mixed << 0;
+    QTest::newRow("byte by byte") << mixed << -1;
+    QTest::newRow("random reads") << mixed + a << 6;
+    QTest::newRow("terminator fragments only") << QByteArray("<WRITE<WRITEEN<<WRITEEND>>") + a + "<WRITEEND" << 0;
+}
+
+void TestWire::receiveMatchesWholeBufferRescan()
+{
+    QFETCH(QByteArray, stream);
+    QFETCH(int, splits);
+
+    QList<QList<QByteArray>> cases;
+    if (splits == 0) {
+        for (qsizetype cut = 0; cut <= stream.size(); ++cut)
+            cases.append({stream.left(cut), stream.mid(cut)});
+    } else if (splits < 0) {
+        QList<QByteArray> bytes;
+        for (char c : stream)
+            bytes << QByteArray(1, c);
+        cases.append(bytes);
+    } else {
+        QRandomGenerator generator(11);
+        for (int run = 0; run < 200; ++run) {
+            QList<qsizetype> cuts;
+            for (int i = 0; i < splits; ++i)
+                cuts << generator.bounded(stream.size() + 1);
+            std::sort(cuts.begin(), cuts.end());
+            QList<QByteArray> reads;
+            qsizetype from = 0;
+            for (qsizetype cut : cuts) {
+                reads << stream.mid(from, cut - from);
+                from = cut;
+            }
+            reads << stream.mid(from);
+            cases.append(reads);
+        }
+    }
+
+    // The plain rescan decompresses broken pieces with qUncompress, which complains.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.warning=false"));
+    for (const QList<QByteArray> &reads : cases) {
+        RescanReceiver expected;
+        ZELTcpSocket socket;
+        QStringList actual;
+        int index = 0;
+        connect(&socket, &ZELTcpSocket::sendDataToClient, &socket,
+                [&](QByteArray &text, QByteArray &files) { actual << handover(index, text, files); });
+        for (index = 0; index < reads.size(); ++index) {
+            expected.read(index, reads.at(index));
+            socket.processReceivedBytes(reads.at(index));
+        }
+        if (actual != expected.handovers) {
+            QLoggingCategory::setFilterRules(QString());
+            QStringList sizes;
+            for (const QByteArray &read : reads)
+                sizes << QString::number(read.size());
+            QCOMPARE(actual.join('\n'), expected.handovers.join('\n') + "\nreads: " + sizes.join(' '));
+        }
+    }
+    QLoggingCategory::setFilterRules(QString());
+}
+
+void TestWire::receiverRunningEventLoop()
+{
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    QStringList handovers;
+    connect(client, &ZELTcpSocket::sendDataToClient, this, [&](QByteArray &text, QByteArray &) {
+        handovers << QString::fromLatin1(text);
+        if (handovers.size() == 1) {
+            // The next batch arrives while this one is still being handled; the
+            // socket does not signal readyRead again for it.
+            m_peer->sendText("<B>b</B>");
+            ZELTestPeer::waitUntil([&] { return client->bytesAvailable() > 0; }, 5000);
+            text += "changed by the receiver";
+        }
+    });
+    m_peer->sendText("<A/>");
+    QTRY_COMPARE(handovers, QStringList({"<A/>:::", "<B>b</B>:::"}));
+    m_peer->sendText("<C/>");
+    QTRY_COMPARE(handovers, QStringList({"<A/>:::", "<B>b</B>:::", "<C/>:::"}));
     delete client;
 }
 
