@@ -32,6 +32,7 @@ class ZELApprovalRequestedUser;
 class ZELBusinessCardDetails;
 class ZELChatHistoryListWindow;
 class ZELChatWindow;
+class ZELContactIndex;
 class ZELDeleteContact;
 class ZELGroupMessageDisplay;
 class ZELMessageBoxClass;
@@ -204,6 +205,38 @@ public slots:
     void showContactListEmpty();
 
     // ------------------------------------------------------------------
+    // Contact tree (mainwindow/zelclient_contacttree.cpp, zelclient_presence.cpp,
+    // zelclient_popups.cpp)
+    void addUsersListInMainWindow(QStringList users, QStringList profiles);
+    void removeUserNameFromApprovalList(QStringList message, QString company);
+    void changeUserStatusProfile(QTreeWidgetItem *item, QString status, QString statusMessage);
+    void userLoggedInStatus(QString userName, QString displayName, QString photoBase64);
+    void callRightClickOperation();
+    void showBusinessCardForFavouriteUsers(QTreeWidgetItem *item);
+    void showBusinessCardForInactiveUsers(QTreeWidgetItem *item);
+    void raisePopUp(QString name, QString status);
+    void popupHideSlot();
+    void hidePopUp();
+    void showChatPopupWidget(QStringList message, QString senderName);
+    void popupChatHideSlot();
+    void showVoiceMailPopup(QString text);
+    void popupLoginHideSlot();
+    void showChatWidgetPopup();
+    void showVoiceMailOfflineMessageWindow();
+public:
+    void calculateTimeZone(QString &zone);
+    // Enables and retitles the six contact controls for a presence word.
+    void setContactActionStates(const QString &presence);
+    // The pop-up labels' share of the main widget's event filter; true when handled.
+    bool popupLabelEvent(QObject *watched, QEvent *event);
+    // User name -> rows of the tree, kept current by the tree's own model signals.
+    ZELContactIndex *contactIndex();
+    ZELContactIndex *m_contactIndex = nullptr;
+    QString m_selectedContactTimeZone;
+    bool m_noticeAlignTop = false;
+public slots:
+
+    // ------------------------------------------------------------------
     // Server message dispatch (dispatch/)
     void messageFromServer(QByteArray &text, QByteArray &files);
     void updateConferenceChatUsers(QStringList request);
@@ -362,6 +395,7 @@ public:
 
     QPoint m_lastCursorPosition;
     QPoint m_dragPosition;
+    bool m_dragging = false; // a press in the title zone started a drag
 
     QMap<QString, QString> m_offlineMessages;
     QMap<QString, ZELChatWindow *> m_chatWindows;
@@ -541,6 +575,36 @@ public:
     QString m_downloadVoiceMailName;
     QStringList m_offlineFileDetails;
     QStringList m_privilegeInfo;
+
+    // ------------------------------------------------------------------
+    // Own status, tray and search (mainwindow/zelclient_status.cpp,
+    // zelclient_tray.cpp, zelclient_search.cpp)
+public slots:
+    void availableAction();
+    void meetingAction();
+    void awayAction();
+    void busyAction();
+    void userDefinedAction();
+    void sendStatusMessage(QString status, QString message);
+    void setInvisibleMode();
+    void showConnectedTrayMessage();
+    void movingText();
+
+public:
+    // One idle "minute" of the automatic Away and Busy timers; tests shorten it.
+    int m_idleMinuteMs = 60000;
+    QString m_currentStatus;       // the status the user chose; automatic Away/Busy keep it
+    QString m_defaultStatusMessage; // the message of the default log-in status
+    bool m_autoAwayInProgress = false;
+    bool m_autoBusyInProgress = false;
+    bool m_idleTimersArmed = false;
+    bool m_autoStatusApplied = false;
+    QString m_searchResult;        // "FOUND" once the last search kept a row
+    QString m_marqueeText;
+    int m_marqueeX = 290;
+    int m_marqueeY = 525;
+    int m_marqueeTextWidth = 0;
+    int m_marqueeSpan = 0;
 };
 
 #endif

@@ -12,10 +12,6 @@
 
 namespace {
 
-// The drag state lives beside the window rather than in the class: only the
-// three mouse handlers below read it.
-const char *const DraggingProperty = "zelDragging";
-
 // Pixels below the logo that still start a drag.
 constexpr int DragZoneExtra = 10;
 
@@ -278,19 +274,19 @@ void ZELClient::mousePressEvent(QMouseEvent *event)
     if (at.x() >= logo.left() && at.x() <= logo.right() && at.y() >= logo.top()
         && at.y() <= logo.bottom() + DragZoneExtra) {
         m_dragPosition = event->globalPosition().toPoint();
-        setProperty(DraggingProperty, true);
+        m_dragging = true;
     }
 }
 
 void ZELClient::mouseReleaseEvent(QMouseEvent *event)
 {
     if (event->type() == QEvent::MouseButtonRelease)
-        setProperty(DraggingProperty, false);
+        m_dragging = false;
 }
 
 void ZELClient::mouseMoveEvent(QMouseEvent *event)
 {
-    if (!property(DraggingProperty).toBool())
+    if (!m_dragging)
         return;
     const QPoint global = event->globalPosition().toPoint();
     move(pos() + global - m_dragPosition);
