@@ -316,6 +316,15 @@ public slots:
     void pauseMovie();
     void restartMovie();
     void messageToSend(QStringList &request);
+    void createChatWindow(QString userName);
+    void removeChat(QString &key);
+    void closeChatWindow(QStringList &request);
+    void informChatOpened(QString &ownLoginId, QString &peer);
+    void sendMessageDeliveredStatus(QStringList details);
+    void minimizedChat();
+    void screenCaptureClosedSignal();
+    void sendMessageTypeStatus(QString &ownLoginId, QString &peer);
+    void sendMessageEraseStatus(QString &ownLoginId, QString &peer);
 
     // ------------------------------------------------------------------
     // Contacts and profiles (contacts/)

@@ -1,16 +1,413 @@
 #include "core/zelclient.h"
 
-ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &)
+#include <QAction>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMovie>
+#include <QSignalBlocker>
+#include <QTabWidget>
+#include <QTreeWidget>
+
+#include "chat/zelchatwindow.h"
+#include "core/zelparsedmessage.h"
+#include "core/zelsettingslists.h"
+#include "mainwindow/zelcontactindex.h"
+#include "mainwindow/zelcontactrow.h"
+#include "reminders/zelreminderdialog.h"
+
+namespace {
+
+// "NEWUSER": [1] "OWN" or "OTHERS", then eight values per contact from [2].
+enum NewUserValue { NewUserKind = 1, OwnText = 2, FirstContact = 2 };
+enum ContactValue {
+    ContactUserName,
+    ContactState,
+    ContactDepartment,
+    ContactDisplayName,
+    ContactProfile,
+    ContactStatusMessage,
+    ContactStatus,
+    ContactApproval,
+    ContactWidth
+};
+// The "&&"-joined profile of a contact.
+enum ProfileValue { ProfileJobTitle = 0, ProfileCompany = 1, ProfilePhoto = 10, ProfileTimeZone = 11 };
+
+enum LogoutValue { LogoutUserName = 1, LogoutDepartment, LogoutDisplayName, LogoutCompany, LogoutStatusMessage };
+
+enum ChangeStatusValue {
+    StatusUserName = 1,
+    StatusMessage,
+    StatusWord,
+    StatusCompany,
+    StatusDisplayName,
+    StatusProfile,
+    ChangeStatusSize
+};
+
+const QString True = QStringLiteral("TRUE");
+const QString Online = QStringLiteral("Online");
+const QString Offline = QStringLiteral("Offline");
+
+QString presentKey(const QString &userName, const QString &displayName)
 {
+    return userName + QStringLiteral("##") + displayName;
+}
+
+// Every entry of one user, whatever display name it was announced with.
+bool removePresent(QStringList &present, const QString &userName)
+{
+    const QString prefix = userName + QStringLiteral("##");
+    return present.removeIf([&prefix](const QString &entry) { return entry.startsWith(prefix); }) > 0;
+}
+
+QTreeWidgetItem *groupRow(QTreeWidget *tree, QTreeWidgetItem *parent, const QString &text, const char *icon)
+{
+    if (QTreeWidgetItem *row = ZELContactRow::childByText(parent, text))
+        return row;
+    QTreeWidgetItem *row = ZELContactRow::makeGroup(text, icon);
+    parent->addChild(row);
+    const QSignalBlocker quiet(tree); // not the user's expansion
+    row->setExpanded(true);
+    return row;
+}
+
+// Takes a contact row out and prunes the department and company rows it leaves empty.
+void takeOut(QTreeWidgetItem *row, const QTreeWidgetItem *topLevel)
+{
+    QTreeWidgetItem *parent = row->parent();
+    delete row;
+    while (parent && parent != topLevel && parent->childCount() == 0) {
+        QTreeWidgetItem *up = parent->parent();
+        delete parent;
+        parent = up;
+    }
+}
+
+void setContactRow(QTreeWidgetItem *row, const QString &text, const char *icon, const QString &toolTip)
+{
+    if (row->text(0) != text)
+        row->setText(0, text);
+    row->setIcon(0, QIcon(QString::fromLatin1(icon)));
+    if (row->toolTip(0) != toolTip)
+        row->setToolTip(0, toolTip);
+}
+
+} // namespace
+
+namespace {
+
+void updateConferenceAction(ZELClient &client)
+{
+    const bool conference = client.m_presentContacts.size() >= 2;
+    client.m_conferenceChatAction->setEnabled(conference);
+    client.m_conferenceChatToolButton->setEnabled(conference);
+}
+
+void signInNotices(ZELClient &client, bool beforeContacts)
+{
+    if (!client.m_sessionActive)
+        return;
+    client.m_sessionActive = false;
+    if (client.m_autoReSignIn)
+        return;
+    const int messages = client.m_unreadOfflineMessageCount;
+    const int files = client.m_offlineFileCount;
+    const int voiceMails = client.m_newVoiceMailCount;
+    const int requests = client.m_requestedCount;
+    const bool offlinePopup = client.m_notificationSettings.value(ZELNotificationList::SendsOfflineMessage) == True;
+    const QString start = QStringLiteral("<b><font color = '#C34A2C'>You have received ");
+    if (messages > 0 && files == 0) {
+        if (offlinePopup)
+            client.showVoiceMailPopup(start + QString::number(messages) + QStringLiteral(" new Offline Message(s)<b>"));
+    } else if (messages == 0 && files > 0) {
+        if (offlinePopup)
+            client.showVoiceMailPopup(start + QString::number(files)
+                                      + (beforeContacts ? QStringLiteral(" new files(s)<b>") : QStringLiteral(" new file(s)<b>")));
+    } else if (messages > 0 && files > 0) {
+        if (offlinePopup)
+            client.showVoiceMailPopup(start + QString::number(files) + QStringLiteral(" new file(s) <br>& ")
+                                      + QString::number(messages)
+                                      + (beforeContacts ? QStringLiteral(" new Offline Message(s)<br>& <b>")
+                                                        : QStringLiteral(" new Offline Message(s)<b>")));
+    } else if (voiceMails > 0) {
+        if (client.m_notificationSettings.value(ZELNotificationList::SendsVoiceMail) == True)
+            client.showVoiceMailPopup(start + QString::number(voiceMails) + QStringLiteral(" new Voice Mail(s)<b>"));
+    } else if (requests > 0) {
+        client.showVoiceMailPopup(QStringLiteral("<font color='#C34A2C'><b>You have received ")
+                                  + QString::number(requests) + QStringLiteral(" add contact request</b></font>"));
+    }
+}
+
+} // namespace
+
+ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
+{
+    const QString kind = messageValue(received, NewUserKind);
+    const bool own = kind == QLatin1String("OWN");
+    if (!own && kind != QLatin1String("OTHERS"))
+        return ZELDispatchResult::Continue; // neither list: nothing to read
+    // The rows are made at sign-in; a list that arrives without them has no place.
+    if (!m_onlineItem || !m_offlineItem || !m_activeItem || !m_inactiveItem || !m_recentChatsItem)
+        return ZELDispatchResult::Continue;
+
+    QStringList message = received;
+    const bool empty = own && messageValue(received, OwnText) == QLatin1String("EMPTY");
+    if (own && !empty)
+        message = QStringList{received.first(), kind}
+                  + messageValue(received, OwnText).split(QLatin1Char(','), Qt::KeepEmptyParts);
+    if (empty)
+        signInNotices(*this, true);
+
+    ZELContactIndex *index = contactIndex();
+    const bool onlinePopup = m_notificationSettings.value(ZELNotificationList::ComesOnline) == True;
+    // Only whole records: a short or truncated list never reads past its end.
+    const int contacts = empty ? 0 : messageRecordCount(message, FirstContact, ContactWidth);
+    for (int c = 0; c < contacts; ++c) {
+        const int b = FirstContact + c * ContactWidth;
+        auto value = [&message, b](ContactValue v) { return messageValue(message, b + v); };
+        const QString userName = value(ContactUserName);
+        const QString state = value(ContactState);
+        const QString department = value(ContactDepartment);
+        const QString displayName = value(ContactDisplayName);
+        const QString status = value(ContactStatus);
+        const bool approved = value(ContactApproval) == QLatin1String("APPROVED");
+        const QStringList profile = value(ContactProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+        const QString company = profile.value(ProfileCompany);
+        if (userName.isEmpty())
+            continue;
+
+        if (state == Offline) {
+            const char *icon = approved ? ZELContactRow::OfflineIcon : ZELContactRow::ApprovalIcon;
+            const QString toolTip = userName + (approved ? QStringLiteral(" - Offline") : QStringLiteral(" - Not Approved"));
+            // An absent contact is nowhere among the present ones.
+            for (QTreeWidgetItem *row : index->rowsUnder(userName, m_onlineItem))
+                takeOut(row, m_onlineItem);
+            for (QTreeWidgetItem *row : index->rowsUnder(userName, m_activeItem))
+                takeOut(row, m_activeItem);
+            if (removePresent(m_presentContacts, userName))
+                updateConferenceAction(*this);
+
+            QTreeWidgetItem *departmentRow = groupRow(m_contactView, groupRow(m_contactView, m_offlineItem, company, icon),
+                                                      department, icon);
+            if (!index->childRow(userName, departmentRow))
+                departmentRow->addChild(ZELContactRow::make(displayName, icon, toolTip));
+            if (m_recentChatUsers.contains(userName)) {
+                const QString recentTip = userName + QStringLiteral(" - Offline");
+                if (QTreeWidgetItem *row = index->childRow(userName, m_recentChatsItem))
+                    setContactRow(row, displayName, ZELContactRow::OfflineIcon, recentTip);
+                else
+                    m_recentChatsItem->addChild(ZELContactRow::make(displayName, ZELContactRow::OfflineIcon, recentTip));
+            }
+            if (!index->childRow(userName, m_inactiveItem))
+                m_inactiveItem->addChild(ZELContactRow::make(displayName, icon, toolTip));
+        } else if (state == Online) {
+            removePresent(m_presentContacts, userName);
+            m_presentContacts.append(presentKey(userName, displayName));
+            updateConferenceAction(*this);
+
+            const QString text = ZELContactRow::presentText(displayName, status);
+            const QString toolTip = userName + QStringLiteral(" - Online");
+            const char *icon = ZELContactRow::OnlineIcon;
+            QTreeWidgetItem *departmentRow = groupRow(m_contactView, groupRow(m_contactView, m_onlineItem, company, icon),
+                                                      department, icon);
+            if (QTreeWidgetItem *row = index->childRow(userName, departmentRow))
+                row->setText(0, text);
+            else
+                departmentRow->addChild(ZELContactRow::make(text, icon, toolTip));
+            if (m_recentChatUsers.contains(userName)) {
+                if (QTreeWidgetItem *row = index->childRow(userName, m_recentChatsItem))
+                    setContactRow(row, text, icon, toolTip);
+                else
+                    m_recentChatsItem->addChild(ZELContactRow::make(text, icon, toolTip));
+            }
+            for (QTreeWidgetItem *row : index->rowsUnder(userName, m_offlineItem))
+                takeOut(row, m_offlineItem);
+            for (QTreeWidgetItem *row : index->rowsUnder(userName, m_inactiveItem))
+                takeOut(row, m_inactiveItem);
+            if (QTreeWidgetItem *row = index->childRow(userName, m_activeItem))
+                row->setText(0, text);
+            else
+                m_activeItem->addChild(ZELContactRow::make(text, icon, toolTip));
+
+            for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
+                if (!window || !window->m_onlineUsersListBox->findItems(displayName, Qt::MatchExactly).isEmpty())
+                    continue;
+                auto *entry = new QListWidgetItem(displayName, window->m_onlineUsersListBox);
+                entry->setToolTip(userName);
+            }
+            if (!own && onlinePopup)
+                raisePopUp(displayName, Online);
+        }
+
+        UserRecord record;
+        record.jobTitle = profile.value(ProfileJobTitle);
+        record.displayName = displayName;
+        record.department = department;
+        record.status = status;
+        record.statusMessage = value(ContactStatusMessage);
+        record.profileDetails = value(ContactProfile);
+        record.userName = userName;
+        record.photoBase64 = profile.value(ProfilePhoto);
+        record.timeZone = profile.value(ProfileTimeZone);
+        m_users.insert(userName, record);
+
+        if (state == Online)
+            userLoggedInStatus(userName, displayName, record.photoBase64);
+
+        if (m_reminderDialog && approved && m_reminderDialog->m_assigneeName->findText(displayName) < 0) {
+            m_reminderDialog->m_assigneeDetails.append(displayName + QStringLiteral("##") + userName
+                                                       + QStringLiteral("##") + record.timeZone);
+            m_reminderDialog->m_assigneeName->insertItem(0, displayName);
+        }
+    }
+
+    signInNotices(*this, false);
+    hideFavouritesUsers();
+    m_autoReSignIn = false;
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchLogout(const QStringList &)
+ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
 {
+    const QString userName = messageValue(message, LogoutUserName);
+    if (userName.isEmpty() || userName == m_loginId)
+        return ZELDispatchResult::Continue;
+    const QString department = messageValue(message, LogoutDepartment);
+    const QString displayName = messageValue(message, LogoutDisplayName);
+    const QString company = messageValue(message, LogoutCompany);
+    const QString statusMessage = messageValue(message, LogoutStatusMessage);
+    const QString toolTip = userName + QStringLiteral(" - Offline");
+    const bool treeBuilt = m_onlineItem && m_offlineItem && m_activeItem && m_inactiveItem && m_recentChatsItem;
+    ZELContactIndex *index = contactIndex();
+
+    bool moved = false;
+    if (treeBuilt) {
+        if (m_recentChatUsers.contains(userName)) {
+            for (QTreeWidgetItem *row : index->rowsUnder(userName, m_recentChatsItem))
+                setContactRow(row, displayName, ZELContactRow::OfflineIcon, toolTip);
+        }
+        // The contact's row under the online grouping, wherever it was placed.
+        const QList<QTreeWidgetItem *> onlineRows = index->rowsUnder(userName, m_onlineItem);
+        if (!onlineRows.isEmpty()) {
+            const QString shownName = ZELContactRow::displayName(onlineRows.first());
+            for (QTreeWidgetItem *row : onlineRows)
+                takeOut(row, m_onlineItem);
+            if (m_notificationSettings.value(ZELNotificationList::GoesOffline) == True)
+                raisePopUp(shownName, QStringLiteral("Logout"));
+            if (!index->childRow(userName, m_inactiveItem))
+                m_inactiveItem->addChild(ZELContactRow::make(displayName, ZELContactRow::OfflineIcon, toolTip));
+            moved = true;
+        }
+    }
+
+    if (ZELChatWindow *window = m_chatWindows.value(userName)) {
+        window->m_userStatusLabel->setText(statusMessage);
+        window->m_statusPixmap->setPixmap(QPixmap(QStringLiteral(":images/Offline.png")));
+        window->m_peerStatus = Offline;
+        const QString title = window->m_logoLabel->text().section(QLatin1Char('('), 0, 0) + QStringLiteral("(Offline)");
+        window->setWindowTitle(title);
+        window->m_logoLabel->setText(title);
+        if (QMovie *movie = window->m_messageIndicationGif->movie())
+            movie->stop();
+        window->chatTabEnableDisable(true);
+        window->Chat->setTabEnabled(3, false);
+        window->m_peerSignedOut = true;
+    }
+
+    removePresent(m_presentContacts, userName);
+    updateConferenceAction(*this);
+
+    for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
+        if (!window)
+            continue;
+        window->m_onlineUsersListBox->clear();
+        for (const QString &entry : std::as_const(m_presentContacts)) {
+            auto *item = new QListWidgetItem(entry.section(QStringLiteral("##"), 1), window->m_onlineUsersListBox);
+            item->setToolTip(entry.section(QStringLiteral("##"), 0, 0));
+        }
+    }
+
+    if (treeBuilt) {
+        if (moved) {
+            QTreeWidgetItem *departmentRow = groupRow(
+                m_contactView, groupRow(m_contactView, m_offlineItem, company, ZELContactRow::OfflineIcon), department,
+                ZELContactRow::OfflineIcon);
+            if (!index->childRow(userName, departmentRow))
+                departmentRow->addChild(ZELContactRow::make(displayName, ZELContactRow::OfflineIcon, toolTip));
+        }
+        for (QTreeWidgetItem *row : index->rowsUnder(userName, m_activeItem))
+            takeOut(row, m_activeItem);
+    }
+
+    if (ZELChatWindow *offline = m_chatWindows.value(userName + QStringLiteral("OfflineMessage"))) {
+        offline->chatpage->setEnabled(false);
+        offline->m_userStatusLabel->setText(statusMessage);
+        offline->m_statusPixmap->setPixmap(QPixmap(QStringLiteral(":images/Offline.png")));
+    }
+
+    const auto record = m_users.find(userName);
+    if (record != m_users.end()) {
+        record->status = Offline;
+        record->statusMessage = statusMessage;
+    }
+
+    if (treeBuilt)
+        hideFavouritesUsers();
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchChangeStatus(const QStringList &)
+ZELDispatchResult ZELClient::dispatchChangeStatus(const QStringList &message)
 {
+    // Every value up to the profile is read; a shorter message says too little.
+    if (message.size() < ChangeStatusSize)
+        return ZELDispatchResult::Continue;
+    const QString userName = messageValue(message, StatusUserName);
+    const QString statusMessage = messageValue(message, StatusMessage);
+    const QString status = messageValue(message, StatusWord);
+    const QString displayName = messageValue(message, StatusDisplayName);
+    const QString text = status == Online ? displayName : displayName + QStringLiteral(" (") + status + QLatin1Char(')');
+    const bool showCard = m_contactDisplaySettings.value(ZELContactDisplayList::HighlightDetails) == True;
+
+    ZELContactIndex *index = contactIndex();
+    QList<QTreeWidgetItem *> rows = index->rowsUnder(userName, m_onlineItem);
+    if (m_recentChatUsers.contains(userName))
+        rows += index->rowsUnder(userName, m_recentChatsItem);
+    rows += index->rowsUnder(userName, m_activeItem);
+    for (QTreeWidgetItem *row : std::as_const(rows)) {
+        if (row->isSelected() && showCard)
+            changeUserStatusProfile(row, status, statusMessage);
+        row->setText(0, text);
+    }
+
+    if (ZELChatWindow *window = m_chatWindows.value(userName)) {
+        window->m_userStatusLabel->setText(statusMessage);
+        window->m_statusPixmap->setPixmap(QPixmap(ZELContactRow::statusPicture(status, true)));
+        const QString title = window->m_logoLabel->text().section(QLatin1Char('('), 0, 0) + QLatin1Char('(') + status
+                              + QLatin1Char(')');
+        window->setWindowTitle(title);
+        window->m_logoLabel->setText(title);
+    }
+
+    const auto found = m_users.find(userName);
+    if (found != m_users.end() && found->userName == userName) {
+        const QStringList profile = messageValue(message, StatusProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+        UserRecord record;
+        record.userName = userName;
+        record.displayName = displayName;
+        record.statusMessage = statusMessage;
+        record.department = messageValue(message, StatusCompany);
+        record.status = status;
+        record.jobTitle = profile.value(0);
+        record.photoBase64 = found->photoBase64;
+        record.timeZone = found->timeZone;
+        if (profile.size() == 11) {
+            for (const QString &part : profile)
+                record.profileDetails += part + QStringLiteral("&&");
+            record.profileDetails += found->photoBase64 + QStringLiteral("&&") + found->timeZone + QStringLiteral("&&")
+                                     + profile.at(10);
+        }
+        *found = record;
+    }
     return ZELDispatchResult::Continue;
 }

@@ -3,12 +3,18 @@
 #include <QBitmap>
 #include <QLabel>
 #include <QPixmap>
+#include <QStyle>
+#include <QStyleFactory>
 
 ZELPopup::ZELPopup(QWidget *parent)
     : QWidget(nullptr)
 {
     Q_UNUSED(parent);
     setWindowFlags(Qt::Popup);
+    if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
+        plain->setParent(this);
+        setStyle(plain);
+    }
     setStyleSheet(QStringLiteral("background-image:url(:images/image1.png);"));
     const QPixmap background(QStringLiteral(":images/image1.png"));
     if (!background.isNull())
@@ -24,3 +30,6 @@ ZELPopup::ZELPopup(QWidget *parent)
     resize(300, 90);
     hide();
 }
+
+// The labels are children and go with the pop-up.
+ZELPopup::~ZELPopup() = default;
