@@ -1042,6 +1042,8 @@ def d_signout_face(row):
     over = row['name'].endswith('_f2.jpg')
     c.grad(0, 0, w, h, FACE_OVER_STOPS if over else FACE_STOPS, r=4,
            outline=(24, 120, 210) if over else OUTLINE, width=1)
+    # The button has no text of its own: the face carries its label.
+    c.text(w / 2, h / 2, 'Sign Out', 10, (18, 70, 130), bold=True)
     return c.result().convert('RGB')
 
 
