@@ -1102,8 +1102,9 @@ def d_group_frame(row):
 
 @draws('title_cap_left.png', 'title_stretch.png', 'title_cap_right.png')
 def d_title_pill(row):
+    # The style writes group titles in white with a dark shadow: a saturated pill.
     c = Canvas(9, 18)
-    c.grad(0, 0, 9, 18, [(0, WHITE), (1, (196, 229, 250))], r=4, outline=(90, 150, 200), width=1)
+    c.grad(0, 0, 9, 18, [(0, (112, 176, 230)), (1, (38, 108, 186))], r=4, outline=(30, 90, 160), width=1)
     im = c.result()
     return {'title_cap_left.png': im.crop((0, 0, 4, 18)), 'title_stretch.png': im.crop((4, 0, 5, 18)),
             'title_cap_right.png': im.crop((5, 0, 9, 18))}[row['name']]
