@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QMovie>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QTabWidget>
 #include <QTreeWidget>
@@ -88,7 +89,7 @@ void setContactRow(QTreeWidgetItem *row, const QString &text, const char *icon, 
 {
     if (row->text(0) != text)
         row->setText(0, text);
-    row->setIcon(0, QIcon(QString::fromLatin1(icon)));
+    row->setIcon(0, ZELContactRow::icon(icon));
     if (row->toolTip(0) != toolTip)
         row->setToolTip(0, toolTip);
 }
@@ -160,6 +161,15 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
         signInNotices(*this, true);
 
     ZELContactIndex *index = contactIndex();
+    // Looked up once per contact: sets instead of walking the lists each time.
+    QSet<QString> presentUsers;
+    for (const QString &entry : std::as_const(m_presentContacts))
+        presentUsers.insert(entry.section(QStringLiteral("##"), 0, 0));
+    QSet<QString> assignees;
+    if (m_reminderDialog) {
+        for (int i = 0, n = m_reminderDialog->m_assigneeName->count(); i < n; ++i)
+            assignees.insert(m_reminderDialog->m_assigneeName->itemText(i));
+    }
     const bool onlinePopup = m_notificationSettings.value(ZELNotificationList::ComesOnline) == True;
     // Only whole records: a short or truncated list never reads past its end.
     const int contacts = empty ? 0 : messageRecordCount(message, FirstContact, ContactWidth);
@@ -185,7 +195,7 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
                 takeOut(row, m_onlineItem);
             for (QTreeWidgetItem *row : index->rowsUnder(userName, m_activeItem))
                 takeOut(row, m_activeItem);
-            if (removePresent(m_presentContacts, userName))
+            if (presentUsers.remove(userName) && removePresent(m_presentContacts, userName))
                 updateConferenceAction(*this);
 
             QTreeWidgetItem *departmentRow = groupRow(m_contactView, groupRow(m_contactView, m_offlineItem, company, icon),
@@ -202,7 +212,9 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
             if (!index->childRow(userName, m_inactiveItem))
                 m_inactiveItem->addChild(ZELContactRow::make(displayName, icon, toolTip));
         } else if (state == Online) {
-            removePresent(m_presentContacts, userName);
+            if (presentUsers.contains(userName))
+                removePresent(m_presentContacts, userName);
+            presentUsers.insert(userName);
             m_presentContacts.append(presentKey(userName, displayName));
             updateConferenceAction(*this);
 
@@ -255,7 +267,8 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
         if (state == Online)
             userLoggedInStatus(userName, displayName, record.photoBase64);
 
-        if (m_reminderDialog && approved && m_reminderDialog->m_assigneeName->findText(displayName) < 0) {
+        if (m_reminderDialog && approved && !assignees.contains(displayName)) {
+            assignees.insert(displayName);
             m_reminderDialog->m_assigneeDetails.append(displayName + QStringLiteral("##") + userName
                                                        + QStringLiteral("##") + record.timeZone);
             m_reminderDialog->m_assigneeName->insertItem(0, displayName);

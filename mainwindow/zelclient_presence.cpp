@@ -206,6 +206,10 @@ void ZELClient::changeUserStatusProfile(QTreeWidgetItem *item, QString status, Q
 
 void ZELClient::userLoggedInStatus(QString userName, QString displayName, QString photoBase64)
 {
+    ZELChatWindow *chat = m_chatWindows.value(userName);
+    ZELChatWindow *offline = m_chatWindows.value(userName + QStringLiteral("OfflineMessage"));
+    if (!chat && !offline)
+        return;
     const bool present = m_presentContacts.contains(userName + QStringLiteral("##") + displayName);
     const UserRecord *record = findRecord(*this, userName);
 
@@ -222,7 +226,7 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
         window->m_userStatusLabel->setText(record->statusMessage);
     };
 
-    if (ZELChatWindow *window = m_chatWindows.value(userName)) {
+    if (ZELChatWindow *window = chat) {
         window->m_peerPhoto = photoBase64;
         showPhoto(window->m_userStatusPixmap, photoBase64, nullptr);
         if (window->m_peerSignedOut) {
@@ -237,7 +241,7 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
         }
     }
 
-    if (ZELChatWindow *offline = m_chatWindows.value(userName + QStringLiteral("OfflineMessage"))) {
+    if (offline) {
         offline->m_peerPhoto = photoBase64;
         showPhoto(offline->m_userStatusPixmap, photoBase64, nullptr);
         offline->chatpage->setEnabled(false);

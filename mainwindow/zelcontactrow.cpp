@@ -1,7 +1,25 @@
 #include "mainwindow/zelcontactrow.h"
 
+#include <QHash>
 #include <QIcon>
 #include <QTreeWidgetItem>
+
+namespace {
+
+// Each picture is read once, not once per row.
+using IconCache = QHash<QString, QIcon>;
+Q_GLOBAL_STATIC(IconCache, iconCache)
+
+} // namespace
+
+QIcon ZELContactRow::icon(const char *picture)
+{
+    const QString name = QString::fromLatin1(picture);
+    auto found = iconCache->constFind(name);
+    if (found == iconCache->constEnd())
+        found = iconCache->insert(name, QIcon(name));
+    return *found;
+}
 
 const char *const ZELContactRow::OnlineIcon = ":images/userok_24.png";
 const char *const ZELContactRow::OfflineIcon = ":images/userclose_24.png";
@@ -50,7 +68,7 @@ QString ZELContactRow::presentText(const QString &displayName, const QString &st
 QTreeWidgetItem *ZELContactRow::make(const QString &text, const char *icon, const QString &toolTip)
 {
     auto *row = new QTreeWidgetItem(QStringList(text));
-    row->setIcon(0, QIcon(QString::fromLatin1(icon)));
+    row->setIcon(0, ZELContactRow::icon(icon));
     row->setToolTip(0, toolTip);
     row->setSizeHint(0, QSize(0, 20));
     return row;
@@ -59,7 +77,7 @@ QTreeWidgetItem *ZELContactRow::make(const QString &text, const char *icon, cons
 QTreeWidgetItem *ZELContactRow::makeGroup(const QString &text, const char *icon)
 {
     auto *row = new QTreeWidgetItem(QStringList(text));
-    row->setIcon(0, QIcon(QString::fromLatin1(icon)));
+    row->setIcon(0, ZELContactRow::icon(icon));
     row->setSizeHint(0, QSize(0, 20));
     return row;
 }

@@ -2,6 +2,7 @@
 #define ZELCONTACTROW_H
 
 #include <QDateTime>
+#include <QIcon>
 #include <QPixmap>
 #include <QString>
 
@@ -18,6 +19,9 @@ public:
     static const char *const OnlineIcon;   // present contact
     static const char *const OfflineIcon;  // absent contact, and the rows above it
     static const char *const ApprovalIcon; // contact request not yet approved
+
+    // The picture as an icon, read from the resources once.
+    static QIcon icon(const char *picture);
 
     // From a row, blanks at both ends removed and inner runs reduced to one.
     static QString userName(const QTreeWidgetItem *row);
