@@ -9,8 +9,16 @@
 #include <QSettings>
 #include <QStandardPaths>
 #include <QSystemTrayIcon>
+#include <QTabWidget>
+#include <QTextBrowser>
+#include <QListWidget>
+#include <QLabel>
 #include <QTimer>
 
+#include "chat/zelchatwindow.h"
+#include "contacts/zeladdcontact.h"
+#include "contacts/zelapprovaladdcontact.h"
+#include "contacts/zeldeletecontact.h"
 #include "core/zelclient.h"
 #include "core/zelpreferencesfile.h"
 #include "core/zeltcpsocket.h"
@@ -109,6 +117,7 @@ private slots:
         QVERIFY(client.m_signInAction->isEnabled());
         QVERIFY(!client.m_connectToServerAction->isEnabled());
         QVERIFY(client.m_keepAliveTimer->isActive());
+        QCOMPARE(client.m_connectionStatusLable->text(), QStringLiteral("Connected"));
         // The connecting page stays until the banner comes.
         QCOMPARE(client.stackedWidget->currentWidget(), client.processPage);
 
@@ -239,6 +248,80 @@ private slots:
         QVERIFY(!peer.waitForConnection(2500));
         QVERIFY(!client.m_workerThread->isRunning());
         QVERIFY(!client.m_keepAliveTimer->isActive());
+    }
+
+    void forgottenPassword()
+    {
+        ZELTestPeer peer;
+        QVERIFY(peer.listen());
+        ZELClient client;
+        client.userNameEdit->setEditText(QString());
+        client.getUserDetails();
+        QCOMPARE(client.m_showErrorLable->text(), QStringLiteral("Enter login id"));
+
+        client.userNameEdit->setEditText("alice");
+        client.getUserDetails();
+        QCOMPARE(client.m_showErrorLable->text(), QStringLiteral("ZEL not connected"));
+
+        QVERIFY(connectToPeer(client, peer));
+        client.getUserDetails();
+        const ZELTestPeer::Request request = peer.waitForRequest("USERDETAILS");
+        QVERIFY(request.isValid());
+        QCOMPARE(request.value("USERNAME"), QStringLiteral("alice"));
+        QVERIFY(!client.m_forgetPasswordButton->isEnabled());
+        QCOMPARE(peer.requestTypes(), QStringList({"CHECKVERSION", "USERDETAILS"}));
+    }
+
+    // What a loss does to the windows: the visible ones are told, the
+    // approval dialogs closed, one-to-one chats show the peer offline.
+    void lossTellsTheWindows()
+    {
+        ZELClient client;
+        auto *chat = new ZELChatWindow;
+        chat->m_peer = "bob";
+        chat->m_logoLabel->setText("Bob (Online)");
+        chat->m_offlineMessagePending = true;
+        chat->m_onlineUsersListBox->addItem("bob");
+        auto *conference = new ZELChatWindow;
+        conference->m_logoLabel->setText("Conference");
+        conference->setWindowTitle("Conference");
+        client.m_chatWindows.insert("bob", chat);
+        client.m_chatWindows.insert("conference-1", conference);
+        client.m_addContactDialog->show();
+        client.m_approvalAddContactDialog->show();
+        client.stackedWidget->setCurrentWidget(client.MainPage);
+
+        client.closeConnection();
+
+        QCOMPARE(client.stackedWidget->currentWidget(), client.loginPage);
+        QVERIFY(client.m_addContactDialog->m_disconnected);
+        QVERIFY(client.m_approvalAddContactDialog->m_disconnected);
+        QTRY_VERIFY(!client.m_approvalAddContactDialog->isVisible());
+        QVERIFY(!client.m_deleteContactDialog->m_disconnected); // hidden: not told
+        QVERIFY(client.m_workerThread->isRunning());
+        QVERIFY(client.m_workerThread->reconnectMode);
+
+        QCOMPARE(chat->m_userStatusLabel->text(), QStringLiteral("I am offline"));
+        QCOMPARE(chat->windowTitle(), QStringLiteral("Bob (Offline)"));
+        QCOMPARE(chat->m_logoLabel->text(), QStringLiteral("Bob (Offline)"));
+        QCOMPARE(chat->m_peerStatus, QStringLiteral("Offline"));
+        QVERIFY(!chat->Chat->isEnabled());
+        QCOMPARE(chat->m_onlineUsersListBox->count(), 0);
+        QVERIFY(chat->totalMessage->toPlainText().contains("ZEL Disconnected Offline message sending failed"));
+        QVERIFY(!chat->m_offlineMessagePending);
+        QCOMPARE(conference->windowTitle(), QStringLiteral("Conference"));
+        QVERIFY(!conference->Chat->isEnabled());
+
+        // Back: every long-lived window is told, hidden or not.
+        client.connectedSignal();
+        QVERIFY(!client.m_addContactDialog->m_disconnected);
+        QVERIFY(chat->Chat->isEnabled());
+        QVERIFY(!chat->m_inviteChatButton->isEnabled());
+
+        client.m_workerThread->stop();
+        client.m_chatWindows.clear();
+        delete chat;
+        delete conference;
     }
 
     void proxyTypeMapping_data()

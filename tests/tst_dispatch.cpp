@@ -2,6 +2,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -134,19 +135,41 @@ private slots:
         QVERIFY(seen.closingStep);
     }
 
-    // The banner ends the delivery: no closing step after it.
-    void bannerEndsTheDelivery()
+    void banner_data()
     {
+        QTest::addColumn<QByteArray>("block");
+        QTest::addColumn<QByteArray>("stored"); // "<none>": no banner file
+        QTest::newRow("image") << QByteArray("GIF89a\x01\x02<BANNEREND><FILEEND>") << QByteArray("GIF89a\x01\x02");
+        QTest::newRow("server has none") << QByteArray("<BANNEREMPTY><BANNEREND><FILEEND>")
+                                         << readAll("Smileys/banner.gif");
+        QTest::newRow("no banner marker") << QByteArray("<BANNEREMPTY><FILEEND>") << QByteArray("<none>");
+    }
+
+    // A banner ends the delivery: the message after it in the same delivery
+    // and the closing step do not run.
+    void banner()
+    {
+        QFETCH(QByteArray, block);
+        QFETCH(QByteArray, stored);
+        if (stored.isEmpty())
+            QSKIP("no default banner in the working folder");
         ZELClient client;
-        client.m_autoLoginTried = true; // no automatic sign-in, so the page is the frame's business
+        client.m_autoLoginTried = true; // no automatic sign-in: the page is the frame's business
         client.stackedWidget->setCurrentWidget(client.processPage);
         client.m_fileDataAwaited = true;
         QByteArray text;
-        QByteArray files("GIF89a\x01\x02<BANNEREND><FILEEND>");
+        QByteArray files(block);
         client.messageFromServer(text, files);
-        QCOMPARE(readAll(client.m_dataFolder + "/Banner/banner.gif"), QByteArray("GIF89a\x01\x02"));
+        const QString bannerFile = client.m_dataFolder + "/Banner/banner.gif";
+        if (stored == "<none>") {
+            QVERIFY(!QFile::exists(bannerFile));
+            QCOMPARE(client.stackedWidget->currentWidget(), client.loginPage);
+            return;
+        }
+        QCOMPARE(readAll(bannerFile), stored);
         QCOMPARE(client.stackedWidget->currentWidget(), client.processPage);
         QVERIFY(!client.m_fileDataAwaited);
+        QCOMPARE(client.m_trayIcon->toolTip(), QStringLiteral("ZEL Connected (Offline)"));
     }
 
     void safeFileNames_data()
@@ -202,6 +225,9 @@ private slots:
         auto *window = new ZELChatWindow;
         window->m_peer = "bob";
         window->m_downloading = true;
+        window->m_dowLoadtable->setRowCount(1);
+        window->m_dowLoadtable->setItem(0, 0, new QTableWidgetItem(fileName));
+        window->m_dowLoadtable->setItem(0, 5, new QTableWidgetItem("Downloading..."));
         client.m_chatWindows.insert("bob", window);
         client.m_transferPeer = "bob";
         client.m_saveFolder = folder;
@@ -219,6 +245,7 @@ private slots:
         QVERIFY(!client.m_chatDownloadPending);
         QVERIFY(!client.m_fileDataAwaited);
         QCOMPARE(client.m_chatDownloadDone, !writtenAs.isEmpty());
+        QCOMPARE(window->m_dowLoadtable->item(0, 5)->text() == "Downloading Failed", writtenAs.isEmpty());
         if (!writtenAs.isEmpty())
             QCOMPARE(readAll(folder + "/" + writtenAs), QByteArray("part onepart two"));
         QVERIFY(!QFile::exists(root.path() + "/outside.txt"));
