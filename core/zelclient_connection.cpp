@@ -617,14 +617,16 @@ void ZELClient::getHostNameAndPortValue()
     }
 
     if (m_preferencesFile.exists()) {
-        const QStringList &c = m_connectionSettings;
-        dialog->showConnectToServerDialog({setting(c, ZELConnectionList::ProxyType),
-                                           setting(c, ZELConnectionList::Host),
-                                           setting(c, ZELConnectionList::Port),
-                                           setting(c, ZELConnectionList::ProxyHost),
-                                           setting(c, ZELConnectionList::ProxyPort),
-                                           setting(c, ZELConnectionList::ProxyUser),
-                                           setting(c, ZELConnectionList::ProxyPassword)});
+        using Shown = ZELConnectToServerSettings;
+        QStringList shown(Shown::ShownSettingCount);
+        shown[Shown::ShownProxyType] = setting(m_connectionSettings, ZELConnectionList::ProxyType);
+        shown[Shown::ShownHost] = setting(m_connectionSettings, ZELConnectionList::Host);
+        shown[Shown::ShownPort] = setting(m_connectionSettings, ZELConnectionList::Port);
+        shown[Shown::ShownProxyHost] = setting(m_connectionSettings, ZELConnectionList::ProxyHost);
+        shown[Shown::ShownProxyPort] = setting(m_connectionSettings, ZELConnectionList::ProxyPort);
+        shown[Shown::ShownProxyUser] = setting(m_connectionSettings, ZELConnectionList::ProxyUser);
+        shown[Shown::ShownProxyPassword] = setting(m_connectionSettings, ZELConnectionList::ProxyPassword);
+        dialog->showConnectToServerDialog(shown);
     }
 
     dialog->setModal(true);
@@ -636,15 +638,22 @@ void ZELClient::getHostNameAndPortValue()
 
 void ZELClient::setHostDetails(QStringList &details)
 {
-    // The dialog's order: proxy host, proxy port, type, user, password, host, port.
-    m_connectionSettings = QStringList{setting(details, 5), setting(details, 6), setting(details, 2),
-                                       setting(details, 0), setting(details, 1), setting(details, 3),
-                                       setting(details, 4)};
+    using Detail = ZELConnectToServerSettings;
+    QStringList settings(ZELConnectionList::Size);
+    settings[ZELConnectionList::Host] = setting(details, Detail::DetailHost);
+    settings[ZELConnectionList::Port] = setting(details, Detail::DetailPort);
+    settings[ZELConnectionList::ProxyType] = setting(details, Detail::DetailProxyType);
+    settings[ZELConnectionList::ProxyHost] = setting(details, Detail::DetailProxyHost);
+    settings[ZELConnectionList::ProxyPort] = setting(details, Detail::DetailProxyPort);
+    settings[ZELConnectionList::ProxyUser] = setting(details, Detail::DetailProxyUser);
+    settings[ZELConnectionList::ProxyPassword] = setting(details, Detail::DetailProxyPassword);
+    m_connectionSettings = settings;
+
     if (!m_preferencesFile.exists())
         createXMLfile();
     else
         replaceNodeForConnectionSettings();
-    connectToServer(setting(details, 5), setting(details, 6));
+    connectToServer(setting(details, Detail::DetailHost), setting(details, Detail::DetailPort));
 }
 
 void ZELClient::connectToServer(QString host, QString port)

@@ -163,7 +163,14 @@ void ZELConnectToServerSettings::connectToHost()
         }
     }
 
-    QStringList details{proxyHost, proxyPort, m_proxyServerType, user, password, host, port};
+    QStringList details(HostDetailCount);
+    details[DetailProxyHost] = proxyHost;
+    details[DetailProxyPort] = proxyPort;
+    details[DetailProxyType] = m_proxyServerType;
+    details[DetailProxyUser] = user;
+    details[DetailProxyPassword] = password;
+    details[DetailHost] = host;
+    details[DetailPort] = port;
     emit setHostDetails(details);
     close();
 }
@@ -222,25 +229,25 @@ void ZELConnectToServerSettings::resetConnectToServerSettings()
 
 void ZELConnectToServerSettings::showConnectToServerDialog(QStringList settings)
 {
-    while (settings.size() < 7)
+    while (settings.size() < ShownSettingCount)
         settings.append(QString());
-    m_proxyServerType = settings.at(0);
-    m_savedProxyServerType = settings.at(0);
-    m_savedHostName = settings.at(1);
-    m_savedPortValue = settings.at(2);
-    m_savedProxyHostName = settings.at(3);
-    m_savedProxyPortValue = settings.at(4);
-    m_savedUserName = settings.at(5);
-    m_savedPassword = settings.at(6);
+    m_proxyServerType = settings.at(ShownProxyType);
+    m_savedProxyServerType = settings.at(ShownProxyType);
+    m_savedHostName = settings.at(ShownHost);
+    m_savedPortValue = settings.at(ShownPort);
+    m_savedProxyHostName = settings.at(ShownProxyHost);
+    m_savedProxyPortValue = settings.at(ShownProxyPort);
+    m_savedUserName = settings.at(ShownProxyUser);
+    m_savedPassword = settings.at(ShownProxyPassword);
 
-    m_hostNameLineEdit->setText(settings.at(1));
-    m_portValueLineEdit->setText(settings.at(2));
-    m_proxyServerHostName->setText(settings.at(3));
-    m_proxyServerPortValue->setText(settings.at(4));
-    m_userNameAuthentication->setText(settings.at(5));
-    m_passwordAuthentication->setText(settings.at(6));
+    m_hostNameLineEdit->setText(m_savedHostName);
+    m_portValueLineEdit->setText(m_savedPortValue);
+    m_proxyServerHostName->setText(m_savedProxyHostName);
+    m_proxyServerPortValue->setText(m_savedProxyPortValue);
+    m_userNameAuthentication->setText(m_savedUserName);
+    m_passwordAuthentication->setText(m_savedPassword);
     setProxyFieldsEnabled(true);
-    showProxyType(settings.at(0));
+    showProxyType(m_savedProxyServerType);
 }
 
 void ZELConnectToServerSettings::showProxyType(const QString &type)

@@ -31,6 +31,13 @@ class ZELConnectToServerSettings : public QDialog, public Ui_ZELConnectToServerS
     Q_OBJECT
 
 public:
+    // Positions in the list setHostDetails() hands over.
+    enum HostDetail { DetailProxyHost, DetailProxyPort, DetailProxyType, DetailProxyUser,
+                      DetailProxyPassword, DetailHost, DetailPort, HostDetailCount };
+    // Positions in the list showConnectToServerDialog() takes.
+    enum ShownSetting { ShownProxyType, ShownHost, ShownPort, ShownProxyHost, ShownProxyPort,
+                        ShownProxyUser, ShownProxyPassword, ShownSettingCount };
+
     explicit ZELConnectToServerSettings(QWidget *parent = nullptr);
     ~ZELConnectToServerSettings() override;
 

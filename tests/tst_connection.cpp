@@ -355,24 +355,31 @@ private slots:
     {
         QTest::addColumn<QString>("port");
         QTest::addColumn<bool>("wrapToPeer"); // the text is the peer's port + 65536
-        QTest::newRow("not a number") << "abc" << false;
-        QTest::newRow("empty") << "" << false;
-        QTest::newRow("zero") << "0" << false;
-        QTest::newRow("negative") << "-5" << false;
-        QTest::newRow("would wrap onto the peer") << "" << true;
+        QTest::addColumn<QString>("proxyPort"); // with an HTTP proxy when not empty
+        QTest::newRow("not a number") << "abc" << false << "";
+        QTest::newRow("empty") << "" << false << "";
+        QTest::newRow("zero") << "0" << false << "";
+        QTest::newRow("negative") << "-5" << false << "";
+        QTest::newRow("would wrap onto the peer") << "" << true << "";
+        QTest::newRow("proxy port out of range") << "peer" << false << "70000";
     }
 
     void unusablePortFailsTheAttempt()
     {
         QFETCH(QString, port);
         QFETCH(bool, wrapToPeer);
+        QFETCH(QString, proxyPort);
         ZELTestPeer peer;
         QVERIFY(peer.listen());
         if (wrapToPeer)
             port = QString::number(peer.port() + 65536);
+        if (port == "peer")
+            port = QString::number(peer.port());
         ZELClient client;
         if (ZELConnectToServerSettings *dialog = serverDialog(client))
             dialog->close();
+        if (!proxyPort.isEmpty())
+            client.m_connectionSettings = {peer.host(), port, "HttpProxy", peer.host(), proxyPort, "u", "p"};
 
         client.connectToServer(peer.host(), port);
         QCOMPARE(client.m_showErrorLable->text(), QStringLiteral("Connection Refused.Check your inputs."));
