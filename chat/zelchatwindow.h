@@ -3,18 +3,37 @@
 
 #include /* form */ "ui/ui_chatwidget.h"
 
+#include <QColor>
+#include <QMap>
+#include <QPoint>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
 
+#include "chat/zelprivilegerecord.h"
+
+class QAction;
 class QCloseEvent;
+class QDragEnterEvent;
+class QDropEvent;
+class QKeyEvent;
+class QMouseEvent;
 class QMovie;
 class QTimer;
 class QTreeWidgetItem;
+class ZELDesktopCaptureHelper;
+class ZELFramelessHelper;
+class ZELMessageBoxClass;
+class ZELSmileyDialog;
 
 // The window of one conversation: one-to-one, conference or offline message.
 // It never talks to the server; it emits request lists, and the main widget
-// and the dispatcher call its slots and write its members and form widgets.
+// and the dispatcher call its slots and write its members and form widgets,
+// which are public for that reason.
+//
+// A window has no parent. It deletes itself (deleteLater) once its close
+// event is accepted, after emitting closeChat() with its key in the main
+// widget's map.
 class ZELChatWindow : public QWidget, public Ui_chatWidget
 {
     Q_OBJECT
@@ -28,15 +47,47 @@ public:
     // Shows a minimised window again, maximised or normal as it was.
     void restoreWindowState();
 
+    // Milliseconds from a one-to-one send to its delivery check (30000).
+    static int deliveryCheckInterval();
+    static void setDeliveryCheckInterval(int milliseconds);
+
+    ZELFramelessHelper *chrome() const { return m_chrome; }
+
+    using QWidget::setFont;
+
     QString m_dataFolder;
+    QMap<QString, PrivilegeRecord> m_privilegeMap;
+    QPoint m_dragPosition;
+    QStringList m_sentMessages;
     QString m_conferenceSessionName;
+    QString m_captureImagePath;
     QString m_loginPassword;
+    QString m_passwordReplyState;
     QString m_quickReplyOption;
+    QString m_imageData;
     QString m_escKeyOption;
     QString m_enterKeyOption;
     QString m_hourFormat24;
+    int m_sentMessageIndex = 0;
     int m_uploadIconFrame = 0;
     int m_downloadIconFrame = 0;
+    bool m_closing = false;
+    bool m_keepOpen = false;
+    bool m_stopCancelled = false;
+    bool m_fileDropped = false;
+    bool m_pictureDropped = false;
+    bool m_conferenceStopped = false;
+    bool m_transferActive = false;
+    bool m_resizing = false;
+    bool m_dragging = false;
+    bool m_matchCase = false;
+    bool m_searchState = false;
+    bool m_wholeWord = false;
+    ZELSmileyDialog *m_smileyDialog = nullptr;
+    ZELDesktopCaptureHelper *m_captureHelper = nullptr;
+    QColor m_backgroundColor = Qt::white;
+    QColor m_textColor = Qt::black;
+    QWidget *m_conferenceTab = nullptr;
     QTreeWidgetItem *m_conferenceRootItem = nullptr;
     int m_receivedFileCount = 0;
     QString m_offlinePeer;
@@ -58,6 +109,8 @@ public:
     QString m_downloadFolder;
     QStringList m_conferenceInvitees;
     QStringList m_conferenceUsers;
+    ZELMessageBoxClass *m_informationBox = nullptr;
+    ZELMessageBoxClass *m_questionBox = nullptr;
     QTimer *m_uploadTimer = nullptr;
     QTimer *m_downloadTimer = nullptr;
     bool m_ignoreClose = false;
@@ -65,6 +118,7 @@ public:
     bool m_closeSilently = false;
     bool m_moviesPaused = false;
     bool m_maximizedFlag = false;
+    bool m_overwriteFile = false;
     bool m_downloading = false;
     bool m_uploading = false;
     // Which animation of m_messageIndicationGif was started last.
@@ -81,52 +135,141 @@ signals:
     void sendFile(QString &, QString &, QString &, QString &, QString &);
     void minimized();
     void desktopCaptureHelper(QString &);
-    void sendTypeMessageToClient(QString &, QString &);
-    void sendEraseMessageToClient(QString &, QString &);
+    void sendTypeMessageToClient(QString &ownLoginId, QString &peer);
+    void sendEraseMessageToClient(QString &ownLoginId, QString &peer);
     void conferenceChat(QStringList &);
-    void conferenceChatMessage(QStringList &);
+    void conferenceChatMessage(QStringList &request);
     void removeConferenceChatUser(QStringList &);
     void stopConferenceChat(QStringList &);
     void sendFileInconferenceChat(QString &, QStringList &);
     void closeChatWindow(QStringList &request);
     void closeConferenceChatWindow(QStringList &request);
     void fileTransferStatusSignal(QStringList &);
-    void conferenceMessageTypeStatus(QStringList &);
+    void conferenceMessageTypeStatus(QStringList &request);
     void pauseMovie();
     void restartMovie();
     void screenCaptureClosedSignal();
     void fileAcceptedSignal(QStringList &, QString &, QString &);
     void fileDeclinedSignal(QStringList &);
-    void showUserProfile(QString &);
-    void sendOfflineMessages(QStringList &);
+    void showUserProfile(QString &userName);
+    void sendOfflineMessages(QStringList &request);
     void sendFileInOfflineMessage(QString &, QStringList &);
     void insertImageSignal(QString &, QString &, QString &, QString &);
     void changeConferenceClickedSignal(ZELChatWindow *window);
     void sendPwdMessageStatus(QStringList &);
 
 public slots:
+    void windowSettings();
+    void initializeMemberVariables();
+    void defaultSettings();
     void tableSettings();
-    // Esc closes, Enter sends, 24-hour time stamps ("TRUE"/"FALSE").
-    void setDefaultSettings(QString escKey, QString enterKey, QString hourFormat24);
+    void setZELStyle();
+    void signalsAndSlots();
+    void sendChatMessage();
+    void fileSend();
+    void writeBoldLetters();
+    void writeItalicLetters();
+    void writeUnderLineLetters();
+    void setColorFont();
+    void setBackGroundColor();
+    void setFont();
+    void ftpCancel();
+    void downLoadTabClose();
+    void openSmiley();
+    void selectSmiley(QString name);
+    void desktopCapture();
     // Smileys shown, contact card shown ("TRUE"/"FALSE").
     void enableSmiley(QString smiley, QString businessCard);
-    void chatTabEnableDisable(bool disable);
-    void ftpCancel();
+    void capturedScreen(QString &status, QString &path, QString &fileName, QString &text);
+    void sendTypeMessage();
+    void addUsersInConferenceChat();
+    void removeUsersInConferenceChat();
+    void setConferenceChatSessionName(QString sessionName, QString title);
+    void stopConferenceChat();
+    void cursorChanged();
+    void showNextMessage();
+    void showPreviousMessage();
+    // Esc closes, Enter sends, 24-hour time stamps ("TRUE"/"FALSE").
+    void setDefaultSettings(QString escKey, QString enterKey, QString hourFormat24);
+    void sendEraseMessage();
     void movieFinished();
+    void openDowloadedFile(int row, int column);
+    void replaceTextSmiley();
+    void sendFileDeclainedStatus();
+    void ftpAccept();
+    void ftpBrowseLocation();
+    void selectFileToDowload(int row, int column);
+    QString recieverName();
+    void ftpDeclined();
+    void showUserProfile();
+    void checkFileStaus();
+    void saveChatSession();
+    void chatTabEnableDisable(bool disable);
+    void ftpAcceptStatus();
     void changeDefaultFtpLocation(QString folder);
-    void setUploadFailedStatus();
-    void setDownloadFailedStatus();
-    void changePasswordForProtectedMessage(QString password);
-    void replyMessageDetails(QString details);
+    void findTextInChat(QString text);
+    void findCloseClicked();
+    void findNextClicked();
+    void findPreviousClicked();
+    void matchCaseState(int state);
+    void rotateUploadingIcon();
+    void rotateDownloadingIcon();
+    void wholeWordState(int state);
+    void hyperLink();
+    void messageDeliveredCloseClicked();
+    void messageDeliveredStatus();
+    void showChatWindow();
+    void enableInviteButton();
+    void enableRemoveButton();
+    void maximized();
+    void showMinimizedChatWindow();
+    void keyPressEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+    void alertMessageBox();
+    void checkPictureFile(QString path);
+    void insertImageClicked();
+    void changeConferenceClicked();
+    void setItemWidgetList(QString displayName, QString userName, QString photo);
+    void convertImageString(QString path, QString &field);
+    void pauseMovieSignal();
+    void restartMovieSignal();
+    void changeHideTreeViewClicked();
+    void filePrintPdf(QString fileName);
+    void saveAutomaticChatHistory();
+    void treeViewDoubleClicked(QTreeWidgetItem *item, int column);
+    void addPrivilegeList(QString userName, QString group, QString department);
+    void checkConferenceChatPrivilege(QStringList privileges);
+    void displayPasswordProtectedMessage(QStringList message, QString time, QString folder, QString file);
+    void passwordProtectedMessage(QStringList message, QString password, QString folder, QString file);
+    void showQuickReplyMenu();
+    void sendQuickReplyMessage(QAction *action);
     void createQickReplyMenuItem(QString replies, QString option);
     void updateQuickReplyMessageMenuItems(QString replies, QString option);
+    void replyPasswordProtectedMessageSignal();
+    void closePwdDialogSignal(QStringList message, QString outcome);
+    bool findPasswordProtectedFile();
+    bool findDeclinedFilePwdProtected();
+    void changePasswordForProtectedMessage(QString password);
+    void replyMessageDetails(QString details);
+    // Transfers under way when the connection dropped are marked failed.
+    void setUploadFailedStatus();
+    void setDownloadFailedStatus();
 
-protected:
-    void closeEvent(QCloseEvent *event) override;
+protected slots:
+    bool eventFilter(QObject *watched, QEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
 
 private:
-    QString statusTimeText() const;
+    bool handleInputKey(QKeyEvent *event);
+    bool handleWindowKey(QKeyEvent *event);
+    void resetInput();
+    QPixmap peerPhoto() const;
 
+    ZELFramelessHelper *m_chrome = nullptr;
     QMovie *m_typingMovie = nullptr;
     QMovie *m_transferMovie = nullptr;
 };

@@ -17,6 +17,7 @@
 #include "reminders/zelreminderpopup.h"
 #include "settings/zelchangepassword.h"
 #include "settings/zelpreferencessettings.h"
+#include "style/zelmessageboxclass.h"
 
 #include <functional>
 
@@ -434,6 +435,8 @@ private slots:
         connect(window, &ZELChatWindow::closeChat, this, [&](QString &k) { keys << k; });
         connect(window, &ZELChatWindow::closeChatWindow, this, [&](QStringList &l) { notices << l; });
         connect(window, &ZELChatWindow::closeConferenceChatWindow, this, [&](QStringList &l) { notices << l; });
+        // A participant is asked before leaving: he says yes.
+        ZELMessageBoxClass::setTestAnswerHook([](const QString &, const QString &) { return int(QMessageBox::Yes); });
         window->show();
 
         window->m_ignoreClose = true;
@@ -447,6 +450,7 @@ private slots:
         if (!notice.isEmpty())
             QCOMPARE(notices.first(), notice);
         QTRY_VERIFY(guard.isNull());
+        ZELMessageBoxClass::setTestAnswerHook({});
     }
 
     void chatControlsFollowRights_data()

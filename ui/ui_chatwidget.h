@@ -1,10 +1,15 @@
 #ifndef UI_CHATWIDGET_H
 #define UI_CHATWIDGET_H
 
+#include <QtWidgets/QBoxLayout>
+#include <QtWidgets/QCheckBox>
+#include <QtWidgets/QFrame>
+#include <QtWidgets/QGridLayout>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QListWidget>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QSpacerItem>
 #include <QtWidgets/QTabWidget>
 #include <QtWidgets/QTableWidget>
 #include <QtWidgets/QTextBrowser>
@@ -13,74 +18,147 @@
 #include <QtWidgets/QTreeWidget>
 #include <QtWidgets/QWidget>
 
-// The chat window's form: title strip, peer card, transcript, the tab widget
-// with the chat, upload, download and conference pages, and the participants
-// tree. It holds no behaviour; the window and the main widget reach the
-// widgets by name.
+// The chat window's form: its own frame (corners, edges, title strip), the
+// peer card, the delivery notice, the transcript, the find bar, the typing
+// indicator, the tab widget with the chat, upload, download and conference
+// pages, and the participants panel. It holds no behaviour; the window, the
+// main widget and the dispatcher reach the widgets by these names.
 class Ui_chatWidget
 {
 public:
-    // Title strip and peer card.
+    QGridLayout *gridLayout;
+    QHBoxLayout *hboxLayout;
+    QLabel *m_leftTopCorner;
     QLabel *m_statusPixmap;
     QLabel *m_logoLabel;
+    QPushButton *m_minimizeButton;
+    QSpacerItem *spacerItem;
+    QPushButton *m_maximizeButton;
+    QSpacerItem *spacerItem1;
+    QPushButton *m_closeButton;
+    QLabel *m_rightTopCorner;
+    QHBoxLayout *hboxLayout1;
+    QLabel *m_leftStretch;
+    QGridLayout *gridLayout1;
+    QTabWidget *Chat;
+    QWidget *chatpage;
+    QGridLayout *gridLayout2;
+    QVBoxLayout *vboxLayout;
+    QHBoxLayout *hboxLayout2;
+    QFrame *m_frame;
+    QHBoxLayout *hboxLayout3;
+    QHBoxLayout *hboxLayout4;
+    QToolButton *m_boldButton;
+    QSpacerItem *spacerItem2;
+    QToolButton *m_italicButton;
+    QSpacerItem *spacerItem3;
+    QToolButton *m_underLineButton;
+    QSpacerItem *spacerItem4;
+    QToolButton *m_colorButton;
+    QSpacerItem *spacerItem5;
+    QToolButton *m_backGroundColorButton;
+    QSpacerItem *spacerItem6;
+    QToolButton *m_smileyButton;
+    QSpacerItem *spacerItem7;
+    QToolButton *m_deskTopCaptureButton;
+    QSpacerItem *spacerItem8;
+    QToolButton *m_insertImageToolButton;
+    QSpacerItem *spacerItem9;
+    QToolButton *m_fileSend;
+    QSpacerItem *spacerItem10;
+    QToolButton *m_savePushButton;
+    QSpacerItem *spacerItem11;
+    QToolButton *m_conferenceButton;
+    QSpacerItem *spacerItem12;
+    QToolButton *m_passwordProtectButton;
+    QSpacerItem *spacerItem13;
+    QToolButton *m_quickReplyButton;
+    QSpacerItem *spacerItem14;
+    QPushButton *sendButton;
+    QSpacerItem *spacerItem15;
+    QTextEdit *serverMessage;
+    QWidget *uploadfile;
+    QGridLayout *gridLayout3;
+    QVBoxLayout *vboxLayout1;
+    QLabel *m_sendFileDetails;
+    QTableWidget *m_uploadedFiletable;
+    QLabel *m_dragAndDropFileNameLable;
+    QWidget *downLoadPage;
+    QGridLayout *gridLayout4;
+    QPushButton *m_ftpCancel;
+    QPushButton *m_ftpOk;
+    QPushButton *m_browsebutton;
+    QLabel *m_fileStatusLabel;
+    QLabel *m_statusLabel;
+    QLabel *m_recievedFileLabel;
+    QLabel *textLabel1;
+    QLabel *m_recievedFileDetails;
+    QLineEdit *m_defaultFileLocation;
+    QLabel *m_downLoadProgressBar;
+    QTableWidget *m_dowLoadtable;
+    QWidget *Conference_Chat;
+    QGridLayout *gridLayout5;
+    QHBoxLayout *hboxLayout5;
+    QVBoxLayout *vboxLayout2;
+    QLabel *m_listOfOnLineUsersLabel;
+    QListWidget *m_onlineUsersListBox;
+    QVBoxLayout *vboxLayout3;
+    QSpacerItem *spacerItem16;
+    QPushButton *m_inviteChatButton;
+    QSpacerItem *spacerItem17;
+    QPushButton *m_stopChatButton;
+    QSpacerItem *spacerItem18;
+    QPushButton *m_removeChatButton;
+    QSpacerItem *spacerItem19;
+    QVBoxLayout *vboxLayout4;
+    QLabel *m_chatRoomtextLabel;
+    QListWidget *m_chatRoomListBox;
+    QHBoxLayout *hboxLayout6;
+    QSpacerItem *spacerItem20;
+    QLabel *m_messageIndicationGif;
+    QHBoxLayout *hboxLayout7;
     QLabel *m_userStatusPixmap;
+    QVBoxLayout *vboxLayout5;
     QLabel *m_userNameLabel;
     QLabel *m_userRoleLabel;
     QLabel *m_userStatusLabel;
-
-    // Delivery notice, transcript and typing indicators.
-    QLabel *m_messageDeliveredLabel;
-    QToolButton *m_messDeliveredCloseButton;
-    QTextBrowser *totalMessage;
-    QLabel *m_messageIndicationGif;
+    QSpacerItem *spacerItem21;
+    QToolButton *m_hideTreeViewButton;
     QLabel *m_messageTypeLabel;
+    QHBoxLayout *hboxLayout8;
+    QSpacerItem *spacerItem22;
+    QSpacerItem *spacerItem23;
+    QFrame *m_findFrame;
+    QToolButton *m_findCloseButton;
+    QLineEdit *m_findTextLineEdit;
+    QToolButton *m_nextFindButton;
+    QToolButton *m_previousFindButton;
+    QCheckBox *m_matchCaseCheckBox;
+    QCheckBox *m_wholeWordCheckBox;
+    QLabel *m_searchWrapped;
+    QLabel *m_wrappedLabel;
+    QTextBrowser *totalMessage;
+    QSpacerItem *spacerItem24;
+    QSpacerItem *spacerItem25;
+    QHBoxLayout *hboxLayout9;
+    QLabel *m_messageDeliveredLabel;
+    QSpacerItem *spacerItem26;
+    QToolButton *m_messDeliveredCloseButton;
+    QSpacerItem *spacerItem27;
     QLabel *m_indicateFileReceivedLabel;
-
-    QTabWidget *Chat;
-
-    // Tab 0: formatting row, input and send button.
-    QWidget *chatpage;
-    QToolButton *m_boldButton;
-    QToolButton *m_italicButton;
-    QToolButton *m_underLineButton;
-    QToolButton *m_colorButton;
-    QToolButton *m_backGroundColorButton;
-    QToolButton *m_smileyButton;
-    QToolButton *m_deskTopCaptureButton;
-    QToolButton *m_insertImageToolButton;
-    QToolButton *m_fileSend;
-    QToolButton *m_savePushButton;
-    QToolButton *m_conferenceButton;
-    QToolButton *m_passwordProtectButton;
-    QToolButton *m_quickReplyButton;
-    QPushButton *sendButton;
-    QTextEdit *serverMessage;
-
-    // Tab 1: files sent.
-    QWidget *uploadfile;
-    QTableWidget *m_uploadedFiletable;
-
-    // Tab 2: files received.
-    QWidget *downLoadPage;
-    QLabel *m_downLoadProgressBar;
-    QLabel *m_recievedFileLabel;
-    QLabel *m_fileStatusLabel;
-    QLineEdit *m_defaultFileLocation;
-    QPushButton *m_browsebutton;
-    QPushButton *m_ftpOk;
-    QPushButton *m_ftpCancel;
-    QTableWidget *m_dowLoadtable;
-
-    // Tab 3: conference.
-    QWidget *Conference_Chat;
-    QListWidget *m_onlineUsersListBox;
-    QPushButton *m_inviteChatButton;
-    QPushButton *m_stopChatButton;
-    QPushButton *m_removeChatButton;
-    QListWidget *m_chatRoomListBox;
-
-    // Side panel: the conference participants.
+    QHBoxLayout *hboxLayout10;
+    QSpacerItem *spacerItem28;
+    QVBoxLayout *vboxLayout6;
+    QSpacerItem *spacerItem29;
+    QLabel *m_cListLabel;
     QTreeWidget *m_conferenceChatFrame;
+    QSpacerItem *spacerItem30;
+    QSpacerItem *spacerItem31;
+    QLabel *m_rightStretch;
+    QHBoxLayout *hboxLayout11;
+    QLabel *m_leftBottomCorner;
+    QLabel *m_bottomStretch;
+    QLabel *m_rightBottomCorner;
 
     void setupUi(QWidget *chatWidget);
     void retranslateUi(QWidget *chatWidget);

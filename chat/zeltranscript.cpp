@@ -1,0 +1,113 @@
+#include "chat/zeltranscript.h"
+
+#include "chat/zelchatwindow.h"
+
+#include <QApplication>
+#include <QScrollBar>
+#include <QTextBrowser>
+
+QString ZELTranscript::timeStamp(const QString &hourFormat24, const QTime &time)
+{
+    if (hourFormat24 == QLatin1String("TRUE"))
+        return time.toString(Qt::TextDate).left(11);
+    return time.toString(QStringLiteral("hh:mm:ss ap"));
+}
+
+QString ZELTranscript::headingRow(HeadingKind kind, const QColor &colour, const QString &name,
+                                  const QString &time)
+{
+    const QString open = QStringLiteral("<table bgcolor = ") + colour.name();
+    switch (kind) {
+    case OwnOneToOne:
+        return open
+               + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'>"
+                                "<font color=Chocolate><b>")
+               + name
+               + QStringLiteral(" says ::</b></td><td width='20%' align='right'><font color=darkgray><b>")
+               + time + QStringLiteral("</b></td></tr></table>");
+    case OwnConference:
+        return open
+               + QStringLiteral(" width='100%' cellspacing='0' radius = '5' border='0'><tr><td width='80%'>"
+                                "<font color=Chocolate><b>")
+               + name + QStringLiteral(" says ::</td><td width='20%' align='right'><font color=darkgray><b>")
+               + time + QStringLiteral("</td></tr></table>");
+    case Received:
+        break;
+    }
+    return open
+           + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'>"
+                            "<font color=Chocolate><b>")
+           + name + QStringLiteral(" says ::</td><td width='20%' align='right'><font color=darkgray><b>")
+           + time + QStringLiteral("</td></tr></table>");
+}
+
+QString ZELTranscript::continuationRow(const QString &time)
+{
+    return QStringLiteral("<table width='100%' cellspacing='0' border='0'><tr><td width='80%'>"
+                          "&nbsp;&nbsp;&nbsp;<hr size='1' width='100%'/></td><td width='20%' align='right'>"
+                          "<font color=darkgray><b>")
+           + time + QStringLiteral("</b><hr size='1' width='100%'/></td></tr></table>");
+}
+
+QString ZELTranscript::noticeRow(const QColor &colour, const QString &pieces, const QString &time)
+{
+    return QStringLiteral("<table bgcolor = ") + colour.name() + pieces + time
+           + QStringLiteral("</td></tr></table>");
+}
+
+int ZELTranscript::lastHeading(const QString &plainText, const QString &name)
+{
+    return int(plainText.lastIndexOf(name + headingMarker()));
+}
+
+QString ZELTranscript::encodeCommas(QString html)
+{
+    return html.replace(QLatin1Char(','), QStringLiteral("$#$"));
+}
+
+QString ZELTranscript::decodeCommas(QString html)
+{
+    return html.replace(QStringLiteral("$#$"), QStringLiteral(","));
+}
+
+void ZELTranscript::appendSpeakerBlock(ZELChatWindow *window, const QColor &colour, const QString &speaker,
+                                       const QString &ownDisplayName, const QString &time,
+                                       const QStringList &bodyLines)
+{
+    const QString text = window->totalMessage->toPlainText();
+    const int own = lastHeading(text, ownDisplayName);
+    const int peer = lastHeading(text, speaker);
+    if (peer <= own || window->m_forceHeading == QLatin1String("ADD")) {
+        window->totalMessage->append(headingRow(Received, colour, speaker, time));
+        window->m_bannerState.clear();
+        window->m_forceHeading.clear();
+    } else {
+        window->totalMessage->append(continuationRow(time));
+    }
+    for (const QString &line : bodyLines)
+        window->totalMessage->append(line);
+    scrollToEnd(window->totalMessage);
+}
+
+void ZELTranscript::scrollToEnd(QTextBrowser *transcript)
+{
+    transcript->verticalScrollBar()->setValue(transcript->verticalScrollBar()->maximum());
+}
+
+void ZELTranscript::drawAttention(ZELChatWindow *window, const std::function<void()> &popup)
+{
+    QWidget *active = QApplication::activeWindow();
+    if (window->isMinimized()) {
+        QApplication::alert(window);
+        if (popup)
+            popup();
+    } else {
+        if (!window->isActiveWindow())
+            QApplication::alert(window);
+        QWidget *modal = QApplication::activeModalWidget();
+        if (modal && modal->parentWidget() == window)
+            modal->raise();
+    }
+    if (active)
+        active->raise();
+}
