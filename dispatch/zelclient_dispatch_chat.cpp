@@ -66,6 +66,13 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
         return ZELDispatchResult::Return;
     };
 
+    // The preview pop-up, unless a screen capture is running or the user turned it off.
+    const auto preview = [&]() {
+        if (!m_screenCaptureActive
+            && m_notificationSettings.value(ZELNotificationList::SendsMessage) == QLatin1String("TRUE"))
+            showChatPopupWidget(message, displayName);
+    };
+
     ZELChatWindow *window = m_chatWindows.value(sender);
     if (window) {
         window->m_peerDisplayName = displayName;
@@ -74,6 +81,7 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
             QApplication::alert(window);
             if (isProtected)
                 return holdProtected(window);
+            preview();
         } else {
             if (!window->isActiveWindow())
                 QApplication::alert(window);
@@ -115,6 +123,7 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
     }
+    preview();
     sendMessageDeliveredStatus(receipt);
     return ZELDispatchResult::Continue;
 }

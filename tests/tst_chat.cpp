@@ -1,0 +1,661 @@
+#include <QListWidget>
+#include <QMovie>
+#include <QPointer>
+#include <QTreeWidget>
+
+#include "chat/zelchatwindow.h"
+#include "chat/zelsmileydialog.h"
+#include "chat/zeltranscript.h"
+#include "core/zelclient.h"
+#include "core/zelsettingslists.h"
+#include "core/zeltcpsocket.h"
+#include "peer/zeltestpeer.h"
+#include "style/zelmessageboxclass.h"
+#include "zeltestmain.h"
+
+// One-to-one chat end to end: a real client, signed in as "anita", talks
+// through the protocol test peer with "ravi".
+class TestChat : public QObject
+{
+    Q_OBJECT
+
+private:
+    using Fields = ZELTestPeer::Fields;
+
+    ZELTestPeer *m_peer = nullptr;
+    ZELClient *m_client = nullptr;
+
+    static QString chatFromRavi(const QString &html, const QString &plain)
+    {
+        return ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"MESSAGE", html},
+                                             {"SENDSMILEY", ""}, {"SENDPICTURE", ""}, {"BANNERSTATE", ""},
+                                             {"PLAINTEXT", plain}, {"DISPLAYNAME", "Ravi Kumar"},
+                                             {"PASSWORD", "FALSE"}});
+    }
+
+    ZELChatWindow *openWithRavi()
+    {
+        m_client->createChatWindow("ravi");
+        ZELChatWindow *window = m_client->m_chatWindows.value("ravi");
+        if (window)
+            window->totalMessage->clear();
+        return window;
+    }
+
+    void send(ZELChatWindow *window, const QString &text)
+    {
+        window->serverMessage->setPlainText(text);
+        window->sendButton->click();
+    }
+
+    static int count(const QString &text, const QString &what)
+    {
+        return int(text.count(what));
+    }
+
+    // A request sent after everything asked before it: what came earlier has arrived.
+    void fence()
+    {
+        QStringList keepAlive{"KEEPALIVE", "fence"};
+        m_client->convertXMLSendToServer(keepAlive);
+        QVERIFY(m_peer->waitForRequest("KEEPALIVE").isValid());
+    }
+
+private slots:
+    void init()
+    {
+        m_peer = new ZELTestPeer;
+        QVERIFY(m_peer->listen());
+        m_client = new ZELClient;
+        m_client->m_tcpSocket->connectToHost(m_peer->host(), m_peer->port());
+        QVERIFY(m_peer->waitForConnection());
+        QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectedState);
+
+        m_client->m_signedIn = true;
+        m_client->m_loginId = "anita";
+        m_client->m_password = "secret";
+        m_client->m_ownDisplayName = "Anita Rao";
+        m_client->m_chatWindowSettings = ZELChatWindowList::defaults();
+        m_client->m_chatHistorySettings = ZELChatHistoryList::defaults();
+        m_client->m_notificationSettings = ZELNotificationList::defaults();
+        m_client->m_notificationSettings[ZELNotificationList::SendsMessage] = "FALSE";
+        m_client->m_quickReplies = ZELSettingsDefaults::quickReplies();
+        m_client->m_quickReplyOption = "TRUE";
+        m_client->m_users.insert("ravi", UserRecord{"Engineer", "Ravi Kumar", "Sales", "Online", "At my desk",
+                                                    "Ravi&&Field&&Sales", "ravi", "", "GMT+05:30"});
+        ZELChatWindow::setDeliveryCheckInterval(30000);
+    }
+
+    void cleanup()
+    {
+        ZELMessageBoxClass::setTestAnswerHook({});
+        const QList<ZELChatWindow *> windows = m_client->m_chatWindows.values();
+        for (ZELChatWindow *window : windows)
+            delete window;
+        delete m_client;
+        m_client = nullptr;
+        delete m_peer;
+        m_peer = nullptr;
+    }
+
+    // ------------------------------------------------------------------
+    void openingSendsChatOpenedOnce()
+    {
+        ZELChatWindow *window = openWithRavi();
+        QVERIFY(window);
+        const ZELTestPeer::Request opened = m_peer->waitForRequest("CHATOPENED");
+        QVERIFY(opened.isValid());
+        // The composer writes the peer first, under LOGINUSERNAME.
+        QCOMPARE(opened.tags(), QStringList({"LOGINUSERNAME", "CHATUSER"}));
+        QCOMPARE(opened.value("LOGINUSERNAME"), QString("ravi"));
+        QCOMPARE(opened.value("CHATUSER"), QString("anita"));
+        QCOMPARE(window->windowTitle(), QString("Chatting with Ravi Kumar (Online)"));
+        QCOMPARE(window->m_peerDisplayName, QString("Ravi Kumar"));
+        QCOMPARE(window->m_userRoleLabel->text(), QString("Sales / Engineer"));
+        QCOMPARE(window->Chat->count(), 3); // the conference page is kept aside
+        QCOMPARE(window->size(), QSize(window->minimumWidth(), window->minimumHeight() + 50));
+
+        m_client->createChatWindow("ravi");
+        fence();
+        QCOMPARE(m_peer->requestTypes().count("CHATOPENED"), 1);
+        QCOMPARE(m_client->m_chatWindows.size(), 1);
+
+        // Closing forgets the window; the next opening makes a fresh one.
+        QPointer<ZELChatWindow> guard(window);
+        window->close();
+        QVERIFY(!m_client->m_chatWindows.contains("ravi"));
+        QTRY_VERIFY(guard.isNull());
+        QVERIFY(openWithRavi());
+        QVERIFY(m_peer->waitForRequest("CHATOPENED").isValid());
+    }
+
+    void openingFromContactTree_data()
+    {
+        QTest::addColumn<QString>("group");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("warnMeeting");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<bool>("notice");
+        QTest::newRow("online") << "Online" << "Online" << "TRUE" << true << false;
+        QTest::newRow("meeting, warned") << "Online" << "Meeting" << "TRUE" << true << true;
+        QTest::newRow("meeting, not warned") << "Online" << "Meeting" << "FALSE" << true << false;
+        QTest::newRow("offline group") << "Offline" << "Offline" << "TRUE" << false << false;
+    }
+
+    void openingFromContactTree()
+    {
+        QFETCH(QString, group);
+        QFETCH(QString, state);
+        QFETCH(QString, warnMeeting);
+        QFETCH(bool, opens);
+        QFETCH(bool, notice);
+        m_client->m_chatWindowSettings[ZELChatWindowList::WarnMeeting] = warnMeeting;
+        m_client->m_chatToolButton->setEnabled(true);
+        // Group, department and contact rows under the presence row.
+        QTreeWidget tree;
+        auto *top = new QTreeWidgetItem(&tree, QStringList(group));
+        auto *department = new QTreeWidgetItem(new QTreeWidgetItem(top, QStringList("Field")), QStringList("Sales"));
+        auto *contact = new QTreeWidgetItem(department, QStringList("Ravi Kumar (" + state + ")"));
+        contact->setToolTip(0, "ravi - " + state);
+
+        m_client->userChatWindow(contact, 0);
+        QCOMPARE(m_client->m_chatWindows.contains("ravi"), opens);
+        QCOMPARE(m_client->m_informationBox->isVisible(), notice);
+
+        // A row two levels down is a department, not a contact.
+        m_client->userChatWindow(department, 0);
+        QCOMPARE(m_client->m_chatWindows.size(), opens ? 1 : 0);
+    }
+
+    // ------------------------------------------------------------------
+    void headingRule_data()
+    {
+        QTest::addColumn<QStringList>("before");
+        QTest::addColumn<bool>("heading");
+        QTest::addColumn<QString>("banner");
+        QTest::newRow("first message") << QStringList() << true << "ADD_BANNER";
+        QTest::newRow("again at once") << QStringList{"send"} << false << "";
+        QTest::newRow("after a received one") << QStringList{"send", "receive"} << true << "ADD_BANNER";
+        QTest::newRow("after a notice") << QStringList{"send", "notice"} << true << "";
+    }
+
+    void headingRule()
+    {
+        QFETCH(QStringList, before);
+        QFETCH(bool, heading);
+        QFETCH(QString, banner);
+        ZELChatWindow *window = openWithRavi();
+        for (const QString &step : before) {
+            if (step == "send") {
+                send(window, "hello");
+                QVERIFY(m_peer->waitForRequest("CHAT").isValid());
+            } else if (step == "receive") {
+                m_peer->sendText(chatFromRavi("hi", "hi"));
+                QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+            } else {
+                m_client->m_chatWindowSettings[ZELChatWindowList::PartnerClosedMessage] = "TRUE";
+                m_peer->sendText(ZELTestPeer::message(
+                    "CLOSECHATWINDOW", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"MESSAGE", "x"}}));
+                QTRY_COMPARE(window->m_forceHeading, QString("ADD"));
+            }
+        }
+        const int headings = count(window->totalMessage->toPlainText(), "Anita Rao says ::");
+
+        send(window, "a,b");
+        const ZELTestPeer::Request chat = m_peer->waitForRequest("CHAT");
+        QVERIFY(chat.isValid());
+        QCOMPARE(chat.tags(), QStringList({"CHATUSERNAME", "LOGINNAME", "MESSAGE", "SENDSMILEY", "SENDPICTURE",
+                                           "BANNERSTATE", "PLAINTEXT", "DISPLAYNAME", "PASSWORD"}));
+        QCOMPARE(chat.value("CHATUSERNAME"), QString("ravi"));
+        QCOMPARE(chat.value("LOGINNAME"), QString("anita"));
+        QVERIFY(chat.value("MESSAGE").contains("a$#$b"));
+        QVERIFY(!chat.value("MESSAGE").contains(','));
+        QCOMPARE(chat.value("SENDSMILEY"), QString());
+        QCOMPARE(chat.value("SENDPICTURE"), QString());
+        QCOMPARE(chat.value("BANNERSTATE"), banner);
+        QCOMPARE(chat.value("PLAINTEXT"), QString("a,b"));
+        QCOMPARE(chat.value("DISPLAYNAME"), QString("Anita Rao"));
+        QCOMPARE(chat.value("PASSWORD"), QString("FALSE"));
+
+        const QString transcript = window->totalMessage->toPlainText();
+        QCOMPARE(count(transcript, "Anita Rao says ::"), headings + (heading ? 1 : 0));
+        QVERIFY(transcript.endsWith("a,b"));
+        QVERIFY(window->serverMessage->toPlainText().isEmpty());
+        QVERIFY(!window->sendButton->isEnabled());
+        QVERIFY(window->m_forceHeading.isEmpty());
+        QVERIFY(window->m_bannerState.isEmpty());
+    }
+
+    void timeStamps_data()
+    {
+        QTest::addColumn<QString>("hour24");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("12-hour") << "FALSE" << "02:05:09 pm";
+        QTest::newRow("24-hour") << "TRUE" << "14:05:09";
+    }
+
+    void timeStamps()
+    {
+        QFETCH(QString, hour24);
+        QFETCH(QString, text);
+        QCOMPARE(ZELTranscript::timeStamp(hour24, QTime(14, 5, 9)), text);
+    }
+
+    void protectedEmptySendCarriesTheLock()
+    {
+        ZELChatWindow *window = openWithRavi();
+        window->m_passwordProtectButton->setChecked(true);
+        window->sendChatMessage();
+        const ZELTestPeer::Request chat = m_peer->waitForRequest("CHAT");
+        QVERIFY(chat.isValid());
+        QCOMPARE(chat.value("PASSWORD"), QString("TRUE"));
+        QVERIFY(chat.value("MESSAGE").contains(":images/lock.gif"));
+        QVERIFY(!window->m_passwordProtectButton->isChecked());
+    }
+
+    void linksAreMarked()
+    {
+        ZELChatWindow *window = openWithRavi();
+        send(window, "see www.zel.com or mail ann@corp.org now");
+        const QString html = ZELTranscript::decodeCommas(m_peer->waitForRequest("CHAT").value("MESSAGE"));
+        QVERIFY2(html.contains("href=\"www.zel.com\""), qPrintable(html));
+        QVERIFY2(html.contains("href=\"mailto:ann@corp.org\""), qPrintable(html));
+        QVERIFY(!html.contains("href=\"see\""));
+    }
+
+    // ------------------------------------------------------------------
+    void deliveryCheck_data()
+    {
+        QTest::addColumn<bool>("confirmFirst");
+        QTest::newRow("confirmed in time") << true;
+        QTest::newRow("confirmed late") << false;
+    }
+
+    void deliveryCheck()
+    {
+        QFETCH(bool, confirmFirst);
+        ZELChatWindow::setDeliveryCheckInterval(150);
+        ZELChatWindow *window = openWithRavi();
+        send(window, "are you there");
+        QVERIFY(m_peer->waitForRequest("CHAT").isValid());
+        QVERIFY(window->m_deliveryPending);
+        const QString delivered = ZELTestPeer::message(
+            "MESSAGEDELIVERED", {{"USERNAME", "anita"}, {"OldPass", "ravi"}, {"NewPass", "are you there"}});
+        if (confirmFirst) {
+            m_peer->sendText(delivered);
+            QTRY_VERIFY(!window->m_deliveryPending);
+            QTest::qWait(300);
+            QVERIFY(window->m_messageDeliveredLabel->isHidden());
+            QCOMPARE(window->m_messageDeliveredLabel->text(), QString("Last message delivered successfully"));
+        } else {
+            QTRY_VERIFY(window->m_messageDeliveredLabel->isVisible());
+            QCOMPARE(window->m_messageDeliveredLabel->text(), QString("Last message not delivered yet"));
+            QVERIFY(window->m_messDeliveredCloseButton->isVisible());
+            m_peer->sendText(delivered);
+            QTRY_COMPARE(window->m_messageDeliveredLabel->text(), QString("Last message delivered successfully"));
+            QVERIFY(!window->m_deliveryPending);
+            window->m_messDeliveredCloseButton->click();
+            QVERIFY(window->m_messageDeliveredLabel->isHidden());
+        }
+    }
+
+    // ------------------------------------------------------------------
+    void receivingOpensMinimisedAndConfirms()
+    {
+        m_peer->sendText(chatFromRavi("x$#$y", "x,y"));
+        const ZELTestPeer::Request receipt = m_peer->waitForRequest("MESSAGEDELIVERED");
+        QVERIFY(receipt.isValid());
+        QCOMPARE(receipt.value("USERNAME"), QString("ravi"));
+        QCOMPARE(receipt.value("OldPass"), QString("anita"));
+        QCOMPARE(receipt.value("NewPass"), QString("x,y"));
+        ZELChatWindow *window = m_client->m_chatWindows.value("ravi");
+        QVERIFY(window);
+        QVERIFY(window->isMinimized());
+        QVERIFY(!m_client->m_openChatMinimized);
+        QVERIFY(m_peer->waitForRequest("CHATOPENED").isValid());
+
+        m_peer->sendText(chatFromRavi("second", "second"));
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        const QString transcript = window->totalMessage->toPlainText();
+        QCOMPARE(count(transcript, "Ravi Kumar says ::"), 1); // then a continuation row
+        QVERIFY(transcript.contains("x,y"));
+        QVERIFY(transcript.endsWith("second"));
+        QVERIFY(!transcript.contains("$#$"));
+    }
+
+    void receivingWhileSignedOutOpensNothing()
+    {
+        m_client->m_signedIn = false;
+        m_peer->sendText(chatFromRavi("hi", "hi"));
+        fence();
+        QVERIFY(m_client->m_chatWindows.isEmpty());
+        QVERIFY(!m_client->m_openChatMinimized);
+        QVERIFY(!m_peer->requestTypes().contains("MESSAGEDELIVERED"));
+    }
+
+    // ------------------------------------------------------------------
+    void typingNoticesOut()
+    {
+        ZELChatWindow *window = openWithRavi();
+        window->show();
+        for (Qt::Key key : {Qt::Key_H, Qt::Key_I})
+            QTest::keyClick(window->serverMessage, key);
+        QTest::keyClick(window->serverMessage, Qt::Key_Backspace);
+        QTest::keyClick(window->serverMessage, Qt::Key_Backspace);
+        QTest::keyClick(window->serverMessage, Qt::Key_Backspace); // also when already empty
+        fence();
+        QCOMPARE(m_peer->requestTypes().count("MESSAGETYPESTATUS"), 2);
+        QCOMPARE(m_peer->requestTypes().count("MESSAGERASESTATUS"), 3);
+        const ZELTestPeer::Request typing = m_peer->waitForRequest("MESSAGETYPESTATUS");
+        QCOMPARE(typing.value("LOGINNAME"), QString("ravi"));
+        QCOMPARE(typing.value("CHATUSERNAME"), QString("anita"));
+        QCOMPARE(typing.value("TYPESTATUS"), QString("typing"));
+        QCOMPARE(m_peer->waitForRequest("MESSAGERASESTATUS").value("ERASESTATUS"), QString("erase"));
+    }
+
+    void typingNoticesIn()
+    {
+        ZELChatWindow *window = openWithRavi();
+        const auto notice = [](const char *type, const char *statusTag, const char *word) {
+            return ZELTestPeer::message(type, {{"LOGINNAME", "anita"}, {"CHATUSERNAME", "ravi"}, {statusTag, word}});
+        };
+        m_peer->sendText(notice("MESSAGETYPESTATUS", "TYPESTATUS", "typing"));
+        QTRY_COMPARE(window->m_messageTypeLabel->text(), QString("Ravi Kumar typing"));
+        QMovie *pencil = window->m_messageIndicationGif->movie();
+        QVERIFY(pencil && pencil->fileName().endsWith("pencil.gif"));
+        QCOMPARE(pencil->state(), QMovie::Running);
+        QVERIFY(window->m_typingAnimation);
+
+        // A second typing notice keeps the running pencil.
+        m_peer->sendText(notice("MESSAGETYPESTATUS", "TYPESTATUS", "typing"));
+        fence();
+        QCOMPARE(window->m_messageIndicationGif->movie(), pencil);
+
+        m_peer->sendText(notice("MESSAGERASESTATUS", "ERASESTATUS", "erase"));
+        QTRY_COMPARE(window->m_messageTypeLabel->text(), QString("Ravi Kumar erase"));
+        QVERIFY(window->m_messageIndicationGif->movie()->fileName().endsWith("eraser.gif"));
+        QVERIFY(window->m_erasingAnimation);
+        QVERIFY(!window->m_typingAnimation);
+        window->movieFinished();
+        QVERIFY(window->m_messageTypeLabel->text().isEmpty());
+    }
+
+    // ------------------------------------------------------------------
+    void closeNoticeIn_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<bool>("written");
+        QTest::newRow("told") << "TRUE" << true;
+        QTest::newRow("not told") << "FALSE" << false;
+    }
+
+    void closeNoticeIn()
+    {
+        QFETCH(QString, option);
+        QFETCH(bool, written);
+        m_client->m_chatWindowSettings[ZELChatWindowList::PartnerClosedMessage] = option;
+        ZELChatWindow *window = openWithRavi();
+        m_peer->sendText(ZELTestPeer::message(
+            "CLOSECHATWINDOW", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"MESSAGE", "bye"}}));
+        fence();
+        QTest::qWait(50);
+        QCOMPARE(window->totalMessage->toPlainText().contains("Ravi Kumar has closed the chat window"), written);
+        QCOMPARE(window->m_forceHeading, written ? QString("ADD") : QString());
+        QVERIFY(m_client->m_chatWindows.contains("ravi"));
+    }
+
+    void closeNoticeOut()
+    {
+        ZELChatWindow *window = openWithRavi();
+        window->close();
+        const ZELTestPeer::Request closed = m_peer->waitForRequest("CLOSECHATWINDOW");
+        QVERIFY(closed.isValid());
+        QCOMPARE(closed.value("CHATUSERNAME"), QString("ravi"));
+        QCOMPARE(closed.value("LOGINNAME"), QString("anita"));
+        QCOMPARE(closed.value("MESSAGE"), QString("anita has closed the chat window"));
+        QVERIFY(m_client->m_chatWindows.isEmpty());
+    }
+
+    void closePaths_data()
+    {
+        QTest::addColumn<QString>("mode");
+        QTest::addColumn<bool>("closes");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("notice");
+        QTest::newRow("one-to-one") << "one" << true << "ravi" << "CLOSECHATWINDOW";
+        QTest::newRow("at sign-out") << "silent" << true << "ravi" << "";
+        QTest::newRow("during a capture") << "capture" << false << "" << "";
+        QTest::newRow("escape, allowed") << "escape" << true << "ravi" << "CLOSECHATWINDOW";
+        QTest::newRow("escape, not allowed") << "escape off" << false << "" << "";
+        QTest::newRow("offline message") << "offline" << true << "raviOfflineMessage" << "";
+        QTest::newRow("participant stays") << "participant no" << false << "" << "";
+        QTest::newRow("participant leaves") << "participant yes" << true << "Team 10~00~00"
+                                            << "CLOSECONFERENCECHATWINDOW";
+        QTest::newRow("participant at sign-out") << "participant silent" << true << "Team 10~00~00"
+                                                 << "CLOSECONFERENCECHATWINDOW";
+    }
+
+    void closePaths()
+    {
+        QFETCH(QString, mode);
+        QFETCH(bool, closes);
+        QFETCH(QString, key);
+        QFETCH(QString, notice);
+        auto *window = new ZELChatWindow;
+        QPointer<ZELChatWindow> guard(window);
+        window->m_ownDisplayName = "Anita Rao";
+        window->setUserDetails("anita", mode.startsWith("participant") || mode == "offline" ? "" : "ravi", "pw");
+        if (mode == "offline") {
+            window->m_offlinePeer = "ravi";
+            window->setWindowTitle("Sending Offline Messages for Ravi Kumar");
+        } else if (mode.startsWith("participant")) {
+            window->m_conferenceSessionName = "Team 10~00~00";
+            window->m_inviteChatButton->hide();
+            auto *item = new QListWidgetItem("Ravi Kumar", window->m_chatRoomListBox);
+            item->setToolTip("ravi");
+        }
+        window->m_closeSilently = mode.endsWith("silent");
+        window->m_ignoreClose = mode == "capture";
+        window->setDefaultSettings(mode == "escape" ? "TRUE" : "FALSE", "TRUE", "FALSE");
+        QStringList questions;
+        ZELMessageBoxClass::setTestAnswerHook([&](const QString &, const QString &text) {
+            questions << text;
+            return int(mode == "participant yes" ? QMessageBox::Yes : QMessageBox::No);
+        });
+        QStringList keys;
+        QList<QStringList> notices;
+        connect(window, &ZELChatWindow::closeChat, this, [&](QString &k) { keys << k; });
+        connect(window, &ZELChatWindow::closeChatWindow, this, [&](QStringList &l) { notices << l; });
+        connect(window, &ZELChatWindow::closeConferenceChatWindow, this, [&](QStringList &l) { notices << l; });
+        window->show();
+
+        if (mode.startsWith("escape"))
+            QTest::keyClick(window, Qt::Key_Escape);
+        else
+            window->close();
+
+        QCOMPARE(keys, closes ? QStringList{key} : QStringList());
+        QCOMPARE(notices.size(), notice.isEmpty() ? 0 : 1);
+        if (!notice.isEmpty())
+            QCOMPARE(notices.first().first(), notice);
+        if (notice == "CLOSECONFERENCECHATWINDOW")
+            QCOMPARE(notices.first(), QStringList({"CLOSECONFERENCECHATWINDOW", "anita", "Team 10~00~00",
+                                                   "Anita Rao left from this conference chat", "ravi"}));
+        QCOMPARE(questions.size(), mode == "participant yes" || mode == "participant no" ? 1 : 0);
+        if (closes) {
+            QTRY_VERIFY(guard.isNull());
+        } else {
+            QVERIFY(window->isVisible());
+            QVERIFY(!window->m_closing);
+            delete window;
+        }
+    }
+
+    // ------------------------------------------------------------------
+    void keyTable_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("enterSends");
+        QTest::addColumn<QString>("input");
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<int>("typing");
+        QTest::addColumn<int>("erasing");
+        QTest::addColumn<QString>("effect");
+        const int none = Qt::NoModifier;
+        const int ctrl = Qt::ControlModifier;
+        QTest::newRow("Ctrl+Up recalls") << int(Qt::Key_Up) << ctrl << "TRUE" << "" << 0 << 0 << 0 << "recall";
+        QTest::newRow("Ctrl+B bold") << int(Qt::Key_B) << ctrl << "TRUE" << "" << 0 << 0 << 0 << "bold";
+        QTest::newRow("Ctrl+Shift+B types") << int(Qt::Key_B) << int(Qt::ControlModifier | Qt::ShiftModifier)
+                                            << "TRUE" << "" << 0 << 1 << 0 << "not bold";
+        QTest::newRow("Ctrl+I italic") << int(Qt::Key_I) << ctrl << "TRUE" << "" << 0 << 0 << 0 << "italic";
+        QTest::newRow("Ctrl+U underline") << int(Qt::Key_U) << ctrl << "TRUE" << "" << 0 << 0 << 0 << "underline";
+        QTest::newRow("Alt+P locks") << int(Qt::Key_P) << int(Qt::AltModifier) << "TRUE" << "" << 0 << 0 << 0
+                                     << "locked";
+        QTest::newRow("Alt+P, lock off") << int(Qt::Key_P) << int(Qt::AltModifier) << "TRUE" << "" << 0 << 0 << 0
+                                         << "lock disabled";
+        QTest::newRow("Ctrl+E smileys") << int(Qt::Key_E) << ctrl << "TRUE" << "" << 0 << 0 << 0 << "picker";
+        QTest::newRow("Ctrl+E, smileys off") << int(Qt::Key_E) << ctrl << "TRUE" << "" << 0 << 1 << 0
+                                             << "smileys off";
+        QTest::newRow("letter") << int(Qt::Key_A) << none << "TRUE" << "" << 0 << 1 << 0 << "text a";
+        QTest::newRow("Delete") << int(Qt::Key_Delete) << none << "TRUE" << "x" << 0 << 0 << 1 << "";
+        QTest::newRow("Enter sends") << int(Qt::Key_Return) << none << "TRUE" << "hi" << 1 << 0 << 0 << "";
+        QTest::newRow("keypad Enter sends") << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "TRUE" << "hi" << 1
+                                            << 0 << 0 << "";
+        QTest::newRow("Enter, empty input") << int(Qt::Key_Return) << none << "TRUE" << "" << 0 << 0 << 0
+                                            << "text ";
+        QTest::newRow("Shift+Return breaks") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << "TRUE" << "hi" << 0
+                                             << 0 << 0 << "two lines";
+        QTest::newRow("Shift+Return sends") << int(Qt::Key_Return) << int(Qt::ShiftModifier) << "FALSE" << "hi" << 1
+                                            << 0 << 0 << "";
+        QTest::newRow("Return breaks") << int(Qt::Key_Return) << none << "FALSE" << "hi" << 0 << 0 << 0
+                                       << "two lines";
+        // F lies in the typing range: the input reports typing, then the window finds.
+        QTest::newRow("Ctrl+F finds") << int(Qt::Key_F) << ctrl << "TRUE" << "" << 0 << 1 << 0 << "find";
+    }
+
+    void keyTable()
+    {
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, enterSends);
+        QFETCH(QString, input);
+        QFETCH(int, sent);
+        QFETCH(int, typing);
+        QFETCH(int, erasing);
+        QFETCH(QString, effect);
+
+        ZELChatWindow *window = openWithRavi();
+        window->setDefaultSettings("FALSE", enterSends, "FALSE");
+        window->show();
+        window->activateWindow();
+        window->serverMessage->setFocus();
+        window->m_sentMessages = QStringList{"one", "two", "three"};
+        window->m_sentMessageIndex = 3;
+        if (effect == "lock disabled")
+            window->m_passwordProtectButton->setEnabled(false);
+        if (effect == "smileys off")
+            window->enableSmiley("FALSE", "TRUE");
+        window->serverMessage->setPlainText(input);
+        window->serverMessage->moveCursor(QTextCursor::End);
+
+        int sends = 0;
+        int types = 0;
+        int erases = 0;
+        connect(window, &ZELChatWindow::sendMessage, this, [&](QStringList &) { ++sends; });
+        connect(window, &ZELChatWindow::sendTypeMessageToClient, this, [&](QString &, QString &) { ++types; });
+        connect(window, &ZELChatWindow::sendEraseMessageToClient, this, [&](QString &, QString &) { ++erases; });
+
+        QTest::keyClick(window->serverMessage, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+        QCOMPARE(sends, sent);
+        QCOMPARE(types, typing);
+        QCOMPARE(erases, erasing);
+        const QString text = window->serverMessage->toPlainText();
+        if (effect == "recall")
+            QCOMPARE(text, QString("three"));
+        else if (effect == "bold")
+            QCOMPARE(window->serverMessage->fontWeight(), int(QFont::Bold));
+        else if (effect == "not bold")
+            QCOMPARE(window->serverMessage->fontWeight(), int(QFont::Normal));
+        else if (effect == "italic")
+            QVERIFY(window->serverMessage->fontItalic());
+        else if (effect == "underline")
+            QVERIFY(window->serverMessage->fontUnderline());
+        else if (effect == "locked")
+            QVERIFY(window->m_passwordProtectButton->isChecked());
+        else if (effect == "lock disabled")
+            QVERIFY(!window->m_passwordProtectButton->isChecked() && text.isEmpty());
+        else if (effect == "picker")
+            QVERIFY(window->m_smileyDialog->isVisible());
+        else if (effect == "smileys off")
+            QVERIFY(!window->m_smileyDialog->isVisible());
+        else if (effect.startsWith("text "))
+            QCOMPARE(text, effect.mid(5));
+        else if (effect == "two lines")
+            QCOMPARE(text.count('\n') + text.count(QChar::LineSeparator), 1);
+        else if (effect == "find")
+            QVERIFY(window->m_findFrame->isVisible());
+        else if (sent)
+            QVERIFY(text.isEmpty());
+    }
+
+    void recall()
+    {
+        ZELChatWindow *window = openWithRavi();
+        for (const char *text : {"one", "two", "three"})
+            send(window, text);
+        const auto recalled = [window]() { return window->serverMessage->toPlainText(); };
+        window->showPreviousMessage();
+        QCOMPARE(recalled(), QString("three"));
+        window->showPreviousMessage();
+        window->showPreviousMessage();
+        QCOMPARE(recalled(), QString("one"));
+        window->showPreviousMessage();
+        QCOMPARE(recalled(), QString("one"));
+        window->showNextMessage();
+        window->showNextMessage();
+        QCOMPARE(recalled(), QString("three"));
+        window->showNextMessage();
+        QVERIFY(recalled().isEmpty());
+    }
+
+    // ------------------------------------------------------------------
+    void smileyCodesAndPicker()
+    {
+        ZELChatWindow *window = openWithRavi();
+        window->show();
+        QVERIFY(!window->sendButton->isEnabled());
+        QTest::keyClicks(window->serverMessage, "a :) b :|");
+        const QString html = window->serverMessage->toHtml();
+        QVERIFY2(html.contains("Smileys/Hot.png") && html.contains("Smileys/Smile.png"), qPrintable(html));
+        QVERIFY(!window->serverMessage->toPlainText().contains(":)"));
+        QVERIFY(window->sendButton->isEnabled());
+        window->serverMessage->setPlainText("   ");
+        QVERIFY(!window->sendButton->isEnabled());
+
+        window->openSmiley();
+        QVERIFY(window->m_smileyDialog->isVisible());
+        QCOMPARE(window->m_smileyDialog->m_smileyListBox->count(), 29);
+        QListWidgetItem *good = window->m_smileyDialog->m_smileyListBox->item(0);
+        QCOMPARE(good->toolTip(), QString("Good"));
+        window->m_smileyDialog->onSmileyClicked(good);
+        QVERIFY(!window->m_smileyDialog->isVisible());
+        QVERIFY(window->serverMessage->toHtml().contains("Smileys/Good.png"));
+    }
+
+    void formattingFollowsTheCursor()
+    {
+        ZELChatWindow *window = openWithRavi();
+        window->writeBoldLetters();
+        QTest::keyClicks(window->serverMessage, "bold");
+        QVERIFY(window->m_boldButton->isChecked());
+        // A weight between normal and bold is left alone.
+        window->serverMessage->setFontWeight(QFont::DemiBold);
+        window->writeBoldLetters();
+        QCOMPARE(window->serverMessage->fontWeight(), int(QFont::DemiBold));
+    }
+};
+
+ZEL_TEST_MAIN(TestChat)
+#include "tst_chat.moc"
