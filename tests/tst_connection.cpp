@@ -118,6 +118,7 @@ private slots:
         QVERIFY(!client.m_connectToServerAction->isEnabled());
         QVERIFY(client.m_keepAliveTimer->isActive());
         QCOMPARE(client.m_connectionStatusLable->text(), QStringLiteral("Connected"));
+        QCOMPARE(client.m_connectingStatusLabel->text(), QStringLiteral("Connecting with Server"));
         // The connecting page stays until the banner comes.
         QCOMPARE(client.stackedWidget->currentWidget(), client.processPage);
 
