@@ -15,6 +15,8 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <memory>
+
 #include "core/zelrecords.h"
 #include "ui/ui_zembrio.h"
 
@@ -230,8 +232,10 @@ public:
     // The pop-up labels' share of the main widget's event filter; true when handled.
     bool popupLabelEvent(QObject *watched, QEvent *event);
     // User name -> rows of the tree, kept current by the tree's own model signals.
+    // Owned here so it goes before the tree does and hears nothing of its end.
     ZELContactIndex *contactIndex();
-    ZELContactIndex *m_contactIndex = nullptr;
+    struct ZELContactIndexDeleter { void operator()(ZELContactIndex *index) const; };
+    std::unique_ptr<ZELContactIndex, ZELContactIndexDeleter> m_contactIndex;
     QString m_selectedContactTimeZone;
     bool m_noticeAlignTop = false;
 public slots:

@@ -43,13 +43,19 @@ bool hasChildren(const QTreeWidgetItem *row)
 
 } // namespace
 
+void ZELClient::ZELContactIndexDeleter::operator()(ZELContactIndex *index) const
+{
+    delete index;
+}
+
 ZELContactIndex *ZELClient::contactIndex()
 {
     if (m_contactIndex)
-        return m_contactIndex;
-    m_contactIndex = new ZELContactIndex(m_contactView, this);
+        return m_contactIndex.get();
+    m_contactIndex.reset(new ZELContactIndex(m_contactView, nullptr));
+    ZELContactIndex *index = m_contactIndex.get();
     // A row that leaves the tree takes every pointer to it along.
-    connect(m_contactIndex, &ZELContactIndex::rowAboutToGo, this, [this](QTreeWidgetItem *row) {
+    connect(index, &ZELContactIndex::rowAboutToGo, this, [this](QTreeWidgetItem *row) {
         if (row == m_expandedContactItem)
             m_expandedContactItem = nullptr;
         m_searchMatches.removeAll(row);
@@ -59,13 +65,13 @@ ZELContactIndex *ZELClient::contactIndex()
                 *group = nullptr;
         }
     });
-    connect(m_contactIndex, &ZELContactIndex::treeAboutToReset, this, [this] {
+    connect(index, &ZELContactIndex::treeAboutToReset, this, [this] {
         m_expandedContactItem = nullptr;
         m_searchMatches.clear();
         m_recentChatsItem = m_onlineItem = m_offlineItem = nullptr;
         m_activeItem = m_inactiveItem = m_contactListEmptyItem = nullptr;
     });
-    return m_contactIndex;
+    return index;
 }
 
 void ZELClient::addUsersListInMainWindow(QStringList users, QStringList profiles)

@@ -1,0 +1,734 @@
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QLabel>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QToolButton>
+#include <QTreeWidget>
+#include <QTreeWidgetItemIterator>
+
+#include "core/zelclient.h"
+#include "core/zelpreferencesfile.h"
+#include "core/zelsettingslists.h"
+#include "core/zeltcpsocket.h"
+#include "core/zelthread.h"
+#include "mainwindow/zelbusinesscarddetails.h"
+#include "mainwindow/zelcontactrow.h"
+#include "mainwindow/zelpopup.h"
+#include "mainwindow/zelprofile.h"
+#include "peer/zeltestpeer.h"
+#include "platform/zelfakedesktopservices.h"
+#include "platform/zelfakeinputmonitor.h"
+#include "platform/zelfakescreengrabber.h"
+#include "platform/zelplatform.h"
+#include "reminders/zelreminderdialog.h"
+#include "zeltestmain.h"
+
+// One contact of a presence list, in the order of the wire.
+struct Contact
+{
+    QString user, state, department, name, company, statusMessage, status, approval;
+    QString timeZone = QStringLiteral("GMT+05:30");
+    QString email = QStringLiteral("someone@example.com");
+
+    QStringList values() const
+    {
+        QStringList profile(12);
+        profile[0] = QStringLiteral("Engineer");
+        profile[1] = company;
+        profile[2] = email;
+        profile[11] = timeZone;
+        return {user, state, department, name, profile.join("&&"), statusMessage, status, approval};
+    }
+};
+
+Q_DECLARE_METATYPE(Contact)
+
+// The contact tree, its records and presence: the presence messages as the
+// socket delivers them, the tree's own operations, the contact card and the
+// pop-ups; and the presence messages end to end through the protocol peer.
+class TestContacts : public QObject
+{
+    Q_OBJECT
+
+private:
+    using Node = ZELTestPeer::Node;
+
+    ZELFakeInputMonitor m_input;
+    ZELFakeScreenGrabber m_grabber;
+    ZELFakeDesktopServices m_desktop;
+    ZELClient *m_client = nullptr;
+
+    static Contact online(const QString &user, const QString &status = "Online",
+                          const QString &department = "Development", const QString &company = "Acme")
+    {
+        return {user, "Online", department, user.toUpper(), company, "Working", status, "APPROVED"};
+    }
+
+    static Contact offline(const QString &user, const QString &approval = "APPROVED",
+                           const QString &department = "Development", const QString &company = "Acme")
+    {
+        return {user, "Offline", department, user.toUpper(), company, "Gone", "Offline", approval};
+    }
+
+    static QString ownList(const QList<Contact> &contacts)
+    {
+        QStringList values;
+        for (const Contact &contact : contacts)
+            values << contact.values();
+        return ZELTestPeer::messageTree("NEWUSER", {Node("OWN", values.join(',') + ',')});
+    }
+
+    static QString othersList(const QList<Contact> &contacts)
+    {
+        static const char *const tags[] = {"USERNAME", "STATE", "DEPARTMENT", "NAME",
+                                           "PROFILE", "STATUSMESSAGE", "STATUS", "APPROVAL"};
+        QList<Node> users;
+        for (const Contact &contact : contacts) {
+            QList<Node> fields;
+            const QStringList values = contact.values();
+            for (int i = 0; i < values.size(); ++i)
+                fields << Node(tags[i], values.at(i));
+            users << Node("USER", fields);
+        }
+        return ZELTestPeer::messageTree("NEWUSER", {Node("OTHERS", users)});
+    }
+
+    static QString logout(const QString &user, const QString &department = "Development",
+                          const QString &company = "Acme")
+    {
+        return ZELTestPeer::message("LOGOUT", {{"USERNAME", user}, {"DEPARTMENT", department},
+                                               {"NAME", user.toUpper()}, {"COMPANY", company},
+                                               {"STATUSMESSAGE", "Left for the day"}});
+    }
+
+    static QString changeStatus(const QString &user, const QString &status, const QString &profile = QString())
+    {
+        return ZELTestPeer::message("CHANGESTATUS", {{"USERNAME", user}, {"MESSAGE", "New message"},
+                                                     {"STATUS", status}, {"COMPANY", "Acme"},
+                                                     {"NAME", user.toUpper()}, {"PROFILE", profile}});
+    }
+
+    // The text block as the socket hands it over: each message followed by ":::".
+    void deliver(const QStringList &xmls)
+    {
+        QByteArray text;
+        for (const QString &xml : xmls)
+            text += xml.toLatin1() + ":::";
+        QByteArray files;
+        m_client->messageFromServer(text, files);
+    }
+
+    void signIn()
+    {
+        m_client->m_loginId = "me";
+        m_client->m_notificationSettings = ZELNotificationList::defaults();
+        m_client->m_contactDisplaySettings = ZELContactDisplayList::defaults();
+        m_client->m_contactDisplaySettings[ZELContactDisplayList::GroupByDepartment] = "TRUE";
+        m_client->m_contactDisplaySettings[ZELContactDisplayList::GroupByStatus] = "FALSE";
+        m_client->successFullLoginStatus({"LOGIN", "SUCCESSLOGIN", "Me Myself", "", "1", ""});
+    }
+
+    // Tool tips of the contact rows anywhere below a top-level row.
+    static QStringList contactTips(const QTreeWidgetItem *top)
+    {
+        QStringList tips;
+        if (!top)
+            return tips;
+        for (int i = 0; i < top->childCount(); ++i) {
+            const QTreeWidgetItem *child = top->child(i);
+            if (!child->toolTip(0).isEmpty())
+                tips << child->toolTip(0);
+            tips << contactTips(child);
+        }
+        return tips;
+    }
+
+    static QTreeWidgetItem *findRow(QTreeWidgetItem *top, const QString &user)
+    {
+        if (!top)
+            return nullptr;
+        for (int i = 0; i < top->childCount(); ++i) {
+            QTreeWidgetItem *child = top->child(i);
+            if (ZELContactRow::userName(child) == user)
+                return child;
+            if (QTreeWidgetItem *deeper = findRow(child, user))
+                return deeper;
+        }
+        return nullptr;
+    }
+
+    QList<QTreeWidgetItem *> liveRows() const
+    {
+        QList<QTreeWidgetItem *> rows;
+        for (QTreeWidgetItemIterator it(m_client->m_contactView); *it; ++it)
+            rows << *it;
+        return rows;
+    }
+
+    QStringList visibleTopRows() const
+    {
+        QStringList rows;
+        for (int i = 0; i < m_client->m_contactView->topLevelItemCount(); ++i) {
+            if (!m_client->m_contactView->topLevelItem(i)->isHidden())
+                rows << m_client->m_contactView->topLevelItem(i)->text(0);
+        }
+        return rows;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ZELPlatform::setInputMonitor(&m_input);
+        ZELPlatform::setScreenGrabber(&m_grabber);
+        ZELPlatform::setDesktopServices(&m_desktop);
+    }
+
+    void cleanupTestCase()
+    {
+        ZELPlatform::setInputMonitor(nullptr);
+        ZELPlatform::setScreenGrabber(nullptr);
+        ZELPlatform::setDesktopServices(nullptr);
+    }
+
+    void init()
+    {
+        m_client = new ZELClient;
+        signIn();
+    }
+
+    void cleanup()
+    {
+        delete m_client;
+        m_client = nullptr;
+        m_desktop.openedUrls.clear();
+    }
+
+    void newUserPlacesContacts_data()
+    {
+        QTest::addColumn<bool>("ownList");
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("approval");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("toolTip");
+        QTest::addColumn<bool>("assignee");
+        QTest::newRow("present, busy") << true << "Online" << "Busy" << "APPROVED" << "ANN (Busy)"
+                                       << "ann - Online" << true;
+        QTest::newRow("present, online") << false << "Online" << "Online" << "APPROVED" << "ANN"
+                                         << "ann - Online" << true;
+        QTest::newRow("present, no status word") << true << "Online" << "" << "APPROVED" << "ANN"
+                                                 << "ann - Online" << true;
+        QTest::newRow("absent") << false << "Offline" << "Offline" << "APPROVED" << "ANN"
+                                << "ann - Offline" << true;
+        QTest::newRow("absent, not approved") << true << "Offline" << "Offline" << "PENDING" << "ANN"
+                                              << "ann - Not Approved" << false;
+    }
+
+    void newUserPlacesContacts()
+    {
+        QFETCH(bool, ownList);
+        QFETCH(QString, state);
+        QFETCH(QString, status);
+        QFETCH(QString, approval);
+        QFETCH(QString, text);
+        QFETCH(QString, toolTip);
+        QFETCH(bool, assignee);
+        Contact ann{"ann", state, "Development", "ANN", "Acme", "Working", status, approval};
+        deliver({ownList ? this->ownList({ann}) : othersList({ann})});
+
+        const bool present = state == "Online";
+        QTreeWidgetItem *departmentWise = present ? m_client->m_onlineItem : m_client->m_offlineItem;
+        QTreeWidgetItem *flat = present ? m_client->m_activeItem : m_client->m_inactiveItem;
+        QCOMPARE(departmentWise->childCount(), 1);
+        QCOMPARE(departmentWise->child(0)->text(0), QString("Acme"));
+        QCOMPARE(departmentWise->child(0)->child(0)->text(0), QString("Development"));
+        QTreeWidgetItem *row = departmentWise->child(0)->child(0)->child(0);
+        QCOMPARE(row->text(0), text);
+        QCOMPARE(row->toolTip(0), toolTip);
+        QCOMPARE(row->sizeHint(0).height(), 20);
+        QCOMPARE(flat->childCount(), 1);
+        QCOMPARE(flat->child(0)->toolTip(0), toolTip);
+        QVERIFY(contactTips(present ? m_client->m_offlineItem : m_client->m_onlineItem).isEmpty());
+
+        const UserRecord record = m_client->m_users.value("ann");
+        QCOMPARE(record.displayName, QString("ANN"));
+        QCOMPARE(record.status, status);
+        QCOMPARE(record.jobTitle, QString("Engineer"));
+        QCOMPARE(record.timeZone, QString("GMT+05:30"));
+        QCOMPARE(m_client->m_presentContacts, present ? QStringList{"ann##ANN"} : QStringList());
+        QCOMPARE(m_client->m_reminderDialog->m_assigneeName->findText("ANN") >= 0, assignee);
+        QCOMPARE(visibleTopRows().contains("Contact List Empty"), false);
+    }
+
+    // Whole records only: an empty, short or truncated list reads nothing past its end.
+    void newUserReadsWholeRecordsOnly_data()
+    {
+        QTest::addColumn<QString>("xml");
+        QTest::addColumn<QStringList>("users");
+        const QStringList one = online("ann").values();
+        QTest::newRow("own, empty") << ZELTestPeer::messageTree("NEWUSER", {Node("OWN", "EMPTY")}) << QStringList();
+        QTest::newRow("own, blank") << ZELTestPeer::messageTree("NEWUSER", {Node("OWN", "")}) << QStringList();
+        QTest::newRow("own, seven values") << ZELTestPeer::messageTree("NEWUSER", {Node("OWN", one.mid(0, 7).join(','))})
+                                           << QStringList();
+        QTest::newRow("own, one and a half")
+            << ZELTestPeer::messageTree("NEWUSER", {Node("OWN", (one + online("bob").values().mid(0, 4)).join(','))})
+            << QStringList{"ann"};
+        QTest::newRow("own, no trailing comma") << ZELTestPeer::messageTree("NEWUSER", {Node("OWN", one.join(','))})
+                                                << QStringList{"ann"};
+        QTest::newRow("others, truncated")
+            << ZELTestPeer::messageTree("NEWUSER", {Node("OTHERS", {Node("U", {Node("A", "ann"), Node("B", "Online")})})})
+            << QStringList();
+        QTest::newRow("neither list") << ZELTestPeer::messageTree("NEWUSER", {Node("ALL", "ann")}) << QStringList();
+    }
+
+    void newUserReadsWholeRecordsOnly()
+    {
+        QFETCH(QString, xml);
+        QFETCH(QStringList, users);
+        deliver({xml});
+        QCOMPARE(m_client->m_users.keys(), users);
+        QCOMPARE(contactTips(m_client->m_activeItem).size(), users.size());
+        if (users.isEmpty()) {
+            QCOMPARE(visibleTopRows(), QStringList{"Contact List Empty"});
+            QVERIFY(!m_client->m_hideOfflineUsersAction->isEnabled());
+        }
+    }
+
+    void signInNotice_data()
+    {
+        QTest::addColumn<bool>("emptyList");
+        QTest::addColumn<QList<int>>("counts"); // offline messages, files, voice mails, requests
+        QTest::addColumn<QString>("notice");
+        const QString start = "<b><font color = '#C34A2C'>You have received ";
+        QTest::newRow("messages") << true << QList<int>{3, 0, 0, 0} << start + "3 new Offline Message(s)<b>";
+        QTest::newRow("files, empty list") << true << QList<int>{0, 2, 0, 0} << start + "2 new files(s)<b>";
+        QTest::newRow("files, after contacts") << false << QList<int>{0, 2, 0, 0} << start + "2 new file(s)<b>";
+        QTest::newRow("both, files first") << false << QList<int>{1, 2, 4, 0}
+                                           << start + "2 new file(s) <br>& 1 new Offline Message(s)<b>";
+        QTest::newRow("voice mails") << false << QList<int>{0, 0, 4, 5} << start + "4 new Voice Mail(s)<b>";
+        QTest::newRow("requests") << false << QList<int>{0, 0, 0, 5}
+                                  << "<font color='#C34A2C'><b>You have received 5 add contact request</b></font>";
+        QTest::newRow("nothing waits") << false << QList<int>{0, 0, 0, 0} << "";
+    }
+
+    void signInNotice()
+    {
+        QFETCH(bool, emptyList);
+        QFETCH(QList<int>, counts);
+        QFETCH(QString, notice);
+        m_client->m_unreadOfflineMessageCount = counts[0];
+        m_client->m_offlineFileCount = counts[1];
+        m_client->m_newVoiceMailCount = counts[2];
+        m_client->m_requestedCount = counts[3];
+        deliver({emptyList ? ZELTestPeer::messageTree("NEWUSER", {Node("OWN", "EMPTY")}) : ownList({online("ann")})});
+        QCOMPARE(m_client->m_notificationPopup->m_noticeLabel->text(), notice);
+        QCOMPARE(m_client->m_notificationPopup->isVisible(), !notice.isEmpty());
+        QVERIFY(!m_client->m_sessionActive);
+
+        // Once per sign-in.
+        m_client->m_notificationPopup->close();
+        m_client->m_notificationPopup->m_noticeLabel->clear();
+        deliver({othersList({online("bob")})});
+        QVERIFY(m_client->m_notificationPopup->m_noticeLabel->text().isEmpty());
+    }
+
+    void presentContactsAndConference()
+    {
+        deliver({ownList({online("ann")})});
+        QVERIFY(!m_client->m_conferenceChatAction->isEnabled());
+        deliver({othersList({online("bob")})});
+        QVERIFY(m_client->m_conferenceChatAction->isEnabled());
+        QVERIFY(m_client->m_conferenceChatToolButton->isEnabled());
+        QCOMPARE(m_client->m_businessCardPopup->m_businessCardUserNameLable->text(), QString("<b>BOB"));
+
+        // Announced again under another name: still one entry, no ghost.
+        Contact renamed = online("bob");
+        renamed.name = "Robert";
+        deliver({othersList({renamed})});
+        QCOMPARE(m_client->m_presentContacts, QStringList({"ann##ANN", "bob##Robert"}));
+
+        // A stale entry beside the current one goes too.
+        m_client->m_presentContacts << "bob##BOB";
+        deliver({logout("bob")});
+        QCOMPARE(m_client->m_presentContacts, QStringList{"ann##ANN"});
+        QVERIFY(!m_client->m_conferenceChatAction->isEnabled());
+    }
+
+    void comingOnlineLeavesOfflineTree()
+    {
+        deliver({ownList({offline("ann", "APPROVED", "Sales", "Other Co"), offline("bob")})});
+        QCOMPARE(m_client->m_offlineItem->childCount(), 2);
+        deliver({othersList({online("ann", "Away", "Sales", "Other Co")})});
+        QCOMPARE(m_client->m_offlineItem->childCount(), 1);
+        QVERIFY(!ZELContactRow::childByText(m_client->m_offlineItem, "Other Co"));
+        QCOMPARE(contactTips(m_client->m_inactiveItem), QStringList{"bob - Offline"});
+        QCOMPARE(contactTips(m_client->m_activeItem), QStringList{"ann - Online"});
+        QCOMPARE(m_client->m_activeItem->child(0)->text(0), QString("ANN (Away)"));
+
+        // Announced twice: no duplicate rows anywhere.
+        deliver({othersList({online("ann", "Away", "Sales", "Other Co")})});
+        QCOMPARE(contactTips(m_client->m_onlineItem), QStringList{"ann - Online"});
+        QCOMPARE(contactTips(m_client->m_activeItem), QStringList{"ann - Online"});
+    }
+
+    void logoutMovesRow_data()
+    {
+        QTest::addColumn<QString>("popupSetting");
+        QTest::addColumn<bool>("popup");
+        QTest::newRow("pop-up on") << "TRUE" << true;
+        QTest::newRow("pop-up off") << "FALSE" << false;
+    }
+
+    void logoutMovesRow()
+    {
+        QFETCH(QString, popupSetting);
+        QFETCH(bool, popup);
+        m_client->m_notificationSettings[ZELNotificationList::GoesOffline] = popupSetting;
+        deliver({ownList({online("ann", "Busy"), online("bob", "Online", "Sales")})});
+        m_client->m_businessCardPopup->m_businessCardUserNameLable->clear();
+
+        deliver({logout("ann")});
+        // The only contact of its company: department and company rows go too.
+        QCOMPARE(contactTips(m_client->m_onlineItem), QStringList{"bob - Online"});
+        QCOMPARE(m_client->m_onlineItem->child(0)->childCount(), 1);
+        QCOMPARE(contactTips(m_client->m_offlineItem), QStringList{"ann - Offline"});
+        QCOMPARE(contactTips(m_client->m_inactiveItem), QStringList{"ann - Offline"});
+        QCOMPARE(contactTips(m_client->m_activeItem), QStringList{"bob - Online"});
+        QCOMPARE(m_client->m_users.value("ann").status, QString("Offline"));
+        QCOMPARE(m_client->m_users.value("ann").statusMessage, QString("Left for the day"));
+        QCOMPARE(m_client->m_businessCardPopup->m_businessCardUserNameLable->text(),
+                 popup ? QString("<b>ANN") : QString());
+
+        // The own login id is not a contact.
+        deliver({logout("me")});
+        QCOMPARE(contactTips(m_client->m_activeItem), QStringList{"bob - Online"});
+    }
+
+    void changeStatusRetitles_data()
+    {
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("profile");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("details");
+        const QString eleven = "Lead&&Acme&&a@b&&3&&4&&5&&6&&7&&8&&9&&10";
+        QTest::newRow("away, eleven values") << "Away" << eleven << "ANN (Away)"
+                                             << "Lead&&Acme&&a@b&&3&&4&&5&&6&&7&&8&&9&&10&&&&GMT+05:30&&10";
+        QTest::newRow("back online, short profile") << "Online" << "Lead&&Acme" << "ANN" << "";
+    }
+
+    void changeStatusRetitles()
+    {
+        QFETCH(QString, status);
+        QFETCH(QString, profile);
+        QFETCH(QString, text);
+        QFETCH(QString, details);
+        deliver({ownList({online("ann", "Busy")}), changeStatus("ann", status, profile)});
+        QCOMPARE(findRow(m_client->m_onlineItem, "ann")->text(0), text);
+        QCOMPARE(findRow(m_client->m_activeItem, "ann")->text(0), text);
+        const UserRecord record = m_client->m_users.value("ann");
+        QCOMPARE(record.status, status);
+        QCOMPARE(record.statusMessage, QString("New message"));
+        QCOMPARE(record.jobTitle, QString("Lead"));
+        QCOMPARE(record.profileDetails, details);
+        QCOMPARE(record.timeZone, QString("GMT+05:30"));
+    }
+
+    void shortChangeStatusIsIgnored()
+    {
+        deliver({ownList({online("ann", "Busy")}),
+                 ZELTestPeer::message("CHANGESTATUS", {{"USERNAME", "ann"}, {"MESSAGE", "x"}, {"STATUS", "Away"}})});
+        QCOMPARE(findRow(m_client->m_activeItem, "ann")->text(0), QString("ANN (Busy)"));
+        QCOMPARE(m_client->m_users.value("ann").status, QString("Busy"));
+    }
+
+    // Rows that leave the tree take the card's row and the search matches along,
+    // whoever takes them out.
+    void removedRowsLeaveNoPointers()
+    {
+        deliver({ownList({online("ann"), online("bob")})});
+        QTreeWidgetItem *ann = findRow(m_client->m_activeItem, "ann");
+        QTreeWidgetItem *bob = findRow(m_client->m_onlineItem, "bob");
+        m_client->m_contactView->setCurrentItem(ann);
+        QCOMPARE(m_client->m_expandedContactItem, ann);
+        QVERIFY(qobject_cast<ZELProfile *>(m_client->m_contactView->itemWidget(ann, 0)));
+        m_client->m_searchMatches = {ann, bob, findRow(m_client->m_onlineItem, "ann")};
+
+        const QTreeWidgetItem *gone = ann;
+        deliver({logout("ann")});
+        // The card moved on to whichever row is current now, never to a freed one.
+        QVERIFY(m_client->m_expandedContactItem != gone);
+        QVERIFY(!m_client->m_expandedContactItem || liveRows().contains(m_client->m_expandedContactItem));
+        QCOMPARE(m_client->m_searchMatches, QList<QTreeWidgetItem *>{bob});
+
+        delete bob; // as another branch would take a row out
+        QVERIFY(m_client->m_searchMatches.isEmpty());
+        m_client->m_contactView->clear();
+        QCOMPARE(m_client->m_onlineItem, nullptr);
+        deliver({ownList({online("carl")}), logout("carl"), changeStatus("carl", "Away")});
+    }
+
+    void grouping_data()
+    {
+        QTest::addColumn<QString>("byDepartment");
+        QTest::addColumn<QString>("hideOffline");
+        QTest::addColumn<QStringList>("visible");
+        QTest::addColumn<QString>("filter");
+        QTest::newRow("departments") << "TRUE" << "FALSE" << QStringList{"Online", "Offline"} << "Online";
+        QTest::newRow("departments, absent hidden") << "TRUE" << "TRUE" << QStringList{"Online"} << "Online";
+        QTest::newRow("flat") << "FALSE" << "FALSE" << QStringList{"Active", "Inactive"} << "Active";
+        QTest::newRow("flat, absent hidden") << "FALSE" << "TRUE" << QStringList{"Active"} << "Active";
+    }
+
+    void grouping()
+    {
+        QFETCH(QString, byDepartment);
+        QFETCH(QString, hideOffline);
+        QFETCH(QStringList, visible);
+        QFETCH(QString, filter);
+        m_client->m_contactDisplaySettings[ZELContactDisplayList::GroupByDepartment] = byDepartment;
+        m_client->m_hideOfflineUsers = hideOffline;
+        deliver({ownList({online("ann"), offline("bob")})});
+        QCOMPARE(visibleTopRows(), visible);
+        QCOMPARE(m_client->m_activeusersearch->text(), filter);
+        QVERIFY(m_client->m_hideOfflineUsersAction->isEnabled());
+
+        // A blank first recent-chat entry keeps the row hidden; a name shows it.
+        m_client->m_recentChatUsers = {" "};
+        m_client->hideFavouritesUsers();
+        QVERIFY(m_client->m_recentChatsItem->isHidden());
+        m_client->m_recentChatUsers = {"ann"};
+        m_client->hideFavouritesUsers();
+        QVERIFY(!m_client->m_recentChatsItem->isHidden());
+    }
+
+    void hideOfflineAction()
+    {
+        deliver({ownList({online("ann"), offline("bob")})});
+        m_client->m_hideOfflineUsersAction->setChecked(true);
+        m_client->hideOfflineUsers();
+        QCOMPARE(m_client->m_hideOfflineUsers, QString("TRUE"));
+        QVERIFY(m_client->m_offlineItem->isHidden());
+        QCOMPARE(m_client->m_hideOfflineUsersAction->text(), QString("Show &Offline Users"));
+        QCOMPARE(m_client->m_contactView->currentItem(), m_client->m_contactListEmptyItem);
+        m_client->m_hideOfflineUsersAction->setChecked(false);
+        m_client->hideOfflineUsers();
+        QVERIFY(!m_client->m_offlineItem->isHidden());
+        QCOMPARE(m_client->m_hideOfflineUsersAction->text(), QString("Hide &Offline Users"));
+    }
+
+    void pendingContacts()
+    {
+        m_client->addUsersListInMainWindow({"Ann", "ann", "Dev", "Engineer", "Acme",
+                                            "Bob", "bob", "Dev", "Tester", "Acme", "cut"},
+                                           {"p1", "p2"});
+        QCOMPARE(m_client->m_offlineItem->childCount(), 1);
+        QTreeWidgetItem *department = m_client->m_offlineItem->child(0)->child(0);
+        QCOMPARE(department->childCount(), 2);
+        QCOMPARE(contactTips(m_client->m_inactiveItem), QStringList({"ann - Not Approved", "bob - Not Approved"}));
+        QCOMPARE(m_client->m_users.value("bob").statusMessage, QString("I am offline"));
+        QCOMPARE(m_client->m_users.value("bob").profileDetails, QString("p2"));
+        QCOMPARE(m_client->m_users.size(), 2);
+
+        m_client->removeUserNameFromApprovalList({"ADDCONTACT", "x", "ann", "y", "Dev"}, "Acme");
+        QCOMPARE(department->childCount(), 1);
+        m_client->removeUserNameFromApprovalList({"ADDCONTACT", "x", "bob", "y", "Dev"}, "Acme");
+        QCOMPARE(m_client->m_offlineItem->childCount(), 0);
+        QVERIFY(contactTips(m_client->m_inactiveItem).isEmpty());
+        QCOMPARE(m_client->m_users.size(), 2);
+    }
+
+    void sortingAlternates()
+    {
+        deliver({ownList({online("bob"), online("ann"), online("carl")})});
+        QStringList expected[] = {{"ANN", "BOB", "CARL"}, {"CARL", "BOB", "ANN"}, {"ANN", "BOB", "CARL"}};
+        for (const QStringList &order : expected) {
+            m_client->userListSorting();
+            QStringList names;
+            for (int i = 0; i < m_client->m_activeItem->childCount(); ++i)
+                names << m_client->m_activeItem->child(i)->text(0);
+            QCOMPARE(names, order);
+        }
+    }
+
+    void expandingContactRowCollapsesIt()
+    {
+        deliver({ownList({online("ann")})});
+        QTreeWidgetItem *ann = findRow(m_client->m_activeItem, "ann");
+        m_client->m_contactView->setCurrentItem(ann);
+        QVERIFY(m_client->m_contactView->itemWidget(ann, 0));
+        m_client->expandTreewidgetUser(ann);
+        QVERIFY(!ann->isExpanded());
+        QVERIFY(!m_client->m_contactView->itemWidget(ann, 0));
+        QCOMPARE(ann->sizeHint(0).height(), 20);
+        m_client->m_onlineItem->setExpanded(false);
+        m_client->m_onlineItem->setExpanded(true);
+        QVERIFY(m_client->m_onlineItem->isExpanded());
+    }
+
+    void contactCard_data()
+    {
+        QTest::addColumn<Contact>("contact");
+        QTest::addColumn<QString>("presence");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<bool>("chatEnabled");
+        QTest::addColumn<bool>("voiceMail");
+        QTest::addColumn<QString>("chatText");
+        Contact away = online("ann", "Away");
+        away.statusMessage = QString(40, 'x');
+        QTest::newRow("away, long message") << away << "<b><font color='green'>Away" << QString(32, 'x') + "..."
+                                            << true << false << "&Chat";
+        QTest::newRow("absent") << offline("ann") << "<b><font color='red'>Offline" << "Gone" << true << true
+                                << "Send Offline &Messages";
+        QTest::newRow("pending") << offline("ann", "WAIT") << "<b><font color='red'>Not Approved" << "Gone" << false
+                                 << false << "";
+    }
+
+    void contactCard()
+    {
+        QFETCH(Contact, contact);
+        QFETCH(QString, presence);
+        QFETCH(QString, message);
+        QFETCH(bool, chatEnabled);
+        QFETCH(bool, voiceMail);
+        QFETCH(QString, chatText);
+        deliver({ownList({contact})});
+        QTreeWidgetItem *row = findRow(m_client->m_onlineItem, "ann");
+        if (!row)
+            row = findRow(m_client->m_offlineItem, "ann");
+        m_client->m_contactView->setCurrentItem(row);
+        auto *card = qobject_cast<ZELProfile *>(m_client->m_contactView->itemWidget(row, 0));
+        QVERIFY(card);
+        QCOMPARE(row->sizeHint(0).height(), 70);
+        QCOMPARE(card->m_userStatusLabel->text(), presence);
+        QCOMPARE(card->m_statusMessageLabel->text(), message);
+        QCOMPARE(card->m_userName->text(), QString("<b>&nbsp;&nbsp;ANN"));
+        QCOMPARE(card->m_chatToolButton->isEnabled(), chatEnabled);
+        QVERIFY(card->m_defaultPicture);
+        QCOMPARE(m_client->m_selectedUserName, QString("ann"));
+        QCOMPARE(m_client->m_selectedContactTimeZone, QString("GMT+05:30"));
+        QCOMPARE(m_client->m_voiceMailAction->isEnabled(), voiceMail);
+        QCOMPARE(m_client->m_chatAction->isEnabled(), chatEnabled);
+        QVERIFY(m_client->m_contactRemoveAction->isEnabled());
+        if (!chatText.isEmpty())
+            QCOMPARE(m_client->m_chatAction->text(), chatText);
+
+        // A group row takes the card away and switches every action off.
+        m_client->m_contactView->setCurrentItem(m_client->m_onlineItem);
+        QVERIFY(!m_client->m_contactView->itemWidget(row, 0));
+        QCOMPARE(row->sizeHint(0).height(), 20);
+        QVERIFY(!m_client->m_chatAction->isEnabled());
+        QVERIFY(!m_client->m_contactRemoveAction->isEnabled());
+    }
+
+    void localTime_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QString>("time");
+        QTest::newRow("east") << "GMT+05:30" << "03:30:00 pm";
+        QTest::newRow("west") << "GMT-03:30" << "06:30:00 am";
+        QTest::newRow("bare") << "GMT" << "10:00:00 am";
+        QTest::newRow("empty") << "" << "10:00:00 am";
+    }
+
+    void localTime()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QString, time);
+        const QDateTime tenUtc(QDate(2024, 3, 1), QTime(10, 0), Qt::UTC);
+        QCOMPARE(ZELContactRow::timeInZone(zone, tenUtc), time);
+    }
+
+    void mailTo_data()
+    {
+        QTest::addColumn<QString>("email");
+        QTest::addColumn<bool>("known");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("address") << "ann@example.com" << true << "mailto:ann@example.com";
+        QTest::newRow("no record") << "ann@example.com" << false << "";
+    }
+
+    void mailTo()
+    {
+        QFETCH(QString, email);
+        QFETCH(bool, known);
+        QFETCH(QString, opened);
+        Contact ann = online("ann");
+        ann.email = email;
+        deliver({ownList({ann})});
+        if (!known)
+            m_client->m_users.remove("ann");
+        m_client->m_contactView->setCurrentItem(findRow(m_client->m_activeItem, "ann"));
+        m_client->mailToFunction();
+        QCOMPARE(m_desktop.openedUrls.isEmpty(), opened.isEmpty());
+        if (!opened.isEmpty())
+            QCOMPARE(m_desktop.openedUrls.first().toString(), opened);
+    }
+
+    void chatPreview_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::addColumn<int>("breaks");
+        QTest::newRow("exactly 40") << 40 << 0;
+        QTest::newRow("45") << 45 << 1;
+        QTest::newRow("81") << 81 << 2;
+    }
+
+    void chatPreview()
+    {
+        QFETCH(int, length);
+        QFETCH(int, breaks);
+        const QStringList chat{"CHAT", "me", "ann", "", "", "", "", QString(length, 'a'), ""};
+        m_client->showChatPopupWidget(chat, "Ann");
+        const QString text = m_client->m_notificationPopup->m_messageLabel->text();
+        QCOMPARE(text.count("<br>"), 2 + breaks);
+        QCOMPARE(m_client->m_popupChatUser, QString("ann"));
+        QVERIFY(m_client->m_notificationPopup->isVisible());
+
+        // While one preview shows, the next is dropped.
+        m_client->showChatPopupWidget({"CHAT", "me", "bob", "", "", "", "", "hi", ""}, "Bob");
+        QCOMPARE(m_client->m_notificationPopup->m_messageLabel->text(), text);
+        m_client->m_notificationPopup->close();
+    }
+    // End to end: a signed-in client takes its list and the presence changes off the wire.
+    void presenceOverTheWire()
+    {
+        delete m_client;
+        m_client = nullptr;
+        const QString dataFolder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/ZEL";
+        QDir(dataFolder).removeRecursively();
+        ZELTestPeer peer;
+        QVERIFY(peer.listen());
+        const QStringList connection{peer.host(), QString::number(peer.port()), "NoProxy", "", "", "", ""};
+        QVERIFY(ZELPreferencesFile(dataFolder).create(connection));
+        m_client = new ZELClient;
+        m_client->m_workerThread->setTickInterval(50);
+        QVERIFY(peer.waitForConnection());
+        QVERIFY(peer.waitForRequest("CHECKVERSION").isValid());
+        peer.sendFile("<BANNEREMPTY><BANNEREND>");
+        QTRY_VERIFY(!m_client->m_fileDataAwaited);
+        m_client->userNameEdit->setEditText("me");
+        m_client->passWordEdit->setText("secret");
+        m_client->signButton->click();
+        QVERIFY(peer.waitForRequest("LOGIN").isValid());
+        m_client->m_notificationSettings[ZELNotificationList::GoesOffline] = "FALSE";
+        peer.sendTexts({ZELTestPeer::message("LOGIN", {{"RESULT", "SUCCESSLOGIN"}, {"NAME", "Me"}, {"MARQUEE", ""},
+                                                       {"INVISIBLE", "1"}, {"PROFILE", ""}}),
+                        ownList({online("ann"), online("bob", "Busy", "Sales"), offline("carl")})});
+        QTRY_COMPARE(m_client->m_users.size(), 3);
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+        QCOMPARE(contactTips(m_client->m_activeItem), QStringList({"ann - Online", "bob - Online"}));
+        QVERIFY(m_client->m_conferenceChatAction->isEnabled());
+
+        peer.sendTexts({changeStatus("ann", "Meeting"), logout("bob", "Sales")});
+        QTRY_COMPARE(m_client->m_users.value("bob").status, QString("Offline"));
+        QCOMPARE(findRow(m_client->m_activeItem, "ann")->text(0), QString("ANN (Meeting)"));
+        QCOMPARE(contactTips(m_client->m_inactiveItem), QStringList({"carl - Offline", "bob - Offline"}));
+        QCOMPARE(m_client->m_presentContacts, QStringList{"ann##ANN"});
+        QVERIFY(!m_client->m_conferenceChatAction->isEnabled());
+    }
+};
+
+ZEL_TEST_MAIN(TestContacts)
+#include "tst_contacts.moc"
