@@ -320,6 +320,11 @@ public slots:
     void pauseMovie();
     void restartMovie();
     void messageToSend(QStringList &request);
+    // File transfers of the chat windows (chat/zelclient_filetransfer.cpp)
+    void ftpStatus(QString status);
+    void conferenceChatFtpStatus(QString status);
+    void advanceProgressBar(QString done);
+    void conferenceProgressBar(QString done);
     void createChatWindow(QString userName);
     void removeChat(QString &key);
     void closeChatWindow(QStringList &request);
@@ -384,6 +389,7 @@ public slots:
     void showVoiceRecorderDialog();
     void sendVoiceMailToServer(QStringList &request);
     void downLoadVoiceMailfromServer(QStringList &request);
+    void updateVoiceMailInboxTable();
 
 public:
     // ------------------------------------------------------------------

@@ -45,13 +45,6 @@ QByteArray withoutFileEnd(QByteArray data)
     return data.replace("<FILEEND>", QByteArray());
 }
 
-// Slots of the chat and voice-mail subsystems, reached by name so that this
-// road works whether or not they are declared yet.
-void callClientSlot(ZELClient *client, const char *slot, const QString &word)
-{
-    QMetaObject::invokeMethod(client, slot, Qt::DirectConnection, Q_ARG(QString, word));
-}
-
 void clearDownloadFlags(ZELClient &client)
 {
     client.m_downloadInProgress = false;
@@ -84,7 +77,7 @@ void routeVoiceMail(ZELClient &client, const QByteArray &files)
         const QString path = zelSafeFilePath(client.m_dataFolder + QStringLiteral("/VoiceMails"),
                                              client.m_downloadVoiceMailName);
         if (writeReceivedFile(path, withoutFileEnd(files))) {
-            QMetaObject::invokeMethod(&client, "updateVoiceMailInboxTable", Qt::DirectConnection);
+            client.updateVoiceMailInboxTable();
         } else {
             client.m_informationBox->showInformationBox(client.m_voiceMailInbox, QStringLiteral("Voice Mail"),
                                                         QStringLiteral("Voice mail could not be saved"));
@@ -143,13 +136,13 @@ void routeChatFile(ZELClient &client, const QByteArray &files)
         return;
     }
     if (conference) {
-        callClientSlot(&client, "conferenceChatFtpStatus", QStringLiteral("Accepted"));
+        client.conferenceChatFtpStatus(QStringLiteral("Accepted"));
         client.m_conferenceDownloadDone = true;
-        callClientSlot(&client, "conferenceProgressBar", QStringLiteral("YES"));
+        client.conferenceProgressBar(QStringLiteral("YES"));
     } else {
-        callClientSlot(&client, "ftpStatus", QStringLiteral("Accepted"));
+        client.ftpStatus(QStringLiteral("Accepted"));
         client.m_chatDownloadDone = true;
-        callClientSlot(&client, "advanceProgressBar", QStringLiteral("YES"));
+        client.advanceProgressBar(QStringLiteral("YES"));
     }
 }
 

@@ -11,3 +11,6 @@ void ZELClient::sendVoiceMailToServer(QStringList &)
 void ZELClient::downLoadVoiceMailfromServer(QStringList &)
 {
 }
+void ZELClient::updateVoiceMailInboxTable()
+{
+}
