@@ -6,6 +6,7 @@
 
 #include "core/zelparsedmessage.h"
 #include "core/zelsettingslists.h"
+#include "mainwindow/zelcontactcarddelegate.h"
 #include "mainwindow/zelcontactindex.h"
 #include "mainwindow/zelcontactrow.h"
 
@@ -54,6 +55,8 @@ ZELContactIndex *ZELClient::contactIndex()
         return m_contactIndex.get();
     m_contactIndex.reset(new ZELContactIndex(m_contactView, nullptr));
     ZELContactIndex *index = m_contactIndex.get();
+    // Cards sit at the tree's left edge, whatever the depth of their row.
+    m_contactView->setItemDelegate(new ZELContactCardDelegate(m_contactView));
     // A row that leaves the tree takes every pointer to it along.
     connect(index, &ZELContactIndex::rowAboutToGo, this, [this](QTreeWidgetItem *row) {
         if (row == m_expandedContactItem)
