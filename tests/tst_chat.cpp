@@ -1,3 +1,4 @@
+#include <QHeaderView>
 #include <QListWidget>
 #include <QMovie>
 #include <QPointer>
@@ -10,6 +11,8 @@
 #include "core/zelsettingslists.h"
 #include "core/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
+#include "platform/zelfakechoosers.h"
+#include "platform/zelplatform.h"
 #include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
 
@@ -654,6 +657,53 @@ private slots:
         window->serverMessage->setFontWeight(QFont::DemiBold);
         window->writeBoldLetters();
         QCOMPARE(window->serverMessage->fontWeight(), int(QFont::DemiBold));
+    }
+
+    void colours_data()
+    {
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<QColor>("text");
+        QTest::newRow("black background, white text") << QColor(Qt::black) << QColor(Qt::white);
+        QTest::newRow("other background, chosen text") << QColor(Qt::yellow) << QColor(Qt::blue);
+    }
+
+    void colours()
+    {
+        QFETCH(QColor, background);
+        QFETCH(QColor, text);
+        ZELFakeChoosers choosers;
+        ZELPlatform::setChoosers(&choosers);
+        ZELChatWindow window;
+        choosers.colorAnswers = {QColor(Qt::blue), background};
+        window.setColorFont();
+        QCOMPARE(window.m_textColor, QColor(Qt::blue));
+        window.setBackGroundColor();
+        QCOMPARE(window.serverMessage->textColor(), text);
+        QCOMPARE(window.serverMessage->currentCharFormat().background().color(), background);
+        // A cancelled chooser keeps the stored colour.
+        window.setColorFont();
+        QCOMPARE(window.serverMessage->textColor(), QColor(Qt::blue));
+        ZELPlatform::setChoosers(nullptr);
+    }
+
+    void formBasics()
+    {
+        ZELChatWindow window;
+        QCOMPARE(window.objectName(), QString("chatWidget"));
+        QCOMPARE(window.minimumSize(), QSize(655, 572));
+        QCOMPARE(window.Chat->maximumHeight(), 225);
+        QCOMPARE(window.Chat->currentIndex(), 0);
+        QCOMPARE(window.Chat->tabText(3), QString("Conference Chat"));
+        QCOMPARE(window.m_findTextLineEdit->maxLength(), 30);
+        QCOMPARE(window.m_findTextLineEdit->geometry(), QRect(30, 6, 125, 20));
+        QCOMPARE(window.sendButton->text(), QString("Send"));
+        QCOMPARE(window.m_passwordProtectButton->toolTip(), QString("Password Protected Message (Alt+P)"));
+        QCOMPARE(window.m_conferenceButton->minimumWidth(), 36);
+        QVERIFY(window.totalMessage->isReadOnly());
+        QVERIFY(!window.downLoadPage->isEnabled());
+        QVERIFY(window.m_messageDeliveredLabel->isHidden());
+        QVERIFY(window.m_findFrame->isHidden());
+        QCOMPARE(window.m_uploadedFiletable->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     }
 };
 
