@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zeltranscript.h"
 #include "core/zelparsedmessage.h"
 #include "core/zelsettingslists.h"
 #include "mainwindow/zelcontactindex.h"
@@ -97,6 +98,16 @@ void setContactRow(QTreeWidgetItem *row, const QString &text, const char *icon, 
 } // namespace
 
 namespace {
+
+// A status entry in the peer's window: "Status ::" and the status message.
+void writeStatusEntry(ZELClient &client, ZELChatWindow *window, const QString &time, const QString &statusMessage)
+{
+    if (client.m_chatWindowSettings.value(ZELChatWindowList::ShowStatusChange) != True)
+        return;
+    ZELTranscript::appendSpeakerBlock(window, ZELTranscript::receivedColour(), window->m_peerDisplayName,
+                                      client.m_ownDisplayName, time,
+                                      {QStringLiteral("<b>Status :: </b>") + statusMessage});
+}
 
 void updateConferenceAction(ZELClient &client)
 {
@@ -291,6 +302,7 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
     const QString company = messageValue(message, LogoutCompany);
     const QString statusMessage = messageValue(message, LogoutStatusMessage);
     const QString toolTip = userName + QStringLiteral(" - Offline");
+    const QString time = ZELTranscript::timeStamp(m_chatWindowSettings.value(ZELChatWindowList::HourFormat24));
     const bool treeBuilt = m_onlineItem && m_offlineItem && m_activeItem && m_inactiveItem && m_recentChatsItem;
     ZELContactIndex *index = contactIndex();
 
@@ -315,6 +327,7 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
     }
 
     if (ZELChatWindow *window = m_chatWindows.value(userName)) {
+        ZELTranscript::drawAttention(window);
         window->m_userStatusLabel->setText(statusMessage);
         window->m_statusPixmap->setPixmap(QPixmap(QStringLiteral(":images/Offline.png")));
         window->m_peerStatus = Offline;
@@ -326,10 +339,26 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
         window->chatTabEnableDisable(true);
         window->Chat->setTabEnabled(3, false);
         window->m_peerSignedOut = true;
+        writeStatusEntry(*this, window, time, statusMessage);
     }
 
     removePresent(m_presentContacts, userName);
     updateConferenceAction(*this);
+
+    // Conferences the contact took part in lose the member.
+    const QString memberPrefix = userName + QStringLiteral("##");
+    for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
+        if (!window || window->m_chatRoomListBox->findItems(displayName, Qt::MatchExactly).isEmpty())
+            continue;
+        window->totalMessage->append(ZELTranscript::noticeRow(
+            QColor(0xff, 0xff, 0xe0),
+            QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>") + displayName
+                + QStringLiteral(" left from this conference chat</td><td width='20%' align='right'>"
+                                 "<font color=darkgray><b>"),
+            time));
+        window->m_conferenceUsers.removeIf(
+            [&memberPrefix](const QString &member) { return member.startsWith(memberPrefix); });
+    }
 
     for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
         if (!window)
@@ -381,6 +410,7 @@ ZELDispatchResult ZELClient::dispatchChangeStatus(const QStringList &message)
     const QString displayName = messageValue(message, StatusDisplayName);
     const QString text = status == Online ? displayName : displayName + QStringLiteral(" (") + status + QLatin1Char(')');
     const bool showCard = m_contactDisplaySettings.value(ZELContactDisplayList::HighlightDetails) == True;
+    const QString time = ZELTranscript::timeStamp(m_chatWindowSettings.value(ZELChatWindowList::HourFormat24));
 
     ZELContactIndex *index = contactIndex();
     QList<QTreeWidgetItem *> rows = index->rowsUnder(userName, m_onlineItem);
@@ -400,6 +430,7 @@ ZELDispatchResult ZELClient::dispatchChangeStatus(const QStringList &message)
                               + QLatin1Char(')');
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
+        writeStatusEntry(*this, window, time, statusMessage);
     }
 
     const auto found = m_users.find(userName);

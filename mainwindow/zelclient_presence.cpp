@@ -11,6 +11,7 @@
 #include <QUrl>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zeltranscript.h"
 #include "core/zelsettingslists.h"
 #include "mainwindow/zelcontactrow.h"
 #include "mainwindow/zelprofile.h"
@@ -230,12 +231,21 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
         window->m_peerPhoto = photoBase64;
         showPhoto(window->m_userStatusPixmap, photoBase64, nullptr);
         if (window->m_peerSignedOut) {
+            const QString time =
+                ZELTranscript::timeStamp(m_chatWindowSettings.value(ZELChatWindowList::HourFormat24));
             window->chatTabEnableDisable(false);
             window->Chat->setTabEnabled(2, true);
             window->Chat->setTabEnabled(3, true);
-            if (present)
+            QString statusMessage;
+            if (present && record) {
                 updateFromRecord(window);
+                statusMessage = record->statusMessage;
+            }
             window->m_peerSignedOut = false;
+            if (m_chatWindowSettings.value(ZELChatWindowList::ShowStatusChange) == True)
+                ZELTranscript::appendSpeakerBlock(window, QColor(240, 248, 255), window->m_peerDisplayName,
+                                                  m_ownDisplayName, time,
+                                                  {QStringLiteral("<b>Status :: </b>") + statusMessage});
         } else if (present) {
             updateFromRecord(window);
         }

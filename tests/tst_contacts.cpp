@@ -2,12 +2,16 @@
 #include <QComboBox>
 #include <QDir>
 #include <QLabel>
+#include <QListWidget>
+#include <QTextBrowser>
+#include <QTextEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
 #include "core/zelpreferencesfile.h"
 #include "core/zelsettingslists.h"
@@ -200,6 +204,10 @@ private slots:
 
     void cleanup()
     {
+        const QList<ZELChatWindow *> windows = m_client ? m_client->m_chatWindows.values() : QList<ZELChatWindow *>();
+        if (m_client)
+            m_client->m_chatWindows.clear();
+        qDeleteAll(windows);
         delete m_client;
         m_client = nullptr;
         m_desktop.openedUrls.clear();
@@ -691,6 +699,39 @@ private slots:
         QCOMPARE(m_client->m_notificationPopup->m_messageLabel->text(), text);
         m_client->m_notificationPopup->close();
     }
+    // The contact's chat window follows the status, is shut down at sign-out
+    // and opened again when the contact returns, with a status entry each time.
+    void chatWindowFollowsPresence()
+    {
+        m_client->m_chatWindowSettings = ZELChatWindowList::defaults();
+        m_client->m_chatWindowSettings[ZELChatWindowList::ShowStatusChange] = "TRUE";
+        deliver({ownList({online("ann"), online("bob")})});
+        m_client->createChatWindow("ann");
+        ZELChatWindow *window = m_client->m_chatWindows.value("ann");
+        QVERIFY(window);
+
+        deliver({changeStatus("ann", "Away")});
+        QCOMPARE(window->m_logoLabel->text(), QString("Chatting with ANN (Away)"));
+        QCOMPARE(window->m_userStatusLabel->text(), QString("New message"));
+        QCOMPARE(window->totalMessage->toPlainText().count("Status :: New message"), 1);
+
+        deliver({logout("ann")});
+        QVERIFY(window->m_peerSignedOut);
+        QCOMPARE(window->m_peerStatus, QString("Offline"));
+        QCOMPARE(window->m_logoLabel->text(), QString("Chatting with ANN (Offline)"));
+        QVERIFY(!window->serverMessage->isEnabled());
+        QVERIFY(window->totalMessage->toPlainText().contains("Status :: Left for the day"));
+        QCOMPARE(window->m_onlineUsersListBox->count(), 1);
+        QCOMPARE(window->m_onlineUsersListBox->item(0)->toolTip(), QString("bob"));
+
+        deliver({othersList({online("ann")})});
+        QVERIFY(!window->m_peerSignedOut);
+        QVERIFY(window->serverMessage->isEnabled());
+        QCOMPARE(window->m_logoLabel->text(), QString("Chatting with ANN (Online)"));
+        QVERIFY(window->totalMessage->toPlainText().endsWith("Status :: Working"));
+        QCOMPARE(window->m_onlineUsersListBox->findItems("ANN", Qt::MatchExactly).size(), 1);
+    }
+
     // End to end: a signed-in client takes its list and the presence changes off the wire.
     void presenceOverTheWire()
     {
