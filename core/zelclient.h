@@ -214,6 +214,10 @@ public slots:
     void changeUserStatusProfile(QTreeWidgetItem *item, QString status, QString statusMessage);
     void userLoggedInStatus(QString userName, QString displayName, QString photoBase64);
     void callRightClickOperation();
+    // Opening a conversation from a row under "Recent Chats with...", or under
+    // "Active" / "Inactive" (group: that row's text).
+    void processForFavouriteUsers(QTreeWidgetItem *item);
+    void processForActiveUsers(QTreeWidgetItem *item, QString group);
     void showBusinessCardForFavouriteUsers(QTreeWidgetItem *item);
     void showBusinessCardForInactiveUsers(QTreeWidgetItem *item);
     void raisePopUp(QString name, QString status);

@@ -8,6 +8,7 @@
 #include <QMenu>
 #include <QTabWidget>
 #include <QTreeWidget>
+#include <QTextEdit>
 #include <QUrl>
 
 #include "chat/zelchatwindow.h"
@@ -17,6 +18,7 @@
 #include "mainwindow/zelprofile.h"
 #include "platform/zeldesktopservices.h"
 #include "platform/zelplatform.h"
+#include "style/zelmessageboxclass.h"
 
 namespace {
 
@@ -260,6 +262,62 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
             offline->m_userStatusLabel->setText(record->statusMessage);
         }
     }
+}
+
+namespace {
+
+void openConversation(ZELClient &client, QTreeWidgetItem *row, bool present)
+{
+    if (!row || !present)
+        return; // absent contacts write offline messages, pending ones nothing
+    const QString userName = ZELContactRow::userName(row);
+    const QString displayName = ZELContactRow::displayName(row);
+    const QString mark = ZELContactRow::statusMark(row);
+    auto warnThenOpen = [&](ZELChatWindowList::Position option, const QString &what) {
+        if (client.m_chatWindowSettings.value(option) == True)
+            client.m_informationBox->showInformationBox(&client, QStringLiteral("Zembrio"),
+                                                        QStringLiteral("<font color = 'blue'>") + displayName
+                                                            + QStringLiteral(" ")
+                                                            + QStringLiteral("<font color = 'black'> ") + what);
+        client.createChatWindow(userName);
+    };
+    if (mark == QLatin1String("Meeting)")) {
+        warnThenOpen(ZELChatWindowList::WarnMeeting, QStringLiteral("in meeting"));
+        return;
+    }
+    if (mark == QLatin1String("Away)")) {
+        warnThenOpen(ZELChatWindowList::WarnAway, QStringLiteral("away from system"));
+        return;
+    }
+    ZELChatWindow *window = client.m_chatWindows.value(userName);
+    if (!window) {
+        client.createChatWindow(userName);
+        return;
+    }
+    if (window->isMinimized()) {
+        window->restoreWindowState();
+        window->serverMessage->setFocus();
+        return;
+    }
+    if (!window->isActiveWindow()) {
+        window->activateWindow();
+        window->serverMessage->setFocus();
+    }
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal && modal->parentWidget() == window)
+        modal->raise();
+}
+
+} // namespace
+
+void ZELClient::processForFavouriteUsers(QTreeWidgetItem *item)
+{
+    openConversation(*this, item, ZELContactRow::presenceWord(item) == Online);
+}
+
+void ZELClient::processForActiveUsers(QTreeWidgetItem *item, QString group)
+{
+    openConversation(*this, item, group == QLatin1String("Active"));
 }
 
 void ZELClient::showBusinessCardForFavouriteUsers(QTreeWidgetItem *item)

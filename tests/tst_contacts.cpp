@@ -27,6 +27,7 @@
 #include "platform/zelfakescreengrabber.h"
 #include "platform/zelplatform.h"
 #include "reminders/zelreminderdialog.h"
+#include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
 
 // One contact of a presence list, in the order of the wire.
@@ -730,6 +731,37 @@ private slots:
         QCOMPARE(window->m_logoLabel->text(), QString("Chatting with ANN (Online)"));
         QVERIFY(window->totalMessage->toPlainText().endsWith("Status :: Working"));
         QCOMPARE(window->m_onlineUsersListBox->findItems("ANN", Qt::MatchExactly).size(), 1);
+    }
+
+    void openingFromFlatGroups_data()
+    {
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("warnMeeting");
+        QTest::addColumn<bool>("fromActive");
+        QTest::addColumn<bool>("opens");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("online") << "Online" << "TRUE" << true << true << false;
+        QTest::newRow("meeting, warned") << "Meeting" << "TRUE" << true << true << true;
+        QTest::newRow("meeting, not warned") << "Meeting" << "FALSE" << true << true << false;
+        QTest::newRow("under Inactive") << "Online" << "TRUE" << false << false << false;
+    }
+
+    void openingFromFlatGroups()
+    {
+        QFETCH(QString, status);
+        QFETCH(QString, warnMeeting);
+        QFETCH(bool, fromActive);
+        QFETCH(bool, opens);
+        QFETCH(bool, warned);
+        m_client->m_chatWindowSettings = ZELChatWindowList::defaults();
+        m_client->m_chatWindowSettings[ZELChatWindowList::WarnMeeting] = warnMeeting;
+        deliver({ownList({online("ann", status)})});
+        m_client->processForActiveUsers(findRow(m_client->m_activeItem, "ann"), fromActive ? "Active" : "Inactive");
+        QCOMPARE(m_client->m_chatWindows.contains("ann"), opens);
+        QCOMPARE(m_client->m_informationBox->isVisible(), warned);
+        if (warned)
+            QVERIFY(m_client->m_informationBox->m_messageText->text().contains("ANN <font color = 'black'> in meeting"));
+        m_client->m_informationBox->close();
     }
 
     // End to end: a signed-in client takes its list and the presence changes off the wire.
