@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QSignalSpy>
@@ -11,6 +12,7 @@
 #include "core/zelclient.h"
 #include "core/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
+#include "style/zelaboutdialog.h"
 #include "zeltestmain.h"
 
 // Construction of the main widget: folders, actions, menus, shortcuts,
@@ -70,6 +72,68 @@ private slots:
         QVERIFY(client.m_userNotInPreferences);
         QVERIFY(client.m_fileDataAwaited);
         QCOMPARE(client.m_sortClickCount, 2);
+    }
+
+    // The 33 actions, in creation order (the order the menus were designed in),
+    // each with its own picture or none.
+    void actions()
+    {
+        const QList<QPair<QString, QString>> expected = {
+            {"&Sign Out", ":images/signout.gif"}, {"&Exit", ":images/exit.png"},
+            {"&Add Contact", ":images/add_icon.png"}, {"&Remove Contact", ":images/remove_icon.png"},
+            {"Chat &History", ":images/chat_history_client.png"},
+            {"Con&ference Chat", ":images/conferance_icon.png"}, {"&Chat", ":images/chat_icon.png"},
+            {"&Offline Messages", ":images/offlineMessage.gif"},
+            {"Add Contact A&pproval", ":images/add_icon.png"},
+            {"Approval Requested User Contacts", ":images/add_icon.png"},
+            {"&Voice Mail", ":images/voiceChat.png"}, {"&Group Message", ":images/groupChat.png"},
+            {"&Search Contact", ":images/search_icon.gif"}, {"&Preferences...", ":images/preferences.png"},
+            {"&Connect to Server", ""}, {"&Online", ":images/Online.png"},
+            {"&Meeting", ":images/Meeting.png"}, {"A&way", ":images/Away.png"},
+            {"&Busy", ":images/Busy.png"}, {"User Status", ":images/splash.png"},
+            {"&Invisible Mode", ":images/Invisible.png"},
+            {"&Change Password", ":images/change_password.png"},
+            {"Hide &Offline Users", ":images/hide_offline_user.png"},
+            {"&Reminders", ":images/reminder.png"}, {"&My Profile", ":images/userInfo1.png"},
+            {"About ZE&L", ""}, {"&Send an E-Mail", ":images/email.gif"},
+            {"&Remove Contact", ":images/remove_icon.png"}, {"View &Profile", ":images/userInfo1.png"},
+            {"&Sign In", ""}, {"&Status", ""}, {"&Exit", ""}, {"&Open ZEL", ""},
+        };
+        ZELClient client;
+        const QList<QAction *> made = client.findChildren<QAction *>(QString(), Qt::FindDirectChildrenOnly);
+        QVERIFY(made.size() >= expected.size());
+        for (int i = 0; i < expected.size(); ++i) {
+            QAction *action = made.at(i);
+            QCOMPARE(action->text(), expected.at(i).first);
+            const QString icon = expected.at(i).second;
+            const QSize size(16, 16);
+            if (icon.isEmpty())
+                QVERIFY2(action->icon().isNull(), qPrintable(action->text()));
+            else
+                QVERIFY2(!action->icon().isNull()
+                             && action->icon().pixmap(size).toImage() == QIcon(icon).pixmap(size).toImage(),
+                         qPrintable(action->text()));
+        }
+        QCOMPARE(client.m_statusMessageToolButton->shortcut(), QKeySequence("Alt+Ctrl+S"));
+    }
+
+    // Help > About opens a window-modal box over the main widget; the contact
+    // page's close button hides the window rather than ending anything.
+    void aboutAndCloseButtons()
+    {
+        ZELClient client;
+        QCOMPARE(client.m_helpPopupMenu->actions(), QList<QAction *>({client.m_aboutAction}));
+        client.m_aboutAction->trigger();
+        QPointer<ZELAboutDialog> about = client.findChild<ZELAboutDialog *>();
+        QVERIFY(about);
+        QVERIFY(about->isVisible());
+        QCOMPARE(about->windowModality(), Qt::WindowModal);
+        about->close();
+        QTRY_VERIFY(!about);
+
+        QVERIFY(client.isVisible());
+        client.m_closeButton->click();
+        QVERIFY(!client.isVisible());
     }
 
     void shortcuts_data()
@@ -181,7 +245,23 @@ private slots:
         client->m_tcpSocket->connectToHost(peer.host(), peer.port());
         QVERIFY(peer.waitForConnection());
         QTRY_COMPARE(client->m_tcpSocket->state(), QAbstractSocket::ConnectedState);
-        delete client; // must not call back into the half-destroyed widget
+
+        // Deleting the client closes the connection; what the socket emits then
+        // must not reach the widget, whose windows are already gone. Watch the
+        // closing from outside: the state line must not hear of it.
+        client->m_connectionStatusLable->setText(QStringLiteral("before exit"));
+        bool closed = false;
+        QString stateLine;
+        connect(client->m_tcpSocket, &QAbstractSocket::stateChanged, this,
+                [&](QAbstractSocket::SocketState state) {
+                    if (state != QAbstractSocket::UnconnectedState)
+                        return;
+                    closed = true;
+                    stateLine = client->m_connectionStatusLable->text();
+                });
+        delete client;
+        QVERIFY(closed);
+        QCOMPARE(stateLine, QStringLiteral("before exit"));
         QVERIFY(peer.waitForDisconnection());
     }
 };

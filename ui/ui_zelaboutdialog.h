@@ -147,7 +147,9 @@ public:
 
         label_4 = new QLabel(ZELAboutDialog);
         label_4->setObjectName("label_4");
-        label_4->setGeometry(QRect(180, 140, 261, 16));
+        // Wider than the line above it: with substitute fonts the fixed memory
+        // figure would otherwise lose its unit.
+        label_4->setGeometry(QRect(180, 140, 300, 16));
 
         QWidget::setTabOrder(m_aboutCloseButton, m_closeButton);
 
