@@ -1112,8 +1112,11 @@ void ZELChatWindow::changePasswordForProtectedMessage(QString password)
 
 void ZELChatWindow::createQickReplyMenuItem(QString replies, QString option)
 {
+    const QString sheet = ZELMainWindowLook::sharedStyleSheet();
     m_quickReplyOption = option;
     auto *menu = new QMenu(this);
+    connect(menu, &QMenu::triggered, this, &ZELChatWindow::sendQuickReplyMessage);
+    menu->setStyleSheet(sheet);
     const QStringList entries = replies.split(QStringLiteral("##"), Qt::KeepEmptyParts);
     for (const QString &entry : entries)
         menu->addAction(entry);
@@ -1127,6 +1130,29 @@ void ZELChatWindow::updateQuickReplyMessageMenuItems(QString replies, QString op
         old->deleteLater();
     }
     createQickReplyMenuItem(replies, option);
+}
+
+void ZELChatWindow::showQuickReplyMenu()
+{
+    m_quickReplyButton->showMenu();
+}
+
+void ZELChatWindow::sendQuickReplyMessage(QAction *action)
+{
+    if (m_chatRoomListBox->count() == 0 && m_peer.isEmpty() && m_offlinePeer.isEmpty()) {
+        m_informationBox->showInformationBox(this, QStringLiteral("Conference Chat"),
+                                             QStringLiteral("Conference chat users should not be empty"));
+        return;
+    }
+    if (!action)
+        return;
+    // The reply must not stick to the last word typed.
+    const QString typed = serverMessage->toPlainText();
+    const bool separated = typed.isEmpty() || typed.endsWith(QLatin1Char(' ')) || typed.endsWith(QLatin1Char('\n'))
+                           || typed.endsWith(QLatin1Char('\t'));
+    serverMessage->insertHtml(separated ? action->text() : QStringLiteral("&nbsp;") + action->text());
+    if (isTrue(m_quickReplyOption))
+        sendChatMessage();
 }
 
 void ZELChatWindow::findCloseClicked()
@@ -1210,8 +1236,8 @@ QString ZELChatWindow::recieverName()
 }
 
 // ---------------------------------------------------------------------------
-// File transfers, conferences, pictures, protected messages, search, saving
-// and quick replies are not part of this window yet: their slots exist so the
+// File transfers, conferences, pictures, protected messages, search and
+// saving are not part of this window yet: their slots exist so the
 // window's wiring is complete, and they leave everything as it is.
 
 void ZELChatWindow::fileSend() {}
@@ -1256,8 +1282,6 @@ void ZELChatWindow::addPrivilegeList(QString, QString, QString) {}
 void ZELChatWindow::checkConferenceChatPrivilege(QStringList) {}
 void ZELChatWindow::displayPasswordProtectedMessage(QStringList, QString, QString, QString) {}
 void ZELChatWindow::passwordProtectedMessage(QStringList, QString, QString, QString) {}
-void ZELChatWindow::showQuickReplyMenu() {}
-void ZELChatWindow::sendQuickReplyMessage(QAction *) {}
 void ZELChatWindow::replyPasswordProtectedMessageSignal() {}
 void ZELChatWindow::closePwdDialogSignal(QStringList, QString) {}
 bool ZELChatWindow::findPasswordProtectedFile() { return false; }

@@ -1,5 +1,6 @@
 #include <QHeaderView>
 #include <QListWidget>
+#include <QMenu>
 #include <QMovie>
 #include <QPointer>
 #include <QTreeWidget>
@@ -657,6 +658,41 @@ private slots:
         window->serverMessage->setFontWeight(QFont::DemiBold);
         window->writeBoldLetters();
         QCOMPARE(window->serverMessage->fontWeight(), int(QFont::DemiBold));
+    }
+
+    void quickReplies_data()
+    {
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("sent");
+        QTest::addColumn<QString>("inputAfter");
+        QTest::newRow("sent at once") << "TRUE" << "" << 1 << "";
+        QTest::newRow("inserted after a word") << "FALSE" << "ok" << 0 << "ok\u00a0Hello";
+        QTest::newRow("inserted after a blank") << "FALSE" << "ok " << 0 << "ok Hello";
+    }
+
+    void quickReplies()
+    {
+        QFETCH(QString, option);
+        QFETCH(QString, typed);
+        QFETCH(int, sent);
+        QFETCH(QString, inputAfter);
+        m_client->m_quickReplyOption = option;
+        ZELChatWindow *window = openWithRavi();
+        QMenu *menu = window->m_quickReplyButton->menu();
+        QVERIFY(menu);
+        QStringList entries;
+        for (QAction *action : menu->actions())
+            entries << action->text();
+        QCOMPARE(entries, QStringList({"Hi", "Hello", "Good Morning", "Bye", "Thank You"}));
+        int sends = 0;
+        connect(window, &ZELChatWindow::sendMessage, this, [&](QStringList &) { ++sends; });
+        window->serverMessage->setPlainText(typed);
+        window->serverMessage->moveCursor(QTextCursor::End);
+        menu->actions().at(1)->trigger();
+        QCOMPARE(sends, sent);
+        // The raw text keeps the non-breaking space that plain text turns into a blank.
+        QCOMPARE(window->serverMessage->document()->toRawText(), inputAfter);
     }
 
     void colours_data()
