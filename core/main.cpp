@@ -21,7 +21,8 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
 
-    // Any running instance is found by its main window's title.
+    // One client per user and data folder: a running one holds the claim,
+    // whether its window is shown or hidden to the tray.
     if (ZELPlatform::instanceCheck()->otherInstanceRunning()) {
         QMessageBox::information(nullptr, QStringLiteral("Zembrio"),
                                  QStringLiteral("Already one instance running"),
