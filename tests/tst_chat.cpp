@@ -137,23 +137,24 @@ private slots:
     {
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("state");
-        QTest::addColumn<QString>("warnMeeting");
+        QTest::addColumn<QString>("warn");
         QTest::addColumn<bool>("opens");
         QTest::addColumn<bool>("notice");
         QTest::newRow("online") << "Online" << "Online" << "TRUE" << true << false;
         QTest::newRow("meeting, warned") << "Online" << "Meeting" << "TRUE" << true << true;
         QTest::newRow("meeting, not warned") << "Online" << "Meeting" << "FALSE" << true << false;
-        QTest::newRow("offline group") << "Offline" << "Offline" << "TRUE" << false << false;
+        QTest::newRow("away, warned") << "Online" << "Away" << "TRUE" << true << true;
     }
 
     void openingFromContactTree()
     {
         QFETCH(QString, group);
         QFETCH(QString, state);
-        QFETCH(QString, warnMeeting);
+        QFETCH(QString, warn);
         QFETCH(bool, opens);
         QFETCH(bool, notice);
-        m_client->m_chatWindowSettings[ZELChatWindowList::WarnMeeting] = warnMeeting;
+        m_client->m_chatWindowSettings[ZELChatWindowList::WarnMeeting] = warn;
+        m_client->m_chatWindowSettings[ZELChatWindowList::WarnAway] = warn;
         m_client->m_chatToolButton->setEnabled(true);
         // Group, department and contact rows under the presence row.
         QTreeWidget tree;
