@@ -190,6 +190,10 @@ private slots:
         // One action object in several menus: disabling it shows everywhere.
         QCOMPARE(client.m_statusPopupMenu->actions().first(), client.m_trayStatusMenu->actions().first());
         QCOMPARE(client.m_fileMenu->menu(), client.m_filePopupMenu);
+        QCOMPARE(client.m_contactsMenu->menu(), client.m_contactsPopupMenu);
+        QCOMPARE(client.m_settingsMenu->menu(), client.m_settingsPopupMenu);
+        QCOMPARE(client.m_helpMenu->menu(), client.m_helpPopupMenu);
+        QCOMPARE(client.m_trayStatusAction->menu(), client.m_trayStatusMenu);
         QCOMPARE(client.m_statusMessageToolButton->menu(), client.m_statusPopupMenu);
         QCOMPARE(client.m_trayIcon->contextMenu(), client.m_trayMenu);
     }
@@ -202,6 +206,8 @@ private slots:
                               client.m_trayRotationTimer, client.m_textScrollTimer}) {
             QVERIFY(timer);
             QCOMPARE(timer->parent(), &client);
+            // Each one drives a slot of the main widget (undone here, at the test's end).
+            QVERIFY(QObject::disconnect(timer, &QTimer::timeout, &client, nullptr));
         }
     }
 
