@@ -1,0 +1,757 @@
+#include <QAction>
+#include <QDir>
+#include <QImage>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPointer>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QStandardPaths>
+#include <QTextEdit>
+#include <QTimer>
+#include <QTreeWidget>
+
+#include "chat/zelchatwindow.h"
+#include "core/zelclient.h"
+#include "core/zelpreferencesfile.h"
+#include "core/zelsettingslists.h"
+#include "core/zeltcpsocket.h"
+#include "core/zelthread.h"
+#include "peer/zeltestpeer.h"
+#include "platform/zelfakeinputmonitor.h"
+#include "platform/zelplatform.h"
+#include "settings/zelstatusmessagedialog.h"
+#include "style/zelmessageboxclass.h"
+#include "zeltestmain.h"
+
+// The user's own status and its requests, automatic Away and Busy fed by the
+// worker thread, the tray icon and the marquee, the contact search bar and the
+// status message editor, driven through the protocol test peer.
+class TestStatus : public QObject
+{
+    Q_OBJECT
+
+private:
+    ZELFakeInputMonitor m_input;
+    ZELTestPeer *m_peer = nullptr;
+    ZELClient *m_client = nullptr;
+
+    static QString dataFolder()
+    {
+        return QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/ZEL";
+    }
+
+    static ZELPreferencesFile::UserSettings storedUser()
+    {
+        auto user = ZELPreferencesFile::UserSettings::defaults("alice", "secret", "TRUE", "TRUE");
+        user.statusMessages[ZELStatusMessageList::AwayMessage] = "Out for lunch";
+        user.statusMessages[ZELStatusMessageList::MeetingMessage] = "In the board room";
+        user.statusMessages[ZELStatusMessageList::BusyMessage] = "Deadline";
+        return user;
+    }
+
+    // Signs alice in against the peer with her stored settings.
+    void signIn(ZELPreferencesFile::UserSettings user = storedUser(), int tickMs = 1000)
+    {
+        const QStringList connection = {m_peer->host(), QString::number(m_peer->port()), "NoProxy", "", "", "", ""};
+        ZELPreferencesFile file(dataFolder());
+        QVERIFY(file.create(connection));
+        QVERIFY(file.addUser(user, connection));
+        m_client = new ZELClient;
+        m_client->m_workerThread->setTickInterval(tickMs);
+        QVERIFY(m_peer->waitForConnection());
+        QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
+        m_peer->sendFile("<BANNEREMPTY><BANNEREND>");
+        QTRY_VERIFY(!m_client->m_fileDataAwaited);
+        m_client->userNameEdit->setEditText("alice");
+        m_client->passWordEdit->setText("secret");
+        m_client->signButton->click();
+        QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+        m_peer->sendText(ZELTestPeer::message("LOGIN", {{"RESULT", "SUCCESSLOGIN"}, {"NAME", "Alice"},
+                                                        {"MARQUEE", ""}, {"INVISIBLE", "1"},
+                                                        {"PROFILE", "Developer"}}));
+        QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+        m_peer->clearRequests();
+    }
+
+    // The status requests that reached the peer, as "TYPE|value|value". A
+    // keep-alive sent last marks the end: the wire keeps the order.
+    QStringList statusRequests()
+    {
+        m_client->sendKeepAliveSignalToServer();
+        if (!m_peer->waitForRequest("KEEPALIVE").isValid())
+            return {"no keep-alive"};
+        QStringList seen;
+        for (const ZELTestPeer::Request &request : m_peer->requests()) {
+            if (request.type != "CHANGESTATUS" && request.type != "INVISBLEMODE"
+                && request.type != "UPDATESTATUSMESSAGE" && request.type != "SIGNOUT")
+                continue;
+            QStringList values = {request.type};
+            for (const auto &field : request.fields)
+                values << field.second;
+            seen << values.join('|');
+        }
+        m_peer->clearRequests();
+        return seen;
+    }
+
+    QAction *entry(const QString &name) const
+    {
+        if (name == "online")
+            return m_client->m_onlineAction;
+        if (name == "meeting")
+            return m_client->m_meetingAction;
+        if (name == "away")
+            return m_client->m_awayAction;
+        if (name == "busy")
+            return m_client->m_busyAction;
+        if (name == "user")
+            return m_client->m_userStatusAction;
+        return m_client->m_invisibleModeAction;
+    }
+
+    // A choice from the status button's menu, or with "tray:" from the tray's:
+    // the menu activates its entry as on a click.
+    void choose(QString name)
+    {
+        QMenu *menu = m_client->m_statusPopupMenu;
+        if (name.startsWith("tray:")) {
+            menu = m_client->m_trayStatusMenu;
+            name = name.mid(5);
+        }
+        QAction *action = entry(name);
+        QVERIFY2(action->isEnabled(), qPrintable(name));
+        menu->setActiveAction(action);
+        QTest::keyClick(menu, Qt::Key_Return);
+    }
+
+    static bool sameIcon(const QIcon &icon, const QString &path)
+    {
+        return icon.pixmap(16, 16).toImage() == QIcon(path).pixmap(16, 16).toImage();
+    }
+
+    ZELStatusMessageDialog *openEditor() const
+    {
+        const auto editors = m_client->findChildren<ZELStatusMessageDialog *>();
+        for (ZELStatusMessageDialog *editor : editors) {
+            if (editor->isVisible())
+                return editor;
+        }
+        return nullptr;
+    }
+
+    // Contact rows as the contact tree makes them: every contact under its
+    // department and once more in the flat grouping.
+    void fillTree()
+    {
+        struct Contact
+        {
+            const char *name;
+            const char *user;
+            const char *presence;
+        };
+        const Contact contacts[] = {
+            {"Anna Berg", "anna", "Online"},
+            {"Andy Cole (Busy)", "andy", "Online"},
+            {"Arne Dahl", "arne-d", "Offline"},
+            {"Alan Ek", "alan", "Not Approved"},
+            {"Bert Falk", "bert", "Online"},
+        };
+        QTreeWidget *tree = m_client->m_contactView;
+        auto department = [](QTreeWidgetItem *group) {
+            auto *company = new QTreeWidgetItem(group, QStringList("Acme"));
+            return new QTreeWidgetItem(company, QStringList("Engineering"));
+        };
+        QTreeWidgetItem *onlineDepartment = department(m_client->m_onlineItem);
+        QTreeWidgetItem *offlineDepartment = department(m_client->m_offlineItem);
+        for (const Contact &contact : contacts) {
+            const bool present = QString(contact.presence) == "Online";
+            const QString tip = QString(contact.user) + " - " + contact.presence;
+            for (QTreeWidgetItem *parent : {present ? onlineDepartment : offlineDepartment,
+                                            present ? m_client->m_activeItem : m_client->m_inactiveItem}) {
+                auto *row = new QTreeWidgetItem(parent, QStringList(contact.name));
+                row->setToolTip(0, tip);
+            }
+        }
+        auto *recent = new QTreeWidgetItem(m_client->m_recentChatsItem, QStringList("Anna Berg"));
+        recent->setToolTip(0, "anna - Online");
+        tree->expandAll();
+    }
+
+    static QString rowPath(const QTreeWidgetItem *row)
+    {
+        if (!row)
+            return "none";
+        return row->parent() ? row->parent()->text(0) + "/" + row->text(0) : row->text(0);
+    }
+
+    QStringList matchPaths() const
+    {
+        QStringList paths;
+        for (const QTreeWidgetItem *row : m_client->m_searchMatches)
+            paths << rowPath(row);
+        return paths;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        ZELPlatform::setInputMonitor(&m_input);
+    }
+
+    void cleanupTestCase()
+    {
+        ZELPlatform::setInputMonitor(nullptr);
+    }
+
+    void init()
+    {
+        QDir(dataFolder()).removeRecursively();
+        QSettings("VORLIX", "ZEL Chat").clear();
+        m_input.setCursorPosition(QPoint(10, 10));
+        m_peer = new ZELTestPeer;
+        QVERIFY(m_peer->listen());
+    }
+
+    void cleanup()
+    {
+        ZELMessageBoxClass::setTestAnswerHook({});
+        delete m_client;
+        m_client = nullptr;
+        delete m_peer;
+        m_peer = nullptr;
+    }
+
+    // ------------------------------------------------------------------
+    // Own status
+
+    void statusChanges_data()
+    {
+        QTest::addColumn<QString>("userStatus");
+        QTest::addColumn<QString>("offlineMessage");
+        QTest::addColumn<QStringList>("choices");
+        QTest::addColumn<QStringList>("requests");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("icon");
+
+        const QStringList none;
+        QTest::newRow("away") << "<EMPTY>" << "I am offline" << QStringList{"away"}
+                              << QStringList{"CHANGESTATUS|Out for lunch|Away"} << "Away" << ":images/Away.png";
+        QTest::newRow("meeting then busy")
+            << "<EMPTY>" << "I am offline" << QStringList{"meeting", "busy"}
+            << QStringList{"CHANGESTATUS|In the board room|Meeting", "CHANGESTATUS|Deadline|Busy"} << "Busy"
+            << ":images/Busy.png";
+        QTest::newRow("selected entry again sends nothing")
+            << "<EMPTY>" << "I am offline" << QStringList{"online"} << none << "Online" << ":images/Online.png";
+        QTest::newRow("from the tray menu")
+            << "<EMPTY>" << "I am offline" << QStringList{"tray:busy"} << QStringList{"CHANGESTATUS|Deadline|Busy"}
+            << "Busy" << ":images/Busy.png";
+        QTest::newRow("user defined")
+            << "Lunch" << "I am offline" << QStringList{"user"} << QStringList{"CHANGESTATUS|Back at two|Lunch"}
+            << "Lunch" << ":images/icon.png";
+        QTest::newRow("invisible") << "<EMPTY>" << "Gone home" << QStringList{"invisible"}
+                                   << QStringList{"INVISBLEMODE|TRUE|Offline##Gone home"} << "Invisible"
+                                   << ":images/Invisible.png";
+        QTest::newRow("invisible, empty offline message")
+            << "<EMPTY>" << "" << QStringList{"invisible"} << QStringList{"INVISBLEMODE|TRUE|Offline##"}
+            << "Invisible" << ":images/Invisible.png";
+        QTest::newRow("visible again returns to the log-in status")
+            << "<EMPTY>" << "Gone home" << QStringList{"away", "invisible", "invisible"}
+            << QStringList{"CHANGESTATUS|Out for lunch|Away", "INVISBLEMODE|TRUE|Offline##Gone home",
+                           "INVISBLEMODE|FALSE|Online##I am online"}
+            << "Online" << ":images/Online.png";
+    }
+
+    void statusChanges()
+    {
+        QFETCH(QString, userStatus);
+        QFETCH(QString, offlineMessage);
+        QFETCH(QStringList, choices);
+        QFETCH(QStringList, requests);
+        QFETCH(QString, shown);
+        QFETCH(QString, icon);
+
+        auto user = storedUser();
+        user.statusMessages[ZELStatusMessageList::UserDefinedStatus] = userStatus;
+        user.statusMessages[ZELStatusMessageList::UserDefinedStatusMessage] =
+            userStatus == "<EMPTY>" ? "<EMPTY>" : "Back at two";
+        user.statusMessages[ZELStatusMessageList::OfflineMessage] = offlineMessage;
+        signIn(user);
+        QVERIFY(m_client->m_onlineAction->isChecked());
+        QCOMPARE(m_client->m_userStatusAction->isEnabled(), userStatus != "<EMPTY>");
+        QCOMPARE(m_client->m_userStatusAction->text(), userStatus == "<EMPTY>" ? QString("User Status") : userStatus);
+
+        for (const QString &choice : std::as_const(choices))
+            choose(choice);
+
+        QCOMPARE(statusRequests(), requests);
+        const bool invisible = shown == "Invisible";
+        QCOMPARE(m_client->m_statusMessageToolButton->text(), shown);
+        QCOMPARE(m_client->m_trayIcon->toolTip(), "ZEL (" + shown + ")");
+        QVERIFY(sameIcon(m_client->m_trayIcon->icon(), icon));
+        // Exactly one entry is selected, in bold.
+        int selected = 0;
+        for (QAction *action : m_client->m_statusPopupMenu->actions()) {
+            if (action->isSeparator())
+                continue;
+            QCOMPARE(action->font().bold(), action->isChecked());
+            selected += action->isChecked();
+        }
+        QCOMPARE(selected, 1);
+        QCOMPARE(m_client->m_invisibleModeAction->text(), invisible ? QString("&Visible Mode")
+                                                                    : QString("&Invisible Mode"));
+        QCOMPARE(m_client->m_onlineAction->isEnabled(), !invisible);
+    }
+
+    void promptBeforeChange_data()
+    {
+        QTest::addColumn<bool>("confirm");
+        QTest::newRow("ok stores and sends the typed message") << true;
+        QTest::newRow("close still applies the stored message") << false;
+    }
+
+    void promptBeforeChange()
+    {
+        QFETCH(bool, confirm);
+        auto user = storedUser();
+        user.statusMessages[ZELStatusMessageList::PromptAway] = "TRUE";
+        signIn(user);
+
+        choose("away");
+        ZELStatusMessageDialog *editor = openEditor();
+        QVERIFY(editor);
+        QCOMPARE(statusRequests(), QStringList());
+        QCOMPARE(editor->m_logoLabel->text(), QString("Away Status Message"));
+        QCOMPARE(editor->m_statusMessageEdit->toPlainText(), QString("Out for lunch"));
+        QTest::keyClicks(editor->m_statusMessageEdit, "Back  at   three");
+        if (confirm)
+            editor->m_statusOkButton->click();
+        else
+            editor->m_statusCancelButton->click();
+
+        const QString message = confirm ? "Back at three" : "Out for lunch";
+        QCOMPARE(statusRequests(), QStringList{"CHANGESTATUS|" + message + "|Away"});
+        QCOMPARE(m_client->m_statusMessageSettings.value(ZELStatusMessageList::AwayMessage), message);
+        QCOMPARE(ZELPreferencesFile(dataFolder()).read("alice").user.statusMessages.value(
+                     ZELStatusMessageList::AwayMessage),
+                 message);
+        QCOMPARE(m_client->m_currentStatus, QString("Away"));
+        QVERIFY(!m_client->m_onlineAction->isChecked());
+    }
+
+    void signOutPromptsForOfflineMessage()
+    {
+        auto user = storedUser();
+        user.statusMessages[ZELStatusMessageList::PromptOffline] = "TRUE";
+        signIn(user);
+        m_client->callManualSignOutFunction();
+        ZELStatusMessageDialog *editor = openEditor();
+        QVERIFY(editor);
+        QCOMPARE(editor->m_logoLabel->text(), QString("Offline Status Message"));
+        editor->m_statusMessageEdit->setPlainText("See you tomorrow");
+        QTest::keyClick(editor->m_statusMessageEdit, Qt::Key_Return);
+        QCOMPARE(statusRequests(), QStringList{"SIGNOUT|alice|See you tomorrow"});
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+    }
+
+    void invisibleWithOpenChats_data()
+    {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("no keeps everything") << false;
+        QTest::newRow("yes closes the windows first") << true;
+    }
+
+    void invisibleWithOpenChats()
+    {
+        QFETCH(bool, yes);
+        signIn();
+        QPointer<ZELChatWindow> first = new ZELChatWindow;
+        QPointer<ZELChatWindow> second = new ZELChatWindow;
+        m_client->m_chatWindows.insert("bob", first);
+        m_client->m_chatWindows.insert("carol", second);
+        QStringList questions;
+        ZELMessageBoxClass::setTestAnswerHook([&](const QString &title, const QString &text) {
+            questions << title + ": " + text;
+            return int(yes ? QMessageBox::Yes : QMessageBox::No);
+        });
+
+        choose("invisible");
+
+        QCOMPARE(questions, QStringList{"Zembrio: Are you sure you want to close all chat instance ?"});
+        if (yes) {
+            QCOMPARE(statusRequests(), QStringList{"INVISBLEMODE|TRUE|Offline##I am offline"});
+            for (const QPointer<ZELChatWindow> &window : {first, second})
+                QVERIFY(!window || (window->m_closeSilently && !window->isVisible()));
+            QVERIFY(m_client->m_chatWindows.isEmpty());
+            QCOMPARE(m_client->m_invisibleLogin, QString("TRUE"));
+        } else {
+            QCOMPARE(statusRequests(), QStringList());
+            QVERIFY(first && second && !first->m_closeSilently);
+            QCOMPARE(m_client->m_chatWindows.size(), 2);
+            QVERIFY(!m_client->m_invisibleModeAction->isChecked());
+            QVERIFY(m_client->m_onlineAction->isChecked());
+            QCOMPARE(m_client->m_invisibleLogin, QString("FALSE"));
+            QCOMPARE(m_client->m_trayIcon->toolTip(), QString("ZEL (Online)"));
+        }
+        m_client->m_chatWindows.clear();
+        delete first;
+        delete second;
+    }
+
+    // ------------------------------------------------------------------
+    // Automatic Away and Busy, fed by the worker thread's samples
+
+    void idleRule_data()
+    {
+        QTest::addColumn<QString>("chosen");
+        QTest::addColumn<bool>("returnFromAway");
+        QTest::addColumn<QStringList>("whileIdle");
+        QTest::addColumn<QStringList>("onReturn");
+
+        QTest::newRow("online: busy, away, back online")
+            << "" << true << QStringList{"CHANGESTATUS|Deadline|Busy", "CHANGESTATUS|Out for lunch|Away"}
+            << QStringList{"CHANGESTATUS|I am online|Online"};
+        QTest::newRow("chosen busy: away, stays away")
+            << "busy" << true << QStringList{"CHANGESTATUS|Deadline|Busy", "CHANGESTATUS|Out for lunch|Away"}
+            << QStringList();
+        QTest::newRow("return from away switched off")
+            << "" << false << QStringList{"CHANGESTATUS|Deadline|Busy", "CHANGESTATUS|Out for lunch|Away"}
+            << QStringList();
+        QTest::newRow("meeting is never switched")
+            << "meeting" << true << QStringList{"CHANGESTATUS|In the board room|Meeting"} << QStringList();
+        QTest::newRow("invisible is never switched")
+            << "invisible" << true << QStringList{"INVISBLEMODE|TRUE|Offline##I am offline"} << QStringList();
+    }
+
+    void idleRule()
+    {
+        QFETCH(QString, chosen);
+        QFETCH(bool, returnFromAway);
+        QFETCH(QStringList, whileIdle);
+        QFETCH(QStringList, onReturn);
+
+        auto user = storedUser();
+        user.autoStatus[ZELAutoStatusList::AwayToOnline] = returnFromAway ? "TRUE" : "FALSE";
+        // A minute of 15 ms: Busy after 30 ms, Away after 105 ms of stillness.
+        m_input.setCursorPosition(QPoint(10, 10));
+        signIn(user, 5);
+        m_client->m_idleMinuteMs = 15;
+        if (!chosen.isEmpty())
+            choose(chosen);
+
+        const int expected = whileIdle.size();
+        QTRY_VERIFY_WITH_TIMEOUT(m_peer->requestTypes().count("CHANGESTATUS")
+                                         + m_peer->requestTypes().count("INVISBLEMODE")
+                                     >= expected,
+                                 5000);
+        // Long enough for a wrong switch to show.
+        QTest::qWait(300);
+        QCOMPARE(statusRequests(), whileIdle);
+        if (chosen.isEmpty() || chosen == "busy") {
+            QVERIFY(m_client->m_awayAction->isChecked());
+            QCOMPARE(m_client->m_trayIcon->toolTip(), QString("ZEL (Away)"));
+            QCOMPARE(m_client->m_currentStatus, chosen.isEmpty() ? QString("Online") : QString("Busy"));
+        }
+
+        // Back at the desk: the next stillness would take minutes again.
+        m_client->m_idleMinuteMs = 60000;
+        m_input.setCursorPosition(QPoint(200, 300));
+        QTRY_COMPARE(m_client->m_lastCursorPosition, QPoint(200, 300));
+        QTest::qWait(50);
+        QCOMPARE(statusRequests(), onReturn);
+        if (!onReturn.isEmpty())
+            QCOMPARE(m_client->m_trayIcon->toolTip(), QString("ZEL (Online)"));
+    }
+
+    void keyPressKeepsTimersUnarmed()
+    {
+        signIn();
+        m_client->m_workerThread->activityMonitor = false;
+        m_client->m_lastCursorPosition = QPoint(5, 5);
+        m_client->changeStatus(5, 5, true);
+        QVERIFY(!m_client->m_idleTimersArmed);
+        QVERIFY(!m_client->m_busyTimer->isActive());
+        m_client->changeStatus(5, 5, false);
+        QVERIFY(m_client->m_idleTimersArmed);
+        QCOMPARE(m_client->m_busyTimer->interval(), 2 * 60000);
+        QCOMPARE(m_client->m_awayTimer->interval(), 7 * 60000);
+        m_client->changeStatus(5, 5, true);
+        QVERIFY(!m_client->m_idleTimersArmed);
+        QVERIFY(!m_client->m_awayTimer->isActive());
+    }
+
+    // ------------------------------------------------------------------
+    // Contact search bar
+
+    void searchBarOpensAndCloses()
+    {
+        auto user = storedUser();
+        user.contactDisplay[ZELContactDisplayList::SearchOnCtrlF] = "FALSE";
+        signIn(user);
+        fillTree();
+        m_client->showContactSearch();
+        QVERIFY(m_client->m_searchLineEdit->isHidden());
+
+        m_client->m_contactDisplaySettings[ZELContactDisplayList::SearchOnCtrlF] = "TRUE";
+        m_client->m_inactiveusersearch->setChecked(true);
+        m_client->showContactSearch();
+        for (QWidget *widget : {static_cast<QWidget *>(m_client->m_searchLineEdit),
+                                static_cast<QWidget *>(m_client->m_activeusersearch),
+                                static_cast<QWidget *>(m_client->m_inactiveusersearch),
+                                static_cast<QWidget *>(m_client->m_searchCloseButton)})
+            QVERIFY(!widget->isHidden());
+        QVERIFY(m_client->m_activeusersearch->isChecked());
+        QCOMPARE(rowPath(m_client->m_contactView->currentItem()), QString("Active"));
+        QCOMPARE(m_client->focusWidget(), m_client->m_searchLineEdit);
+
+        m_client->showContactSearch();
+        QVERIFY(m_client->m_searchLineEdit->isHidden());
+        QVERIFY(m_client->m_searchCloseButton->isHidden());
+    }
+
+    void searchMatchesAndStepping_data()
+    {
+        QTest::addColumn<bool>("flat");
+        QTest::addColumn<bool>("absent");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QStringList>("matches");
+        QTest::addColumn<QString>("current");
+
+        QTest::newRow("flat, present, any case")
+            << true << false << "aN" << QStringList{"Active/Anna Berg", "Active/Andy Cole (Busy)"}
+            << "Active/Anna Berg";
+        QTest::newRow("departments, present")
+            << false << false << "a" << QStringList{"Engineering/Anna Berg", "Engineering/Andy Cole (Busy)"}
+            << "Engineering/Anna Berg";
+        QTest::newRow("flat, absent skips present and pending first")
+            << true << true << "A" << QStringList{"Inactive/Arne Dahl", "Inactive/Alan Ek"} << "Inactive/Arne Dahl";
+        QTest::newRow("departments, absent")
+            << false << true << "ar" << QStringList{"Engineering/Arne Dahl"} << "Engineering/Arne Dahl";
+        QTest::newRow("nothing starts so: the scope's group row")
+            << true << false << "zz" << QStringList() << "Active";
+        QTest::newRow("only absent ones match in present scope")
+            << false << false << "Ar" << QStringList() << "Online";
+    }
+
+    void searchMatchesAndStepping()
+    {
+        QFETCH(bool, flat);
+        QFETCH(bool, absent);
+        QFETCH(QString, typed);
+        QFETCH(QStringList, matches);
+        QFETCH(QString, current);
+
+        auto user = storedUser();
+        user.contactDisplay[ZELContactDisplayList::GroupByDepartment] = flat ? "FALSE" : "TRUE";
+        user.contactDisplay[ZELContactDisplayList::GroupByStatus] = flat ? "TRUE" : "FALSE";
+        signIn(user);
+        fillTree();
+        m_client->showContactSearch();
+        if (absent)
+            m_client->m_inactiveusersearch->click();
+        QLineEdit *field = m_client->m_searchLineEdit;
+        QTest::keyClicks(field, typed);
+
+        QCOMPARE(matchPaths(), matches);
+        QCOMPARE(rowPath(m_client->m_contactView->currentItem()), current);
+        QCOMPARE(m_client->m_searchResult, matches.isEmpty() ? QString() : QString("FOUND"));
+        QCOMPARE(field->styleSheet().contains("rgba(254,112,34,220)"), matches.isEmpty());
+
+        // Return steps through the matches and wraps to the first.
+        for (int step = 1; step <= matches.size(); ++step) {
+            QTest::keyClick(field, Qt::Key_Return);
+            QCOMPARE(rowPath(m_client->m_contactView->currentItem()), matches.at(step % matches.size()));
+        }
+    }
+
+    void searchForgetsRowsTakenOut()
+    {
+        signIn();
+        fillTree();
+        m_client->showContactSearch();
+        QTest::keyClicks(m_client->m_searchLineEdit, "an");
+        QCOMPARE(m_client->m_searchMatches.size(), 2);
+        delete m_client->m_activeItem->child(1);
+        m_client->m_contactView->setCurrentItem(m_client->m_onlineItem);
+        for (int step = 0; step < 3; ++step) {
+            QTest::keyClick(m_client->m_searchLineEdit, Qt::Key_Return);
+            QCOMPARE(rowPath(m_client->m_contactView->currentItem()), QString("Active/Anna Berg"));
+        }
+    }
+
+    // ------------------------------------------------------------------
+    // Status message editor
+
+    void editorRows_data()
+    {
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<int>("element");
+        QTest::newRow("away") << "Away" << "Away Status Message" << int(ZELStatusMessageList::AwayMessage);
+        QTest::newRow("invisible") << "Invisible Mode" << "Offline Status Message"
+                                   << int(ZELStatusMessageList::OfflineMessage);
+        QTest::newRow("visible") << "Visible Mode" << "Online Status Message"
+                                 << int(ZELStatusMessageList::OnlineMessage);
+        QTest::newRow("user defined") << "Lunch" << "Lunch Status Message"
+                                      << int(ZELStatusMessageList::UserDefinedStatusMessage);
+    }
+
+    void editorRows()
+    {
+        QFETCH(QString, status);
+        QFETCH(QString, title);
+        QFETCH(int, element);
+        QWidget owner;
+        QStringList settings = ZELStatusMessageList::defaults();
+        settings[ZELStatusMessageList::UserDefinedStatus] = "Lunch";
+        settings[element] = "old text";
+        QPointer<ZELStatusMessageDialog> editor = new ZELStatusMessageDialog(&owner);
+        QString sentStatus;
+        QStringList sent;
+        connect(editor, &ZELStatusMessageDialog::sendStatusMessageSignal, this,
+                [&](QString &s, QStringList &list) { sentStatus = s; sent = list; });
+        editor->showStatusMessageDialog(status, settings);
+
+        QCOMPARE(editor->m_logoLabel->text(), title);
+        QCOMPARE(editor->m_statusMessageEdit->toPlainText(), QString("old text"));
+        QCOMPARE(editor->m_statusMessageEdit->textCursor().selectedText(), QString("old text"));
+        QCOMPARE(editor->m_statusOkButton->text(), QString("Ok"));
+        QCOMPARE(editor->m_statusCancelButton->text(), QString("Close"));
+        QCOMPARE(editor->m_statusCancelButton->toolTip(), QString("Cancel"));
+        QCOMPARE(editor->windowModality(), Qt::WindowModal);
+
+        // Typing replaces the selected text; Return confirms without a line break.
+        QTest::keyClicks(editor->m_statusMessageEdit, "new  one");
+        QTest::keyClick(editor->m_statusMessageEdit, Qt::Key_Return);
+        QCOMPARE(sentStatus, status);
+        QStringList expected = settings;
+        expected[element] = "new one";
+        QCOMPARE(sent, expected);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!editor);
+    }
+
+    void editorEndings_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QString>("emitted");
+        QTest::newRow("escape") << "escape" << "cancel:Busy";
+        QTest::newRow("close button") << "close" << "cancel:Busy";
+        QTest::newRow("enter key on the dialog") << "enter" << "send:Busy";
+        QTest::newRow("window closed") << "window" << "";
+    }
+
+    void editorEndings()
+    {
+        QFETCH(QString, how);
+        QFETCH(QString, emitted);
+        QWidget owner;
+        QPointer<ZELStatusMessageDialog> editor = new ZELStatusMessageDialog(&owner);
+        QStringList seen;
+        connect(editor, &ZELStatusMessageDialog::sendStatusMessageSignal, this,
+                [&](QString &s, QStringList &) { seen << "send:" + s; });
+        connect(editor, &ZELStatusMessageDialog::cancelStatusMessageSignal, this,
+                [&](QString &s) { seen << "cancel:" + s; });
+        editor->showStatusMessageDialog("Busy", ZELStatusMessageList::defaults());
+        if (how == "escape")
+            QTest::keyClick(editor->m_statusMessageEdit, Qt::Key_Escape);
+        else if (how == "close")
+            editor->m_statusCancelButton->click();
+        else if (how == "enter")
+            QTest::keyClick(editor, Qt::Key_Enter);
+        else
+            editor->close();
+        QCOMPARE(seen, emitted.isEmpty() ? QStringList() : QStringList{emitted});
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!editor);
+    }
+
+    void editorCutsAtFiftyCharacters_data()
+    {
+        QTest::addColumn<QString>("pasted");
+        QTest::addColumn<QString>("kept");
+        const QString eighty = QString("abcdefghij").repeated(8);
+        QTest::newRow("80 characters") << eighty << eighty.left(50);
+        QTest::newRow("blanks collapse before the cut")
+            << "  " + QString("x   ").repeated(30) << QString("x ").repeated(25);
+        QTest::newRow("raw runs of blanks under the limit stay") << "a  b" << "a  b";
+        QTest::newRow("exactly fifty") << QString("y").repeated(50) << QString("y").repeated(50);
+    }
+
+    void editorCutsAtFiftyCharacters()
+    {
+        QFETCH(QString, pasted);
+        QFETCH(QString, kept);
+        QWidget owner;
+        auto *editor = new ZELStatusMessageDialog(&owner);
+        editor->showStatusMessageDialog("Online", ZELStatusMessageList::defaults());
+        editor->m_statusMessageEdit->clear();
+        editor->m_statusMessageEdit->insertPlainText(pasted);
+        QCOMPARE(editor->m_statusMessageEdit->toPlainText(), kept);
+        QCOMPARE(editor->m_statusMessageEdit->textCursor().position(), kept.size());
+        editor->close();
+    }
+
+    // ------------------------------------------------------------------
+    // Tray and marquee
+
+    void trayAnimationFrames()
+    {
+        signIn();
+        m_client->m_trayAnimationFrame = 2;
+        const int frames[] = {2, 3, 0, 1};
+        for (int frame : frames) {
+            m_client->rotateSystemTrayIcon();
+            QVERIFY2(sameIcon(m_client->m_trayIcon->icon(), QString(":images/icon%1.png").arg(frame)),
+                     qPrintable(QString::number(frame)));
+        }
+        QCOMPARE(m_client->m_trayAnimationFrame, 2);
+    }
+
+    void trayDoubleClickBringsTheWindowBack()
+    {
+        signIn();
+        m_client->hide();
+        m_client->iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(m_client->isVisible());
+        m_client->showMinimized();
+        m_client->iconActivated(QSystemTrayIcon::DoubleClick);
+        QVERIFY(!m_client->isMinimized());
+        // Sign-out from the tray asks first.
+        int asked = 0;
+        ZELMessageBoxClass::setTestAnswerHook([&](const QString &, const QString &) {
+            ++asked;
+            return int(QMessageBox::No);
+        });
+        m_client->m_signInAction->trigger();
+        QCOMPARE(asked, 1);
+        QVERIFY(m_client->m_signedIn);
+    }
+
+    void marqueeWrapsAfterLeavingOnTheLeft()
+    {
+        signIn();
+        m_client->m_marqueeText = "Welcome to the new server";
+        m_client->movingText();
+        QVERIFY(m_client->m_textScrollTimer->isActive());
+        QCOMPARE(m_client->m_animateText->text(), QString("Welcome to the new server"));
+        m_client->m_textScrollTimer->stop();
+        // As for a text 100 pixels wide.
+        m_client->m_marqueeSpan = 110;
+        m_client->textScrolling();
+        QCOMPARE(m_client->m_animateText->x(), 289);
+        for (int step = 2; step <= 399; ++step)
+            m_client->textScrolling();
+        QCOMPARE(m_client->m_animateText->pos(), QPoint(-109, 525));
+        m_client->textScrolling();
+        QCOMPARE(m_client->m_marqueeX, 290);
+        QCOMPARE(m_client->m_animateText->x(), -109);
+        m_client->textScrolling();
+        QCOMPARE(m_client->m_animateText->x(), 289);
+    }
+};
+
+ZEL_TEST_MAIN(TestStatus)
+#include "tst_status.moc"
