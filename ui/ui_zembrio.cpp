@@ -559,7 +559,7 @@ void Ui_Zembrio::retranslateUi(QWidget *Zembrio)
 {
     auto tr = [](const char *text) { return QCoreApplication::translate("Zembrio", text); };
 
-    // The single-instance check finds a running client by exactly this title.
+    // Exactly this title, full stop included.
     Zembrio->setWindowTitle(tr("Zembrio."));
 
     m_loginPageCloseButton->setToolTip(tr("Close"));
