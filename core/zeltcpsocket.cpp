@@ -357,7 +357,10 @@ void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
             resolved = true;
             m_decoder->feed(kept.constData(), j);
             if (available == need) {
-                cutFrame();
+                if (!cutFrame()) {
+                    dropConnection();
+                    return;
+                }
                 pos = need;
             } else {
                 m_partialTerminator = kept.mid(j);
@@ -373,7 +376,10 @@ void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
         qsizetype at;
         while (pos < size && (at = findTerminator(data, size, pos)) >= 0) {
             m_decoder->feed(data + pos, at - pos);
-            cutFrame();
+            if (!cutFrame()) {
+                dropConnection();
+                return;
+            }
             pos = at + terminatorSize;
         }
         const qsizetype keep = terminatorStartAtEnd(data + pos, size - pos);
@@ -382,8 +388,7 @@ void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
     }
 
     if (m_decoder->pieceSize + m_partialTerminator.size() > MaxPartialFrame) {
-        clearReceiveBuffer();
-        abort();
+        dropConnection();
         return;
     }
 
@@ -406,7 +411,7 @@ void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
     }
 }
 
-void ZELTcpSocket::cutFrame()
+bool ZELTcpSocket::cutFrame()
 {
     QByteArray payload = m_decoder->finish();
     m_lastFrameDecoded = !payload.isEmpty();
@@ -423,6 +428,13 @@ void ZELTcpSocket::cutFrame()
             m_textBlock.append(payload);
         m_textBlock.append(textSeparator);
     }
+    return m_textBlock.size() + m_fileBlock.size() <= MaxHeldBatch;
+}
+
+void ZELTcpSocket::dropConnection()
+{
+    clearReceiveBuffer();
+    abort();
 }
 
 void ZELTcpSocket::closeConnection()

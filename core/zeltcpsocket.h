@@ -25,6 +25,9 @@ public:
     static constexpr qsizetype MaxFramePayload = 64 * 1024 * 1024;
     // More than this without a terminator is no frame of ours: the connection is dropped.
     static constexpr qsizetype MaxPartialFrame = 128 * 1024 * 1024;
+    // More than this decoded and still waiting for its batch to end is dropped the
+    // same way: small compressed frames can inflate to far more than they weigh.
+    static constexpr qsizetype MaxHeldBatch = 256 * 1024 * 1024;
 
     explicit ZELTcpSocket(QObject *parent = nullptr);
     ~ZELTcpSocket() override;
@@ -63,7 +66,9 @@ public slots:
 private:
     struct FrameDecoder;
 
-    void cutFrame();
+    // False when the frames held now exceed MaxHeldBatch.
+    bool cutFrame();
+    void dropConnection();
 
     // Frames are inflated as their bytes arrive, so a large frame spread over many
     // reads is scanned and decoded once, and its compressed bytes are not kept.

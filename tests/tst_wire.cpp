@@ -1,5 +1,6 @@
 #include "zeltestmain.h"
 
+#include "core/zelclient.h"
 #include "core/zeltcpsocket.h"
 #include "core/zelxmlcodec.h"
 #include "peer/zeltestpeer.h"
@@ -94,6 +95,7 @@ private slots:
     void receiverRunningEventLoop();
     void disconnectDropsPartialFrame();
     void endlessFrameDropsConnection();
+    void inflatedBatchOverLimitDropsConnection();
 
     void sendPath_data();
     void sendPath();
@@ -101,6 +103,7 @@ private slots:
     void fileFrame();
     void unreadableFileSendsNothing_data();
     void unreadableFileSendsNothing();
+    void clientSendsRequestsAndFiles();
 
 private:
     ZELTcpSocket *connectClient();
@@ -315,6 +318,8 @@ void TestWire::parseForms_data()
     QTest::newRow("all without children") << "<CHANGESTATUS></CHANGESTATUS>" << QStringList{"CHANGESTATUS"};
     QTest::newRow("all with three") << "<CHANGESTATUS><A>a</A><B>b</B><C>c</C></CHANGESTATUS>"
         << QStringList{"CHANGESTATUS", "a", "b", "c"};
+    QTest::newRow("loose text takes a position") << "<CHANGESTATUS>loose<A>a</A></CHANGESTATUS>"
+        << QStringList{"CHANGESTATUS", e, "a"};
     QTest::newRow("comment takes a position") << "<CHANGESTATUS><A>a</A><!-- x --><B>b</B></CHANGESTATUS>"
         << QStringList{"CHANGESTATUS", "a", e, "b"};
     QTest::newRow("first text with element first") << "<FTPSTATUS><A><X>x</X>y</A><B>b</B></FTPSTATUS>"
@@ -645,6 +650,31 @@ void TestWire::endlessFrameDropsConnection()
     delete client;
 }
 
+void TestWire::inflatedBatchOverLimitDropsConnection()
+{
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    int handovers = 0;
+    connect(client, &ZELTcpSocket::sendDataToClient, this, [&](QByteArray &, QByteArray &) { ++handovers; });
+    QSignalSpy disconnected(client, &ZELTcpSocket::disconnectedSignal);
+
+    // Frames of a few dozen kilobytes each, inflating to the frame limit, and a
+    // frame still on its way: nothing can be handed over, so all of it is held.
+    const QByteArray bomb = qCompress(QByteArray(ZELTcpSocket::MaxFramePayload, 'x'), 9) + writeEnd;
+    QByteArray stream;
+    for (qsizetype held = 0; held <= ZELTcpSocket::MaxHeldBatch; held += ZELTcpSocket::MaxFramePayload)
+        stream += bomb;
+    stream += bomb.left(20);
+    QVERIFY(stream.size() < ZELTcpSocket::MaxPartialFrame / 100);
+    client->processReceivedBytes(stream);
+
+    QTRY_COMPARE(disconnected.count(), 1);
+    QCOMPARE(client->state(), QAbstractSocket::UnconnectedState);
+    QVERIFY(m_peer->waitForDisconnection());
+    QCOMPARE(handovers, 0);
+    delete client;
+}
+
 void TestWire::sendPath_data()
 {
     QTest::addColumn<QStringList>("request");
@@ -750,6 +780,44 @@ void TestWire::unreadableFileSendsNothing()
     QVERIFY(m_peer->files().isEmpty());
     QCOMPARE(m_peer->badFrames(), 0);
     delete client;
+}
+
+// The main widget's own send path and file sender, through its socket.
+void TestWire::clientSendsRequestsAndFiles()
+{
+    ZELClient client;
+    client.m_tcpSocket->connectToHost(m_peer->host(), m_peer->port());
+    QVERIFY(m_peer->waitForConnection());
+    QTRY_COMPARE(client.m_tcpSocket->state(), QAbstractSocket::ConnectedState);
+    m_peer->clearRequests();
+
+    const QString message = QString::fromUtf8("Grüße, Привет, 世界 😀 <&>");
+    QStringList chat{"CHAT", "ravi", "anita", message, "FALSE", "FALSE", "FALSE", message, "Anita", ""};
+    client.convertXMLSendToServer(chat);
+    const ZELTestPeer::Request received = m_peer->waitForRequest("CHAT");
+    QVERIFY(received.isValid());
+    QCOMPARE(received.value("MESSAGE"), message);
+    QCOMPARE(received.value("PLAINTEXT"), message);
+    QCOMPARE(received.value("CHATUSERNAME"), QString("ravi"));
+
+    const QByteArray data = randomBytes(70000, 5);
+    QString path = m_dir.filePath("client upload.bin");
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(data);
+    file.close();
+    client.fileUpload(path);
+    QByteArray uploaded;
+    QVERIFY(m_peer->waitForFile(&uploaded));
+    QCOMPARE(uploaded, data);
+
+    QString missing = m_dir.filePath("gone.bin");
+    client.fileUpload(missing);
+    QStringList keepAlive{"KEEPALIVE", "after"};
+    client.convertXMLSendToServer(keepAlive);
+    QVERIFY(m_peer->waitForRequest("KEEPALIVE").isValid());
+    QCOMPARE(m_peer->files().size(), 1);
+    QCOMPARE(m_peer->badFrames(), 0);
 }
 
 ZEL_TEST_MAIN(TestWire)
