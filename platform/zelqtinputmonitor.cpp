@@ -2,6 +2,8 @@
 
 #include <QCoreApplication>
 #include <QCursor>
+#include <QDir>
+#include <QFile>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -73,9 +75,32 @@ QPoint ZELQtInputMonitor::cursorPosition() const
     return unpackPoint(m_cursor.load());
 }
 
-qint16 ZELQtInputMonitor::keyState(int) const
+qint16 ZELQtInputMonitor::keyState(int virtualKey) const
 {
-    return 0;
+    if (virtualKey < 0 || virtualKey >= KeyCount)
+        return 0;
+    // High bit: held down now; low bit: toggled on (known for Caps Lock only).
+    quint16 state = m_keys[virtualKey].load() & KeyDown;
+    if (virtualKey == CapsLockKey && capsLockLedOn())
+        state |= 0x0001;
+    return qint16(state);
+}
+
+void ZELQtInputMonitor::setLedFolder(const QString &folder)
+{
+    m_ledFolder = folder;
+}
+
+bool ZELQtInputMonitor::capsLockLedOn() const
+{
+    const QStringList leds = QDir(m_ledFolder).entryList({QStringLiteral("*::capslock")},
+                                                         QDir::Dirs | QDir::NoDotAndDotDot);
+    for (const QString &led : leds) {
+        QFile brightness(m_ledFolder + '/' + led + QStringLiteral("/brightness"));
+        if (brightness.open(QIODevice::ReadOnly) && brightness.readAll().trimmed().toInt() > 0)
+            return true;
+    }
+    return false;
 }
 
 int ZELQtInputMonitor::virtualKeyOf(int qtKey)

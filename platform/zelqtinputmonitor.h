@@ -4,6 +4,7 @@
 #include "platform/zelinputmonitor.h"
 
 #include <QObject>
+#include <QString>
 #include <QTimer>
 
 #include <array>
@@ -13,8 +14,9 @@
 // presses through an application-wide event filter and samples the cursor a few
 // times a second; any thread reads the result from atomics. Only input that
 // reaches the client's own windows is seen (there is no portable system-wide key
-// poll), while the cursor position is the global one. Caps Lock reads as off:
-// the toolkit does not report the lock state.
+// poll), while the cursor position is the global one. The toolkit does not report
+// lock states, so Caps Lock is read from the keyboard's LED as the kernel shows
+// it; without such a LED (a virtual display, a remote session) it reads as off.
 class ZELQtInputMonitor : public QObject, public ZELInputMonitor
 {
     Q_OBJECT
@@ -33,6 +35,9 @@ public:
     QPoint cursorPosition() const override;
     qint16 keyState(int virtualKey) const override;
 
+    // Where the kernel lists LEDs; entries ending in "::capslock" are read.
+    void setLedFolder(const QString &folder);
+
     // The virtual-key code of a toolkit key or mouse button.
     static int virtualKeyOf(int qtKey);
     static int virtualKeyOfButton(Qt::MouseButton button);
@@ -46,7 +51,10 @@ private:
     void storeCursor(const QPoint &position);
     void sampleCursor();
 
+    bool capsLockLedOn() const;
+
     std::array<std::atomic<quint16>, KeyCount> m_keys{};
+    QString m_ledFolder = QStringLiteral("/sys/class/leds");
     std::atomic<quint64> m_cursor{0};
     QTimer m_cursorTimer;
 };

@@ -101,8 +101,43 @@ private slots:
         QCOMPARE(monitor->asyncKeyState(0x01), quint16(0x8001));
         QTest::mouseRelease(&edit, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(monitor->cursorPosition(), edit.mapToGlobal(QPoint(5, 5)));
-        // The toolkit does not report the lock state.
-        QCOMPARE(monitor->keyState(ZELInputMonitor::CapsLockKey), qint16(0));
+    }
+
+    // Caps Lock as the login page reads it: exactly 1 only when on and not held.
+    void capsLockFromTheKeyboardLed_data()
+    {
+        QTest::addColumn<QStringList>("leds"); // "name=brightness"
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<int>("state");
+        QTest::newRow("no keyboard LED") << QStringList{"phy0-led=1"} << false << 0;
+        QTest::newRow("off") << QStringList{"input3::capslock=0", "input3::numlock=1"} << false << 0;
+        QTest::newRow("on") << QStringList{"input3::capslock=1"} << false << 1;
+        QTest::newRow("on for a second keyboard") << QStringList{"input3::capslock=0", "input9::capslock=1"}
+                                                   << false << 1;
+        QTest::newRow("on and held down") << QStringList{"input3::capslock=1"} << true << int(qint16(0x8001));
+        QTest::newRow("off and held down") << QStringList{"input3::capslock=0"} << true << int(qint16(0x8000));
+    }
+
+    void capsLockFromTheKeyboardLed()
+    {
+        QFETCH(QStringList, leds);
+        QFETCH(bool, held);
+        QFETCH(int, state);
+        QTemporaryDir folder;
+        for (const QString &led : leds) {
+            QVERIFY(QDir(folder.path()).mkpath(led.section('=', 0, 0)));
+            QFile brightness(folder.filePath(led.section('=', 0, 0) + "/brightness"));
+            QVERIFY(brightness.open(QIODevice::WriteOnly));
+            brightness.write(led.section('=', 1).toLatin1() + "\n");
+        }
+        ZELQtInputMonitor monitor;
+        monitor.setLedFolder(folder.path());
+        monitor.attach();
+        QLineEdit edit;
+        if (held)
+            QTest::keyPress(&edit, Qt::Key_CapsLock);
+        QCOMPARE(int(monitor.keyState(ZELInputMonitor::CapsLockKey)), state);
+        QCOMPARE(int(monitor.keyState(0x41)), 0);
     }
 
     void installedLayersReplaceTheMachinesOwn()
