@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the run script need,
 # only those that are missing. Sourced by run.sh and test.sh.
+# The build tree is build/ beside the sources unless ZEL_BUILD_DIR names another.
 ZEL_PACKAGES="cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
 libqt6opengl6-dev libgl1-mesa-dev zlib1g-dev fonts-dejavu-core xvfb xauth imagemagick \
 python3 python3-pil"
@@ -14,6 +15,6 @@ zel_install_missing() {
     local sudo=""
     [ "$(id -u)" -ne 0 ] && sudo="sudo"
     echo "Installing: ${missing[*]}"
-    $sudo apt-get update -qq
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+    $sudo env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}"
 }

@@ -7,7 +7,7 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 source "$here/scripts/deps.sh"
 zel_install_missing
 
-build="$here/build"
+build="${ZEL_BUILD_DIR:-$here/build}"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$(nproc)"
 
@@ -28,21 +28,35 @@ trap cleanup EXIT
 if [ -x "$build/tools/zeldemoserver" ]; then
     port=5222
     "$build/tools/zeldemoserver" --port "$port" --data "$XDG_DATA_HOME" &
-    pids+=($!)
+    server=$!
+    pids+=($server)
     sleep 1
+    if ! kill -0 "$server" 2>/dev/null; then
+        echo "The demo server did not start (is port $port taken?)" >&2
+        exit 1
+    fi
 fi
 
 cd "$build"
 if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
-    display=":$((90 + RANDOM % 9))"
-    Xvfb "$display" -screen 0 1280x900x24 -nolisten tcp >/dev/null 2>&1 &
+    # Xvfb picks a free display number itself and writes it to the file.
+    displayfile="$(mktemp)"
+    Xvfb -displayfd 3 -screen 0 1280x900x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
     pids+=($!)
-    sleep 1
-    export DISPLAY="$display"
+    for _ in $(seq 100); do [ -s "$displayfile" ] && break; sleep 0.1; done
+    if [ ! -s "$displayfile" ]; then echo "Xvfb did not start" >&2; exit 1; fi
+    export DISPLAY=":$(head -n 1 "$displayfile")"
+    rm -f "$displayfile"
     "$build/zembrio" &
     client=$!
     pids+=($client)
     sleep "${ZEL_SCREENSHOT_DELAY:-6}"
+    if ! kill -0 "$client" 2>/dev/null; then
+        wait "$client" && status=0 || status=$?
+        echo "The client ended before the screenshot (exit status $status)" >&2
+        exit 1
+    fi
+    rm -f "$build/screenshot.png"
     import -window root "$build/screenshot.png"
     echo "Screenshot written to $build/screenshot.png"
     if [ -n "${ZEL_KEEP_RUNNING:-}" ]; then wait "$client"; fi

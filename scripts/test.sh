@@ -5,8 +5,8 @@ here="$(cd "$(dirname "$0")/.." && pwd)"
 source "$here/scripts/deps.sh"
 zel_install_missing
 
-build="$here/build"
+build="${ZEL_BUILD_DIR:-$here/build}"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$(nproc)"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j"$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error -j"$(nproc)"
