@@ -328,6 +328,16 @@ private slots:
         QVERIFY(!transcript.contains("$#$"));
     }
 
+    void receivingWithoutSmileys()
+    {
+        m_client->m_chatWindowSettings[ZELChatWindowList::DisplaySmileys] = "FALSE";
+        ZELChatWindow *window = openWithRavi();
+        m_peer->sendText(chatFromRavi("hot <img src = 'Smileys/Hot.png'>", "hot"));
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        QTRY_VERIFY(window->totalMessage->toPlainText().trimmed().endsWith(":)"));
+        QVERIFY(!window->totalMessage->toHtml().contains("<img"));
+    }
+
     void receivingWhileSignedOutOpensNothing()
     {
         m_client->m_signedIn = false;
@@ -694,6 +704,46 @@ private slots:
         QCOMPARE(sends, sent);
         // The raw text keeps the non-breaking space that plain text turns into a blank.
         QCOMPARE(window->serverMessage->document()->toRawText(), inputAfter);
+    }
+
+    void pointerEffects()
+    {
+        ZELChatWindow *window = openWithRavi();
+        window->show();
+        QStringList profiles;
+        connect(window, qOverload<QString &>(&ZELChatWindow::showUserProfile), this,
+                [&](QString &user) { profiles << user; });
+        QTest::mouseClick(window->m_userStatusPixmap, Qt::LeftButton);
+        QCOMPARE(profiles, QStringList{"ravi"});
+
+        window->m_indicateFileReceivedLabel->setText("(1) Files received");
+        QEvent enter(QEvent::Enter);
+        QApplication::sendEvent(window->m_indicateFileReceivedLabel, &enter);
+        QCOMPARE(window->m_indicateFileReceivedLabel->text(), QString("<u>(1) Files received<u>"));
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(window->m_indicateFileReceivedLabel, &leave);
+        QCOMPARE(window->m_indicateFileReceivedLabel->text(), QString("(1) Files received"));
+        QTest::mouseClick(window->m_indicateFileReceivedLabel, Qt::LeftButton);
+        QCOMPARE(window->Chat->currentIndex(), 2);
+    }
+
+    void animationsPauseWithModalDialogs()
+    {
+        ZELChatWindow *window = openWithRavi();
+        QMovie *typing = window->m_messageIndicationGif->movie();
+        typing->start();
+        emit window->pauseMovie();
+        QVERIFY(m_client->m_animationsPaused);
+        QVERIFY(window->m_moviesPaused);
+        QCOMPARE(typing->state(), QMovie::NotRunning);
+        // A typing notice while paused starts nothing.
+        m_peer->sendText(ZELTestPeer::message(
+            "MESSAGETYPESTATUS", {{"LOGINNAME", "anita"}, {"CHATUSERNAME", "ravi"}, {"TYPESTATUS", "typing"}}));
+        QTRY_COMPARE(window->m_messageTypeLabel->text(), QString("Ravi Kumar typing"));
+        QCOMPARE(window->m_messageIndicationGif->movie()->state(), QMovie::NotRunning);
+        emit window->restartMovie();
+        QVERIFY(!m_client->m_animationsPaused);
+        QVERIFY(!window->m_moviesPaused);
     }
 
     void colours_data()
