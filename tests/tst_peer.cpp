@@ -175,22 +175,26 @@ void TestPeer::waitForRequestTakesInOrder()
 void TestPeer::framesItSends_data()
 {
     QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("text");
     QTest::addColumn<QByteArray>("payload"); // what each frame inflates to
     QTest::addColumn<int>("frames");
 
-    QTest::newRow("text") << "text" << QByteArray("<LOGIN>\xe9</LOGIN>") << 1;
-    QTest::newRow("two texts in one write") << "texts" << QByteArray("<LOGIN>\xe9</LOGIN>") << 2;
-    QTest::newRow("file") << "file" << QByteArray("\0\1\2<FILEEND>", 12) << 1;
-    QTest::newRow("raw") << "raw" << QByteArray() << 0;
+    const QString latin1 = QString::fromUtf8("<LOGIN>\u00e9</LOGIN>");
+    QTest::newRow("text") << "text" << latin1 << QByteArray("<LOGIN>\xe9</LOGIN>") << 1;
+    QTest::newRow("text outside Latin-1") << "text" << QString::fromUtf8("<LOGIN>\u20ac \U0001F600</LOGIN>")
+        << QByteArray("<LOGIN>&#8364; &#128512;</LOGIN>") << 1;
+    QTest::newRow("two texts in one write") << "texts" << latin1 << QByteArray("<LOGIN>\xe9</LOGIN>") << 2;
+    QTest::newRow("file") << "file" << QString() << QByteArray("\0\1\2<FILEEND>", 12) << 1;
+    QTest::newRow("raw") << "raw" << QString() << QByteArray() << 0;
 }
 
 void TestPeer::framesItSends()
 {
     QFETCH(QString, kind);
+    QFETCH(QString, text);
     QFETCH(QByteArray, payload);
     QFETCH(int, frames);
 
-    const QString text = QString::fromLatin1(payload);
     if (kind == "text")
         m_peer->sendText(text);
     else if (kind == "texts")

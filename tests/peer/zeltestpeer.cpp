@@ -217,7 +217,17 @@ QByteArray ZELTestPeer::frame(const QByteArray &payload)
 
 QByteArray ZELTestPeer::textFrame(const QString &xml)
 {
-    return frame(xml.toLatin1());
+    // Latin-1 on the wire; any other character as a character reference, which
+    // every XML reader turns back into the character.
+    QByteArray bytes;
+    bytes.reserve(xml.size());
+    for (uint code : xml.toUcs4()) {
+        if (code <= 0xff)
+            bytes.append(char(code));
+        else
+            bytes.append("&#" + QByteArray::number(code) + ';');
+    }
+    return frame(bytes);
 }
 
 QByteArray ZELTestPeer::fileFrame(const QByteArray &fileData)

@@ -81,7 +81,7 @@ public:
     // Runs the event loop until the condition holds or the time is up.
     static bool waitUntil(const std::function<bool()> &condition, int timeoutMs);
 
-    // Frames as the server writes them.
+    // Frames as the server writes them (text outside Latin-1 as character references).
     static QByteArray frame(const QByteArray &payload);
     static QByteArray textFrame(const QString &xml);
     static QByteArray fileFrame(const QByteArray &fileData);
