@@ -209,9 +209,10 @@ void ZELChatWindow::setUserDetails(QString ownLoginId, QString peer, QString log
 void ZELChatWindow::restoreWindowState()
 {
     if (m_maximizedFlag) {
+        // The window system places a maximised window; a geometry set here
+        // would take the maximised state away again.
         showMaximized();
         setMask(QRegion(rect()));
-        setGeometry(0, 0, width(), height());
     } else {
         showNormal();
         setMask(QRegion(rect()));
@@ -956,7 +957,8 @@ void ZELChatWindow::showMinimizedChatWindow()
 
 void ZELChatWindow::showChatWindow()
 {
-    setGeometry(0, 0, width(), height());
+    if (!isMaximized())
+        setGeometry(0, 0, width(), height());
 }
 
 void ZELChatWindow::closeEvent(QCloseEvent *event)

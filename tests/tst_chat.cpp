@@ -657,6 +657,37 @@ private slots:
         window->m_smileyDialog->onSmileyClicked(good);
         QVERIFY(!window->m_smileyDialog->isVisible());
         QVERIFY(window->serverMessage->toHtml().contains("Smileys/Good.png"));
+
+        // Return picks the current smiley; keypad Enter does not.
+        window->openSmiley();
+        QListWidget *list = window->m_smileyDialog->m_smileyListBox;
+        list->setCurrentRow(1);
+        QTest::keyClick(list, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(window->m_smileyDialog->isVisible());
+        QTest::keyClick(list, Qt::Key_Return);
+        QVERIFY(!window->m_smileyDialog->isVisible());
+        QVERIFY(window->serverMessage->toHtml().contains("Smileys/Party.png"));
+    }
+
+    void windowStates()
+    {
+        ZELChatWindow *window = openWithRavi();
+        window->show();
+        window->maximized();
+        QVERIFY(window->isMaximized());
+        QVERIFY(window->m_maximizedFlag);
+        QCOMPARE(window->m_maximizeButton->toolTip(), QString("Restore Down"));
+        window->showMinimizedChatWindow();
+        QVERIFY(window->isMinimized());
+        window->restoreWindowState();
+        QVERIFY(window->isMaximized());
+        window->maximized();
+        QVERIFY(!window->isMaximized());
+        QVERIFY(!window->m_maximizedFlag);
+        QCOMPARE(window->m_maximizeButton->toolTip(), QString("Maximize"));
+        window->showMinimizedChatWindow();
+        window->restoreWindowState();
+        QVERIFY(!window->isMinimized() && !window->isMaximized());
     }
 
     void formattingFollowsTheCursor()
