@@ -258,6 +258,48 @@ private slots:
         QVERIFY(!window->m_passwordProtectButton->isChecked());
     }
 
+    // The other two modes' lists, as the window emits them.
+    void offlineAndConferenceLists()
+    {
+        ZELChatWindow offline;
+        offline.setUserDetails("anita", "", "pw");
+        offline.m_offlinePeer = "ravi";
+        offline.m_replyDetails = "r1###x";
+        QList<QStringList> lists;
+        connect(&offline, &ZELChatWindow::sendOfflineMessages, this, [&](QStringList &l) { lists << l; });
+        offline.serverMessage->setPlainText("it's C:\\temp");
+        offline.sendChatMessage();
+        QCOMPARE(lists.size(), 1);
+        QCOMPARE(lists[0].size(), 6);
+        QCOMPARE(lists[0].mid(0, 3), QStringList({"OFFLINEMESSAGE", "ravi", "anita"}));
+        QCOMPARE(lists[0][3], QString("it's C:\\\\temp"));
+        QVERIFY(lists[0][4].contains("its C:\\\\temp"));
+        QCOMPARE(lists[0][5], QString("r1###x"));
+        QVERIFY(offline.totalMessage->toPlainText().trimmed().isEmpty());
+        QVERIFY(offline.m_offlineMessagePending);
+
+        ZELChatWindow conference;
+        conference.setUserDetails("anita", "", "pw");
+        conference.m_ownDisplayName = "Anita Rao";
+        conference.m_conferenceSessionName = "Team 10~00~00";
+        for (const char *user : {"ravi", "john"}) {
+            auto *item = new QListWidgetItem(QString(user).toUpper(), conference.m_chatRoomListBox);
+            item->setToolTip(user);
+        }
+        lists.clear();
+        connect(&conference, &ZELChatWindow::conferenceChatMessage, this, [&](QStringList &l) { lists << l; });
+        conference.serverMessage->setPlainText("x,y");
+        conference.sendChatMessage();
+        QCOMPARE(lists.size(), 1);
+        const QStringList list = lists[0];
+        QCOMPARE(list.size(), 10);
+        QCOMPARE(list.mid(0, 3), QStringList({"CONFERENCECHATMESSAGE", "anita##Anita Rao", "Team 10~00~00"}));
+        QVERIFY(list[3].contains("x$#$y"));
+        QCOMPARE(list.mid(4), QStringList({"FALSE", "", "ADD_BANNER", "x,y", "ravi", "john"}));
+        QVERIFY(!conference.m_deliveryPending);
+        QVERIFY(conference.totalMessage->toPlainText().contains("Anita Rao says ::"));
+    }
+
     void linksAreMarked()
     {
         ZELChatWindow *window = openWithRavi();
