@@ -94,6 +94,9 @@ int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
     const int runs = 15;
+#if !defined(__OPTIMIZE__)
+    std::printf("Built without optimisation: build with -DCMAKE_BUILD_TYPE=Release for figures that count.\n\n");
+#endif
 
     std::printf("Receive path (reads of %lld KB)\n", static_cast<long long>(readSize / 1024));
     {
