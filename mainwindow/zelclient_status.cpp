@@ -205,6 +205,18 @@ void ZELClient::changeStatus(int x, int y, bool keyPressed)
     if (!MainPage->isVisible() && !m_signedIn && stackedWidget->currentWidget() != MainPage)
         return;
 
+    // The selected contact's card keeps its local clock on the same beat.
+    QTreeWidgetItem *current = m_contactView->currentItem();
+    if (current && !current->toolTip(0).isEmpty()
+        && m_contactDisplaySettings.value(ZELContactDisplayList::HighlightDetails) == True) {
+        if (QWidget *card = m_contactView->itemWidget(current, 0)) {
+            QString time = m_selectedContactTimeZone;
+            calculateTimeZone(time);
+            if (auto *label = card->findChild<QLabel *>(QStringLiteral("m_userTimeLabel")))
+                label->setText(QStringLiteral("<font color=darkgray>") + time);
+        }
+    }
+
     const QPoint position(x, y);
     const bool moved = position != m_lastCursorPosition;
     if (!moved && !m_idleTimersArmed && !keyPressed) {

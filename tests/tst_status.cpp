@@ -482,6 +482,34 @@ private slots:
         QVERIFY(!m_client->m_awayTimer->isActive());
     }
 
+    void idleTickRefreshesTheCardClock()
+    {
+        signIn();
+        m_client->m_workerThread->activityMonitor = false;
+        auto *row = new QTreeWidgetItem(m_client->m_activeItem, QStringList("Anna Berg"));
+        row->setToolTip(0, "anna - Online");
+        // The selection's own card is replaced by a stand-in with the clock label.
+        m_client->m_contactView->setCurrentItem(row);
+        auto *card = new QWidget;
+        QPointer<QLabel> clock = new QLabel("stale", card);
+        clock->setObjectName("m_userTimeLabel");
+        m_client->m_contactView->setItemWidget(row, 0, card);
+        m_client->m_selectedContactTimeZone = "GMT+05:30";
+
+        QString expected = "GMT+05:30";
+        m_client->calculateTimeZone(expected);
+        m_client->changeStatus(1, 1, false);
+        // The clock may tick over between the two readings.
+        QVERIFY(clock->text().startsWith("<font color=darkgray>"));
+        QCOMPARE(clock->text().size(), QString("<font color=darkgray>" + expected).size());
+
+        m_client->m_contactDisplaySettings[ZELContactDisplayList::HighlightDetails] = "FALSE";
+        clock->setText("stale");
+        m_client->changeStatus(1, 1, false);
+        QVERIFY(clock);
+        QCOMPARE(clock->text(), QString("stale"));
+    }
+
     // ------------------------------------------------------------------
     // Contact search bar
 
