@@ -467,7 +467,8 @@ void TestWire::receive()
         QTRY_VERIFY(readyRead.count() > before);
         QTest::qWait(10); // let a read that the kernel split land before the next one
     }
-    QCOMPARE(handovers, expected);
+    read = int(reads.size()) - 1; // the tail of the last read may still be on its way
+    QTRY_COMPARE(handovers, expected);
     delete client;
 }
 
