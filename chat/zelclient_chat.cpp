@@ -69,6 +69,11 @@ void ZELClient::userChatWindow(QTreeWidgetItem *item, int)
     if (!grandParent) {
         // Rows directly under "Recent Chats with...", "Active" and "Inactive"
         // open through the contact list's own handlers.
+        const QString group = parent->text(0);
+        if (group == QLatin1String("Recent Chats with..."))
+            processForFavouriteUsers(item);
+        else if (group == QLatin1String("Active") || group == QLatin1String("Inactive"))
+            processForActiveUsers(item, group);
         return;
     }
     QTreeWidgetItem *greatGrandParent = grandParent->parent();
