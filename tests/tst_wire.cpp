@@ -517,8 +517,13 @@ void TestWire::receiveMatchesWholeBufferRescan_data()
     const QByteArray b = ZELTestPeer::textFrame(QString(300, 'b'));
     const QByteArray f = ZELTestPeer::fileFrame("file<WRITEEND>data");
     const QByteArray nearMisses = "x<WRITE" + writeEnd + "<<WRITEEND>" + "<WRITEEN<WRITEEND>";
+    // Bytes after the end of the stream are ignored; a wrong checksum spoils the frame.
+    const QByteArray trailing = qCompress(QByteArray("<T>t</T>"), 9) + "tail" + writeEnd;
+    QByteArray badChecksum = qCompress(QByteArray("<U>u</U>"), 9);
+    badChecksum[badChecksum.size() - 1] = char(badChecksum.at(badChecksum.size() - 1) ^ 1);
+    badChecksum += writeEnd;
     const QByteArray mixed = a + f + writeEnd + b + "junk" + writeEnd + a + ZELTestPeer::frame("") + f + a
-        + nearMisses + b + a.left(9);
+        + nearMisses + trailing + badChecksum + b + a.left(9);
     QTest::newRow("every two-read split") << mixed << 0;
     QTest::newRow("byte by byte") << mixed << -1;
     QTest::newRow("random reads") << mixed + a << 6;
