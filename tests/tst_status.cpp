@@ -305,6 +305,45 @@ private slots:
         QCOMPARE(m_client->m_onlineAction->isEnabled(), !invisible);
     }
 
+    void savedMessagesAreAnnounced_data()
+    {
+        QTest::addColumn<QString>("loginStatus");
+        QTest::addColumn<QStringList>("requests");
+        QTest::addColumn<QString>("icon");
+        QTest::newRow("fixed word") << "Busy" << QStringList{"UPDATESTATUSMESSAGE|Busy|Heads down"}
+                                    << ":images/Busy.png";
+        QTest::newRow("user-defined word")
+            << "Lunch"
+            << QStringList{"UPDATESTATUSMESSAGE|Lunch|Back at two", "CHANGESTATUS|Back at two|Lunch"}
+            << ":images/icon.png";
+    }
+
+    void savedMessagesAreAnnounced()
+    {
+        QFETCH(QString, loginStatus);
+        QFETCH(QStringList, requests);
+        QFETCH(QString, icon);
+        signIn();
+        QCOMPARE(statusRequests(), QStringList());
+
+        QStringList saved = m_client->m_statusMessageSettings;
+        saved[ZELStatusMessageList::UserDefinedStatus] = "Lunch";
+        saved[ZELStatusMessageList::UserDefinedStatusMessage] = "Back at two";
+        saved[ZELStatusMessageList::BusyMessage] = "Heads down";
+        saved[ZELStatusMessageList::LoginStatus] = loginStatus;
+        m_client->saveDefaultStatusMessage(saved);
+        m_client->setDefaultStatusMessage();
+        m_client->updateStatusMessages();
+
+        // The default status announces the messages; the re-announcement repeats
+        // that and resends a user-defined status.
+        QStringList expected = requests.mid(0, 1) + requests;
+        QCOMPARE(statusRequests(), expected);
+        QCOMPARE(m_client->m_trayIcon->toolTip(), "ZEL (" + loginStatus + ")");
+        QVERIFY(sameIcon(m_client->m_trayIcon->icon(), icon));
+        QVERIFY(entry(loginStatus == "Busy" ? "busy" : "user")->isChecked());
+    }
+
     void promptBeforeChange_data()
     {
         QTest::addColumn<bool>("confirm");
