@@ -60,8 +60,8 @@ conferance_icon.png resource 22 22 static
 chat_icon.png resource 21 22 static
 closetab.png resource 16 16 mask-shape
 mouseOverClose.png resource 16 16 mask-shape
-Search_Green.png resource 200 20 static
-Search_Red.png resource 200 20 static
+Search_Green.png resource 120 20 static
+Search_Red.png resource 120 20 static
 toolTip.png resource 16 16 static
 favourite.png resource 24 24 static
 online_icon.png resource 24 24 static
