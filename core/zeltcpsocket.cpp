@@ -81,6 +81,41 @@ qsizetype terminatorStartAtEnd(const char *data, qsizetype size)
     return 0;
 }
 
+// qCompress's layout (4-byte big-endian length, zlib stream at level 9), but every
+// deflate block ends in the middle of a terminator text of the payload: a stored
+// block copies its bytes as they are, and the next block's header now stands
+// between the two halves. Any zlib reader decodes the same payload.
+QByteArray compressSplittingTerminators(const QByteArray &payload)
+{
+    QByteArray out(4, Qt::Uninitialized);
+    qToBigEndian(quint32(payload.size()), out.data());
+    z_stream stream{};
+    if (deflateInit(&stream, 9) != Z_OK)
+        return qCompress(payload, 9);
+    const char *data = payload.constData();
+    qsizetype from = 0;
+    for (;;) {
+        const qsizetype at = findTerminator(data, payload.size(), from);
+        const qsizetype cut = at < 0 ? payload.size() : at + terminatorSize / 2;
+        stream.next_in = reinterpret_cast<Bytef *>(const_cast<char *>(data + from));
+        stream.avail_in = uInt(cut - from);
+        const int flush = at < 0 ? Z_FINISH : Z_FULL_FLUSH;
+        int rc;
+        do {
+            char chunk[16384];
+            stream.next_out = reinterpret_cast<Bytef *>(chunk);
+            stream.avail_out = sizeof chunk;
+            rc = deflate(&stream, flush);
+            out.append(chunk, qsizetype(sizeof chunk - stream.avail_out));
+        } while (stream.avail_out == 0 || (flush == Z_FINISH && rc == Z_OK));
+        from = cut;
+        if (at < 0)
+            break;
+    }
+    deflateEnd(&stream);
+    return out;
+}
+
 } // namespace
 
 // Inflates one frame (4-byte length header + zlib stream) from bytes given in any
@@ -249,6 +284,10 @@ void ZELTcpSocket::setServerAddressAndPort(const QString &host, quint16 port)
 QByteArray ZELTcpSocket::frame(const QByteArray &payload)
 {
     QByteArray result = qCompress(payload, 9);
+    // Data that does not compress is stored as it is, so a payload holding the
+    // terminator text would cut its own frame in two on the wire.
+    if (findTerminator(result.constData(), result.size(), 0) >= 0)
+        result = compressSplittingTerminators(payload);
     result.append(writeEnd);
     return result;
 }
