@@ -10,6 +10,8 @@
 #include <QPixmap>
 #include <QSystemTrayIcon>
 
+#include "mainwindow/zelpopup.h"
+
 namespace {
 
 // Pixels below the logo that still start a drag.
@@ -196,6 +198,7 @@ bool ZELClient::eventFilter(QObject *watched, QEvent *event)
 
     if (watched == m_contactView && type == QEvent::ContextMenu) {
         m_contactMenuRequested = true;
+        callRightClickOperation();
         return false;
     }
 
@@ -229,6 +232,10 @@ bool ZELClient::eventFilter(QObject *watched, QEvent *event)
             underline(textBrowser, type == QEvent::Enter);
         return false;
     }
+
+    if (m_notificationPopup
+        && (watched == m_notificationPopup->m_messageLabel || watched == m_notificationPopup->m_noticeLabel))
+        return popupLabelEvent(watched, event);
 
     if (watched == m_voiceMailIndicationLabel) {
         if (isEnterOrLeave(type))
