@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHeaderView>
 #include <QMovie>
+#include <QSignalBlocker>
 #include <QTimer>
 #include <QTreeWidget>
 
@@ -63,8 +64,13 @@ void ZELClient::successFullLoginStatus(QStringList reply)
     m_inactiveItem = addGroupRow(m_contactView, QStringLiteral("Inactive"), ":images/offline_icon.png");
     m_contactListEmptyItem = addGroupRow(m_contactView, QStringLiteral("Contact List Empty"), nullptr);
     m_contactListEmptyItem->setFont(0, QFont(QStringLiteral("Comic Sans MS"), 9, QFont::Bold));
-    for (QTreeWidgetItem *item : {m_offlineItem, m_onlineItem, m_recentChatsItem, m_activeItem, m_inactiveItem})
-        item->setExpanded(true);
+    {
+        // Opening the groups is not the user's expansion: it must not make a
+        // group the current row, so nothing is selected after sign-in.
+        const QSignalBlocker quiet(m_contactView);
+        for (QTreeWidgetItem *item : {m_offlineItem, m_onlineItem, m_recentChatsItem, m_activeItem, m_inactiveItem})
+            item->setExpanded(true);
+    }
 
     showContactListEmpty();
 

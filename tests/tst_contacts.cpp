@@ -563,7 +563,11 @@ private slots:
 
     void expandingContactRowCollapsesIt()
     {
+        // Sign-in opens the groups without making one of them the current row.
+        QVERIFY(m_client->m_inactiveItem->isExpanded());
+        QVERIFY(!m_client->m_contactView->currentItem());
         deliver({ownList({online("ann")})});
+        QVERIFY(!m_client->m_contactView->currentItem());
         QTreeWidgetItem *ann = findRow(m_client->m_activeItem, "ann");
         m_client->m_contactView->setCurrentItem(ann);
         QVERIFY(m_client->m_contactView->itemWidget(ann, 0));
