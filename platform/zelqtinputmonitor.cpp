@@ -1,4 +1,5 @@
 #include "platform/zelqtinputmonitor.h"
+#include "platform/zelx11keyboard.h"
 
 #include <QCoreApplication>
 #include <QCursor>
@@ -81,7 +82,7 @@ qint16 ZELQtInputMonitor::keyState(int virtualKey) const
         return 0;
     // High bit: held down now; low bit: toggled on (known for Caps Lock only).
     quint16 state = m_keys[virtualKey].load() & KeyDown;
-    if (virtualKey == CapsLockKey && capsLockLedOn())
+    if (virtualKey == CapsLockKey && capsLockOn())
         state |= 0x0001;
     return qint16(state);
 }
@@ -89,6 +90,15 @@ qint16 ZELQtInputMonitor::keyState(int virtualKey) const
 void ZELQtInputMonitor::setLedFolder(const QString &folder)
 {
     m_ledFolder = folder;
+}
+
+bool ZELQtInputMonitor::capsLockOn() const
+{
+    // On X the server's lock state is the one that counts (the display may be
+    // remote or virtual); elsewhere the local keyboard's LED is all there is.
+    if (const std::optional<bool> x11 = ZELX11Keyboard::capsLockOn())
+        return *x11;
+    return capsLockLedOn();
 }
 
 bool ZELQtInputMonitor::capsLockLedOn() const

@@ -15,8 +15,9 @@
 // times a second; any thread reads the result from atomics. Only input that
 // reaches the client's own windows is seen (there is no portable system-wide key
 // poll), while the cursor position is the global one. The toolkit does not report
-// lock states, so Caps Lock is read from the keyboard's LED as the kernel shows
-// it; without such a LED (a virtual display, a remote session) it reads as off.
+// lock states: on X, Caps Lock is asked of the X server; elsewhere it is read from
+// the keyboard's LED as the kernel shows it, and without such a LED (a remote or
+// virtual session) it reads as off.
 class ZELQtInputMonitor : public QObject, public ZELInputMonitor
 {
     Q_OBJECT
@@ -51,6 +52,7 @@ private:
     void storeCursor(const QPoint &position);
     void sampleCursor();
 
+    bool capsLockOn() const;
     bool capsLockLedOn() const;
 
     std::array<std::atomic<quint16>, KeyCount> m_keys{};

@@ -3,7 +3,7 @@
 # only those that are missing. Sourced by run.sh and test.sh.
 # The build tree is build/ beside the sources unless ZEL_BUILD_DIR names another.
 ZEL_PACKAGES="cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
-libqt6opengl6-dev libgl1-mesa-dev zlib1g-dev fonts-dejavu-core xvfb xauth imagemagick \
+libqt6opengl6-dev libgl1-mesa-dev zlib1g-dev libx11-dev fonts-dejavu-core xvfb xauth imagemagick \
 python3 python3-pil"
 
 zel_install_missing() {
