@@ -105,6 +105,7 @@ private slots:
         QVERIFY(!peer.isConnected());
 
         QVERIFY(answerServerDialog(client, peer.host(), QString::number(peer.port())));
+        QVERIFY(QFile::exists(dataFolder() + "/zelPreferencesSettings.xml"));
         QVERIFY(peer.waitForConnection());
         const ZELTestPeer::Request check = peer.waitForRequest("CHECKVERSION");
         QVERIFY(check.isValid());
@@ -135,6 +136,24 @@ private slots:
         QTest::qWait(200);
         QCOMPARE(readAll(bannerFile), gifBytes());
         QCOMPARE(peer.requestTypes(), QStringList{"CHECKVERSION"});
+    }
+
+    // A later run: the stored server, the window at its last place, no dialog.
+    void storedServerAndPosition()
+    {
+        ZELTestPeer peer;
+        QVERIFY(peer.listen());
+        QVERIFY(ZELPreferencesFile(dataFolder()).create(
+            {peer.host(), QString::number(peer.port()), "", "", "", "", ""}));
+        QSettings("VORLIX", "ZEL Chat").setValue("MainWindow/pos", QPoint(320, 140));
+        ZELClient client;
+        QVERIFY(client.isVisible());
+        QCOMPARE(client.pos(), QPoint(320, 140));
+        QVERIFY(client.m_trayIcon->isVisible());
+        QVERIFY(!serverDialog(client));
+        QCOMPARE(client.stackedWidget->currentWidget(), client.processPage);
+        QVERIFY(peer.waitForConnection());
+        QVERIFY(peer.waitForRequest("CHECKVERSION").isValid());
     }
 
     void keepAliveWithoutBannerLeavesConnectingPage()
@@ -220,8 +239,8 @@ private slots:
     {
         QTest::addColumn<QString>("message");
         QTest::newRow("signed in elsewhere") << ZELTestPeer::message("ANOTHERUSERLOGGED", {{"USERNAME", "alice"}});
-        QTest::newRow("version refused")
-            << ZELTestPeer::message("LOGIN", {{"USERNAME", "alice"}, {"STATUS", "INVALIDVERSION"}});
+        QTest::newRow("version refused") << ZELTestPeer::message(
+            "LOGIN", {{"RESULT", "INVALIDVERSION"}, {"NAME", ""}, {"MARQUEE", ""}, {"INVISIBLE", ""}, {"PROFILE", ""}});
     }
 
     void noReconnectionAfterRefusal()
@@ -234,14 +253,7 @@ private slots:
         QVERIFY(connectToPeer(client, peer));
 
         peer.sendText(message);
-        QTest::qWait(200);
-        // Until the dispatcher's branches are in, set the marker as they would.
-        if (!client.m_signedInElsewhere && !client.m_versionRefused) {
-            if (message.contains("ANOTHERUSERLOGGED"))
-                client.m_signedInElsewhere = true;
-            else
-                client.m_versionRefused = true;
-        }
+        QTRY_VERIFY(client.m_signedInElsewhere || client.m_versionRefused);
 
         peer.dropConnection();
         QTRY_COMPARE(client.m_trayIcon->toolTip(), QStringLiteral("ZEL Disconnected"));
@@ -405,6 +417,54 @@ private slots:
         QCOMPARE(client.stackedWidget->currentWidget(), client.loginPage);
         QCOMPARE(client.m_trayIcon->toolTip(), QStringLiteral("ZEL Not Connected"));
         QVERIFY(!client.m_trayRotationTimer->isActive());
+    }
+
+    // The one error line: its text by the error; during automatic reconnection
+    // a refusal leaves it as it was; after a refusal marker nothing is shown.
+    void socketErrorLine_data()
+    {
+        QTest::addColumn<int>("error");
+        QTest::addColumn<bool>("reconnecting");
+        QTest::addColumn<bool>("signedInElsewhere");
+        QTest::addColumn<QString>("text");
+        using S = QAbstractSocket;
+        QTest::newRow("refused") << int(S::ConnectionRefusedError) << false << false
+                                 << "Connection Refused.Check your inputs.";
+        QTest::newRow("refused, reconnecting") << int(S::ConnectionRefusedError) << true << false << "before";
+        QTest::newRow("closed, reconnecting") << int(S::RemoteHostClosedError) << true << false
+                                              << "Remote Host Closed Error";
+        QTest::newRow("host not found") << int(S::HostNotFoundError) << false << false
+                                        << "Host Not Found.Check your inputs.";
+        QTest::newRow("network") << int(S::NetworkError) << false << false << "Network Error.Check your inputs.";
+        QTest::newRow("proxy credentials") << int(S::ProxyAuthenticationRequiredError) << false << false
+                                           << "Proxy Authentication Required Error";
+        QTest::newRow("timeout") << int(S::SocketTimeoutError) << false << false << "Socket Timeout Error";
+        QTest::newRow("address in use") << int(S::AddressInUseError) << false << false << "Host Not Found";
+        QTest::newRow("unknown") << int(S::UnknownSocketError) << false << false << "Host Not Found";
+        QTest::newRow("signed in elsewhere") << int(S::NetworkError) << false << true << "before";
+    }
+
+    void socketErrorLine()
+    {
+        QFETCH(int, error);
+        QFETCH(bool, reconnecting);
+        QFETCH(bool, signedInElsewhere);
+        QFETCH(QString, text);
+        ZELClient client;
+        if (ZELConnectToServerSettings *dialog = serverDialog(client))
+            dialog->close();
+        client.m_showErrorLable->setText("before");
+        client.m_reconnecting = reconnecting;
+        client.m_signedInElsewhere = signedInElsewhere;
+        client.stackedWidget->setCurrentWidget(client.processPage);
+        client.m_connectToServerAction->setEnabled(false); // as an attempt leaves it
+
+        client.displayError(QAbstractSocket::SocketError(error));
+        QCOMPARE(client.m_showErrorLable->text(), text);
+        // Only an attempt the user started falls back to the login page.
+        QCOMPARE(client.stackedWidget->currentWidget(),
+                 reconnecting || signedInElsewhere ? client.processPage : client.loginPage);
+        QCOMPARE(client.m_connectToServerAction->isEnabled(), !signedInElsewhere);
     }
 
     void proxyAskingForCredentials()
