@@ -2,14 +2,27 @@
 #define UI_ZELCHANGEPASSWORDDIALOG_H
 
 #include <QtWidgets/QDialog>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
-// The password dialog's form: old, new and repeated password and the
-// Modify and Close buttons.
+// The password dialog's form (320 x 175): the frame pieces and title strip of
+// a frameless dialog, old, new and repeated password, Modify and Close.
 class Ui_ZELChangePasswordDialog
 {
 public:
+    QLabel *m_leftTopCorner;
+    QLabel *m_logoLabel;
+    QLabel *m_rightTopCorner;
+    QLabel *m_leftStretch;
+    QLabel *m_rightStretch;
+    QLabel *m_leftBottomCorner;
+    QLabel *m_bottomStretch;
+    QLabel *m_rightBottomCorner;
+    QPushButton *m_closeButton;
+    QLabel *m_oldPassword;
+    QLabel *m_newPassword;
+    QLabel *m_retypePassword;
     QLineEdit *m_oldPassWordEdit;
     QLineEdit *m_newPassWordEdit;
     QLineEdit *m_reTypeNewPasswordEdit;
