@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
+#include <memory>
+
 #include "chat/zelchatwindow.h"
 #include "core/zelsettingslists.h"
 #include "core/zeltcpsocket.h"
@@ -144,6 +146,35 @@ void applyPresence(ZELClient &client, QAction *entry, const QString &word, bool 
     }
     if (!keepCurrentStatus)
         client.m_currentStatus = word;
+}
+
+// Opens the status message editor for a status word; it deletes itself when it closes.
+ZELStatusMessageDialog *openStatusEditor(ZELClient &client, const QString &status)
+{
+    auto *editor = new ZELStatusMessageDialog(&client);
+    QObject::connect(editor, &ZELStatusMessageDialog::cancelStatusMessageSignal, &client,
+                     &ZELClient::cancelStatusMessageSignal);
+    QObject::connect(editor, &ZELStatusMessageDialog::sendStatusMessageSignal, &client,
+                     &ZELClient::sendStatusMessageSignal);
+    editor->showStatusMessageDialog(status, client.m_statusMessageSettings);
+    return editor;
+}
+
+// The menu's click has already flipped the entry. An editor closed without Ok
+// or Close leaves the status as it was, so the check mark goes back too:
+// otherwise the entry would read as selected and choosing it again would send nothing.
+void promptForChoice(ZELClient &client, QAction *entry, const QString &status)
+{
+    const bool before = !entry->isChecked();
+    ZELStatusMessageDialog *editor = openStatusEditor(client, status);
+    auto answered = std::make_shared<bool>(false);
+    const auto markAnswered = [answered] { *answered = true; };
+    QObject::connect(editor, &ZELStatusMessageDialog::sendStatusMessageSignal, &client, markAnswered);
+    QObject::connect(editor, &ZELStatusMessageDialog::cancelStatusMessageSignal, &client, markAnswered);
+    QObject::connect(editor, &QObject::destroyed, &client, [answered, entry = QPointer<QAction>(entry), before] {
+        if (!*answered && entry)
+            entry->setChecked(before);
+    });
 }
 
 // Back to the login page, then sign out.
@@ -337,11 +368,7 @@ void ZELClient::cancelStatusMessageSignal(QString &status)
 
 void ZELClient::promtStatusMessageDialog(QString status)
 {
-    // The editor deletes itself when it closes; nothing keeps a pointer to it.
-    auto *editor = new ZELStatusMessageDialog(this);
-    connect(editor, &ZELStatusMessageDialog::cancelStatusMessageSignal, this, &ZELClient::cancelStatusMessageSignal);
-    connect(editor, &ZELStatusMessageDialog::sendStatusMessageSignal, this, &ZELClient::sendStatusMessageSignal);
-    editor->showStatusMessageDialog(status, m_statusMessageSettings);
+    openStatusEditor(*this, status);
 }
 
 void ZELClient::callManualSignOutFunction()
@@ -394,7 +421,7 @@ void ZELClient::changeStatusManually(QAction *action)
             continue;
         if (presence.entry->isChecked()) {
             if (promptWanted(*this, presence.prompt))
-                promtStatusMessageDialog(text);
+                promptForChoice(*this, action, text);
             else
                 (this->*presence.apply)();
         } else {
@@ -411,7 +438,7 @@ void ZELClient::changeStatusManually(QAction *action)
         const bool turningVisible = text == QLatin1String("Visible Mode");
         if ((turningInvisible && promptWanted(*this, ZELStatusMessageList::PromptOffline))
             || (turningVisible && promptWanted(*this, ZELStatusMessageList::PromptOnline)))
-            promtStatusMessageDialog(text);
+            promptForChoice(*this, action, text);
         else
             invisibleToggle();
         return;
@@ -421,7 +448,7 @@ void ZELClient::changeStatusManually(QAction *action)
         return;
     if (m_userStatusAction->isChecked()) {
         if (promptWanted(*this, ZELStatusMessageList::PromptUserDefined))
-            promtStatusMessageDialog(text);
+            promptForChoice(*this, action, text);
         else
             userDefinedAction();
     } else {
@@ -441,7 +468,9 @@ void ZELClient::invisibleToggle()
             this, QStringLiteral("Zembrio"), QStringLiteral("Are you sure you want to close all chat instance ?"),
             AnswerYes, AnswerNo);
         if (answer != AnswerYes) {
-            m_invisibleModeAction->setChecked(false);
+            // Still visible: the entry reads as it did before the choice.
+            deselect({m_invisibleModeAction});
+            m_invisibleModeAction->setText(QStringLiteral("&Invisible Mode"));
             return;
         }
         // Windows leave the map as they close: walk a copy.

@@ -346,14 +346,15 @@ private slots:
 
     void promptBeforeChange_data()
     {
-        QTest::addColumn<bool>("confirm");
-        QTest::newRow("ok stores and sends the typed message") << true;
-        QTest::newRow("close still applies the stored message") << false;
+        QTest::addColumn<QString>("answer");
+        QTest::newRow("ok stores and sends the typed message") << "ok";
+        QTest::newRow("close still applies the stored message") << "close";
+        QTest::newRow("closed otherwise keeps the status") << "window";
     }
 
     void promptBeforeChange()
     {
-        QFETCH(bool, confirm);
+        QFETCH(QString, answer);
         auto user = storedUser();
         user.statusMessages[ZELStatusMessageList::PromptAway] = "TRUE";
         signIn(user);
@@ -365,12 +366,24 @@ private slots:
         QCOMPARE(editor->m_logoLabel->text(), QString("Away Status Message"));
         QCOMPARE(editor->m_statusMessageEdit->toPlainText(), QString("Out for lunch"));
         QTest::keyClicks(editor->m_statusMessageEdit, "Back  at   three");
-        if (confirm)
+        if (answer == "window") {
+            editor->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QCOMPARE(statusRequests(), QStringList());
+            QVERIFY(m_client->m_onlineAction->isChecked());
+            QVERIFY(!m_client->m_awayAction->isChecked());
+            QCOMPARE(m_client->m_currentStatus, QString("Online"));
+            // Choosing Away again asks again, rather than taking it as already chosen.
+            choose("away");
+            QVERIFY(openEditor());
+            return;
+        }
+        if (answer == "ok")
             editor->m_statusOkButton->click();
         else
             editor->m_statusCancelButton->click();
 
-        const QString message = confirm ? "Back at three" : "Out for lunch";
+        const QString message = answer == "ok" ? "Back at three" : "Out for lunch";
         QCOMPARE(statusRequests(), QStringList{"CHANGESTATUS|" + message + "|Away"});
         QCOMPARE(m_client->m_statusMessageSettings.value(ZELStatusMessageList::AwayMessage), message);
         QCOMPARE(ZELPreferencesFile(dataFolder()).read("alice").user.statusMessages.value(
