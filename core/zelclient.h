@@ -377,16 +377,27 @@ public slots:
     void requstConferenceHistory(QString &date, QString &conference);
 
     // ------------------------------------------------------------------
-    // Reminders (reminders/)
+    // Reminders (reminders/zelclient_reminders.cpp)
     void reminder();
     void reminderPopupDisplay(QString subject, QString reminderId, QString due);
     void scheduleNextReminder();
     void reminderIsDismissed(QString &reminderId);
     void reminderIsSnoozed(QStringList &details);
     void selfDeleteReminderinQMap(QString &reminderId);
-    void selfAddReminderinQMap(QString &id, QString &state, QString &subject, QString &due, QString &assignee);
-    void selfEditReminderinQMap(QString &id, QString &state, QString &subject, QString &due, QString &assignee, QString &owner);
-    void crossAddReminderinQMap(QString &id, QString &state, QString &subject, QString &due, QString &assignee, QString &owner);
+    void selfAddReminderinQMap(QString &subject, QString &due, QString &state, QString &assignee,
+                               QString &reminderId);
+    void selfEditReminderinQMap(QString &subject, QString &due, QString &state, QString &assignee,
+                                QString &reminderId, QString &zoneTime);
+    void crossAddReminderinQMap(QString &subject, QString &due, QString &state, QString &assignee,
+                                QString &reminderId, QString &zoneTime);
+    void loadReminderinQMap(QString &subject, QString &due, QString &state, QString &reminderId,
+                            QString &assignee, QString &owner, QString &localDue);
+    void loadOtherReminderinQMap(QString &subject, QString &due, QString &state, QString &reminderId,
+                                 QString &assignee, QString &assigneeName);
+    void crossEditReminderinQMap(QString &subject, QString &unused, QString &state, QString &reminderId,
+                                 QString &assignee, QString &owner, QString &due);
+    void deleteReminderinTable(QString &reminderId);
+    void snoozeFromOtherUser(QString &reminderId, QString &due);
 
     // ------------------------------------------------------------------
     // Voice mail and screen capture (media/)

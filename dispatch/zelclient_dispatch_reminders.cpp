@@ -1,31 +1,96 @@
 #include "core/zelclient.h"
 
-ZELDispatchResult ZELClient::dispatchSelfReminders(const QStringList &)
+#include "core/zelparsedmessage.h"
+#include "reminders/zelreminderdialog.h"
+
+namespace {
+
+// A reminder on the wire: seven values, from [1] in SELFREMINDERS and
+// CROSSREMINDERS (record after record) and in ADDCROSSREMINDER (one record).
+enum RecordValue {
+    RecordId,
+    RecordSubject,
+    RecordDue,
+    RecordState,
+    RecordAssignee,
+    RecordOwner,     // CROSSREMINDERS: the assignee's name as shown
+    RecordLocalDue,  // "Self", or the due time that rings here
+    RecordWidth
+};
+constexpr int FirstRecord = 1;
+
+// DELETECROSSREMINDER: [1] id; SNOOZECROSSREMINDER: [1] id, [2] due;
+// DELETEREMINDERLIST: [1] user name.
+enum SingleValue { SingleId = 1, SingleDue = 2, SingleUserName = 1 };
+
+QString recordValue(const QStringList &message, int record, RecordValue value)
 {
+    return messageValue(message, FirstRecord + record * RecordWidth + value);
+}
+
+} // namespace
+
+// A trailing incomplete record is left out.
+ZELDispatchResult ZELClient::dispatchSelfReminders(const QStringList &message)
+{
+    const QStringList copy = message;
+    for (int r = 0, n = messageRecordCount(copy, FirstRecord, RecordWidth); r < n; ++r) {
+        QString subject = recordValue(copy, r, RecordSubject);
+        QString due = recordValue(copy, r, RecordDue);
+        QString state = recordValue(copy, r, RecordState);
+        QString id = recordValue(copy, r, RecordId);
+        QString assignee = recordValue(copy, r, RecordAssignee);
+        QString owner = recordValue(copy, r, RecordOwner);
+        QString localDue = recordValue(copy, r, RecordLocalDue);
+        loadReminderinQMap(subject, due, state, id, assignee, owner, localDue);
+    }
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchCrossReminders(const QStringList &)
+ZELDispatchResult ZELClient::dispatchCrossReminders(const QStringList &message)
 {
+    for (int r = 0, n = messageRecordCount(message, FirstRecord, RecordWidth); r < n; ++r) {
+        QString subject = recordValue(message, r, RecordSubject);
+        QString due = recordValue(message, r, RecordDue);
+        QString state = recordValue(message, r, RecordState);
+        QString id = recordValue(message, r, RecordId);
+        QString assignee = recordValue(message, r, RecordAssignee);
+        QString assigneeName = recordValue(message, r, RecordOwner);
+        loadOtherReminderinQMap(subject, due, state, id, assignee, assigneeName);
+    }
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchAddCrossReminder(const QStringList &)
+ZELDispatchResult ZELClient::dispatchAddCrossReminder(const QStringList &message)
 {
+    QString subject = recordValue(message, 0, RecordSubject);
+    QString unused = recordValue(message, 0, RecordDue);
+    QString state = recordValue(message, 0, RecordState);
+    QString id = recordValue(message, 0, RecordId);
+    QString assignee = recordValue(message, 0, RecordAssignee);
+    QString owner = recordValue(message, 0, RecordOwner);
+    QString due = recordValue(message, 0, RecordLocalDue);
+    crossEditReminderinQMap(subject, unused, state, id, assignee, owner, due);
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchDeleteCrossReminder(const QStringList &)
+ZELDispatchResult ZELClient::dispatchDeleteCrossReminder(const QStringList &message)
 {
+    QString id = messageValue(message, SingleId);
+    deleteReminderinTable(id);
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchSnoozeCrossReminder(const QStringList &)
+ZELDispatchResult ZELClient::dispatchSnoozeCrossReminder(const QStringList &message)
 {
+    QString id = messageValue(message, SingleId);
+    QString due = messageValue(message, SingleDue);
+    snoozeFromOtherUser(id, due);
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchDeleteReminderList(const QStringList &)
+ZELDispatchResult ZELClient::dispatchDeleteReminderList(const QStringList &message)
 {
+    m_reminderDialog->deleteContactFromReminder(messageValue(message, SingleUserName), false);
     return ZELDispatchResult::Continue;
 }

@@ -1,8 +1,36 @@
 #include /* form */ "ui/ui_zelreminderdialog.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QMetaObject>
+#include <QtGui/QLinearGradient>
+#include <QtGui/QPalette>
 
 namespace {
+
+QFont verdana(bool bold)
+{
+    QFont font(QStringLiteral("Verdana"), 8);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QLabel *frameLabel(QDialog *dialog, const char *name, int x, int y, int w, int h)
+{
+    auto *l = new QLabel(dialog);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(x, y, w, h);
+    l->setAutoFillBackground(true);
+    return l;
+}
+
+QLabel *textLabel(QDialog *dialog, const char *name, int x, int y, int w, int h)
+{
+    auto *l = new QLabel(dialog);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(x, y, w, h);
+    l->setFont(verdana(false));
+    return l;
+}
 
 QPushButton *button(QDialog *dialog, const char *name, int x, int y)
 {
@@ -10,7 +38,14 @@ QPushButton *button(QDialog *dialog, const char *name, int x, int y)
     b->setObjectName(QString::fromLatin1(name));
     b->setGeometry(x, y, 75, 23);
     b->setCursor(Qt::PointingHandCursor);
+    b->setFont(verdana(false));
     return b;
+}
+
+void setBothGroups(QPalette &palette, QPalette::ColorRole role, const QBrush &brush)
+{
+    palette.setBrush(QPalette::Active, role, brush);
+    palette.setBrush(QPalette::Inactive, role, brush);
 }
 
 } // namespace
@@ -19,35 +54,158 @@ void Ui_ZELReminderDialog::setupUi(QDialog *ZELReminderDialog)
 {
     if (ZELReminderDialog->objectName().isEmpty())
         ZELReminderDialog->setObjectName(QString::fromLatin1("ZELReminderDialog"));
-    ZELReminderDialog->setFixedSize(405, 375);
+    ZELReminderDialog->resize(405, 375);
+    ZELReminderDialog->setMinimumSize(405, 375);
+    ZELReminderDialog->setMaximumSize(405, 375);
+    ZELReminderDialog->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+
+    m_logoLabel = new QLabel(ZELReminderDialog);
+    m_logoLabel->setObjectName(QString::fromLatin1("m_logoLabel"));
+    m_logoLabel->setGeometry(11, 0, 373, 20);
+    m_logoLabel->setMinimumHeight(20);
+    m_logoLabel->setMaximumHeight(20);
+    m_logoLabel->setFont(verdana(true));
+    m_logoLabel->setAlignment(Qt::AlignCenter);
+    m_logoLabel->setAutoFillBackground(false);
+    {
+        QPalette palette = m_logoLabel->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        m_logoLabel->setPalette(palette);
+    }
+    m_leftTopCorner = frameLabel(ZELReminderDialog, "m_leftTopCorner", 0, 0, 11, 20);
+    m_leftTopCorner->setFixedSize(11, 20);
+    m_rightStretch = frameLabel(ZELReminderDialog, "m_rightStretch", 394, 20, 11, 344);
+    m_rightStretch->setFixedWidth(11);
+    m_leftStretch = frameLabel(ZELReminderDialog, "m_leftStretch", 0, 20, 11, 344);
+    m_leftStretch->setFixedWidth(11);
+    m_rightBottomCorner = frameLabel(ZELReminderDialog, "m_rightBottomCorner", 394, 364, 11, 11);
+    m_rightBottomCorner->setFixedSize(11, 11);
+    m_bottomStretch = frameLabel(ZELReminderDialog, "m_bottomStretch", 11, 364, 383, 11);
+    m_bottomStretch->setFixedHeight(11);
+    m_leftBottomCorner = frameLabel(ZELReminderDialog, "m_leftBottomCorner", 0, 364, 11, 11);
+    m_leftBottomCorner->setFixedSize(11, 11);
+    m_rightTopCorner = frameLabel(ZELReminderDialog, "m_rightTopCorner", 394, 0, 11, 20);
+    m_rightTopCorner->setFixedSize(11, 20);
 
     m_assigneeName = new QComboBox(ZELReminderDialog);
     m_assigneeName->setObjectName(QString::fromLatin1("m_assigneeName"));
     m_assigneeName->setGeometry(90, 40, 277, 18);
+    m_assigneeName->setFont(verdana(false));
+    label = textLabel(ZELReminderDialog, "label", 20, 40, 60, 18);
+    textLabel1 = textLabel(ZELReminderDialog, "textLabel1", 20, 70, 60, 18);
+    textLabel1_2 = textLabel(ZELReminderDialog, "textLabel1_2", 20, 103, 31, 18);
+    label_2 = textLabel(ZELReminderDialog, "label_2", 20, 165, 95, 18);
+
     m_remindingTextEdit = new QLineEdit(ZELReminderDialog);
     m_remindingTextEdit->setObjectName(QString::fromLatin1("m_remindingTextEdit"));
     m_remindingTextEdit->setGeometry(90, 70, 277, 18);
+    m_remindingTextEdit->setFont(verdana(false));
+    {
+        QPalette palette = m_remindingTextEdit->palette();
+        setBothGroups(palette, QPalette::Light, QColor(144, 209, 247));
+        setBothGroups(palette, QPalette::Shadow, QColor(144, 209, 247));
+        setBothGroups(palette, QPalette::AlternateBase, QColor(232, 232, 232));
+        m_remindingTextEdit->setPalette(palette);
+    }
+
     m_addReminderButton = button(ZELReminderDialog, "m_addReminderButton", 20, 133);
     m_editReminderButton = button(ZELReminderDialog, "m_editReminderButton", 110, 133);
     m_deleteReminderButton = button(ZELReminderDialog, "m_deleteReminderButton", 202, 133);
     m_closeReminderButton = button(ZELReminderDialog, "m_closeReminderButton", 295, 133);
+
+    m_closeButton = new QPushButton(ZELReminderDialog);
+    m_closeButton->setObjectName(QString::fromLatin1("m_closeButton"));
+    m_closeButton->setGeometry(383, 7, 12, 11);
+    m_closeButton->setFlat(true);
+    m_closeButton->setAutoFillBackground(true);
+
     m_reminderTable = new QTableWidget(ZELReminderDialog);
     m_reminderTable->setObjectName(QString::fromLatin1("m_reminderTable"));
     m_reminderTable->setGeometry(20, 190, 365, 161);
+    m_reminderTable->setMinimumSize(0, 0);
     m_reminderTable->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_reminderTable->setAlternatingRowColors(false);
+    m_reminderTable->setSortingEnabled(false);
+    m_reminderTable->setCornerButtonEnabled(false);
+    {
+        QPalette palette = m_reminderTable->palette();
+        setBothGroups(palette, QPalette::Button, QColor(97, 97, 97));
+        setBothGroups(palette, QPalette::Light, QColor(240, 245, 251));
+        for (QPalette::ColorRole role : {QPalette::Midlight, QPalette::Dark, QPalette::Base, QPalette::Window})
+            setBothGroups(palette, role, QColor(Qt::white));
+        setBothGroups(palette, QPalette::Shadow, QColor(144, 209, 247));
+        QLinearGradient highlight(0, 0, 0.5, 0.5);
+        highlight.setCoordinateMode(QGradient::ObjectBoundingMode);
+        highlight.setSpread(QGradient::PadSpread);
+        highlight.setColorAt(0, QColor(255, 146, 187));
+        highlight.setColorAt(1, QColor(Qt::white));
+        setBothGroups(palette, QPalette::Highlight, QBrush(highlight));
+        setBothGroups(palette, QPalette::HighlightedText, QColor(85, 0, 0));
+        setBothGroups(palette, QPalette::AlternateBase, QColor(248, 252, 255));
+        m_reminderTable->setPalette(palette);
+    }
+
+    m_calenderToolButton = new QToolButton(ZELReminderDialog);
+    m_calenderToolButton->setObjectName(QString::fromLatin1("m_calenderToolButton"));
+    m_calenderToolButton->setGeometry(198, 100, 25, 25);
+    m_calenderToolButton->setCursor(Qt::PointingHandCursor);
+    m_calenderToolButton->setAutoRaise(true);
+    m_calenderToolButton->setIconSize(QSize(24, 24));
+    m_calenderToolButton->setAutoFillBackground(false);
+
+    m_dateEdit = new QDateEdit(ZELReminderDialog);
+    m_dateEdit->setObjectName(QString::fromLatin1("m_dateEdit"));
+    m_dateEdit->setGeometry(90, 100, 91, 20);
+    label_3 = new QLabel(ZELReminderDialog);
+    label_3->setObjectName(QString::fromLatin1("label_3"));
+    label_3->setGeometry(230, 104, 28, 14);
+    m_timeEdit = new QTimeEdit(ZELReminderDialog);
+    m_timeEdit->setObjectName(QString::fromLatin1("m_timeEdit"));
+    m_timeEdit->setGeometry(270, 100, 98, 22);
+
+    QWidget::setTabOrder(m_assigneeName, m_remindingTextEdit);
+    QWidget::setTabOrder(m_remindingTextEdit, m_dateEdit);
+    QWidget::setTabOrder(m_dateEdit, m_calenderToolButton);
+    QWidget::setTabOrder(m_calenderToolButton, m_timeEdit);
+    QWidget::setTabOrder(m_timeEdit, m_addReminderButton);
+    QWidget::setTabOrder(m_addReminderButton, m_editReminderButton);
+    QWidget::setTabOrder(m_editReminderButton, m_deleteReminderButton);
+    QWidget::setTabOrder(m_deleteReminderButton, m_closeReminderButton);
+    QWidget::setTabOrder(m_closeReminderButton, m_reminderTable);
+    QWidget::setTabOrder(m_reminderTable, m_closeButton);
 
     retranslateUi(ZELReminderDialog);
+    QMetaObject::connectSlotsByName(ZELReminderDialog);
 }
 
 void Ui_ZELReminderDialog::retranslateUi(QDialog *ZELReminderDialog)
 {
-    ZELReminderDialog->setWindowTitle(QCoreApplication::translate("ZELReminderDialog", "Reminder"));
-    m_addReminderButton->setText(QCoreApplication::translate("ZELReminderDialog", "Add"));
-    m_addReminderButton->setToolTip(QCoreApplication::translate("ZELReminderDialog", "Add Reminder"));
-    m_editReminderButton->setText(QCoreApplication::translate("ZELReminderDialog", "Update"));
-    m_editReminderButton->setToolTip(QCoreApplication::translate("ZELReminderDialog", "Update Reminder"));
-    m_deleteReminderButton->setText(QCoreApplication::translate("ZELReminderDialog", "Delete"));
-    m_deleteReminderButton->setToolTip(QCoreApplication::translate("ZELReminderDialog", "Delete Reminder"));
-    m_closeReminderButton->setText(QCoreApplication::translate("ZELReminderDialog", "Close"));
-    m_closeReminderButton->setToolTip(QCoreApplication::translate("ZELReminderDialog", "Close"));
+    const auto tr = [](const char *text) { return QCoreApplication::translate("ZELReminderDialog", text); };
+    ZELReminderDialog->setWindowTitle(tr("Reminder"));
+    m_logoLabel->setText(tr("Reminders"));
+    for (QLabel *frame : {m_leftTopCorner, m_rightStretch, m_leftStretch, m_rightBottomCorner, m_bottomStretch,
+                          m_leftBottomCorner, m_rightTopCorner})
+        frame->setText(QString());
+    label->setText(tr("Assignee"));
+    textLabel1->setText(tr("Subject"));
+    textLabel1_2->setText(tr("Date"));
+    label_2->setText(tr("Reminders List"));
+    m_addReminderButton->setText(tr("Add"));
+    m_addReminderButton->setToolTip(tr("Add Reminder"));
+    m_editReminderButton->setText(tr("Update"));
+    m_editReminderButton->setToolTip(tr("Update Reminder"));
+    m_deleteReminderButton->setText(tr("Delete"));
+    m_deleteReminderButton->setToolTip(tr("Delete Reminder"));
+    m_closeReminderButton->setText(tr("Close"));
+    m_closeReminderButton->setToolTip(tr("Close"));
+    m_closeButton->setText(QString());
+    m_closeButton->setToolTip(tr("Close"));
+    m_reminderTable->setStyleSheet(
+        tr("QTableView QTableCornerButton::section {\n"
+           "      background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #616161, stop: 0.5 #505050, "
+           "stop: 0.6 #434343, stop:1 #656565);\n } "));
+    m_calenderToolButton->setText(QString());
+    m_calenderToolButton->setToolTip(tr("Calender"));
+    label_3->setText(tr("Time"));
+    m_timeEdit->setDisplayFormat(tr("h:mm:ss AP"));
 }

@@ -1,53 +1,119 @@
 #include /* form */ "ui/ui_zelreminderpopup.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtCore/QMetaObject>
+#include <QtGui/QPalette>
+
+namespace {
+
+QFont verdana(bool bold)
+{
+    QFont font(QStringLiteral("Verdana"), 8);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QLabel *frameLabel(QDialog *dialog, const char *name, int x, int y, int w, int h)
+{
+    auto *l = new QLabel(dialog);
+    l->setObjectName(QString::fromLatin1(name));
+    l->setGeometry(x, y, w, h);
+    l->setAutoFillBackground(true);
+    return l;
+}
+
+template<typename T>
+T *widget(QDialog *dialog, const char *name, int x, int y, int w, int h)
+{
+    auto *t = new T(dialog);
+    t->setObjectName(QString::fromLatin1(name));
+    t->setGeometry(x, y, w, h);
+    t->setFont(verdana(false));
+    return t;
+}
+
+} // namespace
 
 void Ui_ZELReminderPopup::setupUi(QDialog *ZELReminderPopup)
 {
     if (ZELReminderPopup->objectName().isEmpty())
         ZELReminderPopup->setObjectName(QString::fromLatin1("ZELReminderPopup"));
-    ZELReminderPopup->setFixedSize(300, 160);
+    ZELReminderPopup->resize(300, 160);
+    ZELReminderPopup->setMinimumSize(300, 160);
+    ZELReminderPopup->setMaximumSize(300, 160);
+    ZELReminderPopup->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
     m_logoLabel = new QLabel(ZELReminderPopup);
     m_logoLabel->setObjectName(QString::fromLatin1("m_logoLabel"));
     m_logoLabel->setGeometry(11, 0, 278, 20);
+    m_logoLabel->setMinimumHeight(20);
+    m_logoLabel->setMaximumHeight(20);
+    m_logoLabel->setFont(verdana(true));
     m_logoLabel->setAlignment(Qt::AlignCenter);
-    m_dateTimeLabel = new QLabel(ZELReminderPopup);
-    m_dateTimeLabel->setObjectName(QString::fromLatin1("m_dateTimeLabel"));
-    m_dateTimeLabel->setGeometry(12, 30, 271, 16);
-    m_reminderDisplayText = new QLineEdit(ZELReminderPopup);
-    m_reminderDisplayText->setObjectName(QString::fromLatin1("m_reminderDisplayText"));
-    m_reminderDisplayText->setGeometry(60, 60, 220, 18);
-    m_reminderDisplayText->setReadOnly(true);
-    m_keyEditBox = new QLineEdit(ZELReminderPopup);
-    m_keyEditBox->setObjectName(QString::fromLatin1("m_keyEditBox"));
-    m_keyEditBox->setGeometry(240, 60, 23, 11);
-    m_assigneeNameLabel = new QLabel(ZELReminderPopup);
-    m_assigneeNameLabel->setObjectName(QString::fromLatin1("m_assigneeNameLabel"));
-    m_assigneeNameLabel->setGeometry(12, 88, 275, 14);
-    m_snoozeTime = new QComboBox(ZELReminderPopup);
-    m_snoozeTime->setObjectName(QString::fromLatin1("m_snoozeTime"));
-    m_snoozeTime->setGeometry(60, 112, 50, 21);
-    m_snoozeButton = new QPushButton(ZELReminderPopup);
-    m_snoozeButton->setObjectName(QString::fromLatin1("m_snoozeButton"));
-    m_snoozeButton->setGeometry(133, 110, 75, 23);
+    m_logoLabel->setAutoFillBackground(false);
+    {
+        QPalette palette = m_logoLabel->palette();
+        palette.setColor(QPalette::WindowText, Qt::black);
+        m_logoLabel->setPalette(palette);
+    }
+    m_leftTopCorner = frameLabel(ZELReminderPopup, "m_leftTopCorner", 0, 0, 11, 20);
+    m_leftTopCorner->setFixedSize(11, 20);
+    m_leftStretch = frameLabel(ZELReminderPopup, "m_leftStretch", 0, 20, 11, 129);
+    m_leftStretch->setFixedWidth(11);
+    m_rightTopCorner = frameLabel(ZELReminderPopup, "m_rightTopCorner", 289, 0, 11, 20);
+    m_rightTopCorner->setFixedSize(11, 20);
+    m_rightStretch = frameLabel(ZELReminderPopup, "m_rightStretch", 289, 20, 11, 129);
+    m_rightStretch->setFixedWidth(11);
+    m_rightBottomCorner = frameLabel(ZELReminderPopup, "m_rightBottomCorner", 289, 149, 11, 11);
+    m_rightBottomCorner->setFixedSize(11, 11);
+    m_leftBottomCorner = frameLabel(ZELReminderPopup, "m_leftBottomCorner", 0, 149, 11, 11);
+    m_leftBottomCorner->setFixedSize(11, 11);
+    m_bottomStretch = frameLabel(ZELReminderPopup, "m_bottomStretch", 11, 149, 278, 11);
+    m_bottomStretch->setFixedHeight(11);
+
+    m_keyEditBox = widget<QLineEdit>(ZELReminderPopup, "m_keyEditBox", 240, 60, 23, 11);
+    m_snoozeButton = widget<QPushButton>(ZELReminderPopup, "m_snoozeButton", 133, 110, 75, 23);
     m_snoozeButton->setCursor(Qt::PointingHandCursor);
-    m_dismissButton = new QPushButton(ZELReminderPopup);
-    m_dismissButton->setObjectName(QString::fromLatin1("m_dismissButton"));
-    m_dismissButton->setGeometry(215, 110, 75, 23);
+    m_dismissButton = widget<QPushButton>(ZELReminderPopup, "m_dismissButton", 215, 110, 75, 23);
     m_dismissButton->setCursor(Qt::PointingHandCursor);
+    m_snoozeTime = widget<QComboBox>(ZELReminderPopup, "m_snoozeTime", 60, 112, 50, 21);
+    m_snoozeTime->setEditable(false);
+    m_timeUnitsLabel = widget<QLabel>(ZELReminderPopup, "m_timeUnitsLabel", 12, 111, 48, 20);
+    textLabel1 = widget<QLabel>(ZELReminderPopup, "textLabel1", 12, 60, 47, 20);
+    m_reminderDisplayText = widget<QLineEdit>(ZELReminderPopup, "m_reminderDisplayText", 60, 60, 220, 18);
+    m_reminderDisplayText->setReadOnly(true);
+    m_assigneeNameLabel = widget<QLabel>(ZELReminderPopup, "m_assigneeNameLabel", 12, 88, 275, 14);
+    m_closeButton = widget<QPushButton>(ZELReminderPopup, "m_closeButton", 281, 7, 12, 11);
+    m_closeButton->setFlat(true);
+    m_closeButton->setAutoFillBackground(true);
+    m_dateTimeLabel = widget<QLabel>(ZELReminderPopup, "m_dateTimeLabel", 12, 30, 271, 16);
+
+    QWidget::setTabOrder(m_reminderDisplayText, m_snoozeTime);
+    QWidget::setTabOrder(m_snoozeTime, m_snoozeButton);
+    QWidget::setTabOrder(m_snoozeButton, m_dismissButton);
+    QWidget::setTabOrder(m_dismissButton, m_closeButton);
+    QWidget::setTabOrder(m_closeButton, m_keyEditBox);
 
     retranslateUi(ZELReminderPopup);
+    QMetaObject::connectSlotsByName(ZELReminderPopup);
 }
 
 void Ui_ZELReminderPopup::retranslateUi(QDialog *ZELReminderPopup)
 {
-    ZELReminderPopup->setWindowTitle(QCoreApplication::translate("ZELReminderPopup", "Reminder"));
-    m_logoLabel->setText(QCoreApplication::translate("ZELReminderPopup", "Reminder"));
-    m_dateTimeLabel->setText(QCoreApplication::translate("ZELReminderPopup", "Date & Time"));
-    m_assigneeNameLabel->setText(QCoreApplication::translate("ZELReminderPopup", "Assignee : "));
-    m_snoozeButton->setText(QCoreApplication::translate("ZELReminderPopup", "Snooze"));
-    m_snoozeButton->setToolTip(QCoreApplication::translate("ZELReminderPopup", "Snooze"));
-    m_dismissButton->setText(QCoreApplication::translate("ZELReminderPopup", "Dismiss"));
-    m_dismissButton->setToolTip(QCoreApplication::translate("ZELReminderPopup", "Dismiss"));
+    const auto tr = [](const char *text) { return QCoreApplication::translate("ZELReminderPopup", text); };
+    ZELReminderPopup->setWindowTitle(tr("Reminder"));
+    m_logoLabel->setText(tr("Reminder"));
+    for (QLabel *frame : {m_leftTopCorner, m_leftStretch, m_rightTopCorner, m_rightStretch, m_rightBottomCorner,
+                          m_leftBottomCorner, m_bottomStretch})
+        frame->setText(QString());
+    m_snoozeButton->setText(tr("Snooze"));
+    m_snoozeButton->setToolTip(tr("Snooze"));
+    m_dismissButton->setText(tr("Dismiss"));
+    m_dismissButton->setToolTip(tr("Dismiss"));
+    m_timeUnitsLabel->setText(tr("Minutes"));
+    textLabel1->setText(tr("Subject"));
+    m_assigneeNameLabel->setText(tr("Assignee : "));
+    m_closeButton->setText(QString());
+    m_closeButton->setToolTip(tr("Close"));
+    m_dateTimeLabel->setText(tr("Date & Time"));
 }

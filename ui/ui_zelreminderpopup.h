@@ -7,19 +7,30 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
-// The alarm pop-up's form: subject, assignee and due time, the snooze
-// minutes and the Snooze and Dismiss buttons, placed by fixed geometry.
+// The alarm pop-up's form: title strip and frame labels, due time, subject,
+// assignee, the snooze minutes and the Snooze and Dismiss buttons, placed by
+// fixed geometry.
 class Ui_ZELReminderPopup
 {
 public:
     QLabel *m_logoLabel;
-    QLabel *m_dateTimeLabel;
-    QLineEdit *m_reminderDisplayText;
-    QLabel *m_assigneeNameLabel;
+    QLabel *m_leftTopCorner;
+    QLabel *m_leftStretch;
+    QLabel *m_rightTopCorner;
+    QLabel *m_rightStretch;
+    QLabel *m_rightBottomCorner;
+    QLabel *m_leftBottomCorner;
+    QLabel *m_bottomStretch;
     QLineEdit *m_keyEditBox;
-    QComboBox *m_snoozeTime;
     QPushButton *m_snoozeButton;
     QPushButton *m_dismissButton;
+    QComboBox *m_snoozeTime;
+    QLabel *m_timeUnitsLabel;
+    QLabel *textLabel1;
+    QLineEdit *m_reminderDisplayText;
+    QLabel *m_assigneeNameLabel;
+    QPushButton *m_closeButton;
+    QLabel *m_dateTimeLabel;
 
     void setupUi(QDialog *ZELReminderPopup);
     void retranslateUi(QDialog *ZELReminderPopup);
