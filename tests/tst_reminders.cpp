@@ -338,6 +338,85 @@ private slots:
         QCOMPARE(tableRows(), before);
     }
 
+    // The menu entry opens the dialog reset and modal; while it shows, the entry only alerts it.
+    void menuEntryOpensDialog()
+    {
+        dialog()->m_remindingTextEdit->setText("Left over");
+        dialog()->m_selectedRow = 3;
+        m_client->m_remindersAction->trigger();
+        QVERIFY(dialog()->isVisible());
+        QVERIFY(dialog()->isModal());
+        QCOMPARE(dialog()->m_remindingTextEdit->text(), QString());
+        QCOMPARE(dialog()->m_assigneeName->currentText(), QString("Self"));
+        QCOMPARE(dialog()->m_selectedRow, -1);
+        QCOMPARE(dialog()->m_dateEdit->date(), QDate::currentDate());
+
+        dialog()->m_remindingTextEdit->setText("Typed");
+        m_client->m_remindersAction->trigger();
+        QCOMPARE(dialog()->m_remindingTextEdit->text(), QString("Typed"));
+        // Escape closes through the close handler, which empties the subject.
+        QTest::keyClick(dialog(), Qt::Key_Escape);
+        QVERIFY(!dialog()->isVisible());
+        QCOMPARE(dialog()->m_remindingTextEdit->text(), QString());
+    }
+
+    // Selecting a row reads its shown time back; a contact whose name contains
+    // "Self" lies above "Self" and catches an own row, whose update is then refused.
+    void rowSelectionReadsTheRowBack_data()
+    {
+        QTest::addColumn<QTime>("time");
+        QTest::addColumn<QString>("contact"); // an assignee entry added first, or empty
+        QTest::newRow("just after midnight") << QTime(0, 5, 9) << "";
+        QTest::newRow("just after noon") << QTime(12, 5, 9) << "";
+        QTest::newRow("evening") << QTime(21, 15, 0) << "";
+        QTest::newRow("Selfridge above Self") << QTime(21, 15, 0) << "Selfridge##selfridge##GMT";
+    }
+
+    void rowSelectionReadsTheRowBack()
+    {
+        QFETCH(QTime, time);
+        QFETCH(QString, contact);
+        if (!contact.isEmpty()) {
+            dialog()->m_assigneeName->insertItem(-1, contact.section("##", 0, 0));
+            dialog()->m_assigneeDetails << contact;
+        }
+        const QDateTime due(QDate::currentDate().addDays(5), time);
+        deliver({serverMessage("SELFREMINDERS", {"id1", "Dentist", ZELReminderDialog::dueText(due), "Awaiting",
+                                                 "Self", "Self", "Self"})});
+        dialog()->m_reminderTable->selectRow(0);
+        dialog()->rowSelected(0, 0);
+        QCOMPARE(dialog()->m_timeEdit->time(), time);
+        QCOMPARE(dialog()->m_dateEdit->date(), due.date());
+        QCOMPARE(dialog()->m_remindingTextEdit->text(), QString("Dentist"));
+        QVERIFY(!dialog()->m_addReminderButton->isEnabled());
+        QVERIFY(dialog()->m_editReminderButton->isEnabled());
+
+        dialog()->m_dateEdit->setDate(due.date().addDays(1));
+        dialog()->editReminder();
+        if (contact.isEmpty()) {
+            QCOMPARE(informationText(), QString("Successfully Updated"));
+            QCOMPARE(sentTypes(), QStringList{"EDITREMINDER"});
+        } else {
+            QCOMPARE(dialog()->m_assigneeName->currentText(), QString("Selfridge"));
+            QCOMPARE(informationText(), QString("You cannot change the assignee."));
+            QCOMPARE(sentTypes(), QStringList());
+        }
+    }
+
+    // While the connection is down, typing enables nothing and row clicks are ignored.
+    void dialogWhileDisconnected()
+    {
+        loadOwn("id1", "Dentist", 7200);
+        dialog()->disableReminderButtons();
+        dialog()->m_remindingTextEdit->setText("Call Bob");
+        QVERIFY(!dialog()->m_addReminderButton->isEnabled());
+        dialog()->rowSelected(0, 0);
+        QVERIFY(!dialog()->m_editReminderButton->isEnabled());
+        QCOMPARE(dialog()->m_remindingTextEdit->text(), QString("Call Bob"));
+        dialog()->enableReminderButtons();
+        QVERIFY(dialog()->m_addReminderButton->isEnabled());
+    }
+
     // Removing a contact deletes that contact's reminders on the server, one request each.
     void contactRemovalDeletesItsReminders()
     {
