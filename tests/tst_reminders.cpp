@@ -1,4 +1,6 @@
 #include <QComboBox>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QDateEdit>
 #include <QKeyEvent>
 #include <QLabel>
@@ -573,6 +575,21 @@ private slots:
             QVERIFY(m_client->m_reminders.isEmpty());
             QCOMPARE(tableRows(), QStringList());
         }
+    }
+
+    // The pop-up comes to rest just above half the desktop's height, x at half
+    // that height; a desktop too low for it leaves it at the top.
+    void popupPlacement()
+    {
+        QCOMPARE(ZELReminderPopup::restingPlace(1080, 160), QPoint(540, 379));
+        loadOwn("a", "First", -5);
+        m_client->reminderPopupDisplay("First", "a", inSeconds(-5));
+        const int height = QGuiApplication::primaryScreen()->virtualGeometry().height();
+        const QPoint expected = height / 2 > popup()->height() ? QPoint(height / 2, height / 2 - popup()->height() - 1)
+                                                               : QPoint(height / 2, 0);
+        QCOMPARE(popup()->pos(), expected);
+        QCOMPARE(popup()->size(), QSize(300, 160));
+        QVERIFY(popup()->windowFlags() & Qt::WindowStaysOnTopHint);
     }
 
     // Reports that announce nothing: the pop-up already showing, a reminder no
