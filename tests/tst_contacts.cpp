@@ -1,12 +1,16 @@
 #include <QAction>
 #include <QComboBox>
+#include <QContextMenuEvent>
 #include <QDir>
 #include <QLabel>
 #include <QListWidget>
-#include <QTextBrowser>
-#include <QTextEdit>
+#include <QMenu>
+#include <QMouseEvent>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTextBrowser>
+#include <QTextEdit>
+#include <QTimer>
 #include <QToolButton>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
@@ -633,6 +637,131 @@ private slots:
         QCOMPARE(row->sizeHint(0).height(), 20);
         QVERIFY(!m_client->m_chatAction->isEnabled());
         QVERIFY(!m_client->m_contactRemoveAction->isEnabled());
+    }
+
+    // Which of the six contact controls are enabled: voice mail, chat action,
+    // chat button, remove, view profile, e-mail.
+    QString controlStates() const
+    {
+        QString states;
+        for (bool on : {m_client->m_voiceMailAction->isEnabled(), m_client->m_chatAction->isEnabled(),
+                        m_client->m_chatToolButton->isEnabled(), m_client->m_contactRemoveAction->isEnabled(),
+                        m_client->m_viewProfileAction->isEnabled(), m_client->m_sendEmailAction->isEnabled()})
+            states += on ? '1' : '0';
+        return states;
+    }
+
+    // A row by its path of row texts or user names from a top-level row.
+    QTreeWidgetItem *rowAt(const QString &path) const
+    {
+        QTreeWidgetItem *row = nullptr;
+        for (const QString &step : path.split('/')) {
+            QTreeWidgetItem *next = nullptr;
+            const int count = row ? row->childCount() : m_client->m_contactView->topLevelItemCount();
+            for (int i = 0; i < count && !next; ++i) {
+                QTreeWidgetItem *child = row ? row->child(i) : m_client->m_contactView->topLevelItem(i);
+                if (child->text(0) == step || ZELContactRow::userName(child) == step)
+                    next = child;
+            }
+            row = next;
+            if (!row)
+                return nullptr;
+        }
+        return row;
+    }
+
+    void rightClick_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("states");
+        QTest::addColumn<bool>("menu");
+        QTest::newRow("present") << "Active/ann" << "011111" << true;
+        QTest::newRow("absent") << "Inactive/bob" << "111111" << true;
+        QTest::newRow("pending") << "Inactive/cat" << "000100" << true;
+        QTest::newRow("present, by department") << "Online/Acme/Development/ann" << "011111" << true;
+        QTest::newRow("group row") << "Active" << "000000" << false;
+        QTest::newRow("company under Offline") << "Offline/Acme" << "000000" << false;
+        QTest::newRow("company under Online") << "Online/Acme" << "111111" << false;
+        QTest::newRow("department") << "Offline/Acme/Development" << "111111" << false;
+    }
+
+    // A right-click in the tree, as the window system delivers it to the
+    // tree's viewport, sets the contact controls and opens the contact menu.
+    void rightClick()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, states);
+        QFETCH(bool, menu);
+        deliver({ownList({online("ann"), offline("bob"), offline("cat", "WAIT")})});
+        QTreeWidget *tree = m_client->m_contactView;
+        QTreeWidgetItem *item = rowAt(row);
+        QVERIFY(item);
+        tree->setCurrentItem(item);
+        for (QAction *action : {m_client->m_voiceMailAction, m_client->m_chatAction, m_client->m_contactRemoveAction,
+                                m_client->m_viewProfileAction, m_client->m_sendEmailAction})
+            action->setEnabled(true);
+        m_client->m_chatToolButton->setEnabled(true);
+
+        // The menu runs modally: the controls are read when it opens, and it
+        // is closed as soon as it shows.
+        bool opened = false;
+        QString seen;
+        QString chatText;
+        QMenu *contactMenu = m_client->m_contactContextMenu;
+        connect(contactMenu, &QMenu::aboutToShow, m_client, [&] {
+            opened = true;
+            seen = controlStates();
+            chatText = m_client->m_chatToolButton->text();
+        });
+        QTimer closer;
+        connect(&closer, &QTimer::timeout, contactMenu, [contactMenu] {
+            if (contactMenu->isVisible())
+                contactMenu->close();
+        });
+        closer.start(10);
+        const QPoint at(5, 5);
+        QContextMenuEvent click(QContextMenuEvent::Mouse, at, tree->viewport()->mapToGlobal(at));
+        QApplication::sendEvent(tree->viewport(), &click);
+        closer.stop();
+        QCOMPARE(opened, menu);
+        QCOMPARE(opened ? seen : controlStates(), states);
+        QVERIFY(!m_client->m_contactMenuRequested);
+        if (row == QLatin1String("Inactive/bob")) {
+            QCOMPARE(m_client->m_chatAction->text(), QString("Send Offline &Messages"));
+            QCOMPARE(chatText, QString("Offline"));
+            QCOMPARE(m_client->m_selectedUserName, QString("bob"));
+        }
+    }
+
+    void previewClickOpensTheChat_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<int>("tab");
+        QTest::newRow("message") << "CHAT" << 0;
+        QTest::newRow("file") << "FTPREADY" << 2;
+    }
+
+    // A press on the preview, passed on by the main window's filter, brings
+    // the minimised chat back; a file preview shows the download page.
+    void previewClickOpensTheChat()
+    {
+        QFETCH(QString, type);
+        QFETCH(int, tab);
+        deliver({ownList({online("ann")})});
+        m_client->createChatWindow("ann");
+        ZELChatWindow *window = m_client->m_chatWindows.value("ann");
+        QVERIFY(window);
+        window->showMinimized();
+        ZELPopup *popup = m_client->m_notificationPopup;
+        m_client->showChatPopupWidget({type, "me", "ann", "hello", "", "", "", "hello", "ANN"}, "ANN");
+        QVERIFY(popup->isVisible());
+        popup->setAttribute(Qt::WA_UnderMouse); // the pointer is on it
+        QMouseEvent press(QEvent::MouseButtonPress, QPointF(5, 5), popup->m_messageLabel->mapToGlobal(QPointF(5, 5)),
+                          Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(popup->m_messageLabel, &press);
+        QVERIFY(!popup->isVisible());
+        QVERIFY(!window->isMinimized());
+        QCOMPARE(window->Chat->currentIndex(), tab);
     }
 
     void localTime_data()
