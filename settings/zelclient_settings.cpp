@@ -15,7 +15,7 @@ void ZELClient::showPreferencesSettings()
     connect(preferences, &ZELPreferencesSettings::saveFTPDefaultLocation, this, &ZELClient::saveDefaultLocation);
     connect(preferences, &ZELPreferencesSettings::saveContactDisplaySettingsInXML, this,
             &ZELClient::saveRecentChatListSettingsInXML);
-    connect(preferences, &ZELPreferencesSettings::saveChatWindowSettings, this,
+    connect(preferences, qOverload<QStringList &>(&ZELPreferencesSettings::saveChatWindowSettings), this,
             &ZELClient::saveDefaultChatWindowSettings);
     connect(preferences, &ZELPreferencesSettings::saveChatHistoryDetails, this, &ZELClient::saveChatHistoryDetails);
     connect(preferences, &ZELPreferencesSettings::saveDefaultAutoStatusSettings, this,

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 
 #include "core/zelclient.h"
 #include "core/zelpreferencesfile.h"
@@ -13,9 +14,12 @@
 #include "core/zeltcpsocket.h"
 #include "core/zelthread.h"
 #include "peer/zeltestpeer.h"
+#include "platform/zelfakechoosers.h"
+#include "platform/zelfakedesktopservices.h"
 #include "platform/zelfakeinputmonitor.h"
 #include "platform/zelplatform.h"
 #include "settings/zelchangepassword.h"
+#include "settings/zelpreferencessettings.h"
 #include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
 
@@ -28,6 +32,8 @@ class TestSettings : public QObject
 
 private:
     ZELFakeInputMonitor m_input;
+    ZELFakeChoosers m_choosers;
+    ZELFakeDesktopServices m_desktop;
     ZELTestPeer *m_peer = nullptr;
     ZELClient *m_client = nullptr;
 
@@ -82,6 +88,12 @@ private:
         return dialog->m_informationBox->isVisible() ? dialog->m_informationBox->m_messageText->text() : QString();
     }
 
+    ZELPreferencesSettings *openPreferences()
+    {
+        m_client->m_preferencesAction->trigger();
+        return m_client->findChild<ZELPreferencesSettings *>();
+    }
+
     static void fill(ZELChangePassword *dialog, const QString &oldPassword, const QString &newPassword,
                      const QString &retype)
     {
@@ -94,11 +106,15 @@ private slots:
     void initTestCase()
     {
         ZELPlatform::setInputMonitor(&m_input);
+        ZELPlatform::setChoosers(&m_choosers);
+        ZELPlatform::setDesktopServices(&m_desktop);
     }
 
     void cleanupTestCase()
     {
         ZELPlatform::setInputMonitor(nullptr);
+        ZELPlatform::setChoosers(nullptr);
+        ZELPlatform::setDesktopServices(nullptr);
     }
 
     void init()
@@ -251,6 +267,264 @@ private slots:
         m_client->sendKeepAliveSignalToServer();
         QVERIFY(m_peer->waitForRequest("KEEPALIVE").isValid());
         QVERIFY(!m_peer->requestTypes().contains("CHANGEPASSWORD"));
+    }
+
+    // ------------------------------------------------------------------
+    // Preferences
+
+    // Ok on an edited page hands its list to the main widget, which writes the
+    // user's block; the dialog then closes.
+    void pageSavesReachTheFile_data()
+    {
+        QTest::addColumn<int>("page");
+        for (int page = ZELPreferencesSettings::ContactDisplay; page < ZELPreferencesSettings::ConnectToServer; ++page)
+            QTest::newRow(qPrintable(QString::number(page))) << page;
+    }
+
+    void pageSavesReachTheFile()
+    {
+        QFETCH(int, page);
+        QTemporaryDir folder;
+        signIn();
+        QPointer<ZELPreferencesSettings> dialog = openPreferences();
+        QVERIFY(dialog && dialog->isVisible());
+        for (int i = 0; i < page; ++i)
+            dialog->m_frontToolButton->click();
+        QCOMPARE(dialog->m_preferenceStackedWidget->currentIndex(), page);
+        QCOMPARE(dialog->m_preferencesToolBox->currentIndex(), page);
+
+        QPushButton *ok = nullptr;
+        switch (page) {
+        case ZELPreferencesSettings::ContactDisplay:
+            dialog->m_numberOfDaysToChatUserListSpinBox->setValue(7);
+            dialog->m_departmentWiserListButton->click();
+            ok = dialog->m_contactOkButton;
+            break;
+        case ZELPreferencesSettings::ChatWindow:
+            dialog->m_fontSizeComboBox->setEditText("9");
+            dialog->m_insertsLineRadioButton->click();
+            ok = dialog->m_chatOkButton;
+            break;
+        case ZELPreferencesSettings::AutoStatusChange:
+            dialog->m_busySpinBox->setValue(10);
+            dialog->m_autoLoginCheckBox->setChecked(true);
+            ok = dialog->m_autoStatusOkButton;
+            break;
+        case ZELPreferencesSettings::Notification:
+            dialog->m_offlineCheckBox->setChecked(true);
+            ok = dialog->m_notificationOkButton;
+            break;
+        case ZELPreferencesSettings::StatusMessage:
+            dialog->m_awayUserMsgLineEdit->setText("  Gone   fishing ");
+            dialog->m_defaultStatus->setCurrentIndex(dialog->m_defaultStatus->findText("Busy"));
+            ok = dialog->m_statusMessageOkButton;
+            break;
+        case ZELPreferencesSettings::FileTransfer:
+            m_choosers.folderAnswers << folder.path();
+            dialog->m_browseButton->click();
+            ok = dialog->m_ftpOkButton;
+            break;
+        case ZELPreferencesSettings::ChatHistory:
+            dialog->m_autoSaveHistoryCheckBox->setChecked(true);
+            m_choosers.folderAnswers << folder.path();
+            dialog->m_historyBrowseButton->click();
+            dialog->m_deleteHistoryCheckBox->setChecked(true);
+            dialog->m_daySpinBox->setValue(45);
+            ok = dialog->m_historyOkButton;
+            break;
+        case ZELPreferencesSettings::QuickReply:
+            dialog->m_keyMessageLineEdit->setText("  good   night ");
+            QTest::keyClick(dialog->m_keyMessageLineEdit, Qt::Key_Return);
+            dialog->m_insertRadioButton->click();
+            ok = dialog->m_qReplyOkButton;
+            break;
+        }
+        QVERIFY(ok->isEnabled());
+        ok->click();
+        QTRY_VERIFY(!dialog);
+
+        const ZELPreferencesFile::UserSettings user = stored().user;
+        switch (page) {
+        case ZELPreferencesSettings::ContactDisplay:
+            QCOMPARE(user.contactDisplay, (QStringList{"7", "TRUE", "TRUE", "FALSE", "TRUE", "TRUE"}));
+            QCOMPARE(m_client->m_contactDisplaySettings, user.contactDisplay);
+            break;
+        case ZELPreferencesSettings::ChatWindow:
+            QCOMPARE(user.chatWindow.value(ZELChatWindowList::FontSize), QString("9"));
+            QCOMPARE(user.chatWindow.value(ZELChatWindowList::EnterSends), QString("FALSE"));
+            QCOMPARE(user.chatWindow.value(ZELChatWindowList::EnterNewLine), QString("TRUE"));
+            QCOMPARE(user.chatWindow.value(ZELChatWindowList::DisplayTimeStamp), QString("TRUE"));
+            break;
+        case ZELPreferencesSettings::AutoStatusChange:
+            // Away follows Busy: at least five minutes above it.
+            QCOMPARE(user.autoStatus, (QStringList{"TRUE", "10", "TRUE", "TRUE", "15", "TRUE", "TRUE"}));
+            break;
+        case ZELPreferencesSettings::Notification:
+            QCOMPARE(user.notifications, (QStringList{"TRUE", "TRUE", "TRUE", "TRUE", "TRUE", "TRUE"}));
+            break;
+        case ZELPreferencesSettings::StatusMessage:
+            QCOMPARE(user.statusMessages.value(ZELStatusMessageList::AwayMessage), QString("Gone fishing"));
+            QCOMPARE(user.statusMessages.value(ZELStatusMessageList::LoginStatus), QString("Busy"));
+            QVERIFY(m_client->m_statusMessagesSaved);
+            break;
+        case ZELPreferencesSettings::FileTransfer:
+            QCOMPARE(user.defaultFileLocation, folder.path());
+            break;
+        case ZELPreferencesSettings::ChatHistory:
+            QCOMPARE(user.chatHistory, (QStringList{"TRUE", folder.path() + "/ZELChatHistory", "TRUE", "45", "TRUE"}));
+            break;
+        case ZELPreferencesSettings::QuickReply:
+            QCOMPARE(user.quickReplies, QString("Hi##Hello##Good Morning##Bye##Thank You##good night"));
+            QCOMPARE(user.quickReplyOption, QString("FALSE"));
+            break;
+        }
+    }
+
+    // Apply saves and stays; a later Ok with no new edit closes without a
+    // second save; Reset shows what was applied.
+    void applyThenOk()
+    {
+        signIn();
+        QPointer<ZELPreferencesSettings> dialog = openPreferences();
+        int saves = 0;
+        connect(dialog, &ZELPreferencesSettings::savePreferenceNotificationSettings, this,
+                [&saves](QStringList &) { ++saves; });
+        dialog->m_offlineCheckBox->setChecked(true);
+        dialog->m_notificationApplyButton->click();
+        QCOMPARE(saves, 1);
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->m_notificationOkButton->isEnabled());
+        QVERIFY(!dialog->m_notificationApplyButton->isEnabled());
+        QCOMPARE(stored().user.notifications.value(ZELNotificationList::GoesOffline), QString("TRUE"));
+        dialog->m_notificationOkButton->click();
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(saves, 1);
+
+        dialog = openPreferences();
+        dialog->m_voiceMailCheckBox->setChecked(false);
+        dialog->m_notificationApplyButton->click();
+        dialog->m_offlineCheckBox->setChecked(false);
+        dialog->m_notificationResetButton->click();
+        QVERIFY(dialog->m_offlineCheckBox->isChecked());
+        QVERIFY(!dialog->m_voiceMailCheckBox->isChecked());
+        QVERIFY(!dialog->m_notificationOkButton->isEnabled());
+    }
+
+    // Back, Next, the tool box and the file-transfer link show one page in
+    // both; neither button wraps.
+    void navigation()
+    {
+        signIn();
+        ZELPreferencesSettings *dialog = openPreferences();
+        QVERIFY(!dialog->m_backToolButton->isEnabled());
+        dialog->m_backToolButton->click();
+        QCOMPARE(dialog->m_preferenceStackedWidget->currentIndex(), 0);
+        dialog->m_frontToolButton->click();
+        QVERIFY(dialog->m_backToolButton->isEnabled());
+        dialog->m_backToolButton->click();
+        QVERIFY(!dialog->m_backToolButton->isEnabled());
+        dialog->m_preferencesToolBox->setCurrentIndex(ZELPreferencesSettings::ConnectToServer);
+        QCOMPARE(dialog->m_preferenceStackedWidget->currentWidget(), dialog->ConnectToServerPage);
+        QVERIFY(!dialog->m_frontToolButton->isEnabled());
+        QVERIFY(!dialog->m_cSettingsGroupBox->isEnabled());
+        QCOMPARE(dialog->m_portValueLineEdit->text(), QString::number(m_peer->port()));
+        QVERIFY(dialog->m_noProxyradioButton->isChecked());
+        dialog->m_preferencesToolBox->setCurrentIndex(ZELPreferencesSettings::ChatHistory);
+        QTest::mouseClick(dialog->m_ftpSettingsLinkLabel, Qt::LeftButton);
+        QCOMPARE(dialog->m_preferenceStackedWidget->currentWidget(), dialog->FTPSettingsPage);
+        QCOMPARE(dialog->m_preferencesToolBox->currentIndex(), int(ZELPreferencesSettings::FileTransfer));
+    }
+
+    // Leaving asks only while a page has unsaved edits; No keeps them.
+    void closeWithUnsavedEdits()
+    {
+        signIn();
+        QStringList asked;
+        int answer = QMessageBox::No;
+        ZELMessageBoxClass::setTestAnswerHook([&](const QString &title, const QString &text) {
+            asked << title + "|" + text;
+            return answer;
+        });
+        QPointer<ZELPreferencesSettings> dialog = openPreferences();
+        dialog->m_messageCheckBox->setChecked(false);
+        dialog->m_closeButton->click();
+        QCOMPARE(asked, QStringList{"Preferences|Close without saving changes ?"});
+        QVERIFY(dialog->isVisible());
+        QVERIFY(!dialog->m_messageCheckBox->isChecked());
+        answer = QMessageBox::Yes;
+        dialog->m_notificationCloseButton->click();
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(stored().user.notifications.value(ZELNotificationList::SendsMessage), QString("TRUE"));
+
+        asked.clear();
+        dialog = openPreferences();
+        dialog->m_contactCloseButton->click();
+        QTRY_VERIFY(!dialog);
+        QVERIFY(asked.isEmpty());
+    }
+
+    void statusMessageChecks_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("meeting");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("name missing") << "" << "Out" << "In a meeting" << "Please fill the user defined status";
+        QTest::newRow("message missing") << "Gym" << "" << "In a meeting"
+                                         << "Please fill the user defined status message";
+        QTest::newRow("meeting empty") << "" << "" << "   " << "Please fill all status message";
+    }
+
+    // A refused save says why on the page, keeps it open and stores nothing.
+    void statusMessageChecks()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, message);
+        QFETCH(QString, meeting);
+        QFETCH(QString, error);
+        signIn();
+        const QStringList before = stored().user.statusMessages;
+        ZELPreferencesSettings *dialog = openPreferences();
+        dialog->m_preferencesToolBox->setCurrentIndex(ZELPreferencesSettings::StatusMessage);
+        dialog->m_userDefinedLineEdit->setText(name);
+        dialog->m_userMsgLineEdit->setText(message);
+        dialog->m_meetingMsgLineEdit->setText(meeting);
+        dialog->m_statusMessageOkButton->click();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->m_statusErrorLabel->isVisible());
+        QCOMPARE(dialog->m_statusErrorLabel->text(), error);
+        QCOMPARE(dialog->m_statusMessageSettings, before);
+        QCOMPARE(stored().user.statusMessages, before);
+    }
+
+    void quickReplyRefusals_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("error");
+        QTest::newRow("case-blind duplicate") << "hi" << "Quick Reply message already available in list";
+        QTest::newRow("eleventh") << "one more" << "Cannot add more than 10 Quick Reply messages";
+    }
+
+    void quickReplyRefusals()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, error);
+        signIn();
+        ZELPreferencesSettings *dialog = openPreferences();
+        dialog->m_preferencesToolBox->setCurrentIndex(ZELPreferencesSettings::QuickReply);
+        if (QTest::currentDataTag() == QByteArray("eleventh")) {
+            for (const char *reply : {"a", "b", "c", "d", "e"}) {
+                dialog->m_keyMessageLineEdit->setText(reply);
+                dialog->m_addKeyWordButton->click();
+            }
+            QCOMPARE(dialog->m_keyMessageListWidget->count(), 10);
+        }
+        const int rows = dialog->m_keyMessageListWidget->count();
+        dialog->m_keyMessageLineEdit->setText(typed);
+        dialog->m_addKeyWordButton->click();
+        QCOMPARE(dialog->m_keyMessageListWidget->count(), rows);
+        QVERIFY(dialog->m_quickReplyErrorLabel->isVisible());
+        QCOMPARE(dialog->m_quickReplyErrorLabel->text(), error);
     }
 };
 
