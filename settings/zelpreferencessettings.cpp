@@ -652,7 +652,10 @@ void ZELPreferencesSettings::saveChatWindowSettings()
         m_chatWindowSettings << QString();
     QStringList &s = m_chatWindowSettings;
     s[FontSize] = m_fontSizeComboBox->currentText();
-    s[FontFamily] = m_fontComboBox->currentIndex() < 0 ? QString() : m_fontComboBox->currentText();
+    // A stored family this computer lacks shows no selection; saving other
+    // changes must not wipe it.
+    if (m_fontComboBox->currentIndex() >= 0)
+        s[FontFamily] = m_fontComboBox->currentText();
     s[DisplayInfoBox] = flag(m_displayBusinessCardcheckBox->isChecked());
     s[DisplaySmileys] = flag(m_displaySmileyCheckBox->isChecked());
     s[PartnerClosedMessage] = flag(m_displayCloseCheckBox->isChecked());

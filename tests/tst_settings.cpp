@@ -354,6 +354,8 @@ private slots:
             QCOMPARE(user.chatWindow.value(ZELChatWindowList::EnterSends), QString("FALSE"));
             QCOMPARE(user.chatWindow.value(ZELChatWindowList::EnterNewLine), QString("TRUE"));
             QCOMPARE(user.chatWindow.value(ZELChatWindowList::DisplayTimeStamp), QString("TRUE"));
+            // The stored family is not installed here: it is kept, not emptied.
+            QCOMPARE(user.chatWindow.value(ZELChatWindowList::FontFamily), QString("Verdana"));
             break;
         case ZELPreferencesSettings::AutoStatusChange:
             // Away follows Busy: at least five minutes above it.
@@ -461,6 +463,60 @@ private slots:
         dialog->m_contactCloseButton->click();
         QTRY_VERIFY(!dialog);
         QVERIFY(asked.isEmpty());
+    }
+
+
+    // The size counts the files of the day folders only; deleting asks first
+    // and keeps a day folder that still holds a folder.
+    void chatHistorySizeAndDeletion()
+    {
+        signIn();
+        const QString userFolder = ZELChatHistoryList::defaults().value(ZELChatHistoryList::SaveLocation) + "/Alice";
+        QVERIFY(QDir().mkpath(userFolder + "/01-Dec-2026"));
+        QVERIFY(QDir().mkpath(userFolder + "/02-Dec-2026/nested"));
+        const auto write = [](const QString &path, int bytes) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            file.write(QByteArray(bytes, 'x'));
+        };
+        write(userFolder + "/01-Dec-2026/a.html", 700);
+        write(userFolder + "/02-Dec-2026/b.html", 600);
+        write(userFolder + "/loose.html", 5000);
+
+        int answer = QMessageBox::No;
+        ZELMessageBoxClass::setTestAnswerHook([&answer](const QString &, const QString &) { return answer; });
+        ZELPreferencesSettings *dialog = openPreferences();
+        QCOMPARE(dialog->m_folderSizeLabel->text(), QString("1.27 KB"));
+        QVERIFY(dialog->m_deleteHistoryButton->isEnabled());
+        dialog->m_deleteHistoryButton->click();
+        QCOMPARE(dialog->m_folderSizeLabel->text(), QString("1.27 KB"));
+        answer = QMessageBox::Yes;
+        dialog->m_deleteHistoryButton->click();
+        QCOMPARE(dialog->m_folderSizeLabel->text(), QString("0 KB"));
+        QVERIFY(!dialog->m_deleteHistoryButton->isEnabled());
+        QVERIFY(!QDir(userFolder + "/01-Dec-2026").exists());
+        QVERIFY(QDir(userFolder + "/02-Dec-2026/nested").exists());
+        QVERIFY(!QFile::exists(userFolder + "/02-Dec-2026/b.html"));
+        QVERIFY(QFile::exists(userFolder + "/loose.html"));
+    }
+
+    // Return on the dialog saves the page shown when its Ok is on; a sample
+    // label shows its pop-up kind and changes nothing.
+    void returnKeyAndSamples()
+    {
+        signIn();
+        QPointer<ZELPreferencesSettings> dialog = openPreferences();
+        QStringList kinds;
+        connect(dialog, &ZELPreferencesSettings::showSampleNotification, this,
+                [&kinds](QString &kind) { kinds << kind; });
+        dialog->m_preferencesToolBox->setCurrentIndex(ZELPreferencesSettings::Notification);
+        QTest::mouseClick(dialog->m_fileExampleLabel, Qt::LeftButton);
+        QCOMPARE(kinds, QStringList{"FilePopup"});
+        QVERIFY(!dialog->m_notificationOkButton->isEnabled());
+        dialog->m_sendFileCheckBox->setChecked(false);
+        QTest::keyClick(dialog, Qt::Key_Enter);
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(stored().user.notifications.value(ZELNotificationList::SendsFile), QString("FALSE"));
     }
 
     void statusMessageChecks_data()
