@@ -519,6 +519,72 @@ private slots:
         QCOMPARE(stored().user.notifications.value(ZELNotificationList::SendsFile), QString("FALSE"));
     }
 
+
+    void awayFollowsBusy_data()
+    {
+        QTest::addColumn<QStringList>("stored");
+        QTest::addColumn<QList<int>>("busySteps");
+        QTest::addColumn<QList<int>>("awayShown");
+        const QStringList tenTwelve = {"TRUE", "10", "TRUE", "TRUE", "12", "TRUE", "FALSE"};
+        const QStringList tenThirty = {"TRUE", "10", "TRUE", "TRUE", "30", "TRUE", "FALSE"};
+        QTest::newRow("filled too close") << tenTwelve << QList<int>{} << QList<int>{};
+        QTest::newRow("stored away wins while far enough") << tenThirty << QList<int>{20, 26, 10}
+                                                           << QList<int>{30, 31, 30};
+    }
+
+    // Away stays at least five minutes above Busy; a Busy change puts back
+    // the stored Away, or Busy + 5 when that is too close.
+    void awayFollowsBusy()
+    {
+        QFETCH(QStringList, stored);
+        QFETCH(QList<int>, busySteps);
+        QFETCH(QList<int>, awayShown);
+        signIn();
+        m_client->m_autoStatusSettings = stored;
+        ZELPreferencesSettings *dialog = openPreferences();
+        if (busySteps.isEmpty()) {
+            QCOMPARE(dialog->m_awaySpinBox->value(), 15);
+            QCOMPARE(dialog->m_awaySpinBox->minimum(), 15);
+            QVERIFY(!dialog->m_autoApplyButton->isEnabled());
+        }
+        for (int i = 0; i < busySteps.size(); ++i) {
+            dialog->m_awaySpinBox->setValue(45);
+            dialog->m_busySpinBox->setValue(busySteps.at(i));
+            QCOMPARE(dialog->m_awaySpinBox->value(), awayShown.at(i));
+        }
+    }
+
+    // Leaving the user-defined fields: an empty name means no user status
+    // (back to Online); a name with a message renames the fifth status.
+    void userDefinedStatusFields()
+    {
+        signIn();
+        ZELPreferencesSettings *dialog = openPreferences();
+        dialog->m_preferencesToolBox->setCurrentIndex(ZELPreferencesSettings::StatusMessage);
+        const auto focus = [](QWidget *widget, QEvent::Type type) {
+            QFocusEvent event(type);
+            QApplication::sendEvent(widget, &event);
+        };
+        focus(dialog->m_userDefinedLineEdit, QEvent::FocusIn);
+        QVERIFY(dialog->m_userDefinedLineEdit->text().isEmpty());
+        QTest::keyClicks(dialog->m_userDefinedLineEdit, "Gym42 ");
+        QCOMPARE(dialog->m_userDefinedLineEdit->text(), QString("Gym"));
+        focus(dialog->m_userMsgLineEdit, QEvent::FocusIn);
+        QTest::keyClicks(dialog->m_userMsgLineEdit, "Back at six");
+        focus(dialog->m_userMsgLineEdit, QEvent::FocusOut);
+        QCOMPARE(dialog->m_defaultStatus->itemText(4), QString("Gym"));
+        QVERIFY(dialog->m_userDefinedCheckBox->isEnabled());
+        QVERIFY(dialog->m_userDefinedCheckBox->text().endsWith("Gym"));
+
+        dialog->m_defaultStatus->setCurrentIndex(4);
+        dialog->m_userDefinedLineEdit->clear();
+        focus(dialog->m_userDefinedLineEdit, QEvent::FocusOut);
+        QCOMPARE(dialog->m_userDefinedLineEdit->text(), QString("<EMPTY>"));
+        QCOMPARE(dialog->m_defaultStatus->itemText(4), QString("User Status"));
+        QCOMPARE(dialog->m_defaultStatus->currentText(), QString("Online"));
+        QVERIFY(!dialog->m_userDefinedCheckBox->isEnabled());
+    }
+
     void statusMessageChecks_data()
     {
         QTest::addColumn<QString>("name");
