@@ -1,5 +1,6 @@
 #include "settings/zelpreferencessettings.h"
 
+#include "core/zelfilenames.h"
 #include "core/zelsettingslists.h"
 #include "mainwindow/zelmainwindowlook.h"
 #include "platform/zelchoosers.h"
@@ -299,7 +300,15 @@ void ZELPreferencesSettings::loadWidgetSettings()
 
 QString ZELPreferencesSettings::userHistoryFolder() const
 {
-    return m_chatHistorySettings.value(ZELChatHistoryList::SaveLocation) + QLatin1Char('/') + m_userName;
+    // The name comes from the server: a folder inside the history folder, or
+    // none at all, never a road out of it (deletion works below this folder).
+    return zelSafeFilePath(m_chatHistorySettings.value(ZELChatHistoryList::SaveLocation), m_userName);
+}
+
+bool ZELPreferencesSettings::userHistoryFolderExists() const
+{
+    const QString folder = userHistoryFolder();
+    return !folder.isEmpty() && QDir(folder).exists();
 }
 
 void ZELPreferencesSettings::showPreferencesSettings(
@@ -343,7 +352,7 @@ void ZELPreferencesSettings::currentToolBoxChanged(int index)
         label->hide();
     switch (index) {
     case ChatHistory:
-        m_openLabel->setEnabled(QDir(userHistoryFolder()).exists() && m_autoSaveHistoryCheckBox->isChecked());
+        m_openLabel->setEnabled(userHistoryFolderExists() && m_autoSaveHistoryCheckBox->isChecked());
         enable({m_backToolButton, m_frontToolButton}, true);
         break;
     case FileTransfer:
@@ -512,7 +521,7 @@ bool ZELPreferencesSettings::eventFilter(QObject *watched, QEvent *event)
         // A disabled link does nothing, though the filter still hears the press.
         if (watched == m_ftpSettingsLinkLabel) {
             showPage(FileTransfer);
-        } else if (watched == m_openLabel && m_openLabel->isEnabled()) {
+        } else if (watched == m_openLabel && m_openLabel->isEnabled() && userHistoryFolderExists()) {
             openFolder(userHistoryFolder());
         } else if (watched == m_openFtpLabel && m_openFtpLabel->isEnabled()) {
             openFolder(m_defaultFileLocationLineEdit->text());
@@ -1022,6 +1031,8 @@ void ZELPreferencesSettings::showChatHistoryPreferenceSettings(QStringList setti
 
 QStringList ZELPreferencesSettings::historyDayFolders() const
 {
+    if (!userHistoryFolderExists())
+        return {};
     return QDir(userHistoryFolder()).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Unsorted);
 }
 
@@ -1074,7 +1085,7 @@ void ZELPreferencesSettings::enableChatHistoryOKButton(int)
     enable({m_historyResetButton, m_historyOkButton, m_historyApplyButton}, true);
     const bool autoSave = m_autoSaveHistoryCheckBox->isChecked();
     enable({m_locationLabel, m_chatHistoryLocation, m_historyBrowseButton}, autoSave);
-    m_openLabel->setEnabled(autoSave && QDir(userHistoryFolder()).exists());
+    m_openLabel->setEnabled(autoSave && userHistoryFolderExists());
     m_daySpinBox->setEnabled(m_deleteHistoryCheckBox->isChecked());
     m_statusHistoryErrorLabel->hide();
 }

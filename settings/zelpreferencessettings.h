@@ -66,7 +66,9 @@ public:
     ZELMessageBoxClass *m_questionBox = nullptr;
 
     // The signed-in user's transcripts: history folder + "/" + user name.
+    // Empty when the name cannot name a folder there.
     QString userHistoryFolder() const;
+    bool userHistoryFolderExists() const;
 
 signals:
     void showSampleNotification(QString &kind);

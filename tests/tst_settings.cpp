@@ -500,6 +500,27 @@ private slots:
         QVERIFY(QFile::exists(userFolder + "/loose.html"));
     }
 
+    // A user name that names no folder inside the history folder reaches no
+    // transcripts at all, so nothing outside the user's own is counted or deleted.
+    void historyNameStaysInside()
+    {
+        signIn();
+        const QString history = ZELChatHistoryList::defaults().value(ZELChatHistoryList::SaveLocation);
+        QVERIFY(QDir().mkpath(history + "/Bob/01-Dec-2026"));
+        QFile file(history + "/Bob/01-Dec-2026/b.html");
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("transcript");
+        file.close();
+        ZELMessageBoxClass::setTestAnswerHook([](const QString &, const QString &) { return int(QMessageBox::Yes); });
+        m_client->m_ownDisplayName = "..";
+        ZELPreferencesSettings *dialog = openPreferences();
+        QCOMPARE(dialog->m_folderSizeLabel->text(), QString("0 KB"));
+        QVERIFY(!dialog->m_deleteHistoryButton->isEnabled());
+        dialog->deleteChatHistory();
+        QCOMPARE(dialog->m_statusHistoryErrorLabel->text(), QString("No chat history found"));
+        QVERIFY(QFile::exists(file.fileName()));
+    }
+
     // Return on the dialog saves the page shown when its Ok is on; a sample
     // label shows its pop-up kind and changes nothing.
     void returnKeyAndSamples()
