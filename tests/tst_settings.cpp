@@ -521,6 +521,27 @@ private slots:
         QVERIFY(QFile::exists(file.fileName()));
     }
 
+    // The file transfer page says when its folder is gone; its Open link
+    // opens the folder shown once one is chosen.
+    void fileTransferFolder()
+    {
+        QTemporaryDir folder;
+        signIn();
+        m_client->m_defaultFileLocation = folder.path() + "/gone";
+        ZELPreferencesSettings *dialog = openPreferences();
+        dialog->m_preferencesToolBox->setCurrentIndex(ZELPreferencesSettings::FileTransfer);
+        QVERIFY(dialog->m_ftpErrorLabel->isVisible());
+        QCOMPARE(dialog->m_ftpErrorLabel->text(), QString("Path does not exist"));
+        QVERIFY(!dialog->m_openFtpLabel->isEnabled());
+        m_choosers.folderAnswers << folder.path();
+        dialog->m_browseButton->click();
+        QVERIFY(!dialog->m_ftpErrorLabel->isVisible());
+        QVERIFY(dialog->m_openFtpLabel->isEnabled());
+        m_desktop.openedUrls.clear();
+        QTest::mouseClick(dialog->m_openFtpLabel, Qt::LeftButton);
+        QCOMPARE(m_desktop.openedUrls, QList<QUrl>{QUrl::fromLocalFile(folder.path())});
+    }
+
     // Return on the dialog saves the page shown when its Ok is on; a sample
     // label shows its pop-up kind and changes nothing.
     void returnKeyAndSamples()
