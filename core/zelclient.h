@@ -357,6 +357,11 @@ public slots:
     void sendAcceptedRejectedUsersListSignal(QStringList &users);
     void deleteContactName(QStringList &users);
     void decideLaterUserContact();
+    void addContactApprovalStatus(QString answer, QString requester, QString loginId);
+    void checkUserNameInApprovalContact(QString loginId);
+    void updateUserProfileString(QStringList &profile);
+    void showUserProfile();
+    void showChatUserProfile(QString &userName);
 
     // ------------------------------------------------------------------
     // Group messages, offline messages, chat history (messages/)

@@ -107,7 +107,7 @@ void ZELClient::messageFromServer(QByteArray &text, QByteArray &files)
     if (!routeFileBlock(files))
         return;
 
-    if (processPage->isVisible() || stackedWidget->currentIndex() == 2) {
+    if (processPage->isVisible() || stackedWidget->currentWidget() == processPage) {
         m_processMovie->stop();
         m_connectingMovie->stop();
         stackedWidget->setCurrentWidget(loginPage);

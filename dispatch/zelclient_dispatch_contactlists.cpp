@@ -1,41 +1,414 @@
 #include "core/zelclient.h"
 
-ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &)
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include "chat/zelchatwindow.h"
+#include "contacts/zeladdcontact.h"
+#include "contacts/zelapprovaladdcontact.h"
+#include "contacts/zelapprovalrequesteduser.h"
+#include "contacts/zelcontacttable.h"
+#include "contacts/zeldeletecontact.h"
+#include "core/zelparsedmessage.h"
+#include "mainwindow/zelcontactindex.h"
+#include "mainwindow/zelcontactrow.h"
+#include "reminders/zelreminderdialog.h"
+#include "style/zelmessageboxclass.h"
+
+namespace {
+
+// "ADDCONTACT": [1] the kind, then its values.
+enum AddContactValue { AddKind = 1, FirstFound = 2 };
+// A search answer: four values per user found.
+enum FoundValue { FoundName, FoundLoginId, FoundDepartment, FoundProfile, FoundWidth };
+// "ADDCONTACT" with "ADDNAME": the contact added.
+enum AddNameValue { AddUserName = 2, AddState, AddDepartment, AddProfile, AddDisplayName, AddStatusMessage,
+                    AddStatus };
+// A contact's "&&"-joined profile.
+enum ProfileValue { ProfileJobTitle = 0, ProfileCompany = 1, ProfilePhoto = 10, ProfileTimeZone = 11,
+                    SearchCompany = 12 };
+// "DELETENAME": the contact removed.
+enum DeleteNameValue { DeleteUserName = 1, DeleteDepartment, DeletePresent, DeleteCompany };
+// A server delete list: four values per contact.
+enum DeleteListValue { ListName, ListLoginId, ListDepartment, ListProfile, ListWidth };
+// One waiting request of "ADDCONTACTAPPROVALSTATUS", fields separated by "#".
+enum RequestField { RequestLoginId, RequestName, RequestDepartment, RequestJobTitle, RequestUnused, RequestProfile,
+                    RequestFields };
+enum RequestProfileValue { RequestCompany = 11 };
+
+const QString Online = QStringLiteral("Online");
+const QString Offline = QStringLiteral("Offline");
+const char ApprovalText[] = "Add Contact A&pproval";
+const char RequestedText[] = "Approval Requested User Contacts";
+
+void endSearchCursor(ZELClient &client)
 {
+    if (client.m_waitCursorShown) {
+        QApplication::restoreOverrideCursor();
+        client.m_waitCursorShown = false;
+    }
+}
+
+QTreeWidgetItem *groupRow(QTreeWidget *tree, QTreeWidgetItem *parent, const QString &text, const char *icon)
+{
+    if (QTreeWidgetItem *row = ZELContactRow::childByText(parent, text))
+        return row;
+    QTreeWidgetItem *row = ZELContactRow::makeGroup(text, icon);
+    parent->addChild(row);
+    const QSignalBlocker quiet(tree); // not the user's expansion
+    row->setExpanded(true);
+    return row;
+}
+
+void updateConferenceAction(ZELClient &client)
+{
+    const bool conference = client.m_presentContacts.size() >= 2;
+    client.m_conferenceChatAction->setEnabled(conference);
+    client.m_conferenceChatToolButton->setEnabled(conference);
+}
+
+// The department-wise row of a contact: below group, company, department.
+void takeOutOfDepartment(ZELContactIndex *index, QTreeWidgetItem *group, const QString &company,
+                         const QString &department, const QString &userName)
+{
+    QTreeWidgetItem *companyRow = ZELContactRow::childByText(group, company);
+    QTreeWidgetItem *departmentRow = ZELContactRow::childByText(companyRow, department);
+    if (!departmentRow)
+        return;
+    if (QTreeWidgetItem *row = index->childRow(userName, departmentRow))
+        delete row;
+    if (departmentRow->childCount() == 0) {
+        delete departmentRow;
+        if (companyRow->childCount() == 0)
+            delete companyRow;
+    }
+}
+
+} // namespace
+
+ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
+{
+    const QString kind = messageValue(message, AddKind);
+    if (kind == QLatin1String("SEARCHKEYWORD")) {
+        ZELAddContact *dialog = m_addContactDialog;
+        if (!dialog->isVisible()) {
+            endSearchCursor(*this);
+        } else {
+            dialog->m_userProfiles.clear();
+            QTableWidget *table = dialog->m_resulttable;
+            if (message.size() > FirstFound) {
+                table->setSortingEnabled(false);
+                // Only whole records: a truncated answer never reads past its end.
+                const int found = messageRecordCount(message, FirstFound, FoundWidth);
+                for (int r = 0; r < found; ++r) {
+                    const int b = FirstFound + r * FoundWidth;
+                    const QString loginId = messageValue(message, b + FoundLoginId);
+                    const QStringList profile =
+                        messageValue(message, b + FoundProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+                    table->insertRow(r);
+                    table->setRowHeight(r, 20);
+                    table->setItem(r, ZELAddContact::ProfileColumn, ZELContactTable::profileItem());
+                    table->setItem(r, ZELAddContact::NameColumn,
+                                   ZELContactTable::checkItem(QStringLiteral("  ") + messageValue(message, b + FoundName)));
+                    ZELContactTable::setText(table, r, ZELAddContact::LoginIdColumn, loginId);
+                    ZELContactTable::setText(table, r, ZELAddContact::CompanyColumn, profile.value(SearchCompany));
+                    ZELContactTable::setText(table, r, ZELAddContact::DepartmentColumn,
+                                             messageValue(message, b + FoundDepartment));
+                    ZELContactTable::setText(table, r, ZELAddContact::JobTitleColumn, profile.value(ProfileJobTitle));
+                    dialog->m_userProfiles.insert(loginId, profile);
+                }
+                endSearchCursor(*this);
+                table->setSortingEnabled(true);
+                table->sortItems(ZELAddContact::NameColumn, Qt::AscendingOrder);
+            } else {
+                endSearchCursor(*this);
+                dialog->m_resultLabel->show();
+                dialog->m_resultLabel->setText(tr("No match found"));
+            }
+            dialog->m_keywordOrUser->selectAll();
+            dialog->m_keywordOrUser->setFocus();
+        }
+        dialog->m_showALLButton->setEnabled(true);
+        return ZELDispatchResult::Continue;
+    }
+    if (kind != QLatin1String("ADDNAME"))
+        return ZELDispatchResult::Continue;
+
+    const QString userName = messageValue(message, AddUserName);
+    const QString state = messageValue(message, AddState);
+    const QString department = messageValue(message, AddDepartment);
+    const QString displayName = messageValue(message, AddDisplayName);
+    const QString status = messageValue(message, AddStatus);
+    const QStringList profile = messageValue(message, AddProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+    const QString company = profile.value(ProfileCompany);
+    if (userName.isEmpty())
+        return ZELDispatchResult::Continue;
+
+    if (m_reminderDialog && m_reminderDialog->m_assigneeName->findText(displayName, Qt::MatchExactly) < 0) {
+        m_reminderDialog->m_assigneeDetails.append(displayName + QStringLiteral("##") + userName + QStringLiteral("##")
+                                                   + profile.value(ProfileTimeZone));
+        m_reminderDialog->m_assigneeName->insertItem(0, displayName);
+    }
+    removeUserNameFromApprovalList(message, company);
+    checkUserNameInApprovalContact(userName);
+
+    // The group rows are made at sign-in; without them there is no tree to change.
+    const bool treeBuilt = m_onlineItem && m_offlineItem && m_activeItem && m_inactiveItem;
+    ZELContactIndex *index = contactIndex();
+    if (treeBuilt && state == Offline) {
+        const char *icon = ZELContactRow::OfflineIcon;
+        const QString toolTip = userName + QStringLiteral(" - Offline");
+        QTreeWidgetItem *departmentRow =
+            groupRow(m_contactView, groupRow(m_contactView, m_offlineItem, company, icon), department, icon);
+        if (!index->childRow(userName, departmentRow))
+            departmentRow->addChild(ZELContactRow::make(displayName, icon, toolTip));
+        if (!index->childRow(userName, m_inactiveItem))
+            m_inactiveItem->addChild(ZELContactRow::make(displayName, icon, toolTip));
+    } else if (treeBuilt && state == Online) {
+        m_presentContacts.append(userName + QStringLiteral("##") + displayName);
+        updateConferenceAction(*this);
+        const char *icon = ZELContactRow::OnlineIcon;
+        const QString toolTip = userName + QStringLiteral(" - Online");
+        const bool plain = status == Online || status.isEmpty();
+        const QString text = plain ? displayName : displayName + QStringLiteral(" (") + status + QLatin1Char(')');
+        auto place = [&](QTreeWidgetItem *parent) {
+            if (QTreeWidgetItem *row = index->childRow(userName, parent)) {
+                if (!plain)
+                    row->setText(0, text);
+            } else {
+                parent->addChild(ZELContactRow::make(text, icon, toolTip));
+            }
+        };
+        place(groupRow(m_contactView, groupRow(m_contactView, m_onlineItem, company, icon), department, icon));
+        for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
+            if (!window || !window->m_onlineUsersListBox->findItems(displayName, Qt::MatchExactly).isEmpty())
+                continue;
+            auto *entry = new QListWidgetItem(displayName, window->m_onlineUsersListBox);
+            entry->setToolTip(userName);
+        }
+        place(m_activeItem);
+    }
+
+    UserRecord record;
+    record.jobTitle = profile.value(ProfileJobTitle);
+    record.displayName = displayName;
+    record.department = department;
+    record.status = status;
+    record.statusMessage = messageValue(message, AddStatusMessage);
+    record.profileDetails = messageValue(message, AddProfile);
+    record.userName = userName;
+    record.photoBase64 = profile.value(ProfilePhoto);
+    record.timeZone = profile.value(ProfileTimeZone);
+    m_users.insert(userName, record);
+    hideFavouritesUsers();
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchDeleteContact(const QStringList &)
+ZELDispatchResult ZELClient::dispatchDeleteContact(const QStringList &message)
 {
+    ZELDeleteContact *dialog = m_deleteContactDialog;
+    if (!dialog->isVisible()) {
+        dialog->show();
+        if (messageValue(message, 1) == QLatin1String("DELETELIST") && message.size() >= 3) {
+            // The comma list of the DELETELIST element: four values per contact.
+            const QStringList list = messageValue(message, 2).split(QLatin1Char(','), Qt::KeepEmptyParts);
+            QTableWidget *table = dialog->m_deleteContactList;
+            table->setSortingEnabled(false);
+            dialog->m_userProfiles.clear();
+            const int entries = messageRecordCount(list, 0, ListWidth);
+            for (int r = 0; r < entries; ++r) {
+                const int b = r * ListWidth;
+                const QString loginId = messageValue(list, b + ListLoginId);
+                const QStringList profile =
+                    messageValue(list, b + ListProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+                const int row = table->rowCount();
+                table->insertRow(row);
+                table->setRowHeight(row, 20);
+                table->setItem(row, ZELDeleteContact::ProfileColumn, ZELContactTable::profileItem());
+                table->setItem(row, ZELDeleteContact::NameColumn,
+                               ZELContactTable::checkItem(QStringLiteral("  ") + messageValue(list, b + ListName)));
+                ZELContactTable::setText(table, row, ZELDeleteContact::LoginIdColumn, loginId);
+                ZELContactTable::setText(table, row, ZELDeleteContact::CompanyColumn, profile.value(1));
+                ZELContactTable::setText(table, row, ZELDeleteContact::DepartmentColumn,
+                                         messageValue(list, b + ListDepartment));
+                ZELContactTable::setText(table, row, ZELDeleteContact::JobTitleColumn, profile.value(0));
+                dialog->m_userProfiles.insert(loginId, profile);
+            }
+            table->setSortingEnabled(true);
+            table->sortItems(ZELDeleteContact::NameColumn, Qt::AscendingOrder);
+        }
+    }
+    endSearchCursor(*this);
     return ZELDispatchResult::Continue;
 }
 
 ZELDispatchResult ZELClient::dispatchDeleteContactListEmpty(const QStringList &)
 {
+    endSearchCursor(*this);
+    m_informationBox->showInformationBox(this, tr("Remove Contact"), tr("Contact List is Empty"));
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchDeleteName(const QStringList &)
+ZELDispatchResult ZELClient::dispatchDeleteName(const QStringList &message)
 {
+    const QString userName = messageValue(message, DeleteUserName);
+    const QString department = messageValue(message, DeleteDepartment);
+    const QString present = messageValue(message, DeletePresent);
+    const QString company = messageValue(message, DeleteCompany);
+
+    if (m_reminderDialog) {
+        for (const QString &entry : std::as_const(m_reminderDialog->m_assigneeDetails)) {
+            if (entry.section(QStringLiteral("##"), 1, 1) != userName)
+                continue;
+            const int item = m_reminderDialog->m_assigneeName->findText(entry.section(QStringLiteral("##"), 0, 0),
+                                                                        Qt::MatchExactly);
+            if (item >= 0)
+                m_reminderDialog->m_assigneeName->removeItem(item);
+        }
+    }
+
+    ZELContactIndex *index = contactIndex();
+    if (present == QLatin1String("0")) {
+        if (QTreeWidgetItem *row = index->childRow(userName, m_inactiveItem))
+            delete row;
+        takeOutOfDepartment(index, m_offlineItem, company, department, userName);
+    } else if (present == QLatin1String("1")) {
+        if (QTreeWidgetItem *row = index->childRow(userName, m_activeItem))
+            delete row;
+        if (ZELContactRow::childByText(m_onlineItem, company)) {
+            takeOutOfDepartment(index, m_onlineItem, company, department, userName);
+            const QString prefix = userName + QStringLiteral("##");
+            m_presentContacts.removeIf([&prefix](const QString &entry) { return entry.startsWith(prefix); });
+            updateConferenceAction(*this);
+            for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
+                if (!window)
+                    continue;
+                window->m_onlineUsersListBox->clear();
+                for (const QString &entry : std::as_const(m_presentContacts)) {
+                    const QString name = entry.section(QStringLiteral("##"), 1);
+                    if (!window->m_onlineUsersListBox->findItems(name, Qt::MatchExactly).isEmpty())
+                        continue;
+                    auto *item = new QListWidgetItem(name, window->m_onlineUsersListBox);
+                    item->setToolTip(entry.section(QStringLiteral("##"), 0, 0));
+                }
+            }
+        }
+    }
+    if (m_recentChatUsers.contains(userName)) {
+        if (QTreeWidgetItem *row = index->childRow(userName, m_recentChatsItem))
+            delete row;
+        m_recentChatUsers.removeAll(userName);
+    }
+
+    m_deleteContactDialog->m_deleteContactList->clearSelection();
+    m_users.remove(userName);
+    if (m_contactListEmptyItem)
+        m_contactView->setCurrentItem(m_contactListEmptyItem);
+    m_contactView->clearSelection();
+    showContactListEmpty();
+    hideFavouritesUsers();
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchAddContactApprovalStatus(const QStringList &)
+ZELDispatchResult ZELClient::dispatchAddContactApprovalStatus(const QStringList &message)
 {
+    ZELApprovalAddContact *dialog = m_approvalAddContactDialog;
+    QTableWidget *table = dialog->m_approvaltable;
+    table->setSortingEnabled(false);
+    int k = 0;
+    for (int i = 1; i < message.size(); ++i) {
+        const QStringList fields = messageValue(message, i).split(QLatin1Char('#'), Qt::KeepEmptyParts);
+        // A request of fewer fields is outside the format: nothing to show of it.
+        if (fields.size() < RequestFields || dialog->checkUserAlreadyAdded(fields.at(RequestLoginId)))
+            continue;
+        const QStringList profile = fields.at(RequestProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+        table->insertRow(k);
+        table->setRowHeight(k, 20);
+        QTableWidgetItem *icon = ZELContactTable::profileItem(QTableWidgetItem::UserType);
+        icon->setSizeHint(QSize(10, 10));
+        table->setItem(k, ZELApprovalAddContact::ProfileColumn, icon);
+        table->setItem(k, ZELApprovalAddContact::NameColumn,
+                       ZELContactTable::checkItem(QStringLiteral("  ") + fields.at(RequestName)));
+        ZELContactTable::setText(table, k, ZELApprovalAddContact::LoginIdColumn, fields.at(RequestLoginId));
+        ZELContactTable::setText(table, k, ZELApprovalAddContact::CompanyColumn, profile.value(RequestCompany));
+        ZELContactTable::setText(table, k, ZELApprovalAddContact::DepartmentColumn, fields.at(RequestDepartment));
+        ZELContactTable::setText(table, k, ZELApprovalAddContact::JobTitleColumn, fields.at(RequestJobTitle));
+        dialog->m_userProfiles.insert(fields.at(RequestLoginId), profile);
+        ++k;
+    }
+    if ((k > 0 && MainPage->isVisible()) || stackedWidget->currentIndex() == 1) {
+        m_addContactApprovalAction->setText(tr(ApprovalText) + QStringLiteral(" (")
+                                            + QString::number(message.size() - 1) + QLatin1Char(')'));
+        m_addContactApprovalAction->setEnabled(true);
+        table->setSortingEnabled(true);
+        table->sortItems(ZELApprovalAddContact::NameColumn, Qt::AscendingOrder);
+        if (!m_autoReSignIn && !m_decideLater) {
+            dialog->setModal(true);
+            dialog->show();
+        }
+    } else {
+        m_addContactApprovalAction->setText(tr(ApprovalText));
+        m_addContactApprovalAction->setEnabled(false);
+    }
+    m_decideLater = false;
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchPrivilegeInfo(const QStringList &)
+ZELDispatchResult ZELClient::dispatchPrivilegeInfo(const QStringList &message)
 {
+    m_privilegeInfo = message;
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchApprovalRequestedUser(const QStringList &)
+ZELDispatchResult ZELClient::dispatchApprovalRequestedUser(const QStringList &message)
 {
+    m_requestedCount = 0;
+    if (messageValue(message, 1) == QLatin1String("EMPTY")) {
+        m_approvalRequestedAction->setText(tr(RequestedText));
+        m_contactsPopupMenu->removeAction(m_approvalRequestedAction);
+        return ZELDispatchResult::Continue;
+    }
+    QTableWidget *table = m_approvalRequestedUserDialog->m_approvaltable;
+    table->setSortingEnabled(false);
+    int k = 0;
+    for (int i = 1; i < message.size(); ++i) {
+        const QString request = messageValue(message, i);
+        const QString first = request.section(QStringLiteral("##"), 0, 0);
+        const QString second = request.section(QStringLiteral("##"), 1, 1);
+        table->insertRow(k);
+        table->setRowHeight(k, 20);
+        auto *check = new QTableWidgetItem(0);
+        check->setCheckState(Qt::Unchecked);
+        table->setItem(k, ZELApprovalRequestedUser::CheckColumn, check);
+        ZELContactTable::setText(table, k, ZELApprovalRequestedUser::FirstHidden, first);
+        ZELContactTable::setText(table, k, ZELApprovalRequestedUser::SecondHidden, first);
+        ZELContactTable::setText(table, k, ZELApprovalRequestedUser::FirstShown, second);
+        ZELContactTable::setText(table, k, ZELApprovalRequestedUser::SecondShown, second);
+        ++k;
+        ++m_requestedCount;
+    }
+    m_approvalRequestedAction->setText(tr(RequestedText) + QStringLiteral(" (") + QString::number(m_requestedCount)
+                                       + QLatin1Char(')'));
+    m_contactsPopupMenu->removeAction(m_approvalRequestedAction);
+    m_contactsPopupMenu->addAction(m_approvalRequestedAction);
     return ZELDispatchResult::Continue;
 }
 
 ZELDispatchResult ZELClient::dispatchApprovalAlert(const QStringList &)
 {
+    if (isMinimized() || isHidden()) {
+        showNormal();
+        activateWindow();
+    } else {
+        raise();
+        activateWindow();
+    }
     return ZELDispatchResult::Continue;
 }

@@ -7,10 +7,14 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTableWidget>
 
-// The add-contact dialog's form: search row, result table and the buttons.
-class Ui_ZELAddContactDialog
+#include "ui/ui_zeldialogchrome.h"
+
+// The add-contact dialog's form: the frame, the search row, the result table
+// and the Add / Close buttons.
+class Ui_ZELAddContactDialog : public Ui_ZELDialogChrome
 {
 public:
+    QLabel *label;
     QLineEdit *m_keywordOrUser;
     QPushButton *m_searchButton;
     QPushButton *m_showALLButton;

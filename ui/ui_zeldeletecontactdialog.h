@@ -6,10 +6,14 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTableWidget>
 
-// The remove-contact dialog's form: the contact table and Remove / Close.
-class Ui_ZELDeleteContactDialog
+#include "ui/ui_zeldialogchrome.h"
+
+// The remove-contact dialog's form: the frame, the contact table, the error
+// line and Remove / Close.
+class Ui_ZELDeleteContactDialog : public Ui_ZELDialogChrome
 {
 public:
+    QLabel *label;
     QTableWidget *m_deleteContactList;
     QLabel *m_displayErrorMessage;
     QPushButton *m_okButton;

@@ -1,0 +1,98 @@
+#include "contacts/zelcontacttable.h"
+
+#include <QFile>
+#include <QHeaderView>
+#include <QIcon>
+#include <QScrollBar>
+#include <QTableWidget>
+
+const char *const ZELContactTable::ProfileIcon = ":images/userInfo1.png";
+const char *const ZELContactTable::PlainIcon = ":images/userimage.png";
+
+QString ZELContactTable::styleSheet()
+{
+    static const QString sheet = [] {
+        QFile file(QStringLiteral(":images/stylesheet.qss"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    }();
+    return sheet;
+}
+
+void ZELContactTable::setUp(QTableWidget *table, const QStringList &labels, const QList<int> &widths)
+{
+    table->setColumnCount(int(labels.size()));
+    for (int column = 0; column < widths.size(); ++column)
+        table->setColumnWidth(column, widths.at(column));
+    table->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    table->setHorizontalHeaderLabels(labels);
+    table->setSelectionBehavior(QAbstractItemView::SelectRows);
+    table->setSelectionMode(QAbstractItemView::SingleSelection);
+    table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    const QString sheet = styleSheet();
+    table->horizontalHeader()->setStyleSheet(sheet);
+    table->verticalHeader()->setStyleSheet(sheet);
+    table->verticalScrollBar()->setStyleSheet(sheet);
+    table->horizontalScrollBar()->setStyleSheet(sheet);
+    // itemEntered without a pressed button
+    table->setMouseTracking(true);
+}
+
+QTableWidgetItem *ZELContactTable::profileItem(int type)
+{
+    auto *item = new QTableWidgetItem(type);
+    item->setIcon(QIcon(QString::fromLatin1(ProfileIcon)));
+    return item;
+}
+
+QTableWidgetItem *ZELContactTable::checkItem(const QString &text)
+{
+    auto *item = new QTableWidgetItem(text);
+    item->setCheckState(Qt::Unchecked);
+    return item;
+}
+
+void ZELContactTable::setText(QTableWidget *table, int row, int column, const QString &text)
+{
+    table->setItem(row, column, new QTableWidgetItem(text));
+}
+
+QList<int> ZELContactTable::checkedRows(const QTableWidget *table, int column)
+{
+    QList<int> rows;
+    for (int row = table->rowCount() - 1; row >= 0; --row) {
+        const QTableWidgetItem *item = table->item(row, column);
+        if (item && item->checkState() == Qt::Checked)
+            rows << row;
+    }
+    return rows;
+}
+
+void ZELContactTable::uncheck(QTableWidget *table, const QList<int> &rows, int column)
+{
+    for (int row : rows) {
+        if (QTableWidgetItem *item = table->item(row, column))
+            item->setCheckState(Qt::Unchecked);
+    }
+}
+
+void ZELContactTable::hoverIcons(QTableWidget *table, int row)
+{
+    const QIcon profile(QString::fromLatin1(ProfileIcon));
+    const QIcon plain(QString::fromLatin1(PlainIcon));
+    for (int r = 0; r < table->rowCount(); ++r) {
+        if (QTableWidgetItem *item = table->item(r, 0))
+            item->setIcon(r == row ? profile : plain);
+    }
+}
+
+bool ZELContactTable::hasCardItems(const QTableWidget *table, int row)
+{
+    return table->item(row, 1) && table->item(row, 2) && table->item(row, 4) && table->item(row, 5);
+}
+
+QString ZELContactTable::text(const QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table->item(row, column);
+    return item ? item->text() : QString();
+}

@@ -1,0 +1,599 @@
+#include <QAction>
+#include <QApplication>
+#include <QBuffer>
+#include <QComboBox>
+#include <QImage>
+#include <QLabel>
+#include <QMenu>
+#include <QTableWidget>
+#include <QTreeWidget>
+
+#include "contacts/zeladdcontact.h"
+#include "contacts/zelapprovaladdcontact.h"
+#include "contacts/zelapprovalrequesteduser.h"
+#include "contacts/zeldeletecontact.h"
+#include "contacts/zelprofilesettings.h"
+#include "contacts/zeluserprofiledialog.h"
+#include "core/zelclient.h"
+#include "core/zelsettingslists.h"
+#include "core/zeltcpsocket.h"
+#include "mainwindow/zelcontactrow.h"
+#include "peer/zeltestpeer.h"
+#include "platform/zelfakechoosers.h"
+#include "platform/zelplatform.h"
+#include "style/zelframelesshelper.h"
+#include "style/zelmessageboxclass.h"
+#include "zeltestmain.h"
+
+// The contact dialogs and their glue: search and add, remove, approvals,
+// requested users, the profile card and the own-profile editor, driven through
+// the main widget as the dispatcher and the menus reach them, with the
+// requests read back by the protocol peer.
+class TestContactDialogs : public QObject
+{
+    Q_OBJECT
+
+private:
+    ZELTestPeer *m_peer = nullptr;
+    ZELClient *m_client = nullptr;
+    ZELFakeChoosers m_choosers;
+    QStringList m_questions; // titles of the questions answered
+
+    void answerQuestions(bool yes)
+    {
+        m_questions.clear();
+        ZELMessageBoxClass::setTestAnswerHook([this, yes](const QString &title, const QString &) {
+            m_questions << title;
+            return yes ? int(QMessageBox::Yes) : int(QMessageBox::No);
+        });
+    }
+
+    void deliver(const QStringList &xmls)
+    {
+        QByteArray text;
+        for (const QString &xml : xmls)
+            text += xml.toLatin1() + ":::";
+        QByteArray files;
+        m_client->messageFromServer(text, files);
+    }
+
+    // A profile string of 14 values; 1 is the company of presence lists, 12 of searches.
+    static QString profile(const QString &company)
+    {
+        QStringList values(14);
+        values[0] = "Engineer";
+        values[1] = company;
+        values[2] = "x@example.com";
+        values[5] = "Main Street";
+        values[9] = "12345";
+        values[11] = "GMT+05:30";
+        values[12] = company;
+        return values.join("&&");
+    }
+
+    static QString searchAnswer(const QList<QStringList> &users, bool truncated = false)
+    {
+        QList<ZELTestPeer::Node> found;
+        for (const QStringList &user : users) {
+            found << ZELTestPeer::Node("NAME", user.at(0)) << ZELTestPeer::Node("LOGIN", user.at(1))
+                  << ZELTestPeer::Node("DEPT", "Sales") << ZELTestPeer::Node("PROFILE", profile("Acme"));
+        }
+        if (truncated)
+            found << ZELTestPeer::Node("NAME", "Cut");
+        return ZELTestPeer::messageTree("ADDCONTACT", {ZELTestPeer::Node("SEARCHKEYWORD", found)});
+    }
+
+    static void check(QTableWidget *table, int row, int column)
+    {
+        table->item(row, column)->setCheckState(Qt::Checked);
+    }
+
+    void addRecord(const QString &user, const QString &name, const QString &status = "Online")
+    {
+        m_client->m_users.insert(user, UserRecord{"Engineer", name, "Sales", status, "", profile("Acme"), user, "",
+                                                  "GMT"});
+    }
+
+    // A request sent after everything asked before it: what came earlier has arrived.
+    void fence()
+    {
+        QStringList keepAlive{"KEEPALIVE", "fence"};
+        m_client->convertXMLSendToServer(keepAlive);
+        QVERIFY(m_peer->waitForRequest("KEEPALIVE").isValid());
+    }
+
+private slots:
+    void init()
+    {
+        ZELPlatform::setChoosers(&m_choosers);
+        m_peer = new ZELTestPeer;
+        QVERIFY(m_peer->listen());
+        m_client = new ZELClient;
+        m_client->m_tcpSocket->connectToHost(m_peer->host(), m_peer->port());
+        QVERIFY(m_peer->waitForConnection());
+        QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectedState);
+        m_client->m_loginId = "me";
+        m_client->m_notificationSettings = ZELNotificationList::defaults();
+        m_client->m_contactDisplaySettings = ZELContactDisplayList::defaults();
+        m_client->m_contactDisplaySettings[ZELContactDisplayList::GroupByDepartment] = "TRUE";
+        m_client->successFullLoginStatus({"LOGIN", "SUCCESSLOGIN", "Me Myself", "", "1", ""});
+    }
+
+    void cleanup()
+    {
+        ZELMessageBoxClass::setTestAnswerHook({});
+        ZELPlatform::setChoosers(nullptr);
+        delete m_client;
+        m_client = nullptr;
+        delete m_peer;
+        m_peer = nullptr;
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+
+    // ------------------------------------------------------------------
+    void searchSendsKeyword_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("sent");
+        QTest::newRow("star asks for everybody") << "*" << " ";
+        QTest::newRow("star inside is kept") << "a*" << "a*";
+    }
+
+    void searchSendsKeyword()
+    {
+        QFETCH(QString, typed);
+        QFETCH(QString, sent);
+        ZELAddContact *dialog = m_client->m_addContactDialog;
+        m_client->addContactWindow();
+        QVERIFY(dialog->isVisible());
+        dialog->m_keywordOrUser->setText(typed);
+        QVERIFY(dialog->m_searchButton->isEnabled());
+        dialog->m_searchButton->click();
+        const ZELTestPeer::Request request = m_peer->waitForRequest("ADDCONTACT");
+        // The peer's reader drops a value made of blanks only: read the text sent.
+        QVERIFY2(request.xml.contains("<SEARCHKEYWORD>" + sent + "</SEARCHKEYWORD>"), qPrintable(request.xml));
+        QVERIFY(m_client->m_waitCursorShown);
+        QVERIFY(!dialog->m_searchButton->isEnabled());
+
+        deliver({ZELTestPeer::messageTree("ADDCONTACT", {ZELTestPeer::Node("SEARCHKEYWORD", QString())})});
+        QVERIFY(!m_client->m_waitCursorShown);
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(dialog->m_resultLabel->isVisible());
+        QCOMPARE(dialog->m_resultLabel->text(), QString("No match found"));
+        QVERIFY(dialog->m_showALLButton->isEnabled());
+    }
+
+    void searchResultsAddCheckedUsers()
+    {
+        ZELAddContact *dialog = m_client->m_addContactDialog;
+        m_client->addContactWindow();
+        // A truncated last record is dropped, not read past the list's end.
+        deliver({searchAnswer({{"Zoe", "zoe"}, {"Adam", "adam"}, {"Mia", "mia"}}, true)});
+        QTableWidget *table = dialog->m_resulttable;
+        QCOMPARE(table->rowCount(), 3);
+        // Sorted by the user-name column.
+        QCOMPARE(table->item(0, 2)->text(), QString("adam"));
+        QCOMPARE(table->item(2, 2)->text(), QString("zoe"));
+        QCOMPARE(table->item(0, 1)->text(), QString("  Adam"));
+        QCOMPARE(table->item(0, 3)->text(), QString("Acme"));
+        QCOMPARE(table->item(0, 5)->text(), QString("Engineer"));
+
+        check(table, 0, 1);
+        check(table, 2, 1);
+        QCOMPARE(dialog->m_checkedCount, 2);
+        QVERIFY(dialog->m_addButton->isEnabled());
+
+        answerQuestions(false);
+        dialog->m_addButton->click();
+        QCOMPARE(m_questions, QStringList{"Add Contact"});
+        QCOMPARE(table->rowCount(), 3);
+        QCOMPARE(table->item(0, 1)->checkState(), Qt::Unchecked);
+        QCOMPARE(table->item(2, 1)->checkState(), Qt::Unchecked);
+        QCOMPARE(dialog->m_checkedCount, 0);
+
+        check(table, 0, 1);
+        check(table, 2, 1);
+        answerQuestions(true);
+        dialog->m_addButton->click();
+        const ZELTestPeer::Request request = m_peer->waitForRequest("ADDCONTACTREQUEST");
+        QCOMPARE(request.value("ADDNAME"), QString("ADDNAME"));
+        QCOMPARE(request.values("ADDUSERNAME"), (QStringList{"zoe", "adam"}));
+        QCOMPARE(table->rowCount(), 1);
+        QCOMPARE(table->item(0, 2)->text(), QString("mia"));
+        QVERIFY(!dialog->m_userProfiles.contains("zoe"));
+        QVERIFY(!dialog->m_addButton->isEnabled());
+        // The added users wait in the tree as not approved.
+        QCOMPARE(m_client->m_users.value("adam").status, QString("Offline"));
+        QCOMPARE(m_client->m_users.value("zoe").profileDetails, profile("Acme"));
+        QVERIFY(ZELContactRow::childByText(m_client->m_offlineItem, "Acme"));
+
+        dialog->close();
+        QCOMPARE(table->rowCount(), 0);
+        QVERIFY(dialog->m_userProfiles.isEmpty());
+    }
+
+    void hiddenDialogDropsSearchAnswer()
+    {
+        QString keyword = "x";
+        m_client->searchStringToServer(keyword);
+        QVERIFY(QApplication::overrideCursor());
+        deliver({searchAnswer({{"Zoe", "zoe"}})});
+        QCOMPARE(m_client->m_addContactDialog->m_resulttable->rowCount(), 0);
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    void addNameConfirmsContact_data()
+    {
+        QTest::addColumn<QString>("state");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("absent") << "Offline" << "Offline" << "Zoe";
+        QTest::newRow("present, away") << "Online" << "Away" << "Zoe (Away)";
+        QTest::newRow("present") << "Online" << "Online" << "Zoe";
+    }
+
+    void addNameConfirmsContact()
+    {
+        QFETCH(QString, state);
+        QFETCH(QString, status);
+        QFETCH(QString, text);
+        QStringList users{"Zoe", "zoe", "Sales", "Engineer", "Acme"};
+        QStringList profiles{profile("Acme")};
+        m_client->addUsersListInMainWindow(users, profiles);
+        deliver({ZELTestPeer::messageTree(
+            "ADDCONTACT", {ZELTestPeer::Node("ADDNAME", {ZELTestPeer::Node("U", "zoe"), ZELTestPeer::Node("S", state),
+                                                         ZELTestPeer::Node("D", "Sales"),
+                                                         ZELTestPeer::Node("P", profile("Acme")),
+                                                         ZELTestPeer::Node("N", "Zoe"), ZELTestPeer::Node("M", "hi"),
+                                                         ZELTestPeer::Node("T", status)})})});
+        const bool present = state == "Online";
+        QTreeWidgetItem *department = ZELContactRow::childByText(
+            ZELContactRow::childByText(present ? m_client->m_onlineItem : m_client->m_offlineItem, "Acme"), "Sales");
+        QVERIFY(department);
+        QCOMPARE(department->childCount(), 1);
+        QCOMPARE(department->child(0)->text(0), text);
+        QCOMPARE(department->child(0)->toolTip(0), QString("zoe - ") + (present ? "Online" : "Offline"));
+        QTreeWidgetItem *flat = present ? m_client->m_activeItem : m_client->m_inactiveItem;
+        QCOMPARE(flat->childCount(), 1);
+        QCOMPARE(m_client->m_users.value("zoe").status, status);
+        QCOMPARE(m_client->m_presentContacts.contains("zoe##Zoe"), present);
+    }
+
+    // ------------------------------------------------------------------
+    void removeCheckedContacts()
+    {
+        for (const QString user : {"e", "d", "c", "b", "a"})
+            addRecord(user, user.toUpper());
+        m_client->deleteContactWindow();
+        ZELDeleteContact *dialog = m_client->m_deleteContactDialog;
+        QVERIFY(dialog->isVisible());
+        QTableWidget *table = dialog->m_deleteContactList;
+        QCOMPARE(table->rowCount(), 5);
+        QCOMPARE(dialog->m_userProfiles.value("a").last(), QString("Online"));
+
+        // Keypad Enter with nothing checked says so; Return does nothing.
+        QTest::keyClick(table, Qt::Key_Return);
+        QVERIFY(!dialog->m_displayErrorMessage->isVisible());
+        QTest::keyClick(table, Qt::Key_Enter, Qt::KeypadModifier);
+        QVERIFY(dialog->m_displayErrorMessage->isVisible());
+        QCOMPARE(dialog->m_displayErrorMessage->text(), QString("Please select any user"));
+
+        check(table, 1, 1);
+        check(table, 3, 1);
+        QVERIFY(!dialog->m_displayErrorMessage->isVisible());
+        answerQuestions(true);
+        dialog->m_okButton->click();
+        const ZELTestPeer::Request request = m_peer->waitForRequest("MULTIPLEDELETECONTACT");
+        QCOMPARE(request.values("DELETEUSERNAME"), (QStringList{"d", "b"}));
+        QCOMPARE(table->rowCount(), 3);
+        QVERIFY(!dialog->m_okButton->isEnabled());
+        QCOMPARE(dialog->m_checkedCount, 0);
+
+        // Removing the rest closes the dialog.
+        for (int row = 0; row < 3; ++row)
+            check(table, row, 1);
+        dialog->m_okButton->click();
+        QVERIFY(m_peer->waitForRequest("MULTIPLEDELETECONTACT").isValid());
+        QVERIFY(!dialog->isVisible());
+    }
+
+    void removeWithoutContactsShowsNotice()
+    {
+        m_client->deleteContactWindow();
+        QVERIFY(!m_client->m_deleteContactDialog->isVisible());
+        QVERIFY(m_client->m_informationBox->isVisible());
+        QCOMPARE(m_client->m_informationBox->m_messageText->text(), QString("Contact List is Empty"));
+    }
+
+    void removeFromTreeAndConfirmation()
+    {
+        deliver({ZELTestPeer::messageTree(
+            "NEWUSER", {ZELTestPeer::Node("OWN", QStringList{"annabelle", "Offline", "Sales",
+                                                             "Annabelle Wintergreen-Smith", profile("Acme"), "",
+                                                             "Offline", "APPROVED"}.join(',') + ',')})});
+        QTreeWidgetItem *department =
+            ZELContactRow::childByText(ZELContactRow::childByText(m_client->m_offlineItem, "Acme"), "Sales");
+        QVERIFY(department);
+        m_client->m_contactView->setCurrentItem(department->child(0));
+        answerQuestions(true);
+        m_client->deleteSelectedUserFromContact();
+        QCOMPARE(m_questions, QStringList{"Remove Contact"});
+        QCOMPARE(m_peer->waitForRequest("MULTIPLEDELETECONTACT").values("DELETEUSERNAME"),
+                 QStringList{"annabelle"});
+        QVERIFY(m_client->m_users.contains("annabelle"));
+
+        deliver({ZELTestPeer::message("DELETENAME", {{"U", "annabelle"}, {"D", "Sales"}, {"P", "0"}, {"C", "Acme"}})});
+        QVERIFY(!m_client->m_users.contains("annabelle"));
+        QVERIFY(!ZELContactRow::childByText(m_client->m_offlineItem, "Acme"));
+        QCOMPARE(m_client->m_inactiveItem->childCount(), 0);
+        QVERIFY(!m_client->m_contactListEmptyItem->isHidden());
+    }
+
+    // ------------------------------------------------------------------
+    void approvalRequestsFillAndAnswer()
+    {
+        auto request = [](const QString &login, const QString &name) {
+            QStringList values(12);
+            values[1] = login + "@example.com";
+            values[11] = "Acme";
+            return QStringList{login, name, "Sales", "Engineer", "", values.join("&&")}.join('#');
+        };
+        auto message = [](const QStringList &requests) {
+            ZELTestPeer::Fields fields;
+            for (const QString &r : requests)
+                fields << qMakePair(QString("REQUEST"), r);
+            return ZELTestPeer::message("ADDCONTACTAPPROVALSTATUS", fields);
+        };
+        ZELApprovalAddContact *dialog = m_client->m_approvalAddContactDialog;
+        m_client->decideLaterUserContact();
+        QVERIFY(m_peer->waitForRequest("DECIDELATER").isValid());
+        deliver({message({request("zoe", "Zoe"), request("adam", "Adam")})});
+        QCOMPARE(dialog->m_approvaltable->rowCount(), 2);
+        QCOMPARE(m_client->m_addContactApprovalAction->text(), QString("Add Contact A&pproval (2)"));
+        QVERIFY(m_client->m_addContactApprovalAction->isEnabled());
+        QVERIFY(!dialog->isVisible()); // held back once
+        QVERIFY(!m_client->m_decideLater);
+
+        // A request listed already is skipped but counted.
+        deliver({message({request("zoe", "Zoe"), request("mia", "Mia")})});
+        QCOMPARE(dialog->m_approvaltable->rowCount(), 3);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->m_approvaltable->item(0, 3)->text(), QString("Acme"));
+
+        check(dialog->m_approvaltable, 0, 1);
+        check(dialog->m_approvaltable, 2, 1);
+        answerQuestions(true);
+        dialog->m_acceptPushButton->click();
+        QCOMPARE(m_questions, QStringList{"Approval Add Contact"});
+        QCOMPARE(m_peer->waitForRequest("ADDCONTACTACCEPTEDLIST").values("ADDUSERNAME"),
+                 (QStringList{"zoe", "adam"}));
+        QCOMPARE(m_client->m_addContactApprovalAction->text(), QString("Add Contact A&pproval (1)"));
+
+        m_client->checkUserNameInApprovalContact("mia");
+        QCOMPARE(dialog->m_approvaltable->rowCount(), 0);
+        QVERIFY(!m_client->m_addContactApprovalAction->isEnabled());
+        QCOMPARE(m_client->m_addContactApprovalAction->text(), QString("Add Contact A&pproval"));
+    }
+
+    void requestedUsersEachAnswered()
+    {
+        ZELApprovalRequestedUser *dialog = m_client->m_approvalRequestedUserDialog;
+        QAction *action = m_client->m_approvalRequestedAction;
+        deliver({ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "zoe##Zoe"}, {"R", "adam##Adam"}, {"R", "bare"}})});
+        QCOMPARE(dialog->m_approvaltable->rowCount(), 3);
+        QCOMPARE(action->text(), QString("Approval Requested User Contacts (3)"));
+        QVERIFY(m_client->m_contactsPopupMenu->actions().contains(action));
+        QCOMPARE(dialog->m_approvaltable->item(2, 1)->text(), QString("bare"));
+        QCOMPARE(dialog->m_approvaltable->item(2, 2)->text(), QString("bare"));
+        QCOMPARE(dialog->m_approvaltable->item(2, 3)->text(), QString());
+
+        check(dialog->m_approvaltable, 0, 0);
+        check(dialog->m_approvaltable, 1, 0);
+        answerQuestions(true);
+        dialog->m_rejectPushButton->click();
+        const ZELTestPeer::Request first = m_peer->waitForRequest("REJECTREQUESTEDUSERCONTACTS");
+        const ZELTestPeer::Request second = m_peer->waitForRequest("REJECTREQUESTEDUSERCONTACTS");
+        QCOMPARE(first.value("CONTACTNAME"), QString("adam"));
+        QCOMPARE(second.value("CONTACTNAME"), QString("zoe"));
+        QCOMPARE(dialog->m_approvaltable->rowCount(), 1);
+        QCOMPARE(m_client->m_requestedCount, 1);
+        QCOMPARE(action->text(), QString("Approval Requested User Contacts (1)"));
+
+        check(dialog->m_approvaltable, 0, 0);
+        dialog->m_acceptPushButton->click();
+        QVERIFY(m_peer->waitForRequest("ACCEPTREQUESTEDUSERCONTACTS").isValid());
+        QVERIFY(!m_client->m_contactsPopupMenu->actions().contains(action));
+
+        deliver({ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "kim##Kim"}})});
+        QVERIFY(m_client->m_contactsPopupMenu->actions().contains(action));
+        deliver({ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "EMPTY"}})});
+        QVERIFY(!m_client->m_contactsPopupMenu->actions().contains(action));
+        QCOMPARE(m_client->m_requestedCount, 0);
+        QCOMPARE(dialog->m_approvaltable->rowCount(), 1);
+    }
+
+    // ------------------------------------------------------------------
+    void cardRows_data()
+    {
+        QTest::addColumn<QString>("presence");
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<QString>("phone");
+        QTest::addColumn<QString>("status");
+        QTest::addColumn<QString>("addressRow");
+        QTest::addColumn<QString>("phoneRow");
+        QTest::addColumn<bool>("phoneIcon");
+        QTest::newRow("offline, both") << "Offline" << "Main  Street 5" << "123"
+                                       << "Status   &nbsp;&nbsp;:: <font color = '#ff0000'><b>Offline</b>"
+                                       << "Address :: Main Street 5" << "  123" << true;
+        QTest::newRow("other case, no address") << "offline" << "  " << "123"
+                                                << "Status   :: <font color = '#00aa00'><b>offline</b>"
+                                                << "Phone   :: 123" << "" << false;
+        QTest::newRow("address only") << "Away" << "Main" << ""
+                                      << "Status   :: <font color = '#00aa00'><b>Away</b>" << "Address :: Main" << ""
+                                      << false;
+    }
+
+    void cardRows()
+    {
+        QFETCH(QString, presence);
+        QFETCH(QString, address);
+        QFETCH(QString, phone);
+        QFETCH(QString, status);
+        QFETCH(QString, addressRow);
+        QFETCH(QString, phoneRow);
+        QFETCH(bool, phoneIcon);
+        QStringList card{" Zoe ", "zoe", "Acme", "Sales / Engineer", "z@example.com", presence, address, phone,
+                         "not a photo"};
+        QPoint at(40, 40);
+        m_client->showApprovalProfileDetails(card, at);
+        auto *dialog = m_client->findChild<ZELUserProfileDialog *>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->m_profileLabel0->text(), QString("Name      :: Zoe"));
+        QCOMPARE(dialog->m_profileLabel4->text(), QString("<a href='mailto:z@example.com'>z@example.com</a>"));
+        QCOMPARE(dialog->m_profileLabel5->text(), status);
+        QCOMPARE(dialog->m_profileLabel6->text(), addressRow);
+        QCOMPARE(dialog->m_profileLabel7->text(), phoneRow);
+        QCOMPARE(dialog->m_phoneLabel->isVisibleTo(dialog), phoneIcon);
+        QVERIFY(dialog->m_defaultImageShown);
+        dialog->close();
+        QTRY_VERIFY(!m_client->findChild<ZELUserProfileDialog *>());
+    }
+
+    void cardFromTreeAndShortList()
+    {
+        QStringList shortCard{"a", "b"};
+        QPoint at;
+        m_client->showApprovalProfileDetails(shortCard, at);
+        QVERIFY(!m_client->findChild<ZELUserProfileDialog *>());
+
+        QImage picture(4, 4, QImage::Format_RGB32);
+        picture.fill(Qt::red);
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        picture.save(&buffer, "PNG");
+        addRecord("zoe", "Zoe", "Busy");
+        m_client->m_users["zoe"].photoBase64 = QString::fromLatin1(qCompress(png).toBase64());
+        QString user = "zoe";
+        m_client->showChatUserProfile(user);
+        auto *card = m_client->findChild<ZELUserProfileDialog *>();
+        QVERIFY(card);
+        QVERIFY(!m_client->m_profileFromChat);
+        QVERIFY(!card->m_defaultImageShown);
+        QCOMPARE(card->m_profileLabel2->text(), QString("Company  :: Acme"));
+        QCOMPARE(card->m_profileLabel3->text(), QString("Dept/Role  :: Sales / Engineer"));
+        QCOMPARE(card->m_profileLabel5->text(), QString("Status   :: <font color = '#00aa00'><b>Busy</b>"));
+        card->close();
+        QTRY_VERIFY(!m_client->findChild<ZELUserProfileDialog *>());
+
+        QString unknown = "nobody";
+        m_client->showChatUserProfile(unknown);
+        QVERIFY(!m_client->findChild<ZELUserProfileDialog *>());
+    }
+
+    // ------------------------------------------------------------------
+    void zoneTime_data()
+    {
+        QTest::addColumn<QString>("zone");
+        QTest::addColumn<QTime>("utc");
+        QTest::addColumn<QString>("local");
+        QTest::newRow("behind, half hour") << "GMT-04:30" << QTime(15, 0) << "10:30 am";
+        QTest::newRow("wraps past midnight") << "GMT+05:45" << QTime(23, 30) << "05:15 am";
+        QTest::newRow("afternoon") << "GMT+01:00" << QTime(14, 45) << "03:45 pm";
+        QTest::newRow("no offset") << "GMT" << QTime(9, 0) << "";
+    }
+
+    void zoneTime()
+    {
+        QFETCH(QString, zone);
+        QFETCH(QTime, utc);
+        QFETCH(QString, local);
+        QCOMPARE(ZELProfileSettings::zoneTime(zone, utc), local);
+    }
+
+    void ownProfileEditedAndSent()
+    {
+        m_client->m_ownProfile = {"Me Myself", "Street", "Area", "City", "State", "555", "me@example.com", "Z1",
+                                  "", "Canada", "GMT-05:00", "Tower"};
+        m_client->showEditUserProfileDialog();
+        auto *dialog = m_client->findChild<ZELProfileSettings *>();
+        QVERIFY(dialog);
+        QVERIFY(dialog->isVisible());
+        QCOMPARE(dialog->m_country->currentText(), QString("Canada"));
+        QCOMPARE(dialog->m_country->count(), 195);
+        QCOMPARE(dialog->m_timeZoneComboBox->count(), 34);
+        QCOMPARE(dialog->m_timeZoneComboBox->currentText(), QString("GMT-05:00"));
+        QVERIFY(!dialog->m_updateButton->isEnabled());
+        QVERIFY(!dialog->m_resetButton->isEnabled());
+
+        // Closing right after opening asks nothing.
+        answerQuestions(false);
+        dialog->m_streetLineEdit->setText("  Long   Road  ");
+        QVERIFY(dialog->m_updateButton->isEnabled());
+        dialog->m_cancelButton->click();
+        QCOMPARE(m_questions, QStringList{"My Profile"});
+        QVERIFY(dialog->isVisible());
+
+        dialog->m_country->setCurrentIndex(0);
+        dialog->m_updateButton->click();
+        QVERIFY(dialog->m_displayErrorMessage->isVisible());
+        QCOMPARE(dialog->m_displayErrorMessage->text(), QString("Please fill mandatory fields"));
+
+        dialog->m_country->setCurrentText("India");
+        QVERIFY(!dialog->m_displayErrorMessage->isVisible());
+        dialog->m_updateButton->click();
+        const ZELTestPeer::Request request = m_peer->waitForRequest("UPDATEUSERPROFILE");
+        QCOMPARE(request.value("USERNAME"),
+                 QString("Me Myself#&Long Road#&Area#&City#&State#&555#&me@example.com#&Z1#&India#&GMT-05:00#&Tower"));
+        QCOMPARE(request.value("OldPass"), QString());
+        QCOMPARE(m_client->m_ownProfile.value(ZELProfileSettings::Country), QString("India"));
+        QTRY_VERIFY(!m_client->findChild<ZELProfileSettings *>());
+    }
+
+    void photoChangedAndReset()
+    {
+        const QString file = QDir::tempPath() + "/zel-photo-test.png";
+        QImage(400, 200, QImage::Format_RGB32).save(file);
+        m_client->m_dataFolder = QDir::tempPath();
+        m_client->m_ownProfile = QStringList(12);
+        m_client->showEditUserProfileDialog();
+        auto *dialog = m_client->findChild<ZELProfileSettings *>();
+        QVERIFY(dialog);
+        m_choosers.openFileAnswers = {file};
+        dialog->m_changeImageButton->click();
+        const QByteArray stored = qUncompress(QByteArray::fromBase64(dialog->m_photoBase64.toLatin1()));
+        QImage jpeg;
+        QVERIFY(jpeg.loadFromData(stored, "JPG"));
+        QCOMPARE(jpeg.size(), QSize(202, 101));
+        QVERIFY(!QFile::exists(QDir::tempPath() + "/image.jpg"));
+        QVERIFY(dialog->m_resetImageButton->isEnabled());
+
+        dialog->m_resetImageButton->click();
+        QCOMPARE(dialog->m_photoBase64, QString());
+        QVERIFY(!dialog->m_resetImageButton->isEnabled());
+        QVERIFY(dialog->m_updateButton->isEnabled());
+        QFile::remove(file);
+        dialog->close();
+    }
+
+    // ------------------------------------------------------------------
+    void dialogsKeepTheirMaximizedState()
+    {
+        ZELAddContact *dialog = m_client->m_addContactDialog;
+        m_client->addContactWindow();
+        dialog->m_maximizeButton->click();
+        QVERIFY(dialog->m_maximized);
+        dialog->close();
+        m_client->addContactWindow();
+        QVERIFY(dialog->isVisible());
+        QVERIFY(dialog->isMaximized());
+        QCOMPARE(dialog->m_maximizeButton->toolTip(), QString("Restore Down"));
+        dialog->m_maximizeButton->click();
+        QVERIFY(!dialog->m_maximized);
+    }
+};
+
+ZEL_TEST_MAIN(TestContactDialogs)
+#include "tst_contactdialogs.moc"
