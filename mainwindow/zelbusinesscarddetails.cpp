@@ -11,7 +11,10 @@ ZELBusinessCardDetails::ZELBusinessCardDetails(QWidget *parent)
 {
     Q_UNUSED(parent);
     setupUi(this);
-    setWindowFlags(Qt::Popup);
+    // On top and without a frame, but never taking the keyboard or a click
+    // meant for the window the user works in.
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
         plain->setParent(this);
         setStyle(plain);

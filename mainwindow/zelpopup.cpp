@@ -10,7 +10,10 @@ ZELPopup::ZELPopup(QWidget *parent)
     : QWidget(nullptr)
 {
     Q_UNUSED(parent);
-    setWindowFlags(Qt::Popup);
+    // On top and without a frame, but never taking the keyboard or a click
+    // meant for the window the user works in.
+    setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
+    setAttribute(Qt::WA_ShowWithoutActivating);
     if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
         plain->setParent(this);
         setStyle(plain);

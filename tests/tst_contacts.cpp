@@ -827,6 +827,12 @@ private slots:
         QCOMPARE(text.count("<br>"), 2 + breaks);
         QCOMPARE(m_client->m_popupChatUser, QString("ann"));
         QVERIFY(m_client->m_notificationPopup->isVisible());
+        // Notifications never take the keys the user is typing elsewhere.
+        QVERIFY(!QApplication::activePopupWidget());
+        m_client->raisePopUp("Ann", "Online");
+        QVERIFY(m_client->m_businessCardPopup->isVisible());
+        QVERIFY(!QApplication::activePopupWidget());
+        m_client->m_businessCardPopup->close();
 
         // While one preview shows, the next is dropped.
         m_client->showChatPopupWidget({"CHAT", "me", "bob", "", "", "", "", "hi", ""}, "Bob");
