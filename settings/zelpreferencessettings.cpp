@@ -273,6 +273,11 @@ void ZELPreferencesSettings::defaultSettings()
         label->hide();
     enable({m_openLabel, m_openFtpLabel, m_backToolButton}, false);
 
+    // Return and Enter act only through the page keys: no button of the
+    // dialog is a default one, so a stray Enter does not close the dialog.
+    for (QPushButton *button : findChildren<QPushButton *>())
+        button->setAutoDefault(false);
+
     m_defaultStatusIndex = 0;
     m_fontSizeComboBox->setEditable(true);
     for (int size = 8; size < 30; size += 2)

@@ -555,8 +555,11 @@ private slots:
         QTest::mouseClick(dialog->m_fileExampleLabel, Qt::LeftButton);
         QCOMPARE(kinds, QStringList{"FilePopup"});
         QVERIFY(!dialog->m_notificationOkButton->isEnabled());
-        dialog->m_sendFileCheckBox->setChecked(false);
         QTest::keyClick(dialog, Qt::Key_Enter);
+        QTest::qWait(50);
+        QVERIFY(dialog);
+        dialog->m_sendFileCheckBox->setChecked(false);
+        QTest::keyClick(dialog, Qt::Key_Return);
         QTRY_VERIFY(!dialog);
         QCOMPARE(stored().user.notifications.value(ZELNotificationList::SendsFile), QString("FALSE"));
     }
