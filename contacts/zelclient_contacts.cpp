@@ -110,6 +110,9 @@ void ZELClient::deleteContactWindow()
 void ZELClient::deleteContactName(QStringList &request)
 {
     convertXMLSendToServer(request);
+    // The reminders kept with a removed contact go with it.
+    for (int i = 2; i < request.size(); ++i)
+        m_reminderDialog->deleteContactFromReminder(request.at(i), true);
 }
 
 void ZELClient::deleteSelectedUserFromContact()

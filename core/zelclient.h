@@ -382,6 +382,22 @@ public slots:
     void requstConferenceHistory(QString &date, QString &conference);
 
     // ------------------------------------------------------------------
+    // Offline messages (messages/zelclient_offline.cpp)
+    void deleteOfflineMessages();
+    void deleteMessages();
+    void openChatWindowForOfflineMessage(QString peer, QString body, QString time, QString name,
+                                         QString details);
+    void sendOfflineMessages(QStringList &request);
+    void sendFileInOfflineMessage(QString &filePath, QStringList &request);
+public:
+    // Counter label and action text always; the inbox's file and message tab texts as asked.
+    void refreshOfflineCounters(bool fileTab = true, bool messageTab = true);
+    // Removes the inbox rows (the checked ones only, or all) with their records.
+    void removeOfflineRows(bool checkedOnly);
+    QString m_replyTarget; // sender of the offline message shown last
+public slots:
+
+    // ------------------------------------------------------------------
     // Reminders (reminders/zelclient_reminders.cpp)
     void reminder();
     void reminderPopupDisplay(QString subject, QString reminderId, QString due);

@@ -15,16 +15,6 @@ ZELDispatchResult ZELClient::dispatchFileTransferStatus(const QStringList &)
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchOfflineFileTransferStatus(const QStringList &)
-{
-    return ZELDispatchResult::Continue;
-}
-
-ZELDispatchResult ZELClient::dispatchOfflineFileDetails(const QStringList &)
-{
-    return ZELDispatchResult::Continue;
-}
-
 ZELDispatchResult ZELClient::dispatchConferenceFileTransferStatus(const QStringList &)
 {
     return ZELDispatchResult::Continue;

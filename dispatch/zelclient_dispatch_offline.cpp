@@ -1,12 +1,95 @@
 #include "core/zelclient.h"
 
-ZELDispatchResult ZELClient::dispatchOfflineMessages(const QStringList &)
+#include <QApplication>
+#include <QBrush>
+#include <QIcon>
+#include <QLabel>
+#include <QStackedWidget>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextBrowser>
+#include <QTimer>
+
+#include "chat/zelchatwindow.h"
+#include "chat/zeltranscript.h"
+#include "core/zelparsedmessage.h"
+#include "core/zelsettingslists.h"
+#include "messages/zelofflinemessageswidget.h"
+#include "style/zelmessageboxclass.h"
+
+namespace {
+
+const QString RecordSeparator = QStringLiteral("##");
+
+// A record with its read flag (field 3) set to flag.
+QString withReadFlag(const QString &record, const QString &flag)
 {
+    QStringList fields = record.split(RecordSeparator);
+    while (fields.size() < 7)
+        fields.append(QString());
+    fields[3] = flag;
+    return fields.join(RecordSeparator);
+}
+
+} // namespace
+
+ZELDispatchResult ZELClient::dispatchOfflineMessages(const QStringList &message)
+{
+    if (m_offlineMessageList.size() > 1) {
+        // A record the list already holds, read or unread, is not added again.
+        for (int i = 1; i < message.size(); ++i) {
+            const QString record = messageValue(message, i);
+            if (!record.contains(RecordSeparator))
+                continue;
+            if (m_offlineMessageList.contains(withReadFlag(record, QStringLiteral("NO")))
+                || m_offlineMessageList.contains(withReadFlag(record, QStringLiteral("YES")))
+                || m_offlineMessageList.contains(record))
+                continue;
+            m_offlineMessageList.append(record);
+        }
+    } else {
+        m_offlineMessageList = message;
+    }
+
+    int unread = 0;
+    for (int i = 1; i < m_offlineMessageList.size(); ++i) {
+        if (m_offlineMessageList.at(i).section(RecordSeparator, 3, 3) == QLatin1String("NO"))
+            ++unread;
+    }
+    m_unreadOfflineMessageCount = unread;
+    refreshOfflineCounters();
+
+    if (unread > 0 && !m_offlineMessagesWidget->isVisible() && !m_sessionActive
+        && m_notificationSettings.value(ZELNotificationList::SendsOfflineMessage) == QLatin1String("TRUE"))
+        showVoiceMailPopup(QStringLiteral("<b><font color = '#C34A2C'>You have received ") + QString::number(unread)
+                           + QStringLiteral(" new Offline Message(s)<b>"));
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchOfflineMessageStatus(const QStringList &)
+ZELDispatchResult ZELClient::dispatchOfflineMessageStatus(const QStringList &message)
 {
+    QString html = messageValue(message, 3);
+    html.replace(QStringLiteral("\\\\"), QStringLiteral("\\"));
+    if (!MainPage->isVisible() && stackedWidget->currentIndex() != 1)
+        return ZELDispatchResult::Continue;
+    ZELChatWindow *window = m_chatWindows.value(messageValue(message, 2) + QStringLiteral("OfflineMessage"));
+    if (!window)
+        return ZELDispatchResult::Continue;
+
+    const QString time = ZELTranscript::timeStamp(m_chatWindowSettings.value(ZELChatWindowList::HourFormat24));
+    ZELTranscript::drawAttention(window);
+    window->m_offlineMessagePending = false;
+    const bool sent = messageValue(message, 1) == QLatin1String("SENT");
+    const QColor colour = sent ? QColor(255, 248, 220) : QColor(240, 248, 255);
+    const QString notice = sent ? QStringLiteral("Below Offline Message Successfully Sent")
+                                : QStringLiteral("Below Offline Message Not Sent");
+    window->totalMessage->append(ZELTranscript::noticeRow(
+        colour,
+        QStringLiteral(" width='100%' cellspacing='0' radius = '5' border='0'><tr><td width='80%'>"
+                       "<font color=Chocolate><b>")
+            + notice + QStringLiteral("</td><td width='20%' align='right'><font color=darkgray><b>"),
+        time));
+    window->totalMessage->append(html);
     return ZELDispatchResult::Continue;
 }
 
@@ -17,6 +100,12 @@ ZELDispatchResult ZELClient::dispatchVoiceMailFileDetails(const QStringList &)
 
 ZELDispatchResult ZELClient::dispatchDatabaseProblem(const QStringList &)
 {
+    m_informationBox->showInformationBox(this, QStringLiteral("Database Error"),
+                                         QStringLiteral("Data Base Problem. Try after some time"));
+    if (m_waitCursorShown) {
+        QApplication::restoreOverrideCursor();
+        m_waitCursorShown = false;
+    }
     return ZELDispatchResult::Continue;
 }
 
@@ -25,7 +114,80 @@ ZELDispatchResult ZELClient::dispatchOnlineGroupMessage(const QStringList &)
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchDeleteOfflineMessageStatus(const QStringList &)
+ZELDispatchResult ZELClient::dispatchDeleteOfflineMessageStatus(const QStringList &message)
 {
+    if (messageValue(message, 1) == QLatin1String("DELETED"))
+        deleteOfflineMessages();
+    return ZELDispatchResult::Continue;
+}
+
+ZELDispatchResult ZELClient::dispatchOfflineFileDetails(const QStringList &message)
+{
+    m_offlineFileDetails = message;
+    ZELOfflineMessagesWidget *inbox = m_offlineMessagesWidget;
+    // While the inbox is open its table is left as the user sees it.
+    if (m_offlineFileDetails.size() > 1 && !inbox->isVisible()) {
+        inbox->m_receivedFileDetailsTable->setRowCount(0);
+        inbox->fillOfflineFileTable(m_offlineFileDetails, m_defaultFileLocation);
+    }
+    m_offlineFileCount = inbox->m_offlineFileCount;
+    const QString unread = QString::number(m_unreadOfflineMessageCount);
+    const QString files = QString::number(m_offlineFileCount);
+    textBrowser->setText(QStringLiteral("(") + unread + QStringLiteral("/") + files
+                         + QStringLiteral(") Offline Messages/files"));
+    if (m_offlineFileCount == 0) {
+        inbox->m_offlineTabWidget->setTabText(1, QStringLiteral("Offline File(s)"));
+    } else {
+        inbox->m_offlineTabWidget->setTabText(1, files + QStringLiteral(" Offline File(s)"));
+        m_offlineMessagesAction->setText(tr("&Offline Messages") + QStringLiteral(" (") + unread
+                                         + QStringLiteral("/") + files + QStringLiteral(") "));
+    }
+    inbox->m_offlineTabWidget->setTabText(0, m_unreadOfflineMessageCount == 0
+                                                 ? QStringLiteral("Offline Message(s)")
+                                                 : unread + QStringLiteral(" Offline Message(s)"));
+    return ZELDispatchResult::Continue;
+}
+
+ZELDispatchResult ZELClient::dispatchOfflineFileTransferStatus(const QStringList &message)
+{
+    const QString time = ZELTranscript::timeStamp(m_chatWindowSettings.value(ZELChatWindowList::HourFormat24));
+    ZELChatWindow *window = m_chatWindows.value(messageValue(message, 1) + QStringLiteral("OfflineMessage"));
+    if (window) {
+        const QString result = messageValue(message, 2);
+        const QString fileName = messageValue(message, 3);
+        const bool success = result == QLatin1String("SUCCESS");
+        ZELTranscript::drawAttention(window);
+        if (window->m_uploadTimer)
+            window->m_uploadTimer->stop();
+        window->Chat->setTabIcon(1, QIcon(QStringLiteral(":images/uploading.png")));
+        const QString pieces =
+            success ? QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color = "
+                                     "Chocolate><b>File sent ::: </b><font color = black><b>")
+                          + fileName
+                          + QStringLiteral(" </b>file successfully uploaded</td><td width='20%' align='right'>"
+                                           "<font color=darkgray><b>")
+                    : QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>File sending "
+                                     "<font color=red>")
+                          + result + QStringLiteral("</td><td width='20%' align='right'><font color=darkgray><b>");
+        window->totalMessage->append(ZELTranscript::noticeRow(QColor(245, 255, 250), pieces, time));
+        QTableWidget *uploads = window->m_uploadedFiletable;
+        for (int row = 0; row < uploads->rowCount(); ++row) {
+            const QTableWidgetItem *state = uploads->item(row, 5);
+            const QTableWidgetItem *name = uploads->item(row, 0);
+            if (!state || !name || state->text() != QLatin1String("Uploading...") || name->text() != fileName)
+                continue;
+            auto *item = new QTableWidgetItem(success ? QStringLiteral("Uploaded") : QStringLiteral("Uploading Failed"));
+            item->setForeground(QBrush(success ? Qt::blue : Qt::red));
+            uploads->setItem(row, 5, item);
+            break;
+        }
+        ZELTranscript::scrollToEnd(window->totalMessage);
+    }
+    // Whatever the outcome, the connection is free for the next upload.
+    m_uploadInProgress = false;
+    for (ZELChatWindow *open : std::as_const(m_chatWindows)) {
+        if (open)
+            open->m_uploading = false;
+    }
     return ZELDispatchResult::Continue;
 }

@@ -1,46 +1,10 @@
 #include "core/zelclient.h"
 
-void ZELClient::generateWindow()
-{
-}
-
 void ZELClient::showChatHistoryList()
 {
 }
 
 void ZELClient::showGroupMessageDialog()
-{
-}
-
-void ZELClient::deleteSelectedMessage()
-{
-}
-
-void ZELClient::deleteAllOfflineMessages()
-{
-}
-
-void ZELClient::replyOfflineMessages()
-{
-}
-
-void ZELClient::showOfflineMessage()
-{
-}
-
-void ZELClient::itemChangeStatus(QTableWidgetItem *)
-{
-}
-
-void ZELClient::cancelSlot()
-{
-}
-
-void ZELClient::downloadOfflineFile(QStringList &, QString &, QString &)
-{
-}
-
-void ZELClient::rejectOfflineFile(QStringList &)
 {
 }
 
