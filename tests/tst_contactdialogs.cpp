@@ -579,6 +579,51 @@ private slots:
     }
 
     // ------------------------------------------------------------------
+    void framePressStartsDragOrResize_data()
+    {
+        QTest::addColumn<int>("fromRight"); // pixels left of the last column; -1: x = 5
+        QTest::addColumn<int>("y");         // -1: the last row
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("dragging");
+        QTest::addColumn<bool>("resizing");
+        QTest::newRow("10 below the title") << -1 << 29 << int(Qt::LeftButton) << true << false;
+        QTest::newRow("11 below the title") << -1 << 30 << int(Qt::LeftButton) << false << false;
+        QTest::newRow("last pixel, right button") << 0 << -1 << int(Qt::RightButton) << false << true;
+        QTest::newRow("15 left of the edge") << 15 << -1 << int(Qt::LeftButton) << false << false;
+    }
+
+    void framePressStartsDragOrResize()
+    {
+        QFETCH(int, fromRight);
+        QFETCH(int, y);
+        QFETCH(int, button);
+        QFETCH(bool, dragging);
+        QFETCH(bool, resizing);
+        ZELAddContact *dialog = m_client->m_addContactDialog;
+        m_client->addContactWindow();
+        const QPoint at(fromRight < 0 ? 5 : dialog->width() - 1 - fromRight, y < 0 ? dialog->height() - 1 : y);
+        QTest::mousePress(dialog, Qt::MouseButton(button), {}, at);
+        QCOMPARE(dialog->frame()->isDragging(), dragging);
+        QCOMPARE(dialog->frame()->isResizing(), resizing);
+        QTest::mouseRelease(dialog, Qt::MouseButton(button), {}, at);
+        QVERIFY(!dialog->frame()->isDragging() && !dialog->frame()->isResizing());
+    }
+
+    void escapeClosesAndEmpties()
+    {
+        ZELAddContact *dialog = m_client->m_addContactDialog;
+        m_client->addContactWindow();
+        dialog->m_keywordOrUser->setText("abc");
+        deliver({searchAnswer({{"Zoe", "zoe"}})});
+        QCOMPARE(dialog->m_resulttable->rowCount(), 1);
+        QTest::keyClick(dialog, Qt::Key_Escape);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->m_resulttable->rowCount(), 0);
+        QVERIFY(dialog->m_keywordOrUser->text().isEmpty());
+        QVERIFY(dialog->m_userProfiles.isEmpty());
+        QVERIFY(!dialog->m_searchButton->isEnabled());
+    }
+
     void dialogsKeepTheirMaximizedState()
     {
         ZELAddContact *dialog = m_client->m_addContactDialog;
