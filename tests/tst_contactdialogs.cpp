@@ -21,6 +21,7 @@
 #include "peer/zeltestpeer.h"
 #include "platform/zelfakechoosers.h"
 #include "platform/zelplatform.h"
+#include "reminders/zelreminderdialog.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
@@ -279,6 +280,14 @@ private slots:
         QVERIFY(dialog->m_displayErrorMessage->isVisible());
         QCOMPARE(dialog->m_displayErrorMessage->text(), QString("Please select any user"));
 
+        // A reminder kept for a removed contact goes with it.
+        QTableWidget *reminders = m_client->m_reminderDialog->m_reminderTable;
+        reminders->setRowCount(2);
+        for (int row = 0; row < 2; ++row) {
+            reminders->setItem(row, ZELReminderDialog::IdColumn, new QTableWidgetItem(QString("id%1").arg(row)));
+            reminders->setItem(row, ZELReminderDialog::AssigneeColumn, new QTableWidgetItem(row ? "b" : "c"));
+        }
+
         check(table, 1, 1);
         check(table, 3, 1);
         QVERIFY(!dialog->m_displayErrorMessage->isVisible());
@@ -286,6 +295,8 @@ private slots:
         dialog->m_okButton->click();
         const ZELTestPeer::Request request = m_peer->waitForRequest("MULTIPLEDELETECONTACT");
         QCOMPARE(request.values("DELETEUSERNAME"), (QStringList{"d", "b"}));
+        QCOMPARE(reminders->rowCount(), 1);
+        QCOMPARE(reminders->item(0, ZELReminderDialog::IdColumn)->text(), QString("id0"));
         QCOMPARE(table->rowCount(), 3);
         QVERIFY(!dialog->m_okButton->isEnabled());
         QCOMPARE(dialog->m_checkedCount, 0);
