@@ -401,6 +401,34 @@ private slots:
         QCOMPARE(m_questions.size(), 3);
     }
 
+    void headerClickAndClosing()
+    {
+        deliver("OFFLINEMESSAGES", {record("ravi", "a", "t1"), record("zoe", "b", "t2")});
+        m_client->generateWindow();
+        QTableWidget *table = m_window->m_offlineTable;
+        table->sortItems(4, Qt::AscendingOrder);
+        table->item(0, 0)->setCheckState(Qt::Checked);
+
+        // The "Check" header sorts newest first and inverts every box.
+        emit table->horizontalHeader()->sectionClicked(0);
+        QCOMPARE(table->item(0, 4)->text(), QString("t2"));
+        QCOMPARE(table->item(0, 0)->checkState(), Qt::Checked);
+        QCOMPARE(table->item(1, 0)->checkState(), Qt::Unchecked);
+        QCOMPARE(m_window->m_checkedMessageCount, 1);
+        emit table->horizontalHeader()->sectionClicked(3);
+        QCOMPARE(table->item(1, 0)->checkState(), Qt::Unchecked);
+
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window));
+        QTest::keyClick(m_window, Qt::Key_Escape);
+        QVERIFY(!m_window->isVisible());
+        QCOMPARE(table->rowCount(), 0);
+        QCOMPARE(m_window->m_checkedMessageCount, 0);
+        QVERIFY(m_window->m_offlineTabWidget->isTabEnabled(1));
+        QCOMPARE(m_window->m_offlineTabWidget->tabText(0), QString("2 Offline Message(s)"));
+        QCOMPARE(m_client->m_offlineMessagesAction->text(), QString("&Offline Messages (2/0) "));
+    }
+
     void replyThroughOfflineWindow()
     {
         deliver("OFFLINEMESSAGES", {record("ravi", "call me?", "t1")});
