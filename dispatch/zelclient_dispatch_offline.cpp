@@ -21,14 +21,28 @@ namespace {
 
 const QString RecordSeparator = QStringLiteral("##");
 
-// A record with its read flag (field 3) set to flag.
-QString withReadFlag(const QString &record, const QString &flag)
+// The fields that name one message whatever the inbox did with it: the read
+// and replied flags change, and its text is stored with ":)" for every "?"
+// once it has been shown.
+QString messageIdentity(const QString &record)
 {
     QStringList fields = record.split(RecordSeparator);
     while (fields.size() < 7)
         fields.append(QString());
-    fields[3] = flag;
+    fields[1].replace(QLatin1Char('?'), QStringLiteral(":)"));
+    fields[3].clear();
+    fields[6].clear();
     return fields.join(RecordSeparator);
+}
+
+bool holdsRecord(const QStringList &list, const QString &record)
+{
+    const QString identity = messageIdentity(record);
+    for (int i = 1; i < list.size(); ++i) {
+        if (list.at(i) == record || messageIdentity(list.at(i)) == identity)
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -39,11 +53,7 @@ ZELDispatchResult ZELClient::dispatchOfflineMessages(const QStringList &message)
         // A record the list already holds, read or unread, is not added again.
         for (int i = 1; i < message.size(); ++i) {
             const QString record = messageValue(message, i);
-            if (!record.contains(RecordSeparator))
-                continue;
-            if (m_offlineMessageList.contains(withReadFlag(record, QStringLiteral("NO")))
-                || m_offlineMessageList.contains(withReadFlag(record, QStringLiteral("YES")))
-                || m_offlineMessageList.contains(record))
+            if (!record.contains(RecordSeparator) || holdsRecord(m_offlineMessageList, record))
                 continue;
             m_offlineMessageList.append(record);
         }

@@ -47,15 +47,6 @@ QString field(const QString &record, RecordField which)
     return record.section(RecordSeparator, which, which);
 }
 
-QString withField(const QString &record, RecordField which, const QString &value)
-{
-    QStringList fields = record.split(RecordSeparator);
-    while (fields.size() < RepliedField + 1)
-        fields.append(QString());
-    fields[which] = value;
-    return fields.join(RecordSeparator);
-}
-
 QString listedText(QString text)
 {
     return text.replace(QLatin1Char('?'), QStringLiteral(":)"));
@@ -219,14 +210,14 @@ void ZELClient::showOfflineMessage()
     const QString name = cellText(table, row, NameColumn);
     const QString body = m_offlineMessages.value(time + text);
 
-    // The record keeps its own text and body: a repeated delivery of the same
-    // message must still be recognised as the one already stored.
+    // Stored read, in the form the inbox lists it; the dispatcher still knows
+    // it as the message the server sends again.
     const int index = findRecord(m_offlineMessageList, sender, time);
     if (index > 0) {
-        const QString record = withField(m_offlineMessageList.takeAt(index), ReadField, Yes);
-        m_offlineMessageList.append(record);
+        const QString replied = field(m_offlineMessageList.takeAt(index), RepliedField);
+        m_offlineMessageList.append(QStringList({sender, text, time, Yes, body, name, replied}).join(RecordSeparator));
         if (QTableWidgetItem *state = table->item(row, StateColumn))
-            state->setIcon(QIcon(stateIcon(Yes, field(record, RepliedField))));
+            state->setIcon(QIcon(stateIcon(Yes, replied)));
     }
 
     if (senderItem->font().bold()) {
@@ -574,10 +565,12 @@ void ZELClient::sendOfflineMessages(QStringList &request)
         return; // a plain offline message answers nothing
     const QString receiver = request.value(1);
     const QString time = details.section(DetailsSeparator, 1, 1);
+    const QString text = details.section(DetailsSeparator, 3, 3);
     const int index = findRecord(m_offlineMessageList, receiver, time);
     if (index > 0) {
-        const QString record = withField(withField(m_offlineMessageList.takeAt(index), ReadField, Yes), RepliedField, Yes);
-        m_offlineMessageList.append(record);
+        const QString name = field(m_offlineMessageList.takeAt(index), NameField);
+        m_offlineMessageList.append(QStringList({receiver, text, time, Yes, m_offlineMessages.value(time + text), name, Yes})
+                                        .join(RecordSeparator));
     }
     if (m_offlineMessagesWidget->isVisible()) {
         QTableWidget *table = m_offlineMessagesWidget->m_offlineTable;

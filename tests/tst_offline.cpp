@@ -329,6 +329,9 @@ private slots:
         QVERIFY(m_window->m_replyPushButton->isEnabled());
         QCOMPARE(m_client->m_replyTarget, QString("ravi"));
 
+        QCOMPARE(m_client->m_offlineMessageList.last(), record("ravi", "hi:)", "2026-12-01 10:00", "YES")
+                                                             .replace("<b>hi:)</b>", "<b>hi?</b>"));
+
         // The server sends the list again: nothing is doubled, nothing unread again.
         deliver("OFFLINEMESSAGES", {record("ravi", "hi?", "2026-12-01 10:00"), record("zoe", "new", "2026-12-02 08:00")});
         QCOMPARE(m_client->m_offlineMessageList.size(), 4);
@@ -457,6 +460,8 @@ private slots:
         QCOMPARE(sent.value("RMESSAGE"), QString("ravi###t1###<b>call me?</b>###call me:)"));
         QCOMPARE(m_client->m_offlineMessageList.last().section("##", 3, 3), QString("YES"));
         QCOMPARE(m_client->m_offlineMessageList.last().section("##", 6, 6), QString("YES"));
+        deliver("OFFLINEMESSAGES", {record("ravi", "call me?", "t1", "YES")});
+        QCOMPARE(m_client->m_offlineMessageList.size(), 2);
         QVERIFY(chat->m_offlineMessagePending);
 
         deliver("OFFLINEMESSAGESTATUS", {"SENT", "ravi", "<p>Sure</p>"});
