@@ -3,14 +3,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QDir>
-#include <QDomDocument>
 #include <QMovie>
-#include <QSaveFile>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
 #include <QToolTip>
-#include <QtEndian>
 
 #include "chat/zelchatwindow.h"
 #include "chat/zelrequestdialog.h"
@@ -18,6 +15,7 @@
 #include "contacts/zelapprovaladdcontact.h"
 #include "contacts/zelapprovalrequesteduser.h"
 #include "contacts/zeldeletecontact.h"
+#include "core/zelpreferencesfile.h"
 #include "core/zelsettingslists.h"
 #include "core/zeltcpsocket.h"
 #include "core/zelthread.h"
@@ -36,7 +34,6 @@ namespace {
 
 const QString True = QStringLiteral("TRUE");
 const QString False = QStringLiteral("FALSE");
-const QString PreferencesFileName = QStringLiteral("/zelPreferencesSettings.xml");
 const QString BannerFile = QStringLiteral("/Banner/banner.gif");
 
 // Answers of the sign-out and exit questions.
@@ -86,45 +83,6 @@ void updateSignButton(ZELClient &client)
         client.signButton->setEnabled(enable);
     if (!client.m_showErrorLable->isHidden() && (userName || password))
         client.m_showErrorLable->hide();
-}
-
-// Drops the first block of that user from the preferences file; the file is
-// left as it is when it cannot be read.
-void removeUserBlock(ZELClient &client, const QString &userName)
-{
-    const QString fileName = client.m_dataFolder + PreferencesFileName;
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    const QByteArray compressed = file.readAll();
-    file.close();
-    // A damaged length field must not make the decompressor reserve gigabytes.
-    constexpr quint32 MaxTextSize = 16 * 1024 * 1024;
-    if (compressed.size() <= 4 || qFromBigEndian<quint32>(compressed.constData()) > MaxTextSize)
-        return;
-    QDomDocument document;
-    if (!document.setContent(QString::fromLatin1(qUncompress(compressed))))
-        return;
-    client.m_preferencesDocument = document;
-    client.m_preferencesElement = document.documentElement();
-    QDomElement root = client.m_preferencesElement;
-    if (root.tagName() != QLatin1String("SETTINGS"))
-        return;
-    for (QDomNode block = root.firstChild().nextSibling(); !block.isNull(); block = block.nextSibling()) {
-        if (block.firstChildElement().text() != userName)
-            continue;
-        root.removeChild(block);
-        const QByteArray bytes = qCompress(document.toString(1).toLatin1(), 9);
-        QSaveFile out(fileName);
-        if (out.open(QIODevice::WriteOnly)) {
-            out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
-            if (out.write(bytes) == bytes.size())
-                out.commit();
-            else
-                out.cancelWriting();
-        }
-        return;
-    }
 }
 
 // Shows the main window before a question is asked over it.
@@ -258,7 +216,7 @@ void ZELClient::enableUserNameField(const QString &)
     if (record != m_loginSettings.cend()) {
         fillBoxesFromRecord(*this, *record);
         if (record->rememberPassword == True)
-            passWordEdit->setText(record->password);
+            passWordEdit->setText(record->autoLoginPassword);
         else
             passWordEdit->clear();
     } else {
@@ -279,7 +237,7 @@ void ZELClient::clearPasswordField(const QString &text)
     if (record != m_loginSettings.cend()) {
         fillBoxesFromRecord(*this, *record);
         if (record->rememberPassword == True)
-            passWordEdit->setText(record->password);
+            passWordEdit->setText(record->autoLoginPassword);
     } else {
         clearLoginBoxes(*this);
     }
@@ -316,8 +274,10 @@ void ZELClient::autoSignInStateChanged()
 void ZELClient::forgetUserDetails()
 {
     const QString userName = userNameEdit->currentText();
+    // A file that cannot be read is left as it is; the user is forgotten
+    // in this run all the same.
     if (m_loginSettings.remove(userName) > 0)
-        removeUserBlock(*this, userName);
+        ZELPreferencesFile(m_dataFolder).removeUser(userName);
 
     // The empty entry at the top stays: it is the "no user chosen" entry.
     if (!userName.isEmpty()) {

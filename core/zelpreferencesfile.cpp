@@ -412,7 +412,7 @@ ZELPreferencesFile::ReadResult ZELPreferencesFile::read(const QString &loginId)
                 record.autoLogin = text;
             } else if (tag == QLatin1String("AUTOLOGINPASSWORD")) {
                 result.autoLoginEntries.insert(qMin<qsizetype>(2, result.autoLoginEntries.size()), text);
-                record.password = text;
+                record.autoLoginPassword = text;
             } else if (tag == QLatin1String("REMEMBERPASSWORD")) {
                 record.rememberPassword = text;
             } else if (tag == QLatin1String("REMEMBERME")) {
@@ -480,6 +480,24 @@ bool ZELPreferencesFile::replaceUser(const UserSettings &user)
         return save(document);
     }
     return fail(QStringLiteral("No stored settings for %1").arg(user.userName));
+}
+
+bool ZELPreferencesFile::removeUser(const QString &loginId)
+{
+    if (loginId.isEmpty())
+        return fail(QStringLiteral("No user name"));
+    QDomDocument document;
+    if (load(document) != Loaded)
+        return false;
+    QDomElement root = document.documentElement();
+    for (QDomNode block = root.firstChild().nextSibling(); !block.isNull();
+         block = block.nextSibling()) {
+        if (!block.isElement() || block.firstChildElement().text() != loginId)
+            continue;
+        root.removeChild(block);
+        return save(document);
+    }
+    return fail(QStringLiteral("No stored settings for %1").arg(loginId));
 }
 
 bool ZELPreferencesFile::replaceConnection(const QStringList &connectionSettings)

@@ -105,6 +105,9 @@ public:
     // Replaces the first block whose first element holds user.userName by a new
     // block at the end. Writes nothing when there is no such block.
     bool replaceUser(const UserSettings &user);
+    // Drops the first block whose first element holds loginId and writes the
+    // file. Writes nothing when there is no such block or no usable file.
+    bool removeUser(const QString &loginId);
     // Replaces the connection element, the user blocks staying in place; without
     // a usable file starts a new one holding only the connection element.
     bool replaceConnection(const QStringList &connectionSettings);

@@ -21,10 +21,10 @@ struct UserRecord
 struct LoginSettingsRecord
 {
     QString userName;
-    QString autoLogin;        // "TRUE" / "FALSE"
-    QString password;         // password of that user's last sign-in
-    QString rememberMe;       // "TRUE" / "FALSE"
-    QString rememberPassword; // "TRUE" / "FALSE"
+    QString autoLogin;         // "TRUE" / "FALSE"
+    QString autoLoginPassword; // the remembered password, also used to sign in automatically
+    QString rememberMe;        // "TRUE" / "FALSE"
+    QString rememberPassword;  // "TRUE" / "FALSE"
 };
 
 // One reminder; reminderId is its creation time "dd/MMM/yyyy hh:mm:ss:zzz".

@@ -194,7 +194,7 @@ private slots:
         QCOMPARE(forAlice.loginSettings.keys(), QStringList({"alice", "bob"}));
         const LoginSettingsRecord aliceRecord = forAlice.loginSettings.value("alice");
         QCOMPARE(aliceRecord.autoLogin, QString("TRUE"));
-        QCOMPARE(aliceRecord.password, QString("alice-pw"));
+        QCOMPARE(aliceRecord.autoLoginPassword, QString("alice-pw"));
         QCOMPARE(aliceRecord.rememberMe, QString("TRUE"));
         QCOMPARE(forAlice.loginSettings.value("bob").rememberMe, QString("FALSE"));
         // The block read last comes first.
@@ -272,6 +272,28 @@ private slots:
         QCOMPARE(fileBytes(p.fileName()), before);
     }
 
+    void removeUserDropsFirstBlockOnly()
+    {
+        Prefs p = prefs();
+        QVERIFY(p.create(localServer));
+        QVERIFY(p.addUser(customUser("alice", "a"), localServer));
+        QVERIFY(p.addUser(customUser("bob", "b"), localServer));
+        QVERIFY(p.addUser(customUser("alice", "a2"), localServer));
+        QFile::setPermissions(p.fileName(), QFileDevice::ReadOwner | QFileDevice::WriteOwner
+                                                | QFileDevice::ReadOther);
+
+        QVERIFY(p.removeUser("alice"));
+        const QString text = fileText(p.fileName());
+        QCOMPARE(blockOf(text, 0).size(), 7);
+        QCOMPARE(blockOf(text, 1).first().second, QString("bob"));
+        QCOMPARE(p.read("alice").user.blockValues(), customUser("alice", "a2").blockValues());
+        QCOMPARE(QFileInfo(p.fileName()).permissions() & QFileDevice::ReadOther, QFileDevice::Permissions());
+
+        const QByteArray before = fileBytes(p.fileName());
+        QVERIFY(!p.removeUser("carol"));
+        QCOMPARE(fileBytes(p.fileName()), before);
+    }
+
     void replaceConnectionKeepsUsers()
     {
         Prefs p = prefs();
@@ -310,6 +332,10 @@ private slots:
         QVERIFY(!p.exists());
         QCOMPARE(fileBytes(p.setAsideFileName()), content);
         QVERIFY(!p.errorString().isEmpty());
+        writeBytes(p.fileName(), content);
+        QVERIFY(!p.removeUser("alice"));
+        QVERIFY(!p.exists());
+        QCOMPARE(fileBytes(p.setAsideFileName()), content);
 
         writeBytes(p.fileName(), content);
         const Prefs::ReadResult read = p.read("alice");
