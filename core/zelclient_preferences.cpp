@@ -158,11 +158,13 @@ void ZELClient::editPreferencesSettings()
     ZELPreferencesFile file(m_dataFolder);
     if (!file.exists())
         return;
-    m_preferencesEditMode = true;
     // The user's block moves to the end; nothing is written when the file
-    // holds no block for this user.
-    if (file.replaceUser(heldSettings(*this)))
+    // holds no block for this user, and the first-sign-in writer stays free
+    // to add one.
+    if (file.replaceUser(heldSettings(*this))) {
+        m_preferencesEditMode = true;
         applyUserStatusAction(*this, true);
+    }
 }
 
 void ZELClient::replaceNodeForConnectionSettings()

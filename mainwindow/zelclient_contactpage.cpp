@@ -109,9 +109,8 @@ void ZELClient::successFullLoginStatus(QStringList reply)
     if (!marquee.isEmpty()) {
         if (m_textScrollTimer->isActive())
             m_textScrollTimer->stop();
-        m_animateText->setText(marquee);
-        m_animateText->adjustSize();
-        m_textScrollTimer->start(30);
+        m_marqueeText = marquee;
+        movingText();
     }
 
     if (!m_workerThread->isRunning())
@@ -125,6 +124,8 @@ void ZELClient::successFullLoginStatus(QStringList reply)
     m_sessionActive = true;
     m_signedIn = true;
     m_workerThread->activityMonitor = true;
+
+    m_currentStatus = status;
 
     if (messageValue(reply, InvisiblePermission) == QLatin1String("0")) {
         if (m_invisibleModeCheckBox->isChecked()) {
@@ -155,9 +156,14 @@ void ZELClient::successFullLoginStatus(QStringList reply)
         m_rememberPassword = m_rememberPasswordCheckBox->isChecked() ? True : False;
     if (m_rememberMeChanged)
         m_rememberMe = m_rememberMeCheckBox->isChecked() ? True : False;
+    // The stored password is the one of the last successful sign-in: one
+    // changed elsewhere would otherwise fail every automatic sign-in.
+    const bool passwordChanged = m_autoLoginPassword != m_password;
+    if (passwordChanged)
+        m_autoLoginPassword = m_password;
     const LoginSettingsRecord record{m_loginId, m_autoStatusSettings.value(ZELAutoStatusList::AutoLogin),
                                      m_autoLoginPassword, m_rememberMe, m_rememberPassword};
-    if (m_autoSignInChanged || m_rememberPasswordChanged || m_rememberMeChanged) {
+    if (m_autoSignInChanged || m_rememberPasswordChanged || m_rememberMeChanged || passwordChanged) {
         m_autoSignInChanged = false;
         m_rememberPasswordChanged = false;
         m_rememberMeChanged = false;

@@ -16,6 +16,7 @@
 #include "core/zelsettingslists.h"
 #include "core/zeltcpsocket.h"
 #include "core/zelthread.h"
+#include "mainwindow/zelpopup.h"
 #include "peer/zeltestpeer.h"
 #include "platform/zelfakeinputmonitor.h"
 #include "platform/zelfakescreengrabber.h"
@@ -461,13 +462,32 @@ private slots:
         QVERIFY(!m_client->m_conferenceChatToolButton->isEnabled());
         QKeyEvent ctrlM(QEvent::KeyPress, Qt::Key_M, Qt::ControlModifier);
         QVERIFY(m_client->eventFilter(m_client, &ctrlM));
+
+        // A right-click in the tree reaches the contact menu's handler: on a
+        // group row it leaves no contact action enabled.
+        QTreeWidget *tree = m_client->m_contactView;
+        tree->setCurrentItem(tree->topLevelItem(1));
+        m_client->m_chatAction->setEnabled(true);
+        QContextMenuEvent rightClick(QContextMenuEvent::Mouse, QPoint(5, 5), tree->viewport()->mapToGlobal(QPoint(5, 5)));
+        QApplication::sendEvent(tree->viewport(), &rightClick);
+        QVERIFY(!m_client->m_chatAction->isEnabled());
+        QVERIFY(!m_client->m_contactMenuRequested);
+
+        // The pointer leaving a notification closes it.
+        m_client->m_notificationPopup->show();
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(m_client->m_notificationPopup->m_messageLabel, &leave);
+        QVERIFY(!m_client->m_notificationPopup->isVisible());
     }
 
     // A save rewrites the user's block at once and moves it to the end.
     void saveRewritesBlock()
     {
-        startClient({storedUser("alice", "secret", false), storedUser("bob", "pw", false)});
+        // The stored password is out of date: the one that signed in replaces it.
+        startClient({storedUser("alice", "stale", false), storedUser("bob", "pw", false)});
         signInAs("alice", "secret");
+        QCOMPARE(ZELPreferencesFile(dataFolder()).read("alice").user.autoLoginPassword, QString("secret"));
+        QCOMPARE(m_client->m_loginSettings.value("alice").autoLoginPassword, QString("secret"));
         QStringList status = m_client->m_statusMessageSettings;
         status[ZELStatusMessageList::OnlineMessage] = "Here and ready";
         m_client->saveDefaultStatusMessage(status);
