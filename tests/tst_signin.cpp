@@ -21,6 +21,7 @@
 #include "platform/zelfakeinputmonitor.h"
 #include "platform/zelfakescreengrabber.h"
 #include "platform/zelplatform.h"
+#include "settings/zelconnecttoserversettings.h"
 #include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
 
@@ -184,6 +185,35 @@ private slots:
         QVERIFY(m_client->passWordEdit->text().isEmpty());
         if (invisible)
             QCOMPARE(m_client->m_invisibleModeAction->text(), QString("&Visible Mode"));
+    }
+
+    // A damaged file is kept aside, never overwritten: the client asks for the
+    // server as on a first run and starts a new file from the answer.
+    void damagedFileTakesFirstRunRoad()
+    {
+        const QString name = dataFolder() + "/zelPreferencesSettings.xml";
+        QDir().mkpath(dataFolder());
+        QFile damaged(name);
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write("not compressed settings");
+        damaged.close();
+
+        m_client = new ZELClient;
+        auto *dialog = m_client->findChild<ZELConnectToServerSettings *>("ZELConnectToServerSettings");
+        QVERIFY(dialog && dialog->isVisible());
+        QFile aside(name + ".bad");
+        QVERIFY(aside.open(QIODevice::ReadOnly));
+        QCOMPARE(aside.readAll(), QByteArray("not compressed settings"));
+        QVERIFY(!QFile::exists(name));
+
+        QStringList details(ZELConnectToServerSettings::HostDetailCount);
+        details[ZELConnectToServerSettings::DetailHost] = m_peer->host();
+        details[ZELConnectToServerSettings::DetailPort] = QString::number(m_peer->port());
+        details[ZELConnectToServerSettings::DetailProxyType] = "NoProxy";
+        emit dialog->setHostDetails(details);
+        QCOMPARE(ZELPreferencesFile(dataFolder()).read(QString()).connectionSettings.mid(0, 2),
+                 connectionSettings().mid(0, 2));
+        QVERIFY(m_peer->waitForConnection());
     }
 
     void automaticSignIn_data()
