@@ -432,6 +432,45 @@ private slots:
         QCOMPARE(m_client->m_offlineMessagesAction->text(), QString("&Offline Messages (2/0) "));
     }
 
+    void deleteConfirmation_data()
+    {
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<int>("rowsLeft");
+        QTest::newRow("deleted") << "DELETED" << 1;
+        QTest::newRow("other word") << "FAILED" << 2;
+    }
+
+    void deleteConfirmation()
+    {
+        QFETCH(QString, answer);
+        QFETCH(int, rowsLeft);
+        deliver("OFFLINEMESSAGES", {record("ravi", "a", "t1"), record("zoe", "b", "t2")});
+        m_client->generateWindow();
+        m_window->m_offlineTable->item(0, 0)->setCheckState(Qt::Checked);
+        deliver("DELETEOFFLINEMESSAGESTATUS", {answer});
+        QCOMPARE(m_window->m_offlineTable->rowCount(), rowsLeft);
+        QCOMPARE(m_client->m_offlineMessageList.size(), rowsLeft + 1);
+    }
+
+    void databaseProblem()
+    {
+        deliver("DATABASEPROBLEM", {"x"});
+        QVERIFY(m_client->m_informationBox->isVisible());
+        QCOMPARE(m_client->m_informationBox->m_messageText->text(), QString("Data Base Problem. Try after some time"));
+    }
+
+    void replyToPresentSenderOpensChat()
+    {
+        deliver("OFFLINEMESSAGES", {record("ravi", "hello", "t1")});
+        m_client->m_presentContacts << "ravi##Ravi Kumar";
+        m_client->generateWindow();
+        select(m_window->m_offlineTable, 0);
+        m_window->m_replyPushButton->click();
+        QVERIFY(m_client->m_chatWindows.contains("ravi"));
+        QVERIFY(!m_client->m_chatWindows.contains("raviOfflineMessage"));
+        QVERIFY(m_client->m_chatWindows.value("ravi")->m_replyDetails.isEmpty());
+    }
+
     void replyThroughOfflineWindow()
     {
         deliver("OFFLINEMESSAGES", {record("ravi", "call me?", "t1")});
