@@ -9,6 +9,8 @@
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
+#include <QGraphicsTextItem>
+#include <QDockWidget>
 #include <QImageReader>
 #include <QPixmapCache>
 #include <QRandomGenerator>
@@ -448,6 +450,63 @@ private slots:
         QPixmap kept;
         QVERIFY(!QPixmapCache::find("ZEL1", &kept));
         QTRY_VERIFY(editor.isNull());
+    }
+
+    void textIsBurntIntoThePicture()
+    {
+        QScopedPointer<ZELScreenCaptureEditor> editor(whiteEditor(300, 150));
+        editor->show();
+        editor->m_textToolButton->click();
+        QVERIFY(editor->m_textMode);
+        QVERIFY(editor->m_textStyleDock->isVisible());
+        sceneMouse(editor.data(), QEvent::GraphicsSceneMousePress, QPoint(20, 20));
+        QVERIFY(editor->m_textItem);
+        QCOMPARE(editor->m_textItem->pos(), QPointF(20, 20));
+        QCOMPARE(editor->m_textItem->font().pointSize(), 20);
+        editor->m_textItem->setPlainText("WWWW");
+        // Choosing another tool commits the box into the picture and closes the panel.
+        editor->setLine();
+        QVERIFY(!editor->m_textItem);
+        QVERIFY(!editor->m_textStyleDock->isVisible());
+        QVERIFY(!editor->m_textToolButton->isChecked());
+        int red = 0;
+        for (int y = 20; y < 60; ++y)
+            for (int x = 20; x < 120; ++x)
+                red += isRed(editor->m_currentImage, QPoint(x, y)) ? 1 : 0;
+        QVERIFY2(red > 50, qPrintable(QString::number(red)));
+        QVERIFY(!isRed(editor->m_currentImage, QPoint(250, 120)));
+    }
+
+    void widthMenuKeepsOneEntryChecked()
+    {
+        QScopedPointer<ZELScreenCaptureEditor> editor(whiteEditor());
+        QCOMPARE(editor->m_penWidth, 2);
+        QVERIFY(editor->m_penWidth2Action->isChecked());
+        editor->m_penWidth4Action->trigger();
+        QCOMPARE(editor->m_penWidth, 4);
+        QVERIFY(editor->m_penWidth4Action->isChecked());
+        QVERIFY(!editor->m_penWidth2Action->isChecked());
+        editor->m_penWidth4Action->trigger();
+        QVERIFY(editor->m_penWidth4Action->isChecked());
+        // The brush draws 10 wide and gives the chosen width back to the pencil.
+        editor->setBrushForWhiteBoard();
+        QCOMPARE(editor->m_penWidth, 10);
+        editor->setScribble();
+        QCOMPARE(editor->m_penWidth, 4);
+    }
+
+    void shortcutsNeedExactlyControl()
+    {
+        QScopedPointer<ZELScreenCaptureEditor> editor(whiteEditor());
+        editor->setLine();
+        drag(editor.data(), QPoint(10, 20), QPoint(150, 20));
+        QTest::keyClick(editor.data(), Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QVERIFY(isRed(editor->m_currentImage, QPoint(80, 20)));
+        QTest::keyClick(editor.data(), Qt::Key_W, Qt::ControlModifier);
+        QCOMPARE(editor->m_currentImage.size(), QSize(500, 500));
+        QTest::keyClick(editor.data(), Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(editor->m_arrowToolButton->isChecked());
+        QVERIFY(!editor->m_lineButton->isChecked());
     }
 
 private:
