@@ -426,6 +426,7 @@ public slots:
     void sendVoiceMailToServer(QStringList &request);
     void downLoadVoiceMailfromServer(QStringList &request);
     void updateVoiceMailInboxTable();
+    void showVoiceMailInboxDialog();
 
 public:
     // ------------------------------------------------------------------

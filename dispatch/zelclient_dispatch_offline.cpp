@@ -14,6 +14,7 @@
 #include "chat/zeltranscript.h"
 #include "core/zelparsedmessage.h"
 #include "core/zelsettingslists.h"
+#include "media/zelvoicemailinbox.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "style/zelmessageboxclass.h"
 
@@ -103,8 +104,32 @@ ZELDispatchResult ZELClient::dispatchOfflineMessageStatus(const QStringList &mes
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchVoiceMailFileDetails(const QStringList &)
+// File names at 3, 5, 7, ... each followed by the value shown as its sender.
+ZELDispatchResult ZELClient::dispatchVoiceMailFileDetails(const QStringList &message)
 {
+    const int length = int(message.size());
+    int count = 0;
+    for (int i = 3; i < length; i += 2)
+        ++count;
+    m_newVoiceMailCount = count;
+    if (count == 0 || messageValue(message, 3).isEmpty()) {
+        m_voiceMailIndicationLabel->hide();
+        m_newVoiceMailCount = 0;
+    } else {
+        QList<QPair<QString, QString>> voiceMails;
+        for (int i = 3; i < length; i += 2)
+            voiceMails.append({messageValue(message, i), messageValue(message, i + 1)});
+        m_voiceMailInbox->fillTable(voiceMails);
+        m_voiceMailIndicationLabel->setText(QStringLiteral("(") + QString::number(m_newVoiceMailCount)
+                                            + QStringLiteral(") Voice Mails"));
+        m_voiceMailIndicationLabel->show();
+    }
+
+    if (m_invisibleModeAction->isChecked() && m_newVoiceMailCount > 0
+        && m_notificationSettings.value(ZELNotificationList::SendsVoiceMail) == QLatin1String("TRUE")
+        && !m_voiceMailInbox->isVisible() && !m_sessionActive)
+        showVoiceMailPopup(QStringLiteral("<b><font color = '#C34A2C'>You have received ")
+                           + QString::number(m_newVoiceMailCount) + QStringLiteral(" new Voice Mail(s)<b>"));
     return ZELDispatchResult::Continue;
 }
 

@@ -5,6 +5,7 @@
 #include "platform/zelqtdesktopservices.h"
 #include "platform/zelqtinputmonitor.h"
 #include "platform/zelqtscreengrabber.h"
+#include "platform/zelqtsoundplayer.h"
 #include "platform/zelstandardfolders.h"
 #include "platform/zelwaveaudiorecorder.h"
 
@@ -23,6 +24,7 @@ std::atomic<ZELInstanceCheck *> installedInstanceCheck{nullptr};
 std::atomic<ZELSystemFolders *> installedSystemFolders{nullptr};
 std::atomic<ZELInputMonitor *> installedInputMonitor{nullptr};
 std::atomic<ZELSoundRecorder *> installedSoundRecorder{nullptr};
+std::atomic<ZELSoundPlayer *> installedSoundPlayer{nullptr};
 std::atomic<ZELDesktopServices *> installedDesktopServices{nullptr};
 std::atomic<ZELScreenGrabber *> installedScreenGrabber{nullptr};
 std::atomic<ZELChoosers *> installedChoosers{nullptr};
@@ -32,6 +34,7 @@ QMutex defaultsLock;
 // so they go with it; the others live as long as the process.
 std::atomic<ZELQtInputMonitor *> ownInputMonitor{nullptr};
 std::atomic<ZELWaveAudioRecorder *> ownSoundRecorder{nullptr};
+std::atomic<ZELQtSoundPlayer *> ownSoundPlayer{nullptr};
 
 template <typename Layer>
 Layer *processWide()
@@ -110,6 +113,13 @@ ZELSoundRecorder *ZELPlatform::soundRecorder()
     });
 }
 
+ZELSoundPlayer *ZELPlatform::soundPlayer()
+{
+    return installedOr<ZELSoundPlayer>(installedSoundPlayer, [] () -> ZELSoundPlayer * {
+        return applicationOwned(ownSoundPlayer);
+    });
+}
+
 ZELDesktopServices *ZELPlatform::desktopServices()
 {
     return installedOr<ZELDesktopServices>(installedDesktopServices, [] () -> ZELDesktopServices * {
@@ -135,6 +145,7 @@ void ZELPlatform::setInstanceCheck(ZELInstanceCheck *layer) { installedInstanceC
 void ZELPlatform::setSystemFolders(ZELSystemFolders *layer) { installedSystemFolders.store(layer); }
 void ZELPlatform::setInputMonitor(ZELInputMonitor *layer) { installedInputMonitor.store(layer); }
 void ZELPlatform::setSoundRecorder(ZELSoundRecorder *layer) { installedSoundRecorder.store(layer); }
+void ZELPlatform::setSoundPlayer(ZELSoundPlayer *layer) { installedSoundPlayer.store(layer); }
 void ZELPlatform::setDesktopServices(ZELDesktopServices *layer) { installedDesktopServices.store(layer); }
 void ZELPlatform::setScreenGrabber(ZELScreenGrabber *layer) { installedScreenGrabber.store(layer); }
 void ZELPlatform::setChoosers(ZELChoosers *layer) { installedChoosers.store(layer); }

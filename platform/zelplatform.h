@@ -8,6 +8,7 @@ class ZELDesktopServices;
 class ZELInputMonitor;
 class ZELInstanceCheck;
 class ZELScreenGrabber;
+class ZELSoundPlayer;
 class ZELSoundRecorder;
 class ZELSystemFolders;
 
@@ -23,6 +24,7 @@ public:
     // the application's thread.
     static ZELInputMonitor *inputMonitor();
     static ZELSoundRecorder *soundRecorder();
+    static ZELSoundPlayer *soundPlayer();
     static ZELDesktopServices *desktopServices();
     static ZELScreenGrabber *screenGrabber();
     static ZELChoosers *choosers();
@@ -31,6 +33,7 @@ public:
     static void setSystemFolders(ZELSystemFolders *layer);
     static void setInputMonitor(ZELInputMonitor *layer);
     static void setSoundRecorder(ZELSoundRecorder *layer);
+    static void setSoundPlayer(ZELSoundPlayer *layer);
     static void setDesktopServices(ZELDesktopServices *layer);
     static void setScreenGrabber(ZELScreenGrabber *layer);
     static void setChoosers(ZELChoosers *layer);

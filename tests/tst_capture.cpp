@@ -10,7 +10,9 @@
 #include <QGraphicsScene>
 #include <QGraphicsSceneMouseEvent>
 #include <QGraphicsTextItem>
+#include <QComboBox>
 #include <QDockWidget>
+#include <QMenu>
 #include <QImageReader>
 #include <QPixmapCache>
 #include <QRandomGenerator>
@@ -89,6 +91,7 @@ private slots:
     {
         m_grabber.grabbedAreas.clear();
         m_choosers.saveFileAnswers.clear();
+        m_choosers.colorAnswers.clear();
         m_choosers.asked.clear();
         ZELPlatform::setScreenGrabber(&m_grabber);
         ZELPlatform::setChoosers(&m_choosers);
@@ -507,6 +510,35 @@ private slots:
         QTest::keyClick(editor.data(), Qt::Key_A, Qt::ControlModifier);
         QVERIFY(editor->m_arrowToolButton->isChecked());
         QVERIFY(!editor->m_lineButton->isChecked());
+    }
+
+    void textStylePanelRestylesTheOpenBox()
+    {
+        QScopedPointer<ZELScreenCaptureEditor> editor(whiteEditor());
+        QCOMPARE(editor->m_fontSizeComboBox->currentText(), QString("20"));
+        QVERIFY(editor->m_boldButton->isChecked());
+        QCOMPARE(editor->m_textColorAction->text(), QString("red"));
+        editor->insertText();
+        sceneMouse(editor.data(), QEvent::GraphicsSceneMousePress, QPoint(5, 5));
+        QVERIFY(editor->m_textItem);
+        editor->m_boldButton->click();
+        QVERIFY(!editor->m_textItem->font().bold());
+        editor->m_fontSizeComboBox->setEditText("64");
+        QCOMPARE(editor->m_textItem->font().pointSize(), 64);
+        editor->m_fontSizeComboBox->setEditText("0");
+        QCOMPARE(editor->m_textFont.pointSize(), 64);
+
+        QAction *blue = editor->m_textColorButton->menu()->actions().at(1);
+        QCOMPARE(blue->text(), QString("blue"));
+        blue->trigger();
+        QCOMPARE(editor->m_textColor, QColor(Qt::blue));
+        QCOMPARE(editor->m_textItem->defaultTextColor(), QColor(Qt::blue));
+        m_choosers.colorAnswers << QColor(10, 200, 30);
+        editor->m_moreColorAction->trigger();
+        QCOMPARE(editor->m_textColor, QColor(10, 200, 30));
+        // The button's main part brings back the last colour chosen from the menu.
+        editor->m_textColorButton->click();
+        QCOMPARE(editor->m_textColor, QColor(Qt::blue));
     }
 
 private:

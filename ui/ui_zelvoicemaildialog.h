@@ -2,14 +2,34 @@
 #define UI_ZELVOICEMAILDIALOG_H
 
 #include <QtWidgets/QDialog>
+#include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QSlider>
 
-// The voice-mail recorder's form: so far its Play and Send buttons.
+// The voice-mail recorder's form: title strip and frame, the status label,
+// the progress slider with its clock and the row of buttons.
 class Ui_ZELVoiceMailDialog
 {
 public:
+    QLabel *m_logoLabel;
+    QLabel *m_leftTopCorner;
+    QLabel *m_rightTopCorner;
+    QLabel *m_rightStretch;
+    QLabel *m_rightBottomCorner;
+    QLabel *m_bottomStretch;
+    QLabel *m_leftStretch;
+    QLabel *m_leftBottomCorner;
+    QPushButton *m_startButton;
+    QPushButton *m_restoreDefaultsButton;
+    QPushButton *m_stopButton;
+    QPushButton *m_closeButton;
+    QLabel *m_voiceRecordLabel;
     QPushButton *m_playButton;
     QPushButton *m_sendButton;
+    QPushButton *m_cancelButton;
+    QSlider *m_horizontalSlider;
+    QPushButton *m_minimizeButton;
+    QLabel *m_timeLabel;
 
     void setupUi(QDialog *ZELVoiceMailDialog);
     void retranslateUi(QDialog *ZELVoiceMailDialog);
