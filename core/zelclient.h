@@ -382,6 +382,15 @@ public slots:
     void requstConferenceHistory(QString &date, QString &conference);
 
     // ------------------------------------------------------------------
+    // Group messages and history (messages/zelclient_groupmessages.cpp, messages/zelclient_history.cpp)
+    void displayGroupMessage(QStringList message);
+    void groupMessageDialogCloseSignal(ZELGroupMessageDisplay *window);
+public:
+    // Recipient records ("##"-joined) of the contact rows three levels below a group row.
+    static QStringList groupMessageRecipients(const QTreeWidgetItem *groupRow);
+public slots:
+
+    // ------------------------------------------------------------------
     // Offline messages (messages/zelclient_offline.cpp)
     void deleteOfflineMessages();
     void deleteMessages();

@@ -144,8 +144,9 @@ ZELDispatchResult ZELClient::dispatchDatabaseProblem(const QStringList &)
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchOnlineGroupMessage(const QStringList &)
+ZELDispatchResult ZELClient::dispatchOnlineGroupMessage(const QStringList &message)
 {
+    displayGroupMessage(message);
     return ZELDispatchResult::Continue;
 }
 

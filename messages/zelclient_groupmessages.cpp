@@ -1,0 +1,66 @@
+#include "core/zelclient.h"
+
+#include <QApplication>
+#include <QTreeWidgetItem>
+
+#include "messages/zelgroupmessagedialog.h"
+#include "messages/zelgroupmessagedisplay.h"
+#include "style/zelmessageboxclass.h"
+
+QStringList ZELClient::groupMessageRecipients(const QTreeWidgetItem *groupRow)
+{
+    QStringList records;
+    if (!groupRow)
+        return records;
+    for (int i = 0; i < groupRow->childCount(); ++i) {
+        const QTreeWidgetItem *first = groupRow->child(i);
+        for (int j = 0; j < first->childCount(); ++j) {
+            const QTreeWidgetItem *second = first->child(j);
+            for (int k = 0; k < second->childCount(); ++k) {
+                const QTreeWidgetItem *contact = second->child(k);
+                const QString name = contact->text(0).section(QLatin1Char('('), 0, 0).simplified();
+                const QString user = contact->toolTip(0).section(QLatin1Char('-'), 0, 0).simplified();
+                records << first->text(0) + QStringLiteral("##") + second->text(0) + QStringLiteral("##") + name
+                        + QStringLiteral("##") + user;
+            }
+        }
+    }
+    return records;
+}
+
+void ZELClient::showGroupMessageDialog()
+{
+    const QStringList offline = groupMessageRecipients(m_offlineItem);
+    const QStringList online = groupMessageRecipients(m_onlineItem);
+    if (offline.isEmpty() && online.isEmpty()) {
+        m_informationBox->showInformationBox(this, QStringLiteral("Group Message"),
+                                             QStringLiteral("Contact List Empty"));
+        return;
+    }
+    // The composer deletes itself on close; nothing keeps a pointer to it.
+    auto *dialog = new ZELGroupMessageDialog(this);
+    connect(dialog, &ZELGroupMessageDialog::sendGroupMessageSignal, this,
+            [this](QStringList &request) { convertXMLSendToServer(request); });
+    dialog->setGeometry(QRect(dialog->pos(), QSize(360, 550)));
+    dialog->m_offlineRadioButto->setChecked(true);
+    dialog->m_userRadioButton->setChecked(true);
+    dialog->showGroupMessageDialog(online, offline);
+}
+
+void ZELClient::displayGroupMessage(QStringList message)
+{
+    auto *display = new ZELGroupMessageDisplay;
+    connect(display, &ZELGroupMessageDisplay::groupMessageDialogCloseSignal, this,
+            &ZELClient::groupMessageDialogCloseSignal);
+    m_groupMessageDisplays.insert(display, 0);
+    display->showMinimized();
+    display->showGroupMessageDialog(message);
+    QApplication::alert(display, 0);
+    display->activateWindow();
+}
+
+void ZELClient::groupMessageDialogCloseSignal(ZELGroupMessageDisplay *window)
+{
+    if (window)
+        m_groupMessageDisplays.remove(window);
+}
