@@ -12,19 +12,14 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 
+#include "style/zelframelabels.h"
+
 QT_BEGIN_NAMESPACE
 
-class Ui_ZELAboutDialog
+class Ui_ZELAboutDialog : public ZELFrameLabels
 {
 public:
     QLabel *m_logoLabel;
-    QLabel *m_leftTopCorner;
-    QLabel *m_rightTopCorner;
-    QLabel *m_rightStretch;
-    QLabel *m_rightBottomCorner;
-    QLabel *m_bottomStretch;
-    QLabel *m_leftStretch;
-    QLabel *m_leftBottomCorner;
     QPushButton *m_aboutCloseButton;
     QPushButton *m_closeButton;
     QLabel *m_applicationLogoLabel;
@@ -48,62 +43,8 @@ public:
         dialogFont.setBold(false);
         ZELAboutDialog->setFont(dialogFont);
 
-        m_logoLabel = new QLabel(ZELAboutDialog);
-        m_logoLabel->setObjectName("m_logoLabel");
-        m_logoLabel->setGeometry(QRect(11, 0, 475, 20));
-        m_logoLabel->setMinimumSize(QSize(0, 20));
-        m_logoLabel->setMaximumSize(QSize(16777215, 20));
-        QFont titleFont;
-        titleFont.setFamilies({QString::fromUtf8("Verdana")});
-        titleFont.setPointSize(8);
-        titleFont.setBold(true);
-        m_logoLabel->setFont(titleFont);
-        m_logoLabel->setAlignment(Qt::AlignCenter);
-
-        m_leftTopCorner = new QLabel(ZELAboutDialog);
-        m_leftTopCorner->setObjectName("m_leftTopCorner");
-        m_leftTopCorner->setGeometry(QRect(0, 0, 11, 20));
-        m_leftTopCorner->setFixedSize(QSize(11, 20));
-        m_leftTopCorner->setAutoFillBackground(true);
-
-        m_rightTopCorner = new QLabel(ZELAboutDialog);
-        m_rightTopCorner->setObjectName("m_rightTopCorner");
-        m_rightTopCorner->setGeometry(QRect(486, 0, 11, 20));
-        m_rightTopCorner->setFixedSize(QSize(11, 20));
-        m_rightTopCorner->setAutoFillBackground(true);
-
-        m_rightStretch = new QLabel(ZELAboutDialog);
-        m_rightStretch->setObjectName("m_rightStretch");
-        m_rightStretch->setGeometry(QRect(486, 20, 11, 170));
-        m_rightStretch->setMinimumSize(QSize(11, 0));
-        m_rightStretch->setMaximumSize(QSize(11, 16777215));
-        m_rightStretch->setAutoFillBackground(true);
-
-        m_rightBottomCorner = new QLabel(ZELAboutDialog);
-        m_rightBottomCorner->setObjectName("m_rightBottomCorner");
-        m_rightBottomCorner->setGeometry(QRect(486, 190, 11, 11));
-        m_rightBottomCorner->setFixedSize(QSize(11, 11));
-        m_rightBottomCorner->setAutoFillBackground(true);
-
-        m_bottomStretch = new QLabel(ZELAboutDialog);
-        m_bottomStretch->setObjectName("m_bottomStretch");
-        m_bottomStretch->setGeometry(QRect(11, 190, 475, 11));
-        m_bottomStretch->setMinimumSize(QSize(0, 11));
-        m_bottomStretch->setMaximumSize(QSize(16777215, 11));
-        m_bottomStretch->setAutoFillBackground(true);
-
-        m_leftStretch = new QLabel(ZELAboutDialog);
-        m_leftStretch->setObjectName("m_leftStretch");
-        m_leftStretch->setGeometry(QRect(0, 20, 11, 170));
-        m_leftStretch->setMinimumSize(QSize(11, 0));
-        m_leftStretch->setMaximumSize(QSize(11, 16777215));
-        m_leftStretch->setAutoFillBackground(true);
-
-        m_leftBottomCorner = new QLabel(ZELAboutDialog);
-        m_leftBottomCorner->setObjectName("m_leftBottomCorner");
-        m_leftBottomCorner->setGeometry(QRect(0, 190, 11, 11));
-        m_leftBottomCorner->setFixedSize(QSize(11, 11));
-        m_leftBottomCorner->setAutoFillBackground(true);
+        setupFrameLabels(ZELAboutDialog, QSize(497, 201));
+        m_logoLabel = titleLabel(ZELAboutDialog, QRect(11, 0, 475, 20));
 
         m_aboutCloseButton = new QPushButton(ZELAboutDialog);
         m_aboutCloseButton->setObjectName("m_aboutCloseButton");
@@ -115,11 +56,8 @@ public:
         m_aboutCloseButton->setFont(buttonFont);
         m_aboutCloseButton->setCursor(QCursor(Qt::PointingHandCursor));
 
-        m_closeButton = new QPushButton(ZELAboutDialog);
-        m_closeButton->setObjectName("m_closeButton");
-        m_closeButton->setGeometry(QRect(473, 7, 12, 11));
+        m_closeButton = titleButton(ZELAboutDialog, "m_closeButton", QRect(473, 7, 12, 11));
         m_closeButton->setAutoFillBackground(true);
-        m_closeButton->setFlat(true);
 
         m_applicationLogoLabel = new QLabel(ZELAboutDialog);
         m_applicationLogoLabel->setObjectName("m_applicationLogoLabel");
@@ -160,13 +98,6 @@ public:
     {
         ZELAboutDialog->setWindowTitle(QCoreApplication::translate("ZELAboutDialog", "About ZEL"));
         m_logoLabel->setText(QCoreApplication::translate("ZELAboutDialog", "About ZEL"));
-        m_leftTopCorner->setText(QString());
-        m_rightTopCorner->setText(QString());
-        m_rightStretch->setText(QString());
-        m_rightBottomCorner->setText(QString());
-        m_bottomStretch->setText(QString());
-        m_leftStretch->setText(QString());
-        m_leftBottomCorner->setText(QString());
         m_aboutCloseButton->setToolTip(QCoreApplication::translate("ZELAboutDialog", "Ok"));
         m_aboutCloseButton->setText(QCoreApplication::translate("ZELAboutDialog", "Ok"));
         m_closeButton->setToolTip(QCoreApplication::translate("ZELAboutDialog", "Close"));

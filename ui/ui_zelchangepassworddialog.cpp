@@ -13,15 +13,6 @@ QFont verdana(bool bold)
     return font;
 }
 
-QLabel *frameLabel(QDialog *dialog, const char *name, const QRect &geometry)
-{
-    auto *label = new QLabel(dialog);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setAutoFillBackground(true);
-    return label;
-}
-
 QLabel *textLabel(QDialog *dialog, const char *name, const QRect &geometry)
 {
     auto *label = new QLabel(dialog);
@@ -61,24 +52,10 @@ void Ui_ZELChangePasswordDialog::setupUi(QDialog *ZELChangePasswordDialog)
     ZELChangePasswordDialog->setFixedSize(320, 175);
     ZELChangePasswordDialog->setCursor(Qt::ArrowCursor);
 
-    m_leftTopCorner = frameLabel(ZELChangePasswordDialog, "m_leftTopCorner", QRect(0, 0, 11, 20));
-    m_logoLabel = new QLabel(ZELChangePasswordDialog);
-    m_logoLabel->setObjectName(QString::fromLatin1("m_logoLabel"));
-    m_logoLabel->setGeometry(11, 0, 298, 20);
-    m_logoLabel->setFixedHeight(20);
-    m_logoLabel->setFont(verdana(true));
-    m_logoLabel->setAlignment(Qt::AlignCenter);
+    setupFrameLabels(ZELChangePasswordDialog, QSize(320, 175));
+    m_logoLabel = titleLabel(ZELChangePasswordDialog, QRect(11, 0, 298, 20));
     m_logoLabel->setStyleSheet(QStringLiteral("color: black;"));
-    m_rightTopCorner = frameLabel(ZELChangePasswordDialog, "m_rightTopCorner", QRect(309, 0, 11, 20));
-    m_leftStretch = frameLabel(ZELChangePasswordDialog, "m_leftStretch", QRect(0, 20, 11, 144));
-    m_rightStretch = frameLabel(ZELChangePasswordDialog, "m_rightStretch", QRect(309, 20, 11, 144));
-    m_leftBottomCorner = frameLabel(ZELChangePasswordDialog, "m_leftBottomCorner", QRect(0, 164, 11, 11));
-    m_bottomStretch = frameLabel(ZELChangePasswordDialog, "m_bottomStretch", QRect(11, 164, 298, 11));
-    m_rightBottomCorner = frameLabel(ZELChangePasswordDialog, "m_rightBottomCorner", QRect(309, 164, 11, 11));
-    m_closeButton = new QPushButton(ZELChangePasswordDialog);
-    m_closeButton->setObjectName(QString::fromLatin1("m_closeButton"));
-    m_closeButton->setGeometry(297, 7, 12, 11);
-    m_closeButton->setFlat(true);
+    m_closeButton = titleButton(ZELChangePasswordDialog, "m_closeButton", QRect(297, 7, 12, 11));
 
     m_oldPassword = textLabel(ZELChangePasswordDialog, "m_oldPassword", QRect(12, 35, 100, 18));
     m_oldPassword->setFixedSize(100, 18);

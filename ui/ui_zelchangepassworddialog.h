@@ -6,19 +6,14 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
+#include "style/zelframelabels.h"
+
 // The password dialog's form (320 x 175): the frame pieces and title strip of
 // a frameless dialog, old, new and repeated password, Modify and Close.
-class Ui_ZELChangePasswordDialog
+class Ui_ZELChangePasswordDialog : public ZELFrameLabels
 {
 public:
-    QLabel *m_leftTopCorner;
     QLabel *m_logoLabel;
-    QLabel *m_rightTopCorner;
-    QLabel *m_leftStretch;
-    QLabel *m_rightStretch;
-    QLabel *m_leftBottomCorner;
-    QLabel *m_bottomStretch;
-    QLabel *m_rightBottomCorner;
     QPushButton *m_closeButton;
     QLabel *m_oldPassword;
     QLabel *m_newPassword;

@@ -14,15 +14,6 @@ QFont verdana(bool bold)
     return font;
 }
 
-QLabel *frameLabel(QDialog *dialog, const char *name, const QRect &geometry)
-{
-    auto *label = new QLabel(dialog);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setAutoFillBackground(true);
-    return label;
-}
-
 QPushButton *pushButton(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *button = new QPushButton(parent);
@@ -100,29 +91,13 @@ void Ui_ZELConnectToServerSettings::setupUi(QDialog *ZELConnectToServerSettings)
     base.setBold(true);
     dialog->setFont(base);
 
-    m_logoLabel = new QLabel(dialog);
-    m_logoLabel->setObjectName(QString::fromLatin1("m_logoLabel"));
-    m_logoLabel->setGeometry(11, 0, 476, 20);
-    m_logoLabel->setMinimumHeight(20);
-    m_logoLabel->setMaximumHeight(20);
-    m_logoLabel->setFont(verdana(true));
-    m_logoLabel->setAlignment(Qt::AlignCenter);
-
-    m_leftTopCorner = frameLabel(dialog, "m_leftTopCorner", QRect(0, 0, 11, 20));
-    m_rightTopCorner = frameLabel(dialog, "m_rightTopCorner", QRect(517, 0, 11, 20));
-    m_leftBottomCorner = frameLabel(dialog, "m_leftBottomCorner", QRect(0, 504, 11, 11));
-    m_rightBottomCorner = frameLabel(dialog, "m_rightBottomCorner", QRect(517, 504, 11, 11));
-    m_leftStretch = frameLabel(dialog, "m_leftStretch", QRect(0, 20, 11, 484));
-    m_rightStretch = frameLabel(dialog, "m_rightStretch", QRect(517, 20, 11, 484));
-    m_bottomStretch = frameLabel(dialog, "m_bottomStretch", QRect(11, 504, 506, 11));
+    m_logoLabel = titleLabel(dialog, QRect(11, 0, 476, 20));
+    setupFrameLabels(dialog, QSize(528, 515));
 
     m_resetButton = pushButton(dialog, "m_resetButton", QRect(110, 470, 75, 23));
     m_connectPushButton = pushButton(dialog, "m_connectPushButton", QRect(220, 470, 75, 23));
     m_cancelButton = pushButton(dialog, "m_cancelButton", QRect(320, 470, 75, 23));
-    m_closeButton = new QPushButton(dialog);
-    m_closeButton->setObjectName(QString::fromLatin1("m_closeButton"));
-    m_closeButton->setGeometry(505, 7, 12, 11);
-    m_closeButton->setFlat(true);
+    m_closeButton = titleButton(dialog, "m_closeButton", QRect(505, 7, 12, 11));
     m_closeButton->setAutoFillBackground(true);
 
     m_connectGroupBox = new QGroupBox(dialog);

@@ -8,20 +8,15 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QRadioButton>
 
+#include "style/zelframelabels.h"
+
 // The server connection dialog's form: server host and port, proxy type, proxy
 // host and port and the proxy's credentials, inside the frame pieces of a
 // frameless dialog, all at fixed places (528 x 515).
-class Ui_ZELConnectToServerSettings
+class Ui_ZELConnectToServerSettings : public ZELFrameLabels
 {
 public:
     QLabel *m_logoLabel;
-    QLabel *m_leftTopCorner;
-    QLabel *m_rightTopCorner;
-    QLabel *m_leftBottomCorner;
-    QLabel *m_rightBottomCorner;
-    QLabel *m_leftStretch;
-    QLabel *m_rightStretch;
-    QLabel *m_bottomStretch;
     QPushButton *m_resetButton;
     QPushButton *m_connectPushButton;
     QPushButton *m_cancelButton;

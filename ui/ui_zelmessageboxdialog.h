@@ -11,19 +11,14 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QWidget>
 
+#include "style/zelframelabels.h"
+
 QT_BEGIN_NAMESPACE
 
-class Ui_ZELMessageBoxDialog
+class Ui_ZELMessageBoxDialog : public ZELFrameLabels
 {
 public:
     QLabel *m_logoLabel;
-    QLabel *m_leftTopCorner;
-    QLabel *m_leftStretch;
-    QLabel *m_leftBottomCorner;
-    QLabel *m_rightBottomCorner;
-    QLabel *m_bottomStretch;
-    QLabel *m_rightStretch;
-    QLabel *m_rightTopCorner;
     QPushButton *m_exitButton;
     QLabel *m_pixmapLabel;
     QLabel *m_messageText;
@@ -38,70 +33,13 @@ public:
         ZELMessageBoxDialog->setMinimumSize(QSize(290, 108));
         ZELMessageBoxDialog->setMaximumSize(QSize(290, 108));
 
-        m_logoLabel = new QLabel(ZELMessageBoxDialog);
-        m_logoLabel->setObjectName("m_logoLabel");
-        m_logoLabel->setGeometry(QRect(11, 0, 268, 20));
+        m_logoLabel = titleLabel(ZELMessageBoxDialog, QRect(11, 0, 268, 20));
         m_logoLabel->setSizePolicy(QSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding));
-        m_logoLabel->setMinimumSize(QSize(0, 20));
-        m_logoLabel->setMaximumSize(QSize(16777215, 20));
-        QFont titleFont;
-        titleFont.setFamilies({QString::fromUtf8("Verdana")});
-        titleFont.setPointSize(8);
-        titleFont.setBold(true);
-        m_logoLabel->setFont(titleFont);
         m_logoLabel->setAutoFillBackground(true);
-        m_logoLabel->setAlignment(Qt::AlignCenter);
+        setupFrameLabels(ZELMessageBoxDialog, QSize(290, 108));
 
-        m_leftTopCorner = new QLabel(ZELMessageBoxDialog);
-        m_leftTopCorner->setObjectName("m_leftTopCorner");
-        m_leftTopCorner->setGeometry(QRect(0, 0, 11, 20));
-        m_leftTopCorner->setFixedSize(QSize(11, 20));
-        m_leftTopCorner->setAutoFillBackground(true);
-
-        m_leftStretch = new QLabel(ZELMessageBoxDialog);
-        m_leftStretch->setObjectName("m_leftStretch");
-        m_leftStretch->setGeometry(QRect(0, 20, 11, 77));
-        m_leftStretch->setMinimumSize(QSize(11, 0));
-        m_leftStretch->setMaximumSize(QSize(11, 16777215));
-        m_leftStretch->setAutoFillBackground(true);
-
-        m_leftBottomCorner = new QLabel(ZELMessageBoxDialog);
-        m_leftBottomCorner->setObjectName("m_leftBottomCorner");
-        m_leftBottomCorner->setGeometry(QRect(0, 97, 11, 11));
-        m_leftBottomCorner->setFixedSize(QSize(11, 11));
-        m_leftBottomCorner->setAutoFillBackground(true);
-
-        m_rightBottomCorner = new QLabel(ZELMessageBoxDialog);
-        m_rightBottomCorner->setObjectName("m_rightBottomCorner");
-        m_rightBottomCorner->setGeometry(QRect(279, 97, 11, 11));
-        m_rightBottomCorner->setFixedSize(QSize(11, 11));
-        m_rightBottomCorner->setAutoFillBackground(true);
-
-        m_bottomStretch = new QLabel(ZELMessageBoxDialog);
-        m_bottomStretch->setObjectName("m_bottomStretch");
-        m_bottomStretch->setGeometry(QRect(11, 97, 268, 11));
-        m_bottomStretch->setMinimumSize(QSize(0, 11));
-        m_bottomStretch->setMaximumSize(QSize(16777215, 11));
-        m_bottomStretch->setAutoFillBackground(true);
-
-        m_rightStretch = new QLabel(ZELMessageBoxDialog);
-        m_rightStretch->setObjectName("m_rightStretch");
-        m_rightStretch->setGeometry(QRect(279, 20, 11, 77));
-        m_rightStretch->setMinimumSize(QSize(11, 0));
-        m_rightStretch->setMaximumSize(QSize(11, 16777215));
-        m_rightStretch->setAutoFillBackground(true);
-
-        m_rightTopCorner = new QLabel(ZELMessageBoxDialog);
-        m_rightTopCorner->setObjectName("m_rightTopCorner");
-        m_rightTopCorner->setGeometry(QRect(279, 0, 11, 20));
-        m_rightTopCorner->setFixedSize(QSize(11, 20));
-        m_rightTopCorner->setAutoFillBackground(true);
-
-        m_exitButton = new QPushButton(ZELMessageBoxDialog);
-        m_exitButton->setObjectName("m_exitButton");
-        m_exitButton->setGeometry(QRect(269, 6, 12, 11));
+        m_exitButton = titleButton(ZELMessageBoxDialog, "m_exitButton", QRect(269, 6, 12, 11));
         m_exitButton->setAutoFillBackground(true);
-        m_exitButton->setFlat(true);
 
         m_pixmapLabel = new QLabel(ZELMessageBoxDialog);
         m_pixmapLabel->setObjectName("m_pixmapLabel");

@@ -78,13 +78,6 @@ W *make(QWidget *parent, const char *name, int x, int y, int w, int h)
     return widget;
 }
 
-QLabel *frameLabel(QWidget *window, const char *name, int x, int y, int w, int h)
-{
-    QLabel *label = make<QLabel>(window, name, x, y, w, h);
-    label->setAutoFillBackground(true);
-    return label;
-}
-
 QLabel *rowLabel(QWidget *parent, const char *name, int x, int y, int w, int h, const QFont &font)
 {
     QLabel *label = make<QLabel>(parent, name, x, y, w, h);
@@ -121,23 +114,14 @@ void Ui_ZELProfileSettings::setupUi(QDialog *ZELProfileSettings)
     windowFont.setBold(true);
     ZELProfileSettings->setFont(windowFont);
 
-    m_logoLabel = make<QLabel>(ZELProfileSettings, "m_logoLabel", 11, 0, 626, 20);
-    m_logoLabel->setAlignment(Qt::AlignCenter);
-    m_logoLabel->setFont(verdana8(true));
+    m_logoLabel = titleLabel(ZELProfileSettings, QRect(11, 0, 626, 20));
     m_logoLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_leftTopCorner = frameLabel(ZELProfileSettings, "m_leftTopCorner", 0, 0, 11, 20);
-    m_rightTopCorner = frameLabel(ZELProfileSettings, "m_rightTopCorner", 667, 0, 11, 20);
-    m_bottomStretch = frameLabel(ZELProfileSettings, "m_bottomStretch", 11, 504, 656, 11);
-    m_leftBottomCorner = frameLabel(ZELProfileSettings, "m_leftBottomCorner", 0, 504, 11, 11);
-    m_leftStretch = frameLabel(ZELProfileSettings, "m_leftStretch", 0, 20, 11, 484);
-    m_rightStretch = frameLabel(ZELProfileSettings, "m_rightStretch", 667, 20, 11, 484);
-    m_rightBottomCorner = frameLabel(ZELProfileSettings, "m_rightBottomCorner", 667, 504, 11, 11);
+    setupFrameLabels(ZELProfileSettings, QSize(678, 515));
 
     m_resetButton = button(ZELProfileSettings, "m_resetButton", 190, 460, 75, 23, verdana8(false));
     m_updateButton = button(ZELProfileSettings, "m_updateButton", 300, 460, 75, 23, verdana8(false));
     m_cancelButton = button(ZELProfileSettings, "m_cancelButton", 400, 460, 75, 23, verdana8(false));
-    m_closeButton = make<QPushButton>(ZELProfileSettings, "m_closeButton", 655, 7, 12, 11);
-    m_closeButton->setFlat(true);
+    m_closeButton = titleButton(ZELProfileSettings, "m_closeButton", QRect(655, 7, 12, 11));
     m_closeButton->setAutoFillBackground(true);
 
     m_connectGroupBox = make<QGroupBox>(ZELProfileSettings, "m_connectGroupBox", 40, 35, 600, 410);

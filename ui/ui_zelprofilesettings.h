@@ -8,20 +8,15 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
+#include "style/zelframelabels.h"
+
 // The own-profile editor's form: the frame labels, the "Profile Details" box
 // with its twelve rows and the "Display Image" box, and Reset / Update / Close,
 // every widget placed by coordinates on a fixed 678 x 515 window.
-class Ui_ZELProfileSettings
+class Ui_ZELProfileSettings : public ZELFrameLabels
 {
 public:
     QLabel *m_logoLabel;
-    QLabel *m_leftTopCorner;
-    QLabel *m_rightTopCorner;
-    QLabel *m_bottomStretch;
-    QLabel *m_leftBottomCorner;
-    QLabel *m_leftStretch;
-    QLabel *m_rightStretch;
-    QLabel *m_rightBottomCorner;
     QPushButton *m_resetButton;
     QPushButton *m_updateButton;
     QPushButton *m_cancelButton;

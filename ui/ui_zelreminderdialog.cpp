@@ -14,15 +14,6 @@ QFont verdana(bool bold)
     return font;
 }
 
-QLabel *frameLabel(QDialog *dialog, const char *name, int x, int y, int w, int h)
-{
-    auto *l = new QLabel(dialog);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(x, y, w, h);
-    l->setAutoFillBackground(true);
-    return l;
-}
-
 QLabel *textLabel(QDialog *dialog, const char *name, int x, int y, int w, int h)
 {
     auto *l = new QLabel(dialog);
@@ -59,33 +50,13 @@ void Ui_ZELReminderDialog::setupUi(QDialog *ZELReminderDialog)
     ZELReminderDialog->setMaximumSize(405, 375);
     ZELReminderDialog->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
-    m_logoLabel = new QLabel(ZELReminderDialog);
-    m_logoLabel->setObjectName(QString::fromLatin1("m_logoLabel"));
-    m_logoLabel->setGeometry(11, 0, 373, 20);
-    m_logoLabel->setMinimumHeight(20);
-    m_logoLabel->setMaximumHeight(20);
-    m_logoLabel->setFont(verdana(true));
-    m_logoLabel->setAlignment(Qt::AlignCenter);
-    m_logoLabel->setAutoFillBackground(false);
+    m_logoLabel = titleLabel(ZELReminderDialog, QRect(11, 0, 373, 20));
     {
         QPalette palette = m_logoLabel->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         m_logoLabel->setPalette(palette);
     }
-    m_leftTopCorner = frameLabel(ZELReminderDialog, "m_leftTopCorner", 0, 0, 11, 20);
-    m_leftTopCorner->setFixedSize(11, 20);
-    m_rightStretch = frameLabel(ZELReminderDialog, "m_rightStretch", 394, 20, 11, 344);
-    m_rightStretch->setFixedWidth(11);
-    m_leftStretch = frameLabel(ZELReminderDialog, "m_leftStretch", 0, 20, 11, 344);
-    m_leftStretch->setFixedWidth(11);
-    m_rightBottomCorner = frameLabel(ZELReminderDialog, "m_rightBottomCorner", 394, 364, 11, 11);
-    m_rightBottomCorner->setFixedSize(11, 11);
-    m_bottomStretch = frameLabel(ZELReminderDialog, "m_bottomStretch", 11, 364, 383, 11);
-    m_bottomStretch->setFixedHeight(11);
-    m_leftBottomCorner = frameLabel(ZELReminderDialog, "m_leftBottomCorner", 0, 364, 11, 11);
-    m_leftBottomCorner->setFixedSize(11, 11);
-    m_rightTopCorner = frameLabel(ZELReminderDialog, "m_rightTopCorner", 394, 0, 11, 20);
-    m_rightTopCorner->setFixedSize(11, 20);
+    setupFrameLabels(ZELReminderDialog, QSize(405, 375));
 
     m_assigneeName = new QComboBox(ZELReminderDialog);
     m_assigneeName->setObjectName(QString::fromLatin1("m_assigneeName"));
@@ -113,10 +84,7 @@ void Ui_ZELReminderDialog::setupUi(QDialog *ZELReminderDialog)
     m_deleteReminderButton = button(ZELReminderDialog, "m_deleteReminderButton", 202, 133);
     m_closeReminderButton = button(ZELReminderDialog, "m_closeReminderButton", 295, 133);
 
-    m_closeButton = new QPushButton(ZELReminderDialog);
-    m_closeButton->setObjectName(QString::fromLatin1("m_closeButton"));
-    m_closeButton->setGeometry(383, 7, 12, 11);
-    m_closeButton->setFlat(true);
+    m_closeButton = titleButton(ZELReminderDialog, "m_closeButton", QRect(383, 7, 12, 11));
     m_closeButton->setAutoFillBackground(true);
 
     m_reminderTable = new QTableWidget(ZELReminderDialog);
@@ -183,9 +151,6 @@ void Ui_ZELReminderDialog::retranslateUi(QDialog *ZELReminderDialog)
     const auto tr = [](const char *text) { return QCoreApplication::translate("ZELReminderDialog", text); };
     ZELReminderDialog->setWindowTitle(tr("Reminder"));
     m_logoLabel->setText(tr("Reminders"));
-    for (QLabel *frame : {m_leftTopCorner, m_rightStretch, m_leftStretch, m_rightBottomCorner, m_bottomStretch,
-                          m_leftBottomCorner, m_rightTopCorner})
-        frame->setText(QString());
     label->setText(tr("Assignee"));
     textLabel1->setText(tr("Subject"));
     textLabel1_2->setText(tr("Date"));

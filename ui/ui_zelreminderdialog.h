@@ -11,19 +11,14 @@
 #include <QtWidgets/QTimeEdit>
 #include <QtWidgets/QToolButton>
 
+#include "style/zelframelabels.h"
+
 // The reminder dialog's form: frame labels, assignee, subject, due date and
 // time, the four buttons and the table of reminders, at fixed positions.
-class Ui_ZELReminderDialog
+class Ui_ZELReminderDialog : public ZELFrameLabels
 {
 public:
     QLabel *m_logoLabel;
-    QLabel *m_leftTopCorner;
-    QLabel *m_rightStretch;
-    QLabel *m_leftStretch;
-    QLabel *m_rightBottomCorner;
-    QLabel *m_bottomStretch;
-    QLabel *m_leftBottomCorner;
-    QLabel *m_rightTopCorner;
     QComboBox *m_assigneeName;
     QLabel *label;
     QLabel *textLabel1;

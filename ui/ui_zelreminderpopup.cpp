@@ -13,15 +13,6 @@ QFont verdana(bool bold)
     return font;
 }
 
-QLabel *frameLabel(QDialog *dialog, const char *name, int x, int y, int w, int h)
-{
-    auto *l = new QLabel(dialog);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(x, y, w, h);
-    l->setAutoFillBackground(true);
-    return l;
-}
-
 template<typename T>
 T *widget(QDialog *dialog, const char *name, int x, int y, int w, int h)
 {
@@ -43,33 +34,13 @@ void Ui_ZELReminderPopup::setupUi(QDialog *ZELReminderPopup)
     ZELReminderPopup->setMaximumSize(300, 160);
     ZELReminderPopup->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
 
-    m_logoLabel = new QLabel(ZELReminderPopup);
-    m_logoLabel->setObjectName(QString::fromLatin1("m_logoLabel"));
-    m_logoLabel->setGeometry(11, 0, 278, 20);
-    m_logoLabel->setMinimumHeight(20);
-    m_logoLabel->setMaximumHeight(20);
-    m_logoLabel->setFont(verdana(true));
-    m_logoLabel->setAlignment(Qt::AlignCenter);
-    m_logoLabel->setAutoFillBackground(false);
+    m_logoLabel = titleLabel(ZELReminderPopup, QRect(11, 0, 278, 20));
     {
         QPalette palette = m_logoLabel->palette();
         palette.setColor(QPalette::WindowText, Qt::black);
         m_logoLabel->setPalette(palette);
     }
-    m_leftTopCorner = frameLabel(ZELReminderPopup, "m_leftTopCorner", 0, 0, 11, 20);
-    m_leftTopCorner->setFixedSize(11, 20);
-    m_leftStretch = frameLabel(ZELReminderPopup, "m_leftStretch", 0, 20, 11, 129);
-    m_leftStretch->setFixedWidth(11);
-    m_rightTopCorner = frameLabel(ZELReminderPopup, "m_rightTopCorner", 289, 0, 11, 20);
-    m_rightTopCorner->setFixedSize(11, 20);
-    m_rightStretch = frameLabel(ZELReminderPopup, "m_rightStretch", 289, 20, 11, 129);
-    m_rightStretch->setFixedWidth(11);
-    m_rightBottomCorner = frameLabel(ZELReminderPopup, "m_rightBottomCorner", 289, 149, 11, 11);
-    m_rightBottomCorner->setFixedSize(11, 11);
-    m_leftBottomCorner = frameLabel(ZELReminderPopup, "m_leftBottomCorner", 0, 149, 11, 11);
-    m_leftBottomCorner->setFixedSize(11, 11);
-    m_bottomStretch = frameLabel(ZELReminderPopup, "m_bottomStretch", 11, 149, 278, 11);
-    m_bottomStretch->setFixedHeight(11);
+    setupFrameLabels(ZELReminderPopup, QSize(300, 160));
 
     m_keyEditBox = widget<QLineEdit>(ZELReminderPopup, "m_keyEditBox", 240, 60, 23, 11);
     m_snoozeButton = widget<QPushButton>(ZELReminderPopup, "m_snoozeButton", 133, 110, 75, 23);
@@ -83,8 +54,8 @@ void Ui_ZELReminderPopup::setupUi(QDialog *ZELReminderPopup)
     m_reminderDisplayText = widget<QLineEdit>(ZELReminderPopup, "m_reminderDisplayText", 60, 60, 220, 18);
     m_reminderDisplayText->setReadOnly(true);
     m_assigneeNameLabel = widget<QLabel>(ZELReminderPopup, "m_assigneeNameLabel", 12, 88, 275, 14);
-    m_closeButton = widget<QPushButton>(ZELReminderPopup, "m_closeButton", 281, 7, 12, 11);
-    m_closeButton->setFlat(true);
+    m_closeButton = titleButton(ZELReminderPopup, "m_closeButton", QRect(281, 7, 12, 11));
+    m_closeButton->setFont(verdana(false));
     m_closeButton->setAutoFillBackground(true);
     m_dateTimeLabel = widget<QLabel>(ZELReminderPopup, "m_dateTimeLabel", 12, 30, 271, 16);
 
@@ -103,9 +74,6 @@ void Ui_ZELReminderPopup::retranslateUi(QDialog *ZELReminderPopup)
     const auto tr = [](const char *text) { return QCoreApplication::translate("ZELReminderPopup", text); };
     ZELReminderPopup->setWindowTitle(tr("Reminder"));
     m_logoLabel->setText(tr("Reminder"));
-    for (QLabel *frame : {m_leftTopCorner, m_leftStretch, m_rightTopCorner, m_rightStretch, m_rightBottomCorner,
-                          m_leftBottomCorner, m_bottomStretch})
-        frame->setText(QString());
     m_snoozeButton->setText(tr("Snooze"));
     m_snoozeButton->setToolTip(tr("Snooze"));
     m_dismissButton->setText(tr("Dismiss"));

@@ -7,20 +7,15 @@
 #include <QtWidgets/QLineEdit>
 #include <QtWidgets/QPushButton>
 
+#include "style/zelframelabels.h"
+
 // The alarm pop-up's form: title strip and frame labels, due time, subject,
 // assignee, the snooze minutes and the Snooze and Dismiss buttons, placed by
 // fixed geometry.
-class Ui_ZELReminderPopup
+class Ui_ZELReminderPopup : public ZELFrameLabels
 {
 public:
     QLabel *m_logoLabel;
-    QLabel *m_leftTopCorner;
-    QLabel *m_leftStretch;
-    QLabel *m_rightTopCorner;
-    QLabel *m_rightStretch;
-    QLabel *m_rightBottomCorner;
-    QLabel *m_leftBottomCorner;
-    QLabel *m_bottomStretch;
     QLineEdit *m_keyEditBox;
     QPushButton *m_snoozeButton;
     QPushButton *m_dismissButton;
