@@ -12,13 +12,8 @@ ZELApprovalRequestedUser::ZELApprovalRequestedUser(QWidget *parent)
     : QDialog(parent)
 {
     setupUi(this);
-    // Return keeps the meaning the dialog gives it, never "press the default button".
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->setAutoDefault(false);
-    setWindowIcon(QIcon(QStringLiteral(":images/ZEL_logo.png")));
-    m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::WindowBackground);
-    m_frame->setParentWindow(parent, Qt::Dialog);
-    setWindowModality(Qt::WindowModal);
+    m_frame = ZELFramelessHelper::frameDialog(
+        this, parent, ZELFramelessHelper::WindowBackground | ZELFramelessHelper::NoAutoDefault);
 
     connect(m_acceptPushButton, &QPushButton::clicked, this, &ZELApprovalRequestedUser::OnAcceptButtonClicked);
     connect(m_rejectPushButton, &QPushButton::clicked, this, &ZELApprovalRequestedUser::OnRejectButtonClicked);

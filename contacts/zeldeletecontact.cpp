@@ -27,13 +27,9 @@ ZELDeleteContact::~ZELDeleteContact()
 void ZELDeleteContact::windowSettings(QWidget *parent)
 {
     setupUi(this);
-    // Return keeps the meaning the dialog gives it, never "press the default button".
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->setAutoDefault(false);
-    setWindowIcon(QIcon(QStringLiteral(":images/ZEL_logo.png")));
-    m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground);
-    m_frame->setParentWindow(parent, Qt::Dialog);
-    setWindowModality(Qt::WindowModal);
+    m_frame = ZELFramelessHelper::frameDialog(this, parent,
+                                              ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground
+                                                  | ZELFramelessHelper::NoAutoDefault);
 }
 
 void ZELDeleteContact::signalsAndSlots()

@@ -57,14 +57,9 @@ ZELProfileSettings::~ZELProfileSettings()
 void ZELProfileSettings::windowSettings(QWidget *parent)
 {
     setupUi(this);
-    // Return keeps the meaning the dialog gives it, never "press the default button".
-    for (QPushButton *button : findChildren<QPushButton *>())
-        button->setAutoDefault(false);
-    setWindowIcon(QIcon(QStringLiteral(":images/ZEL_logo.png")));
     // The frame helper would close on the title button; here it asks first.
-    m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::WindowBackground);
-    m_frame->setParentWindow(parent, Qt::Dialog);
-    setWindowModality(Qt::WindowModal);
+    m_frame = ZELFramelessHelper::frameDialog(
+        this, parent, ZELFramelessHelper::WindowBackground | ZELFramelessHelper::NoAutoDefault);
 }
 
 void ZELProfileSettings::signalsAndSlots()

@@ -55,11 +55,8 @@ QString ZELReminderDialog::dueText(const QDateTime &moment)
 void ZELReminderDialog::windowSettings(QWidget *parent)
 {
     setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":images/ZEL_logo.png")));
     // Frame pictures, close button with its hover picture, drag by the title strip.
-    m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::WindowBackground);
-    m_frame->setParentWindow(parent, Qt::Dialog);
-    setWindowModality(Qt::WindowModal);
+    m_frame = ZELFramelessHelper::frameDialog(this, parent);
 }
 
 void ZELReminderDialog::defaultSettings()

@@ -54,11 +54,8 @@ ZELChangePassword::~ZELChangePassword()
 void ZELChangePassword::windowSettings(QWidget *parent)
 {
     setupUi(this);
-    setWindowIcon(QIcon(QStringLiteral(":images/ZEL_logo.png")));
     // Frame pieces, close button with its hover picture, drag by the title strip.
-    m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::WindowBackground);
-    m_frame->setParentWindow(parent, Qt::Dialog);
-    setWindowModality(Qt::WindowModal);
+    m_frame = ZELFramelessHelper::frameDialog(this, parent);
 }
 
 void ZELChangePassword::signalsAndSlots()

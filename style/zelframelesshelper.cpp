@@ -5,9 +5,11 @@
 #include <QAbstractButton>
 #include <QBitmap>
 #include <QEvent>
+#include <QIcon>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPalette>
+#include <QPushButton>
 #include <QStyleFactory>
 #include <QWidget>
 
@@ -64,10 +66,23 @@ ZELFramelessHelper::ZELFramelessHelper(QWidget *window, Options options)
     Q_ASSERT(window);
     if (!(m_options & KeepWindowFlags))
         m_window->setWindowFlags(m_window->windowFlags() | Qt::FramelessWindowHint);
+    if (m_options & NoAutoDefault) {
+        for (QPushButton *button : m_window->findChildren<QPushButton *>())
+            button->setAutoDefault(false);
+    }
     findFormWidgets();
     m_window->installEventFilter(this);
     applyMask();
     updateBackground();
+}
+
+ZELFramelessHelper *ZELFramelessHelper::frameDialog(QWidget *dialog, QWidget *parent, Options options)
+{
+    dialog->setWindowIcon(QIcon(QStringLiteral(":images/ZEL_logo.png")));
+    auto *frame = new ZELFramelessHelper(dialog, options);
+    frame->setParentWindow(parent, Qt::Dialog);
+    dialog->setWindowModality(Qt::WindowModal);
+    return frame;
 }
 
 void ZELFramelessHelper::findFormWidgets()

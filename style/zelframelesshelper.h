@@ -52,7 +52,9 @@ public:
         TitleBackground = 0x04,  // ":images/top_1px.jpg" fills the title band
         DragAnywhere = 0x08,     // windows without a title band: a press anywhere drags
         KeepMask = 0x10,         // the window keeps a shaped mask of its own
-        KeepWindowFlags = 0x20   // do not touch the window flags
+        KeepWindowFlags = 0x20,  // do not touch the window flags
+        NoAutoDefault = 0x40     // Return keeps the meaning the window gives it, never
+                                 // "press the default button"
     };
     Q_DECLARE_FLAGS(Options, Option)
 
@@ -62,6 +64,11 @@ public:
     static constexpr int ResizeCornerSize = 15;
 
     explicit ZELFramelessHelper(QWidget *window, Options options = NoOptions);
+
+    // The set-up the framed dialogs share, after their setupUi: the
+    // application icon, a helper with these options (owned by the dialog),
+    // shown as a dialog of parent's window and modal to it.
+    static ZELFramelessHelper *frameDialog(QWidget *dialog, QWidget *parent, Options options = WindowBackground);
 
     QWidget *window() const { return m_window; }
     Options options() const { return m_options; }
