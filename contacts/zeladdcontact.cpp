@@ -157,17 +157,7 @@ void ZELAddContact::showAllUserList()
 
 void ZELAddContact::itemChangeStatus(QTableWidgetItem *item)
 {
-    if (!item || item->column() != NameColumn)
-        return;
-    bool changed = false;
-    if (item->checkState() == Qt::Checked) {
-        ++m_checkedCount;
-        changed = true;
-    } else if (item->checkState() == Qt::Unchecked && m_checkedCount > 0) {
-        --m_checkedCount;
-        changed = true;
-    }
-    if (changed && !m_disconnected)
+    if (ZELContactTable::countCheck(item, NameColumn, m_checkedCount) && !m_disconnected)
         m_addButton->setEnabled(m_checkedCount > 0);
 }
 

@@ -125,17 +125,7 @@ void ZELApprovalAddContact::answer(bool accept)
 
 void ZELApprovalAddContact::itemChangeStatus(QTableWidgetItem *item)
 {
-    if (!item || item->column() != NameColumn)
-        return;
-    bool changed = false;
-    if (item->checkState() == Qt::Checked) {
-        ++m_checkedCount;
-        changed = true;
-    } else if (item->checkState() == Qt::Unchecked && m_checkedCount > 0) {
-        --m_checkedCount;
-        changed = true;
-    }
-    if (changed && !m_disconnected) {
+    if (ZELContactTable::countCheck(item, NameColumn, m_checkedCount) && !m_disconnected) {
         m_acceptPushButton->setEnabled(m_checkedCount >= 1);
         m_rejectPushButton->setEnabled(m_checkedCount >= 1);
     }

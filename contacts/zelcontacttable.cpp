@@ -68,6 +68,21 @@ QList<int> ZELContactTable::checkedRows(const QTableWidget *table, int column)
     return rows;
 }
 
+bool ZELContactTable::countCheck(const QTableWidgetItem *item, int column, int &checkedCount)
+{
+    if (!item || item->column() != column)
+        return false;
+    if (item->checkState() == Qt::Checked) {
+        ++checkedCount;
+        return true;
+    }
+    if (item->checkState() == Qt::Unchecked && checkedCount > 0) {
+        --checkedCount;
+        return true;
+    }
+    return false;
+}
+
 void ZELContactTable::uncheck(QTableWidget *table, const QList<int> &rows, int column)
 {
     for (int row : rows) {

@@ -128,18 +128,8 @@ void ZELDeleteContact::deleteSelectedContact()
 
 void ZELDeleteContact::itemChangeStatus(QTableWidgetItem *item)
 {
-    if (item && item->column() == NameColumn) {
-        bool changed = false;
-        if (item->checkState() == Qt::Unchecked && m_checkedCount != 0) {
-            --m_checkedCount;
-            changed = true;
-        } else if (item->checkState() == Qt::Checked) {
-            ++m_checkedCount;
-            changed = true;
-        }
-        if (changed && !m_disconnected)
-            m_okButton->setEnabled(m_checkedCount > 0);
-    }
+    if (ZELContactTable::countCheck(item, NameColumn, m_checkedCount) && !m_disconnected)
+        m_okButton->setEnabled(m_checkedCount > 0);
     if (m_displayErrorMessage->isVisible())
         m_displayErrorMessage->hide();
 }
