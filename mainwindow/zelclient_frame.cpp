@@ -311,16 +311,28 @@ void ZELClient::minimized()
     showMinimized();
 }
 
+namespace {
+
+// The window hides to the tray only where a tray exists to bring it back
+// from; elsewhere hiding would leave the user no way back, so it minimises.
+void hideToTray(ZELClient &client)
+{
+    if (QSystemTrayIcon::isSystemTrayAvailable() && client.m_trayIcon->isVisible())
+        client.hide();
+    else
+        client.showMinimized();
+}
+
+} // namespace
+
 void ZELClient::closeSlot()
 {
-    // Without a tray icon to come back from, the window stays.
-    if (m_trayIcon->isVisible())
-        hide();
+    hideToTray(*this);
 }
 
 void ZELClient::trayIconHideSlot()
 {
-    hide();
+    hideToTray(*this);
 }
 
 void ZELClient::trayIconMaximizedSlot()
