@@ -388,7 +388,13 @@ public slots:
 public:
     // Recipient records ("##"-joined) of the contact rows three levels below a group row.
     static QStringList groupMessageRecipients(const QTreeWidgetItem *groupRow);
+    // SAVELOCATION + "/" + the signed-in user's name.
+    QString localHistoryRoot() const;
+    void showHistoryWaitCursor();
+    void removeHistoryWaitCursor();
 public slots:
+    void getChatHistoryDetailsFromClient();
+    void checkChatHistoryFolder();
 
     // ------------------------------------------------------------------
     // Offline messages (messages/zelclient_offline.cpp)

@@ -1,46 +1,188 @@
 #include "core/zelclient.h"
 
-ZELDispatchResult ZELClient::dispatchChatHistoryToClient(const QStringList &)
+#include <QHeaderView>
+#include <QScrollBar>
+#include <QTreeWidgetItem>
+
+#include "chat/zelchatwindow.h"
+#include "core/zelparsedmessage.h"
+#include "core/zelsettingslists.h"
+#include "messages/zelchathistorylistwindow.h"
+
+namespace {
+
+// Values from this position on are the lists' pairs and triples.
+const int FirstListValue = 3;
+
+const char HistoryEmptyPage[] =
+    "<br><br><br><center><h1><font color = 'red'>Chat History Empty</font></h1></center>";
+
+// Pictures of a stored transcript live in the data folder; smileys stay
+// relative to the working folder.
+QString rewritePicturePaths(QString transcript, const QString &dataFolder)
 {
+    const QString quote = QStringLiteral("img src=\"");
+    transcript.replace(quote, quote + dataFolder + QLatin1Char('/'));
+    transcript.replace(quote + dataFolder + QStringLiteral("/Smileys"), quote + QStringLiteral("Smileys"));
+    return transcript;
+}
+
+void appendSessionRow(QTableWidget *table, const QString &first, const QString &headerFirst, const QString &start,
+                      const QString &end)
+{
+    table->setColumnCount(3);
+    table->setColumnWidth(0, 140);
+    table->setColumnWidth(1, 110);
+    table->setColumnWidth(2, 110);
+    table->setHorizontalHeaderLabels({headerFirst, QStringLiteral("Chat Start Time"), QStringLiteral("Chat End Time")});
+    const int row = table->rowCount();
+    table->insertRow(row);
+    table->setRowHeight(row, 22);
+    table->setItem(row, 0, new QTableWidgetItem(first));
+    table->setItem(row, 1, new QTableWidgetItem(start));
+    table->setItem(row, 2, new QTableWidgetItem(end));
+}
+
+void emptyTable(QTableWidget *table)
+{
+    table->clear();
+    table->setColumnCount(0);
+    table->setRowCount(0);
+}
+
+} // namespace
+
+ZELDispatchResult ZELClient::dispatchChatHistoryToClient(const QStringList &message)
+{
+    if (ZELChatWindow *window = m_chatWindows.value(messageValue(message, 2))) {
+        window->totalMessage->clear();
+        window->totalMessage->append(messageValue(message, 1));
+        window->totalMessage->verticalScrollBar()->setValue(window->totalMessage->verticalScrollBar()->maximum());
+    }
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchChatHistoryList(const QStringList &)
+ZELDispatchResult ZELClient::dispatchChatHistoryList(const QStringList &message)
 {
+    removeHistoryWaitCursor();
+    if (m_chatHistoryWindow->isVisible()) {
+        QListWidget *list = m_chatHistoryWindow->m_contactNamesList;
+        list->clear();
+        for (int i = FirstListValue; i + 1 < message.size(); i += 2) {
+            if (messageValue(message, i).isEmpty())
+                continue;
+            auto *item = new QListWidgetItem(messageValue(message, i + 1), list);
+            item->setToolTip(messageValue(message, i));
+        }
+    }
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchRecentChatUserList(const QStringList &)
+ZELDispatchResult ZELClient::dispatchRecentChatUserList(const QStringList &message)
 {
+    int appended = 0;
+    for (int i = FirstListValue; i < message.size(); ++i, ++appended)
+        m_recentChatUsers << messageValue(message, i);
+    if (QTreeWidgetItem *recent = m_contactView->topLevelItem(0)) {
+        if (appended == 0 || messageValue(message, FirstListValue).isEmpty())
+            recent->setHidden(true);
+        else if (m_contactDisplaySettings.value(ZELContactDisplayList::ShowRecentChats) == QLatin1String("TRUE"))
+            recent->setHidden(false);
+    }
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchChatHistoryDate(const QStringList &)
+ZELDispatchResult ZELClient::dispatchChatHistoryDate(const QStringList &message)
 {
+    if (m_chatHistoryWindow->isVisible()) {
+        ZELChatHistoryListWindow *window = m_chatHistoryWindow;
+        window->m_historyDisplay->clear();
+        emptyTable(window->m_chatDateList);
+        if (message.size() > 4) {
+            for (int i = FirstListValue; i + 2 < message.size(); i += 3)
+                appendSessionRow(window->m_chatDateList, messageValue(message, i), QStringLiteral("Chat Date"),
+                                 messageValue(message, i + 1), messageValue(message, i + 2));
+            removeHistoryWaitCursor();
+        } else {
+            removeHistoryWaitCursor();
+            window->displayMessage(QStringLiteral("No chat history found"));
+        }
+    }
+    removeHistoryWaitCursor();
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchConferenceNamesToBeSent(const QStringList &)
+ZELDispatchResult ZELClient::dispatchConferenceNamesToBeSent(const QStringList &message)
 {
+    if (m_chatHistoryWindow->isVisible()) {
+        ZELChatHistoryListWindow *window = m_chatHistoryWindow;
+        window->m_historyDisplay->clear();
+        window->m_sessionNames.clear();
+        emptyTable(window->m_chatDateList);
+        if (message.size() > 4) {
+            for (int i = FirstListValue; i + 2 < message.size(); i += 3) {
+                const QString full = messageValue(message, i);
+                const QString shown = full.section(QLatin1Char('~'), 0, 0).chopped(
+                    qMin(2, int(full.section(QLatin1Char('~'), 0, 0).size())));
+                appendSessionRow(window->m_chatDateList, shown, QStringLiteral("Chat Session Name"),
+                                 messageValue(message, i + 1), messageValue(message, i + 2));
+                window->m_sessionNames << full;
+            }
+        }
+    }
+    removeHistoryWaitCursor();
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchChatHistoryFromServer(const QStringList &)
+ZELDispatchResult ZELClient::dispatchChatHistoryFromServer(const QStringList &message)
 {
+    const QString transcript = messageValue(message, 1);
+    if (transcript != QLatin1String("EMPTY") && m_chatHistoryWindow->isVisible()) {
+        m_chatHistoryWindow->m_historyDisplay->clear();
+        m_chatHistoryWindow->m_historyDisplay->append(rewritePicturePaths(transcript, m_dataFolder));
+    }
+    removeHistoryWaitCursor();
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchConferenceHistoryFromServer(const QStringList &)
+ZELDispatchResult ZELClient::dispatchConferenceHistoryFromServer(const QStringList &message)
 {
+    return dispatchChatHistoryFromServer(message);
+}
+
+ZELDispatchResult ZELClient::dispatchChatHistoryForOpenNewWidget(const QStringList &message)
+{
+    ZELChatWindow *window = m_chatWindows.value(messageValue(message, 2));
+    if (!window)
+        return ZELDispatchResult::Continue;
+    const QString transcript = messageValue(message, 1);
+    window->totalMessage->clear();
+    if (transcript != QLatin1String("EMPTY")) {
+        window->totalMessage->append(rewritePicturePaths(transcript, m_dataFolder));
+        window->totalMessage->verticalScrollBar()->setValue(window->totalMessage->verticalScrollBar()->maximum());
+    }
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchChatHistoryForOpenNewWidget(const QStringList &)
+ZELDispatchResult ZELClient::dispatchConferenceDates(const QStringList &message)
 {
-    return ZELDispatchResult::Continue;
-}
-
-ZELDispatchResult ZELClient::dispatchConferenceDates(const QStringList &)
-{
+    removeHistoryWaitCursor();
+    ZELChatHistoryListWindow *window = m_chatHistoryWindow;
+    if (window->isVisible()) {
+        window->m_conferenceChatDateList->clear();
+        QStringList seen;
+        for (int i = FirstListValue; i < message.size(); ++i) {
+            const QString date = messageValue(message, i);
+            if (seen.contains(date))
+                continue;
+            seen << date;
+            if (!date.isEmpty())
+                window->m_conferenceChatDateList->addItem(date);
+        }
+    }
+    if (window->m_conferenceChatDateList->count() == 0 && window->m_contactNamesList->count() == 0) {
+        window->m_historyDisplay->setHtml(QString::fromLatin1(HistoryEmptyPage));
+        window->m_saveChatButton->setEnabled(false);
+    }
     return ZELDispatchResult::Continue;
 }
