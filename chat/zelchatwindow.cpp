@@ -1081,9 +1081,6 @@ void ZELChatWindow::chatTabEnableDisable(bool disable)
                                  m_quickReplyButton, m_passwordProtectButton};
     for (QWidget *w : controls)
         w->setEnabled(!disable);
-    // The reply button of an open protected-message window follows quick reply.
-    if (auto *reply = findChild<QWidget *>(QStringLiteral("m_replyButton")))
-        reply->setEnabled(m_quickReplyButton->isEnabled());
     if (disable) {
         m_deskTopCaptureButton->setEnabled(false);
         m_insertImageToolButton->setEnabled(false);
@@ -1105,11 +1102,6 @@ void ZELChatWindow::showUserProfile()
 void ZELChatWindow::replyMessageDetails(QString details)
 {
     m_replyDetails = details;
-}
-
-void ZELChatWindow::changePasswordForProtectedMessage(QString password)
-{
-    m_loginPassword = password;
 }
 
 void ZELChatWindow::createQickReplyMenuItem(QString replies, QString option)
@@ -1282,12 +1274,6 @@ void ZELChatWindow::saveAutomaticChatHistory() {}
 void ZELChatWindow::treeViewDoubleClicked(QTreeWidgetItem *, int) {}
 void ZELChatWindow::addPrivilegeList(QString, QString, QString) {}
 void ZELChatWindow::checkConferenceChatPrivilege(QStringList) {}
-void ZELChatWindow::displayPasswordProtectedMessage(QStringList, QString, QString, QString) {}
-void ZELChatWindow::passwordProtectedMessage(QStringList, QString, QString, QString) {}
-void ZELChatWindow::replyPasswordProtectedMessageSignal() {}
-void ZELChatWindow::closePwdDialogSignal(QStringList, QString) {}
-bool ZELChatWindow::findPasswordProtectedFile() { return false; }
-bool ZELChatWindow::findDeclinedFilePwdProtected() { return false; }
 
 void ZELChatWindow::dragEnterEvent(QDragEnterEvent *event)
 {

@@ -146,6 +146,7 @@ void ZELClient::createChatWindow(QString userName)
     connect(window, &ZELChatWindow::closeChatWindow, this, &ZELClient::closeChatWindow);
     connect(window, &ZELChatWindow::pauseMovie, this, &ZELClient::pauseMovie);
     connect(window, &ZELChatWindow::restartMovie, this, &ZELClient::restartMovie);
+    connect(window, &ZELChatWindow::sendPwdMessageStatus, this, &ZELClient::sendPwdMessageStatus);
     connect(window->m_dowLoadtable, &QTableWidget::cellClicked, window, &ZELChatWindow::selectFileToDowload);
     connect(window->m_dowLoadtable, &QTableWidget::cellDoubleClicked, window, &ZELChatWindow::openDowloadedFile);
     connect(window->m_browsebutton, &QAbstractButton::clicked, window, &ZELChatWindow::ftpBrowseLocation);

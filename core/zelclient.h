@@ -443,6 +443,13 @@ public slots:
     void updateVoiceMailInboxTable();
     void showVoiceMailInboxDialog();
 
+public slots:
+    // ------------------------------------------------------------------
+    // Protected messages (chat/zelclient_protected.cpp)
+    // Notice on the pop-up: key of the chat window to bring forward, sender's name.
+    void showPasswordProtectPopup(QString key, QString senderName);
+    void sendPwdMessageStatus(QStringList &request);
+
 public:
     // ------------------------------------------------------------------
     // Members named by the construction

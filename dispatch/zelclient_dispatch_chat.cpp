@@ -59,10 +59,12 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
     }
 
     // A protected message is held back behind the user's password; nothing
-    // after it in this delivery is handled.
-    const auto holdProtected = [&](ZELChatWindow *window) {
+    // after it in this delivery is handled. A window out of sight gets a notice.
+    const auto holdProtected = [&](ZELChatWindow *window, bool notice) {
         window->passwordProtectedMessage(message, m_password, QString(), QString());
         sendMessageDeliveredStatus(receipt);
+        if (notice && !m_screenCaptureActive)
+            showPasswordProtectPopup(sender, displayName);
         return ZELDispatchResult::Return;
     };
 
@@ -80,13 +82,13 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
         if (window->isMinimized()) {
             QApplication::alert(window);
             if (isProtected)
-                return holdProtected(window);
+                return holdProtected(window, true);
             preview();
         } else {
             if (!window->isActiveWindow())
                 QApplication::alert(window);
             if (isProtected)
-                return holdProtected(window);
+                return holdProtected(window, false);
             QWidget *modal = QApplication::activeModalWidget();
             if (modal && modal->parentWidget() == window)
                 modal->raise();
@@ -112,7 +114,7 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
         return ZELDispatchResult::Continue;
     }
     if (isProtected)
-        return holdProtected(window);
+        return holdProtected(window, true);
 
     window->m_peerDisplayName = displayName;
     window->m_messageTypeLabel->setText(QString());
