@@ -240,6 +240,8 @@ bool ZELClient::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_voiceMailIndicationLabel) {
         if (isEnterOrLeave(type))
             underline(m_voiceMailIndicationLabel, type == QEvent::Enter);
+        else if (type == QEvent::MouseButtonPress)
+            showVoiceMailInboxDialog();
         return false;
     }
 

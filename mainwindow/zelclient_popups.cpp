@@ -244,10 +244,7 @@ void ZELClient::showVoiceMailOfflineMessageWindow()
     if (text.contains(QLatin1String("Offline Message(s)")) || text.contains(QLatin1String("new files(s)"))) {
         generateWindow();
     } else if (text.contains(QLatin1String("Voice Mail(s)"))) {
-        if (m_voiceMailInbox) {
-            m_voiceMailInbox->show();
-            m_voiceMailInbox->raise();
-        }
+        showVoiceMailInboxDialog();
     } else if (text.contains(QLatin1String("add contact request"))) {
         requestedAddContactWindow();
     }
