@@ -461,6 +461,14 @@ void ZELChatWindow::tableSettings()
         table->setColumnHidden(PeerColumn, true);
         table->setColumnHidden(LockedColumn, true);
     }
+    m_uploadedFiletable->setHorizontalHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Path"),
+                                                    QStringLiteral("Size"), QStringLiteral("Sent to"),
+                                                    QStringLiteral("Sent to"), QStringLiteral("Status"),
+                                                    QStringLiteral("Password Protected")});
+    m_dowLoadtable->setHorizontalHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Path"),
+                                               QStringLiteral("Size"), QStringLiteral("Recieved From"),
+                                               QStringLiteral("Recieved From"), QStringLiteral("Status"),
+                                               QStringLiteral("Password Protected")});
 }
 
 // ---------------------------------------------------------------------------
@@ -1224,43 +1232,25 @@ void ZELChatWindow::setDownloadFailedStatus()
         m_fileStatusLabel->setText(QStringLiteral("Downloading Failed"));
 }
 
-QString ZELChatWindow::recieverName()
-{
-    return m_peer;
-}
-
 // ---------------------------------------------------------------------------
-// File transfers, conferences, pictures, protected messages, search and
-// saving are not part of this window yet: their slots exist so the
+// Conferences, pictures, protected messages, search and saving are not
+// part of this window yet: their slots exist so the
 // window's wiring is complete, and they leave everything as it is.
 
-void ZELChatWindow::fileSend() {}
-void ZELChatWindow::downLoadTabClose() {}
 void ZELChatWindow::desktopCapture() {}
 void ZELChatWindow::capturedScreen(QString &, QString &, QString &, QString &) {}
 void ZELChatWindow::addUsersInConferenceChat() {}
 void ZELChatWindow::removeUsersInConferenceChat() {}
 void ZELChatWindow::setConferenceChatSessionName(QString, QString) {}
 void ZELChatWindow::stopConferenceChat() {}
-void ZELChatWindow::openDowloadedFile(int, int) {}
-void ZELChatWindow::sendFileDeclainedStatus() {}
-void ZELChatWindow::ftpAccept() {}
-void ZELChatWindow::ftpBrowseLocation() {}
-void ZELChatWindow::selectFileToDowload(int, int) {}
-void ZELChatWindow::ftpDeclined() {}
-void ZELChatWindow::checkFileStaus() {}
 void ZELChatWindow::saveChatSession() {}
-void ZELChatWindow::ftpAcceptStatus() {}
 void ZELChatWindow::findTextInChat(QString) {}
 void ZELChatWindow::findNextClicked() {}
 void ZELChatWindow::findPreviousClicked() {}
 void ZELChatWindow::matchCaseState(int) {}
-void ZELChatWindow::rotateUploadingIcon() {}
-void ZELChatWindow::rotateDownloadingIcon() {}
 void ZELChatWindow::wholeWordState(int) {}
 void ZELChatWindow::enableInviteButton() {}
 void ZELChatWindow::enableRemoveButton() {}
-void ZELChatWindow::alertMessageBox() {}
 void ZELChatWindow::checkPictureFile(QString) {}
 void ZELChatWindow::insertImageClicked() {}
 void ZELChatWindow::changeConferenceClicked() {}
@@ -1274,13 +1264,3 @@ void ZELChatWindow::saveAutomaticChatHistory() {}
 void ZELChatWindow::treeViewDoubleClicked(QTreeWidgetItem *, int) {}
 void ZELChatWindow::addPrivilegeList(QString, QString, QString) {}
 void ZELChatWindow::checkConferenceChatPrivilege(QStringList) {}
-
-void ZELChatWindow::dragEnterEvent(QDragEnterEvent *event)
-{
-    QWidget::dragEnterEvent(event);
-}
-
-void ZELChatWindow::dropEvent(QDropEvent *event)
-{
-    QWidget::dropEvent(event);
-}

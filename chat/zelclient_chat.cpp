@@ -152,6 +152,11 @@ void ZELClient::createChatWindow(QString userName)
     connect(window->m_browsebutton, &QAbstractButton::clicked, window, &ZELChatWindow::ftpBrowseLocation);
     connect(window->m_ftpOk, &QAbstractButton::clicked, window, &ZELChatWindow::ftpAccept);
     connect(window->m_ftpCancel, &QAbstractButton::clicked, window, &ZELChatWindow::ftpDeclined);
+    connect(window, &ZELChatWindow::sendFile, this, &ZELClient::fileToSend);
+    connect(window, &ZELChatWindow::sendFileInconferenceChat, this, &ZELClient::sendFileInconferenceChat);
+    connect(window, &ZELChatWindow::fileAcceptedSignal, this, &ZELClient::fileAcceptedSignal);
+    connect(window, &ZELChatWindow::fileDeclinedSignal, this, &ZELClient::fileDeclinedSignal);
+    connect(window, &ZELChatWindow::fileTransferStatusSignal, this, &ZELClient::fileTransferStatusSignal);
 
     window->setUserDetails(m_loginId, userName, m_password);
     window->m_closeSilently = false;

@@ -329,6 +329,14 @@ public slots:
     void conferenceChatFtpStatus(QString status);
     void advanceProgressBar(QString done);
     void conferenceProgressBar(QString done);
+    // Chat file transfers (chat/zelclient_filetransfer.cpp)
+    void fileToSend(QString &filePath, QString &receiver, QString &banner, QString &ownDisplayName,
+                    QString &locked);
+    void sendFileInconferenceChat(QString &filePath, QStringList &request);
+    void fileAcceptedSignal(QStringList &request, QString &folder, QString &sender);
+    void fileDeclinedSignal(QStringList &details);
+    void fileTransferStatusSignal(QStringList &request);
+    void ftpAcceptRejectResult(QString result);
     void createChatWindow(QString userName);
     void removeChat(QString &key);
     void closeChatWindow(QStringList &request);

@@ -1,0 +1,377 @@
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QTemporaryDir>
+
+#include "chat/zelchatwindow.h"
+#include "core/zelclient.h"
+#include "core/zelsettingslists.h"
+#include "core/zeltcpsocket.h"
+#include "peer/zeltestpeer.h"
+#include "platform/zelfakechoosers.h"
+#include "platform/zelplatform.h"
+#include "style/zelmessageboxclass.h"
+#include "zeltestmain.h"
+
+// File transfers of one-to-one chat windows end to end: a real client signed
+// in as "anita" offers and receives files through the protocol test peer.
+class TestChatFiles : public QObject
+{
+    Q_OBJECT
+
+private:
+    using Fields = ZELTestPeer::Fields;
+
+    ZELTestPeer *m_peer = nullptr;
+    ZELClient *m_client = nullptr;
+    QTemporaryDir *m_dir = nullptr;
+    ZELFakeChoosers m_choosers;
+    QStringList m_questions;
+    int m_answer = QMessageBox::Yes;
+
+    QString makeFile(const QString &name, const QByteArray &data)
+    {
+        const QString path = m_dir->filePath(name);
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size())
+            return QString();
+        return path;
+    }
+
+    ZELChatWindow *window(const QString &user = QStringLiteral("ravi"))
+    {
+        if (!m_client->m_chatWindows.contains(user))
+            m_client->createChatWindow(user);
+        return m_client->m_chatWindows.value(user);
+    }
+
+    static QString boxText(ZELChatWindow *w)
+    {
+        const QLabel *label = w->m_informationBox->findChild<QLabel *>(QStringLiteral("m_messageText"));
+        return label && w->m_informationBox->isVisible() ? label->text() : QString();
+    }
+
+    static QString cell(QTableWidget *table, int row, int column)
+    {
+        const QTableWidgetItem *item = table->item(row, column);
+        return item ? item->text() : QStringLiteral("<none>");
+    }
+
+    void fence()
+    {
+        QStringList keepAlive{"KEEPALIVE", "fence"};
+        m_client->convertXMLSendToServer(keepAlive);
+        QVERIFY(m_peer->waitForRequest("KEEPALIVE").isValid());
+    }
+
+    void offerFromRavi(const QString &fileName, const QString &size = QStringLiteral("5"))
+    {
+        m_peer->sendText(ZELTestPeer::message(
+            "FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"FILENAME", fileName},
+                         {"FILESIZE", size}, {"ADDBANNER", "ADD_BANNER"}, {"DISPLAYNAME", "Ravi Kumar"},
+                         {"PWDPROTECT", "0"}}));
+    }
+
+    void transferStatus(const QString &result, const QString &fileName)
+    {
+        m_peer->sendText(ZELTestPeer::message("FILETRANSFERSTATUS", {{"VALUE", "ravi"}, {"VALUE", result},
+                                                                     {"VALUE", fileName}, {"VALUE", ""}}));
+    }
+
+    // Offers a file through the chooser and the confirmation.
+    void offer(ZELChatWindow *w, const QString &path)
+    {
+        m_choosers.openFileAnswers << path;
+        w->m_fileSend->click();
+    }
+
+private slots:
+    void init()
+    {
+        m_dir = new QTemporaryDir;
+        QVERIFY(m_dir->isValid());
+        m_peer = new ZELTestPeer;
+        QVERIFY(m_peer->listen());
+        m_client = new ZELClient;
+        m_client->m_tcpSocket->connectToHost(m_peer->host(), m_peer->port());
+        QVERIFY(m_peer->waitForConnection());
+        QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectedState);
+        m_client->m_signedIn = true;
+        m_client->m_loginId = "anita";
+        m_client->m_password = "secret";
+        m_client->m_ownDisplayName = "Anita Rao";
+        m_client->m_chatWindowSettings = ZELChatWindowList::defaults();
+        m_client->m_chatHistorySettings = ZELChatHistoryList::defaults();
+        m_client->m_notificationSettings = ZELNotificationList::defaults();
+        m_client->m_notificationSettings[ZELNotificationList::SendsFile] = "FALSE";
+        m_client->m_defaultFileLocation = m_dir->filePath("in");
+        QVERIFY(QDir().mkpath(m_client->m_defaultFileLocation));
+        m_client->m_users.insert("ravi", UserRecord{"Engineer", "Ravi Kumar", "Sales", "Online", "At my desk",
+                                                    "Ravi&&Field&&Sales", "ravi", "", "GMT+05:30"});
+        m_choosers.openFileAnswers.clear();
+        m_choosers.folderAnswers.clear();
+        ZELPlatform::setChoosers(&m_choosers);
+        m_questions.clear();
+        m_answer = QMessageBox::Yes;
+        ZELMessageBoxClass::setTestAnswerHook([this](const QString &, const QString &text) {
+            m_questions << text;
+            return m_answer;
+        });
+    }
+
+    void cleanup()
+    {
+        ZELMessageBoxClass::setTestAnswerHook({});
+        ZELPlatform::setChoosers(nullptr);
+        const QList<ZELChatWindow *> windows = m_client->m_chatWindows.values();
+        for (ZELChatWindow *w : windows)
+            delete w;
+        delete m_client;
+        m_client = nullptr;
+        delete m_peer;
+        m_peer = nullptr;
+        delete m_dir;
+        m_dir = nullptr;
+    }
+
+    // ------------------------------------------------------------------
+    void offerSendsRequestAndFrameThenFollowsAnswers()
+    {
+        ZELChatWindow *w = window();
+        QVERIFY(w);
+        const QByteArray data("plan\0with<FILEEND>inside?", 25);
+        const QString path = makeFile("a very long file name.txt", data);
+        offer(w, path);
+
+        QCOMPARE(m_questions.value(0),
+                 QString("Are you sure you want to send <font color=Blue>a very long file nam...</font> file ?"));
+        const ZELTestPeer::Request request = m_peer->waitForRequest("FTPREADY");
+        QVERIFY(request.isValid());
+        QCOMPARE(request.value("CHATUSERNAME"), QString("ravi"));
+        QCOMPARE(request.value("LOGINNAME"), QString("anita"));
+        QCOMPARE(request.value("FILENAME"), QString("a very long file name.txt"));
+        QCOMPARE(request.value("FILESIZE"), QString::number(data.size()));
+        QCOMPARE(request.value("ADDBANNER"), QString("ADD_BANNER"));
+        QCOMPARE(request.value("PWDPROTECT"), QString("0"));
+        QByteArray received;
+        QVERIFY(m_peer->waitForFile(&received));
+        QCOMPARE(received, data);
+
+        QTableWidget *uploads = w->m_uploadedFiletable;
+        QCOMPARE(uploads->rowCount(), 1);
+        QCOMPARE(cell(uploads, 0, 1), path);
+        QCOMPARE(cell(uploads, 0, 2), QString("25 bytes"));
+        QCOMPARE(cell(uploads, 0, 5), QString("Uploading..."));
+        QCOMPARE(w->Chat->currentIndex(), 1);
+        QVERIFY(m_client->m_uploadInProgress);
+        QVERIFY(w->m_uploading);
+        QVERIFY(w->m_uploadTimer->isActive());
+
+        // One upload at a time for the whole client.
+        m_choosers.openFileAnswers << path;
+        w->m_fileSend->click();
+        QCOMPARE(boxText(w), QString("Wait..Already one file is uploaded"));
+        QCOMPARE(uploads->rowCount(), 1);
+
+        transferStatus("SUCCESS", "a very long file name.txt");
+        QTRY_COMPARE(cell(uploads, 0, 5), QString("Waiting"));
+        QVERIFY(!m_client->m_uploadInProgress);
+        QVERIFY(!w->m_uploading);
+        QVERIFY(!w->m_uploadTimer->isActive());
+
+        m_peer->sendText(ZELTestPeer::message("FTPSTATUS", {{"LOGINNAME", "anita"}, {"CHATUSERNAME", "ravi"},
+                                                            {"FTPSTATUS", "Accepted"},
+                                                            {"FILENAME", "a very long file name.txt"}}));
+        QTRY_COMPARE(cell(uploads, 0, 5), QString("Accepted"));
+        QCOMPARE(uploads->item(0, 5)->foreground().color(), QColor(Qt::darkGreen));
+        QVERIFY(w->totalMessage->toPlainText().contains("Ravi Kumar has Accepted a very long file name.txt"));
+    }
+
+    void refusedOffersSendNothing_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("exe in capitals") << "setup.EXE" << 10 << "Exe files not accepted to upload";
+        QTest::newRow("2 MiB") << "big.bin" << 2097152 << "File size should be less than 2 MB";
+        QTest::newRow("declined question") << "notes.exe.txt" << 10 << "";
+    }
+
+    void refusedOffersSendNothing()
+    {
+        QFETCH(QString, name);
+        QFETCH(int, size);
+        QFETCH(QString, refusal);
+        ZELChatWindow *w = window();
+        if (refusal.isEmpty())
+            m_answer = QMessageBox::No;
+        offer(w, makeFile(name, QByteArray(size, 'x')));
+        if (!refusal.isEmpty())
+            QCOMPARE(boxText(w), refusal);
+        else
+            QCOMPARE(m_questions.size(), 1);
+        fence();
+        QVERIFY(!m_peer->requestTypes().contains("FTPREADY"));
+        QCOMPARE(w->m_uploadedFiletable->rowCount(), 0);
+        QVERIFY(!m_client->m_uploadInProgress);
+    }
+
+    void failedTransferFreesTheClient_data()
+    {
+        QTest::addColumn<bool>("closeFirst");
+        QTest::newRow("window open") << false;
+        QTest::newRow("window closed meanwhile") << true;
+    }
+
+    void failedTransferFreesTheClient()
+    {
+        QFETCH(bool, closeFirst);
+        ZELChatWindow *w = window();
+        offer(w, makeFile("plan.txt", "12345"));
+        QVERIFY(m_peer->waitForRequest("FTPREADY").isValid());
+        QVERIFY(m_client->m_uploadInProgress);
+        QPointer<ZELChatWindow> guard(w);
+        if (closeFirst) {
+            w->close();
+            QTRY_VERIFY(guard.isNull());
+        }
+        transferStatus("Server disk full", "plan.txt");
+        QTRY_VERIFY(!m_client->m_uploadInProgress);
+        if (!closeFirst) {
+            QCOMPARE(cell(w->m_uploadedFiletable, 0, 5), QString("Uploading Failed"));
+            QVERIFY(w->totalMessage->toPlainText().contains("File sending Server disk full"));
+            QVERIFY(!w->m_uploading);
+        }
+    }
+
+    void acceptedFileIsStoredAndReported()
+    {
+        offerFromRavi("report.pdf");
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
+        QTableWidget *downloads = w->m_dowLoadtable;
+        QTRY_COMPARE(downloads->rowCount(), 1);
+        QCOMPARE(cell(downloads, 0, 5), QString("Waiting"));
+        QCOMPARE(cell(downloads, 0, 1), m_client->m_defaultFileLocation);
+        QCOMPARE(w->m_indicateFileReceivedLabel->text(), QString("(1) Files received"));
+        QVERIFY(w->m_ftpOk->isEnabled());
+        QVERIFY(w->totalMessage->toPlainText().contains("File received :: report.pdf"));
+
+        w->m_ftpOk->click();
+        const ZELTestPeer::Request accept = m_peer->waitForRequest("FTPACCEPT");
+        QVERIFY(accept.isValid());
+        QCOMPARE(accept.value("LOGINNAME"), QString("anita"));
+        QCOMPARE(accept.value("FILENAME"), QString("report.pdf"));
+        QCOMPARE(accept.value("FTPRESULT"), QString("ravi"));
+        QCOMPARE(cell(downloads, 0, 5), QString("Downloading..."));
+        QVERIFY(m_client->m_downloadInProgress);
+        QVERIFY(w->m_downloading);
+        QVERIFY(w->m_indicateFileReceivedLabel->isHidden());
+
+        const QByteArray data("%PDF\0body", 9);
+        m_peer->sendFile(data);
+        const ZELTestPeer::Request status = m_peer->waitForRequest("FTPSTATUS");
+        QVERIFY(status.isValid());
+        QCOMPARE(status.value("LOGINNAME"), QString("ravi"));
+        QCOMPARE(status.value("CHATUSERNAME"), QString("anita"));
+        QCOMPARE(status.value("FTPSTATUS"), QString("Accepted"));
+        QCOMPARE(status.value("FILENAME"), QString("report.pdf"));
+        QFile saved(m_client->m_defaultFileLocation + "/report.pdf");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), data);
+        QCOMPARE(cell(downloads, 0, 5), QString("Accepted"));
+        QCOMPARE(w->m_fileStatusLabel->text(), QString("Downloaded"));
+        QVERIFY(!m_client->m_downloadInProgress);
+        QVERIFY(!w->m_downloading);
+        QVERIFY(!w->m_downloadTimer->isActive());
+
+        // A finished row cannot be answered again.
+        downloads->cellClicked(0, 0);
+        QVERIFY(!w->m_ftpOk->isEnabled());
+        QVERIFY(!w->m_ftpCancel->isEnabled());
+    }
+
+    void secondAcceptWaitsAndLaterOfferKeepsItsRow()
+    {
+        offerFromRavi("one.txt");
+        offerFromRavi("two.txt");
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
+        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 2);
+        QCOMPARE(w->m_indicateFileReceivedLabel->text(), QString("(2) Files received"));
+
+        w->m_dowLoadtable->cellClicked(0, 0);
+        w->m_ftpOk->click();
+        QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+        QCOMPARE(w->m_indicateFileReceivedLabel->text(), QString("(1) Files received"));
+
+        // The second file waits for the first.
+        w->m_dowLoadtable->cellClicked(1, 0);
+        w->m_ftpOk->click();
+        QCOMPARE(boxText(w), QString("Wait..Already one file is downloading"));
+
+        // A third offer arrives before the data: the downloaded row is still the one marked.
+        offerFromRavi("three.txt");
+        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 3);
+        m_peer->sendFile("first");
+        QVERIFY(m_peer->waitForRequest("FTPSTATUS").isValid());
+        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Accepted"));
+        QCOMPARE(cell(w->m_dowLoadtable, 1, 5), QString("Waiting"));
+        QCOMPARE(cell(w->m_dowLoadtable, 2, 5), QString("Waiting"));
+    }
+
+    void declineAndCloseReportDeclined()
+    {
+        offerFromRavi("a.txt");
+        offerFromRavi("b.txt");
+        offerFromRavi("c.txt");
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
+        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 3);
+
+        w->m_dowLoadtable->cellClicked(0, 0);
+        w->m_ftpCancel->click();
+        const ZELTestPeer::Request declined = m_peer->waitForRequest("FTPSTATUS");
+        QVERIFY(declined.isValid());
+        QCOMPARE(declined.value("LOGINNAME"), QString("ravi"));
+        QCOMPARE(declined.value("FTPSTATUS"), QString("Declined"));
+        QCOMPARE(declined.value("FILENAME"), QString("a.txt"));
+        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Declined"));
+        QCOMPARE(cell(w->m_dowLoadtable, 0, 1), QString("File Declined"));
+        QCOMPARE(w->m_indicateFileReceivedLabel->text(), QString("(2) Files received"));
+
+        // Closing with two files waiting: No keeps the window, Yes declines both.
+        m_answer = QMessageBox::No;
+        QVERIFY(!w->close());
+        fence();
+        QCOMPARE(m_peer->requestTypes().count("FTPSTATUS"), 1);
+        m_answer = QMessageBox::Yes;
+        QPointer<ZELChatWindow> guard(w);
+        QVERIFY(w->close());
+        QVERIFY(m_peer->waitForRequest("FTPSTATUS").value("FILENAME") == "b.txt");
+        QVERIFY(m_peer->waitForRequest("FTPSTATUS").value("FILENAME") == "c.txt");
+    }
+
+    void connectionLossFailsRunningTransfers()
+    {
+        ZELChatWindow *w = window();
+        offer(w, makeFile("up.txt", "12345"));
+        QVERIFY(m_peer->waitForRequest("FTPREADY").isValid());
+        offerFromRavi("down.txt");
+        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 1);
+        w->m_ftpOk->click();
+        QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+
+        m_peer->dropConnection();
+        QTRY_VERIFY(!m_client->m_uploadInProgress);
+        QVERIFY(!m_client->m_downloadInProgress);
+        QCOMPARE(cell(w->m_uploadedFiletable, 0, 5), QString("Uploading Failed"));
+        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Downloading Failed"));
+        QVERIFY(!w->m_uploading);
+        QVERIFY(!w->m_downloading);
+    }
+};
+
+ZEL_TEST_MAIN(TestChatFiles)
+#include "tst_chatfiles.moc"
