@@ -23,6 +23,7 @@
 #include "media/zelvoicemail.h"
 #include "media/zelvoicemailinbox.h"
 #include "messages/zelchathistorylistwindow.h"
+#include "messages/zelgroupmessagedisplay.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "platform/zelinputmonitor.h"
 #include "platform/zelplatform.h"
@@ -498,6 +499,13 @@ void ZELClient::signOutSuccessFull()
         if (guard)
             guard->close();
         m_requestDialogs.remove(dialog);
+    }
+    const QList<ZELGroupMessageDisplay *> displays = m_groupMessageDisplays.keys();
+    for (ZELGroupMessageDisplay *display : displays) {
+        QPointer<ZELGroupMessageDisplay> guard = display;
+        if (guard)
+            guard->close();
+        m_groupMessageDisplays.remove(display);
     }
 
     m_screenCaptureActive = false;

@@ -176,6 +176,8 @@ void ZELClient::successFullLoginStatus(QStringList reply)
         userNameEdit->addItem(m_loginId);
 
     m_ownProfile = messageValue(reply, OwnProfile).split(QStringLiteral("##"), Qt::KeepEmptyParts);
+    if (m_chatHistorySettings.value(ZELChatHistoryList::DeleteHistory) == True)
+        checkChatHistoryFolder();
 
     placeSearchContactAction(m_contactsPopupMenu, m_searchContactAction,
                              m_contactDisplaySettings.value(ZELContactDisplayList::SearchOnCtrlF) == True);
