@@ -323,51 +323,44 @@ void ZELScreenCaptureEditor::setBrushForWhiteBoard()
     clearItems();
 }
 
-void ZELScreenCaptureEditor::setLine()
+void ZELScreenCaptureEditor::startShapeTool(QToolButton *button)
 {
-    selectTool(m_lineButton);
+    selectTool(button);
     m_penWidth = m_savedPenWidth;
-    m_newLine = true;
     m_graphicsViewPictureEditor->setCursor(Qt::CrossCursor);
     clearItems();
+}
+
+void ZELScreenCaptureEditor::setLine()
+{
+    m_newLine = true;
+    startShapeTool(m_lineButton);
 }
 
 void ZELScreenCaptureEditor::setArrowLine()
 {
-    selectTool(m_arrowToolButton);
-    m_penWidth = m_savedPenWidth;
     m_newArrow = true;
     m_newLine = false;
-    m_graphicsViewPictureEditor->setCursor(Qt::CrossCursor);
-    clearItems();
+    startShapeTool(m_arrowToolButton);
 }
 
 void ZELScreenCaptureEditor::setElipse()
 {
-    selectTool(m_elipseBtton);
-    m_penWidth = m_savedPenWidth;
     m_newEllipse = true;
-    m_graphicsViewPictureEditor->setCursor(Qt::CrossCursor);
-    clearItems();
+    startShapeTool(m_elipseBtton);
 }
 
 void ZELScreenCaptureEditor::setRectangle()
 {
-    selectTool(m_rectangleButton);
-    m_penWidth = m_savedPenWidth;
     m_newRectangle = true;
-    m_graphicsViewPictureEditor->setCursor(Qt::CrossCursor);
-    clearItems();
+    startShapeTool(m_rectangleButton);
 }
 
 void ZELScreenCaptureEditor::setSelectionRectangle()
 {
-    selectTool(m_selectionToolButton);
-    m_penWidth = m_savedPenWidth;
     m_newSelection = true;
     m_newRectangle = false;
-    m_graphicsViewPictureEditor->setCursor(Qt::CrossCursor);
-    clearItems();
+    startShapeTool(m_selectionToolButton);
 }
 
 void ZELScreenCaptureEditor::setEraser()

@@ -202,6 +202,8 @@ private:
     // come while the window is hidden).
     void refreshCanvas();
     void selectTool(QToolButton *button);
+    // The common start of every shape tool: its button, pen and cursor.
+    void startShapeTool(QToolButton *button);
     void choosePenWidth(QAction *action);
     void restyleTextItem();
     void recordFirstStep();
