@@ -13,15 +13,6 @@ QFont verdana(bool bold)
     return font;
 }
 
-QLabel *frameLabel(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    l->setAutoFillBackground(true);
-    return l;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *b = new QPushButton(parent);
@@ -32,7 +23,7 @@ QPushButton *button(QWidget *parent, const char *name, const QRect &geometry)
     return b;
 }
 
-QPushButton *titleButton(QWidget *parent, const char *name, const QRect &geometry)
+QPushButton *filledTitleButton(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *b = new QPushButton(parent);
     b->setObjectName(QString::fromLatin1(name));
@@ -93,25 +84,12 @@ void Ui_ZELVoiceMailDialog::setupUi(QDialog *ZELVoiceMailDialog)
         palette.setColor(QPalette::WindowText, Qt::black);
         m_logoLabel->setPalette(palette);
     }
-    m_leftTopCorner = frameLabel(ZELVoiceMailDialog, "m_leftTopCorner", QRect(0, 0, 11, 20));
-    m_leftTopCorner->setFixedSize(11, 20);
-    m_rightTopCorner = frameLabel(ZELVoiceMailDialog, "m_rightTopCorner", QRect(486, 0, 11, 20));
-    m_rightTopCorner->setFixedSize(11, 20);
-    m_rightStretch = frameLabel(ZELVoiceMailDialog, "m_rightStretch", QRect(486, 20, 11, 159));
-    m_rightStretch->setFixedWidth(11);
-    m_rightBottomCorner = frameLabel(ZELVoiceMailDialog, "m_rightBottomCorner", QRect(486, 179, 11, 11));
-    m_rightBottomCorner->setFixedSize(11, 11);
-    m_bottomStretch = frameLabel(ZELVoiceMailDialog, "m_bottomStretch", QRect(11, 179, 475, 11));
-    m_bottomStretch->setFixedHeight(11);
-    m_leftStretch = frameLabel(ZELVoiceMailDialog, "m_leftStretch", QRect(0, 20, 11, 159));
-    m_leftStretch->setFixedWidth(11);
-    m_leftBottomCorner = frameLabel(ZELVoiceMailDialog, "m_leftBottomCorner", QRect(0, 179, 11, 11));
-    m_leftBottomCorner->setFixedSize(11, 11);
+    setupFrameLabels(ZELVoiceMailDialog, QSize(497, 190));
 
     m_startButton = button(ZELVoiceMailDialog, "m_startButton", QRect(100, 140, 60, 23));
     m_restoreDefaultsButton = button(ZELVoiceMailDialog, "m_restoreDefaultsButton", QRect(30, 140, 60, 23));
     m_stopButton = button(ZELVoiceMailDialog, "m_stopButton", QRect(180, 140, 60, 23));
-    m_closeButton = titleButton(ZELVoiceMailDialog, "m_closeButton", QRect(473, 7, 12, 11));
+    m_closeButton = filledTitleButton(ZELVoiceMailDialog, "m_closeButton", QRect(473, 7, 12, 11));
 
     m_voiceRecordLabel = new QLabel(ZELVoiceMailDialog);
     m_voiceRecordLabel->setObjectName(QString::fromLatin1("m_voiceRecordLabel"));
@@ -133,7 +111,7 @@ void Ui_ZELVoiceMailDialog::setupUi(QDialog *ZELVoiceMailDialog)
     m_horizontalSlider->setGeometry(38, 110, 379, 21);
     m_horizontalSlider->setOrientation(Qt::Horizontal);
 
-    m_minimizeButton = titleButton(ZELVoiceMailDialog, "m_minimizeButton", QRect(455, 7, 12, 11));
+    m_minimizeButton = filledTitleButton(ZELVoiceMailDialog, "m_minimizeButton", QRect(455, 7, 12, 11));
     m_minimizeButton->setFixedSize(12, 11);
 
     m_timeLabel = new QLabel(ZELVoiceMailDialog);

@@ -6,19 +6,14 @@
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QSlider>
 
+#include "style/zelframelabels.h"
+
 // The voice-mail recorder's form: title strip and frame, the status label,
 // the progress slider with its clock and the row of buttons.
-class Ui_ZELVoiceMailDialog
+class Ui_ZELVoiceMailDialog : public ZELFrameLabels
 {
 public:
     QLabel *m_logoLabel;
-    QLabel *m_leftTopCorner;
-    QLabel *m_rightTopCorner;
-    QLabel *m_rightStretch;
-    QLabel *m_rightBottomCorner;
-    QLabel *m_bottomStretch;
-    QLabel *m_leftStretch;
-    QLabel *m_leftBottomCorner;
     QPushButton *m_startButton;
     QPushButton *m_restoreDefaultsButton;
     QPushButton *m_stopButton;

@@ -14,15 +14,6 @@ QFont verdanaDefaultSize()
     return font;
 }
 
-QLabel *frameLabel(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *l = new QLabel(parent);
-    l->setObjectName(QString::fromLatin1(name));
-    l->setGeometry(geometry);
-    l->setAutoFillBackground(true);
-    return l;
-}
-
 QPushButton *button(QWidget *parent, const char *name, const QRect &geometry, bool verdana = true)
 {
     auto *b = new QPushButton(parent);
@@ -141,20 +132,7 @@ void Ui_ZELVoiceMailInboxDialog::setupUi(QDialog *ZELVoiceMailInboxDialog)
     }
     m_logoLabel->setAlignment(Qt::AlignCenter);
     m_logoLabel->setAutoFillBackground(false);
-    m_leftTopCorner = frameLabel(dialog, "m_leftTopCorner", QRect(0, 0, 11, 20));
-    m_leftTopCorner->setFixedSize(11, 20);
-    m_rightTopCorner = frameLabel(dialog, "m_rightTopCorner", QRect(486, 0, 11, 20));
-    m_rightTopCorner->setFixedSize(11, 20);
-    m_rightStretch = frameLabel(dialog, "m_rightStretch", QRect(486, 20, 11, 159));
-    m_rightStretch->setFixedWidth(11);
-    m_rightBottomCorner = frameLabel(dialog, "m_rightBottomCorner", QRect(486, 179, 11, 11));
-    m_rightBottomCorner->setFixedSize(11, 11);
-    m_bottomStretch = frameLabel(dialog, "m_bottomStretch", QRect(11, 179, 475, 11));
-    m_bottomStretch->setFixedHeight(11);
-    m_leftStretch = frameLabel(dialog, "m_leftStretch", QRect(0, 20, 11, 159));
-    m_leftStretch->setFixedWidth(11);
-    m_leftBottomCorner = frameLabel(dialog, "m_leftBottomCorner", QRect(0, 179, 11, 11));
-    m_leftBottomCorner->setFixedSize(11, 11);
+    setupFrameLabels(dialog, QSize(497, 190));
 
     m_closeButton = new QPushButton(dialog);
     m_closeButton->setObjectName(QString::fromLatin1("m_closeButton"));

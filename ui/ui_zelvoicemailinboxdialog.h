@@ -9,19 +9,14 @@
 #include <QtWidgets/QTableWidget>
 #include <QtWidgets/QWidget>
 
+#include "style/zelframelabels.h"
+
 // The voice-mail inbox's form: title strip and frame around three pages, the
 // download notice, the table of voice mails and the player.
-class Ui_ZELVoiceMailInboxDialog
+class Ui_ZELVoiceMailInboxDialog : public ZELFrameLabels
 {
 public:
     QLabel *m_logoLabel;
-    QLabel *m_leftTopCorner;
-    QLabel *m_rightTopCorner;
-    QLabel *m_rightStretch;
-    QLabel *m_rightBottomCorner;
-    QLabel *m_bottomStretch;
-    QLabel *m_leftStretch;
-    QLabel *m_leftBottomCorner;
     QPushButton *m_closeButton;
     QStackedWidget *voiceMailStackedWidget;
     QWidget *downloadPage;
