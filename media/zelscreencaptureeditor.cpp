@@ -678,51 +678,36 @@ bool ZELScreenCaptureEditor::handleKey(QKeyEvent *event)
     }
     if (event->modifiers() != Qt::ControlModifier)
         return false;
-    auto usable = [](QWidget *w) { return w->isVisibleTo(w->window()) && w->isEnabled(); };
-    switch (key) {
-    case Qt::Key_Z:
-        if (!m_undoToolButton->isEnabled())
+    // Ctrl + key runs the tool of its button while that button could be
+    // pressed; undo and redo ask only whether they are enabled.
+    struct KeyRow
+    {
+        Qt::Key key;
+        QAbstractButton *button;
+        bool mustBeShown;
+        void (ZELScreenCaptureEditor::*run)();
+    };
+    const KeyRow keyTable[] = {
+        {Qt::Key_Z, m_undoToolButton, false, &ZELScreenCaptureEditor::undoDefaultImage},
+        {Qt::Key_Y, m_redoToolButton, false, &ZELScreenCaptureEditor::redoDefaultImage},
+        {Qt::Key_R, m_reScreenCaptureButton, true, &ZELScreenCaptureEditor::reCapture},
+        {Qt::Key_S, m_saveButton, true, &ZELScreenCaptureEditor::saveImage},
+        {Qt::Key_I, m_pasteScreenCaptureButton, true,
+         &ZELScreenCaptureEditor::insertPictureIntoChatWidget},
+        {Qt::Key_A, m_arrowToolButton, true, &ZELScreenCaptureEditor::setArrowLine},
+        {Qt::Key_T, m_textToolButton, true, &ZELScreenCaptureEditor::insertText},
+        {Qt::Key_W, m_whiteBoardButton, true, &ZELScreenCaptureEditor::changeWhiteBoard},
+    };
+    for (const KeyRow &row : keyTable) {
+        if (row.key != key)
+            continue;
+        QAbstractButton *button = row.button;
+        if (!button->isEnabled() || (row.mustBeShown && !button->isVisibleTo(button->window())))
             return false;
-        undoDefaultImage();
+        (this->*row.run)();
         return true;
-    case Qt::Key_Y:
-        if (!m_redoToolButton->isEnabled())
-            return false;
-        redoDefaultImage();
-        return true;
-    case Qt::Key_R:
-        if (!usable(m_reScreenCaptureButton))
-            return false;
-        reCapture();
-        return true;
-    case Qt::Key_S:
-        if (!usable(m_saveButton))
-            return false;
-        saveImage();
-        return true;
-    case Qt::Key_I:
-        if (!usable(m_pasteScreenCaptureButton))
-            return false;
-        insertPictureIntoChatWidget();
-        return true;
-    case Qt::Key_A:
-        if (!usable(m_arrowToolButton))
-            return false;
-        setArrowLine();
-        return true;
-    case Qt::Key_T:
-        if (!usable(m_textToolButton))
-            return false;
-        insertText();
-        return true;
-    case Qt::Key_W:
-        if (!usable(m_whiteBoardButton))
-            return false;
-        changeWhiteBoard();
-        return true;
-    default:
-        return false;
     }
+    return false;
 }
 
 void ZELScreenCaptureEditor::recordFirstStep()
