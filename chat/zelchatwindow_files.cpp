@@ -2,7 +2,7 @@
 #include "chat/zelchatwindow.h"
 
 #include "chat/zeltranscript.h"
-#include "core/zelfilenames.h"
+#include "protocol/zelfilenames.h"
 #include "platform/zelchoosers.h"
 #include "platform/zeldesktopservices.h"
 #include "platform/zelplatform.h"

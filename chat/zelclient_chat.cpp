@@ -1,7 +1,7 @@
 #include "core/zelclient.h"
 
 #include "chat/zelchatwindow.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelsettingslists.h"
 #include "style/zelmessageboxclass.h"
 
 #include <QApplication>

@@ -15,9 +15,9 @@
 #include <QLabel>
 #include <QTimer>
 
-#include "core/zeltcpsocket.h"
+#include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
-#include "core/zelxmlcodec.h"
+#include "protocol/zelxmlcodec.h"
 #include "platform/zelplatform.h"
 #include "platform/zelsystemfolders.h"
 #include "style/zelmessageboxclass.h"

@@ -17,7 +17,7 @@
 
 #include <memory>
 
-#include "core/zelrecords.h"
+#include "protocol/zelrecords.h"
 #include "ui/ui_zembrio.h"
 
 class QAction;

@@ -7,9 +7,9 @@
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
-#include "core/zelpreferencesfile.h"
-#include "core/zelsettingslists.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsettingslists.h"
+#include "protocol/zeltcpsocket.h"
 #include "mainwindow/zelsearchcontactaction.h"
 
 namespace {

@@ -5,7 +5,7 @@
 #include <QPushButton>
 #include <QTableWidget>
 
-#include "core/zeltcpsocket.h"
+#include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
 
 #include "contacts/zeladdcontact.h"

@@ -2,7 +2,7 @@
 
 #include <QMovie>
 
-#include "core/zelxmlcodec.h"
+#include "protocol/zelxmlcodec.h"
 
 namespace {
 

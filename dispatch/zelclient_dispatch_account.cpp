@@ -1,6 +1,6 @@
 #include "core/zelclient.h"
 
-#include "core/zelparsedmessage.h"
+#include "protocol/zelparsedmessage.h"
 #include "chat/zelchatwindow.h"
 #include "settings/zelchangepassword.h"
 #include "style/zelmessageboxclass.h"

@@ -16,7 +16,7 @@
 #include "contacts/zelapprovalrequesteduser.h"
 #include "contacts/zelcontacttable.h"
 #include "contacts/zeldeletecontact.h"
-#include "core/zelparsedmessage.h"
+#include "protocol/zelparsedmessage.h"
 #include "mainwindow/zelcontactindex.h"
 #include "mainwindow/zelcontactrow.h"
 #include "reminders/zelreminderdialog.h"

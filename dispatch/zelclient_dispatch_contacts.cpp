@@ -11,8 +11,8 @@
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
-#include "core/zelparsedmessage.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelparsedmessage.h"
+#include "protocol/zelsettingslists.h"
 #include "mainwindow/zelcontactindex.h"
 #include "mainwindow/zelcontactrow.h"
 #include "reminders/zelreminderdialog.h"

@@ -10,8 +10,8 @@
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
-#include "core/zelparsedmessage.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelparsedmessage.h"
+#include "protocol/zelsettingslists.h"
 
 namespace {
 

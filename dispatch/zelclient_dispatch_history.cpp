@@ -5,8 +5,8 @@
 #include <QTreeWidgetItem>
 
 #include "chat/zelchatwindow.h"
-#include "core/zelparsedmessage.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelparsedmessage.h"
+#include "protocol/zelsettingslists.h"
 #include "messages/zelchathistorylistwindow.h"
 
 namespace {

@@ -12,8 +12,8 @@
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
-#include "core/zelparsedmessage.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelparsedmessage.h"
+#include "protocol/zelsettingslists.h"
 #include "media/zelvoicemailinbox.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "style/zelmessageboxclass.h"

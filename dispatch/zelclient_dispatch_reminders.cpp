@@ -1,6 +1,6 @@
 #include "core/zelclient.h"
 
-#include "core/zelparsedmessage.h"
+#include "protocol/zelparsedmessage.h"
 #include "reminders/zelreminderdialog.h"
 
 namespace {

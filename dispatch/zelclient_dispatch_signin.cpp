@@ -3,7 +3,7 @@
 #include <QApplication>
 #include <QTimer>
 
-#include "core/zelparsedmessage.h"
+#include "protocol/zelparsedmessage.h"
 #include "media/zelvoicemail.h"
 
 namespace {

@@ -12,7 +12,7 @@
 #include <QTimer>
 
 #include "chat/zelchatwindow.h"
-#include "core/zelfilenames.h"
+#include "protocol/zelfilenames.h"
 #include "media/zelvoicemailinbox.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "style/zelmessageboxclass.h"

@@ -7,8 +7,8 @@
 #include <QTimer>
 #include <QTreeWidget>
 
-#include "core/zelparsedmessage.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelparsedmessage.h"
+#include "protocol/zelsettingslists.h"
 #include "core/zelthread.h"
 #include "mainwindow/zelsearchcontactaction.h"
 #include "style/zelmessageboxclass.h"

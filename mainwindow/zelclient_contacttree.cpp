@@ -4,8 +4,8 @@
 #include <QSignalBlocker>
 #include <QTreeWidget>
 
-#include "core/zelparsedmessage.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelparsedmessage.h"
+#include "protocol/zelsettingslists.h"
 #include "mainwindow/zelcontactcarddelegate.h"
 #include "mainwindow/zelcontactindex.h"
 #include "mainwindow/zelcontactrow.h"

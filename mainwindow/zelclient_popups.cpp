@@ -9,8 +9,8 @@
 #include <QTimer>
 
 #include "chat/zelchatwindow.h"
-#include "core/zelparsedmessage.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelparsedmessage.h"
+#include "protocol/zelsettingslists.h"
 #include "mainwindow/zelbusinesscarddetails.h"
 #include "mainwindow/zelpopup.h"
 #include "media/zelvoicemailinbox.h"

@@ -13,7 +13,7 @@
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelsettingslists.h"
 #include "mainwindow/zelcontactrow.h"
 #include "mainwindow/zelprofile.h"
 #include "platform/zeldesktopservices.h"

@@ -9,7 +9,7 @@
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
-#include "core/zelsettingslists.h"
+#include "protocol/zelsettingslists.h"
 
 namespace {
 

@@ -12,8 +12,8 @@
 #include <memory>
 
 #include "chat/zelchatwindow.h"
-#include "core/zelsettingslists.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zelsettingslists.h"
+#include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
 #include "settings/zelstatusmessagedialog.h"
 #include "style/zelmessageboxclass.h"

@@ -1,6 +1,6 @@
 #include "media/zelvoicemailinbox.h"
 
-#include "core/zelfilenames.h"
+#include "protocol/zelfilenames.h"
 #include "platform/zelchoosers.h"
 #include "platform/zelplatform.h"
 #include "platform/zelsoundplayer.h"

@@ -5,7 +5,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 
-#include "core/zelsettingslists.h"
+#include "protocol/zelsettingslists.h"
 #include "messages/zelchathistorylistwindow.h"
 
 namespace {

@@ -20,7 +20,7 @@
 #include <QTextEdit>
 
 #include "chat/zelchatwindow.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelsettingslists.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "style/zelmessageboxclass.h"
 

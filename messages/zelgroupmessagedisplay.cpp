@@ -5,7 +5,7 @@
 #include <QDateTime>
 #include <QScrollBar>
 
-#include "core/zelparsedmessage.h"
+#include "protocol/zelparsedmessage.h"
 #include "mainwindow/zelmainwindowlook.h"
 #include "style/zelframelesshelper.h"
 

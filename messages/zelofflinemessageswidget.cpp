@@ -11,7 +11,7 @@
 #include <QTimer>
 #include <QUrl>
 
-#include "core/zelfilenames.h"
+#include "protocol/zelfilenames.h"
 #include "mainwindow/zelmainwindowlook.h"
 #include "platform/zelchoosers.h"
 #include "platform/zeldesktopservices.h"

@@ -1,7 +1,7 @@
 #include "settings/zelpreferencessettings.h"
 
-#include "core/zelfilenames.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelfilenames.h"
+#include "protocol/zelsettingslists.h"
 #include "mainwindow/zelmainwindowlook.h"
 #include "platform/zelchoosers.h"
 #include "platform/zeldesktopservices.h"

@@ -1,6 +1,6 @@
 #include "settings/zelstatusmessagedialog.h"
 
-#include "core/zelsettingslists.h"
+#include "protocol/zelsettingslists.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelstyle.h"
 

@@ -6,8 +6,8 @@
 
 #include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
-#include "core/zelsettingslists.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zelsettingslists.h"
+#include "protocol/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
 #include "platform/zelfakechoosers.h"
 #include "platform/zelplatform.h"

@@ -10,7 +10,7 @@
 #include <QTimer>
 
 #include "core/zelclient.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
 #include "style/zelaboutdialog.h"
 #include "zeltestmain.h"

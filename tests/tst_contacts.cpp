@@ -17,9 +17,9 @@
 
 #include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
-#include "core/zelpreferencesfile.h"
-#include "core/zelsettingslists.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsettingslists.h"
+#include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
 #include "mainwindow/zelbusinesscarddetails.h"
 #include "mainwindow/zelcontactrow.h"

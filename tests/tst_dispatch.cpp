@@ -9,7 +9,7 @@
 
 #include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
-#include "core/zelfilenames.h"
+#include "protocol/zelfilenames.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "peer/zeltestpeer.h"
 #include "zeltestmain.h"

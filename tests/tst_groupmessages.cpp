@@ -11,7 +11,7 @@
 #include <QTreeWidget>
 
 #include "core/zelclient.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zeltcpsocket.h"
 #include "messages/zelgroupmessagedialog.h"
 #include "messages/zelgroupmessagedisplay.h"
 #include "peer/zeltestpeer.h"

@@ -8,8 +8,8 @@
 #include <utime.h>
 
 #include "core/zelclient.h"
-#include "core/zelsettingslists.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zelsettingslists.h"
+#include "protocol/zeltcpsocket.h"
 #include "messages/zelchathistorylistwindow.h"
 #include "peer/zeltestpeer.h"
 #include "zeltestmain.h"

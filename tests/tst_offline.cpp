@@ -10,8 +10,8 @@
 
 #include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
-#include "core/zelsettingslists.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zelsettingslists.h"
+#include "protocol/zeltcpsocket.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "peer/zeltestpeer.h"
 #include "platform/zelfakechoosers.h"

@@ -1,7 +1,7 @@
 #include "zeltestmain.h"
 
-#include "core/zelpreferencesfile.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsettingslists.h"
 
 #include <QDomDocument>
 #include <QFile>

@@ -10,7 +10,7 @@
 #include <QTimeEdit>
 
 #include "core/zelclient.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
 #include "peer/zeltestpeer.h"
 #include "platform/zelfakeinputmonitor.h"

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 
 #include "core/zelclient.h"
-#include "core/zelpreferencesfile.h"
-#include "core/zelsettingslists.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsettingslists.h"
+#include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
 #include "peer/zeltestpeer.h"
 #include "platform/zelfakechoosers.h"

@@ -8,7 +8,7 @@
 #include <QTableWidget>
 
 #include "core/zelclient.h"
-#include "core/zeltcpsocket.h"
+#include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
 #include "media/zelvoicemail.h"
 #include "media/zelvoicemailinbox.h"

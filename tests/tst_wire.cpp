@@ -1,8 +1,8 @@
 #include "zeltestmain.h"
 
 #include "core/zelclient.h"
-#include "core/zeltcpsocket.h"
-#include "core/zelxmlcodec.h"
+#include "protocol/zeltcpsocket.h"
+#include "protocol/zelxmlcodec.h"
 #include "peer/zeltestpeer.h"
 
 #include <QCryptographicHash>

@@ -1,8 +1,8 @@
 // Prints throughput figures of the wire layer: the receive path against plain
 // qUncompress on the same bytes, and the codec's compose and parse rates.
 
-#include "core/zeltcpsocket.h"
-#include "core/zelxmlcodec.h"
+#include "protocol/zeltcpsocket.h"
+#include "protocol/zelxmlcodec.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>

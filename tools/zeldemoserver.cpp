@@ -14,8 +14,8 @@
 #include <QDir>
 #include <QTextStream>
 
-#include "core/zelpreferencesfile.h"
-#include "core/zelsettingslists.h"
+#include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsettingslists.h"
 #include "peer/zeltestpeer.h"
 
 namespace {

@@ -1,4 +1,4 @@
-#include "zeltcpsocket.h"
+#include "protocol/zeltcpsocket.h"
 
 #include <QFile>
 #include <QFileInfo>

@@ -1,7 +1,7 @@
 #ifndef ZELPREFERENCESFILE_H
 #define ZELPREFERENCESFILE_H
 
-#include "core/zelrecords.h"
+#include "protocol/zelrecords.h"
 
 #include <QMap>
 #include <QString>

@@ -1,4 +1,4 @@
-#include "core/zelfilenames.h"
+#include "protocol/zelfilenames.h"
 
 QString zelSafeFileName(const QString &name)
 {

@@ -1,4 +1,4 @@
-#include "zelxmlcodec.h"
+#include "protocol/zelxmlcodec.h"
 
 #include <QDomDocument>
 #include <QDomElement>

@@ -1,6 +1,6 @@
-#include "core/zelpreferencesfile.h"
+#include "protocol/zelpreferencesfile.h"
 
-#include "core/zelsettingslists.h"
+#include "protocol/zelsettingslists.h"
 
 #include <QDir>
 #include <QDomDocument>
