@@ -2,8 +2,19 @@
 # Installs what is missing, builds, and starts the client against the bundled
 # demo server. Without a display the client runs under Xvfb and a screenshot of
 # the screen is left in build/screenshot.png.
+#
+#   scripts/run.sh                 the client, signed in as alice
+#   scripts/run.sh --user bob      one more client, as bob, against the same server
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
+
+user=alice
+while [ $# -gt 0 ]; do
+    case "$1" in
+        --user) user="${2:-}"; shift 2 || { echo "--user needs a login" >&2; exit 2; } ;;
+        *) echo "usage: scripts/run.sh [--user LOGIN]" >&2; exit 2 ;;
+    esac
+done
 source "$here/scripts/deps.sh"
 zel_install_missing
 
@@ -12,9 +23,11 @@ cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build "$build" -j"$(nproc)"
 
 # The client keeps its data under build/ on a first run, so a newcomer's
-# own settings are never touched.
-export XDG_DATA_HOME="$build/run/data"
-export XDG_CONFIG_HOME="$build/run/config"
+# own settings are never touched; every further user has folders of their own.
+run="$build/run"
+[ "$user" = alice ] || run="$build/run/$user"
+export XDG_DATA_HOME="$run/data"
+export XDG_CONFIG_HOME="$run/config"
 mkdir -p "$XDG_DATA_HOME" "$XDG_CONFIG_HOME"
 
 pids=()
@@ -24,10 +37,13 @@ trap cleanup EXIT
 # The demo server listens on 127.0.0.1 and, when the client has no settings
 # yet, writes them: this server, and "alice" (password "demo") signing in by
 # herself. Any of alice, bob, carol, dave, erin signs in with "demo";
-# "helpdesk" answers chats.
-if [ -x "$build/tools/zeldemoserver" ]; then
-    port=5222
-    "$build/tools/zeldemoserver" --port "$port" --data "$XDG_DATA_HOME" &
+# "helpdesk" answers chats. A further client (--user) uses the server that is
+# already running, when there is one.
+port="${ZEL_DEMO_PORT:-5222}"
+if [ -x "$build/tools/zeldemoserver" ] && (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; then
+    "$build/tools/zeldemoserver" --port "$port" --data "$XDG_DATA_HOME" --user "$user" --seed-only
+elif [ -x "$build/tools/zeldemoserver" ]; then
+    "$build/tools/zeldemoserver" --port "$port" --data "$XDG_DATA_HOME" --user "$user" &
     server=$!
     pids+=($server)
     sleep 1
@@ -56,9 +72,11 @@ if [ -z "${DISPLAY:-}" ] && [ -z "${WAYLAND_DISPLAY:-}" ]; then
         echo "The client ended before the screenshot (exit status $status)" >&2
         exit 1
     fi
-    rm -f "$build/screenshot.png"
-    import -window root "$build/screenshot.png"
-    echo "Screenshot written to $build/screenshot.png"
+    shot="$build/screenshot.png"
+    [ "$user" = alice ] || shot="$build/screenshot-$user.png"
+    rm -f "$shot"
+    import -window root "$shot"
+    echo "Screenshot written to $shot"
     if [ -n "${ZEL_KEEP_RUNNING:-}" ]; then wait "$client"; fi
 else
     "$build/zembrio"

@@ -43,7 +43,7 @@ QString ZELDemoServer::transcript(const QString &a, const QString &b, const QDat
     for (const HistoryEntry &entry : m_history.value(pairKey(a, b))) {
         if (day.isValid() && entry.when.date() != day)
             continue;
-        html += headingRow(entry.speaker, entry.when.toString(QStringLiteral("hh:mm:ss")));
+        html += headingRow(entry.speaker, entry.when.toString(QStringLiteral("hh:mm:ss ap")));
         html += QStringLiteral("<p>") + entry.html + QStringLiteral("</p>");
     }
     return html;
@@ -133,8 +133,12 @@ void ZELDemoServer::protectedMessageStatus(ZELDemoSession &, const Request &requ
 
 void ZELDemoServer::chatOpened(ZELDemoSession &session, const Request &request)
 {
-    const QString peer = request.value(QStringLiteral("CHATUSER"));
-    if (!m_directory.contains(peer))
+    // The client writes the peer under LOGINUSERNAME and itself under CHATUSER;
+    // whichever of the two is not this session is the peer.
+    QString peer = request.value(QStringLiteral("LOGINUSERNAME"));
+    if (peer == session.login)
+        peer = request.value(QStringLiteral("CHATUSER"));
+    if (peer == session.login || !m_directory.contains(peer))
         return;
     // A new window shows what the two said earlier in this run; the answer also
     // takes away the window's "Loading....." placeholder.

@@ -109,6 +109,11 @@ void ZELDemoServer::acceptConnections()
 
 void ZELDemoServer::handleRequest(ZELDemoSession *session, const Request &request)
 {
+    // ZEL_DEMO_TRACE=1 names every request on stderr, to see what a client asks.
+    static const bool trace = qEnvironmentVariableIntValue("ZEL_DEMO_TRACE") == 1;
+    if (trace)
+        qInfo("zeldemoserver: session %d (%s): %s", session->id(), qUtf8Printable(session->login),
+              qUtf8Printable(request.type));
     for (const Route &route : routes) {
         if (request.type != QLatin1String(route.type))
             continue;

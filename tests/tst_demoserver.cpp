@@ -1,0 +1,432 @@
+#include "zeltestmain.h"
+
+#include "protocol/zeltcpsocket.h"
+#include "protocol/zelxmlcodec.h"
+#include "peer/zeltestpeer.h"
+#include "zeldemoserver.h"
+
+#include <QTcpSocket>
+
+namespace {
+
+const QByteArray fileEnd("<FILEEND>");
+
+// A scripted client: speaks the wire through the client's own socket framing
+// and codec, and keeps every parsed message and file it receives in order.
+class ScriptedClient : public QObject
+{
+public:
+    explicit ScriptedClient(QObject *parent = nullptr)
+        : QObject(parent)
+        , m_socket(new ZELTcpSocket(this))
+    {
+        connect(m_socket, &ZELTcpSocket::sendDataToClient, this, [this](QByteArray &text, QByteArray &files) {
+            for (const QString &piece : QString::fromLatin1(text).split(QStringLiteral(":::"))) {
+                const QStringList parsed = m_codec.parse(piece);
+                if (!parsed.isEmpty())
+                    m_messages << parsed;
+            }
+            qsizetype from = 0;
+            qsizetype at;
+            while ((at = files.indexOf(fileEnd, from)) >= 0) {
+                m_files << files.mid(from, at - from);
+                from = at + fileEnd.size();
+            }
+        });
+    }
+
+    bool connectTo(quint16 port)
+    {
+        m_socket->connectToHost(QStringLiteral("127.0.0.1"), port);
+        return m_socket->waitForConnected(5000);
+    }
+
+    void send(const QStringList &request) { m_socket->sendDataToServer(ZELTcpSocket::textFrame(m_codec.compose(request))); }
+    void sendFile(const QByteArray &data) { m_socket->sendDataToServer(ZELTcpSocket::fileFrame(data)); }
+    void sendRaw(const QByteArray &bytes) { m_socket->sendDataToServer(bytes); }
+
+    // The next message of that type not taken yet whose value at `position`
+    // equals `value` (any, when position is 0); empty on time-out.
+    QStringList waitFor(const QString &type, int position = 0, const QString &value = QString(), int timeoutMs = 5000)
+    {
+        int found = -1;
+        ZELTestPeer::waitUntil([&] {
+            for (int i = 0; i < m_messages.size(); ++i) {
+                const QStringList &m = m_messages.at(i);
+                if (!m_taken.contains(i) && m.value(0) == type && (position == 0 || m.value(position) == value)) {
+                    found = i;
+                    return true;
+                }
+            }
+            return false;
+        }, timeoutMs);
+        if (found < 0)
+            return {};
+        m_taken.insert(found);
+        return m_messages.at(found);
+    }
+    // Index of the first message of that type, or -1.
+    int indexOf(const QString &type) const
+    {
+        for (int i = 0; i < m_messages.size(); ++i) {
+            if (m_messages.at(i).value(0) == type)
+                return i;
+        }
+        return -1;
+    }
+    bool has(const QString &type, int position = 0, const QString &value = QString()) const
+    {
+        for (const QStringList &m : m_messages) {
+            if (m.value(0) == type && (position == 0 || m.value(position) == value))
+                return true;
+        }
+        return false;
+    }
+    bool waitForFile(QByteArray *data, int timeoutMs = 5000)
+    {
+        if (!ZELTestPeer::waitUntil([this] { return m_filesTaken < m_files.size(); }, timeoutMs))
+            return false;
+        *data = m_files.at(m_filesTaken++);
+        return true;
+    }
+    // Connects, takes the banner and signs in; the contact list ends the sign-in.
+    bool signIn(quint16 port, const QString &login, const QString &password = QStringLiteral("demo"))
+    {
+        if (!connectTo(port))
+            return false;
+        send({QStringLiteral("CHECKVERSION"), QStringLiteral("BETAZEL 08-4-2009")});
+        QByteArray banner;
+        if (!waitForFile(&banner) || !banner.contains("<BANNEREND>"))
+            return false;
+        send({QStringLiteral("LOGIN"), login, password, QStringLiteral("FALSE"), QStringLiteral("Online"),
+              QStringLiteral("Hello"), QStringLiteral("7")});
+        if (waitFor(QStringLiteral("LOGIN"), 1, QStringLiteral("SUCCESSLOGIN")).size() < 2)
+            return false;
+        m_ownList = waitFor(QStringLiteral("NEWUSER"), 1, QStringLiteral("OWN"));
+        return m_ownList.size() > 2;
+    }
+    // The contact list of the sign-in, as the contact tree splits it.
+    QStringList ownList() const
+    {
+        // OWN carries the values joined by ",", with a trailing ",".
+        QStringList flat = {m_ownList.value(0), m_ownList.value(1)};
+        flat << m_ownList.value(2).split(QLatin1Char(','));
+        return flat;
+    }
+
+    const QList<QStringList> &messages() const { return m_messages; }
+
+private:
+    ZELTcpSocket *m_socket = nullptr;
+    ZELXmlCodec m_codec;
+    QList<QStringList> m_messages;
+    QSet<int> m_taken;
+    QList<QByteArray> m_files;
+    int m_filesTaken = 0;
+    QStringList m_ownList;
+};
+
+// The user names of a NEWUSER message's contacts that are online.
+QStringList onlineContacts(const QStringList &newUser)
+{
+    QStringList online;
+    for (int b = 2; b + 7 < newUser.size(); b += 8) {
+        if (newUser.at(b + 1) == QLatin1String("Online"))
+            online << newUser.at(b);
+    }
+    return online;
+}
+
+} // namespace
+
+class TestDemoServer : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void officeOfThree();
+    void awayUserGetsWhatWaitedAtSignIn();
+    void secondPlaceSignIn();
+    void badInputStaysInItsSession_data();
+    void badInputStaysInItsSession();
+
+private:
+    ZELDemoServer *m_server = nullptr;
+};
+
+void TestDemoServer::init()
+{
+    m_server = new ZELDemoServer(this);
+    QVERIFY(m_server->listen());
+}
+
+void TestDemoServer::cleanup()
+{
+    delete m_server;
+    m_server = nullptr;
+}
+
+void TestDemoServer::officeOfThree()
+{
+    ScriptedClient alice, bob, carol;
+    QVERIFY(alice.signIn(m_server->port(), QStringLiteral("alice")));
+
+    // Presence: each later sign-in reaches those already in, and the own list shows them.
+    QVERIFY(bob.signIn(m_server->port(), QStringLiteral("bob")));
+    QCOMPARE(onlineContacts(alice.waitFor(QStringLiteral("NEWUSER"), 1, QStringLiteral("OTHERS"))),
+             QStringList{QStringLiteral("bob")});
+    QCOMPARE(onlineContacts(bob.ownList()), (QStringList{QStringLiteral("alice"), QStringLiteral("helpdesk")}));
+    QVERIFY(carol.signIn(m_server->port(), QStringLiteral("carol")));
+    QCOMPARE(onlineContacts(bob.waitFor(QStringLiteral("NEWUSER"), 1, QStringLiteral("OTHERS"))),
+             QStringList{QStringLiteral("carol")});
+    QVERIFY(!alice.waitFor(QStringLiteral("NEWUSER"), 1, QStringLiteral("OTHERS")).isEmpty());
+
+    // A status change reaches the others as the contact tree reads it.
+    bob.send({QStringLiteral("CHANGESTATUS"), QStringLiteral("In a meeting"), QStringLiteral("Meeting")});
+    const QStringList status = alice.waitFor(QStringLiteral("CHANGESTATUS"), 1, QStringLiteral("bob"));
+    QCOMPARE(status.value(2), QStringLiteral("In a meeting"));
+    QCOMPARE(status.value(3), QStringLiteral("Meeting"));
+    QCOMPARE(status.value(5), QStringLiteral("Bob Brandt"));
+
+    // Chat: relayed with the delivery answer, typing notice and the history a new window gets.
+    alice.send({QStringLiteral("MESSAGETYPESTATUS"), QStringLiteral("bob"), QStringLiteral("alice"), QStringLiteral("typing")});
+    QCOMPARE(bob.waitFor(QStringLiteral("MESSAGETYPESTATUS")).value(2), QStringLiteral("alice"));
+    alice.send({QStringLiteral("CHAT"), QStringLiteral("bob"), QStringLiteral("alice"), QStringLiteral("Hi$#$ Bob"),
+                QString(), QString(), QStringLiteral("ADD_BANNER"), QStringLiteral("Hi, Bob"),
+                QStringLiteral("Alice Andersen"), QStringLiteral("FALSE")});
+    const QStringList chat = bob.waitFor(QStringLiteral("CHAT"));
+    QCOMPARE(chat.value(2), QStringLiteral("alice"));
+    QCOMPARE(chat.value(3), QStringLiteral("Hi$#$ Bob"));
+    QCOMPARE(chat.value(8), QStringLiteral("Alice Andersen"));
+    bob.send({QStringLiteral("CHATOPENED"), QStringLiteral("bob"), QStringLiteral("alice")});
+    const QStringList history = bob.waitFor(QStringLiteral("CHATHISTORYFOROPENNEWWIDGET"));
+    QCOMPARE(history.value(2), QStringLiteral("alice"));
+    QVERIFY(history.value(1).contains(QStringLiteral("Alice Andersen says ::")));
+    QVERIFY(history.value(1).contains(QStringLiteral("Hi, Bob")));
+    bob.send({QStringLiteral("MESSAGEDELIVERED"), QStringLiteral("alice"), QStringLiteral("bob"), QStringLiteral("Hi, Bob")});
+    QCOMPARE(alice.waitFor(QStringLiteral("MESSAGEDELIVERED")).value(2), QStringLiteral("bob"));
+    alice.send({QStringLiteral("CHATOPENED"), QStringLiteral("alice"), QStringLiteral("carol")});
+    QCOMPARE(alice.waitFor(QStringLiteral("CHATHISTORYFOROPENNEWWIDGET")).value(1), QStringLiteral("EMPTY"));
+
+    // A file: offer and frame, the report to the sender, the offer, the data, the answer.
+    const QByteArray notes("line one\nline two\n\0binary\xff", 25);
+    alice.send({QStringLiteral("FTPREADY"), QStringLiteral("bob"), QStringLiteral("alice"), QStringLiteral("notes.txt"),
+                QString::number(notes.size()), QString(), QStringLiteral("Alice Andersen"), QStringLiteral("0")});
+    alice.sendFile(notes);
+    const QStringList report = alice.waitFor(QStringLiteral("FILETRANSFERSTATUS"));
+    QCOMPARE(report.mid(1, 3), (QStringList{QStringLiteral("bob"), QStringLiteral("SUCCESS"), QStringLiteral("notes.txt")}));
+    const QStringList offer = bob.waitFor(QStringLiteral("FTPREADY"));
+    QCOMPARE(offer.value(2), QStringLiteral("alice"));
+    QCOMPARE(offer.value(3), QStringLiteral("notes.txt"));
+    bob.send({QStringLiteral("FTPACCEPT"), QStringLiteral("bob"), QStringLiteral("notes.txt"), QStringLiteral("alice")});
+    QByteArray received;
+    QVERIFY(bob.waitForFile(&received));
+    QCOMPARE(received, notes);
+    bob.send({QStringLiteral("FTPSTATUS"), QStringLiteral("alice"), QStringLiteral("bob"), QStringLiteral("Accepted"),
+              QStringLiteral("notes.txt")});
+    const QStringList answer = alice.waitFor(QStringLiteral("FTPSTATUS"));
+    QCOMPARE(answer.value(2), QStringLiteral("bob"));
+    QCOMPARE(answer.value(3), QStringLiteral("Accepted"));
+
+    // A conference: invitations and answers, the member list, a message to all,
+    // a conference file, and the stop.
+    const QString name = QStringLiteral("Plan 10~00~00");
+    const QString aliceKey = QStringLiteral("alice##Alice Andersen");
+    const QString bobKey = QStringLiteral("bob##Bob Brandt");
+    for (const QString &invitee : {QStringLiteral("bob"), QStringLiteral("carol")})
+        alice.send({QStringLiteral("CONFERENCECHAT"), invitee, QStringLiteral("alice"), name, QStringLiteral("Alice Andersen")});
+    for (ScriptedClient *invitee : {&bob, &carol}) {
+        const QStringList invitation = invitee->waitFor(QStringLiteral("CONFERENCECHAT"));
+        QCOMPARE(invitation.value(2), QStringLiteral("alice"));
+        QCOMPARE(invitation.value(3), name);
+        QCOMPARE(invitation.value(4), QStringLiteral("Alice Andersen"));
+    }
+    bob.send({QStringLiteral("CONFERECECHATSTATUS"), QStringLiteral("alice"), QStringLiteral("bob"), name,
+              QStringLiteral("Accepted"), QStringLiteral("Bob Brandt")});
+    carol.send({QStringLiteral("CONFERECECHATSTATUS"), QStringLiteral("alice"), QStringLiteral("carol"), name,
+                QStringLiteral("Declined"), QStringLiteral("Carol Castell")});
+    const QStringList accepted = alice.waitFor(QStringLiteral("CONFERECECHATSTATUS"), 2, QStringLiteral("bob"));
+    QCOMPARE(accepted.mid(3, 3), (QStringList{name, QStringLiteral("Accepted"), QStringLiteral("Bob Brandt")}));
+    QCOMPARE(alice.waitFor(QStringLiteral("CONFERECECHATSTATUS"), 2, QStringLiteral("carol")).value(4),
+             QStringLiteral("Declined"));
+    alice.send({QStringLiteral("UPDATECONFERENCECHATUSERS"), aliceKey, name, bobKey, bobKey + QLatin1Char(','),
+                QStringLiteral("bob")});
+    const QStringList members = bob.waitFor(QStringLiteral("UPDATECONFERENCECHATUSERS"));
+    QCOMPARE(members.mid(1, 4), (QStringList{aliceKey, name, bobKey, bobKey + QLatin1Char(',')}));
+
+    bob.send({QStringLiteral("CONFERENCECHATMESSAGE"), bobKey, name, QStringLiteral("Hello$#$ all"), QStringLiteral("FALSE"),
+              QString(), QStringLiteral("ADD_BANNER"), QStringLiteral("Hello, all"), QStringLiteral("alice")});
+    const QStringList said = alice.waitFor(QStringLiteral("CONFERENCECHATMESSAGE"));
+    QCOMPARE(said.mid(1, 4), (QStringList{bobKey, name, QStringLiteral("Hello$#$ all"), QStringLiteral("FALSE")}));
+
+    const QByteArray plan("step one, step two");
+    alice.send({QStringLiteral("CONFERENCECHATFTPREADY"), aliceKey, name, QStringLiteral("plan.txt"),
+                QString::number(plan.size()) + QStringLiteral("##0"), QStringLiteral("bob")});
+    alice.sendFile(plan);
+    QCOMPARE(alice.waitFor(QStringLiteral("CONFERENCEFILETRANSFERSTATUS")).mid(1, 3),
+             (QStringList{name, QStringLiteral("SUCCESS"), QStringLiteral("plan.txt")}));
+    const QStringList conferenceOffer = bob.waitFor(QStringLiteral("CONFERENCECHATFTPREADY"));
+    QCOMPARE(conferenceOffer.mid(1, 4), (QStringList{aliceKey, name, QStringLiteral("plan.txt"),
+                                                     QString::number(plan.size()) + QStringLiteral("##0")}));
+    bob.send({QStringLiteral("CONFERENCECHATFTPACCEPT"), QStringLiteral("bob"), QStringLiteral("plan.txt"),
+              QStringLiteral("Accepted"), name});
+    QVERIFY(bob.waitForFile(&received));
+    QCOMPARE(received, plan);
+    bob.send({QStringLiteral("CONFERENCECHATFTPSTATUS"), QStringLiteral("alice"), bobKey, QStringLiteral("Accepted"),
+              QStringLiteral("plan.txt"), name});
+    QCOMPARE(alice.waitFor(QStringLiteral("CONFERENCECHATFTPSTATUS")).mid(2, 4),
+             (QStringList{bobKey, QStringLiteral("Accepted"), QStringLiteral("plan.txt"), name}));
+
+    alice.send({QStringLiteral("STOPCONFERENCECHAT"), QStringLiteral("alice"), name, QStringLiteral("bob")});
+    QCOMPARE(bob.waitFor(QStringLiteral("STOPCONFERENCECHAT")).value(2), name);
+    // Carol declined: nothing of the conference reached her after the invitation.
+    QVERIFY(!carol.has(QStringLiteral("CONFERENCECHATMESSAGE")));
+    QVERIFY(!carol.has(QStringLiteral("STOPCONFERENCECHAT")));
+
+    // Signing out reaches everyone who has the user as a contact.
+    carol.send({QStringLiteral("SIGNOUT"), QStringLiteral("carol"), QStringLiteral("Bye")});
+    const QStringList logout = alice.waitFor(QStringLiteral("LOGOUT"));
+    QCOMPARE(logout.mid(1, 4), (QStringList{QStringLiteral("carol"), QStringLiteral("Engineering"),
+                                            QStringLiteral("Carol Castell"), ZELDemoDirectory::Company}));
+    QCOMPARE(bob.waitFor(QStringLiteral("LOGOUT")).value(1), QStringLiteral("carol"));
+}
+
+void TestDemoServer::awayUserGetsWhatWaitedAtSignIn()
+{
+    ScriptedClient alice;
+    QVERIFY(alice.signIn(m_server->port(), QStringLiteral("alice")));
+
+    alice.send({QStringLiteral("OFFLINEMESSAGE"), QStringLiteral("bob"), QStringLiteral("alice"), QStringLiteral("See you"),
+                QStringLiteral("<b>See you</b>"), QString()});
+    QCOMPARE(alice.waitFor(QStringLiteral("OFFLINEMESSAGESTATUS")).mid(1, 2),
+             (QStringList{QStringLiteral("SENT"), QStringLiteral("bob")}));
+    alice.send({QStringLiteral("OFFLINEGROUPMESSAGE"), QStringLiteral("Team lunch"), QStringLiteral("<p>Team lunch</p>"),
+                QStringLiteral("bob"), QStringLiteral("dave")});
+    // A chat to someone who is away is kept for them, not lost.
+    alice.send({QStringLiteral("CHAT"), QStringLiteral("bob"), QStringLiteral("alice"), QStringLiteral("Still there?"),
+                QString(), QString(), QString(), QStringLiteral("Still there?"), QStringLiteral("Alice Andersen"),
+                QStringLiteral("FALSE")});
+    const QByteArray report("quarterly figures");
+    alice.send({QStringLiteral("OFFLINEMESSAGEFTPREADY"), QStringLiteral("alice"), QStringLiteral("bob"),
+                QStringLiteral("report.txt"), QString::number(report.size())});
+    alice.sendFile(report);
+    QCOMPARE(alice.waitFor(QStringLiteral("OFFLINEFILETRANSFERSTATUS")).mid(1, 3),
+             (QStringList{QStringLiteral("bob"), QStringLiteral("SUCCESS"), QStringLiteral("report.txt")}));
+    QVERIFY(!alice.has(QStringLiteral("MESSAGEDELIVERED")));
+
+    ScriptedClient bob;
+    QVERIFY(bob.signIn(m_server->port(), QStringLiteral("bob")));
+    const QStringList offline = bob.waitFor(QStringLiteral("OFFLINEMESSAGES"));
+    QCOMPARE(offline.size(), 4);
+    const QStringList first = offline.value(1).split(QStringLiteral("##"));
+    QCOMPARE(first.size(), 7);
+    QCOMPARE(first.value(0), QStringLiteral("alice"));
+    QCOMPARE(first.value(1), QStringLiteral("See you"));
+    QCOMPARE(first.value(3), QStringLiteral("NO"));
+    QCOMPARE(first.value(4), QStringLiteral("<b>See you</b>"));
+    QCOMPARE(first.value(5), QStringLiteral("Alice Andersen"));
+    QCOMPARE(offline.value(2).section(QStringLiteral("##"), 4, 4), QStringLiteral("<p>Team lunch</p>"));
+    QCOMPARE(offline.value(3).section(QStringLiteral("##"), 1, 1), QStringLiteral("Still there?"));
+    const QStringList files = bob.waitFor(QStringLiteral("OFFLINEFILEDETAILS"));
+    QCOMPARE(files.size(), 4);
+    QCOMPARE(files.value(1).section(QStringLiteral("^%"), 1), QStringLiteral("alice^%report.txt"));
+    QCOMPARE(files.value(3), QString::number(report.size()) + QStringLiteral("##Alice Andersen"));
+    // Both come before the contact list, whose arrival announces them.
+    QVERIFY(bob.indexOf(QStringLiteral("OFFLINEMESSAGES")) < bob.indexOf(QStringLiteral("NEWUSER")));
+    QVERIFY(bob.indexOf(QStringLiteral("OFFLINEFILEDETAILS")) < bob.indexOf(QStringLiteral("NEWUSER")));
+
+    bob.send({QStringLiteral("OFFLINEFTPACCEPT"), QStringLiteral("bob^%alice^%report.txt")});
+    QByteArray received;
+    QVERIFY(bob.waitForFile(&received));
+    QCOMPARE(received, report);
+
+    // Read and deleted marks hold for the next sign-in.
+    bob.send({QStringLiteral("OFFLINEMESSAGEREAD"), QStringLiteral("alice"), first.value(2), first.value(4)});
+    bob.send({QStringLiteral("DELETEOFFLINEMESSAGES"), offline.value(2).section(QStringLiteral("##"), 0, 0)
+                                                          + QStringLiteral("##") + offline.value(2).section(QStringLiteral("##"), 2, 2)});
+    QCOMPARE(bob.waitFor(QStringLiteral("DELETEOFFLINEMESSAGESTATUS")).value(1), QStringLiteral("DELETED"));
+    ScriptedClient bobAgain;
+    QVERIFY(bobAgain.signIn(m_server->port(), QStringLiteral("bob")));
+    const QStringList kept = bobAgain.waitFor(QStringLiteral("OFFLINEMESSAGES"));
+    QCOMPARE(kept.size(), 3);
+    QCOMPARE(kept.value(1).section(QStringLiteral("##"), 3, 3), QStringLiteral("YES"));
+    QVERIFY(!bobAgain.has(QStringLiteral("OFFLINEFILEDETAILS")));
+}
+
+void TestDemoServer::secondPlaceSignIn()
+{
+    ScriptedClient alice, bob, aliceElsewhere;
+    QVERIFY(alice.signIn(m_server->port(), QStringLiteral("alice")));
+    QVERIFY(bob.signIn(m_server->port(), QStringLiteral("bob")));
+    QVERIFY(aliceElsewhere.signIn(m_server->port(), QStringLiteral("alice")));
+    QVERIFY(!alice.waitFor(QStringLiteral("ANOTHERUSERLOGGED")).isEmpty());
+
+    // Chats now reach the second place only, and bob never saw alice leave.
+    bob.send({QStringLiteral("CHAT"), QStringLiteral("alice"), QStringLiteral("bob"), QStringLiteral("Where are you?"),
+              QString(), QString(), QString(), QStringLiteral("Where are you?"), QStringLiteral("Bob Brandt"),
+              QStringLiteral("FALSE")});
+    QCOMPARE(aliceElsewhere.waitFor(QStringLiteral("CHAT")).value(2), QStringLiteral("bob"));
+    QVERIFY(!alice.has(QStringLiteral("CHAT")));
+    QVERIFY(!bob.has(QStringLiteral("LOGOUT")));
+
+    // A wrong password is refused without touching the signed-in place.
+    ScriptedClient intruder;
+    QVERIFY(intruder.connectTo(m_server->port()));
+    intruder.send({QStringLiteral("LOGIN"), QStringLiteral("alice"), QStringLiteral("guess"), QStringLiteral("FALSE"),
+                   QStringLiteral("Online"), QString(), QStringLiteral("7")});
+    QCOMPARE(intruder.waitFor(QStringLiteral("LOGIN")).value(1), QStringLiteral("INVALIDLOGIN"));
+    QVERIFY(!aliceElsewhere.has(QStringLiteral("ANOTHERUSERLOGGED")));
+}
+
+void TestDemoServer::badInputStaysInItsSession_data()
+{
+    QTest::addColumn<QByteArray>("garbage");
+    const QByteArray writeEnd("<WRITEEND>");
+    QByteArray hugeClaim("\x7f\xff\xff\xff", 4);
+    hugeClaim += QByteArray(64, 'x');
+    QTest::newRow("not compressed") << QByteArray("hello there") + writeEnd;
+    QTest::newRow("length claims two gigabytes") << hugeClaim + writeEnd;
+    QTest::newRow("not xml") << ZELTcpSocket::textFrame(QStringLiteral("<<<&&&>>>")) ;
+    QTest::newRow("unknown request") << ZELTcpSocket::textFrame(QStringLiteral("<NOSUCHTHING><A>1</A></NOSUCHTHING>"));
+    QTest::newRow("chat in another's name") << ZELTcpSocket::textFrame(QStringLiteral(
+        "<CHAT><CHATUSERNAME>bob</CHATUSERNAME><LOGINNAME>alice</LOGINNAME><MESSAGE>forged</MESSAGE></CHAT>"));
+    QTest::newRow("file frame nobody offered") << ZELTcpSocket::fileFrame(QByteArray(1000, 'z'));
+    QTest::newRow("empty frames") << writeEnd + writeEnd + writeEnd;
+}
+
+void TestDemoServer::badInputStaysInItsSession()
+{
+    QFETCH(QByteArray, garbage);
+    ScriptedClient alice, bob, carol;
+    QVERIFY(alice.signIn(m_server->port(), QStringLiteral("alice")));
+    QVERIFY(bob.signIn(m_server->port(), QStringLiteral("bob")));
+    QVERIFY(carol.signIn(m_server->port(), QStringLiteral("carol")));
+
+    // From a stranger that never signed in, and from a signed-in client.
+    QTcpSocket stranger;
+    stranger.connectToHost(QStringLiteral("127.0.0.1"), m_server->port());
+    QVERIFY(stranger.waitForConnected(5000));
+    stranger.write(garbage);
+    carol.sendRaw(garbage);
+
+    // The other sessions go on as before.
+    alice.send({QStringLiteral("CHAT"), QStringLiteral("bob"), QStringLiteral("alice"), QStringLiteral("Still fine"),
+                QString(), QString(), QString(), QStringLiteral("Still fine"), QStringLiteral("Alice Andersen"),
+                QStringLiteral("FALSE")});
+    const QStringList chat = bob.waitFor(QStringLiteral("CHAT"));
+    QCOMPARE(chat.value(3), QStringLiteral("Still fine"));
+    QVERIFY(!bob.has(QStringLiteral("CHAT"), 3, QStringLiteral("forged")));
+    // And so does the one that sent it, and a newcomer can still sign in.
+    carol.send({QStringLiteral("CHAT"), QStringLiteral("bob"), QStringLiteral("carol"), QStringLiteral("Me too"),
+                QString(), QString(), QString(), QStringLiteral("Me too"), QStringLiteral("Carol Castell"),
+                QStringLiteral("FALSE")});
+    QCOMPARE(bob.waitFor(QStringLiteral("CHAT"), 2, QStringLiteral("carol")).value(3), QStringLiteral("Me too"));
+    ScriptedClient dave;
+    QVERIFY(dave.signIn(m_server->port(), QStringLiteral("dave")));
+}
+
+ZEL_TEST_MAIN(TestDemoServer)
+#include "tst_demoserver.moc"
