@@ -440,14 +440,17 @@ ZELDispatchResult ZELClient::dispatchChangeStatus(const QStringList &message)
         record.userName = userName;
         record.displayName = displayName;
         record.statusMessage = statusMessage;
-        record.department = messageValue(message, StatusCompany);
+        // The message names the group, not the department: the department stays.
+        record.department = found->department;
         record.status = status;
         record.jobTitle = profile.value(0);
         record.photoBase64 = found->photoBase64;
         record.timeZone = found->timeZone;
+        // Eleven values are the profile without photo and time zone, the company
+        // last: those two go back in at their own places, before the company.
         if (profile.size() == 11) {
-            for (const QString &part : profile)
-                record.profileDetails += part + QStringLiteral("&&");
+            for (int i = 0; i < 10; ++i)
+                record.profileDetails += profile.at(i) + QStringLiteral("&&");
             record.profileDetails += found->photoBase64 + QStringLiteral("&&") + found->timeZone + QStringLiteral("&&")
                                      + profile.at(10);
         }

@@ -426,8 +426,9 @@ private slots:
         QTest::addColumn<QString>("text");
         QTest::addColumn<QString>("details");
         const QString eleven = "Lead&&Acme&&a@b&&3&&4&&5&&6&&7&&8&&9&&10";
+        // Photo and time zone go back in at parts 10 and 11, the company stays part 12.
         QTest::newRow("away, eleven values") << "Away" << eleven << "ANN (Away)"
-                                             << "Lead&&Acme&&a@b&&3&&4&&5&&6&&7&&8&&9&&10&&&&GMT+05:30&&10";
+                                             << "Lead&&Acme&&a@b&&3&&4&&5&&6&&7&&8&&9&&&&GMT+05:30&&10";
         QTest::newRow("back online, short profile") << "Online" << "Lead&&Acme" << "ANN" << "";
     }
 
@@ -446,6 +447,8 @@ private slots:
         QCOMPARE(record.jobTitle, QString("Lead"));
         QCOMPARE(record.profileDetails, details);
         QCOMPARE(record.timeZone, QString("GMT+05:30"));
+        // The message's fourth value is the group row: the department is kept.
+        QCOMPARE(record.department, QString("Development"));
     }
 
     void shortChangeStatusIsIgnored()

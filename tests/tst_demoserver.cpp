@@ -150,6 +150,9 @@ private slots:
     void officeOfThree();
     void awayUserGetsWhatWaitedAtSignIn();
     void secondPlaceSignIn();
+    void everyQuestionIsAnswered_data();
+    void everyQuestionIsAnswered();
+    void contactsAndAccountAgainstTheDirectory();
     void badInputStaysInItsSession_data();
     void badInputStaysInItsSession();
 
@@ -379,6 +382,105 @@ void TestDemoServer::secondPlaceSignIn()
                    QStringLiteral("Online"), QString(), QStringLiteral("7")});
     QCOMPARE(intruder.waitFor(QStringLiteral("LOGIN")).value(1), QStringLiteral("INVALIDLOGIN"));
     QVERIFY(!aliceElsewhere.has(QStringLiteral("ANOTHERUSERLOGGED")));
+}
+
+void TestDemoServer::everyQuestionIsAnswered_data()
+{
+    QTest::addColumn<QStringList>("question");
+    QTest::addColumn<QString>("answer");
+    QTest::addColumn<int>("position");
+    QTest::addColumn<QString>("value");
+    QTest::newRow("chat opened") << QStringList{"CHATOPENED", "alice", "bob"} << "CHATHISTORYFOROPENNEWWIDGET" << 2 << "bob";
+    QTest::newRow("history partners") << QStringList{"CHATHISTORYLIST", "alice"} << "CHATHISTORYLIST" << 1 << "SAMPLE";
+    QTest::newRow("conference days") << QStringList{"CHATHISTORYLIST", "alice"} << "CONFERENCEDATES" << 1 << "DATE";
+    QTest::newRow("history dates") << QStringList{"CHATHISTORYDATE", "bob", "alice"} << "CHATHISTORYDATE" << 1 << "NAMES";
+    QTest::newRow("history of a day") << QStringList{"CHATHISTORYDATETOSERVER", "01-01-2020", "alice", "bob"}
+                                      << "CHATHISTORYFROMSERVER" << 1 << "EMPTY";
+    QTest::newRow("conference sessions") << QStringList{"CONFERENCECHATHISTORYNAME", "01-01-2020"}
+                                         << "CONFERENCENAMESTOBESENT" << 1 << "CONFERENCEFILE";
+    QTest::newRow("conference transcript") << QStringList{"CONFERENCEHISTORY", "01-01-2020", "Plan"}
+                                           << "CONFERENCEHISTORYFROMSERVER" << 1 << "EMPTY";
+    QTest::newRow("search") << QStringList{"ADDCONTACT", "SEARCHKEYWORD", "nobody-like-this"} << "ADDCONTACT" << 1
+                            << "SEARCHKEYWORD";
+    QTest::newRow("forgotten password") << QStringList{"USERDETAILS", "erin"} << "FORGETPWD" << 2 << "SENT";
+    QTest::newRow("offline message") << QStringList{"OFFLINEMESSAGE", "dave", "alice", "Hi", "<b>Hi</b>", ""}
+                                     << "OFFLINEMESSAGESTATUS" << 1 << "SENT";
+    QTest::newRow("offline message deleted") << QStringList{"DELETEOFFLINEMESSAGES", "dave##01/01/2020 10:00:00"}
+                                             << "DELETEOFFLINEMESSAGESTATUS" << 1 << "DELETED";
+    QTest::newRow("wrong old password") << QStringList{"CHANGEPASSWORD", "alice", "wrong", "secret"} << "CHANGEPASSWORD"
+                                        << 1 << "INVALIDOLDPASSWORD";
+}
+
+void TestDemoServer::everyQuestionIsAnswered()
+{
+    QFETCH(QStringList, question);
+    QFETCH(QString, answer);
+    QFETCH(int, position);
+    QFETCH(QString, value);
+    ScriptedClient alice;
+    QVERIFY(alice.signIn(m_server->port(), QStringLiteral("alice")));
+    alice.send(question);
+    QVERIFY2(!alice.waitFor(answer, position, value).isEmpty(), qPrintable(answer));
+}
+
+void TestDemoServer::contactsAndAccountAgainstTheDirectory()
+{
+    ScriptedClient alice, bob;
+    QVERIFY(alice.signIn(m_server->port(), QStringLiteral("alice")));
+    QVERIFY(bob.signIn(m_server->port(), QStringLiteral("bob")));
+
+    // Removing a contact answers with its row to take out; its presence no longer comes.
+    alice.send({QStringLiteral("MULTIPLEDELETECONTACT"), QStringLiteral("DELETENAME"), QStringLiteral("bob")});
+    QCOMPARE(alice.waitFor(QStringLiteral("DELETENAME")).mid(1, 4),
+             (QStringList{QStringLiteral("bob"), QStringLiteral("Engineering"), QStringLiteral("1"),
+                          ZELDemoDirectory::Company}));
+    bob.send({QStringLiteral("CHANGESTATUS"), QStringLiteral("Busy now"), QStringLiteral("Busy")});
+    QVERIFY(!alice.waitFor(QStringLiteral("CHANGESTATUS"), 1, QStringLiteral("bob"), 300).size());
+
+    // The directory finds him again with his profile in the order the cards read it.
+    alice.send({QStringLiteral("ADDCONTACT"), QStringLiteral("SEARCHKEYWORD"), QStringLiteral("Brandt")});
+    const QStringList found = alice.waitFor(QStringLiteral("ADDCONTACT"), 1, QStringLiteral("SEARCHKEYWORD"));
+    QCOMPARE(found.size(), 6);
+    QCOMPARE(found.mid(2, 3), (QStringList{QStringLiteral("Bob Brandt"), QStringLiteral("bob"), QStringLiteral("Engineering")}));
+    const QStringList card = found.value(5).split(QStringLiteral("&&"));
+    QCOMPARE(card.size(), 13);
+    QCOMPARE(card.value(0), QStringLiteral("Tester"));
+    QCOMPARE(card.value(2), QStringLiteral("bob@demo.invalid"));
+    QCOMPARE(card.value(12), ZELDemoDirectory::Company);
+
+    // Asking to add him: bob still has alice, so no question is needed.
+    alice.send({QStringLiteral("ADDCONTACTREQUEST"), QStringLiteral("ADDNAME"), QStringLiteral("bob")});
+    QCOMPARE(alice.waitFor(QStringLiteral("ADDCONTACT"), 1, QStringLiteral("ADDNAME")).mid(2, 2),
+             (QStringList{QStringLiteral("bob"), QStringLiteral("Online")}));
+
+    // Bob removes alice and asks again: now alice is asked, and her approval adds both ways.
+    bob.send({QStringLiteral("MULTIPLEDELETECONTACT"), QStringLiteral("DELETENAME"), QStringLiteral("alice")});
+    QVERIFY(!bob.waitFor(QStringLiteral("DELETENAME")).isEmpty());
+    alice.send({QStringLiteral("MULTIPLEDELETECONTACT"), QStringLiteral("DELETENAME"), QStringLiteral("bob")});
+    QVERIFY(!alice.waitFor(QStringLiteral("DELETENAME")).isEmpty());
+    bob.send({QStringLiteral("ADDCONTACTREQUEST"), QStringLiteral("ADDNAME"), QStringLiteral("alice")});
+    QCOMPARE(alice.waitFor(QStringLiteral("APPROVALALERT")).mid(1, 2),
+             (QStringList{QStringLiteral("bob"), QStringLiteral("Bob Brandt")}));
+    const QStringList asked = alice.waitFor(QStringLiteral("ADDCONTACTAPPROVALSTATUS"));
+    const QStringList request = asked.value(1).split(QLatin1Char('#'));
+    QCOMPARE(request.size(), 6);
+    QCOMPARE(request.mid(0, 4), (QStringList{QStringLiteral("bob"), QStringLiteral("Bob Brandt"),
+                                             QStringLiteral("Engineering"), QStringLiteral("Tester")}));
+    QCOMPARE(request.value(5).split(QStringLiteral("&&")).value(11), ZELDemoDirectory::Company);
+    alice.send({QStringLiteral("ADDCONTACTAPPROVALSTATUS"), QStringLiteral("bob"), QStringLiteral("alice"),
+                QStringLiteral("APPROVED")});
+    QCOMPARE(bob.waitFor(QStringLiteral("ADDCONTACT"), 1, QStringLiteral("ADDNAME")).value(2), QStringLiteral("alice"));
+    QCOMPARE(alice.waitFor(QStringLiteral("ADDCONTACT"), 1, QStringLiteral("ADDNAME")).value(2), QStringLiteral("bob"));
+
+    // A password change holds for the next sign-in, and the old password no longer does.
+    bob.send({QStringLiteral("CHANGEPASSWORD"), QStringLiteral("bob"), QStringLiteral("demo"), QStringLiteral("s3cret")});
+    QCOMPARE(bob.waitFor(QStringLiteral("CHANGEPASSWORD")).value(2), QStringLiteral("s3cret"));
+    ScriptedClient oldPassword, newPassword;
+    QVERIFY(oldPassword.connectTo(m_server->port()));
+    oldPassword.send({QStringLiteral("LOGIN"), QStringLiteral("bob"), QStringLiteral("demo"), QStringLiteral("FALSE"),
+                      QStringLiteral("Online"), QString(), QStringLiteral("7")});
+    QCOMPARE(oldPassword.waitFor(QStringLiteral("LOGIN")).value(1), QStringLiteral("INVALIDLOGIN"));
+    QVERIFY(newPassword.signIn(m_server->port(), QStringLiteral("bob"), QStringLiteral("s3cret")));
 }
 
 void TestDemoServer::badInputStaysInItsSession_data()

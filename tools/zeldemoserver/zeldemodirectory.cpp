@@ -124,7 +124,7 @@ QList<const ZELDemoDirectory::Person *> ZELDemoDirectory::search(const QString &
     QList<const Person *> found;
     const QString key = keyword.trimmed();
     for (const QString &login : m_order) {
-        const Person &person = m_people[login];
+        const Person &person = *find(login);
         if (login == searcher)
             continue;
         if (key.isEmpty() || person.login.contains(key, Qt::CaseInsensitive)
