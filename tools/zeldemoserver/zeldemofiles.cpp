@@ -22,6 +22,19 @@ void ZELDemoServer::forget(const StoredFile &file)
     m_storedBytes -= file.data.size();
 }
 
+void ZELDemoServer::dropFilesFor(const QString &login)
+{
+    // A receiver who left answers no more: what waited for their answer goes.
+    for (int i = m_files.size() - 1; i >= 0; --i) {
+        StoredFile &file = m_files[i];
+        const bool oneToOne = file.waiting.isEmpty();
+        if (oneToOne ? file.to == login : (file.waiting.remove(login) && file.waiting.isEmpty())) {
+            forget(file);
+            m_files.removeAt(i);
+        }
+    }
+}
+
 void ZELDemoServer::expectUpload(ZELDemoSession &session, const Request &request)
 {
     if (session.uploads.size() >= MaxPendingUploads)

@@ -113,7 +113,7 @@ void ZELDemoServer::handleRequest(ZELDemoSession *session, const Request &reques
     static const bool trace = qEnvironmentVariableIntValue("ZEL_DEMO_TRACE") == 1;
     if (trace)
         qInfo("zeldemoserver: session %d (%s): %s", session->id(), qUtf8Printable(session->login),
-              qUtf8Printable(request.type));
+              qUtf8Printable(request.xml.simplified().left(300)));
     for (const Route &route : routes) {
         if (request.type != QLatin1String(route.type))
             continue;

@@ -35,9 +35,9 @@ public:
 
     // Bounds of what the demo keeps for the run.
     static constexpr qsizetype MaxStoredBytes = 256 * 1024 * 1024;
-    static constexpr int MaxOfflineMessages = 500;
+    static constexpr int MaxOfflineMessages = 200;
     static constexpr int MaxHistoryEntries = 200;
-    static constexpr qsizetype MaxHistoryEntryBytes = 64 * 1024;
+    static constexpr qsizetype MaxHistoryEntryBytes = 16 * 1024;
     static constexpr int MaxPendingUploads = 8;
 
     explicit ZELDemoServer(QObject *parent = nullptr);
@@ -158,6 +158,7 @@ private:
     void storeUpload(ZELDemoSession &session, const Request &offer, const QByteArray &data);
     bool canStore(qsizetype bytes) const;
     void forget(const StoredFile &file);
+    void dropFilesFor(const QString &login);
     void sendOfflineFileDetails(const QString &login);
     void sendVoiceMailList(const QString &login);
 

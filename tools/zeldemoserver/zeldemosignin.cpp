@@ -102,6 +102,7 @@ void ZELDemoServer::endSession(ZELDemoSession &session, bool announce)
     if (sessionOf(login))
         return; // signed in elsewhere still
     leaveConferences(login);
+    dropFilesFor(login);
     if (announce && wasVisible)
         announceSignOut(login);
 }
