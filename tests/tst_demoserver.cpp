@@ -224,6 +224,9 @@ void TestDemoServer::officeOfThree()
     const QStringList offer = bob.waitFor(QStringLiteral("FTPREADY"));
     QCOMPARE(offer.value(2), QStringLiteral("alice"));
     QCOMPARE(offer.value(3), QStringLiteral("notes.txt"));
+    // The window the offer opens shows the history in its place: the offer is in it.
+    bob.send({QStringLiteral("CHATOPENED"), QStringLiteral("bob"), QStringLiteral("alice")});
+    QVERIFY(bob.waitFor(QStringLiteral("CHATHISTORYFOROPENNEWWIDGET")).value(1).contains(QStringLiteral("notes.txt")));
     bob.send({QStringLiteral("FTPACCEPT"), QStringLiteral("bob"), QStringLiteral("notes.txt"), QStringLiteral("alice")});
     QByteArray received;
     QVERIFY(bob.waitForFile(&received));

@@ -91,6 +91,12 @@ void ZELDemoServer::storeUpload(ZELDemoSession &session, const Request &offer, c
             return;
         m_storedBytes += data.size();
         m_files << file;
+        // An offer opens the receiver's window, which then asks for the history
+        // and shows only that: the offer must be part of it.
+        const ZELDemoDirectory::Person *sender = m_directory.find(file.from);
+        remember(file.from, file.to, sender ? sender->displayName : file.from,
+                 QStringLiteral("<b>File sent ::&nbsp;<font color ='blue'>") + fileName.toHtmlEscaped()
+                     + QStringLiteral("</font></b>"));
         relay(file.to, offer);
     } else if (offer.type == QLatin1String("CONFERENCECHATFTPREADY")) {
         file.to = offer.value(QStringLiteral("CHATSUBJECT"));
