@@ -216,11 +216,15 @@ void TestDemoServer::officeOfThree()
 
     // A file: offer and frame, the report to the sender, the offer, the data, the answer.
     const QByteArray notes("line one\nline two\n\0binary\xff", 25);
+    // An offer whose file could not be read comes alone: the next file is not taken for it.
+    alice.send({QStringLiteral("FTPREADY"), QStringLiteral("bob"), QStringLiteral("alice"), QStringLiteral("gone.txt"),
+                QString(), QString(), QStringLiteral("Alice Andersen"), QStringLiteral("0")});
     alice.send({QStringLiteral("FTPREADY"), QStringLiteral("bob"), QStringLiteral("alice"), QStringLiteral("notes.txt"),
                 QString::number(notes.size()), QString(), QStringLiteral("Alice Andersen"), QStringLiteral("0")});
     alice.sendFile(notes);
     const QStringList report = alice.waitFor(QStringLiteral("FILETRANSFERSTATUS"));
     QCOMPARE(report.mid(1, 3), (QStringList{QStringLiteral("bob"), QStringLiteral("SUCCESS"), QStringLiteral("notes.txt")}));
+    QVERIFY(!alice.has(QStringLiteral("FILETRANSFERSTATUS"), 3, QStringLiteral("gone.txt")));
     const QStringList offer = bob.waitFor(QStringLiteral("FTPREADY"));
     QCOMPARE(offer.value(2), QStringLiteral("alice"));
     QCOMPARE(offer.value(3), QStringLiteral("notes.txt"));

@@ -37,9 +37,9 @@ void ZELDemoServer::dropFilesFor(const QString &login)
 
 void ZELDemoServer::expectUpload(ZELDemoSession &session, const Request &request)
 {
-    if (session.uploads.size() >= MaxPendingUploads)
-        session.uploads.removeFirst();
-    session.uploads << ZELDemoSession::PendingUpload{request};
+    // A client runs one upload at a time and sends the file right after its
+    // offer: an earlier offer still waiting had no file (it could not be read).
+    session.uploads = {ZELDemoSession::PendingUpload{request}};
 }
 
 void ZELDemoServer::offerFile(ZELDemoSession &session, const Request &request)

@@ -38,7 +38,6 @@ public:
     static constexpr int MaxOfflineMessages = 200;
     static constexpr int MaxHistoryEntries = 200;
     static constexpr qsizetype MaxHistoryEntryBytes = 16 * 1024;
-    static constexpr int MaxPendingUploads = 8;
 
     explicit ZELDemoServer(QObject *parent = nullptr);
     ~ZELDemoServer() override;
