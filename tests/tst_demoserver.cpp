@@ -267,10 +267,34 @@ void TestDemoServer::officeOfThree()
     const QStringList members = bob.waitFor(QStringLiteral("UPDATECONFERENCECHATUSERS"));
     QCOMPARE(members.mid(1, 4), (QStringList{aliceKey, name, bobKey, bobKey + QLatin1Char(',')}));
 
+    // Messages reach the members only, whoever else a client names.
     bob.send({QStringLiteral("CONFERENCECHATMESSAGE"), bobKey, name, QStringLiteral("Hello$#$ all"), QStringLiteral("FALSE"),
-              QString(), QStringLiteral("ADD_BANNER"), QStringLiteral("Hello, all"), QStringLiteral("alice")});
+              QString(), QStringLiteral("ADD_BANNER"), QStringLiteral("Hello, all"), QStringLiteral("alice"),
+              QStringLiteral("carol")});
     const QStringList said = alice.waitFor(QStringLiteral("CONFERENCECHATMESSAGE"));
     QCOMPARE(said.mid(1, 4), (QStringList{bobKey, name, QStringLiteral("Hello$#$ all"), QStringLiteral("FALSE")}));
+
+    // Carol is invited again and joins; then she is removed, and told so with the others.
+    const QString carolKey = QStringLiteral("carol##Carol Castell");
+    alice.send({QStringLiteral("CONFERENCECHAT"), QStringLiteral("carol"), QStringLiteral("alice"), name,
+                QStringLiteral("Alice Andersen")});
+    QCOMPARE(carol.waitFor(QStringLiteral("CONFERENCECHAT")).value(3), name);
+    carol.send({QStringLiteral("CONFERECECHATSTATUS"), QStringLiteral("alice"), QStringLiteral("carol"), name,
+                QStringLiteral("Accepted"), QStringLiteral("Carol Castell")});
+    QCOMPARE(alice.waitFor(QStringLiteral("CONFERECECHATSTATUS"), 2, QStringLiteral("carol")).value(4),
+             QStringLiteral("Accepted"));
+    const QString roomList = bobKey + QLatin1Char(',') + carolKey + QLatin1Char(',');
+    alice.send({QStringLiteral("UPDATECONFERENCECHATUSERS"), aliceKey, name, carolKey, roomList, QStringLiteral("bob"),
+                QStringLiteral("carol")});
+    QCOMPARE(carol.waitFor(QStringLiteral("UPDATECONFERENCECHATUSERS")).value(4), roomList);
+    QCOMPARE(bob.waitFor(QStringLiteral("UPDATECONFERENCECHATUSERS")).value(3), carolKey);
+    alice.send({QStringLiteral("CONFERENCETYPESTATUS"), QStringLiteral("alice"), name, QStringLiteral("bob"),
+                QStringLiteral("carol")});
+    QCOMPARE(carol.waitFor(QStringLiteral("CONFERENCETYPESTATUS")).mid(1, 2), (QStringList{QStringLiteral("alice"), name}));
+    alice.send({QStringLiteral("REMOVECONFERENCECHATUSER"), QStringLiteral("alice"), name, carolKey,
+                QStringLiteral("bob"), QStringLiteral("carol")});
+    for (ScriptedClient *member : {&bob, &carol})
+        QCOMPARE(member->waitFor(QStringLiteral("REMOVECONFERENCECHATUSER")).mid(2, 2), (QStringList{name, carolKey}));
 
     const QByteArray plan("step one, step two");
     alice.send({QStringLiteral("CONFERENCECHATFTPREADY"), aliceKey, name, QStringLiteral("plan.txt"),
@@ -292,8 +316,10 @@ void TestDemoServer::officeOfThree()
 
     alice.send({QStringLiteral("STOPCONFERENCECHAT"), QStringLiteral("alice"), name, QStringLiteral("bob")});
     QCOMPARE(bob.waitFor(QStringLiteral("STOPCONFERENCECHAT")).value(2), name);
-    // Carol declined: nothing of the conference reached her after the invitation.
+    // Carol declined the first time and was removed later: neither the message
+    // sent while she was out nor the stop reached her.
     QVERIFY(!carol.has(QStringLiteral("CONFERENCECHATMESSAGE")));
+    QVERIFY(!carol.has(QStringLiteral("CONFERENCECHATFTPREADY")));
     QVERIFY(!carol.has(QStringLiteral("STOPCONFERENCECHAT")));
 
     // Signing out reaches everyone who has the user as a contact.

@@ -15,6 +15,32 @@ QString loginOf(const QString &memberKey)
 
 } // namespace
 
+QStringList ZELDemoServer::conferenceRecipients(const ZELDemoSession &session, const Request &request,
+                                                const QString &element) const
+{
+    QStringList logins = recipients(session, request, element);
+    // A conference the server does not know (it was started before a restart of
+    // the demo) is taken as the client lists it.
+    const auto it = m_conferences.constFind(request.value(QStringLiteral("CHATSUBJECT")));
+    if (it == m_conferences.constEnd())
+        return logins;
+    if (!it->members.contains(session.login))
+        return {};
+    logins.removeIf([&](const QString &login) { return !it->members.contains(login); });
+    return logins;
+}
+
+QStringList ZELDemoServer::membersBut(const Conference &conference, const QString &login) const
+{
+    QStringList members;
+    for (const QString &member : conference.members) {
+        if (member != login && sessionOf(member))
+            members << member;
+    }
+    members.sort();
+    return members;
+}
+
 void ZELDemoServer::inviteToConference(ZELDemoSession &session, const Request &request)
 {
     // CHATUSERNAME: the invitee; LOGINNAME: the inviter (this session).
@@ -54,7 +80,7 @@ void ZELDemoServer::updateConferenceUsers(ZELDemoSession &session, const Request
     const QString added = loginOf(request.value(QStringLiteral("NEWUSER")));
     if (sessionOf(added))
         it->members.insert(added);
-    for (const QString &member : recipients(session, request, QStringLiteral("CHATUSERNAME")))
+    for (const QString &member : conferenceRecipients(session, request, QStringLiteral("CHATUSERNAME")))
         relay(member, request);
 }
 
@@ -75,7 +101,7 @@ void ZELDemoServer::conferenceMessage(ZELDemoSession &session, const Request &re
 {
     if (loginOf(request.value(QStringLiteral("LOGINNAME"))) != session.login)
         return;
-    for (const QString &member : recipients(session, request, QStringLiteral("CHATUSERNAME")))
+    for (const QString &member : conferenceRecipients(session, request, QStringLiteral("CHATUSERNAME")))
         relay(member, request);
 }
 
@@ -83,7 +109,7 @@ void ZELDemoServer::conferenceTyping(ZELDemoSession &session, const Request &req
 {
     if (request.value(QStringLiteral("LOGINNAME")) != session.login)
         return;
-    for (const QString &member : recipients(session, request, QStringLiteral("CHATUSERNAME")))
+    for (const QString &member : conferenceRecipients(session, request, QStringLiteral("CHATUSERNAME")))
         relay(member, request);
 }
 
@@ -96,11 +122,11 @@ void ZELDemoServer::removeConferenceUser(ZELDemoSession &session, const Request 
         || it->owner != session.login)
         return;
     const QString removed = loginOf(request.value(QStringLiteral("USERNAME")));
-    QStringList told = recipients(session, request, QStringLiteral("CONFERENCEUSERS"));
-    if (!told.contains(removed) && sessionOf(removed) && removed != session.login)
-        told << removed;
+    if (!it->members.contains(removed) || removed == session.login)
+        return;
+    const QStringList told = membersBut(*it, session.login);
     it->members.remove(removed);
-    for (const QString &member : std::as_const(told))
+    for (const QString &member : told)
         relay(member, request);
 }
 
@@ -111,13 +137,9 @@ void ZELDemoServer::stopConference(ZELDemoSession &session, const Request &reque
     if (request.value(QStringLiteral("LOGINNAME")) != session.login || it == m_conferences.end()
         || it->owner != session.login)
         return;
-    QStringList told = recipients(session, request, QStringLiteral("CHATUSERNAME"));
-    for (const QString &member : std::as_const(it->members)) {
-        if (member != session.login && !told.contains(member) && sessionOf(member))
-            told << member;
-    }
+    const QStringList told = membersBut(*it, session.login);
     m_conferences.erase(it);
-    for (const QString &member : std::as_const(told))
+    for (const QString &member : told)
         relay(member, request);
 }
 
@@ -125,11 +147,12 @@ void ZELDemoServer::closeConferenceWindow(ZELDemoSession &session, const Request
 {
     if (request.value(QStringLiteral("LOGINNAME")) != session.login)
         return;
+    // The others are told first, while the one who leaves is still a member.
+    for (const QString &member : conferenceRecipients(session, request, QStringLiteral("CHATUSERNAME")))
+        relay(member, request);
     auto it = m_conferences.find(request.value(QStringLiteral("CHATSUBJECT")));
     if (it != m_conferences.end())
         it->members.remove(session.login);
-    for (const QString &member : recipients(session, request, QStringLiteral("CHATUSERNAME")))
-        relay(member, request);
 }
 
 void ZELDemoServer::leaveConferences(const QString &login)

@@ -100,7 +100,7 @@ void ZELDemoServer::storeUpload(ZELDemoSession &session, const Request &offer, c
         relay(file.to, offer);
     } else if (offer.type == QLatin1String("CONFERENCECHATFTPREADY")) {
         file.to = offer.value(QStringLiteral("CHATSUBJECT"));
-        const QStringList receivers = recipients(session, offer, QStringLiteral("CHATUSERNAME"));
+        const QStringList receivers = conferenceRecipients(session, offer, QStringLiteral("CHATUSERNAME"));
         file.waiting = QSet<QString>(receivers.begin(), receivers.end());
         const bool sent = room && !file.waiting.isEmpty();
         session.sendText(message(QStringLiteral("CONFERENCEFILETRANSFERSTATUS"), {

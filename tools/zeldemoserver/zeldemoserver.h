@@ -172,6 +172,9 @@ private:
     void closeConferenceWindow(ZELDemoSession &session, const Request &request);
     void conferenceTyping(ZELDemoSession &session, const Request &request);
     void leaveConferences(const QString &login);
+    // The members named by the request that are in the conference with the sender.
+    QStringList membersBut(const Conference &conference, const QString &login) const;
+    QStringList conferenceRecipients(const ZELDemoSession &session, const Request &request, const QString &element) const;
 
     // Offline and group messages (zeldemooffline.cpp).
     void offlineMessage(ZELDemoSession &session, const Request &request);
