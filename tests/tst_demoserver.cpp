@@ -214,6 +214,28 @@ void TestDemoServer::officeOfThree()
     alice.send({QStringLiteral("CHATOPENED"), QStringLiteral("alice"), QStringLiteral("carol")});
     QCOMPARE(alice.waitFor(QStringLiteral("CHATHISTORYFOROPENNEWWIDGET")).value(1), QStringLiteral("EMPTY"));
 
+    // A protected message is relayed whole, kept out of the history, and its outcome goes back.
+    alice.send({QStringLiteral("CHAT"), QStringLiteral("bob"), QStringLiteral("alice"), QStringLiteral("The code is 4711"),
+                QString(), QString(), QString(), QStringLiteral("The code is 4711"), QStringLiteral("Alice Andersen"),
+                QStringLiteral("TRUE")});
+    const QStringList locked = bob.waitFor(QStringLiteral("CHAT"), 9, QStringLiteral("TRUE"));
+    QCOMPARE(locked.value(3), QStringLiteral("The code is 4711"));
+    bob.send({QStringLiteral("CHATOPENED"), QStringLiteral("bob"), QStringLiteral("alice")});
+    QVERIFY(!bob.waitFor(QStringLiteral("CHATHISTORYFOROPENNEWWIDGET")).value(1).contains(QStringLiteral("4711")));
+    bob.send({QStringLiteral("PWDMESSAGEDELIVEREDSTATUS"), QStringLiteral("alice"), QStringLiteral("The code is 4711"),
+              QStringLiteral("bob"), QStringLiteral("CHAT"), QStringLiteral("FALSE")});
+    QCOMPARE(alice.waitFor(QStringLiteral("PWDMESSAGEDELIVEREDSTATUS")).mid(3, 3),
+             (QStringList{QStringLiteral("bob"), QStringLiteral("CHAT"), QStringLiteral("FALSE")}));
+
+    // A group message reaches each recipient who is in, with the sender's name.
+    alice.send({QStringLiteral("ONLINEGROUPMESSAGE"), QStringLiteral("Stand-up now"), QStringLiteral("<p>Stand-up now</p>"),
+                QStringLiteral("bob"), QStringLiteral("carol")});
+    for (ScriptedClient *recipient : {&bob, &carol}) {
+        const QStringList group = recipient->waitFor(QStringLiteral("ONLINEGROUPMESSAGE"));
+        QCOMPARE(group.value(2), QStringLiteral("<p>Stand-up now</p>"));
+        QCOMPARE(group.value(4), QStringLiteral("Alice Andersen"));
+    }
+
     // A file: offer and frame, the report to the sender, the offer, the data, the answer.
     const QByteArray notes("line one\nline two\n\0binary\xff", 25);
     // An offer whose file could not be read comes alone: the next file is not taken for it.
