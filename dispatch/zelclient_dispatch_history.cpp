@@ -14,9 +14,6 @@ namespace {
 // Values from this position on are the lists' pairs and triples.
 const int FirstListValue = 3;
 
-const char HistoryEmptyPage[] =
-    "<br><br><br><center><h1><font color = 'red'>Chat History Empty</font></h1></center>";
-
 // Pictures of a stored transcript live in the data folder; smileys stay
 // relative to the working folder.
 QString rewritePicturePaths(QString transcript, const QString &dataFolder)
@@ -83,7 +80,8 @@ ZELDispatchResult ZELClient::dispatchRecentChatUserList(const QStringList &messa
     int appended = 0;
     for (int i = FirstListValue; i < message.size(); ++i, ++appended)
         m_recentChatUsers << messageValue(message, i);
-    if (QTreeWidgetItem *recent = m_contactView->topLevelItem(0)) {
+    // The group row itself, wherever sorting has put it.
+    if (QTreeWidgetItem *recent = m_recentChatsItem) {
         if (appended == 0 || messageValue(message, FirstListValue).isEmpty())
             recent->setHidden(true);
         else if (m_contactDisplaySettings.value(ZELContactDisplayList::ShowRecentChats) == QLatin1String("TRUE"))
@@ -138,8 +136,7 @@ ZELDispatchResult ZELClient::dispatchChatHistoryFromServer(const QStringList &me
 {
     const QString transcript = messageValue(message, 1);
     if (transcript != QLatin1String("EMPTY") && m_chatHistoryWindow->isVisible()) {
-        m_chatHistoryWindow->m_historyDisplay->clear();
-        m_chatHistoryWindow->m_historyDisplay->append(rewritePicturePaths(transcript, m_dataFolder));
+        m_chatHistoryWindow->showTranscript(rewritePicturePaths(transcript, m_dataFolder));
     }
     removeHistoryWaitCursor();
     return ZELDispatchResult::Continue;
@@ -181,8 +178,8 @@ ZELDispatchResult ZELClient::dispatchConferenceDates(const QStringList &message)
         }
     }
     if (window->m_conferenceChatDateList->count() == 0 && window->m_contactNamesList->count() == 0) {
-        window->m_historyDisplay->setHtml(QString::fromLatin1(HistoryEmptyPage));
-        window->m_saveChatButton->setEnabled(false);
+        // A notice, not a transcript: the save button goes off with it.
+        window->showNotice(ZELChatHistoryListWindow::emptyHistoryPage());
     }
     return ZELDispatchResult::Continue;
 }
