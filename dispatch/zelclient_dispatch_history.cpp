@@ -24,14 +24,8 @@ QString rewritePicturePaths(QString transcript, const QString &dataFolder)
     return transcript;
 }
 
-void appendSessionRow(QTableWidget *table, const QString &first, const QString &headerFirst, const QString &start,
-                      const QString &end)
+void appendSessionRow(QTableWidget *table, const QString &first, const QString &start, const QString &end)
 {
-    table->setColumnCount(3);
-    table->setColumnWidth(0, 140);
-    table->setColumnWidth(1, 110);
-    table->setColumnWidth(2, 110);
-    table->setHorizontalHeaderLabels({headerFirst, QStringLiteral("Chat Start Time"), QStringLiteral("Chat End Time")});
     const int row = table->rowCount();
     table->insertRow(row);
     table->setRowHeight(row, 22);
@@ -97,9 +91,12 @@ ZELDispatchResult ZELClient::dispatchChatHistoryDate(const QStringList &message)
         window->m_historyDisplay->clear();
         emptyTable(window->m_chatDateList);
         if (message.size() > 4) {
-            for (int i = FirstListValue; i + 2 < message.size(); i += 3)
-                appendSessionRow(window->m_chatDateList, messageValue(message, i), QStringLiteral("Chat Date"),
-                                 messageValue(message, i + 1), messageValue(message, i + 2));
+            for (int i = FirstListValue; i + 2 < message.size(); i += 3) {
+                if (i == FirstListValue)
+                    window->startSessionTable(QStringLiteral("Chat Date"));
+                appendSessionRow(window->m_chatDateList, messageValue(message, i), messageValue(message, i + 1),
+                                 messageValue(message, i + 2));
+            }
             removeHistoryWaitCursor();
         } else {
             removeHistoryWaitCursor();
@@ -119,11 +116,13 @@ ZELDispatchResult ZELClient::dispatchConferenceNamesToBeSent(const QStringList &
         emptyTable(window->m_chatDateList);
         if (message.size() > 4) {
             for (int i = FirstListValue; i + 2 < message.size(); i += 3) {
+                if (i == FirstListValue)
+                    window->startSessionTable(QStringLiteral("Chat Session Name"));
                 const QString full = messageValue(message, i);
                 const QString shown = full.section(QLatin1Char('~'), 0, 0).chopped(
                     qMin(2, int(full.section(QLatin1Char('~'), 0, 0).size())));
-                appendSessionRow(window->m_chatDateList, shown, QStringLiteral("Chat Session Name"),
-                                 messageValue(message, i + 1), messageValue(message, i + 2));
+                appendSessionRow(window->m_chatDateList, shown, messageValue(message, i + 1),
+                                 messageValue(message, i + 2));
                 window->m_sessionNames << full;
             }
         }

@@ -315,7 +315,8 @@ void ZELChatHistoryListWindow::startSessionTable(const QString &firstHeader)
     m_chatDateList->setColumnCount(3);
     m_chatDateList->setColumnWidth(0, 140);
     m_chatDateList->setColumnWidth(1, 110);
-    m_chatDateList->setColumnWidth(2, 110);
+    // The last column (110 where there is room) takes what the row numbers
+    // and a scroll bar leave of the table's fixed width.
     m_chatDateList->setHorizontalHeaderLabels(
         {firstHeader, QStringLiteral("Chat Start Time"), QStringLiteral("Chat End Time")});
 }

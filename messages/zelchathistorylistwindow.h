@@ -37,6 +37,9 @@ public:
     // The transcripts of one day folder, oldest first.
     static QFileInfoList transcripts(const QString &dayFolder);
 
+    // Three empty columns for a session list headed firstHeader, "Chat Start
+    // Time" and "Chat End Time".
+    void startSessionTable(const QString &firstHeader);
     // A transcript (server answer or local file) in the view; it can be saved.
     void showTranscript(const QString &html);
     // A notice page in the view ("Loading.....", "Chat History Empty"); it
@@ -101,7 +104,6 @@ private:
     void initializeMemberVariables();
     void defaultSettings();
     void setZELStyle();
-    void startSessionTable(const QString &firstHeader);
     void appendSessionRow(const QString &first, const QFileInfo &file);
     void readTranscript(const QString &day, const QString &fileName);
     bool folderWritable(const QString &folder) const;

@@ -55,6 +55,8 @@ void ZELClient::showChatHistoryList()
         window->showNormal();
     }
     window->raise();
+    // The lists act only on a click in the active window.
+    window->activateWindow();
     showHistoryWaitCursor();
     if (m_chatHistorySettings.value(ZELChatHistoryList::FromServer) == QLatin1String("TRUE")) {
         window->m_serverMode = true;

@@ -7,6 +7,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
+#include <QScrollBar>
 #include <QTextBrowser>
 
 #include <utime.h>
@@ -340,6 +341,9 @@ private slots:
         QCOMPARE(table->horizontalHeaderItem(0)->text(), QString("Chat Date"));
         QCOMPARE(column(table, 0), QStringList({"2026-12-03", "2026-12-01"}));
         QCOMPARE(table->item(1, 2)->text(), QString("03:07:09 pm"));
+        // All three columns in view, none cut off behind a scroll bar.
+        QVERIFY(table->horizontalHeader()->length() <= table->viewport()->width());
+        QCOMPARE(table->columnWidth(0), 140);
         QVERIFY(QRegularExpression("^\\d\\d:\\d\\d:\\d\\d [ap]m$").match(table->item(0, 1)->text()).hasMatch());
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
 
