@@ -361,6 +361,14 @@ private slots:
         pick(table, 0);
         QVERIFY(window()->m_historyDisplay->toPlainText().contains("budget talk"));
 
+        // An older transcript stored byte per character still reads.
+        writeFile(root() + "/2026-12-02/joanne.html", "<p>Gr\xfc\xdf" "e</p>");
+        pick(window()->m_contactNamesList, 1);
+        QCOMPARE(column(table, 0), QStringList({"2026-12-02", "2026-12-01"}));
+        pick(table, 0);
+        QVERIFY(window()->m_historyDisplay->toPlainText().contains(QString("Grüße")));
+        pick(window()->m_conferenceChatDateList, 0);
+
         // A transcript gone since the listing leaves the loading page, which cannot be saved.
         QVERIFY(QFile::remove(root() + "/2026-12-01/Conference-Weekly review 14~05~33.html"));
         pick(table, 1);
@@ -503,6 +511,13 @@ private slots:
         QVERIFY(w->isVisible());
         QVERIFY(w->isMaximized());
         QCOMPARE(brushImage(w->m_maximizeButton, QPalette::Button), imageOf(":images/restore.png"));
+
+        // Minimised and restored, it comes back maximised at the screen's corner.
+        w->showMinimized();
+        w->setWindowState(w->windowState() & ~Qt::WindowMinimized);
+        QTest::qWait(20);
+        QVERIFY(w->isMaximized());
+        QCOMPARE(w->pos(), QPoint(0, 0));
 
         sendMouse(w, QEvent::MouseButtonDblClick, QPoint(200, 10));
         QVERIFY(!w->isMaximized());
