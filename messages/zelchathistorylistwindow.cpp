@@ -436,7 +436,8 @@ void ZELChatHistoryListWindow::saveChatSession()
     emit pauseMovie();
     QString fileName = ZELPlatform::choosers()->saveFileName(
         this, QStringLiteral("Choose a directory to save file"),
-        m_saveFolder + QLatin1Char('/') + ZELHistoryPaths::component(suggested), QStringLiteral("*.html *.pdf"));
+        m_saveFolder + QLatin1Char('/') + (suggested.isEmpty() ? QString() : ZELHistoryPaths::component(suggested)),
+        QStringLiteral("*.html *.pdf"));
     emit restartMovie();
     if (fileName.isEmpty()) {
         m_informationBox->showInformationBox(this, title, QStringLiteral("Chat History has not been saved"));

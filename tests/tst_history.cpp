@@ -351,6 +351,14 @@ private slots:
         QVERIFY(window()->m_historyDisplay->toPlainText().contains(QString("Grüße from ann")));
         QVERIFY(window()->m_saveChatButton->isEnabled());
         QCOMPARE(QGuiApplication::overrideCursor(), nullptr);
+        // The save dialog suggests contact and day.
+        ZELFakeChoosers choosers;
+        ZELPlatform::setChoosers(&choosers);
+        window()->m_saveFolder = "/s";
+        window()->saveChatSession();
+        ZELPlatform::setChoosers(nullptr);
+        QCOMPARE(choosers.startFolders, QStringList("/s/ann2026-12-01"));
+        QCOMPARE(notice(), QString("Chat History has not been saved"));
 
         pick(window()->m_conferenceChatDateList, 0);
         QVERIFY(window()->m_contactNamesList->selectedItems().isEmpty());
@@ -433,6 +441,8 @@ private slots:
 
         QCOMPARE(notice(), expected);
         QCOMPARE(choosers.asked.size(), view == "transcript" ? 1 : 0);
+        if (view == "transcript") // nothing selected: no name is suggested
+            QCOMPARE(choosers.startFolders, QStringList(target.path() + "/"));
         QStringList files = QDir(target.path()).entryList(QDir::Files);
         files.removeOne("old.html");
         if (written.isEmpty()) {
