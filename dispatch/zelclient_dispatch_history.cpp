@@ -14,9 +14,6 @@ namespace {
 // Values from this position on are the lists' pairs and triples.
 const int FirstListValue = 3;
 
-const char HistoryEmptyPage[] =
-    "<br><br><br><center><h1><font color = 'red'>Chat History Empty</font></h1></center>";
-
 // Pictures of a stored transcript live in the data folder; smileys stay
 // relative to the working folder.
 QString rewritePicturePaths(QString transcript, const QString &dataFolder)
@@ -27,14 +24,8 @@ QString rewritePicturePaths(QString transcript, const QString &dataFolder)
     return transcript;
 }
 
-void appendSessionRow(QTableWidget *table, const QString &first, const QString &headerFirst, const QString &start,
-                      const QString &end)
+void appendSessionRow(QTableWidget *table, const QString &first, const QString &start, const QString &end)
 {
-    table->setColumnCount(3);
-    table->setColumnWidth(0, 140);
-    table->setColumnWidth(1, 110);
-    table->setColumnWidth(2, 110);
-    table->setHorizontalHeaderLabels({headerFirst, QStringLiteral("Chat Start Time"), QStringLiteral("Chat End Time")});
     const int row = table->rowCount();
     table->insertRow(row);
     table->setRowHeight(row, 22);
@@ -83,7 +74,8 @@ ZELDispatchResult ZELClient::dispatchRecentChatUserList(const QStringList &messa
     int appended = 0;
     for (int i = FirstListValue; i < message.size(); ++i, ++appended)
         m_recentChatUsers << messageValue(message, i);
-    if (QTreeWidgetItem *recent = m_contactView->topLevelItem(0)) {
+    // The group row itself, wherever sorting has put it.
+    if (QTreeWidgetItem *recent = m_recentChatsItem) {
         if (appended == 0 || messageValue(message, FirstListValue).isEmpty())
             recent->setHidden(true);
         else if (m_contactDisplaySettings.value(ZELContactDisplayList::ShowRecentChats) == QLatin1String("TRUE"))
@@ -99,9 +91,12 @@ ZELDispatchResult ZELClient::dispatchChatHistoryDate(const QStringList &message)
         window->m_historyDisplay->clear();
         emptyTable(window->m_chatDateList);
         if (message.size() > 4) {
-            for (int i = FirstListValue; i + 2 < message.size(); i += 3)
-                appendSessionRow(window->m_chatDateList, messageValue(message, i), QStringLiteral("Chat Date"),
-                                 messageValue(message, i + 1), messageValue(message, i + 2));
+            for (int i = FirstListValue; i + 2 < message.size(); i += 3) {
+                if (i == FirstListValue)
+                    window->startSessionTable(QStringLiteral("Chat Date"));
+                appendSessionRow(window->m_chatDateList, messageValue(message, i), messageValue(message, i + 1),
+                                 messageValue(message, i + 2));
+            }
             removeHistoryWaitCursor();
         } else {
             removeHistoryWaitCursor();
@@ -121,11 +116,13 @@ ZELDispatchResult ZELClient::dispatchConferenceNamesToBeSent(const QStringList &
         emptyTable(window->m_chatDateList);
         if (message.size() > 4) {
             for (int i = FirstListValue; i + 2 < message.size(); i += 3) {
+                if (i == FirstListValue)
+                    window->startSessionTable(QStringLiteral("Chat Session Name"));
                 const QString full = messageValue(message, i);
                 const QString shown = full.section(QLatin1Char('~'), 0, 0).chopped(
                     qMin(2, int(full.section(QLatin1Char('~'), 0, 0).size())));
-                appendSessionRow(window->m_chatDateList, shown, QStringLiteral("Chat Session Name"),
-                                 messageValue(message, i + 1), messageValue(message, i + 2));
+                appendSessionRow(window->m_chatDateList, shown, messageValue(message, i + 1),
+                                 messageValue(message, i + 2));
                 window->m_sessionNames << full;
             }
         }
@@ -138,8 +135,7 @@ ZELDispatchResult ZELClient::dispatchChatHistoryFromServer(const QStringList &me
 {
     const QString transcript = messageValue(message, 1);
     if (transcript != QLatin1String("EMPTY") && m_chatHistoryWindow->isVisible()) {
-        m_chatHistoryWindow->m_historyDisplay->clear();
-        m_chatHistoryWindow->m_historyDisplay->append(rewritePicturePaths(transcript, m_dataFolder));
+        m_chatHistoryWindow->showTranscript(rewritePicturePaths(transcript, m_dataFolder));
     }
     removeHistoryWaitCursor();
     return ZELDispatchResult::Continue;
@@ -181,8 +177,8 @@ ZELDispatchResult ZELClient::dispatchConferenceDates(const QStringList &message)
         }
     }
     if (window->m_conferenceChatDateList->count() == 0 && window->m_contactNamesList->count() == 0) {
-        window->m_historyDisplay->setHtml(QString::fromLatin1(HistoryEmptyPage));
-        window->m_saveChatButton->setEnabled(false);
+        // A notice, not a transcript: the save button goes off with it.
+        window->showNotice(ZELChatHistoryListWindow::emptyHistoryPage());
     }
     return ZELDispatchResult::Continue;
 }

@@ -5,20 +5,11 @@
 #include <QFileInfo>
 #include <QListWidget>
 
+#include "protocol/zelhistorypaths.h"
 #include "protocol/zelsettingslists.h"
 #include "messages/zelchathistorylistwindow.h"
 
 namespace {
-
-// Day folders of the local history, most recently modified first.
-QFileInfoList dayFolders(const QString &root)
-{
-    QFileInfoList folders = QDir(root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name);
-    std::stable_sort(folders.begin(), folders.end(), [](const QFileInfo &a, const QFileInfo &b) {
-        return a.lastModified() > b.lastModified();
-    });
-    return folders;
-}
 
 void addOnce(QListWidget *list, const QString &text)
 {
@@ -30,7 +21,8 @@ void addOnce(QListWidget *list, const QString &text)
 
 QString ZELClient::localHistoryRoot() const
 {
-    return m_chatHistorySettings.value(ZELChatHistoryList::SaveLocation) + QLatin1Char('/') + m_ownDisplayName;
+    return ZELHistoryPaths::userFolder(m_chatHistorySettings.value(ZELChatHistoryList::SaveLocation),
+                                       m_ownDisplayName);
 }
 
 // The main widget keeps at most one wait cursor of its own; the answer removes it.
@@ -56,12 +48,15 @@ void ZELClient::showChatHistoryList()
     ZELChatHistoryListWindow *window = m_chatHistoryWindow;
     window->m_saveFolder = m_defaultFileLocation;
     if (window->isMaximized() && window->m_maximized) {
+        // Maximised again through its own toggle, so it gets its maximised look.
         window->showNormal();
-        window->showMaximized();
+        window->maximized();
     } else {
         window->showNormal();
     }
     window->raise();
+    // The lists act only on a click in the active window.
+    window->activateWindow();
     showHistoryWaitCursor();
     if (m_chatHistorySettings.value(ZELChatHistoryList::FromServer) == QLatin1String("TRUE")) {
         window->m_serverMode = true;
@@ -104,30 +99,34 @@ void ZELClient::requstConferenceHistory(QString &date, QString &conference)
 
 void ZELClient::getChatHistoryDetailsFromClient()
 {
-    const QFileInfoList days = dayFolders(localHistoryRoot());
+    const QFileInfoList days = ZELChatHistoryListWindow::dayFolders(localHistoryRoot());
     QListWidget *contacts = m_chatHistoryWindow->m_contactNamesList;
     QListWidget *conferenceDays = m_chatHistoryWindow->m_conferenceChatDateList;
     contacts->clear();
     conferenceDays->clear();
+    const QString conference = QStringLiteral("Conference-");
     for (const QFileInfo &day : days) {
-        const QStringList files = QDir(day.absoluteFilePath()).entryList(QDir::Files, QDir::Unsorted);
-        for (const QString &file : files) {
-            if (file.contains(QLatin1String("Conference-")))
+        for (const QFileInfo &file : ZELChatHistoryListWindow::transcripts(day.absoluteFilePath())) {
+            const QString name = file.fileName();
+            if (name.startsWith(conference))
                 addOnce(conferenceDays, day.fileName());
             else
-                addOnce(contacts, file.left(file.size() - 5));
+                addOnce(contacts, name.chopped(5)); // without ".html"
         }
     }
     removeHistoryWaitCursor();
 }
 
+// Sign-in keeps the newest day folders. Only the date-named folders the chat
+// windows make are counted or removed; a count that is not a number removes
+// nothing.
 void ZELClient::checkChatHistoryFolder()
 {
-    const QFileInfoList days = dayFolders(localHistoryRoot());
     bool ok = false;
-    int keep = m_chatHistorySettings.value(ZELChatHistoryList::DeleteDays).toInt(&ok);
+    const int keep = m_chatHistorySettings.value(ZELChatHistoryList::DeleteDays).toInt(&ok);
     if (!ok || keep < 0)
-        keep = 0;
+        return;
+    const QFileInfoList days = ZELChatHistoryListWindow::dayFolders(localHistoryRoot());
     // Only the files directly inside the selected day folders go; a folder
     // still holding anything else stays.
     for (int i = days.size() - 1; i >= keep; --i) {

@@ -3,6 +3,7 @@
 #include <QtGui/QFont>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
+#include <QtWidgets/QSizePolicy>
 
 namespace {
 
@@ -39,6 +40,52 @@ void ZELFrameLabels::setupFrameLabels(QWidget *form, const QSize &size)
     m_leftStretch->setFixedWidth(Edge);
     m_rightStretch->setFixedWidth(Edge);
     m_bottomStretch->setFixedHeight(Edge);
+}
+
+void ZELFrameLabels::createFrameLabels(QWidget *form, int minimumSideHeight, int minimumBottomWidth)
+{
+    const auto corner = [form](const char *name, int height) {
+        QLabel *label = frameLabel(form, name, QRect());
+        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+        label->setFixedSize(Edge, height);
+        return label;
+    };
+    const auto side = [form, minimumSideHeight](const char *name) {
+        QLabel *label = frameLabel(form, name, QRect());
+        label->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Expanding);
+        label->setMinimumSize(Edge, minimumSideHeight);
+        label->setMaximumSize(Edge, QWIDGETSIZE_MAX);
+        return label;
+    };
+    m_leftTopCorner = corner("m_leftTopCorner", TitleHeight);
+    m_rightTopCorner = corner("m_rightTopCorner", TitleHeight);
+    m_leftStretch = side("m_leftStretch");
+    m_rightStretch = side("m_rightStretch");
+    m_leftBottomCorner = corner("m_leftBottomCorner", Edge);
+    m_rightBottomCorner = corner("m_rightBottomCorner", Edge);
+    m_rightBottomCorner->setCursor(Qt::SizeFDiagCursor);
+    m_bottomStretch = frameLabel(form, "m_bottomStretch", QRect());
+    m_bottomStretch->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_bottomStretch->setMinimumSize(minimumBottomWidth, Edge);
+    m_bottomStretch->setMaximumSize(QWIDGETSIZE_MAX, Edge);
+}
+
+QLabel *ZELFrameLabels::layoutTitleLabel(QWidget *form, int minimumWidth)
+{
+    QLabel *label = titleLabel(form, QRect());
+    label->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    label->setMinimumSize(minimumWidth, TitleHeight);
+    label->setMaximumSize(QWIDGETSIZE_MAX, TitleHeight);
+    return label;
+}
+
+QPushButton *ZELFrameLabels::layoutTitleButton(QWidget *form, const char *name)
+{
+    QPushButton *button = titleButton(form, name, QRect());
+    button->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    button->setFixedSize(12, 11);
+    button->setAutoFillBackground(true);
+    return button;
 }
 
 QLabel *ZELFrameLabels::titleLabel(QWidget *form, const QRect &geometry)
