@@ -16,6 +16,11 @@ enum ApprovalAlert { AddingUserName = 1 };
 
 void ZELClient::showConferenceChatAcceptanceDialog(QString kind, QStringList details)
 {
+    // The main window was just raised for this request: pop-ups still open
+    // stay above it, or a window-modal one would block it from underneath.
+    const QList<ZELRequestDialog *> open = m_requestDialogs.keys();
+    for (ZELRequestDialog *dialog : open)
+        dialog->raise();
     auto *dialog = new ZELRequestDialog(this);
     connect(dialog, &ZELRequestDialog::requestDialogCloseSignal, this, &ZELClient::requestDialogCloseSignal);
     connect(dialog, &ZELRequestDialog::sendAcceptRejectSignal, this, &ZELClient::sendAcceptRejectSignal);

@@ -216,10 +216,12 @@ private slots:
             QCOMPARE(sent.value("LOGINNAME"), QString("anita"));
             QCOMPARE(sent.value("APPROVALSTATUS"), status);
         } else if (request == QLatin1String("CONFERECECHATSTATUS")) {
+            QCOMPARE(sent.tags(), QStringList({"LOGINNAME", "CHATUSERNAME", "CHATSESSIONNAME", "STATUS", "DUSERNAME"}));
             QCOMPARE(sent.value("LOGINNAME"), QString("ravi"));
             QCOMPARE(sent.value("CHATUSERNAME"), QString("anita"));
             QCOMPARE(sent.value("CHATSESSIONNAME"), QString("Design 10~15~00"));
             QCOMPARE(sent.value("STATUS"), status);
+            QCOMPARE(sent.value("DUSERNAME"), QString("Anita Rao"));
         } else {
             QVERIFY(m_client->m_decideLater);
         }
