@@ -1262,5 +1262,3 @@ void ZELChatWindow::changeHideTreeViewClicked() {}
 void ZELChatWindow::filePrintPdf(QString) {}
 void ZELChatWindow::saveAutomaticChatHistory() {}
 void ZELChatWindow::treeViewDoubleClicked(QTreeWidgetItem *, int) {}
-void ZELChatWindow::addPrivilegeList(QString, QString, QString) {}
-void ZELChatWindow::checkConferenceChatPrivilege(QStringList) {}

@@ -240,7 +240,7 @@ public slots:
     void filePrintPdf(QString fileName);
     void saveAutomaticChatHistory();
     void treeViewDoubleClicked(QTreeWidgetItem *item, int column);
-    void addPrivilegeList(QString userName, QString group, QString department);
+    void addPrivilegeList(QString groupName, QString department, QString userName);
     void checkConferenceChatPrivilege(QStringList privileges);
     void displayPasswordProtectedMessage(QStringList message, QString time, QString folder, QString file);
     void passwordProtectedMessage(QStringList message, QString password, QString folder, QString file);

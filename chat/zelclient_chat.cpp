@@ -207,6 +207,7 @@ void ZELClient::createChatWindow(QString userName)
             window->m_userStatusPixmap->setPixmap(photo);
         }
     }
+    setChatWindowPrivilege(window, record ? privilegeKey(*record) : QString());
 
     QWidget *const card[] = {window->m_userStatusPixmap, window->m_userNameLabel, window->m_userRoleLabel,
                              window->m_userStatusLabel};
@@ -326,10 +327,6 @@ void ZELClient::screenCaptureClosedSignal()
 }
 
 void ZELClient::showConferenceChatWidget()
-{
-}
-
-void ZELClient::requestDialogCloseSignal(ZELRequestDialog *)
 {
 }
 

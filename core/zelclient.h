@@ -346,6 +346,12 @@ public slots:
     void screenCaptureClosedSignal();
     void sendMessageTypeStatus(QString &ownLoginId, QString &peer);
     void sendMessageEraseStatus(QString &ownLoginId, QString &peer);
+    // Invitation pop-ups and their answers (chat/zelclient_invitations.cpp)
+    void showConferenceChatAcceptanceDialog(QString kind, QStringList details);
+    void sendAcceptRejectSignal(QString &kind, QString &answer, QStringList &details);
+    void conferenceChatStatus(QString status, QString inviter, QString conference, QString inviterDisplayName);
+    // Privileges of one-to-one windows (chat/zelclient_privileges.cpp)
+    void setChatWindowPrivilege(ZELChatWindow *window, QString key);
 
     // ------------------------------------------------------------------
     // Contacts and profiles (contacts/)

@@ -401,7 +401,7 @@ ZELDispatchResult ZELClient::dispatchApprovalRequestedUser(const QStringList &me
     return ZELDispatchResult::Continue;
 }
 
-ZELDispatchResult ZELClient::dispatchApprovalAlert(const QStringList &)
+ZELDispatchResult ZELClient::dispatchApprovalAlert(const QStringList &message)
 {
     if (isMinimized() || isHidden()) {
         showNormal();
@@ -410,5 +410,6 @@ ZELDispatchResult ZELClient::dispatchApprovalAlert(const QStringList &)
         raise();
         activateWindow();
     }
+    showConferenceChatAcceptanceDialog(QStringLiteral("ADD"), message);
     return ZELDispatchResult::Continue;
 }

@@ -109,6 +109,8 @@ private slots:
         QVERIFY(QDir().mkpath(m_client->m_defaultFileLocation));
         m_client->m_users.insert("ravi", UserRecord{"Engineer", "Ravi Kumar", "Sales", "Online", "At my desk",
                                                     "Ravi&&Field&&Sales", "ravi", "", "GMT+05:30"});
+        // The server lets Ravi's group and department exchange files.
+        m_client->m_privilegeInfo = QStringList{"PRIVILEGEINFO", "Field###Sales###1###1"};
         m_choosers.openFileAnswers.clear();
         m_choosers.folderAnswers.clear();
         ZELPlatform::setChoosers(&m_choosers);

@@ -1,24 +1,31 @@
 #include /* form */ "ui/ui_zelrequestdialog.h"
 
 #include <QtCore/QCoreApplication>
+#include <QtGui/QFont>
 
 void Ui_ZELRequestDialog::setupUi(QDialog *ZELRequestDialog)
 {
     if (ZELRequestDialog->objectName().isEmpty())
         ZELRequestDialog->setObjectName(QString::fromLatin1("ZELRequestDialog"));
     ZELRequestDialog->resize(311, 148);
+    QFont font = ZELRequestDialog->font();
+    font.setFamily(QString::fromLatin1("Verdana"));
+    ZELRequestDialog->setFont(font);
     ZELRequestDialog->setAutoFillBackground(true);
 
     m_requestAcceptButton = new QPushButton(ZELRequestDialog);
     m_requestAcceptButton->setObjectName(QString::fromLatin1("m_requestAcceptButton"));
+    m_requestAcceptButton->setFont(font);
     m_requestAcceptButton->setGeometry(110, 70, 75, 23);
     m_requestAcceptButton->setCursor(Qt::PointingHandCursor);
     m_requestRejectButton = new QPushButton(ZELRequestDialog);
     m_requestRejectButton->setObjectName(QString::fromLatin1("m_requestRejectButton"));
+    m_requestRejectButton->setFont(font);
     m_requestRejectButton->setGeometry(200, 70, 75, 23);
     m_requestRejectButton->setCursor(Qt::PointingHandCursor);
     m_displayTextLable = new QLabel(ZELRequestDialog);
     m_displayTextLable->setObjectName(QString::fromLatin1("m_displayTextLable"));
+    m_displayTextLable->setFont(font);
     m_displayTextLable->setGeometry(93, 10, 201, 51);
     m_displayTextLable->setAlignment(Qt::AlignCenter);
     m_displayTextLable->setWordWrap(true);
