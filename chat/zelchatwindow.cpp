@@ -507,7 +507,6 @@ void ZELChatWindow::sendChatMessage()
         return;
     }
 
-    const QString transcript = totalMessage->toPlainText();
     const QString time = ZELTranscript::timeStamp(m_hourFormat24);
     const QString plain = serverMessage->toPlainText().trimmed();
     const QString html = serverMessage->toHtml().trimmed();
@@ -516,10 +515,10 @@ void ZELChatWindow::sendChatMessage()
     QString encoded = ZELTranscript::encodeCommas(html);
 
     const bool conference = m_chatRoomListBox->count() > 0 || m_peer.isEmpty();
-    const int own = ZELTranscript::lastHeading(transcript, m_ownDisplayName);
+    const int own = totalMessage->lastHeading(m_ownDisplayName);
     bool headed = false;
     if (!conference) {
-        const int peer = ZELTranscript::lastHeading(transcript, m_peerDisplayName);
+        const int peer = totalMessage->lastHeading(m_peerDisplayName);
         if (own <= peer) {
             headed = true;
             m_bannerState = QStringLiteral("ADD_BANNER");
@@ -534,7 +533,7 @@ void ZELChatWindow::sendChatMessage()
     } else {
         int others = -1;
         for (int i = 0; i < m_chatRoomListBox->count(); ++i)
-            others = qMax(others, ZELTranscript::lastHeading(transcript, m_chatRoomListBox->item(i)->text()));
+            others = qMax(others, totalMessage->lastHeading(m_chatRoomListBox->item(i)->text()));
         if (own <= others) {
             headed = true;
             m_conferenceBannerState = QStringLiteral("ADD_BANNER");

@@ -163,10 +163,9 @@ void ZELChatWindow::fileSend()
     } else {
         m_forceHeading = QStringLiteral("ADD");
         addRow(m_peer, m_peerDisplayName);
-        const QString text = totalMessage->toPlainText();
         QString banner = QStringLiteral("ADD_BANNER");
-        if (!text.isEmpty()
-            && ZELTranscript::lastHeading(text, m_ownDisplayName) > ZELTranscript::lastHeading(text, m_peerDisplayName))
+        if (!totalMessage->document()->isEmpty()
+            && totalMessage->lastHeading(m_ownDisplayName) > totalMessage->lastHeading(m_peerDisplayName))
             banner.clear();
         QString peer = m_peer;
         QString own = m_ownDisplayName;

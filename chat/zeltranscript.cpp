@@ -74,9 +74,8 @@ void ZELTranscript::appendSpeakerBlock(ZELChatWindow *window, const QColor &colo
                                        const QString &ownDisplayName, const QString &time,
                                        const QStringList &bodyLines)
 {
-    const QString text = window->totalMessage->toPlainText();
-    const int own = lastHeading(text, ownDisplayName);
-    const int peer = lastHeading(text, speaker);
+    const int own = window->totalMessage->lastHeading(ownDisplayName);
+    const int peer = window->totalMessage->lastHeading(speaker);
     if (peer <= own || window->m_forceHeading == QLatin1String("ADD")) {
         window->totalMessage->append(headingRow(Received, colour, speaker, time));
         window->m_bannerState.clear();

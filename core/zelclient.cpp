@@ -8,6 +8,7 @@
 #include <QKeySequence>
 #include <QMenu>
 #include <QMovie>
+#include <QStackedWidget>
 #include <QPalette>
 #include <QPixmap>
 #include <QRegularExpression>
@@ -365,6 +366,23 @@ void ZELClient::defaultSettings()
     m_connectingMovie = new QMovie(QStringLiteral(":images/connecting.gif"));
     m_processLable->setMovie(m_processMovie);
     m_connectingGifLabel->setMovie(m_connectingMovie);
+    // The connecting animations run only while their page is on screen: started
+    // anywhere else they stop at once, and the page starts them when it shows.
+    for (QMovie *movie : {m_processMovie, m_connectingMovie}) {
+        connect(movie, &QMovie::stateChanged, this, [this, movie](QMovie::MovieState state) {
+            if (state == QMovie::Running && stackedWidget->currentWidget() != processPage)
+                movie->stop();
+        });
+    }
+    connect(stackedWidget, &QStackedWidget::currentChanged, this, [this]() {
+        const bool shown = stackedWidget->currentWidget() == processPage;
+        for (QMovie *movie : {m_processMovie, m_connectingMovie}) {
+            if (shown && !m_animationsPaused)
+                movie->start();
+            else if (!shown)
+                movie->stop();
+        }
+    });
     if (!m_animationsPaused) {
         m_connectingMovie->start();
         m_processMovie->start();

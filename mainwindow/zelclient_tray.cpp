@@ -1,10 +1,13 @@
 #include "core/zelclient.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
+#include <QPalette>
+#include <QPixmap>
 #include <QTimer>
 
 namespace {
@@ -29,6 +32,58 @@ void prepareMarquee(ZELClient &client)
     client.m_marqueeSpan = client.m_marqueeTextWidth + MarqueeGap;
     client.m_marqueeX = MarqueeStartX;
     client.m_marqueeY = MarqueeY;
+
+    // The line steps one pixel every 30 ms for the whole session. An opaque
+    // label is moved by copying its pixels, so each step repaints only the
+    // column it uncovers instead of the text and the page behind it. Its
+    // background is the page's own, taken from a column beside the text
+    // (the page shades from top to bottom only).
+    QWidget *page = client.m_animateText->parentWidget();
+    const int column = qBound(0, MarqueeStartX - 1, page->width() - 1);
+    const QRect strip(page->mapTo(&client, QPoint(column, MarqueeY)), QSize(1, metrics.height()));
+    client.m_animateText->setAutoFillBackground(false);
+    const QPixmap background = client.grab(strip);
+    if (!background.isNull()) {
+        QPalette palette = client.m_animateText->palette();
+        palette.setBrush(QPalette::Window, QBrush(background));
+        client.m_animateText->setPalette(palette);
+        client.m_animateText->setAutoFillBackground(true);
+    }
+}
+
+// Nobody sees the line while the window is hidden or minimised: the scroll
+// pauses on its first step there and goes on when the window shows again.
+class MarqueePause : public QObject
+{
+public:
+    explicit MarqueePause(ZELClient &client) : QObject(&client), m_client(client)
+    {
+        setObjectName(QStringLiteral("zelMarqueePause"));
+        client.installEventFilter(this);
+    }
+
+    bool paused = false;
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (paused && (event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange)
+            && m_client.isVisible() && !m_client.isMinimized()) {
+            paused = false;
+            m_client.m_textScrollTimer->start(30);
+        }
+        return false;
+    }
+
+private:
+    ZELClient &m_client;
+};
+
+MarqueePause *marqueePause(ZELClient &client)
+{
+    // Found by name: the class has no meta-object of its own to find it by.
+    QObject *pause = client.findChild<QObject *>(QStringLiteral("zelMarqueePause"), Qt::FindDirectChildrenOnly);
+    return pause ? static_cast<MarqueePause *>(pause) : new MarqueePause(client);
 }
 
 } // namespace
@@ -49,6 +104,11 @@ void ZELClient::movingText()
 
 void ZELClient::textScrolling()
 {
+    if (m_textScrollTimer->isActive() && (!isVisible() || isMinimized())) {
+        m_textScrollTimer->stop();
+        marqueePause(*this)->paused = true;
+        return;
+    }
     // The sign-in may have put a new text into the label and started the
     // timer itself: measure the new text before its first step.
     if (m_animateText->text() != m_marqueeText) {

@@ -1,5 +1,6 @@
 #include "protocol/zeltcpsocket.h"
 
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
@@ -246,6 +247,11 @@ ZELTcpSocket::ZELTcpSocket(QObject *parent)
     : QTcpSocket(parent)
     , m_decoder(std::make_unique<FrameDecoder>())
 {
+    m_nextSlice.setSingleShot(true);
+    m_nextSlice.setInterval(0);
+    connect(&m_nextSlice, &QTimer::timeout, this, &ZELTcpSocket::continueSlices);
+    // Unread bytes wait in the kernel, not here, while reading is paused.
+    setReadBufferSize(16 * ReadChunk);
     connect(this, &QIODevice::readyRead, this, &ZELTcpSocket::messageFromServer);
     connect(this, &QAbstractSocket::disconnected, this, &ZELTcpSocket::closeConnection);
 }
@@ -365,14 +371,46 @@ QByteArray ZELTcpSocket::decodeFrame(QByteArrayView piece)
 
 void ZELTcpSocket::messageFromServer()
 {
-    // Bytes that came in while a receiver ran the event loop get no readyRead of
-    // their own (it is never emitted recursively): take them before returning.
-    do {
-        processReceivedBytes(readAll());
-    } while (bytesAvailable() > 0);
+    m_slice.start();
+    readSome();
+}
+
+// Bytes that came in while a receiver ran the event loop get no readyRead of
+// their own (it is never emitted recursively): they are taken here too. Once
+// the slice is used up, or while frames wait for the next one, reading pauses,
+// so a fast sender fills the connection rather than memory, and the next slice
+// reads on.
+void ZELTcpSocket::readSome()
+{
+    while (bytesAvailable() > 0) {
+        if (m_nextSlice.isActive() || sliceUsedUp()) {
+            m_readPaused = true;
+            if (!m_nextSlice.isActive())
+                m_nextSlice.start();
+            return;
+        }
+        takeBytes(read(ReadChunk));
+    }
+}
+
+bool ZELTcpSocket::sliceUsedUp() const
+{
+    return m_slice.isValid() && m_slice.elapsed() >= SliceMilliseconds;
+}
+
+void ZELTcpSocket::continueSlices()
+{
+    m_slice.start();
+    deliverFrames();
 }
 
 void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
+{
+    m_slice.start();
+    takeBytes(bytes);
+}
+
+void ZELTcpSocket::takeBytes(QByteArrayView bytes)
 {
     if (bytes.isEmpty())
         return;
@@ -431,43 +469,52 @@ void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
         return;
     }
 
-    const bool frameOnItsWay = m_decoder->pieceSize > 0 || !m_partialTerminator.isEmpty();
-    if (!m_framesHeld || !m_lastFrameDecoded || frameOnItsWay)
-        return;
+    if (!m_nextSlice.isActive())
+        deliverFrames();
+}
 
-    // Emptied before the hand-over: a receiver that runs the event loop lets the
-    // next read in, which must neither see these frames again nor lose its bytes.
-    QByteArray textBlock = std::move(m_textBlock);
-    QByteArray fileBlock = std::move(m_fileBlock);
-    clearReceiveBuffer();
-    emit sendDataToClient(textBlock, fileBlock);
-
-    // Keep a modest text block's storage for the next batch, unless the receiver
-    // kept the block or a read let in meanwhile has started a new one.
-    if (!m_framesHeld && textBlock.isDetached() && textBlock.capacity() <= 1024 * 1024) {
-        textBlock.resize(0);
-        m_textBlock.swap(textBlock);
+// Hands the received frames over one at a time, in arrival order. A long run
+// of frames is handed over in slices, with the event loop running between
+// them, so the window keeps answering and the answers to earlier messages
+// leave while later ones are still being shown.
+void ZELTcpSocket::deliverFrames()
+{
+    while (!m_frames.isEmpty()) {
+        if (sliceUsedUp()) {
+            m_nextSlice.start();
+            return;
+        }
+        // Taken off the queue before the hand-over: a receiver that runs the
+        // event loop lets the next read in, which hands over what follows.
+        ReceivedFrame frame = m_frames.takeFirst();
+        m_heldBytes -= frame.payload.size();
+        QByteArray text;
+        QByteArray files;
+        if (frame.file) {
+            files = std::move(frame.payload);
+        } else {
+            text = std::move(frame.payload);
+            text.append(textSeparator);
+        }
+        emit sendDataToClient(text, files);
+    }
+    // Reading paused while slices were pending: take what waits in the socket.
+    if (m_readPaused) {
+        m_readPaused = false;
+        readSome();
     }
 }
 
 bool ZELTcpSocket::cutFrame()
 {
     QByteArray payload = m_decoder->finish();
-    m_lastFrameDecoded = !payload.isEmpty();
-    m_framesHeld = true;
-    if (holdsFileMarker(payload)) {
-        if (m_fileBlock.isEmpty())
-            m_fileBlock = std::move(payload);
-        else
-            m_fileBlock.append(payload);
-    } else {
-        if (m_textBlock.isEmpty() && m_textBlock.capacity() < payload.size() + textSeparator.size())
-            m_textBlock = std::move(payload);
-        else
-            m_textBlock.append(payload);
-        m_textBlock.append(textSeparator);
-    }
-    return m_textBlock.size() + m_fileBlock.size() <= MaxHeldBatch;
+    // A frame that does not decompress (or an empty one) carries nothing.
+    if (payload.isEmpty())
+        return true;
+    m_heldBytes += payload.size();
+    const bool file = holdsFileMarker(payload);
+    m_frames.append(ReceivedFrame{std::move(payload), file});
+    return m_heldBytes <= MaxHeldBatch;
 }
 
 void ZELTcpSocket::dropConnection()
@@ -478,6 +525,15 @@ void ZELTcpSocket::dropConnection()
 
 void ZELTcpSocket::closeConnection()
 {
+    // What arrived complete before the connection closed is still the server's word.
+    m_nextSlice.stop();
+    while (!m_frames.isEmpty()) {
+        const qsizetype before = m_frames.size();
+        m_slice.start();
+        deliverFrames();
+        if (m_frames.size() >= before)
+            break;
+    }
     clearReceiveBuffer();
     emit disconnectedSignal();
 }
@@ -486,8 +542,8 @@ void ZELTcpSocket::clearReceiveBuffer()
 {
     m_partialTerminator.clear();
     m_decoder->reset();
-    m_textBlock.clear();
-    m_fileBlock.clear();
-    m_framesHeld = false;
-    m_lastFrameDecoded = false;
+    m_frames.clear();
+    m_heldBytes = 0;
+    m_readPaused = false;
+    m_nextSlice.stop();
 }

@@ -3,8 +3,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QElapsedTimer>
 #include <QString>
+#include <QList>
 #include <QTcpSocket>
+#include <QTimer>
 
 #include <memory>
 
@@ -12,10 +15,10 @@
 // qCompress output (4-byte big-endian length + zlib stream) followed by "<WRITEEND>".
 // A payload holding "<FILEEND>" is file data; any other payload is XML text.
 //
-// Received frames are handed over in batches, only when the buffered bytes end
-// exactly at a terminator and the last frame decompressed to something: text
-// payloads each followed by ":::" in the text block, file payloads back to back
-// in the file block.
+// Every received frame that decompresses to something is handed over on its
+// own, in arrival order: a text payload followed by ":::" as the text block, or
+// a file payload as the file block. Frames that arrive together are handed over
+// in slices of at most SliceMilliseconds, the event loop running in between.
 class ZELTcpSocket : public QTcpSocket
 {
     Q_OBJECT
@@ -28,6 +31,11 @@ public:
     // More than this decoded and still waiting for its batch to end is dropped the
     // same way: small compressed frames can inflate to far more than they weigh.
     static constexpr qsizetype MaxHeldBatch = 256 * 1024 * 1024;
+    // Hand-overs run for at most this long before the event loop gets a turn.
+    static constexpr int SliceMilliseconds = 40;
+    // Bytes taken from the connection at a time; reading pauses while frames
+    // wait for their slice, so a fast sender fills the connection, not memory.
+    static constexpr qsizetype ReadChunk = 64 * 1024;
 
     explicit ZELTcpSocket(QObject *parent = nullptr);
     ~ZELTcpSocket() override;
@@ -68,6 +76,11 @@ private:
 
     // False when the frames held now exceed MaxHeldBatch.
     bool cutFrame();
+    void takeBytes(QByteArrayView bytes);
+    void readSome();
+    void deliverFrames();
+    void continueSlices();
+    bool sliceUsedUp() const;
     void dropConnection();
 
     // Frames are inflated as their bytes arrive, so a large frame spread over many
@@ -76,10 +89,16 @@ private:
     // The last bytes read when they may begin a terminator: not yet given to the decoder.
     QByteArray m_partialTerminator;
     // Frames already cut and decoded but not yet handed over.
-    QByteArray m_textBlock;
-    QByteArray m_fileBlock;
-    bool m_framesHeld = false;
-    bool m_lastFrameDecoded = false;
+    struct ReceivedFrame
+    {
+        QByteArray payload;
+        bool file = false;
+    };
+    QList<ReceivedFrame> m_frames;
+    qsizetype m_heldBytes = 0;
+    bool m_readPaused = false;
+    QTimer m_nextSlice;
+    QElapsedTimer m_slice; // the time the current slice began
 };
 
 #endif

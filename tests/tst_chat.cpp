@@ -3,11 +3,14 @@
 #include <QMenu>
 #include <QMovie>
 #include <QPointer>
+#include <QTextBlock>
+#include <QTextFrame>
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
 #include "chat/zelsmileydialog.h"
 #include "chat/zeltranscript.h"
+#include "chat/zeltranscriptview.h"
 #include "core/zelclient.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
@@ -229,6 +232,101 @@ private slots:
         QVERIFY(!window->sendButton->isEnabled());
         QVERIFY(window->m_forceHeading.isEmpty());
         QVERIFY(window->m_bannerState.isEmpty());
+    }
+
+    // Every row the client writes reaches the transcript as one flat paragraph:
+    // its colour, the name or notice on the left and the time after a right
+    // tab; a rule in the row becomes a rule under the paragraph.
+    void transcriptRows_data()
+    {
+        QTest::addColumn<QString>("row");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QColor>("background");
+        QTest::addColumn<bool>("rule");
+        const QString time = "10:24:30 am";
+        QTest::newRow("own heading")
+            << ZELTranscript::headingRow(ZELTranscript::OwnOneToOne, ZELTranscript::ownColour(), "Anita Rao", time)
+            << "Anita Rao says ::\t" + time << ZELTranscript::ownColour() << false;
+        QTest::newRow("own conference heading")
+            << ZELTranscript::headingRow(ZELTranscript::OwnConference, ZELTranscript::receivedColour(), "Anita Rao",
+                                         time)
+            << "Anita Rao says ::\t" + time << ZELTranscript::receivedColour() << false;
+        QTest::newRow("received heading")
+            << ZELTranscript::headingRow(ZELTranscript::Received, ZELTranscript::receivedColour(), "Ravi Kumar", time)
+            << "Ravi Kumar says ::\t" + time << ZELTranscript::receivedColour() << false;
+        QTest::newRow("continuation") << ZELTranscript::continuationRow(time)
+            << QString(3, QChar(0xa0)) + "\t" + time << QColor() << true;
+        QTest::newRow("notice")
+            << "<table bgcolor = #f5fffa width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>File sending "
+               "status ::: a.txt sending <font color=red>Failed</td><td width='20%' align='right'><font "
+               "color=darkgray><b>" + time + "</td></tr></table>"
+            << "File sending status ::: a.txt sending Failed\t" + time << QColor("#f5fffa") << false;
+    }
+
+    void transcriptRows()
+    {
+        QFETCH(QString, row);
+        QFETCH(QString, text);
+        QFETCH(QColor, background);
+        QFETCH(bool, rule);
+        ZELChatWindow *window = openWithRavi();
+        ZELTranscriptView *view = window->totalMessage;
+        for (int i = 0; i < 3; ++i) {
+            view->append(row);
+            view->append("message " + QString::number(i));
+        }
+        QVERIFY(view->document()->rootFrame()->childFrames().isEmpty());
+        QCOMPARE(view->document()->blockCount(), 7); // the empty first paragraph, then row and text, three times
+        const QTextBlock rowBlock = view->document()->lastBlock().previous();
+        QCOMPARE(rowBlock.text(), text);
+        const QTextBlockFormat format = rowBlock.blockFormat();
+        QCOMPARE(format.background().style() == Qt::NoBrush ? QColor() : format.background().color(), background);
+        QCOMPARE(format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth), rule);
+        QCOMPARE(format.tabPositions().size(), 1);
+        QCOMPARE(format.tabPositions().first().type, QTextOption::RightTab);
+        // The text after a row never takes on its colour or its tab.
+        const QTextBlockFormat after = view->document()->lastBlock().blockFormat();
+        QCOMPARE(after.background().style(), Qt::NoBrush);
+        QVERIFY(after.tabPositions().isEmpty());
+        QCOMPARE(view->document()->lastBlock().text(), QString("message 2"));
+
+        // The time follows the right edge when the window is resized.
+        const qreal before = format.tabPositions().first().position;
+        window->resize(window->width() + 120, window->height());
+        QTRY_VERIFY(view->document()->lastBlock().previous().blockFormat().tabPositions().first().position
+                    > before + 100);
+    }
+
+    // The speaker rule reads only what was appended since it last asked, and
+    // forgets what it knew once the transcript changes in any other way.
+    void speakerRuleFollowsTheTranscript()
+    {
+        ZELChatWindow *window = openWithRavi();
+        ZELTranscriptView *view = window->totalMessage;
+        const auto heading = [&](const QString &name) {
+            view->append(ZELTranscript::headingRow(ZELTranscript::Received, ZELTranscript::receivedColour(), name,
+                                                   "10:00:00 am"));
+            view->append("text");
+        };
+        QCOMPARE(view->lastHeading("Ann"), -1);
+        heading("Ann");
+        const int ann = view->lastHeading("Ann");
+        QVERIFY(ann > 0);
+        heading("Ravi");
+        QVERIFY(view->lastHeading("Ravi") > ann);
+        QCOMPARE(view->lastHeading("Ann"), ann);
+        // A name that ends with another is found for both, as in the text.
+        heading("Jo Ann");
+        QVERIFY(view->lastHeading("Ann") > view->lastHeading("Ravi"));
+        // A heading typed inside a message counts like any other text.
+        view->append("Ravi says :: nothing");
+        QVERIFY(view->lastHeading("Ravi") > view->lastHeading("Ann"));
+        // Cleared: nothing is found any more, and new text is found again.
+        view->clear();
+        QCOMPARE(view->lastHeading("Ravi"), -1);
+        heading("Ravi");
+        QCOMPARE(view->lastHeading("Ravi"), view->toPlainText().lastIndexOf("Ravi says ::"));
+        QCOMPARE(view->lastHeading("Ann"), -1);
     }
 
     void timeStamps_data()

@@ -4,10 +4,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMovie>
 #include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStackedWidget>
 #include <QStandardPaths>
 #include <QTextEdit>
 #include <QTimer>
@@ -808,6 +810,40 @@ private slots:
         m_client->m_signInAction->trigger();
         QCOMPARE(asked, 1);
         QVERIFY(m_client->m_signedIn);
+    }
+
+    // Nothing animates where nobody can see it: the scrolling line pauses while
+    // the window is hidden and the connecting pictures run only on their page.
+    void hiddenThingsDoNotAnimate()
+    {
+        signIn();
+        m_client->show();
+        m_client->m_marqueeText = "Welcome";
+        m_client->movingText();
+        QVERIFY(m_client->m_textScrollTimer->isActive());
+        QTRY_VERIFY(m_client->m_animateText->x() < 289);
+        m_client->hide();
+        QTRY_VERIFY(!m_client->m_textScrollTimer->isActive());
+        const int x = m_client->m_animateText->x();
+        QTest::qWait(100);
+        QCOMPARE(m_client->m_animateText->x(), x);
+        m_client->show();
+        QVERIFY(m_client->m_textScrollTimer->isActive());
+        QTRY_VERIFY(m_client->m_animateText->x() < x);
+
+        // Signed in, the main page shows: a restart of the connecting pictures
+        // (as after a modal dialog of a chat window) does not run them.
+        QVERIFY(m_client->stackedWidget->currentWidget() != m_client->processPage);
+        m_client->m_connectingMovie->start();
+        m_client->m_processMovie->start();
+        QCOMPARE(m_client->m_connectingMovie->state(), QMovie::NotRunning);
+        QCOMPARE(m_client->m_processMovie->state(), QMovie::NotRunning);
+        m_client->stackedWidget->setCurrentWidget(m_client->processPage);
+        QCOMPARE(m_client->m_connectingMovie->state(), QMovie::Running);
+        QCOMPARE(m_client->m_processMovie->state(), QMovie::Running);
+        m_client->stackedWidget->setCurrentWidget(m_client->MainPage);
+        QCOMPARE(m_client->m_connectingMovie->state(), QMovie::NotRunning);
+        QCOMPARE(m_client->m_processMovie->state(), QMovie::NotRunning);
     }
 
     void marqueeWrapsAfterLeavingOnTheLeft()

@@ -9,6 +9,8 @@
 #include <QLoggingCategory>
 #include <QRandomGenerator>
 #include <QSignalSpy>
+#include <QThread>
+#include <QTimer>
 #include <QtEndian>
 
 namespace {
@@ -93,6 +95,8 @@ private slots:
     void receiveMatchesWholeBufferRescan_data();
     void receiveMatchesWholeBufferRescan();
     void receiverRunningEventLoop();
+    void burstIsHandedOverInSlices();
+    void framesBeforeCloseAreHandedOver();
     void disconnectDropsPartialFrame();
     void endlessFrameDropsConnection();
     void inflatedBatchOverLimitDropsConnection();
@@ -393,40 +397,41 @@ void TestWire::receive_data()
     using Reads = QList<QByteArray>;
 
     QTest::newRow("one frame") << Reads{a} << QStringList{"0|<A/>:::|"};
-    QTest::newRow("two text frames in one read") << Reads{a + b} << QStringList{"0|<A/>:::<B>b</B>:::|"};
-    QTest::newRow("one batch per read") << Reads{a, b} << QStringList{"0|<A/>:::|", "1|<B>b</B>:::|"};
+    QTest::newRow("two text frames in one read") << Reads{a + b}
+        << QStringList{"0|<A/>:::|", "0|<B>b</B>:::|"};
+    QTest::newRow("one frame per read") << Reads{a, b} << QStringList{"0|<A/>:::|", "1|<B>b</B>:::|"};
     QTest::newRow("text and file in one read") << Reads{a + f}
-        << QStringList{"0|<A/>:::|file one<FILEEND>"};
+        << QStringList{"0|<A/>:::|", "0||file one<FILEEND>"};
     QTest::newRow("two file frames") << Reads{f + g}
-        << QStringList{"0||file one<FILEEND>file two<FILEEND>"};
-    QTest::newRow("complete frame waits for the split one") << Reads{a + b.left(7), b.mid(7)}
-        << QStringList{"1|<A/>:::<B>b</B>:::|"};
+        << QStringList{"0||file one<FILEEND>", "0||file two<FILEEND>"};
+    QTest::newRow("complete frame does not wait for the split one") << Reads{a + b.left(7), b.mid(7)}
+        << QStringList{"0|<A/>:::|", "1|<B>b</B>:::|"};
     const int cuts[] = {1, 4, 6, int(b.size()) - 10, int(b.size()) - 9, int(b.size()) - 5, int(b.size()) - 1};
     for (int cut : cuts) {
         QTest::addRow("frame split at %d of %d", cut, int(b.size())) << Reads{b.left(cut), b.mid(cut)}
             << QStringList{"1|<B>b</B>:::|"};
     }
     QTest::newRow("split in the terminator, next frame in the same read")
-        << Reads{a.chopped(3), a.right(3) + b} << QStringList{"1|<A/>:::<B>b</B>:::|"};
+        << Reads{a.chopped(3), a.right(3) + b} << QStringList{"1|<A/>:::|", "1|<B>b</B>:::|"};
     QTest::newRow("three reads, file then text") << Reads{f.left(5), f.mid(5, 10), f.mid(15) + a}
-        << QStringList{"2|<A/>:::|file one<FILEEND>"};
+        << QStringList{"2||file one<FILEEND>", "2|<A/>:::|"};
     QTest::newRow("no terminator") << Reads{"no frame here"} << QStringList();
-    QTest::newRow("no terminator, then the rest") << Reads{"junk", writeEnd + a}
-        << QStringList{"1|:::<A/>:::|"};
+    // A piece that does not decompress carries nothing and holds nothing back.
+    QTest::newRow("no terminator, then the rest") << Reads{"junk", writeEnd + a} << QStringList{"1|<A/>:::|"};
     QTest::newRow("two terminators in a row") << Reads{a + writeEnd + b}
-        << QStringList{"0|<A/>::::::<B>b</B>:::|"};
+        << QStringList{"0|<A/>:::|", "0|<B>b</B>:::|"};
     QTest::newRow("empty piece alone") << Reads{writeEnd} << QStringList();
-    QTest::newRow("bad frame first") << Reads{bad + a} << QStringList{"0|:::<A/>:::|"};
-    QTest::newRow("bad last frame waits for a good one") << Reads{a + bad, b}
-        << QStringList{"1|<A/>::::::<B>b</B>:::|"};
-    QTest::newRow("empty payload last waits") << Reads{a + ZELTestPeer::frame(""), b}
-        << QStringList{"1|<A/>::::::<B>b</B>:::|"};
+    QTest::newRow("bad frame first") << Reads{bad + a} << QStringList{"0|<A/>:::|"};
+    QTest::newRow("bad last frame holds nothing back") << Reads{a + bad, b}
+        << QStringList{"0|<A/>:::|", "1|<B>b</B>:::|"};
+    QTest::newRow("empty payload last") << Reads{a + ZELTestPeer::frame(""), b}
+        << QStringList{"0|<A/>:::|", "1|<B>b</B>:::|"};
 
     // Refused sizes count as frames that do not decompress.
     const qsizetype limit = ZELTcpSocket::MaxFramePayload;
     const QByteArray small = qCompress(QByteArray("<S/>"), 9);
     QTest::newRow("header claims more than the limit")
-        << Reads{bigEndian32(quint32(limit + 1)) + small.mid(4) + writeEnd + a} << QStringList{"0|:::<A/>:::|"};
+        << Reads{bigEndian32(quint32(limit + 1)) + small.mid(4) + writeEnd + a} << QStringList{"0|<A/>:::|"};
     QTest::newRow("header claims the limit") << Reads{bigEndian32(quint32(limit)) + small.mid(4) + writeEnd}
         << QStringList{"0|<S/>:::|"};
     const QByteArray atLimit = qCompress(QByteArray(limit, 'x'), 9);
@@ -434,9 +439,9 @@ void TestWire::receive_data()
         << QStringList{handover(0, QByteArray(limit, 'x') + ":::", QByteArray())};
     const QByteArray overLimit = qCompress(QByteArray(limit + 1, 'x'), 9);
     QTest::newRow("inflates past the limit behind a small header")
-        << Reads{bigEndian32(100) + overLimit.mid(4) + writeEnd + a} << QStringList{"0|:::<A/>:::|"};
+        << Reads{bigEndian32(100) + overLimit.mid(4) + writeEnd + a} << QStringList{"0|<A/>:::|"};
     QTest::newRow("inflates past the limit, honest header") << Reads{overLimit + writeEnd + a}
-        << QStringList{"0|:::<A/>:::|"};
+        << QStringList{"0|<A/>:::|"};
 
     // A large file arriving in many reads is handed over once, with the read that ends it.
     const QByteArray file = randomBytes(2 * 1024 * 1024, 7);
@@ -472,9 +477,9 @@ void TestWire::receive()
     delete client;
 }
 
-// The receive rule stated plainly: on every read, cut the whole buffer again from
-// its start, and hand over only when it ends at a terminator after a frame that
-// decompressed to something.
+// The receive rule stated plainly: on every read, cut every complete frame off
+// the front of the buffer, and hand over, on its own, each one that
+// decompresses to something.
 class RescanReceiver
 {
 public:
@@ -483,24 +488,16 @@ public:
     void read(int index, const QByteArray &bytes)
     {
         m_buffer += bytes;
-        const int count = int(m_buffer.count(writeEnd));
-        if (count == 0)
-            return;
-        QByteArray rest = m_buffer, text, files;
-        bool ready = false;
-        for (int k = 1; k <= count; ++k) {
-            const qsizetype at = rest.indexOf(writeEnd);
-            const QByteArray payload = qUncompress(rest.left(at));
-            rest = rest.mid(at + writeEnd.size());
+        qsizetype at;
+        while ((at = m_buffer.indexOf(writeEnd)) >= 0) {
+            const QByteArray payload = qUncompress(m_buffer.left(at));
+            m_buffer.remove(0, at + writeEnd.size());
+            if (payload.isEmpty())
+                continue;
             if (payload.contains(fileEnd))
-                files += payload;
+                handovers << handover(index, QByteArray(), payload);
             else
-                text += payload + ":::";
-            ready = !payload.isEmpty() && !(k == count && !rest.isEmpty());
-        }
-        if (ready) {
-            m_buffer.clear();
-            handovers << handover(index, text, files);
+                handovers << handover(index, payload + ":::", QByteArray());
         }
     }
 
@@ -608,6 +605,66 @@ void TestWire::receiverRunningEventLoop()
     delete client;
 }
 
+// A long run of frames arriving at once is handed over in slices with the
+// event loop running in between, in order, none lost; reading goes on after.
+void TestWire::burstIsHandedOverInSlices()
+{
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    QStringList handovers;
+    int turnsBetween = 0;
+    int turnsSeen = 0;
+    QTimer turn;
+    turn.setInterval(0);
+    connect(&turn, &QTimer::timeout, this, [&] { ++turnsSeen; });
+    connect(client, &ZELTcpSocket::sendDataToClient, this, [&](QByteArray &text, QByteArray &) {
+        if (!handovers.isEmpty() && turnsSeen > 0)
+            ++turnsBetween;
+        turnsSeen = 0;
+        handovers << QString::fromLatin1(text);
+        QThread::msleep(4); // a receiver that takes its time
+    });
+    QStringList frames;
+    QStringList expected;
+    for (int i = 0; i < 60; ++i) {
+        frames << QStringLiteral("<M>%1</M>").arg(i);
+        expected << frames.last() + ":::";
+    }
+    turn.start();
+    m_peer->sendTexts(frames); // one write: usually one read
+    QTRY_COMPARE_WITH_TIMEOUT(handovers.size(), 60, 10000);
+    QCOMPARE(handovers, expected);
+    // 60 x 4 ms is several slices' worth: the event loop ran between them.
+    QVERIFY(turnsBetween >= 60 * 4 / ZELTcpSocket::SliceMilliseconds - 1);
+    m_peer->sendText("<after/>");
+    QTRY_COMPARE(handovers.last(), QString("<after/>:::"));
+    delete client;
+}
+
+// Frames that arrived complete before the server closed the connection are
+// still handed over, before the socket reports the loss.
+void TestWire::framesBeforeCloseAreHandedOver()
+{
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    QStringList events;
+    connect(client, &ZELTcpSocket::sendDataToClient, this, [&](QByteArray &text, QByteArray &) {
+        events << QString::fromLatin1(text);
+        QThread::msleep(5);
+    });
+    connect(client, &ZELTcpSocket::disconnectedSignal, this, [&] { events << "lost"; });
+    QStringList frames;
+    for (int i = 0; i < 30; ++i)
+        frames << QStringLiteral("<M>%1</M>").arg(i);
+    m_peer->sendTexts(frames);
+    m_peer->dropConnection();
+    QTRY_COMPARE_WITH_TIMEOUT(events.size(), 31, 10000);
+    QCOMPARE(events.first(), QString("<M>0</M>:::"));
+    QCOMPARE(events.at(29), QString("<M>29</M>:::"));
+    QCOMPARE(events.last(), QString("lost"));
+    delete client;
+}
+
 void TestWire::disconnectDropsPartialFrame()
 {
     ZELTcpSocket *client = connectClient();
@@ -664,8 +721,8 @@ void TestWire::inflatedBatchOverLimitDropsConnection()
     connect(client, &ZELTcpSocket::sendDataToClient, this, [&](QByteArray &, QByteArray &) { ++handovers; });
     QSignalSpy disconnected(client, &ZELTcpSocket::disconnectedSignal);
 
-    // Frames of a few dozen kilobytes each, inflating to the frame limit, and a
-    // frame still on its way: nothing can be handed over, so all of it is held.
+    // Frames of a few dozen kilobytes each, inflating to the frame limit, all in
+    // one read: they are decoded before any is handed over, so all of it is held.
     const QByteArray bomb = qCompress(QByteArray(ZELTcpSocket::MaxFramePayload, 'x'), 9) + writeEnd;
     QByteArray stream;
     for (qsizetype held = 0; held <= ZELTcpSocket::MaxHeldBatch; held += ZELTcpSocket::MaxFramePayload)

@@ -771,7 +771,7 @@ void Ui_chatWidget::setupUi(QWidget *chatWidget)
     gridLayout1->addWidget(m_findFrame, 8, 0);
 
     // Transcript.
-    totalMessage = new QTextBrowser(chatWidget);
+    totalMessage = new ZELTranscriptView(chatWidget);
     name(totalMessage, "totalMessage");
     totalMessage->setMinimumSize(567, 174);
     totalMessage->setFont(familyOnly("Verdana"));

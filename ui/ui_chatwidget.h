@@ -13,6 +13,7 @@
 #include <QtWidgets/QTabWidget>
 #include <QtWidgets/QTableWidget>
 #include <QtWidgets/QTextBrowser>
+#include "chat/zeltranscriptview.h"
 #include <QtWidgets/QTextEdit>
 #include <QtWidgets/QToolButton>
 #include <QtWidgets/QTreeWidget>
@@ -137,7 +138,7 @@ public:
     QCheckBox *m_wholeWordCheckBox;
     QLabel *m_searchWrapped;
     QLabel *m_wrappedLabel;
-    QTextBrowser *totalMessage;
+    ZELTranscriptView *totalMessage;
     QSpacerItem *spacerItem24;
     QSpacerItem *spacerItem25;
     QHBoxLayout *hboxLayout9;

@@ -1,0 +1,252 @@
+// Prints what a long conversation costs the chat window: a whole burst sent
+// by a local server until every message is shown, with the memory it adds and
+// the longest time the window could not answer; then the time one more
+// received message takes at 100 / 1,000 / 10,000 messages in the transcript. Runs offscreen against the protocol test peer.
+//
+//     bench_chat [messages]        (default 10000)
+
+#include "chat/zelchatwindow.h"
+#include "chat/zeltranscript.h"
+#include "core/zelclient.h"
+#include "peer/zeltestpeer.h"
+#include "protocol/zelsettingslists.h"
+#include "protocol/zeltcpsocket.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTextBrowser>
+#include <QProcess>
+#include <QSocketNotifier>
+#include <QTimer>
+
+#include <cstdio>
+#include <malloc.h>
+
+namespace {
+
+QString chatFrom(const QString &sender, int n)
+{
+    const QString text = QStringLiteral("Message number %1 of the burst, with a few words to lay out.").arg(n);
+    return ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "bench"}, {"LOGINNAME", sender}, {"MESSAGE", text},
+                                         {"SENDSMILEY", ""}, {"SENDPICTURE", ""}, {"BANNERSTATE", ""},
+                                         {"PLAINTEXT", text}, {"DISPLAYNAME", sender + " (bench)"},
+                                         {"PASSWORD", "FALSE"}});
+}
+
+// Resident memory in KiB, from the kernel's own account.
+long residentKiB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return -1;
+    for (const QByteArray &line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toLong();
+    }
+    return -1;
+}
+
+// Heap bytes in use, whatever the process holds from the system.
+double heapInUseKiB()
+{
+    return double(mallinfo2().uordblks + mallinfo2().hblkhd) / 1024.0;
+}
+
+void setUp(ZELClient &client)
+{
+    client.m_signedIn = true;
+    client.m_loginId = QStringLiteral("bench");
+    client.m_password = QStringLiteral("secret");
+    client.m_ownDisplayName = QStringLiteral("Bench");
+    client.m_chatWindowSettings = ZELChatWindowList::defaults();
+    client.m_chatHistorySettings = ZELChatHistoryList::defaults();
+    client.m_notificationSettings = ZELNotificationList::defaults();
+    client.m_notificationSettings[ZELNotificationList::SendsMessage] = QStringLiteral("FALSE");
+    ZELChatWindow::setDeliveryCheckInterval(30000);
+}
+
+// Every message shows as two paragraphs: its heading or continuation row and its text.
+int shownMessages(ZELChatWindow *window)
+{
+    return window ? (window->totalMessage->document()->blockCount() - 1) / 2 : 0;
+}
+
+// The server side of the burst: prints its port, sends the burst on "go",
+// counts the delivery answers and prints their number on "count".
+int serve(int total)
+{
+    ZELTestPeer peer;
+    if (!peer.listen())
+        return 1;
+    std::printf("%d\n", peer.port());
+    std::fflush(stdout);
+    QFile input;
+    if (!input.open(stdin, QIODevice::ReadOnly))
+        return 1;
+    if (!peer.waitForConnection(10000))
+        return 1;
+    int deliveries = 0;
+    QObject::connect(&peer, &ZELTestPeer::requestReceived, [&](const ZELTestPeer::Request &request) {
+        if (request.type == QLatin1String("MESSAGEDELIVERED"))
+            ++deliveries;
+    });
+    QSocketNotifier commands(0, QSocketNotifier::Read);
+    QObject::connect(&commands, &QSocketNotifier::activated, [&]() {
+        const QByteArray line = input.readLine().trimmed();
+        if (line == "go") {
+            QStringList burst;
+            for (int n = 0; n < total; ++n)
+                burst << chatFrom(QStringLiteral("mona"), n);
+            for (int i = 0; i < burst.size(); i += 500)
+                peer.sendTexts(burst.mid(i, 500));
+        } else if (line == "count") {
+            // Answers already on their way are taken first.
+            ZELTestPeer::waitUntil([]() { return false; }, 200);
+            std::printf("%d\n", deliveries);
+            std::fflush(stdout);
+        } else {
+            QCoreApplication::quit();
+        }
+    });
+    return QCoreApplication::exec();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/config"));
+    qputenv("HOME", QFile::encodeName(home.path()));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(images);
+
+    if (argc > 2 && QByteArray(argv[1]) == "--serve")
+        return serve(QByteArray(argv[2]).toInt());
+    const int total = argc > 1 ? qMax(100, QByteArray(argv[1]).toInt()) : 10000;
+
+    // First: a burst from a server in another process, so that only the
+    // client's own memory is counted.
+    {
+        QProcess server;
+        server.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+        server.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--serve"), QString::number(total)});
+        while (!server.canReadLine()) {
+            if (!server.waitForReadyRead(10000))
+                return 1;
+        }
+        const quint16 port = quint16(server.readLine().trimmed().toUInt());
+        ZELClient burstClient;
+        setUp(burstClient);
+        burstClient.m_tcpSocket->connectToHost(QStringLiteral("127.0.0.1"), port);
+        ZELTestPeer::waitUntil([&]() { return burstClient.m_tcpSocket->state() == QAbstractSocket::ConnectedState; },
+                               5000);
+        const QString sender = QStringLiteral("mona");
+        const long before = residentKiB();
+        const double heapBefore = heapInUseKiB();
+
+        QElapsedTimer timer;
+        timer.start();
+        qint64 longestGapMs = 0;
+        qint64 lastTick = 0;
+        // A timer that should fire every 10 ms: the longest gap between two
+        // firings is the longest time the window could not answer input.
+        QTimer tick;
+        tick.setInterval(10);
+        QObject::connect(&tick, &QTimer::timeout, [&]() {
+            const qint64 now = timer.elapsed();
+            longestGapMs = qMax(longestGapMs, now - lastTick);
+            if (qEnvironmentVariableIsSet("ZEL_BENCH_GAPS") && now - lastTick > 150)
+                std::printf("  gap of %lld ms ending at %lld ms, %d shown\n", static_cast<long long>(now - lastTick),
+                            static_cast<long long>(now), shownMessages(burstClient.m_chatWindows.value(sender)));
+            lastTick = now;
+        });
+        tick.start();
+        int handed = 0;
+        QObject::connect(burstClient.m_tcpSocket, &ZELTcpSocket::sendDataToClient, [&](QByteArray &, QByteArray &) {
+            if (qEnvironmentVariableIsSet("ZEL_BENCH_GAPS") && ++handed <= 3)
+                std::printf("  hand-over %d at %lld ms\n", handed, static_cast<long long>(timer.elapsed()));
+        });
+        server.write("go\n");
+        const bool done = ZELTestPeer::waitUntil([&]() {
+            return shownMessages(burstClient.m_chatWindows.value(sender)) >= total;
+        }, 600000);
+        const double burstS = timer.nsecsElapsed() / 1e9;
+        const long after = residentKiB();
+        const double heapAfter = heapInUseKiB();
+        server.write("count\n");
+        server.waitForReadyRead(30000);
+        const int deliveries = server.readLine().trimmed().toInt();
+        std::printf("burst of %d messages from the server:\n", total);
+        std::printf("  all shown: %s in %.2f s\n", done ? "yes" : "NO", burstS);
+        std::printf("  longest time without answering input: %lld ms\n", static_cast<long long>(longestGapMs));
+        std::printf("  delivery answers the server had when the last message showed: %d\n", deliveries);
+        std::printf("  heap added: %.1f MB (%.2f KB per message)\n", (heapAfter - heapBefore) / 1024.0,
+                    (heapAfter - heapBefore) / total);
+        std::printf("  resident memory added: %.1f MB\n", (after - before) / 1024.0);
+        server.closeWriteChannel();
+        server.waitForFinished(5000);
+    }
+
+    // Then: one message at a time, each delivered and shown before the next.
+    {
+        ZELTestPeer peer;
+        if (!peer.listen())
+            return 1;
+        ZELClient client;
+        setUp(client);
+        client.m_tcpSocket->connectToHost(peer.host(), peer.port());
+        if (!peer.waitForConnection())
+            return 1;
+        QList<int> marks{100, 1000, 10000};
+        marks.removeIf([total](int m) { return m > total; });
+        std::printf("one more message, received alone:\n");
+        QByteArray noFiles;
+        QElapsedTimer timer;
+        double windowMs = 0;
+        int n = 0;
+        {
+            QByteArray block = chatFrom(QStringLiteral("ravi"), n++).toLatin1() + ":::";
+            timer.start();
+            client.messageFromServer(block, noFiles);
+            std::printf("  the first, which opens the chat window: %.1f ms\n", timer.nsecsElapsed() / 1e6);
+        }
+        for (int mark : marks) {
+            while (n < mark - 1) {
+                QByteArray block = chatFrom(QStringLiteral("ravi"), n++).toLatin1() + ":::";
+                client.messageFromServer(block, noFiles);
+            }
+            // The cost at the mark: the median of the next few messages.
+            QList<double> costs;
+            for (int i = 0; i < 9; ++i) {
+                QByteArray block = chatFrom(QStringLiteral("ravi"), n++).toLatin1() + ":::";
+                timer.start();
+                client.messageFromServer(block, noFiles);
+                costs << timer.nsecsElapsed() / 1e6;
+            }
+            std::sort(costs.begin(), costs.end());
+            std::printf("  at %6d messages: %.3f ms\n", mark, costs.at(costs.size() / 2));
+            if (windowMs == 0)
+                windowMs = costs.at(costs.size() / 2);
+        }
+        // The transcript alone, without the dispatcher: rows and texts appended directly.
+        if (qEnvironmentVariableIsSet("ZEL_BENCH_GAPS")) {
+            ZELChatWindow *window = client.m_chatWindows.value(QStringLiteral("ravi"));
+            window->totalMessage->clear();
+            const double heap = heapInUseKiB();
+            for (int i = 0; i < total; ++i) {
+                window->totalMessage->append(ZELTranscript::continuationRow(QStringLiteral("10:00:00 am")));
+                window->totalMessage->append(QStringLiteral("Message number %1 of the burst, with a few words to lay out.").arg(i));
+                ZELTranscript::scrollToEnd(window->totalMessage);
+            }
+            std::printf("  transcript alone: %.2f KB per message\n", (heapInUseKiB() - heap) / total);
+        }
+        qDeleteAll(client.m_chatWindows.values());
+    }
+    return 0;
+}
