@@ -89,6 +89,34 @@ void ZELTranscript::appendSpeakerBlock(ZELChatWindow *window, const QColor &colo
     scrollToEnd(window->totalMessage);
 }
 
+void ZELTranscript::appendConferenceSpeakerBlock(ZELChatWindow *window, const QColor &colour,
+                                                 const QString &speaker, const QString &ownDisplayName,
+                                                 const QString &time, const QStringList &bodyLines)
+{
+    const QString text = window->totalMessage->toPlainText();
+    const int own = lastHeading(text, ownDisplayName);
+    int speakerHeading = -1;
+    int others = -1;
+    for (int i = 0; i < window->m_chatRoomListBox->count(); ++i) {
+        const QString name = window->m_chatRoomListBox->item(i)->text();
+        if (name == speaker)
+            speakerHeading = lastHeading(text, name);
+        else
+            others = qMax(others, lastHeading(text, name));
+    }
+    if (speakerHeading <= others || speakerHeading <= own
+        || window->m_forceConferenceHeading == QLatin1String("ADD")) {
+        window->totalMessage->append(headingRow(Received, colour, speaker, time));
+        window->m_conferenceBannerState.clear();
+        window->m_forceConferenceHeading.clear();
+    } else {
+        window->totalMessage->append(continuationRow(time));
+    }
+    for (const QString &line : bodyLines)
+        window->totalMessage->append(line);
+    scrollToEnd(window->totalMessage);
+}
+
 void ZELTranscript::scrollToEnd(QTextBrowser *transcript)
 {
     transcript->verticalScrollBar()->setValue(transcript->verticalScrollBar()->maximum());
