@@ -20,7 +20,9 @@ const char kNoPhoto[] = ":images/userInfo1.png";
 const char kEntryPhotoSheet[] =
     "border: 1px solid gray; border-radius: 5px;padding: 1px1px;background-color:qconicalgradient(x1: 0, y1: 0, "
     "x2: 0.5, y2: 0.5,stop: 0 #1891D0, stop: 1 white);";
-const char kTreeSheet[] = "border: 1px solid gray;border-radius: 5px;padding: 1px1px;";
+// Scoped to the tree itself: a bare sheet would also frame every label of the entries.
+const char kTreeSheet[] =
+    "QTreeWidget#m_conferenceChatFrame { border: 1px solid gray;border-radius: 5px;padding: 1px1px; }";
 
 // Entry sizes and places in the participants tree.
 const int kEntryHeight = 47;

@@ -1,6 +1,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QMovie>
 #include <QPointer>
 #include <QTemporaryDir>
 
@@ -272,6 +273,14 @@ private slots:
         QVERIFY(!w->m_stopChatButton->isEnabled());
         QVERIFY(!w->sendButton->isEnabled());
 
+        // The participants panel hides and comes back.
+        w->m_hideTreeViewButton->click();
+        QVERIFY(w->m_conferenceChatFrame->isHidden());
+        QCOMPARE(w->minimumWidth(), 630);
+        w->m_hideTreeViewButton->click();
+        QVERIFY(!w->m_conferenceChatFrame->isHidden());
+        QCOMPARE(w->minimumWidth(), 776);
+
         select(w->m_onlineUsersListBox, {"ravi", "mira"});
         QVERIFY(w->m_inviteChatButton->isEnabled());
         w->m_inviteChatButton->click();
@@ -411,6 +420,16 @@ private slots:
         // Two in a row under one heading; another speaker gets his own.
         QCOMPARE(occurrences(text, "Ravi Kumar says ::"), 1);
         QCOMPARE(occurrences(text, "Mira Shah says ::"), 1);
+
+        // Typing shows on the typist's own entry only.
+        send("CONFERENCETYPESTATUS", {{"LOGINNAME", "mira"}, {"CHATSUBJECT", Conference}});
+        const auto typing = [&](const QString &user) {
+            const QList<QLabel *> labels = entryWidget(w, user)->findChildren<QLabel *>();
+            return !labels.isEmpty() && labels.last()->movie()
+                   && labels.last()->movie()->state() == QMovie::Running;
+        };
+        QTRY_VERIFY(typing("mira"));
+        QVERIFY(!typing("ravi"));
     }
 
     void removeAndStop()
