@@ -50,6 +50,8 @@ void applyConferenceLook(ZELChatWindow *window)
                        static_cast<QWidget *>(window->m_messageTypeLabel)})
         w->hide();
     window->m_messageIndicationGif->setText(QStringLiteral(" "));
+    // A converted window would keep its former peer's presence in the title.
+    window->m_statusPixmap->clear();
     window->m_conferenceButton->hide();
     window->setMinimumWidth(kConferenceMinimumWidth);
 }
