@@ -289,7 +289,10 @@ void ZELChatWindow::setItemWidgetList(QString displayName, QString userName, QSt
     m_conferenceChatFrame->setItemWidget(item, 0, entry);
 
     picture->setStyleSheet(QString::fromLatin1(kEntryPhotoSheet));
-    m_conferenceChatFrame->setStyleSheet(QString::fromLatin1(kTreeSheet));
+    // Setting a sheet restyles every entry already there: only when it changes.
+    const QString treeSheet = QString::fromLatin1(kTreeSheet);
+    if (m_conferenceChatFrame->styleSheet() != treeSheet)
+        m_conferenceChatFrame->setStyleSheet(treeSheet);
 }
 
 void ZELChatWindow::changeConferenceClicked()

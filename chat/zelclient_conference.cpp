@@ -84,6 +84,10 @@ QString ZELClient::participantPhoto(const QString &userName, ZELChatWindow *wind
 
 void ZELClient::addConferenceParticipant(ZELChatWindow *window, const QString &userName, const QString &displayName)
 {
+    // Every entry carries widgets of its own: a member list sent without
+    // end must not take the client's memory with it.
+    if (window->m_chatRoomListBox->count() >= MaxConferenceParticipants)
+        return;
     auto *row = new QListWidgetItem(displayName, window->m_chatRoomListBox);
     row->setToolTip(userName);
     window->setItemWidgetList(displayName, userName, participantPhoto(userName, window));

@@ -365,7 +365,9 @@ public:
     // A participant's photo from the contact records (Base64, empty when he is
     // not a contact); his group and department go to the window's rights.
     QString participantPhoto(const QString &userName, ZELChatWindow *window);
-    // A participant's row in the room list and his entry in the tree.
+    // A participant's row in the room list and his entry in the tree, up to
+    // MaxConferenceParticipants per window.
+    static constexpr int MaxConferenceParticipants = 200;
     void addConferenceParticipant(ZELChatWindow *window, const QString &userName, const QString &displayName);
     // The name itself, or, when a window already has it, the typed part marked
     // " (2)", " (3)", ... before the time, so that no open window is replaced.

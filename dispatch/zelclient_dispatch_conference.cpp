@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMovie>
+#include <QSet>
 #include <QTableWidget>
 
 // The server's conference messages: membership, answers to invitations,
@@ -225,11 +226,17 @@ ZELDispatchResult ZELClient::dispatchUpdateConferenceChatUsers(const QStringList
     const QString members = messageValue(message, UpdateMembers);
     const QStringList pieces = members.split(QLatin1Char(','), Qt::KeepEmptyParts);
     const int count = int(members.count(QLatin1Char(',')));
+    // A set, not a walk of the list per entry: a long list must not stall the window.
+    const QStringList listedNames = window->participantUserNames();
+    QSet<QString> listed(listedNames.cbegin(), listedNames.cend());
     for (int i = 0; i < count; ++i) {
         const QString &entry = pieces.at(i);
         const QString userName = firstField(entry);
-        if (userName == m_loginId || window->participantRow(userName))
+        if (userName == m_loginId || listed.contains(userName))
             continue;
+        if (window->m_chatRoomListBox->count() >= MaxConferenceParticipants)
+            break;
+        listed.insert(userName);
         addConferenceParticipant(window, userName, secondField(entry));
         addMember(window, entry);
     }

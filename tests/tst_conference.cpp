@@ -513,6 +513,22 @@ private slots:
         QCOMPARE(m_client->m_chatWindows.value(Conference), w);
     }
 
+    void endlessMemberListStopsAtTheLimit()
+    {
+        ZELChatWindow *w = joined();
+        QVERIFY(w);
+        QString members;
+        const int sent = ZELClient::MaxConferenceParticipants + 500;
+        for (int i = 0; i < sent; ++i)
+            members += QString("user%1##User %1,").arg(i);
+        send("UPDATECONFERENCECHATUSERS", {{"LOGINNAME", "mira##Mira Shah"}, {"CHATSUBJECT", Conference},
+                                           {"NEWUSER", "user0##User 0"}, {"USERS", members}});
+        QTRY_COMPARE(w->m_chatRoomListBox->count(), ZELClient::MaxConferenceParticipants);
+        fence();
+        QCOMPARE(w->m_chatRoomListBox->count(), ZELClient::MaxConferenceParticipants);
+        QCOMPARE(w->m_conferenceRootItem->childCount(), ZELClient::MaxConferenceParticipants);
+    }
+
     void memberClosedWindow()
     {
         ZELChatWindow *w = conferenceWith({{"ravi", "Ravi Kumar"}, {"ravi2", "Ravi Kumar"}});
@@ -725,6 +741,32 @@ private slots:
         QVERIFY(m_client->m_requestDialogs.isEmpty());
         fence();
         QCOMPARE(requestCount("CONFERECECHATSTATUS"), 0);
+    }
+
+    void signOutLeavesConferencesWithoutAsking()
+    {
+        ZELChatWindow *own = conferenceWith({{"ravi", "Ravi Kumar"}});
+        QVERIFY(own);
+        ZELChatWindow *member = nullptr;
+        invitation("mira", "Mira Shah", "Other 10~00~01");
+        ZELRequestDialog *popup = nextPopup();
+        QVERIFY(popup);
+        popup->onAcceptButtonClicked();
+        member = m_client->m_chatWindows.value("Other 10~00~01");
+        QVERIFY(member);
+        m_questions.clear();
+
+        m_client->signOutSuccessFull();
+        const Request stop = m_peer->waitForRequest("STOPCONFERENCECHAT");
+        QVERIFY(stop.isValid());
+        QCOMPARE(stop.value("CHATSUBJECT"), QString(Conference));
+        QCOMPARE(stop.values("CHATUSERNAME").mid(1), QStringList({"ravi"}));
+        const Request left = m_peer->waitForRequest("CLOSECONFERENCECHATWINDOW");
+        QVERIFY(left.isValid());
+        QCOMPARE(left.value("CHATSUBJECT"), QString("Other 10~00~01"));
+        QCOMPARE(left.value("CLOSEMESSAGE"), QString("Anita Rao left from this conference chat"));
+        QVERIFY(m_questions.isEmpty());
+        QVERIFY(m_client->m_chatWindows.isEmpty());
     }
 
     // ------------------------------------------------------------------
