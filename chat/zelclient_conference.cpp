@@ -351,6 +351,14 @@ void ZELClient::changeConferenceChatWindow(QString conferenceName, bool converte
 
 void ZELClient::showConferenceChatAcceptanceDialog(QString kind, QStringList details)
 {
+    // The same request twice asks once; a flood of requests opens no more
+    // pop-ups than anyone can answer.
+    if (m_requestDialogs.size() >= MaxOpenRequestDialogs)
+        return;
+    for (auto it = m_requestDialogs.cbegin(); it != m_requestDialogs.cend(); ++it) {
+        if (it.key()->m_requestType == kind && it.key()->m_requestDetails == details)
+            return;
+    }
     auto *dialog = new ZELRequestDialog(this);
     connect(dialog, &ZELRequestDialog::requestDialogCloseSignal, this, &ZELClient::requestDialogCloseSignal);
     connect(dialog, &ZELRequestDialog::sendAcceptRejectSignal, this, &ZELClient::sendAcceptRejectSignal);

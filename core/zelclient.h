@@ -368,6 +368,8 @@ public:
     // A participant's row in the room list and his entry in the tree, up to
     // MaxConferenceParticipants per window.
     static constexpr int MaxConferenceParticipants = 200;
+    // Invitation pop-ups open at once; further requests wait for the server to repeat them.
+    static constexpr int MaxOpenRequestDialogs = 20;
     void addConferenceParticipant(ZELChatWindow *window, const QString &userName, const QString &displayName);
     // The name itself, or, when a window already has it, the typed part marked
     // " (2)", " (3)", ... before the time, so that no open window is replaced.

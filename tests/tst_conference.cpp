@@ -391,6 +391,25 @@ private slots:
         QCOMPARE(w->m_conferenceUsers, QStringList({"mira##Mira Shah"}));
     }
 
+    void repeatedInvitationsOpenOnePopupEach()
+    {
+        for (int i = 0; i < 3; ++i)
+            invitation("mira", "Mira Shah");
+        invitation("ravi", "Ravi Kumar");
+        QStringList flood;
+        for (int i = 0; i < 2 * ZELClient::MaxOpenRequestDialogs; ++i)
+            flood << ZELTestPeer::message("CONFERENCECHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "mira"},
+                                                             {"INVITECHAT", QString("Room %1 10~00~00").arg(i)},
+                                                             {"DISPLAYNAME", "Mira Shah"}});
+        m_peer->sendTexts(flood);
+        QTRY_COMPARE(m_client->m_requestDialogs.size(), ZELClient::MaxOpenRequestDialogs);
+        QStringList inviters;
+        for (auto it = m_client->m_requestDialogs.cbegin(); it != m_client->m_requestDialogs.cend(); ++it)
+            inviters << it.key()->m_requestDetails.value(2) + "/" + it.key()->m_requestDetails.value(3);
+        QCOMPARE(inviters.count(QString("mira/") + Conference), 1);
+        QCOMPARE(inviters.count(QString("ravi/") + Conference), 1);
+    }
+
     void messageToAll()
     {
         ZELChatWindow *w = conferenceWith({{"ravi", "Ravi Kumar"}, {"mira", "Mira Shah"}});
