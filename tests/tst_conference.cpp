@@ -415,6 +415,18 @@ private slots:
         ZELChatWindow *w = conferenceWith({{"ravi", "Ravi Kumar"}, {"mira", "Mira Shah"}});
         QVERIFY(w);
         QVERIFY(m_peer->waitForRequest("UPDATECONFERENCECHATUSERS").isValid());
+
+        // Typing and erasing are told to every participant.
+        const struct { Qt::Key key; const char *type; } notices[] = {
+            {Qt::Key_A, "CONFERENCETYPESTATUS"}, {Qt::Key_Backspace, "CONFERENCEERASESTATUS"}};
+        for (const auto &notice : notices) {
+            QTest::keyClick(w->serverMessage, notice.key);
+            const Request request = m_peer->waitForRequest(notice.type);
+            QVERIFY2(request.isValid(), notice.type);
+            QCOMPARE(request.value("LOGINNAME"), QString("anita"));
+            QCOMPARE(request.values("CHATUSERNAME"), QStringList({Conference, "ravi", "mira"}));
+        }
+
         w->sendButton->setEnabled(true);
         w->serverMessage->setPlainText("hello, all");
         w->sendButton->click();
