@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QSet>
 
 // The main widget's share of conferences: the name dialog, the conference
 // windows, turning a one-to-one window into one, the invitation pop-up and
@@ -109,13 +110,14 @@ QString ZELClient::unusedConferenceName(const QString &conferenceName) const
 void ZELClient::fillOnlineUsersList(ZELChatWindow *window)
 {
     // By user name: two contacts of the same display name are two rows.
+    QSet<QString> listed;
+    for (int i = 0; i < window->m_onlineUsersListBox->count(); ++i)
+        listed.insert(window->m_onlineUsersListBox->item(i)->toolTip());
     for (const QString &entry : std::as_const(m_presentContacts)) {
         const QString userName = entry.section(QStringLiteral("##"), 0, 0);
-        bool listed = false;
-        for (int i = 0; i < window->m_onlineUsersListBox->count() && !listed; ++i)
-            listed = window->m_onlineUsersListBox->item(i)->toolTip() == userName;
-        if (listed)
+        if (listed.contains(userName))
             continue;
+        listed.insert(userName);
         auto *row = new QListWidgetItem(entry.section(QStringLiteral("##"), 1), window->m_onlineUsersListBox);
         row->setToolTip(userName);
     }

@@ -253,9 +253,15 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
             else
                 m_activeItem->addChild(ZELContactRow::make(text, icon, toolTip));
 
+            // Every window can invite the contact; namesakes are rows of their own.
             for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
-                if (window)
-                    fillOnlineUsersList(window);
+                if (!window)
+                    continue;
+                bool listed = false;
+                for (int i = 0; i < window->m_onlineUsersListBox->count() && !listed; ++i)
+                    listed = window->m_onlineUsersListBox->item(i)->toolTip() == userName;
+                if (!listed)
+                    (new QListWidgetItem(displayName, window->m_onlineUsersListBox))->setToolTip(userName);
             }
             if (!own && onlinePopup)
                 raisePopUp(displayName, Online);
