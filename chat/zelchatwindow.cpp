@@ -1238,26 +1238,16 @@ void ZELChatWindow::setDownloadFailedStatus()
 
 void ZELChatWindow::desktopCapture() {}
 void ZELChatWindow::capturedScreen(QString &, QString &, QString &, QString &) {}
-void ZELChatWindow::addUsersInConferenceChat() {}
-void ZELChatWindow::removeUsersInConferenceChat() {}
-void ZELChatWindow::setConferenceChatSessionName(QString, QString) {}
-void ZELChatWindow::stopConferenceChat() {}
 void ZELChatWindow::saveChatSession() {}
 void ZELChatWindow::findTextInChat(QString) {}
 void ZELChatWindow::findNextClicked() {}
 void ZELChatWindow::findPreviousClicked() {}
 void ZELChatWindow::matchCaseState(int) {}
 void ZELChatWindow::wholeWordState(int) {}
-void ZELChatWindow::enableInviteButton() {}
-void ZELChatWindow::enableRemoveButton() {}
 void ZELChatWindow::checkPictureFile(QString) {}
 void ZELChatWindow::insertImageClicked() {}
-void ZELChatWindow::changeConferenceClicked() {}
-void ZELChatWindow::setItemWidgetList(QString, QString, QString) {}
 void ZELChatWindow::convertImageString(QString, QString &) {}
 void ZELChatWindow::pauseMovieSignal() {}
 void ZELChatWindow::restartMovieSignal() {}
-void ZELChatWindow::changeHideTreeViewClicked() {}
 void ZELChatWindow::filePrintPdf(QString) {}
 void ZELChatWindow::saveAutomaticChatHistory() {}
-void ZELChatWindow::treeViewDoubleClicked(QTreeWidgetItem *, int) {}

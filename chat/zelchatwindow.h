@@ -129,6 +129,15 @@ public:
     // An offline message was sent and its status is still awaited.
     bool m_offlineMessagePending = false;
 
+    // Conference participants, found by user name (chat/zelchatwindow_conference.cpp).
+    QListWidgetItem *participantRow(const QString &userName) const;
+    QStringList participantUserNames() const;
+    // Takes the participant's tree entry out and deletes it with its widget.
+    void removeParticipantEntry(const QString &userName);
+    void clearParticipantEntries();
+    // Row, tree entry and rights of one participant.
+    void removeParticipant(const QString &userName);
+
 signals:
     void sendMessage(QStringList &request);
     void closeChat(QString &key);

@@ -157,6 +157,7 @@ void ZELClient::createChatWindow(QString userName)
     connect(window, &ZELChatWindow::fileAcceptedSignal, this, &ZELClient::fileAcceptedSignal);
     connect(window, &ZELChatWindow::fileDeclinedSignal, this, &ZELClient::fileDeclinedSignal);
     connect(window, &ZELChatWindow::fileTransferStatusSignal, this, &ZELClient::fileTransferStatusSignal);
+    connect(window, &ZELChatWindow::changeConferenceClickedSignal, this, &ZELClient::changeConferenceClickedSignal);
 
     window->setUserDetails(m_loginId, userName, m_password);
     window->m_closeSilently = false;
@@ -278,6 +279,11 @@ void ZELClient::messageToSend(QStringList &request)
 
 void ZELClient::removeChat(QString &key)
 {
+    // Only the window registered under the key may take it out: a window
+    // that was replaced or renamed meanwhile must not remove its successor.
+    const auto *closing = qobject_cast<ZELChatWindow *>(sender());
+    if (closing && m_chatWindows.value(key) != closing)
+        return;
     m_chatWindows.remove(key);
 }
 
@@ -324,10 +330,6 @@ void ZELClient::screenCaptureClosedSignal()
     for (ZELChatWindow *window : std::as_const(m_chatWindows))
         window->m_ignoreClose = false;
     m_screenCaptureActive = false;
-}
-
-void ZELClient::showConferenceChatWidget()
-{
 }
 
 void ZELClient::pauseMovie()

@@ -88,6 +88,34 @@ void ZELTranscript::appendSpeakerBlock(ZELChatWindow *window, const QColor &colo
     scrollToEnd(window->totalMessage);
 }
 
+void ZELTranscript::appendConferenceSpeakerBlock(ZELChatWindow *window, const QColor &colour,
+                                                 const QString &speaker, const QString &ownDisplayName,
+                                                 const QString &time, const QStringList &bodyLines)
+{
+    ZELTranscriptView *view = window->totalMessage;
+    const int own = view->lastHeading(ownDisplayName);
+    int speakerHeading = -1;
+    int others = -1;
+    for (int i = 0; i < window->m_chatRoomListBox->count(); ++i) {
+        const QString name = window->m_chatRoomListBox->item(i)->text();
+        if (name == speaker)
+            speakerHeading = view->lastHeading(name);
+        else
+            others = qMax(others, view->lastHeading(name));
+    }
+    if (speakerHeading <= others || speakerHeading <= own
+        || window->m_forceConferenceHeading == QLatin1String("ADD")) {
+        window->totalMessage->append(headingRow(Received, colour, speaker, time));
+        window->m_conferenceBannerState.clear();
+        window->m_forceConferenceHeading.clear();
+    } else {
+        window->totalMessage->append(continuationRow(time));
+    }
+    for (const QString &line : bodyLines)
+        window->totalMessage->append(line);
+    scrollToEnd(window->totalMessage);
+}
+
 void ZELTranscript::scrollToEnd(QTextBrowser *transcript)
 {
     transcript->verticalScrollBar()->setValue(transcript->verticalScrollBar()->maximum());

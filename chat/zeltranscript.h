@@ -61,6 +61,13 @@ public:
                                    const QString &ownDisplayName, const QString &time,
                                    const QStringList &bodyLines);
 
+    // The same for a conference window: a continuation only when the
+    // speaker's heading comes after the user's and every other participant's,
+    // and no notice asked for a new heading.
+    static void appendConferenceSpeakerBlock(ZELChatWindow *window, const QColor &colour, const QString &speaker,
+                                             const QString &ownDisplayName, const QString &time,
+                                             const QStringList &bodyLines);
+
     static void scrollToEnd(QTextBrowser *transcript);
 
     // Lets the user notice the window without taking the focus from the

@@ -346,10 +346,37 @@ public slots:
     void screenCaptureClosedSignal();
     void sendMessageTypeStatus(QString &ownLoginId, QString &peer);
     void sendMessageEraseStatus(QString &ownLoginId, QString &peer);
-    // Invitation pop-ups and their answers (chat/zelclient_invitations.cpp)
+    // Conferences: set-up, windows, invitations and relays (chat/zelclient_conference.cpp)
+    void openConferenceChatWidget(QString conferenceName);
+    void createChatWindowForConferenceChat(QString conferenceName, bool ownConference, bool minimized);
+    void changeConferenceClickedSignal(ZELChatWindow *window);
+    void callChangeConferenceFunction(QString conferenceName);
+    void changeConferenceChatWindow(QString conferenceName, bool convertedHere);
     void showConferenceChatAcceptanceDialog(QString kind, QStringList details);
     void sendAcceptRejectSignal(QString &kind, QString &answer, QStringList &details);
-    void conferenceChatStatus(QString status, QString inviter, QString conference, QString inviterDisplayName);
+    void conferenceChatStatus(QString status, QString inviter, QString conferenceName, QString inviterDisplayName);
+    void conferenceChat(QStringList &request);
+    void conferenceChatMessage(QStringList &request);
+    void removeConferenceChatUser(QStringList &request);
+    void stopConferenceChat(QStringList &request);
+    void closeConferenceChatWindow(QStringList &request);
+    void conferenceMessageTypeStatus(QStringList &request);
+public:
+    // A participant's photo from the contact records (Base64, empty when he is
+    // not a contact); his group and department go to the window's rights.
+    QString participantPhoto(const QString &userName, ZELChatWindow *window);
+    // A participant's row in the room list and his entry in the tree, up to
+    // MaxConferenceParticipants per window.
+    static constexpr int MaxConferenceParticipants = 200;
+    // Invitation pop-ups open at once; further requests wait for the server to repeat them.
+    static constexpr int MaxOpenRequestDialogs = 20;
+    void addConferenceParticipant(ZELChatWindow *window, const QString &userName, const QString &displayName);
+    // The name itself, or, when a window already has it, the typed part marked
+    // " (2)", " (3)", ... before the time, so that no open window is replaced.
+    QString unusedConferenceName(const QString &conferenceName) const;
+    // Fills a window's list of invitable contacts, one row per user name.
+    void fillOnlineUsersList(ZELChatWindow *window);
+public slots:
     // Privileges of one-to-one windows (chat/zelclient_privileges.cpp)
     void setChatWindowPrivilege(ZELChatWindow *window, QString key);
 

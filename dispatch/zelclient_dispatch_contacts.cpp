@@ -253,11 +253,15 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
             else
                 m_activeItem->addChild(ZELContactRow::make(text, icon, toolTip));
 
+            // Every window can invite the contact; namesakes are rows of their own.
             for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
-                if (!window || !window->m_onlineUsersListBox->findItems(displayName, Qt::MatchExactly).isEmpty())
+                if (!window)
                     continue;
-                auto *entry = new QListWidgetItem(displayName, window->m_onlineUsersListBox);
-                entry->setToolTip(userName);
+                bool listed = false;
+                for (int i = 0; i < window->m_onlineUsersListBox->count() && !listed; ++i)
+                    listed = window->m_onlineUsersListBox->item(i)->toolTip() == userName;
+                if (!listed)
+                    (new QListWidgetItem(displayName, window->m_onlineUsersListBox))->setToolTip(userName);
             }
             if (!own && onlinePopup)
                 raisePopUp(displayName, Online);
@@ -345,10 +349,11 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
     removePresent(m_presentContacts, userName);
     updateConferenceAction(*this);
 
-    // Conferences the contact took part in lose the member.
+    // Conferences the contact took part in lose the member (found by user
+    // name, so a namesake stays).
     const QString memberPrefix = userName + QStringLiteral("##");
     for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
-        if (!window || window->m_chatRoomListBox->findItems(displayName, Qt::MatchExactly).isEmpty())
+        if (!window || !window->participantRow(userName))
             continue;
         window->totalMessage->append(ZELTranscript::noticeRow(
             QColor(0xff, 0xff, 0xe0),
@@ -360,13 +365,20 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
             [&memberPrefix](const QString &member) { return member.startsWith(memberPrefix); });
     }
 
+    // Every window's lists and participants tree are built again from the
+    // contacts present and the window's own members.
     for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
         if (!window)
             continue;
         window->m_onlineUsersListBox->clear();
-        for (const QString &entry : std::as_const(m_presentContacts)) {
-            auto *item = new QListWidgetItem(entry.section(QStringLiteral("##"), 1), window->m_onlineUsersListBox);
-            item->setToolTip(entry.section(QStringLiteral("##"), 0, 0));
+        window->m_chatRoomListBox->clear();
+        window->clearParticipantEntries();
+        window->m_privilegeMap.clear();
+        fillOnlineUsersList(window);
+        for (const QString &member : std::as_const(window->m_conferenceUsers)) {
+            const QString memberName = member.section(QStringLiteral("##"), 0, 0);
+            if (!window->participantRow(memberName))
+                addConferenceParticipant(window, memberName, member.section(QStringLiteral("##"), 1));
         }
     }
 
@@ -431,6 +443,16 @@ ZELDispatchResult ZELClient::dispatchChangeStatus(const QStringList &message)
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
         writeStatusEntry(*this, window, time, statusMessage);
+    }
+
+    // Conferences the contact takes part in, while they still run.
+    if (m_chatWindowSettings.value(ZELChatWindowList::ShowStatusChange) == True) {
+        for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
+            if (!window || !window->participantRow(userName) || !window->Chat->isTabEnabled(0))
+                continue;
+            ZELTranscript::appendConferenceSpeakerBlock(window, QColor(255, 248, 220), displayName, m_ownDisplayName,
+                                                        time, {QStringLiteral("<b>Status :: </b>") + statusMessage});
+        }
     }
 
     const auto found = m_users.find(userName);
