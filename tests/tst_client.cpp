@@ -140,6 +140,36 @@ private slots:
         QVERIFY(client.isMinimized());
     }
 
+    // Every way of closing the main window without a tray (the login page's
+    // and the connecting page's buttons, the window manager's close) minimises.
+    void noTrayClosePathsMinimise_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("window manager close") << "close";
+        QTest::newRow("login page button") << "login";
+        QTest::newRow("connecting page button") << "process";
+        QTest::newRow("contact page button") << "contact";
+    }
+
+    void noTrayClosePathsMinimise()
+    {
+        QFETCH(QString, path);
+        ZELClient client;
+        client.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&client));
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        if (path == "close")
+            QVERIFY(!client.close());
+        else if (path == "login")
+            client.m_loginPageCloseButton->click();
+        else if (path == "process")
+            client.m_processPageCloseButton->click();
+        else
+            client.m_closeButton->click();
+        QVERIFY(client.isVisible());
+        QVERIFY(client.isMinimized());
+    }
+
     void shortcuts_data()
     {
         QTest::addColumn<QString>("action");
