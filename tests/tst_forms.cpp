@@ -56,7 +56,11 @@ const QList<std::function<QWidget *(QWidget *main)>> &onDemandWindows()
         [](QWidget *m) { return new ZELUserProfileDialog(m); },
         [](QWidget *) { return new ZELProfile; },
         [](QWidget *) { return new ZELScreenCaptureEditor; },
-        [](QWidget *m) { return new ZELGroupMessageDialog(m); },
+        [](QWidget *m) {
+            auto *dialog = new ZELGroupMessageDialog(m);
+            dialog->resize(360, 550); // as the main widget opens it
+            return dialog;
+        },
         [](QWidget *) { return new ZELGroupMessageDisplay; },
         [](QWidget *m) { return new ZELChangePassword(m); },
         [](QWidget *m) { return new ZELConnectToServerSettings(m); },
@@ -89,30 +93,53 @@ struct Fit
 {
     int needed = 0;
     int available = 0;
+    QRect text; // where the text is drawn, in the widget's coordinates; empty when unknown
 };
+
+// The place of a text of the given width in an area, by its horizontal alignment.
+QRect textPlace(const QRect &area, int width, int height, Qt::Alignment alignment)
+{
+    int left = area.left();
+    if (alignment & Qt::AlignHCenter)
+        left = area.left() + (area.width() - width) / 2;
+    else if (alignment & Qt::AlignRight)
+        left = area.right() + 1 - width;
+    int topEdge = area.top() + (area.height() - height) / 2;
+    if (alignment & Qt::AlignTop)
+        topEdge = area.top();
+    else if (alignment & Qt::AlignBottom)
+        topEdge = area.bottom() + 1 - height;
+    return QRect(left, topEdge, qMin(width, area.width()), qMin(height, area.height()));
+}
 
 Fit labelFit(const QLabel *label)
 {
     if (label->text().isEmpty() || label->wordWrap())
-        return {};
+        return Fit();
     const int margins = 2 * label->margin() + qMax(0, label->indent());
     const int available = label->contentsRect().width() - margins;
     const bool rich = label->textFormat() == Qt::RichText
                       || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
-    if (!rich)
-        return {plainWidth(label->fontMetrics(), withoutMnemonic(label->text())), available};
-    QTextDocument document;
-    document.setDocumentMargin(0);
-    document.setDefaultFont(label->font());
-    document.setHtml(label->text());
-    return {int(std::ceil(document.idealWidth())), available};
+    int needed = 0;
+    if (!rich) {
+        needed = plainWidth(label->fontMetrics(), withoutMnemonic(label->text()));
+    } else {
+        QTextDocument document;
+        document.setDocumentMargin(0);
+        document.setDefaultFont(label->font());
+        document.setHtml(label->text());
+        needed = int(std::ceil(document.idealWidth()));
+    }
+    const int height = rich ? label->fontMetrics().height() : label->fontMetrics().height()
+                                                                    * int(label->text().count(QLatin1Char('\n')) + 1);
+    return {needed, available, textPlace(label->contentsRect(), needed, height, label->alignment())};
 }
 
 Fit buttonFit(const QAbstractButton *button)
 {
     const QString text = withoutMnemonic(button->text());
     if (text.isEmpty())
-        return {};
+        return Fit();
     QStyleOptionButton option;
     option.initFrom(button);
     option.text = button->text();
@@ -124,22 +151,32 @@ Fit buttonFit(const QAbstractButton *button)
         contents = QStyle::SE_CheckBoxContents;
     else if (qobject_cast<const QRadioButton *>(button))
         contents = QStyle::SE_RadioButtonContents;
-    int available = button->style()->subElementRect(contents, &option, button).width() - icon;
+    const QRect area = button->style()->subElementRect(contents, &option, button);
+    int available = area.width() - icon;
     if (auto *tool = qobject_cast<const QToolButton *>(button)) {
         if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly
             || (tool->toolButtonStyle() == Qt::ToolButtonFollowStyle && !tool->icon().isNull()))
-            return {};
+            return Fit();
         available = tool->contentsRect().width() - 6
                     - (tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon ? icon : 0);
     }
-    return {plainWidth(button->fontMetrics(), text), available};
+    const int needed = plainWidth(button->fontMetrics(), text);
+    // Check boxes and radio buttons draw their text from the left of their
+    // contents; push buttons centre it.
+    const bool leftAligned = contents != QStyle::SE_PushButtonContents;
+    const QRect place = qobject_cast<const QToolButton *>(button)
+                            ? QRect()
+                            : textPlace(area.adjusted(leftAligned ? icon : 0, 0, 0, 0), needed + (leftAligned ? 0 : icon),
+                                        button->fontMetrics().height(),
+                                        leftAligned ? Qt::AlignLeft : Qt::AlignHCenter);
+    return {needed, available, place};
 }
 
 Fit comboFit(const QComboBox *combo)
 {
     const QString text = combo->currentText();
     if (text.isEmpty())
-        return {};
+        return Fit();
     QStyleOptionComboBox option;
     option.initFrom(combo);
     option.editable = combo->isEditable();
@@ -148,14 +185,14 @@ Fit comboFit(const QComboBox *combo)
     const int icon = combo->itemIcon(combo->currentIndex()).isNull() ? 0 : combo->iconSize().width() + 4;
     const QRect field =
         combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
-    return {combo->fontMetrics().horizontalAdvance(text), field.width() - icon - (combo->isEditable() ? 4 : 0)};
+    return {combo->fontMetrics().horizontalAdvance(text), field.width() - icon - (combo->isEditable() ? 4 : 0), QRect()};
 }
 
 Fit spinFit(const QAbstractSpinBox *spin)
 {
     const QString text = spin->text();
     if (text.isEmpty())
-        return {};
+        return Fit();
     QStyleOptionSpinBox option;
     option.initFrom(spin);
     option.frame = spin->hasFrame();
@@ -166,7 +203,7 @@ Fit spinFit(const QAbstractSpinBox *spin)
     const QRect field =
         spin->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, spin);
     // The line edit inside keeps a small margin on either side of its text.
-    return {spin->fontMetrics().horizontalAdvance(text), field.width() - 4};
+    return {spin->fontMetrics().horizontalAdvance(text), field.width() - 4, QRect()};
 }
 
 Fit fitOf(const QWidget *widget)
@@ -179,7 +216,7 @@ Fit fitOf(const QWidget *widget)
         return comboFit(combo);
     if (auto *spin = qobject_cast<const QAbstractSpinBox *>(widget))
         return spinFit(spin);
-    return {};
+    return Fit();
 }
 
 QString describe(const QWidget *top, const QWidget *widget, const Fit &fit)
@@ -198,6 +235,33 @@ QString describe(const QWidget *top, const QWidget *widget, const Fit &fit)
              text.left(60))
         .arg(fit.needed)
         .arg(fit.available);
+}
+
+// A widget stacked above the text (a later sibling of the widget or of one of
+// its containers) that hides part of it; null when none does.
+const QWidget *coveringSibling(const QWidget *widget, const QRect &text, const QWidget *top)
+{
+    if (text.isEmpty())
+        return nullptr;
+    QRect drawn = text;
+    for (const QWidget *level = widget; level && level != top; level = level->parentWidget()) {
+        const QWidget *parent = level->parentWidget();
+        if (!parent)
+            break;
+        drawn.translate(level->pos());
+        const QObjectList &siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(level)) + 1; i < siblings.size(); ++i) {
+            auto *sibling = qobject_cast<const QWidget *>(siblings.at(i));
+            if (!sibling || sibling->isWindow() || !sibling->isVisibleTo(top))
+                continue;
+            if (sibling->geometry().intersects(drawn))
+                return sibling;
+        }
+        drawn = drawn.intersected(QRect(QPoint(0, 0), parent->size()));
+        if (drawn.isEmpty())
+            return nullptr;
+    }
+    return nullptr;
 }
 
 // Makes every stacked page on the way to the widget the current one; true
@@ -282,6 +346,10 @@ private slots:
                 const Fit fit = fitOf(widget);
                 if (fit.needed > fit.available)
                     clipped << describe(top, widget, fit);
+                else if (const QWidget *cover = coveringSibling(widget, fit.text, top))
+                    clipped << describe(top, widget, fit) + QStringLiteral(", covered by ")
+                                   + QString::fromLatin1(cover->metaObject()->className()) + QLatin1Char(' ')
+                                   + cover->objectName();
                 else if (fit.needed > 0 && qEnvironmentVariableIsSet("ZEL_FORMS_ALL")) // every fit, for layout work
                     qInfo().noquote() << describe(top, widget, fit);
             }
