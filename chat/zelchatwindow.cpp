@@ -18,6 +18,7 @@
 #include <QMenu>
 #include <QMovie>
 #include <QScrollBar>
+#include <QTextCharFormat>
 #include <QTextCursor>
 #include <QTimer>
 #include <QTreeWidgetItem>
@@ -824,7 +825,15 @@ void ZELChatWindow::openSmiley()
 
 void ZELChatWindow::selectSmiley(QString name)
 {
+    // The picture takes the place of a character only: what is typed after it
+    // keeps the font and colour typed before it, loaded picture or not.
+    const QTextCharFormat typed = serverMessage->currentCharFormat();
     serverMessage->insertHtml(QStringLiteral("<img src = 'Smileys/") + name + QStringLiteral(".png'>"));
+    QTextCharFormat after;
+    after.setFont(typed.font());
+    after.setForeground(typed.foreground());
+    after.setBackground(typed.background());
+    serverMessage->setCurrentCharFormat(after);
 }
 
 // ---------------------------------------------------------------------------

@@ -45,15 +45,22 @@ QString shortName(const QString &name)
     return name.size() > 20 ? name.left(20) + QStringLiteral("...") : name;
 }
 
-// The first row of the download table named like the file on the page.
+// The row of the download table for the file on the page: the first row of
+// that name still waiting for an answer (a name may be offered again after an
+// earlier file of that name was answered), else the first row of that name.
 int currentDownloadRow(const ZELChatWindow *window)
 {
     const QString name = window->m_recievedFileLabel->text();
+    int first = -1;
     for (int row = 0; row < window->m_dowLoadtable->rowCount(); ++row) {
-        if (cellText(window->m_dowLoadtable, row, NameColumn) == name)
+        if (cellText(window->m_dowLoadtable, row, NameColumn) != name)
+            continue;
+        if (cellText(window->m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting"))
             return row;
+        if (first < 0)
+            first = row;
     }
-    return -1;
+    return first;
 }
 
 bool readable(const QString &path, QByteArray *data = nullptr)
@@ -316,9 +323,9 @@ void ZELChatWindow::ftpAccept()
     const QString target = zelSafeFilePath(folder, m_recievedFileLabel->text());
     if (!target.isEmpty() && QFileInfo::exists(target)) {
         alertMessageBox();
-        if (m_overwriteFile) {
-            QFile::remove(target);
-        } else {
+        // On Yes the old file stays until the received one replaces it in one
+        // step, so a download that fails does not lose it.
+        if (!m_overwriteFile) {
             const QString chosen = ZELPlatform::choosers()->existingFolder(
                 this, QStringLiteral("Choose a directory"), m_downloadFolder);
             if (!chosen.isEmpty()) {

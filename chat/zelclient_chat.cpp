@@ -86,8 +86,12 @@ void ZELClient::userChatWindow(QTreeWidgetItem *item, int)
     const QString state = text.section(QLatin1Char('('), 1, 1).simplified();
     const QString group = greatGrandParent->text(0);
 
+    if (group == QLatin1String("Offline")) {
+        openChatWindowForOfflineMessage(userName, QString(), QString(), displayName, QString());
+        return;
+    }
     if (group != QLatin1String("Online"))
-        return; // "Offline" rows write offline messages in their own window.
+        return;
 
     const auto warnFirst = [&](ZELChatWindowList::Position option, const QString &what) {
         if (m_chatWindowSettings.value(option) == QLatin1String(kTrue)) {
@@ -158,6 +162,7 @@ void ZELClient::createChatWindow(QString userName)
     connect(window, &ZELChatWindow::fileDeclinedSignal, this, &ZELClient::fileDeclinedSignal);
     connect(window, &ZELChatWindow::fileTransferStatusSignal, this, &ZELClient::fileTransferStatusSignal);
     connect(window, &ZELChatWindow::changeConferenceClickedSignal, this, &ZELClient::changeConferenceClickedSignal);
+    connect(window, qOverload<QString &>(&ZELChatWindow::showUserProfile), this, &ZELClient::showChatUserProfile);
 
     window->setUserDetails(m_loginId, userName, m_password);
     window->m_closeSilently = false;

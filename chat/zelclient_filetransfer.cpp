@@ -30,6 +30,35 @@ void markUploading(ZELClient &client)
     }
 }
 
+// Marks the answered row of a download table. The row is found by the file's
+// own name: a later offer may already have put another name on the page.
+void markDownloadRow(ZELClient &client, const QString &peer, const QString &fileName, const QString &result)
+{
+    ZELChatWindow *window = client.m_chatWindows.value(peer);
+    if (!window)
+        return;
+    window->m_fileStatusLabel->setText(result);
+    const bool declined = result == QLatin1String("Declined");
+    QTableWidget *table = window->m_dowLoadtable;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QTableWidgetItem *state = table->item(row, kStateColumn);
+        const QTableWidgetItem *name = table->item(row, 0);
+        if (!state || !name || name->text() != fileName)
+            continue;
+        if (state->text() != QLatin1String(declined ? "Waiting" : "Downloading..."))
+            continue;
+        if (declined) {
+            table->setItem(row, kStateColumn, colouredItem(result, Qt::red));
+            table->setItem(row, kPathColumn, colouredItem(QStringLiteral("File Declined"), Qt::red));
+        } else {
+            table->setItem(row, kStateColumn, colouredItem(result, Qt::darkGreen));
+            window->m_downloadTimer->stop();
+            window->Chat->setTabIcon(2, QIcon(QStringLiteral(":images/downloading.png")));
+        }
+        break;
+    }
+}
+
 } // namespace
 
 // ---------------------------------------------------------------------------
@@ -94,16 +123,21 @@ void ZELClient::fileAcceptedSignal(QStringList &request, QString &folder, QStrin
     convertXMLSendToServer(request);
 }
 
+// A decline answers a waiting offer only: the names of the download under way
+// (m_transferPeer, m_transferFileName, m_transferSender) stay as they are, or
+// its arriving bytes would be stored under the declined file's name.
 void ZELClient::fileDeclinedSignal(QStringList &details)
 {
-    m_transferFileName = details.value(1);
-    m_transferPeer = details.value(2);
-    if (details.value(0) == QLatin1String("CHAT")) {
-        ftpStatus(QStringLiteral("Declined"));
-    } else {
-        m_transferSender = details.value(3);
-        conferenceChatFtpStatus(QStringLiteral("Declined"));
-    }
+    const QString declined = QStringLiteral("Declined");
+    const QString fileName = details.value(1);
+    const QString peer = details.value(2);
+    QStringList request = details.value(0) == QLatin1String("CHAT")
+                              ? QStringList{QStringLiteral("FTPSTATUS"), peer, m_loginId, declined, fileName}
+                              : QStringList{QStringLiteral("CONFERENCECHATFTPSTATUS"), details.value(3),
+                                            m_loginId + QStringLiteral("##") + m_ownDisplayName, declined,
+                                            fileName, peer};
+    convertXMLSendToServer(request);
+    markDownloadRow(*this, peer, fileName, declined);
 }
 
 void ZELClient::fileTransferStatusSignal(QStringList &request)
@@ -131,31 +165,7 @@ void ZELClient::conferenceChatFtpStatus(QString status)
 
 void ZELClient::ftpAcceptRejectResult(QString result)
 {
-    ZELChatWindow *window = m_chatWindows.value(m_transferPeer);
-    if (!window)
-        return;
-    window->m_fileStatusLabel->setText(result);
-    const bool declined = result == QLatin1String("Declined");
-    // The row is found by the transferred file's own name: a later offer may
-    // already have put another name on the page.
-    QTableWidget *table = window->m_dowLoadtable;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        const QTableWidgetItem *state = table->item(row, kStateColumn);
-        const QTableWidgetItem *name = table->item(row, 0);
-        if (!state || !name || name->text() != m_transferFileName)
-            continue;
-        if (state->text() != QLatin1String(declined ? "Waiting" : "Downloading..."))
-            continue;
-        if (declined) {
-            table->setItem(row, kStateColumn, colouredItem(result, Qt::red));
-            table->setItem(row, kPathColumn, colouredItem(QStringLiteral("File Declined"), Qt::red));
-        } else {
-            table->setItem(row, kStateColumn, colouredItem(result, Qt::darkGreen));
-            window->m_downloadTimer->stop();
-            window->Chat->setTabIcon(2, QIcon(QStringLiteral(":images/downloading.png")));
-        }
-        break;
-    }
+    markDownloadRow(*this, m_transferPeer, m_transferFileName, result);
 }
 
 static void finishProgress(ZELClient &client, bool done, const QString &answer)

@@ -188,7 +188,8 @@ void ZELClient::requestedAddContactWindow()
 
 void ZELClient::sendAcceptedRejectedUsersListSignal(QStringList &users)
 {
-    --m_requestedCount;
+    // Rows of earlier messages are answered too: the count stops at 0.
+    m_requestedCount = qMax(0, m_requestedCount - 1);
     m_approvalRequestedAction->setText(tr(RequestedText) + QStringLiteral(" (") + QString::number(m_requestedCount)
                                        + QLatin1Char(')'));
     if (m_requestedCount == 0)

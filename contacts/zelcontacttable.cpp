@@ -68,17 +68,26 @@ QList<int> ZELContactTable::checkedRows(const QTableWidget *table, int column)
     return rows;
 }
 
-bool ZELContactTable::countCheck(const QTableWidgetItem *item, int column, int &checkedCount)
+bool ZELContactTable::countCheck(QTableWidgetItem *item, int column, int &checkedCount)
 {
     if (!item || item->column() != column)
         return false;
-    if (item->checkState() == Qt::Checked) {
+    // Each item remembers whether its tick is counted: the table reports every
+    // change of an item, also a new unticked row the server adds and the
+    // remembering itself, and only a counted tick may be taken back.
+    const int countedRole = Qt::UserRole + 64;
+    const bool counted = item->data(countedRole).toBool();
+    if (item->checkState() == Qt::Checked && !counted) {
         ++checkedCount;
+        item->setData(countedRole, true);
         return true;
     }
-    if (item->checkState() == Qt::Unchecked && checkedCount > 0) {
-        --checkedCount;
-        return true;
+    if (item->checkState() == Qt::Unchecked && counted) {
+        item->setData(countedRole, false);
+        if (checkedCount > 0) {
+            --checkedCount;
+            return true;
+        }
     }
     return false;
 }

@@ -32,9 +32,9 @@ public:
     // Rows whose item in column is checked, from the last row to the first.
     static QList<int> checkedRows(const QTableWidget *table, int column);
     // Follows the check box of an item in column: a tick counts one more in
-    // checkedCount, a cleared box one less (never below zero). Says whether
-    // the count changed.
-    static bool countCheck(const QTableWidgetItem *item, int column, int &checkedCount);
+    // checkedCount, clearing a counted tick one less (never below zero); rows
+    // added unticked change nothing. Says whether the count changed.
+    static bool countCheck(QTableWidgetItem *item, int column, int &checkedCount);
     static void uncheck(QTableWidget *table, const QList<int> &rows, int column);
     // The profile icon on the pointer's row, the plain picture on the others.
     static void hoverIcons(QTableWidget *table, int row);

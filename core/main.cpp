@@ -6,6 +6,7 @@
 #include <QSplashScreen>
 
 #include "core/zelclient.h"
+#include "core/zelruntimefolder.h"
 #include "platform/zelinstancecheck.h"
 #include "platform/zelplatform.h"
 #include "style/zelstyle.h"
@@ -20,6 +21,9 @@ int main(int argc, char *argv[])
     qInstallMessageHandler(messageSink);
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
+    // Smileys are read by relative name: from the build or the installed data
+    // folder, whatever folder the client was started from.
+    ZELRuntimeFolder::enter(QCoreApplication::applicationDirPath());
 
     // One client per user and data folder: a running one holds the claim,
     // whether its window is shown or hidden to the tray.

@@ -344,7 +344,8 @@ void ZELClient::initializeMemberVariables()
                                            ZELMessageBoxClass::NoButton, this);
     m_informationBox = new ZELMessageBoxClass(this);
 
-    // The "|" inside each class is a literal character of the design's patterns.
+    // Inside each character class "|" is a literal character, so the login id,
+    // the search text and the password may contain it.
     userNameEdit->setValidator(new QRegularExpressionValidator(
         QRegularExpression(QStringLiteral("[A-Z|a-z|0-9|\\-|\\_|\\.|\\@]{1,35}")), this));
     m_searchLineEdit->setValidator(new QRegularExpressionValidator(

@@ -644,6 +644,12 @@ public:
     QString m_hideOfflineUsers = QStringLiteral("FALSE");
     int m_awayMinutes = 0;
     int m_busyMinutes = 0;
+    // Automatic sign-in: the user blocks' (name, flag, password) as read at start-up
+    QStringList m_autoLoginList;
+    bool m_autoLoginListRead = false;
+    // Sign-in without an answer: given up after this long, with a message
+    int m_signInAnswerMs = 30000;
+    int m_signInAttempt = 0;
 
     // ------------------------------------------------------------------
     // Main window and contact list
@@ -692,6 +698,8 @@ public:
     bool m_voiceMailDownloading = false;
     bool m_decideLater = false;
     QString m_downloadVoiceMailName;
+    // Dispatch: the text block being handled (a delete list travels after its document)
+    QByteArray m_deliveryBlock;
     QStringList m_offlineFileDetails;
     QStringList m_privilegeInfo;
 

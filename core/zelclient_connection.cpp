@@ -1,5 +1,7 @@
 #include "core/zelclient.h"
 
+#include <utility>
+
 #include <QAction>
 #include <QApplication>
 #include <QAuthenticator>
@@ -718,10 +720,11 @@ void ZELClient::callBannerLogoFileCreation(QByteArray data)
         return;
     }
 
-    // Then, once per run, the one remembered user who signs in by himself.
+    // Then, once per run, the one remembered user who signs in by himself. It
+    // is decided from the file as read at start-up, at the first banner only:
+    // a later reconnection never undoes a sign-out.
     if (!m_autoLoginTried && !MainPage->isVisible()) {
-        ZELPreferencesFile store(m_dataFolder);
-        const QStringList entries = store.exists() ? store.read(QString()).autoLoginEntries : QStringList();
+        const QStringList entries = std::exchange(m_autoLoginList, QStringList());
         if (entries.size() == 3 && entries.at(1) == QLatin1String("TRUE") && !entries.at(2).isEmpty()) {
             m_autoLoginTried = true;
             int index = userNameEdit->findText(entries.at(0), Qt::MatchExactly);
@@ -743,7 +746,9 @@ void ZELClient::callBannerLogoFileCreation(QByteArray data)
         }
     }
 
-    if (pageShown(*this, processPage, ProcessPageIndex) && !m_autoLoginTried) {
+    // The connecting page stays only for a sign-in that awaits its answer;
+    // after a sign-out and a reconnection it gives way to the sign-in page.
+    if (pageShown(*this, processPage, ProcessPageIndex) && !m_signInPending) {
         stopConnectingAnimations(*this);
         stackedWidget->setCurrentWidget(loginPage);
     }

@@ -97,6 +97,12 @@ void ZELClient::readUserList()
 
     for (auto it = result.loginSettings.cbegin(); it != result.loginSettings.cend(); ++it)
         m_loginSettings.insert(it.key(), it.value());
+    // The automatic sign-in is decided from the file as it stood at start-up:
+    // a box ticked during this run takes effect at the next start.
+    if (!m_autoLoginListRead) {
+        m_autoLoginList = result.autoLoginEntries;
+        m_autoLoginListRead = true;
+    }
     if (result.state == ZELPreferencesFile::Loaded)
         m_connectionSettings = result.connectionSettings;
 

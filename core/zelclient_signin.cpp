@@ -180,6 +180,21 @@ void ZELClient::verifyAccountInfo()
     QStringList request = {QStringLiteral("LOGIN"), m_loginId, m_password, m_invisibleLogin, status, message,
                            m_contactDisplaySettings.value(ZELContactDisplayList::RecentChatDays)};
     convertXMLSendToServer(request);
+    // A server that takes the request and never answers must not leave the
+    // user before "Signing In" for ever: the attempt is given up with a word.
+    QTimer::singleShot(m_signInAnswerMs, this, [this, attempt = ++m_signInAttempt] {
+        if (!m_signInPending || attempt != m_signInAttempt)
+            return;
+        m_signInPending = false;
+        m_autoReSignIn = false;
+        m_trayAnimationFrame = 0;
+        m_trayRotationTimer->stop();
+        m_trayIcon->setToolTip(QStringLiteral("ZEL Connected (Offline)"));
+        m_processMovie->stop();
+        m_connectingMovie->stop();
+        stackedWidget->setCurrentWidget(loginPage);
+        showLoginError(*this, QStringLiteral("No answer from the server. Please try again"));
+    });
 
     m_trayIcon->setToolTip(QStringLiteral("ZEL Connecting..."));
     m_trayRotationTimer->start(100);

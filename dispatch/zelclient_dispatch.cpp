@@ -81,6 +81,7 @@ const ZELDispatchEntry dispatchTable[] = {
 
 void ZELClient::messageFromServer(QByteArray &text, QByteArray &files)
 {
+    m_deliveryBlock = text;
     const QStringList pieces = QString::fromLatin1(text).split(QStringLiteral(":::"), Qt::KeepEmptyParts);
     bool leave = false;
     for (const QString &piece : pieces) {

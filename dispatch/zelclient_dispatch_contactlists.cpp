@@ -5,6 +5,7 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QMenu>
+#include <QRegularExpression>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -47,6 +48,27 @@ const QString Online = QStringLiteral("Online");
 const QString Offline = QStringLiteral("Offline");
 const char ApprovalText[] = "Add Contact A&pproval";
 const char RequestedText[] = "Approval Requested User Contacts";
+
+// The contacts offered for deletion travel after the DELETECONTACT document,
+// comma-separated, four values per contact: the text after its closing tag
+// and the line break that follows it, up to the next message of the block.
+QStringList deleteListOf(const QByteArray &block)
+{
+    const QByteArray closing("</DELETECONTACT>");
+    const qsizetype at = block.indexOf(closing, 1);
+    if (at < 0)
+        return QStringList();
+    qsizetype from = at + closing.size();
+    while (from < block.size() && (block.at(from) == '\n' || block.at(from) == '\r'))
+        ++from;
+    static const QRegularExpression nextMessage(QStringLiteral(":::\\s*<"));
+    QString text = QString::fromLatin1(block.mid(from));
+    const qsizetype end = text.indexOf(nextMessage);
+    if (end >= 0)
+        text.truncate(end);
+    text.remove(QStringLiteral(":::"));
+    return text.split(QLatin1Char(','), Qt::KeepEmptyParts);
+}
 
 void endSearchCursor(ZELClient &client)
 {
@@ -217,12 +239,12 @@ ZELDispatchResult ZELClient::dispatchDeleteContact(const QStringList &message)
     if (!dialog->isVisible()) {
         dialog->show();
         if (messageValue(message, 1) == QLatin1String("DELETELIST") && message.size() >= 3) {
-            // The comma list of the DELETELIST element: four values per contact.
-            const QStringList list = messageValue(message, 2).split(QLatin1Char(','), Qt::KeepEmptyParts);
+            const QStringList list = deleteListOf(m_deliveryBlock);
             QTableWidget *table = dialog->m_deleteContactList;
             table->setSortingEnabled(false);
             dialog->m_userProfiles.clear();
-            const int entries = messageRecordCount(list, 0, ListWidth);
+            // An entry starts while its name and login id are there.
+            const int entries = int((list.size() + ListWidth - ListDepartment) / ListWidth);
             for (int r = 0; r < entries; ++r) {
                 const int b = r * ListWidth;
                 const QString loginId = messageValue(list, b + ListLoginId);

@@ -79,6 +79,23 @@ const CtrlShortcut ctrlShortcuts[] = {
     {Qt::Key_F, &ZELClient::showContactSearch},
 };
 
+// Runs the contact page's Ctrl shortcut of the key; false when none ran
+// (no such shortcut, or Ctrl+M while the conference button is off).
+bool runCtrlShortcut(ZELClient &client, const QKeyEvent *key)
+{
+    if (key->modifiers() != Qt::ControlModifier)
+        return false;
+    for (const CtrlShortcut &shortcut : ctrlShortcuts) {
+        if (key->key() != shortcut.key)
+            continue;
+        if (shortcut.key == Qt::Key_M && !client.m_conferenceChatToolButton->isEnabled())
+            return false;
+        (client.*shortcut.operation)();
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 bool ZELClient::eventFilter(QObject *watched, QEvent *event)
@@ -90,7 +107,11 @@ bool ZELClient::eventFilter(QObject *watched, QEvent *event)
         const bool loginField = watched == passWordEdit || watched == userNameEdit
                                 || watched == m_invisibleModeCheckBox || watched == m_rememberMeCheckBox
                                 || watched == m_rememberPasswordCheckBox || watched == m_autoSignInCheckBox;
-        if (loginField && loginPage->isVisible() && isEnterOrReturn(key->key()) && signButton->isEnabled()) {
+        // Keypad Enter always runs the check, so empty fields are named; Return
+        // only while Sign In is on.
+        const bool signInKey = key->key() == Qt::Key_Enter
+                               || (key->key() == Qt::Key_Return && signButton->isEnabled());
+        if (loginField && loginPage->isVisible() && signInKey) {
             verifyAccountInfo();
             return true;
         }
@@ -196,6 +217,11 @@ bool ZELClient::eventFilter(QObject *watched, QEvent *event)
         }
     }
 
+    // The contact tree takes Ctrl+A (select all) and Ctrl+C (copy) for itself
+    // and holds the focus on the contact page: its Ctrl keys run from here.
+    if (watched == m_contactView && type == QEvent::KeyPress && MainPage->isVisible())
+        return runCtrlShortcut(*this, static_cast<QKeyEvent *>(event));
+
     if (watched == m_contactView && type == QEvent::ContextMenu) {
         m_contactMenuRequested = true;
         callRightClickOperation();
@@ -257,17 +283,8 @@ bool ZELClient::eventFilter(QObject *watched, QEvent *event)
             return false;
         }
         if (type == QEvent::KeyPress) {
-            auto *key = static_cast<QKeyEvent *>(event);
-            if (key->modifiers() == Qt::ControlModifier) {
-                for (const CtrlShortcut &shortcut : ctrlShortcuts) {
-                    if (key->key() != shortcut.key)
-                        continue;
-                    if (shortcut.key == Qt::Key_M && !m_conferenceChatToolButton->isEnabled())
-                        return true;
-                    (this->*shortcut.operation)();
-                    return false;
-                }
-            }
+            if (runCtrlShortcut(*this, static_cast<QKeyEvent *>(event)))
+                return false;
             // Every other key on the contact page stops here.
             return true;
         }
@@ -304,8 +321,15 @@ void ZELClient::mouseMoveEvent(QMouseEvent *event)
 
 void ZELClient::closeEvent(QCloseEvent *event)
 {
-    // The application outlives its last window: closing only hides it.
-    event->accept();
+    // The application outlives its last window: closing (also by the window
+    // manager) only hides it into the tray; without a tray to come back from
+    // it minimises, as the title buttons do.
+    if (QSystemTrayIcon::isSystemTrayAvailable() && m_trayIcon->isVisible()) {
+        event->accept();
+        return;
+    }
+    event->ignore();
+    showMinimized();
 }
 
 void ZELClient::minimized()

@@ -266,12 +266,18 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
 
 namespace {
 
-void openConversation(ZELClient &client, QTreeWidgetItem *row, bool present)
+enum class Reach { Present, Absent, Neither };
+
+void openConversation(ZELClient &client, QTreeWidgetItem *row, Reach reach)
 {
-    if (!row || !present)
-        return; // absent contacts write offline messages, pending ones nothing
+    if (!row || reach == Reach::Neither)
+        return; // a pending contact has nothing to open
     const QString userName = ZELContactRow::userName(row);
     const QString displayName = ZELContactRow::displayName(row);
+    if (reach == Reach::Absent) {
+        client.openChatWindowForOfflineMessage(userName, QString(), QString(), displayName, QString());
+        return;
+    }
     const QString mark = ZELContactRow::statusMark(row);
     auto warnThenOpen = [&](ZELChatWindowList::Position option, const QString &what) {
         if (client.m_chatWindowSettings.value(option) == True)
@@ -312,12 +318,17 @@ void openConversation(ZELClient &client, QTreeWidgetItem *row, bool present)
 
 void ZELClient::processForFavouriteUsers(QTreeWidgetItem *item)
 {
-    openConversation(*this, item, ZELContactRow::presenceWord(item) == Online);
+    const QString presence = item ? ZELContactRow::presenceWord(item) : QString();
+    openConversation(*this, item,
+                     presence == Online ? Reach::Present : presence == Offline ? Reach::Absent : Reach::Neither);
 }
 
 void ZELClient::processForActiveUsers(QTreeWidgetItem *item, QString group)
 {
-    openConversation(*this, item, group == QLatin1String("Active"));
+    openConversation(*this, item,
+                     group == QLatin1String("Active")     ? Reach::Present
+                     : group == QLatin1String("Inactive") ? Reach::Absent
+                                                          : Reach::Neither);
 }
 
 void ZELClient::showBusinessCardForFavouriteUsers(QTreeWidgetItem *item)

@@ -401,7 +401,7 @@ void ZELGroupMessageDialog::createTextStyleWidget()
     for (int size = 8; size < 30; size += 2)
         fontSizeComboBox->addItem(QString::number(size));
     fontSizeComboBox->setValidator(new QIntValidator(2, 64, fontSizeComboBox));
-    fontComboBox->setMaximumWidth(100);
+    fontComboBox->setMaximumWidth(112);
     fontSizeComboBox->setMaximumWidth(50);
 
     auto *frame = new QFrame(m_dockedWidget);

@@ -190,6 +190,24 @@ void ZELQtInputMonitor::storeCursor(const QPoint &position)
 
 void ZELQtInputMonitor::sampleCursor()
 {
-    if (qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
-        storeCursor(QCursor::pos());
+    if (!qobject_cast<QGuiApplication *>(QCoreApplication::instance()))
+        return;
+    storeCursor(QCursor::pos());
+    if (const std::optional<ZELX11Keyboard::Keymap> keys = ZELX11Keyboard::keysDown())
+        takeKeysDown(*keys);
+}
+
+void ZELQtInputMonitor::takeKeysDown(const std::array<quint8, 32> &keys)
+{
+    bool anyDown = false;
+    bool newlyDown = false;
+    for (size_t i = 0; i < keys.size(); ++i) {
+        anyDown = anyDown || keys[i] != 0;
+        newlyDown = newlyDown || (keys[i] & ~m_keysDown[i]) != 0;
+    }
+    m_keysDown = keys;
+    if (newlyDown)
+        press(OtherKey);
+    else if (!anyDown)
+        release(OtherKey);
 }

@@ -12,9 +12,10 @@
 
 // Input state as the toolkit sees it. The GUI thread records key and mouse-button
 // presses through an application-wide event filter and samples the cursor a few
-// times a second; any thread reads the result from atomics. Only input that
-// reaches the client's own windows is seen (there is no portable system-wide key
-// poll), while the cursor position is the global one. The toolkit does not report
+// times a second; any thread reads the result from atomics. On X the samples
+// also take the keys held down on the whole display, so typing in another
+// program counts as activity (under OtherKey); elsewhere only input that reaches
+// the client's own windows is seen. The cursor position is the global one. The toolkit does not report
 // lock states: on X, Caps Lock is asked of the X server; elsewhere it is read from
 // the keyboard's LED as the kernel shows it, and without such a LED (a remote or
 // virtual session) it reads as off.
@@ -39,6 +40,10 @@ public:
     // Where the kernel lists LEDs; entries ending in "::capslock" are read.
     void setLedFolder(const QString &folder);
 
+    // One sample of the keys held down on the whole display (one bit per
+    // key code): a key newly down presses OtherKey, none down releases it.
+    void takeKeysDown(const std::array<quint8, 32> &keys);
+
     // The virtual-key code of a toolkit key or mouse button.
     static int virtualKeyOf(int qtKey);
     static int virtualKeyOfButton(Qt::MouseButton button);
@@ -58,6 +63,7 @@ private:
     std::array<std::atomic<quint16>, KeyCount> m_keys{};
     QString m_ledFolder = QStringLiteral("/sys/class/leds");
     std::atomic<quint64> m_cursor{0};
+    std::array<quint8, 32> m_keysDown{};
     QTimer m_cursorTimer;
 };
 

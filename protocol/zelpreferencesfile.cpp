@@ -285,6 +285,13 @@ ZELPreferencesFile::FileState ZELPreferencesFile::load(QDomDocument &document)
         m_error = QStringLiteral("No preferences file");
         return Missing;
     }
+    // It holds passwords: one that others may read (made by hand or by an
+    // older copy) is restricted to its owner before anything is read from it.
+    const QFileDevice::Permissions others = QFileDevice::ReadGroup | QFileDevice::WriteGroup
+                                            | QFileDevice::ExeGroup | QFileDevice::ReadOther
+                                            | QFileDevice::WriteOther | QFileDevice::ExeOther;
+    if (file.permissions() & others)
+        file.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner);
     if (!file.open(QIODevice::ReadOnly)) {
         m_error = file.errorString();
         return Unreadable;

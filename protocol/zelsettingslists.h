@@ -6,6 +6,8 @@
 // numbers decimal text. Index the lists only through these names.
 
 #include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
 #include <QString>
 #include <QStringList>
 
@@ -124,6 +126,21 @@ inline QStringList defaults()
 }
 } // namespace ZELNotificationList
 
+namespace ZELSettingsDefaults {
+// The folder the defaults start from: the desktop folder where this desktop
+// has one, else the download folder, else home. Nothing is created for it.
+inline QString baseFolder()
+{
+    for (const QStandardPaths::StandardLocation location :
+         {QStandardPaths::DesktopLocation, QStandardPaths::DownloadLocation}) {
+        const QString folder = QStandardPaths::writableLocation(location);
+        if (!folder.isEmpty() && QFileInfo(folder).isDir())
+            return folder;
+    }
+    return QDir::homePath();
+}
+} // namespace ZELSettingsDefaults
+
 // m_chatHistorySettings
 namespace ZELChatHistoryList {
 enum Position : int {
@@ -136,7 +153,7 @@ enum Position : int {
 };
 inline QStringList defaults()
 {
-    return {QStringLiteral("FALSE"), QDir::homePath() + QStringLiteral("/Desktop/ZELChatHistory"),
+    return {QStringLiteral("FALSE"), ZELSettingsDefaults::baseFolder() + QStringLiteral("/ZELChatHistory"),
             QStringLiteral("FALSE"), QStringLiteral("30"), QStringLiteral("TRUE")};
 }
 } // namespace ZELChatHistoryList
@@ -157,7 +174,7 @@ enum Position : int {
 
 // The single values kept beside the lists.
 namespace ZELSettingsDefaults {
-inline QString defaultFileLocation() { return QDir::homePath() + QStringLiteral("/Desktop"); }
+inline QString defaultFileLocation() { return baseFolder(); }
 inline QString hideOfflineUsers() { return QStringLiteral("FALSE"); }
 inline QString quickReplies() { return QStringLiteral("Hi##Hello##Good Morning##Bye##Thank You"); }
 inline QString quickReplyOption() { return QStringLiteral("TRUE"); }

@@ -242,6 +242,8 @@ void ZELFramelessHelper::setButtonImage(QAbstractButton *button, const QString &
     QPalette palette = button->palette();
     palette.setBrush(QPalette::Button, QBrush(picture));
     button->setPalette(palette);
+    // A flat button paints its face only by filling its background.
+    button->setAutoFillBackground(true);
     // Only the picture's opaque shape is the button.
     const QBitmap shape = picture.mask();
     if (shape.isNull())

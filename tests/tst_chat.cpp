@@ -5,6 +5,9 @@
 #include <QPointer>
 #include <QTextBlock>
 #include <QTextFrame>
+#include <QTemporaryDir>
+#include <QTextCharFormat>
+#include <QTextCursor>
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
@@ -176,6 +179,40 @@ private slots:
     }
 
     // ------------------------------------------------------------------
+    // A smiley takes one character's place: text typed after it keeps the
+    // typed font and colour, whether its picture loads or not.
+    void smileyKeepsTypedFormat_data()
+    {
+        QTest::addColumn<bool>("pictureFound");
+        QTest::newRow("picture found") << true;
+        QTest::newRow("picture missing") << false;
+    }
+
+    void smileyKeepsTypedFormat()
+    {
+        QFETCH(bool, pictureFound);
+        const QString before = QDir::currentPath();
+        QTemporaryDir elsewhere;
+        if (!pictureFound)
+            QVERIFY(QDir::setCurrent(elsewhere.path()));
+        QCOMPARE(QFileInfo("Smileys/Grin.png").exists(), pictureFound);
+        ZELChatWindow window;
+        window.serverMessage->setTextColor(Qt::red);
+        window.serverMessage->setFontWeight(QFont::Bold);
+        window.serverMessage->insertPlainText("a");
+        window.selectSmiley("Grin");
+        window.selectSmiley("Grin");
+        window.serverMessage->insertPlainText("b");
+        QDir::setCurrent(before);
+        QTextCursor cursor(window.serverMessage->document());
+        cursor.movePosition(QTextCursor::End);
+        const QTextCharFormat last = cursor.charFormat();
+        QVERIFY(!last.isImageFormat());
+        QCOMPARE(last.foreground().color(), QColor(Qt::red));
+        QCOMPARE(last.fontWeight(), int(QFont::Bold));
+        QCOMPARE(window.serverMessage->toHtml().count("Smileys/Grin.png"), 2);
+    }
+
     void headingRule_data()
     {
         QTest::addColumn<QStringList>("before");

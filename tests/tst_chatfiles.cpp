@@ -65,12 +65,19 @@ private:
         QVERIFY(m_peer->waitForRequest("KEEPALIVE").isValid());
     }
 
-    void offerFromRavi(const QString &fileName, const QString &size = QStringLiteral("5"))
+    void offerFromRavi(const QString &fileName, const QString &size = QStringLiteral("5"),
+                       const QString &sender = QStringLiteral("ravi"))
     {
         m_peer->sendText(ZELTestPeer::message(
-            "FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"FILENAME", fileName},
-                         {"FILESIZE", size}, {"ADDBANNER", "ADD_BANNER"}, {"DISPLAYNAME", "Ravi Kumar"},
+            "FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender}, {"FILENAME", fileName},
+                         {"FILESIZE", size}, {"ADDBANNER", "ADD_BANNER"}, {"DISPLAYNAME", sender + " K"},
                          {"PWDPROTECT", "0"}}));
+    }
+
+    QString savedText(const QString &name) const
+    {
+        QFile file(m_client->m_defaultFileLocation + "/" + name);
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QStringLiteral("<missing>");
     }
 
     void transferStatus(const QString &result, const QString &fileName)
@@ -353,6 +360,136 @@ private slots:
         QVERIFY(w->close());
         QVERIFY(m_peer->waitForRequest("FTPSTATUS").value("FILENAME") == "b.txt");
         QVERIFY(m_peer->waitForRequest("FTPSTATUS").value("FILENAME") == "c.txt");
+    }
+
+    // Declining another offer while a file downloads leaves that download
+    // alone: its bytes keep their name and "Accepted" goes to its own sender.
+    void declineDuringDownloadKeepsTheDownload_data()
+    {
+        QTest::addColumn<QString>("otherSender");
+        QTest::newRow("same window") << "ravi";
+        QTest::newRow("another window") << "mohan";
+    }
+
+    void declineDuringDownloadKeepsTheDownload()
+    {
+        QFETCH(QString, otherSender);
+        offerFromRavi("big.iso");
+        offerFromRavi("small.txt", "5", otherSender);
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi") && m_client->m_chatWindows.contains(otherSender));
+        ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
+        ZELChatWindow *other = m_client->m_chatWindows.value(otherSender);
+        const int otherRow = other == w ? 1 : 0;
+        QTRY_COMPARE(other->m_dowLoadtable->rowCount(), otherRow + 1);
+
+        w->m_dowLoadtable->cellClicked(0, 0);
+        w->m_ftpOk->click();
+        QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+
+        other->m_dowLoadtable->cellClicked(otherRow, 0);
+        other->m_ftpCancel->click();
+        const ZELTestPeer::Request declined = m_peer->waitForRequest("FTPSTATUS");
+        QCOMPARE(declined.value("LOGINNAME"), otherSender);
+        QCOMPARE(declined.value("FTPSTATUS"), QString("Declined"));
+        QCOMPARE(declined.value("FILENAME"), QString("small.txt"));
+        QCOMPARE(cell(other->m_dowLoadtable, otherRow, 5), QString("Declined"));
+
+        m_peer->sendFile("iso bytes");
+        const ZELTestPeer::Request accepted = m_peer->waitForRequest("FTPSTATUS");
+        QCOMPARE(accepted.value("LOGINNAME"), QString("ravi"));
+        QCOMPARE(accepted.value("FTPSTATUS"), QString("Accepted"));
+        QCOMPARE(accepted.value("FILENAME"), QString("big.iso"));
+        QCOMPARE(savedText("big.iso"), QString("iso bytes"));
+        QCOMPARE(savedText("small.txt"), QString("<missing>"));
+        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Accepted"));
+    }
+
+    // A name offered again after an earlier file of that name was answered
+    // can itself be accepted or declined.
+    void reofferedNameCanBeAnswered_data()
+    {
+        QTest::addColumn<bool>("acceptFirst");
+        QTest::addColumn<bool>("acceptAgain");
+        QTest::newRow("accepted, then accept") << true << true;
+        QTest::newRow("accepted, then decline") << true << false;
+        QTest::newRow("declined, then accept") << false << true;
+        QTest::newRow("declined, then decline") << false << false;
+    }
+
+    void reofferedNameCanBeAnswered()
+    {
+        QFETCH(bool, acceptFirst);
+        QFETCH(bool, acceptAgain);
+        offerFromRavi("notes.txt");
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
+        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 1);
+        w->m_dowLoadtable->cellClicked(0, 0);
+        if (acceptFirst) {
+            w->m_ftpOk->click();
+            QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+            m_peer->sendFile("first");
+        } else {
+            w->m_ftpCancel->click();
+        }
+        QVERIFY(m_peer->waitForRequest("FTPSTATUS").isValid());
+        const QString firstState = cell(w->m_dowLoadtable, 0, 5);
+        QCOMPARE(firstState, QString(acceptFirst ? "Accepted" : "Declined"));
+
+        offerFromRavi("notes.txt");
+        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 2);
+        w->m_dowLoadtable->cellClicked(1, 0);
+        QVERIFY(w->m_ftpOk->isEnabled());
+        if (acceptAgain) {
+            m_answer = QMessageBox::Yes; // overwrite the first file when there is one
+            w->m_ftpOk->click();
+            QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+            QCOMPARE(cell(w->m_dowLoadtable, 1, 5), QString("Downloading..."));
+            m_peer->sendFile("second");
+            const ZELTestPeer::Request status = m_peer->waitForRequest("FTPSTATUS");
+            QCOMPARE(status.value("FTPSTATUS"), QString("Accepted"));
+            QCOMPARE(cell(w->m_dowLoadtable, 1, 5), QString("Accepted"));
+            QCOMPARE(savedText("notes.txt"), QString("second"));
+        } else {
+            w->m_ftpCancel->click();
+            const ZELTestPeer::Request status = m_peer->waitForRequest("FTPSTATUS");
+            QCOMPARE(status.value("FTPSTATUS"), QString("Declined"));
+            QCOMPARE(status.value("FILENAME"), QString("notes.txt"));
+            QCOMPARE(cell(w->m_dowLoadtable, 1, 5), QString("Declined"));
+        }
+        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), firstState);
+    }
+
+    // Yes to overwrite keeps the old file until the new one is in place: a
+    // download that never completes leaves it as it was.
+    void overwriteKeepsOldFileUntilReplaced_data()
+    {
+        QTest::addColumn<bool>("arrives");
+        QTest::newRow("download completes") << true;
+        QTest::newRow("connection lost") << false;
+    }
+
+    void overwriteKeepsOldFileUntilReplaced()
+    {
+        QFETCH(bool, arrives);
+        QVERIFY(!makeFile("in/plan.txt", "old plan").isEmpty());
+        offerFromRavi("plan.txt");
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
+        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 1);
+        w->m_ftpOk->click();
+        QCOMPARE(m_questions.value(0), QString("Do you want to over write this file ?"));
+        QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+        QCOMPARE(savedText("plan.txt"), QString("old plan"));
+        if (arrives) {
+            m_peer->sendFile("new plan");
+            QVERIFY(m_peer->waitForRequest("FTPSTATUS").isValid());
+            QCOMPARE(savedText("plan.txt"), QString("new plan"));
+        } else {
+            m_peer->dropConnection();
+            QTRY_COMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Downloading Failed"));
+            QCOMPARE(savedText("plan.txt"), QString("old plan"));
+        }
     }
 
     void connectionLossFailsRunningTransfers()

@@ -7,9 +7,11 @@
 #include <QRegularExpressionValidator>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTimer>
 
 #include "core/zelclient.h"
+#include "core/zelruntimefolder.h"
 #include "protocol/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
 #include "style/zelaboutdialog.h"
@@ -36,6 +38,39 @@ private:
     }
 
 private slots:
+    // The folder of the smiley pictures is found beside the executable (a
+    // build) or in the installed data folder, whatever the working folder.
+    void runtimeFolder_data()
+    {
+        QTest::addColumn<QStringList>("smileyFolders"); // relative to a scratch root
+        QTest::addColumn<QString>("found");
+        QTest::newRow("beside the executable") << QStringList{"bin/Smileys", "share/zembrio/Smileys"} << "bin";
+        QTest::newRow("installed") << QStringList{"share/zembrio/Smileys"} << "share/zembrio";
+        QTest::newRow("nowhere") << QStringList() << "";
+    }
+
+    void runtimeFolder()
+    {
+        QFETCH(QStringList, smileyFolders);
+        QFETCH(QString, found);
+        QTemporaryDir root;
+        QVERIFY(QDir(root.path()).mkpath("bin"));
+        for (const QString &folder : smileyFolders)
+            QVERIFY(QDir(root.path()).mkpath(folder));
+        const QString bin = root.filePath("bin");
+        const QString expected = found.isEmpty() ? QString() : QDir::cleanPath(root.filePath(found));
+        QCOMPARE(ZELRuntimeFolder::locate(bin), expected);
+
+        const QString before = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(QDir::tempPath()));
+        QCOMPARE(ZELRuntimeFolder::enter(bin), !found.isEmpty());
+        if (!found.isEmpty()) {
+            QCOMPARE(QDir::cleanPath(QDir::currentPath()), QDir(expected).canonicalPath());
+            QVERIFY(QFileInfo("Smileys").isDir());
+        }
+        QDir::setCurrent(before);
+    }
+
     void makesDataFoldersAndDropsOldBanner()
     {
         QDir().mkpath(dataFolder() + "/Banner");
@@ -136,6 +171,36 @@ private slots:
         QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
         QVERIFY(client.isVisible());
         client.m_closeButton->click();
+        QVERIFY(client.isVisible());
+        QVERIFY(client.isMinimized());
+    }
+
+    // Every way of closing the main window without a tray (the login page's
+    // and the connecting page's buttons, the window manager's close) minimises.
+    void noTrayClosePathsMinimise_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("window manager close") << "close";
+        QTest::newRow("login page button") << "login";
+        QTest::newRow("connecting page button") << "process";
+        QTest::newRow("contact page button") << "contact";
+    }
+
+    void noTrayClosePathsMinimise()
+    {
+        QFETCH(QString, path);
+        ZELClient client;
+        client.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&client));
+        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
+        if (path == "close")
+            QVERIFY(!client.close());
+        else if (path == "login")
+            client.m_loginPageCloseButton->click();
+        else if (path == "process")
+            client.m_processPageCloseButton->click();
+        else
+            client.m_closeButton->click();
         QVERIFY(client.isVisible());
         QVERIFY(client.isMinimized());
     }

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPushButton>
 #include <QTableWidget>
 #include <QTreeWidget>
 
@@ -422,6 +423,119 @@ private slots:
         QVERIFY(!m_client->m_contactsPopupMenu->actions().contains(action));
         QCOMPARE(m_client->m_requestedCount, 0);
         QCOMPARE(dialog->m_approvaltable->rowCount(), 1);
+    }
+
+    // The server's delete list follows its document in the same frame.
+    void deleteListFollowsItsDocument_data()
+    {
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<bool>("another");
+        QTest::addColumn<QStringList>("logins");
+        QTest::newRow("two contacts") << "Ann,ann,Dev,Engineer&&Acme,Bob,bob,Sales,Manager&&Beta,"
+                                      << false << QStringList{"ann", "bob"};
+        QTest::newRow("another message follows") << "Ann,ann,Dev,Engineer&&Acme," << true << QStringList{"ann"};
+        QTest::newRow("last entry cut short") << "Ann,ann,Dev,Engineer&&Acme,Cy,cy" << false
+                                              << QStringList{"ann", "cy"};
+        QTest::newRow("nothing after it") << "" << false << QStringList();
+    }
+
+    void deleteListFollowsItsDocument()
+    {
+        QFETCH(QString, after);
+        QFETCH(bool, another);
+        QFETCH(QStringList, logins);
+        const QString document =
+            ZELTestPeer::message("DELETECONTACT", {{"DELETELIST", ""}}) + after;
+        if (another)
+            m_peer->sendTexts({document, ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "zoe##Zoe"}})});
+        else
+            m_peer->sendText(document);
+        ZELDeleteContact *dialog = m_client->m_deleteContactDialog;
+        QTRY_VERIFY(dialog->isVisible());
+        QTableWidget *table = dialog->m_deleteContactList;
+        QStringList shown;
+        for (int row = 0; row < table->rowCount(); ++row)
+            shown << table->item(row, ZELDeleteContact::LoginIdColumn)->text();
+        QCOMPARE(shown, logins);
+        if (!logins.isEmpty()) {
+            QCOMPARE(table->item(0, ZELDeleteContact::NameColumn)->text(), QString("  Ann"));
+            QCOMPARE(table->item(0, ZELDeleteContact::CompanyColumn)->text(), QString("Acme"));
+            QCOMPARE(table->item(0, ZELDeleteContact::DepartmentColumn)->text(), QString("Dev"));
+            QCOMPARE(table->item(0, ZELDeleteContact::JobTitleColumn)->text(), QString("Engineer"));
+        }
+        if (another)
+            QTRY_COMPARE(m_client->m_requestedCount, 1);
+    }
+
+    // Rows the server adds while the user has rows ticked leave the tick
+    // count alone: Accept and Reject stay on while a row is ticked.
+    void addedRowsKeepTickCount_data()
+    {
+        QTest::addColumn<bool>("requested");
+        QTest::newRow("approval dialog") << false;
+        QTest::newRow("requested-users dialog") << true;
+    }
+
+    void addedRowsKeepTickCount()
+    {
+        QFETCH(bool, requested);
+        auto approval = [](const QString &login) {
+            QStringList values(12);
+            values[11] = "Acme";
+            return ZELTestPeer::message(
+                "ADDCONTACTAPPROVALSTATUS",
+                {{"REQUEST", QStringList{login, login.toUpper(), "Sales", "Engineer", "", values.join("&&")}.join('#')}});
+        };
+        auto requestedUser = [](const QString &login) {
+            return ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", login + "##" + login.toUpper()}});
+        };
+        QTableWidget *table = requested ? m_client->m_approvalRequestedUserDialog->m_approvaltable
+                                        : m_client->m_approvalAddContactDialog->m_approvaltable;
+        QPushButton *accept = requested ? m_client->m_approvalRequestedUserDialog->m_acceptPushButton
+                                        : m_client->m_approvalAddContactDialog->m_acceptPushButton;
+        const int checkColumn = requested ? 0 : 1;
+        deliver({requested ? requestedUser("zoe") : approval("zoe")});
+        QCOMPARE(table->rowCount(), 1);
+        check(table, 0, checkColumn);
+        QVERIFY(accept->isEnabled());
+
+        deliver({requested ? requestedUser("adam") : approval("adam")});
+        deliver({requested ? requestedUser("mia") : approval("mia")});
+        QCOMPARE(table->rowCount(), 3);
+        QVERIFY(accept->isEnabled());
+
+        // Unticking the one ticked row switches them off; ticking again on.
+        int ticked = -1;
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (table->item(row, checkColumn)->checkState() == Qt::Checked)
+                ticked = row;
+        }
+        QVERIFY(ticked >= 0);
+        table->item(ticked, checkColumn)->setCheckState(Qt::Unchecked);
+        QVERIFY(!accept->isEnabled());
+        check(table, 2, checkColumn);
+        QVERIFY(accept->isEnabled());
+    }
+
+    // Answering rows of earlier messages never takes the count below 0, and
+    // the menu entry leaves at 0.
+    void requestedCountStopsAtZero()
+    {
+        ZELApprovalRequestedUser *dialog = m_client->m_approvalRequestedUserDialog;
+        QAction *action = m_client->m_approvalRequestedAction;
+        deliver({ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "zoe##Zoe"}, {"R", "adam##Adam"}})});
+        deliver({ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "mia##Mia"}})});
+        QCOMPARE(dialog->m_approvaltable->rowCount(), 3);
+        QCOMPARE(m_client->m_requestedCount, 1);
+        for (int row = 0; row < 3; ++row)
+            check(dialog->m_approvaltable, row, 0);
+        answerQuestions(true);
+        dialog->m_acceptPushButton->click();
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(m_peer->waitForRequest("ACCEPTREQUESTEDUSERCONTACTS").isValid());
+        QCOMPARE(m_client->m_requestedCount, 0);
+        QCOMPARE(action->text(), QString("Approval Requested User Contacts (0)"));
+        QVERIFY(!m_client->m_contactsPopupMenu->actions().contains(action));
     }
 
     // ------------------------------------------------------------------

@@ -31,6 +31,7 @@
 #include "platform/zelfakescreengrabber.h"
 #include "platform/zelplatform.h"
 #include "reminders/zelreminderdialog.h"
+#include "contacts/zeluserprofiledialog.h"
 #include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
 
@@ -904,6 +905,87 @@ private slots:
         if (warned)
             QVERIFY(m_client->m_informationBox->m_messageText->text().contains("ANN <font color = 'black'> in meeting"));
         m_client->m_informationBox->close();
+    }
+
+    // Every way of opening a conversation with an absent contact opens the
+    // offline-message window for that contact.
+    void absentContactOpensOfflineMessageWindow_data()
+    {
+        QTest::addColumn<QString>("route");
+        QTest::addColumn<bool>("flat");
+        for (const char *route : {"double-click", "Ctrl+C in the tree", "chat button", "menu action",
+                                  "card envelope"}) {
+            QTest::newRow(qPrintable(QString(route) + ", by department")) << route << false;
+            QTest::newRow(qPrintable(QString(route) + ", under Inactive")) << route << true;
+        }
+    }
+
+    void absentContactOpensOfflineMessageWindow()
+    {
+        QFETCH(QString, route);
+        QFETCH(bool, flat);
+        deliver({ownList({online("ann"), offline("carl")})});
+        m_client->show();
+        QTreeWidget *tree = m_client->m_contactView;
+        QTreeWidgetItem *row = findRow(flat ? m_client->m_inactiveItem : m_client->m_offlineItem, "carl");
+        QVERIFY(row);
+        tree->setCurrentItem(row);
+        tree->setFocus();
+        QCOMPARE(m_client->m_chatAction->text(), QString("Send Offline &Messages"));
+
+        if (route == "double-click") {
+            emit tree->itemDoubleClicked(row, 0);
+        } else if (route == "Ctrl+C in the tree") {
+            QTest::keyClick(tree, Qt::Key_C, Qt::ControlModifier);
+        } else if (route == "chat button") {
+            m_client->m_chatToolButton->click();
+        } else if (route == "menu action") {
+            m_client->m_chatAction->trigger();
+        } else {
+            auto *card = qobject_cast<ZELProfile *>(tree->itemWidget(row, 0));
+            QVERIFY(card);
+            QCOMPARE(card->m_chatToolButton->toolTip(), QString("Send Offline Messages"));
+            card->m_chatToolButton->click();
+        }
+        ZELChatWindow *window = m_client->m_chatWindows.value("carlOfflineMessage");
+        QVERIFY(window);
+        QCOMPARE(window->windowTitle(), QString("Sending Offline Messages for CARL"));
+        QCOMPARE(window->m_offlinePeer, QString("carl"));
+        QVERIFY(!m_client->m_chatWindows.contains("carl"));
+
+        // Asking again brings the same window forward.
+        m_client->m_chatAction->trigger();
+        QCOMPARE(m_client->m_chatWindows.size(), 1);
+    }
+
+    // The peer's picture in a chat or offline-message window opens the
+    // profile card of that peer.
+    void peerPictureOpensProfileCard_data()
+    {
+        QTest::addColumn<bool>("offlineWindow");
+        QTest::newRow("chat window") << false;
+        QTest::newRow("offline-message window") << true;
+    }
+
+    void peerPictureOpensProfileCard()
+    {
+        QFETCH(bool, offlineWindow);
+        deliver({ownList({online("ann")})});
+        ZELChatWindow *window = nullptr;
+        if (offlineWindow) {
+            m_client->openChatWindowForOfflineMessage("ann", "", "", "ANN", "");
+            window = m_client->m_chatWindows.value("annOfflineMessage");
+        } else {
+            m_client->createChatWindow("ann");
+            window = m_client->m_chatWindows.value("ann");
+        }
+        QVERIFY(window);
+        QVERIFY(!m_client->findChild<ZELUserProfileDialog *>());
+        QTest::mousePress(window->m_userStatusPixmap, Qt::LeftButton);
+        auto *card = m_client->findChild<ZELUserProfileDialog *>();
+        QVERIFY(card);
+        QVERIFY(card->isVisible());
+        QCOMPARE(m_client->m_selectedUserName, QString("ann"));
     }
 
     // End to end: a signed-in client takes its list and the presence changes off the wire.

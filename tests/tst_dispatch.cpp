@@ -155,6 +155,7 @@ private slots:
             QSKIP("no default banner in the working folder");
         ZELClient client;
         client.m_autoLoginTried = true; // no automatic sign-in: the page is the frame's business
+        client.m_signInPending = true;  // and the connecting page stays for the sign-in it awaits
         client.stackedWidget->setCurrentWidget(client.processPage);
         client.m_fileDataAwaited = true;
         QByteArray text;

@@ -93,11 +93,11 @@ private slots:
         row("m_closeButton", "QPushButton", "MainPage", QRect(286, 10, 12, 11));
         row("m_minimizeButton", "QPushButton", "MainPage", QRect(265, 10, 12, 11));
         row("m_logoLabel", "QLabel", "MainPage", QRect(32, 6, 237, 30));
-        row("m_toolBarGroupBox", "QGroupBox", "MainPage", QRect(13, 85, 282, 26));
-        row("m_addContactToolButton", "QPushButton", "m_toolBarGroupBox", QRect(2, 0, 55, 26));
-        row("m_deleteContactToolButton", "QPushButton", "m_toolBarGroupBox", QRect(57, 0, 73, 26));
-        row("m_conferenceChatToolButton", "QPushButton", "m_toolBarGroupBox", QRect(130, 0, 93, 26));
-        row("m_chatToolButton", "QPushButton", "m_toolBarGroupBox", QRect(223, 0, 58, 26));
+        row("m_toolBarGroupBox", "QGroupBox", "MainPage", QRect(7, 85, 296, 26));
+        row("m_addContactToolButton", "QPushButton", "m_toolBarGroupBox", QRect(2, 0, 56, 26));
+        row("m_deleteContactToolButton", "QPushButton", "m_toolBarGroupBox", QRect(58, 0, 80, 26));
+        row("m_conferenceChatToolButton", "QPushButton", "m_toolBarGroupBox", QRect(138, 0, 98, 26));
+        row("m_chatToolButton", "QPushButton", "m_toolBarGroupBox", QRect(236, 0, 58, 26));
         row("m_fileMenuGroupBox", "QGroupBox", "MainPage", QRect(13, 45, 282, 30));
         row("m_fileMenu", "QPushButton", "m_fileMenuGroupBox", QRect(2, 0, 52, 30));
         row("m_contactsMenu", "QPushButton", "m_fileMenuGroupBox", QRect(54, 0, 88, 31));
@@ -200,7 +200,7 @@ private slots:
         QCOMPARE(m_ui.passWordEdit->contextMenuPolicy(), Qt::NoContextMenu);
         QVERIFY(m_ui.userNameEdit->isEditable());
         QCOMPARE(m_ui.userNameEdit->count(), 0);
-        // The design's "weight 75" is bold, not Qt 6's near-thin 75.
+        // The form's old font weight 75 means bold, not Qt 6's near-thin 75.
         QVERIFY(m_ui.signButton->font().bold());
         QVERIFY(m_ui.m_showErrorLable->font().bold());
         QVERIFY(!m_ui.m_autoSignInCheckBox->font().bold());

@@ -10,6 +10,7 @@
 #include "platform/zellockfileinstancecheck.h"
 #include "platform/zelplatform.h"
 #include "platform/zelqtinputmonitor.h"
+#include "platform/zelx11keyboard.h"
 #include "platform/zelwaveaudiorecorder.h"
 #include "platform/zelwavefile.h"
 
@@ -101,6 +102,28 @@ private slots:
         QCOMPARE(monitor->asyncKeyState(0x01), quint16(0x8001));
         QTest::mouseRelease(&edit, Qt::LeftButton, {}, QPoint(5, 5));
         QCOMPARE(monitor->cursorPosition(), edit.mapToGlobal(QPoint(5, 5)));
+    }
+
+    // Keys held down anywhere on the display (sampled from the X server) count
+    // as activity under OtherKey: newly down presses it, all up releases it.
+    void keysHeldAnywhereOnTheDisplay()
+    {
+        ZELQtInputMonitor monitor;
+        const int other = ZELQtInputMonitor::OtherKey;
+        std::array<quint8, 32> keys{};
+        keys[4] = 0x40; // one key code down
+        monitor.takeKeysDown(keys);
+        QCOMPARE(monitor.asyncKeyState(other), quint16(0x8001));
+        monitor.takeKeysDown(keys); // still held: not pressed again
+        QCOMPARE(monitor.asyncKeyState(other), quint16(0x8000));
+        keys[5] = 0x01; // a second key while the first is held
+        monitor.takeKeysDown(keys);
+        QCOMPARE(monitor.asyncKeyState(other), quint16(0x8001));
+        monitor.takeKeysDown({});
+        QCOMPARE(monitor.asyncKeyState(other), quint16(0));
+        // Without an X server nothing is sampled and nothing changes.
+        if (QGuiApplication::platformName() != "xcb")
+            QVERIFY(!ZELX11Keyboard::keysDown());
     }
 
     // Caps Lock as the login page reads it: exactly 1 only when on and not held.

@@ -5,6 +5,7 @@
 
 #include <QDomDocument>
 #include <QFile>
+#include <QTemporaryDir>
 #include <QFileInfo>
 
 using Prefs = ZELPreferencesFile;
@@ -120,6 +121,7 @@ private slots:
     {
         Prefs p = prefs();
         QVERIFY(p.create(localServer));
+        QVERIFY(QDir().mkpath(QDir::homePath() + "/Desktop")); // a desktop with a Desktop folder
         QVERIFY(p.addUser(Prefs::UserSettings::defaults("alice", "secret", "TRUE", "FALSE"),
                           localServer));
         const QString home = QDir::homePath();
@@ -374,6 +376,60 @@ private slots:
         QFile::setPermissions(p.fileName(), ownerRw | QFileDevice::ReadGroup | QFileDevice::ReadOther);
         QVERIFY(p.addUser(customUser("alice", "a"), localServer));
         QCOMPARE(QFileInfo(p.fileName()).permissions() & (ownerRw | others), ownerRw);
+    }
+
+    // A file others may read is restricted to its owner as soon as it is read,
+    // before any save.
+    void readRestrictsToOwner_data()
+    {
+        QTest::addColumn<int>("extra");
+        QTest::newRow("readable by all") << int(QFileDevice::ReadGroup | QFileDevice::ReadOther);
+        QTest::newRow("writable by the group") << int(QFileDevice::WriteGroup);
+    }
+
+    void readRestrictsToOwner()
+    {
+        QFETCH(int, extra);
+        Prefs p = prefs();
+        QVERIFY(p.create(localServer));
+        QVERIFY(p.addUser(customUser("alice", "a"), localServer));
+        const QFileDevice::Permissions ownerRw = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
+        QVERIFY(QFile::setPermissions(p.fileName(), ownerRw | QFileDevice::Permissions(extra)));
+        const Prefs::ReadResult read = p.read("alice");
+        QCOMPARE(read.userCase, Prefs::UserFound);
+        QCOMPARE(QFileInfo(p.fileName()).permissions() & ~(QFileDevice::ReadUser | QFileDevice::WriteUser
+                                                           | QFileDevice::ExeUser),
+                 ownerRw);
+    }
+
+    // A default folder missing on this desktop falls back to the download
+    // folder, then home; nothing is created for it.
+    void defaultFoldersExist_data()
+    {
+        QTest::addColumn<QStringList>("present");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("desktop") << QStringList{"Desktop", "Downloads"} << "Desktop";
+        QTest::newRow("no desktop") << QStringList{"Downloads"} << "Downloads";
+        QTest::newRow("neither") << QStringList() << "";
+    }
+
+    void defaultFoldersExist()
+    {
+        QFETCH(QStringList, present);
+        QFETCH(QString, expected);
+        QTemporaryDir home;
+        const QByteArray oldHome = qgetenv("HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        for (const QString &folder : present)
+            QVERIFY(QDir(home.path()).mkpath(folder));
+        const QString base = expected.isEmpty() ? home.path() : home.path() + "/" + expected;
+        const QString folder = ZELSettingsDefaults::defaultFileLocation();
+        const QStringList history = ZELChatHistoryList::defaults();
+        const QStringList after = QDir(home.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+        qputenv("HOME", oldHome);
+        QCOMPARE(folder, base);
+        QCOMPARE(history.value(ZELChatHistoryList::SaveLocation), base + "/ZELChatHistory");
+        QCOMPARE(after.size(), present.size());
     }
 };
 

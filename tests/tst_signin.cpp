@@ -11,6 +11,7 @@
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
+#include "contacts/zeladdcontact.h"
 #include "core/zelclient.h"
 #include "protocol/zelpreferencesfile.h"
 #include "protocol/zelsettingslists.h"
@@ -508,6 +509,114 @@ private slots:
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(m_client->m_notificationPopup->m_messageLabel, &leave);
         QVERIFY(!m_client->m_notificationPopup->isVisible());
+    }
+
+    // The contact tree normally holds the focus: Ctrl+A opens the add-contact
+    // dialog from there instead of selecting every row.
+    void ctrlKeysFromTheContactTree()
+    {
+        startClient();
+        signInAs("alice", "secret");
+        m_client->show();
+        QTreeWidget *tree = m_client->m_contactView;
+        tree->setFocus();
+        QVERIFY(!m_client->m_addContactDialog->isVisible());
+        QTest::keyClick(tree, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(m_client->m_addContactDialog->isVisible());
+        QVERIFY(tree->selectedItems().size() <= 1);
+        m_client->m_addContactDialog->close();
+    }
+
+    // Keypad Enter always runs the sign-in check; Return only while Sign In is on.
+    void enterKeysOnTheLoginPage_data()
+    {
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("login");
+        QTest::addColumn<bool>("consumed");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("keypad Enter, both empty") << int(Qt::Key_Enter) << "" << true << "Enter login id / password";
+        QTest::newRow("keypad Enter, no password") << int(Qt::Key_Enter) << "alice" << true
+                                                   << "Enter login id / password";
+        QTest::newRow("Return, no password") << int(Qt::Key_Return) << "alice" << false << "";
+    }
+
+    void enterKeysOnTheLoginPage()
+    {
+        QFETCH(int, key);
+        QFETCH(QString, login);
+        QFETCH(bool, consumed);
+        QFETCH(QString, message);
+        startClient();
+        m_client->show();
+        m_client->userNameEdit->setEditText(login);
+        QVERIFY(!m_client->signButton->isEnabled());
+        QKeyEvent press(QEvent::KeyPress, key, key == Qt::Key_Enter ? Qt::KeypadModifier : Qt::NoModifier);
+        QCOMPARE(m_client->eventFilter(m_client->userNameEdit, &press), consumed);
+        QCOMPARE(m_client->m_showErrorLable->isVisible(), !message.isEmpty());
+        if (!message.isEmpty())
+            QCOMPARE(m_client->m_showErrorLable->text(), message);
+        QCOMPARE(requestCount("LOGIN"), 0);
+    }
+
+    // After a sign-out a reconnection never signs the user in by itself: the
+    // automatic sign-in is decided once, from the file read at start-up.
+    void signOutStaysAfterReconnection_data()
+    {
+        QTest::addColumn<bool>("storedAutoLogin");
+        QTest::newRow("box ticked during this run") << false;
+        QTest::newRow("signed in automatically at start") << true;
+    }
+
+    void signOutStaysAfterReconnection()
+    {
+        QFETCH(bool, storedAutoLogin);
+        if (storedAutoLogin) {
+            startClient({storedUser("alice", "secret", true)});
+            QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+            m_peer->sendText(successReply("Alice Andersen"));
+            QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+        } else {
+            startClient();
+            signInAs("alice", "secret", {m_client->m_rememberMeCheckBox, m_client->m_rememberPasswordCheckBox,
+                                         m_client->m_autoSignInCheckBox});
+            QCOMPARE(ZELPreferencesFile(dataFolder()).read("alice").user.autoStatus.value(
+                         ZELAutoStatusList::AutoLogin),
+                     QString("TRUE"));
+        }
+        m_client->signOut();
+        QVERIFY(m_peer->waitForRequest("SIGNOUT").isValid());
+        QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+        m_peer->clearRequests();
+
+        m_peer->dropConnection();
+        QVERIFY(m_peer->waitForConnection(10000));
+        QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
+        m_peer->sendFile("<BANNEREMPTY><BANNEREND>");
+        QTRY_VERIFY(!m_client->m_fileDataAwaited);
+        QVERIFY(!m_peer->waitForRequest("LOGIN", 500).isValid());
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+        QVERIFY(!m_client->m_signInPending);
+    }
+
+    // A sign-in the server never answers ends on the sign-in page with a word.
+    void unansweredSignInEndsWithMessage()
+    {
+        startClient();
+        m_client->m_signInAnswerMs = 300;
+        typeAndSignIn("alice", "secret");
+        QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->processPage);
+        QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+        QVERIFY(!m_client->m_signInPending);
+        QCOMPARE(m_client->m_showErrorLable->text(), QString("No answer from the server. Please try again"));
+        QVERIFY(!m_client->m_showErrorLable->isHidden());
+        QVERIFY(!m_client->m_trayRotationTimer->isActive());
+
+        // The user can try again, and an answer then is taken as usual.
+        typeAndSignIn("alice", "secret");
+        QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+        m_peer->sendText(successReply("Alice Andersen"));
+        QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
     }
 
     // A save rewrites the user's block at once and moves it to the end.

@@ -1,5 +1,8 @@
 #include "zeltestmain.h"
 
+#include <QAbstractButton>
+#include <QPushButton>
+
 #include "chat/zelchatwindow.h"
 #include "chat/zelrequestdialog.h"
 #include "contacts/zeladdcontact.h"
@@ -243,6 +246,34 @@ private slots:
     }
 
     // The main widget finds these two open dialogs among its children by name.
+    // Every window's own close button shows its picture.
+    void closeButtonShowsPicture_data()
+    {
+        QTest::addColumn<int>("index");
+        for (int i = 0; i < windowCases().size(); ++i)
+            QTest::newRow(windowCases().at(i).name) << i;
+    }
+
+    void closeButtonShowsPicture()
+    {
+        QFETCH(int, index);
+        QWidget *window = windowCases().at(index).make(m_main);
+        auto *close = window->findChild<QAbstractButton *>(QStringLiteral("m_closeButton"));
+        if (!close || close->window() != window) {
+            delete window;
+            QSKIP("no close button of its own");
+        }
+        // The picture is the button's face brush; a flat button paints it only
+        // by filling its background.
+        const QBrush face = close->palette().brush(QPalette::Active, QPalette::Button);
+        auto *push = qobject_cast<QPushButton *>(close);
+        const bool painted = !push || !push->isFlat() || push->autoFillBackground();
+        const bool picture = (!face.texture().isNull() && painted) || !close->icon().isNull()
+                             || close->styleSheet().contains(QLatin1String("image"));
+        delete window;
+        QVERIFY(picture);
+    }
+
     void dialogsFoundByName()
     {
         auto *group = new ZELGroupMessageDialog(m_main);

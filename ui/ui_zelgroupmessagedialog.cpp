@@ -192,7 +192,7 @@ void Ui_ZELGroupMessageDialog::setupUi(QDialog *ZELGroupMessageDialog)
     m_selectAllCheckBox = new QCheckBox(d);
     m_selectAllCheckBox->setObjectName(QString::fromLatin1("m_selectAllCheckBox"));
     m_selectAllCheckBox->setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_selectAllCheckBox->setMinimumWidth(135);
+    m_selectAllCheckBox->setMinimumWidth(140);
     hboxLayout3->addWidget(m_selectAllCheckBox);
     hboxLayout3->addItem(hgap(5, 20));
     vboxLayout2 = new QVBoxLayout();

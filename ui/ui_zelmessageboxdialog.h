@@ -67,7 +67,7 @@ public:
         m_logoLabel->setText(QCoreApplication::translate("ZELMessageBoxDialog", "Title"));
         m_exitButton->setToolTip(QCoreApplication::translate("ZELMessageBoxDialog", "Close"));
         m_exitButton->setText(QString());
-        m_pixmapLabel->setText(QCoreApplication::translate("ZELMessageBoxDialog", "ddddddddddd"));
+        m_pixmapLabel->setText(QString()); // holds the icon only
         m_messageText->setText(QString());
     } // retranslateUi
 };

@@ -124,9 +124,11 @@ void Ui_ZELProfileDisplay::retranslateUi(QWidget *ZELProfileDisplay)
     m_frameBoxControl->setStyleSheet(QString());
     m_frameBoxControl->setText(QString());
     const QString placeholder = QCoreApplication::translate("ZELProfileDisplay", "TextLabel");
-    for (QLabel *label : {m_userStatusLabel, m_userName, m_userStatusPixmap, m_userPixmap, m_userTimeLabel,
-                          m_statusMessageLabel})
+    for (QLabel *label : {m_userStatusLabel, m_userName, m_userTimeLabel, m_statusMessageLabel})
         label->setText(placeholder);
+    // The two picture labels hold pictures only.
+    m_userStatusPixmap->setText(QString());
+    m_userPixmap->setText(QString());
     m_menuToolButton->setStyleSheet(QString());
     m_menuToolButton->setToolTip(QCoreApplication::translate("ZELProfileDisplay", "Menu"));
     m_menuToolButton->setText(QCoreApplication::translate("ZELProfileDisplay", "Menu"));

@@ -115,7 +115,7 @@ void Ui_ZELReminderDialog::setupUi(QDialog *ZELReminderDialog)
 
     m_calenderToolButton = new QToolButton(ZELReminderDialog);
     m_calenderToolButton->setObjectName(QString::fromLatin1("m_calenderToolButton"));
-    m_calenderToolButton->setGeometry(198, 100, 25, 25);
+    m_calenderToolButton->setGeometry(205, 100, 25, 25);
     m_calenderToolButton->setCursor(Qt::PointingHandCursor);
     m_calenderToolButton->setAutoRaise(true);
     m_calenderToolButton->setIconSize(QSize(24, 24));
@@ -123,13 +123,13 @@ void Ui_ZELReminderDialog::setupUi(QDialog *ZELReminderDialog)
 
     m_dateEdit = new QDateEdit(ZELReminderDialog);
     m_dateEdit->setObjectName(QString::fromLatin1("m_dateEdit"));
-    m_dateEdit->setGeometry(90, 100, 91, 20);
+    m_dateEdit->setGeometry(90, 100, 113, 20);
     label_3 = new QLabel(ZELReminderDialog);
     label_3->setObjectName(QString::fromLatin1("label_3"));
-    label_3->setGeometry(230, 104, 28, 14);
+    label_3->setGeometry(234, 104, 28, 14);
     m_timeEdit = new QTimeEdit(ZELReminderDialog);
     m_timeEdit->setObjectName(QString::fromLatin1("m_timeEdit"));
-    m_timeEdit->setGeometry(270, 100, 98, 22);
+    m_timeEdit->setGeometry(264, 100, 114, 22);
 
     QWidget::setTabOrder(m_assigneeName, m_remindingTextEdit);
     QWidget::setTabOrder(m_remindingTextEdit, m_dateEdit);

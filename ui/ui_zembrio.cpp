@@ -287,14 +287,14 @@ void setupMainPage(Ui_Zembrio &ui)
 
     ui.m_toolBarGroupBox = new QGroupBox(page);
     ui.m_toolBarGroupBox->setObjectName(QStringLiteral("m_toolBarGroupBox"));
-    ui.m_toolBarGroupBox->setGeometry(QRect(13, 85, 282, 26));
+    ui.m_toolBarGroupBox->setGeometry(QRect(7, 85, 296, 26));
     ui.m_addContactToolButton =
-        actionButton(ui.m_toolBarGroupBox, "m_addContactToolButton", QRect(2, 0, 55, 26));
+        actionButton(ui.m_toolBarGroupBox, "m_addContactToolButton", QRect(2, 0, 56, 26));
     ui.m_deleteContactToolButton =
-        actionButton(ui.m_toolBarGroupBox, "m_deleteContactToolButton", QRect(57, 0, 73, 26));
+        actionButton(ui.m_toolBarGroupBox, "m_deleteContactToolButton", QRect(58, 0, 80, 26));
     ui.m_conferenceChatToolButton =
-        actionButton(ui.m_toolBarGroupBox, "m_conferenceChatToolButton", QRect(130, 0, 93, 26));
-    ui.m_chatToolButton = actionButton(ui.m_toolBarGroupBox, "m_chatToolButton", QRect(223, 0, 58, 26));
+        actionButton(ui.m_toolBarGroupBox, "m_conferenceChatToolButton", QRect(138, 0, 98, 26));
+    ui.m_chatToolButton = actionButton(ui.m_toolBarGroupBox, "m_chatToolButton", QRect(236, 0, 58, 26));
 
     ui.m_fileMenuGroupBox = new QGroupBox(page);
     ui.m_fileMenuGroupBox->setObjectName(QStringLiteral("m_fileMenuGroupBox"));

@@ -1,0 +1,367 @@
+#include "zeltestmain.h"
+
+#include <QAbstractSpinBox>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QStackedWidget>
+#include <QStyleOptionButton>
+#include <QStyleOptionComboBox>
+#include <QStyleOptionSpinBox>
+#include <QTextDocument>
+#include <QToolButton>
+
+#include "chat/zelchatwindow.h"
+#include "chat/zelpasswordchatdialog.h"
+#include "chat/zelpasswordprotect.h"
+#include "chat/zelrequestdialog.h"
+#include "chat/zelsmileydialog.h"
+#include "contacts/zelprofilesettings.h"
+#include "contacts/zeluserprofiledialog.h"
+#include "core/zelclient.h"
+#include "mainwindow/zelprofile.h"
+#include "media/zelscreencaptureeditor.h"
+#include "messages/zelchathistorylistwindow.h"
+#include "messages/zelgroupmessagedialog.h"
+#include "messages/zelgroupmessagedisplay.h"
+#include "platform/zelfakeinputmonitor.h"
+#include "platform/zelfakescreengrabber.h"
+#include "platform/zelplatform.h"
+#include "protocol/zelsettingslists.h"
+#include "settings/zelchangepassword.h"
+#include "settings/zelconnecttoserversettings.h"
+#include "settings/zelpreferencessettings.h"
+#include "settings/zelstatusmessagedialog.h"
+#include "style/zelaboutdialog.h"
+#include "style/zelstyle.h"
+
+#include <functional>
+
+namespace {
+
+// Windows the main widget does not make while it builds itself. A new form
+// that is opened on demand gets its line here; every window the main widget
+// makes by itself is walked without one.
+const QList<std::function<QWidget *(QWidget *main)>> &onDemandWindows()
+{
+    static const QList<std::function<QWidget *(QWidget *)>> makers{
+        [](QWidget *) { return new ZELChatWindow; },
+        [](QWidget *m) { return new ZELRequestDialog(m); },
+        [](QWidget *m) { return new ZELPasswordChatDialog(m); },
+        [](QWidget *m) { return new ZELPasswordProtect(m); },
+        [](QWidget *) { return new ZELSmileyDialog; },
+        [](QWidget *m) { return new ZELProfileSettings(m); },
+        [](QWidget *m) { return new ZELUserProfileDialog(m); },
+        [](QWidget *) { return new ZELProfile; },
+        [](QWidget *) { return new ZELScreenCaptureEditor; },
+        [](QWidget *m) {
+            auto *dialog = new ZELGroupMessageDialog(m);
+            dialog->resize(360, 550); // as the main widget opens it
+            return dialog;
+        },
+        [](QWidget *) { return new ZELGroupMessageDisplay; },
+        [](QWidget *m) { return new ZELChangePassword(m); },
+        [](QWidget *m) { return new ZELConnectToServerSettings(m); },
+        [](QWidget *m) { return new ZELPreferencesSettings(m); },
+        [](QWidget *m) { return new ZELStatusMessageDialog(m); },
+        [](QWidget *m) { return new ZELAboutDialog(m); },
+        [](QWidget *) { return new ZELChatHistoryListWindow; },
+    };
+    return makers;
+}
+
+QString withoutMnemonic(QString text)
+{
+    text.replace(QStringLiteral("&&"), QStringLiteral("\x01"));
+    text.remove(QLatin1Char('&'));
+    text.replace(QLatin1Char('\x01'), QLatin1Char('&'));
+    return text;
+}
+
+int plainWidth(const QFontMetrics &metrics, const QString &text)
+{
+    int widest = 0;
+    for (const QString &line : text.split(QLatin1Char('\n')))
+        widest = qMax(widest, metrics.horizontalAdvance(line));
+    return widest;
+}
+
+// Width the text needs and width it has; needed 0 when there is nothing to measure.
+struct Fit
+{
+    int needed = 0;
+    int available = 0;
+    QRect text; // where the text is drawn, in the widget's coordinates; empty when unknown
+};
+
+// The place of a text of the given width in an area, by its horizontal alignment.
+QRect textPlace(const QRect &area, int width, int height, Qt::Alignment alignment)
+{
+    int left = area.left();
+    if (alignment & Qt::AlignHCenter)
+        left = area.left() + (area.width() - width) / 2;
+    else if (alignment & Qt::AlignRight)
+        left = area.right() + 1 - width;
+    int topEdge = area.top() + (area.height() - height) / 2;
+    if (alignment & Qt::AlignTop)
+        topEdge = area.top();
+    else if (alignment & Qt::AlignBottom)
+        topEdge = area.bottom() + 1 - height;
+    return QRect(left, topEdge, qMin(width, area.width()), qMin(height, area.height()));
+}
+
+Fit labelFit(const QLabel *label)
+{
+    if (label->text().isEmpty() || label->wordWrap())
+        return Fit();
+    const int margins = 2 * label->margin() + qMax(0, label->indent());
+    const int available = label->contentsRect().width() - margins;
+    const bool rich = label->textFormat() == Qt::RichText
+                      || (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text()));
+    int needed = 0;
+    if (!rich) {
+        needed = plainWidth(label->fontMetrics(), withoutMnemonic(label->text()));
+    } else {
+        QTextDocument document;
+        document.setDocumentMargin(0);
+        document.setDefaultFont(label->font());
+        document.setHtml(label->text());
+        needed = int(std::ceil(document.idealWidth()));
+    }
+    const int height = rich ? label->fontMetrics().height() : label->fontMetrics().height()
+                                                                    * int(label->text().count(QLatin1Char('\n')) + 1);
+    return {needed, available, textPlace(label->contentsRect(), needed, height, label->alignment())};
+}
+
+Fit buttonFit(const QAbstractButton *button)
+{
+    const QString text = withoutMnemonic(button->text());
+    if (text.isEmpty())
+        return Fit();
+    QStyleOptionButton option;
+    option.initFrom(button);
+    option.text = button->text();
+    option.icon = button->icon();
+    option.iconSize = button->iconSize();
+    const int icon = button->icon().isNull() ? 0 : button->iconSize().width() + 4;
+    QStyle::SubElement contents = QStyle::SE_PushButtonContents;
+    if (qobject_cast<const QCheckBox *>(button))
+        contents = QStyle::SE_CheckBoxContents;
+    else if (qobject_cast<const QRadioButton *>(button))
+        contents = QStyle::SE_RadioButtonContents;
+    const QRect area = button->style()->subElementRect(contents, &option, button);
+    int available = area.width() - icon;
+    if (auto *tool = qobject_cast<const QToolButton *>(button)) {
+        if (tool->toolButtonStyle() == Qt::ToolButtonIconOnly
+            || (tool->toolButtonStyle() == Qt::ToolButtonFollowStyle && !tool->icon().isNull()))
+            return Fit();
+        available = tool->contentsRect().width() - 6
+                    - (tool->toolButtonStyle() == Qt::ToolButtonTextBesideIcon ? icon : 0);
+    }
+    const int needed = plainWidth(button->fontMetrics(), text);
+    // Check boxes and radio buttons draw their text from the left of their
+    // contents; push buttons centre it.
+    const bool leftAligned = contents != QStyle::SE_PushButtonContents;
+    const QRect place = qobject_cast<const QToolButton *>(button)
+                            ? QRect()
+                            : textPlace(area.adjusted(leftAligned ? icon : 0, 0, 0, 0), needed + (leftAligned ? 0 : icon),
+                                        button->fontMetrics().height(),
+                                        leftAligned ? Qt::AlignLeft : Qt::AlignHCenter);
+    return {needed, available, place};
+}
+
+Fit comboFit(const QComboBox *combo)
+{
+    const QString text = combo->currentText();
+    if (text.isEmpty())
+        return Fit();
+    QStyleOptionComboBox option;
+    option.initFrom(combo);
+    option.editable = combo->isEditable();
+    option.currentText = text;
+    option.frame = combo->hasFrame();
+    const int icon = combo->itemIcon(combo->currentIndex()).isNull() ? 0 : combo->iconSize().width() + 4;
+    const QRect field =
+        combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxEditField, combo);
+    return {combo->fontMetrics().horizontalAdvance(text), field.width() - icon - (combo->isEditable() ? 4 : 0), QRect()};
+}
+
+Fit spinFit(const QAbstractSpinBox *spin)
+{
+    const QString text = spin->text();
+    if (text.isEmpty())
+        return Fit();
+    QStyleOptionSpinBox option;
+    option.initFrom(spin);
+    option.frame = spin->hasFrame();
+    option.buttonSymbols = spin->buttonSymbols();
+    option.subControls = QStyle::SC_SpinBoxFrame | QStyle::SC_SpinBoxEditField;
+    if (spin->buttonSymbols() != QAbstractSpinBox::NoButtons)
+        option.subControls |= QStyle::SC_SpinBoxUp | QStyle::SC_SpinBoxDown;
+    const QRect field =
+        spin->style()->subControlRect(QStyle::CC_SpinBox, &option, QStyle::SC_SpinBoxEditField, spin);
+    // The line edit inside keeps a small margin on either side of its text.
+    return {spin->fontMetrics().horizontalAdvance(text), field.width() - 4, QRect()};
+}
+
+Fit fitOf(const QWidget *widget)
+{
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        return labelFit(label);
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return buttonFit(button);
+    if (auto *combo = qobject_cast<const QComboBox *>(widget))
+        return comboFit(combo);
+    if (auto *spin = qobject_cast<const QAbstractSpinBox *>(widget))
+        return spinFit(spin);
+    return Fit();
+}
+
+QString describe(const QWidget *top, const QWidget *widget, const Fit &fit)
+{
+    QString text;
+    if (auto *label = qobject_cast<const QLabel *>(widget))
+        text = label->text();
+    else if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        text = button->text();
+    else if (auto *combo = qobject_cast<const QComboBox *>(widget))
+        text = combo->currentText();
+    else if (auto *spin = qobject_cast<const QAbstractSpinBox *>(widget))
+        text = spin->text();
+    return QStringLiteral("%1 / %2 %3 \"%4\": needs %5 px, has %6")
+        .arg(top->objectName(), QString::fromLatin1(widget->metaObject()->className()), widget->objectName(),
+             text.left(60))
+        .arg(fit.needed)
+        .arg(fit.available);
+}
+
+// A widget stacked above the text (a later sibling of the widget or of one of
+// its containers) that hides part of it; null when none does.
+const QWidget *coveringSibling(const QWidget *widget, const QRect &text, const QWidget *top)
+{
+    if (text.isEmpty())
+        return nullptr;
+    QRect drawn = text;
+    for (const QWidget *level = widget; level && level != top; level = level->parentWidget()) {
+        const QWidget *parent = level->parentWidget();
+        if (!parent)
+            break;
+        drawn.translate(level->pos());
+        const QObjectList &siblings = parent->children();
+        for (qsizetype i = siblings.indexOf(const_cast<QWidget *>(level)) + 1; i < siblings.size(); ++i) {
+            auto *sibling = qobject_cast<const QWidget *>(siblings.at(i));
+            if (!sibling || sibling->isWindow() || !sibling->isVisibleTo(top))
+                continue;
+            if (sibling->geometry().intersects(drawn))
+                return sibling;
+        }
+        drawn = drawn.intersected(QRect(QPoint(0, 0), parent->size()));
+        if (drawn.isEmpty())
+            return nullptr;
+    }
+    return nullptr;
+}
+
+// Makes every stacked page on the way to the widget the current one; true
+// when a page changed.
+bool reveal(QWidget *widget, QWidget *top)
+{
+    bool changed = false;
+    for (QWidget *child = widget; child && child != top; child = child->parentWidget()) {
+        auto *stack = qobject_cast<QStackedWidget *>(child->parentWidget());
+        if (stack && stack->currentWidget() != child) {
+            stack->setCurrentWidget(child);
+            changed = true;
+        }
+    }
+    return changed;
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
+// Every text of every form fits its place with the fonts this platform has
+// (the forms ask for Verdana 8; here it is DejaVu Sans, which is wider).
+class TestForms : public QObject
+{
+    Q_OBJECT
+
+private:
+    ZELFakeInputMonitor m_input;
+    ZELFakeScreenGrabber m_grabber;
+
+private slots:
+    void initTestCase()
+    {
+        ZELPlatform::setInputMonitor(&m_input);
+        ZELPlatform::setScreenGrabber(&m_grabber);
+        // As the program starts.
+        QApplication::setFont(QFont(QStringLiteral("Verdana"), 8));
+        QApplication::setStyle(new ZELStyle);
+    }
+
+    void cleanupTestCase()
+    {
+        ZELPlatform::setInputMonitor(nullptr);
+        ZELPlatform::setScreenGrabber(nullptr);
+    }
+
+    void everyTextFitsItsWidth()
+    {
+        auto *client = new ZELClient;
+        client->m_loginId = "alice";
+        client->m_notificationSettings = ZELNotificationList::defaults();
+        client->m_contactDisplaySettings = ZELContactDisplayList::defaults();
+        client->m_chatWindowSettings = ZELChatWindowList::defaults();
+        client->m_chatHistorySettings = ZELChatHistoryList::defaults();
+        client->successFullLoginStatus({"LOGIN", "SUCCESSLOGIN", "Alice Andersen", "", "1", ""});
+        QList<QWidget *> made;
+        for (const auto &make : onDemandWindows())
+            made << make(client);
+
+        QStringList clipped;
+        const QWidgetList tops = QApplication::topLevelWidgets();
+        for (QWidget *top : tops) {
+            // Menus and tool tips size themselves to their texts.
+            if (top->inherits("QMenu") || top->inherits("QTipLabel") || top->windowType() == Qt::Desktop)
+                continue;
+            const bool wasVisible = top->isVisible();
+            top->show();
+            settle();
+            const QList<QWidget *> widgets = top->findChildren<QWidget *>();
+            for (QWidget *widget : widgets) {
+                if (widget->window() != top)
+                    continue;
+                if (reveal(widget, top))
+                    settle();
+                if (!widget->isVisibleTo(top) || widget->width() <= 0)
+                    continue;
+                const Fit fit = fitOf(widget);
+                if (fit.needed > fit.available)
+                    clipped << describe(top, widget, fit);
+                else if (const QWidget *cover = coveringSibling(widget, fit.text, top))
+                    clipped << describe(top, widget, fit) + QStringLiteral(", covered by ")
+                                   + QString::fromLatin1(cover->metaObject()->className()) + QLatin1Char(' ')
+                                   + cover->objectName();
+                else if (fit.needed > 0 && qEnvironmentVariableIsSet("ZEL_FORMS_ALL")) // every fit, for layout work
+                    qInfo().noquote() << describe(top, widget, fit);
+            }
+            if (!wasVisible)
+                top->hide();
+        }
+        clipped.removeDuplicates();
+        qDeleteAll(made);
+        delete client;
+        QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("\n") + clipped.join(QLatin1Char('\n'))));
+    }
+};
+
+ZEL_TEST_MAIN(TestForms)
+#include "tst_forms.moc"
