@@ -4,6 +4,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -16,6 +17,7 @@
 #include "chat/zelchatwindow.h"
 #include "chat/zelpasswordchatdialog.h"
 #include "chat/zelpasswordprotect.h"
+#include "chat/zelconferencechat.h"
 #include "chat/zelrequestdialog.h"
 #include "chat/zelsmileydialog.h"
 #include "contacts/zelprofilesettings.h"
@@ -49,6 +51,7 @@ const QList<std::function<QWidget *(QWidget *main)>> &onDemandWindows()
     static const QList<std::function<QWidget *(QWidget *)>> makers{
         [](QWidget *) { return new ZELChatWindow; },
         [](QWidget *m) { return new ZELRequestDialog(m); },
+        [](QWidget *m) { return new ZELConferenceChat(m); },
         [](QWidget *m) { return new ZELPasswordChatDialog(m); },
         [](QWidget *m) { return new ZELPasswordProtect(m); },
         [](QWidget *) { return new ZELSmileyDialog; },
@@ -322,7 +325,8 @@ private slots:
         client->m_chatWindowSettings = ZELChatWindowList::defaults();
         client->m_chatHistorySettings = ZELChatHistoryList::defaults();
         client->successFullLoginStatus({"LOGIN", "SUCCESSLOGIN", "Alice Andersen", "", "1", ""});
-        QList<QWidget *> made;
+        // Some windows close themselves while shown: they are kept as guarded pointers.
+        QList<QPointer<QWidget>> made;
         for (const auto &make : onDemandWindows())
             made << make(client);
 
@@ -357,7 +361,8 @@ private slots:
                 top->hide();
         }
         clipped.removeDuplicates();
-        qDeleteAll(made);
+        for (const QPointer<QWidget> &window : std::as_const(made))
+            delete window.data();
         delete client;
         QVERIFY2(clipped.isEmpty(), qPrintable(QStringLiteral("\n") + clipped.join(QLatin1Char('\n'))));
     }

@@ -242,7 +242,13 @@ private slots:
         QPointer<ZELRequestDialog> first = openPopUp(1);
         QVERIFY(first);
         m_peer->sendText(approvalAlert("adam", "Adam Smith"));
-        QPointer<ZELRequestDialog> second = openPopUp(2);
+        QVERIFY(openPopUp(2));
+        // The pop-ups are kept by address: the new one is the one that is not the first.
+        QPointer<ZELRequestDialog> second;
+        for (ZELRequestDialog *dialog : m_client->m_requestDialogs.keys()) {
+            if (dialog != first)
+                second = dialog;
+        }
         QVERIFY(second && second != first);
         QCOMPARE(second->m_requestDetails.value(1), QString("adam"));
 

@@ -81,7 +81,7 @@ private slots:
         row("passWordEdit", "QLineEdit", "loginPage", QRect(65, 232, 171, 21));
         row("userNameEdit", "QComboBox", "loginPage", QRect(65, 180, 171, 21));
         row("m_forgetPasswordButton", "QLabel", "loginPage", QRect(65, 260, 99, 14));
-        row("m_connectedStateLabel", "QLabel", "loginPage", QRect(221, 530, 81, 14));
+        row("m_connectedStateLabel", "QLabel", "loginPage", QRect(216, 530, 86, 14));
         row("m_logoImageLable", "QLabel", "loginPage", QRect(50, 60, 200, 100));
         row("m_showErrorLable", "QLabel", "loginPage", QRect(20, 450, 281, 61));
         row("m_rememberPasswordCheckBox", "QCheckBox", "loginPage", QRect(65, 347, 180, 18));

@@ -244,7 +244,7 @@ void setupLoginPage(Ui_Zembrio &ui)
     ui.m_forgetPasswordButton->setFont(fontF3());
     ui.m_forgetPasswordButton->setCursor(QCursor(Qt::PointingHandCursor));
 
-    ui.m_connectedStateLabel = newLabel(page, "m_connectedStateLabel", QRect(221, 530, 81, 14));
+    ui.m_connectedStateLabel = newLabel(page, "m_connectedStateLabel", QRect(216, 530, 86, 14));
     ui.m_connectedStateLabel->setFont(fontF4());
     ui.m_connectedStateLabel->setFrameShape(QFrame::NoFrame);
     ui.m_connectedStateLabel->setScaledContents(false);
