@@ -3,6 +3,7 @@
 #include "chat/zelsmileydialog.h"
 #include "chat/zeltranscript.h"
 #include "mainwindow/zelmainwindowlook.h"
+#include "media/zeldesktopcapturehelper.h"
 #include "platform/zelchoosers.h"
 #include "platform/zeldesktopservices.h"
 #include "platform/zelplatform.h"
@@ -186,6 +187,7 @@ ZELChatWindow::~ZELChatWindow()
     m_informationBox = nullptr;
     delete m_smileyDialog;
     m_smileyDialog = nullptr;
+    delete m_captureHelper;
     m_privilegeMap.clear();
 }
 
@@ -554,9 +556,7 @@ void ZELChatWindow::sendChatMessage()
     totalMessage->append(ZELTranscript::decodeCommas(encoded));
     ZELTranscript::scrollToEnd(totalMessage);
 
-    if (!m_imageData.isEmpty())
-        convertImageString(m_captureImagePath, encoded);
-    m_captureImagePath.clear();
+    attachPendingPicture(encoded);
 
     if (!conference) {
         QStringList request{QStringLiteral("CHAT"), m_peer,        m_ownLoginId,     encoded,
@@ -1157,11 +1157,6 @@ void ZELChatWindow::sendQuickReplyMessage(QAction *action)
         sendChatMessage();
 }
 
-void ZELChatWindow::findCloseClicked()
-{
-    m_findFrame->hide();
-}
-
 // ---------------------------------------------------------------------------
 // Files: what the connection loss and the download folder change need now
 
@@ -1233,34 +1228,18 @@ void ZELChatWindow::setDownloadFailedStatus()
 }
 
 // ---------------------------------------------------------------------------
-// Conferences, pictures, protected messages, search and saving are not
-// part of this window yet: their slots exist so the
+// Conferences are not part of this window yet: their slots exist so the
 // window's wiring is complete, and they leave everything as it is.
 
-void ZELChatWindow::desktopCapture() {}
-void ZELChatWindow::capturedScreen(QString &, QString &, QString &, QString &) {}
 void ZELChatWindow::addUsersInConferenceChat() {}
 void ZELChatWindow::removeUsersInConferenceChat() {}
 void ZELChatWindow::setConferenceChatSessionName(QString, QString) {}
 void ZELChatWindow::stopConferenceChat() {}
-void ZELChatWindow::saveChatSession() {}
-void ZELChatWindow::findTextInChat(QString) {}
-void ZELChatWindow::findNextClicked() {}
-void ZELChatWindow::findPreviousClicked() {}
-void ZELChatWindow::matchCaseState(int) {}
-void ZELChatWindow::wholeWordState(int) {}
 void ZELChatWindow::enableInviteButton() {}
 void ZELChatWindow::enableRemoveButton() {}
-void ZELChatWindow::checkPictureFile(QString) {}
-void ZELChatWindow::insertImageClicked() {}
 void ZELChatWindow::changeConferenceClicked() {}
 void ZELChatWindow::setItemWidgetList(QString, QString, QString) {}
-void ZELChatWindow::convertImageString(QString, QString &) {}
-void ZELChatWindow::pauseMovieSignal() {}
-void ZELChatWindow::restartMovieSignal() {}
 void ZELChatWindow::changeHideTreeViewClicked() {}
-void ZELChatWindow::filePrintPdf(QString) {}
-void ZELChatWindow::saveAutomaticChatHistory() {}
 void ZELChatWindow::treeViewDoubleClicked(QTreeWidgetItem *, int) {}
 void ZELChatWindow::addPrivilegeList(QString, QString, QString) {}
 void ZELChatWindow::checkConferenceChatPrivilege(QStringList) {}

@@ -48,9 +48,8 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
     const bool isProtected = messageValue(message, ChatProtected) == QLatin1String("TRUE");
     const QStringList receipt{sender, messageValue(message, ChatPlainText)};
 
-    // Received pictures are stored with the picture features; until then the
-    // message shows its relative path.
-    QString body = messageValue(message, ChatMessage);
+    // A received picture is stored first and the message shows the stored copy.
+    QString body = showReceivedPicture(messageValue(message, ChatPicture), messageValue(message, ChatMessage));
     if (m_chatWindowSettings.value(ZELChatWindowList::DisplaySmileys) == QLatin1String("FALSE")) {
         const bool hadPictures = body.contains(QLatin1String("img"));
         body.remove(QStringLiteral("img"));
