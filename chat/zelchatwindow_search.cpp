@@ -28,7 +28,7 @@ QTextDocument::FindFlags findFlags(const ZELChatWindow &window, Direction direct
 // Every search starts by taking down the marker of an earlier wrap.
 void hideWrapMarker(ZELChatWindow &window)
 {
-    if (window.m_searchWrapped->isVisible()) {
+    if (!window.m_searchWrapped->isHidden()) {
         window.m_searchWrapped->hide();
         window.m_wrappedLabel->hide();
     }
