@@ -451,6 +451,7 @@ void ZELChatWindow::signalsAndSlots()
     // Links in the transcript go to the desktop's own programs.
     totalMessage->setOpenExternalLinks(false);
     totalMessage->setOpenLinks(false);
+    keepTranscriptEndInView();
     connect(totalMessage, &QTextBrowser::anchorClicked, this,
             [](const QUrl &url) { ZELPlatform::desktopServices()->openUrl(url); });
 }

@@ -270,6 +270,9 @@ private:
     void resetInput();
     // Sending: the pending picture becomes the picture field, its path relative.
     void attachPendingPicture(QString &encodedHtml);
+    // Pictures lay out after their message is appended: a transcript showing its
+    // end keeps showing it while they grow it.
+    void keepTranscriptEndInView();
     QPixmap peerPhoto() const;
 
     ZELFramelessHelper *m_chrome = nullptr;

@@ -13,8 +13,11 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
+#include <QScrollBar>
 #include <QTextCursor>
 #include <QTextImageFormat>
+
+#include <memory>
 
 namespace {
 
@@ -173,6 +176,17 @@ void ZELChatWindow::attachPendingPicture(QString &encodedHtml)
         m_imageData = m_imageData + ZELPictureField::marker() + data;
     }
     m_captureImagePath.clear();
+}
+
+void ZELChatWindow::keepTranscriptEndInView()
+{
+    QScrollBar *bar = totalMessage->verticalScrollBar();
+    auto atEnd = std::make_shared<bool>(true);
+    connect(bar, &QScrollBar::valueChanged, this, [bar, atEnd](int value) { *atEnd = value >= bar->maximum(); });
+    connect(bar, &QScrollBar::rangeChanged, this, [bar, atEnd](int, int maximum) {
+        if (*atEnd)
+            bar->setValue(maximum);
+    });
 }
 
 void ZELChatWindow::pauseMovieSignal()

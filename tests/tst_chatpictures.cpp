@@ -192,6 +192,12 @@ private slots:
         QVERIFY(w->totalMessage->toHtml().contains(stored));
         QVERIFY(w->m_imageData.isEmpty() && w->m_captureImagePath.isEmpty());
 
+        // The same picture coming back is shown from the same stored file.
+        m_peer->sendText(receivedChat(html, field));
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        QCOMPARE(w->totalMessage->toHtml().count(stored), 2);
+        QCOMPARE(QDir(pictureFolder()).entryList(QDir::Files), QStringList{name});
+
         // The next message carries no picture.
         w->serverMessage->setPlainText("and nothing else");
         w->sendButton->click();

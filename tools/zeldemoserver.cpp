@@ -144,12 +144,16 @@ private:
         // Commas travel as "$#$" inside a chat message.
         QString answer = QStringLiteral("You wrote: ") + plain.toHtmlEscaped();
         answer.replace(QLatin1Char(','), QStringLiteral("$#$"));
+        // A picture comes back with the message that showed it.
+        const QString picture = request.value(QStringLiteral("SENDPICTURE"));
+        if (!picture.isEmpty())
+            answer = request.value(QStringLiteral("MESSAGE"));
         m_peer.sendText(ZELTestPeer::message(QStringLiteral("CHAT"), {
             {QStringLiteral("CHATUSERNAME"), from},
             {QStringLiteral("LOGINNAME"), to},
             {QStringLiteral("MESSAGE"), answer},
             {QStringLiteral("SENDSMILEY"), QStringLiteral("FALSE")},
-            {QStringLiteral("SENDPICTURE"), QString()},
+            {QStringLiteral("SENDPICTURE"), picture},
             {QStringLiteral("BANNERSTATE"), QString()},
             {QStringLiteral("PLAINTEXT"), QStringLiteral("You wrote: ") + plain},
             {QStringLiteral("DISPLAYNAME"), QString::fromLatin1(peer->displayName)},
