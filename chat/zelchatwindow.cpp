@@ -408,6 +408,7 @@ void ZELChatWindow::setZELStyle()
 
     m_conferenceChatFrame->setStyleSheet(QStringLiteral("border: 1px solid gray;border-radius: 5px;padding: 1px1px;"));
     m_userStatusPixmap->setStyleSheet(QString::fromLatin1(kPhotoFrameSheet));
+    fitFindBarToFonts();
 }
 
 void ZELChatWindow::signalsAndSlots()

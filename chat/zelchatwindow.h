@@ -273,6 +273,9 @@ private:
     // Pictures lay out after their message is appended: a transcript showing its
     // end keeps showing it while they grow it.
     void keepTranscriptEndInView();
+    // The find bar's boxes and wrap notice take the width their text needs in
+    // the font this machine substitutes.
+    void fitFindBarToFonts();
     QPixmap peerPhoto() const;
 
     ZELFramelessHelper *m_chrome = nullptr;

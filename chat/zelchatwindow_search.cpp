@@ -99,3 +99,15 @@ void ZELChatWindow::wholeWordState(int)
 {
     m_wholeWord = m_wholeWordCheckBox->isChecked();
 }
+
+void ZELChatWindow::fitFindBarToFonts()
+{
+    // Left to right after the Previous button, each at least as wide as the form made it.
+    int x = m_matchCaseCheckBox->x();
+    for (QWidget *w : {static_cast<QWidget *>(m_matchCaseCheckBox), static_cast<QWidget *>(m_wholeWordCheckBox),
+                       static_cast<QWidget *>(m_searchWrapped), static_cast<QWidget *>(m_wrappedLabel)}) {
+        const int width = w == m_searchWrapped ? w->width() : qMax(w->width(), w->sizeHint().width());
+        w->setGeometry(x, w->y(), width, w->height());
+        x += width + 4;
+    }
+}
