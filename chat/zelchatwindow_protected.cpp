@@ -234,11 +234,14 @@ void ZELChatWindow::displayPasswordProtectedMessage(QStringList message, QString
 void ZELChatWindow::closePwdDialogSignal(QStringList message, QString outcome)
 {
     const QString type = message.value(0);
+    // The message goes back as it came: its picture path relative again.
+    const QString html = QString(message.value(3)).replace(m_dataFolder + QStringLiteral("/ScreenCapture/"),
+                                                           QStringLiteral("ScreenCapture/"));
     QStringList report{QStringLiteral("PWDMESSAGEDELIVEREDSTATUS")};
     if (type == QLatin1String("CHAT")) {
-        report << message.value(2) << message.value(3) << message.value(1) << QStringLiteral("CHAT") << outcome;
+        report << message.value(2) << html << message.value(1) << QStringLiteral("CHAT") << outcome;
     } else if (type == QLatin1String("CONFERENCECHATMESSAGE")) {
-        report << message.value(1) << message.value(3) << message.value(2) << m_ownDisplayName << outcome;
+        report << message.value(1) << html << message.value(2) << m_ownDisplayName << outcome;
     } else {
         return;
     }

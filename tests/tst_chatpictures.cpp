@@ -9,6 +9,8 @@
 #include <QTextDocument>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zelpasswordchatdialog.h"
+#include "chat/zelpasswordprotect.h"
 #include "core/zelclient.h"
 #include "media/zeldesktopcapturehelper.h"
 #include "media/zelscreencaptureeditor.h"
@@ -292,6 +294,50 @@ private slots:
         const QVariant loaded = w->totalMessage->loadResource(QTextDocument::ImageResource, QUrl(stored));
         QCOMPARE(qvariant_cast<QImage>(loaded).size().isValid() || !qvariant_cast<QByteArray>(loaded).isEmpty(),
                  true);
+    }
+
+    // A protected message shows its picture from the stored copy once unlocked,
+    // and a prompt given up reports the message as it came.
+    void protectedPictureShowsStoredCopy()
+    {
+        const QByteArray bytes("picture bytes");
+        const QString field = "locked.png&#SCREEN#&" + QString::fromLatin1(qCompress(bytes, 9).toBase64());
+        const QString html = "<img src=\"ScreenCapture/locked.png\" />";
+        for (const bool unlock : {true, false}) {
+            m_peer->sendText(ZELTestPeer::message(
+                "CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"MESSAGE", html}, {"SENDSMILEY", ""},
+                         {"SENDPICTURE", field}, {"BANNERSTATE", ""}, {"PLAINTEXT", "x"},
+                         {"DISPLAYNAME", "Ravi Kumar"}, {"PASSWORD", "TRUE"}}));
+            QPointer<ZELPasswordProtect> prompt;
+            QVERIFY(ZELTestPeer::waitUntil(
+                [&] {
+                    ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
+                    const auto prompts = w ? w->findChildren<ZELPasswordProtect *>("ZELPwdProtectDialog")
+                                           : QList<ZELPasswordProtect *>();
+                    prompt = prompts.isEmpty() ? nullptr : prompts.last();
+                    return !prompt.isNull();
+                },
+                5000));
+            ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
+            if (unlock) {
+                prompt->m_passwordLineEdit->setText("secret");
+                QTest::keyClick(prompt->m_passwordLineEdit, Qt::Key_Enter);
+                QTRY_VERIFY(prompt.isNull());
+                const auto viewers = w->findChildren<ZELPasswordChatDialog *>();
+                QCOMPARE(viewers.size(), 1);
+                QVERIFY(viewers.first()->m_passwordTextBrowser->toHtml().contains(pictureFolder() + "/locked.png"));
+            } else {
+                ZELMessageBoxClass::setTestAnswerHook([](const QString &, const QString &) {
+                    return int(QMessageBox::Yes);
+                });
+                prompt->m_cancelButton->click();
+                ZELMessageBoxClass::setTestAnswerHook({});
+                QTRY_VERIFY(prompt.isNull());
+                const ZELTestPeer::Request status = m_peer->waitForRequest("PWDMESSAGEDELIVEREDSTATUS");
+                QVERIFY(status.isValid());
+                QCOMPARE(status.value("OFFLINEUSER"), html);
+            }
+        }
     }
 
     // A name from the peer names a file inside the picture folder and nothing
