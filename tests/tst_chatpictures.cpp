@@ -1,6 +1,8 @@
 #include <QDir>
 #include <QFile>
 #include <QImage>
+#include <QImageReader>
+#include <QRegularExpression>
 #include <QLabel>
 #include <QPointer>
 #include <QRandomGenerator>
@@ -256,6 +258,48 @@ private slots:
         QVERIFY(!m_client->m_screenCaptureActive);
         QVERIFY(!w->m_ignoreClose);
         QTRY_VERIFY(!w->m_captureHelper);
+    }
+
+    // A picture file taken directly, around the editor.
+    void pictureFileTakenDirectly_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("taken");
+        QTest::addColumn<bool>("inserted");
+        QTest::newRow("png, yes") << "p.png" << int(QMessageBox::Yes) << true << true;
+        QTest::newRow("png, no") << "p.png" << int(QMessageBox::No) << true << false;
+        QTest::newRow("capital suffix") << "p.BMP" << int(QMessageBox::Yes) << false << false;
+        QTest::newRow("jpeg suffix") << "p.jpeg" << int(QMessageBox::Yes) << false << false;
+    }
+    void pictureFileTakenDirectly()
+    {
+        QFETCH(QString, file);
+        QFETCH(int, answer);
+        QFETCH(bool, taken);
+        QFETCH(bool, inserted);
+        QImage image(20, 10, QImage::Format_RGB32);
+        image.fill(Qt::blue);
+        const QString path = m_dir->filePath(file);
+        QVERIFY(image.save(path, "PNG"));
+        ZELChatWindow *w = window();
+        QStringList asked;
+        ZELMessageBoxClass::setTestAnswerHook([&](const QString &title, const QString &text) {
+            asked << title + ": " + text;
+            return answer;
+        });
+        w->checkPictureFile(path);
+        ZELMessageBoxClass::setTestAnswerHook({});
+        QCOMPARE(w->m_pictureDropped, taken);
+        QCOMPARE(asked, taken ? QStringList{"Insert Image: Do you want to send this image file?"} : QStringList());
+        QCOMPARE(!w->m_imageData.isEmpty(), inserted);
+        if (!inserted)
+            return;
+        // peer + own login + ISO date + time without colons + the folder's count
+        QVERIFY2(QRegularExpression("^ravianita\\d{4}-\\d{2}-\\d{2}\\d{6}\\d+\\.jpg$").match(w->m_imageData).hasMatch(),
+                 qPrintable(w->m_imageData));
+        QCOMPARE(QImageReader(w->m_captureImagePath).format(), QByteArray("jpeg"));
+        QVERIFY(w->serverMessage->toHtml().contains(w->m_captureImagePath));
     }
 
     void insertCancelledInTheDialogOpensNothing()
