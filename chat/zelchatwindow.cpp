@@ -4,6 +4,7 @@
 #include "chat/zeltranscript.h"
 #include "mainwindow/zelmainwindowlook.h"
 #include "media/zeldesktopcapturehelper.h"
+#include "media/zelscreencaptureeditor.h"
 #include "platform/zelchoosers.h"
 #include "platform/zeldesktopservices.h"
 #include "platform/zelplatform.h"
@@ -187,7 +188,12 @@ ZELChatWindow::~ZELChatWindow()
     m_informationBox = nullptr;
     delete m_smileyDialog;
     m_smileyDialog = nullptr;
-    delete m_captureHelper;
+    // A capture still open goes with its window, editor included, and reports nothing.
+    if (m_captureHelper) {
+        m_captureHelper->disconnect(this);
+        delete m_captureHelper->m_screenCaptureEditor.data();
+        delete m_captureHelper;
+    }
     m_privilegeMap.clear();
 }
 

@@ -302,6 +302,21 @@ private slots:
         QVERIFY(w->serverMessage->toHtml().contains(w->m_captureImagePath));
     }
 
+    // A window that goes while its capture is open takes the capture along.
+    void windowGoneDuringCapture()
+    {
+        ZELChatWindow *w = window();
+        w->desktopCapture();
+        QPointer<ZELDesktopCaptureHelper> helper = w->m_captureHelper.data();
+        QPointer<ZELScreenCaptureEditor> editor = dragOnOverlay(helper, QRect(5, 5, 20, 20));
+        QVERIFY(editor);
+        m_client->m_chatWindows.remove("ravi");
+        delete w;
+        QVERIFY(helper.isNull());
+        QVERIFY(editor.isNull());
+        m_client->screenCaptureClosedSignal();
+    }
+
     void insertCancelledInTheDialogOpensNothing()
     {
         ZELChatWindow *w = window();
