@@ -3,6 +3,8 @@
 #include "chat/zelsmileydialog.h"
 #include "chat/zeltranscript.h"
 #include "mainwindow/zelmainwindowlook.h"
+#include "media/zeldesktopcapturehelper.h"
+#include "media/zelscreencaptureeditor.h"
 #include "platform/zelchoosers.h"
 #include "platform/zeldesktopservices.h"
 #include "platform/zelplatform.h"
@@ -187,6 +189,12 @@ ZELChatWindow::~ZELChatWindow()
     m_informationBox = nullptr;
     delete m_smileyDialog;
     m_smileyDialog = nullptr;
+    // A capture still open goes with its window, editor included, and reports nothing.
+    if (m_captureHelper) {
+        m_captureHelper->disconnect(this);
+        delete m_captureHelper->m_screenCaptureEditor.data();
+        delete m_captureHelper;
+    }
     m_privilegeMap.clear();
 }
 
@@ -407,6 +415,7 @@ void ZELChatWindow::setZELStyle()
 
     m_conferenceChatFrame->setStyleSheet(QStringLiteral("border: 1px solid gray;border-radius: 5px;padding: 1px1px;"));
     m_userStatusPixmap->setStyleSheet(QString::fromLatin1(kPhotoFrameSheet));
+    fitFindBarToFonts();
 }
 
 void ZELChatWindow::signalsAndSlots()
@@ -450,6 +459,7 @@ void ZELChatWindow::signalsAndSlots()
     // Links in the transcript go to the desktop's own programs.
     totalMessage->setOpenExternalLinks(false);
     totalMessage->setOpenLinks(false);
+    keepTranscriptEndInView();
     connect(totalMessage, &QTextBrowser::anchorClicked, this,
             [](const QUrl &url) { ZELPlatform::desktopServices()->openUrl(url); });
 }
@@ -554,9 +564,7 @@ void ZELChatWindow::sendChatMessage()
     totalMessage->append(ZELTranscript::decodeCommas(encoded));
     ZELTranscript::scrollToEnd(totalMessage);
 
-    if (!m_imageData.isEmpty())
-        convertImageString(m_captureImagePath, encoded);
-    m_captureImagePath.clear();
+    attachPendingPicture(encoded);
 
     if (!conference) {
         QStringList request{QStringLiteral("CHAT"), m_peer,        m_ownLoginId,     encoded,
@@ -1165,11 +1173,6 @@ void ZELChatWindow::sendQuickReplyMessage(QAction *action)
         sendChatMessage();
 }
 
-void ZELChatWindow::findCloseClicked()
-{
-    m_findFrame->hide();
-}
-
 // ---------------------------------------------------------------------------
 // Files: what the connection loss and the download folder change need now
 
@@ -1239,24 +1242,3 @@ void ZELChatWindow::setDownloadFailedStatus()
     if (failed)
         m_fileStatusLabel->setText(QStringLiteral("Downloading Failed"));
 }
-
-// ---------------------------------------------------------------------------
-// Conferences, pictures, protected messages, search and saving are not
-// part of this window yet: their slots exist so the
-// window's wiring is complete, and they leave everything as it is.
-
-void ZELChatWindow::desktopCapture() {}
-void ZELChatWindow::capturedScreen(QString &, QString &, QString &, QString &) {}
-void ZELChatWindow::saveChatSession() {}
-void ZELChatWindow::findTextInChat(QString) {}
-void ZELChatWindow::findNextClicked() {}
-void ZELChatWindow::findPreviousClicked() {}
-void ZELChatWindow::matchCaseState(int) {}
-void ZELChatWindow::wholeWordState(int) {}
-void ZELChatWindow::checkPictureFile(QString) {}
-void ZELChatWindow::insertImageClicked() {}
-void ZELChatWindow::convertImageString(QString, QString &) {}
-void ZELChatWindow::pauseMovieSignal() {}
-void ZELChatWindow::restartMovieSignal() {}
-void ZELChatWindow::filePrintPdf(QString) {}
-void ZELChatWindow::saveAutomaticChatHistory() {}

@@ -6,6 +6,7 @@
 #include <QColor>
 #include <QMap>
 #include <QPoint>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QWidget>
@@ -84,7 +85,7 @@ public:
     bool m_searchState = false;
     bool m_wholeWord = false;
     ZELSmileyDialog *m_smileyDialog = nullptr;
-    ZELDesktopCaptureHelper *m_captureHelper = nullptr;
+    QPointer<ZELDesktopCaptureHelper> m_captureHelper;
     QColor m_backgroundColor = Qt::white;
     QColor m_textColor = Qt::black;
     QWidget *m_conferenceTab = nullptr;
@@ -276,6 +277,14 @@ private:
     bool handleInputKey(QKeyEvent *event);
     bool handleWindowKey(QKeyEvent *event);
     void resetInput();
+    // Sending: the pending picture becomes the picture field, its path relative.
+    void attachPendingPicture(QString &encodedHtml);
+    // Pictures lay out after their message is appended: a transcript showing its
+    // end keeps showing it while they grow it.
+    void keepTranscriptEndInView();
+    // The find bar's boxes and wrap notice take the width their text needs in
+    // the font this machine substitutes.
+    void fitFindBarToFonts();
     QPixmap peerPhoto() const;
 
     ZELFramelessHelper *m_chrome = nullptr;

@@ -5,6 +5,7 @@
 #include "protocol/zelfilenames.h"
 #include "platform/zelchoosers.h"
 #include "platform/zeldesktopservices.h"
+#include "platform/zelfilepermissions.h"
 #include "platform/zelplatform.h"
 #include "style/zelmessageboxclass.h"
 
@@ -75,8 +76,7 @@ bool readable(const QString &path, QByteArray *data = nullptr)
 
 bool writableFolder(const QString &folder)
 {
-    const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
+    return QFileInfo(folder).isDir() && ZELPlatform::filePermissions()->isWritable(folder);
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "chat/zelpasswordchatdialog.h"
 #include "chat/zelpasswordprotect.h"
 #include "chat/zeltranscript.h"
+#include "style/zelmessageboxclass.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -14,6 +15,8 @@
 #include <QMovie>
 #include <QScrollBar>
 #include <QTabWidget>
+#include <QTableWidget>
+#include <QTimer>
 
 namespace {
 
@@ -32,8 +35,98 @@ bool isAcceptList(const QStringList &list)
     return type == QLatin1String("FTPACCEPT") || type == QLatin1String("CONFERENCECHATFTPACCEPT");
 }
 
-// Locked files wait for the download side of the window.
-void unlockedFile(ZELChatWindow *, const QStringList &, const QString &, const QString &) {}
+// Columns of the download table read here.
+enum DownloadColumn { NameColumn = 0, SenderColumn = 3, StateColumn = 5, LockColumn = 6 };
+
+QString cellText(const QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table->item(row, column);
+    return item ? item->text() : QString();
+}
+
+// The first waiting row of the file shown on the download page, or -1.
+int waitingRow(const ZELChatWindow &window)
+{
+    const QString name = window.m_recievedFileLabel->text();
+    for (int row = 0; row < window.m_dowLoadtable->rowCount(); ++row) {
+        if (cellText(window.m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting")
+            && cellText(window.m_dowLoadtable, row, NameColumn) == name)
+            return row;
+    }
+    return -1;
+}
+
+void countAnsweredFile(ZELChatWindow &window)
+{
+    window.m_receivedFileCount = qMax(0, window.m_receivedFileCount - 1);
+    if (window.m_receivedFileCount == 0)
+        window.m_indicateFileReceivedLabel->hide();
+    else
+        window.m_indicateFileReceivedLabel->setText(QStringLiteral("(") + QString::number(window.m_receivedFileCount)
+                                                    + QStringLiteral(") Files received"));
+}
+
+// The password was right: the locked file goes on as an unlocked one would.
+void unlockedFile(ZELChatWindow *window, QStringList list, QString folder, QString file)
+{
+    if (!isAcceptList(list)) {
+        window->m_fileStatusLabel->setText(QStringLiteral("Declined"));
+        window->m_defaultFileLocation->setText(QStringLiteral("File Declined"));
+        window->downLoadTabClose();
+        emit window->fileDeclinedSignal(list);
+        countAnsweredFile(*window);
+        return;
+    }
+    // Another download may have begun while the prompt was open; the offer waits.
+    if (window->m_downloading) {
+        window->m_informationBox->showInformationBox(window, QStringLiteral("File Downloading"),
+                                                     QStringLiteral("Wait..Already one file is downloading"));
+        return;
+    }
+    window->m_fileStatusLabel->setText(QStringLiteral("Downloading.........."));
+    window->downLoadTabClose();
+    if (QMovie *movie = window->m_downLoadProgressBar->movie()) {
+        if (!window->m_moviesPaused)
+            movie->start();
+    }
+    window->m_downLoadProgressBar->show();
+    QTableWidget *table = window->m_dowLoadtable;
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (cellText(table, row, StateColumn) == QLatin1String("Waiting")
+            && cellText(table, row, NameColumn) == list.value(2)) {
+            auto *state = new QTableWidgetItem(QStringLiteral("Downloading..."));
+            state->setForeground(QBrush(Qt::blue));
+            table->setItem(row, StateColumn, state);
+            break;
+        }
+    }
+    emit window->fileAcceptedSignal(list, folder, file);
+    window->m_downloadTimer->start(100);
+    countAnsweredFile(*window);
+}
+
+// Opens the prompt for the waiting file on the download page when it is
+// locked; false (the caller goes on) when it is not locked or not waiting.
+bool askForLockedFile(ZELChatWindow &window, bool accept)
+{
+    const int row = waitingRow(window);
+    if (row < 0 || cellText(window.m_dowLoadtable, row, LockColumn) != QLatin1String("1"))
+        return false;
+    const QString fileName = window.m_recievedFileLabel->text();
+    const QString sender = cellText(window.m_dowLoadtable, row, SenderColumn);
+    const bool oneToOne = !window.m_peer.isEmpty();
+    QStringList list;
+    if (accept)
+        list = oneToOne ? QStringList{QStringLiteral("FTPACCEPT"), window.m_ownLoginId, fileName, window.m_peer}
+                        : QStringList{QStringLiteral("CONFERENCECHATFTPACCEPT"), window.m_ownLoginId, fileName,
+                                      QStringLiteral("Accepted"), window.m_conferenceSessionName};
+    else
+        list = oneToOne ? QStringList{QStringLiteral("CHAT"), fileName, window.m_peer, sender}
+                        : QStringList{QStringLiteral("CONFERECECHAT"), fileName, window.m_conferenceSessionName,
+                                      sender};
+    window.passwordProtectedMessage(list, window.m_loginPassword, window.m_defaultFileLocation->text(), sender);
+    return true;
+}
 
 } // namespace
 
@@ -44,7 +137,10 @@ void ZELChatWindow::passwordProtectedMessage(QStringList message, QString passwo
     auto *prompt = new ZELPasswordProtect(this);
     connect(prompt, &ZELPasswordProtect::displayPasswordProtectedMessage, this,
             &ZELChatWindow::displayPasswordProtectedMessage);
-    connect(prompt, &ZELPasswordProtect::closePwdDialogSignal, this, &ZELChatWindow::closePwdDialogSignal);
+    // Only a message given up is reported to its sender. A file's decline list
+    // also begins with "CHAT", and closing its prompt just leaves the offer waiting.
+    if (file.isEmpty())
+        connect(prompt, &ZELPasswordProtect::closePwdDialogSignal, this, &ZELChatWindow::closePwdDialogSignal);
     prompt->m_loginPassword = password;
     prompt->m_messageDetails = message;
     prompt->m_fileLocation = folder;
@@ -138,11 +234,14 @@ void ZELChatWindow::displayPasswordProtectedMessage(QStringList message, QString
 void ZELChatWindow::closePwdDialogSignal(QStringList message, QString outcome)
 {
     const QString type = message.value(0);
+    // The message goes back as it came: its picture path relative again.
+    const QString html = QString(message.value(3)).replace(m_dataFolder + QStringLiteral("/ScreenCapture/"),
+                                                           QStringLiteral("ScreenCapture/"));
     QStringList report{QStringLiteral("PWDMESSAGEDELIVEREDSTATUS")};
     if (type == QLatin1String("CHAT")) {
-        report << message.value(2) << message.value(3) << message.value(1) << QStringLiteral("CHAT") << outcome;
+        report << message.value(2) << html << message.value(1) << QStringLiteral("CHAT") << outcome;
     } else if (type == QLatin1String("CONFERENCECHATMESSAGE")) {
-        report << message.value(1) << message.value(3) << message.value(2) << m_ownDisplayName << outcome;
+        report << message.value(1) << html << message.value(2) << m_ownDisplayName << outcome;
     } else {
         return;
     }
@@ -171,5 +270,12 @@ void ZELChatWindow::changePasswordForProtectedMessage(QString password)
 // ---------------------------------------------------------------------------
 // Locked files: the same prompt stands before accepting or declining.
 
-bool ZELChatWindow::findPasswordProtectedFile() { return false; }
-bool ZELChatWindow::findDeclinedFilePwdProtected() { return false; }
+bool ZELChatWindow::findPasswordProtectedFile()
+{
+    return askForLockedFile(*this, true);
+}
+
+bool ZELChatWindow::findDeclinedFilePwdProtected()
+{
+    return askForLockedFile(*this, false);
+}

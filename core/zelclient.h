@@ -490,6 +490,12 @@ public slots:
     // Notice on the pop-up: key of the chat window to bring forward, sender's name.
     void showPasswordProtectPopup(QString key, QString senderName);
     void sendPwdMessageStatus(QStringList &request);
+    // Received pictures (chat/zelclient_pictures.cpp): the picture field of a CHAT or
+    // CONFERENCECHATMESSAGE is stored under the data folder's ScreenCapture folder;
+    // fileName gets the stored file's name (empty when nothing was stored).
+    void saveScreenCaptureImage(QString pictureField, QString &fileName);
+    // Stores the field's picture and returns the message HTML pointing at the stored copy.
+    QString showReceivedPicture(const QString &pictureField, const QString &messageHtml);
 
 public:
     // ------------------------------------------------------------------

@@ -48,9 +48,12 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
     const bool isProtected = messageValue(message, ChatProtected) == QLatin1String("TRUE");
     const QStringList receipt{sender, messageValue(message, ChatPlainText)};
 
-    // Received pictures are stored with the picture features; until then the
-    // message shows its relative path.
-    QString body = messageValue(message, ChatMessage);
+    // A received picture is stored first and the message, held back or not,
+    // shows the stored copy.
+    QStringList shown = message;
+    QString body = showReceivedPicture(messageValue(message, ChatPicture), messageValue(message, ChatMessage));
+    if (shown.size() > ChatMessage)
+        shown[ChatMessage] = body;
     if (m_chatWindowSettings.value(ZELChatWindowList::DisplaySmileys) == QLatin1String("FALSE")) {
         const bool hadPictures = body.contains(QLatin1String("img"));
         body.remove(QStringLiteral("img"));
@@ -61,7 +64,7 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
     // A protected message is held back behind the user's password; nothing
     // after it in this delivery is handled. A window out of sight gets a notice.
     const auto holdProtected = [&](ZELChatWindow *window, bool notice) {
-        window->passwordProtectedMessage(message, m_password, QString(), QString());
+        window->passwordProtectedMessage(shown, m_password, QString(), QString());
         sendMessageDeliveredStatus(receipt);
         if (notice && !m_screenCaptureActive)
             showPasswordProtectPopup(sender, displayName);

@@ -3,6 +3,7 @@
 #include "platform/zellockfileinstancecheck.h"
 #include "platform/zelqtchoosers.h"
 #include "platform/zelqtdesktopservices.h"
+#include "platform/zelqtfilepermissions.h"
 #include "platform/zelqtinputmonitor.h"
 #include "platform/zelqtscreengrabber.h"
 #include "platform/zelqtsoundplayer.h"
@@ -28,6 +29,7 @@ std::atomic<ZELSoundPlayer *> installedSoundPlayer{nullptr};
 std::atomic<ZELDesktopServices *> installedDesktopServices{nullptr};
 std::atomic<ZELScreenGrabber *> installedScreenGrabber{nullptr};
 std::atomic<ZELChoosers *> installedChoosers{nullptr};
+std::atomic<ZELFilePermissions *> installedFilePermissions{nullptr};
 
 QMutex defaultsLock;
 // Layers that hold toolkit objects live as children of the application object,
@@ -149,6 +151,15 @@ void ZELPlatform::setSoundPlayer(ZELSoundPlayer *layer) { installedSoundPlayer.s
 void ZELPlatform::setDesktopServices(ZELDesktopServices *layer) { installedDesktopServices.store(layer); }
 void ZELPlatform::setScreenGrabber(ZELScreenGrabber *layer) { installedScreenGrabber.store(layer); }
 void ZELPlatform::setChoosers(ZELChoosers *layer) { installedChoosers.store(layer); }
+
+ZELFilePermissions *ZELPlatform::filePermissions()
+{
+    return installedOr<ZELFilePermissions>(installedFilePermissions, [] () -> ZELFilePermissions * {
+        return processWide<ZELQtFilePermissions>();
+    });
+}
+
+void ZELPlatform::setFilePermissions(ZELFilePermissions *layer) { installedFilePermissions.store(layer); }
 
 QString ZELPlatform::dataFolder()
 {

@@ -5,6 +5,7 @@
 
 class ZELChoosers;
 class ZELDesktopServices;
+class ZELFilePermissions;
 class ZELInputMonitor;
 class ZELInstanceCheck;
 class ZELScreenGrabber;
@@ -37,6 +38,10 @@ public:
     static void setDesktopServices(ZELDesktopServices *layer);
     static void setScreenGrabber(ZELScreenGrabber *layer);
     static void setChoosers(ZELChoosers *layer);
+
+    // Write permission of files and folders (a layer of its own: tests run as root)
+    static ZELFilePermissions *filePermissions();
+    static void setFilePermissions(ZELFilePermissions *layer);
 
     // The client's data folder: the application-data folder + "/ZEL" (not created).
     static QString dataFolder();

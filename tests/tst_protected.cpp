@@ -5,6 +5,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTextBrowser>
+#include <QTableWidget>
+#include <QTemporaryDir>
 #include <QToolButton>
 
 #include "chat/zelchatwindow.h"
@@ -242,6 +244,100 @@ private slots:
         const QString text = window->totalMessage->toPlainText();
         QVERIFY(text.indexOf("Ravi Kumar says ::") < text.indexOf("the secret text"));
         QVERIFY(text.indexOf("the secret text") < text.indexOf(line));
+    }
+
+    // A locked file is answered only through the password prompt; closing the
+    // prompt leaves the offer waiting and reports nothing.
+    void lockedFileAnswers_data()
+    {
+        QTest::addColumn<bool>("accept");
+        QTest::addColumn<QString>("password"); // "" closes the prompt
+        QTest::addColumn<QString>("promptText");
+        QTest::addColumn<QString>("requestType"); // "" for no request
+        QTest::addColumn<QStringList>("requestValues");
+        QTest::addColumn<QString>("rowState");
+        QTest::addColumn<QString>("counter"); // "" when the notice is hidden
+        const QString acceptText =
+            "You have received a password protected file. Please give your login password to download this file :";
+        const QString declineText = "Please give your login password to decline this password protected file :";
+        QTest::newRow("accepted") << true << "secret" << acceptText << "FTPACCEPT"
+                                  << QStringList{"anita", "a.txt", "ravi"} << "Downloading..."
+                                  << "(1) Files received";
+        QTest::newRow("declined") << false << "secret" << declineText << "FTPSTATUS"
+                                  << QStringList{"ravi", "anita", "Declined", "a.txt"} << "Declined"
+                                  << "(1) Files received";
+        QTest::newRow("accept prompt closed") << true << "" << acceptText << "" << QStringList() << "Waiting"
+                                              << "(2) Files received";
+        QTest::newRow("decline prompt closed") << false << "" << declineText << "" << QStringList() << "Waiting"
+                                               << "(2) Files received";
+    }
+
+    void lockedFileAnswers()
+    {
+        QFETCH(bool, accept);
+        QFETCH(QString, password);
+        QFETCH(QString, promptText);
+        QFETCH(QString, requestType);
+        QFETCH(QStringList, requestValues);
+        QFETCH(QString, rowState);
+        QFETCH(QString, counter);
+
+        QTemporaryDir folder;
+        m_client->m_defaultFileLocation = folder.path();
+        m_client->m_notificationSettings[ZELNotificationList::SendsFile] = "FALSE";
+        for (const auto &offer : {qMakePair(QString("a.txt"), QString("1")), qMakePair(QString("b.txt"), QString("0"))})
+            m_peer->sendText(ZELTestPeer::message(
+                "FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"FILENAME", offer.first},
+                             {"FILESIZE", "5"}, {"ADDBANNER", "ADD_BANNER"}, {"DISPLAYNAME", "Ravi Kumar"},
+                             {"PWDPROTECT", offer.second}}));
+        ZELChatWindow *window = nullptr;
+        QVERIFY(ZELTestPeer::waitUntil(
+            [&] {
+                window = m_client->m_chatWindows.value("ravi");
+                return window && window->m_dowLoadtable->rowCount() == 2;
+            },
+            5000));
+        window->selectFileToDowload(0, 0);
+        QCOMPARE(window->m_recievedFileLabel->text(), QString("a.txt"));
+
+        ZELMessageBoxClass::setTestAnswerHook([](const QString &, const QString &) { return int(QMessageBox::Yes); });
+        (accept ? window->m_ftpOk : window->m_ftpCancel)->click();
+        const auto prompts = window->findChildren<ZELPasswordProtect *>("ZELPwdProtectDialog");
+        QCOMPARE(prompts.size(), 1);
+        QPointer<ZELPasswordProtect> prompt = prompts.first();
+        QCOMPARE(prompt->m_passwordProtectLabel->text(), promptText);
+        QVERIFY(prompt->isModal());
+        // Nothing goes out before the password.
+        QStringList keepAlive{"KEEPALIVE", "before"};
+        m_client->convertXMLSendToServer(keepAlive);
+        QVERIFY(m_peer->waitForRequest("KEEPALIVE").isValid());
+        QVERIFY(!m_peer->requestTypes().contains("FTPACCEPT"));
+        QVERIFY(!m_peer->requestTypes().contains("FTPSTATUS"));
+
+        if (password.isEmpty())
+            prompt->m_cancelButton->click();
+        else
+            enter(prompt, password);
+        QTRY_VERIFY(prompt.isNull());
+
+        if (!requestType.isEmpty()) {
+            const ZELTestPeer::Request request = m_peer->waitForRequest(requestType);
+            QVERIFY(request.isValid());
+            QStringList values;
+            for (const auto &field : request.fields)
+                values << field.second;
+            QCOMPARE(values, requestValues);
+        }
+        fenceNoStatus();
+        if (requestType.isEmpty()) {
+            QVERIFY(!m_peer->requestTypes().contains("FTPACCEPT"));
+            QVERIFY(!m_peer->requestTypes().contains("FTPSTATUS"));
+        }
+        const QTableWidgetItem *state = window->m_dowLoadtable->item(0, 5);
+        QVERIFY(state);
+        QCOMPARE(state->text(), rowState);
+        QCOMPARE(window->m_receivedFileCount, counter.isEmpty() ? 0 : counter.mid(1, 1).toInt());
+        QCOMPARE(window->m_indicateFileReceivedLabel->text().remove("<u>"), counter);
     }
 
 private:

@@ -66,7 +66,7 @@ void ZELDemoServer::chat(ZELDemoSession &session, const Request &request)
              isProtected ? QStringLiteral("<i>(a password-protected message)</i>") : html);
 
     if (peer->answersChats) {
-        answerChat(session, *peer, plain);
+        answerChat(session, *peer, plain, request);
         return;
     }
     if (!sessionOf(to)) {
@@ -78,7 +78,8 @@ void ZELDemoServer::chat(ZELDemoSession &session, const Request &request)
     relay(to, request);
 }
 
-void ZELDemoServer::answerChat(ZELDemoSession &session, const ZELDemoDirectory::Person &bot, const QString &plain)
+void ZELDemoServer::answerChat(ZELDemoSession &session, const ZELDemoDirectory::Person &bot, const QString &plain,
+                               const Request &request)
 {
     session.sendText(message(QStringLiteral("MESSAGEDELIVERED"),
         {{QStringLiteral("USERNAME"), session.login}, {QStringLiteral("OldPass"), bot.login},
@@ -88,12 +89,16 @@ void ZELDemoServer::answerChat(ZELDemoSession &session, const ZELDemoDirectory::
     remember(session.login, bot.login, bot.displayName, answerHtml);
     QString wire = answerHtml;
     wire.replace(QLatin1Char(','), QStringLiteral("$#$"));
+    // A picture comes back with the message that showed it.
+    const QString picture = request.value(QStringLiteral("SENDPICTURE"));
+    if (!picture.isEmpty())
+        wire = request.value(QStringLiteral("MESSAGE"));
     session.sendText(message(QStringLiteral("CHAT"), {
         {QStringLiteral("CHATUSERNAME"), session.login},
         {QStringLiteral("LOGINNAME"), bot.login},
         {QStringLiteral("MESSAGE"), wire},
         {QStringLiteral("SENDSMILEY"), QString()},
-        {QStringLiteral("SENDPICTURE"), QString()},
+        {QStringLiteral("SENDPICTURE"), picture},
         {QStringLiteral("BANNERSTATE"), QString()},
         {QStringLiteral("PLAINTEXT"), answerText},
         {QStringLiteral("DISPLAYNAME"), bot.displayName},

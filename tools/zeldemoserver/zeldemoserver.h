@@ -136,7 +136,8 @@ private:
     void closeChatWindow(ZELDemoSession &session, const Request &request);
     void protectedMessageStatus(ZELDemoSession &session, const Request &request);
     void chatOpened(ZELDemoSession &session, const Request &request);
-    void answerChat(ZELDemoSession &session, const ZELDemoDirectory::Person &bot, const QString &plain);
+    void answerChat(ZELDemoSession &session, const ZELDemoDirectory::Person &bot, const QString &plain,
+                    const Request &request);
     void remember(const QString &a, const QString &b, const QString &speaker, const QString &html);
     QString transcript(const QString &a, const QString &b, const QDate &day = QDate()) const;
     static QString pairKey(const QString &a, const QString &b);
