@@ -7,6 +7,7 @@
 #include "platform/zeldesktopservices.h"
 #include "platform/zelplatform.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -33,6 +34,12 @@ QString cellText(const QTableWidget *table, int row, int column)
     return item ? item->text() : QString();
 }
 
+// The file name of a row as sent; the cell may show it cleaned and shortened.
+QString fileNameAt(const QTableWidget *table, int row)
+{
+    return ZELTextBounds::wireName(table->item(row, NameColumn));
+}
+
 QTableWidgetItem *colouredItem(const QString &text, const QColor &colour)
 {
     auto *item = new QTableWidgetItem(text);
@@ -40,17 +47,18 @@ QTableWidgetItem *colouredItem(const QString &text, const QColor &colour)
     return item;
 }
 
-QString shortName(const QString &name)
+QString shortName(const QString &wireName)
 {
+    const QString name = ZELTextBounds::withoutFormatControls(wireName);
     return name.size() > 20 ? name.left(20) + QStringLiteral("...") : name;
 }
 
 // The first row of the download table named like the file on the page.
 int currentDownloadRow(const ZELChatWindow *window)
 {
-    const QString name = window->m_recievedFileLabel->text();
+    const QString name = ZELTextBounds::wireName(window->m_recievedFileLabel);
     for (int row = 0; row < window->m_dowLoadtable->rowCount(); ++row) {
-        if (cellText(window->m_dowLoadtable, row, NameColumn) == name)
+        if (fileNameAt(window->m_dowLoadtable, row) == name)
             return row;
     }
     return -1;
@@ -221,7 +229,7 @@ void ZELChatWindow::selectFileToDowload(int row, int)
         downLoadTabClose();
     else
         ftpCancel();
-    m_recievedFileLabel->setText(cellText(m_dowLoadtable, row, NameColumn));
+    ZELTextBounds::setFileName(m_recievedFileLabel, fileNameAt(m_dowLoadtable, row));
     m_defaultFileLocation->setText(cellText(m_dowLoadtable, row, PathColumn));
     m_fileStatusLabel->setText(cellText(m_dowLoadtable, row, StateColumn));
 }
@@ -236,7 +244,7 @@ void ZELChatWindow::openDowloadedFile(int row, int)
         m_informationBox->showInformationBox(this, title, QStringLiteral("File not downloaded"));
         return;
     }
-    const QString name = cellText(m_dowLoadtable, row, NameColumn);
+    const QString name = fileNameAt(m_dowLoadtable, row);
     const QString path = zelSafeFilePath(cellText(m_dowLoadtable, row, PathColumn), name);
     QString address = path;
     if (address.contains(QLatin1String("//")))
@@ -314,7 +322,7 @@ void ZELChatWindow::ftpAccept()
                                              QStringLiteral("Destination folder is write protected"));
         return;
     }
-    const QString target = zelSafeFilePath(folder, m_recievedFileLabel->text());
+    const QString target = zelSafeFilePath(folder, ZELTextBounds::wireName(m_recievedFileLabel));
     if (!target.isEmpty() && QFileInfo::exists(target)) {
         alertMessageBox();
         if (m_overwriteFile) {
@@ -334,7 +342,7 @@ void ZELChatWindow::ftpAccept()
     if (findPasswordProtectedFile())
         return;
 
-    const QString fileName = m_recievedFileLabel->text();
+    const QString fileName = ZELTextBounds::wireName(m_recievedFileLabel);
     QStringList request = m_peer.isEmpty()
                               ? QStringList{QStringLiteral("CONFERENCECHATFTPACCEPT"), m_ownLoginId, fileName,
                                             QStringLiteral("Accepted"), m_conferenceSessionName}
@@ -381,7 +389,7 @@ void ZELChatWindow::ftpDeclined()
         m_dowLoadtable->clearSelection();
         return;
     }
-    const QString fileName = m_recievedFileLabel->text();
+    const QString fileName = ZELTextBounds::wireName(m_recievedFileLabel);
     QStringList request = m_peer.isEmpty()
                               ? QStringList{QStringLiteral("CONFERECECHAT"), fileName, m_conferenceSessionName}
                               : QStringList{QStringLiteral("CHAT"), fileName, m_peer};
@@ -433,7 +441,7 @@ void ZELChatWindow::sendFileDeclainedStatus()
         if (m_keepOpen)
             continue;
         const QString sender = cellText(m_dowLoadtable, row, UserColumn);
-        const QString fileName = cellText(m_dowLoadtable, row, NameColumn);
+        const QString fileName = fileNameAt(m_dowLoadtable, row);
         QStringList request = m_peer.isEmpty()
                                   ? QStringList{QStringLiteral("CONFERENCECHATFTPSTATUS"), sender,
                                                 m_ownLoginId + QStringLiteral("##") + m_ownDisplayName,

@@ -2,6 +2,7 @@
 
 #include "chat/zelchatwindow.h"
 #include "messages/zelofflinemessageswidget.h"
+#include "style/zeltextbounds.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -142,7 +143,7 @@ void ZELClient::ftpAcceptRejectResult(QString result)
     for (int row = 0; row < table->rowCount(); ++row) {
         const QTableWidgetItem *state = table->item(row, kStateColumn);
         const QTableWidgetItem *name = table->item(row, 0);
-        if (!state || !name || name->text() != m_transferFileName)
+        if (!state || !name || ZELTextBounds::wireName(name) != m_transferFileName)
             continue;
         if (state->text() != QLatin1String(declined ? "Waiting" : "Downloading..."))
             continue;
