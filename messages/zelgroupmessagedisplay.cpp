@@ -71,7 +71,23 @@ void ZELGroupMessageDisplay::showGroupMessageDialog(QStringList message)
     const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm:ss ap"));
     m_gMessageTextBrowser->append(headingHtml(sender, time));
     m_gMessageTextBrowser->append(ZELTextBounds::breakableHtml(messageValue(message, Body)));
-    const QString title = QStringLiteral("Group Message received from ") + ZELTextBounds::shownName(sender);
+    m_title = QStringLiteral("Group Message received from ") + ZELTextBounds::shownName(sender);
+    showTitle();
+}
+
+void ZELGroupMessageDisplay::setWaitingCount(qsizetype waiting)
+{
+    if (waiting == m_waiting)
+        return;
+    m_waiting = waiting;
+    showTitle();
+}
+
+void ZELGroupMessageDisplay::showTitle()
+{
+    const QString title = m_waiting > 0 ? m_title + QStringLiteral(" (") + QString::number(m_waiting)
+                                              + QStringLiteral(" more waiting)")
+                                        : m_title;
     setWindowTitle(title);
     m_logoLabel->setText(title);
 }
