@@ -453,7 +453,8 @@ public slots:
     void showVoiceRecorderDialog();
     void sendVoiceMailToServer(QStringList &request);
     void downLoadVoiceMailfromServer(QStringList &request);
-    void updateVoiceMailInboxTable();
+    // storedName: the file the mail was kept in, when not its own name (another mail had it).
+    void updateVoiceMailInboxTable(const QString &storedName = QString());
     void showVoiceMailInboxDialog();
 
 public slots:
