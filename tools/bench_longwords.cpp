@@ -5,6 +5,8 @@
 //
 //     bench_longwords            64 KB, 256 KB and 1 MB words
 //     bench_longwords 64 256     only the sizes named, in KB
+//     bench_longwords --show 64  one group message of a 64 KB word and sender,
+//                                left on screen until its window is closed
 
 #include "core/zelclient.h"
 
@@ -131,8 +133,13 @@ int main(int argc, char *argv[])
     Q_INIT_RESOURCE(images);
 
     QList<int> sizesKb;
-    for (int i = 1; i < argc; ++i)
-        sizesKb << QByteArray(argv[i]).toInt();
+    bool show = false;
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--show")
+            show = true;
+        else
+            sizesKb << QByteArray(argv[i]).toInt();
+    }
     if (sizesKb.isEmpty())
         sizesKb = {64, 256, 1024};
 
@@ -144,6 +151,23 @@ int main(int argc, char *argv[])
     client.show();
     client.createChatWindow(QStringLiteral("ravi"));
     drainEvents();
+
+    if (show) {
+        const QString word(sizesKb.first() * 1024, QLatin1Char('w'));
+        QByteArray text = (ZELTestPeer::message("ONLINEGROUPMESSAGE", {{"PLAINMESSAGE", word}, {"HTMLMESSAGE", word},
+                                                                       {"LOGINNAME", "ravi"}, {"DISPLAYNAME", word}})
+                           + QStringLiteral(":::"))
+                              .toUtf8();
+        QByteArray noFiles;
+        client.messageFromServer(text, noFiles);
+        for (ZELGroupMessageDisplay *display : client.m_groupMessageDisplays.keys()) {
+            display->showNormal();
+            display->resize(500, 450);
+            display->move(60, 60);
+            QObject::connect(display, &QObject::destroyed, &app, &QCoreApplication::quit);
+        }
+        return app.exec();
+    }
 
     std::printf("%-38s %8s %12s %12s %12s\n", "field", "word", "dispatch ms", "events ms", "shown ms");
     int n = 0;
