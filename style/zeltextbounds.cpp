@@ -173,6 +173,12 @@ void ZELTextBounds::setFileName(QTableWidgetItem *item, const QString &wireName)
     item->setData(kWireNameRole, wireName);
 }
 
+void ZELTextBounds::setShownText(QTableWidgetItem *item, const QString &fullText, int limit)
+{
+    item->setText(elided(fullText, limit));
+    item->setData(kWireNameRole, fullText);
+}
+
 void ZELTextBounds::setFileName(QLabel *label, const QString &wireName)
 {
     label->setText(shownFileName(wireName));

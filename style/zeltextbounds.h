@@ -46,6 +46,11 @@ public:
     static QString wireName(const QTableWidgetItem *item);
     static QString wireName(const QLabel *label);
 
+    // A cell that shows elided(fullText, limit) and keeps the full text for
+    // whatever reads the cell back (keys, requests, the message window).
+    static void setShownText(QTableWidgetItem *item, const QString &fullText, int limit = LineLength);
+    static QString fullText(const QTableWidgetItem *item) { return wireName(item); }
+
     // A message body for a rich-text document: a zero-width space after every
     // BreakEvery characters that hold no break point (never inside a tag or an
     // entity), and at most `limit` characters shown, then a note of how many
