@@ -13,6 +13,7 @@
 #include "platform/zelplatform.h"
 #include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
+#include "style/zeltextbounds.h"
 
 // File transfers of one-to-one chat windows end to end: a real client signed
 // in as "anita" offers and receives files through the protocol test peer.
@@ -342,6 +343,21 @@ private slots:
         transferStatus("SUCCESS", wire);
         QTRY_VERIFY(w->totalMessage->toPlainText().remove(QChar(0x200B)).contains("has recieved " + shown + " file"));
         QFile::remove(m_client->m_defaultFileLocation + "/" + wire);
+    }
+
+
+    // A server result of one long word shows bounded in the transcript.
+    void longTransferResultIsBounded()
+    {
+        ZELChatWindow *w = window();
+        QVERIFY(w);
+        const QString word(256 * 1024, QLatin1Char('r'));
+        transferStatus(word, "a.txt");
+        QTRY_VERIFY(w->totalMessage->toPlainText().contains("File sending "));
+        const QString transcript = w->totalMessage->toPlainText();
+        QVERIFY(transcript.contains("File sending " + ZELTextBounds::shownLine(word)));
+        QVERIFY(!transcript.contains(word.left(ZELTextBounds::LineLength)));
+        QVERIFY(!m_client->m_uploadInProgress);
     }
 
     void secondAcceptWaitsAndLaterOfferKeepsItsRow()
