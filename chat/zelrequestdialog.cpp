@@ -1,4 +1,5 @@
 #include "chat/zelrequestdialog.h"
+#include "style/zeltextbounds.h"
 
 #include <QBitmap>
 #include <QCloseEvent>
@@ -55,7 +56,7 @@ void ZELRequestDialog::setRequestDetails(QString kind, QStringList details)
         setPalette(palette);
         setMask(picture.mask());
     }
-    m_displayTextLable->setText(text);
+    m_displayTextLable->setText(ZELTextBounds::breakableHtml(text, ZELTextBounds::LineLength * 4));
     m_decideLaterButton->setVisible(kind == QLatin1String("ADD"));
     setModal(true);
     show();

@@ -3,6 +3,8 @@
 #include <QLabel>
 #include <QTableWidgetItem>
 
+#include <algorithm>
+
 namespace {
 
 const QChar kEllipsis(0x2026);
@@ -125,36 +127,70 @@ QString ZELTextBounds::elided(const QString &text, int limit)
     return text.left(safeCut(text, limit - 1)) + kEllipsis;
 }
 
-QString ZELTextBounds::withoutFormatControls(const QString &text)
+namespace {
+
+bool isFormatControl(QChar c)
+{
+    switch (c.category()) {
+    case QChar::Other_Format:
+    case QChar::Other_Control:
+    case QChar::Separator_Line:
+    case QChar::Separator_Paragraph:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The first `count` characters of the text that are no format controls, and
+// whether any were left after them. Reads no further than it needs.
+QString cleanHead(const QString &text, qsizetype count, bool *more)
 {
     QString out;
-    out.reserve(text.size());
-    for (const QChar c : text) {
-        switch (c.category()) {
-        case QChar::Other_Format:
-        case QChar::Other_Control:
-        case QChar::Separator_Line:
-        case QChar::Separator_Paragraph:
-            continue;
-        default:
-            out += c;
-        }
+    out.reserve(std::min(text.size(), count));
+    qsizetype i = 0;
+    for (; i < text.size() && out.size() < count; ++i) {
+        if (!isFormatControl(text.at(i)))
+            out += text.at(i);
     }
+    for (; i < text.size() && more && !*more; ++i)
+        *more = !isFormatControl(text.at(i));
     return out;
+}
+
+// The last `count` such characters, read from the end.
+QString cleanTail(const QString &text, qsizetype count)
+{
+    QString reversed;
+    for (qsizetype i = text.size() - 1; i >= 0 && reversed.size() < count; --i) {
+        if (!isFormatControl(text.at(i)))
+            reversed += text.at(i);
+    }
+    std::reverse(reversed.begin(), reversed.end());
+    // A pair cut at the start of the tail is dropped whole.
+    if (!reversed.isEmpty() && reversed.at(0).isLowSurrogate())
+        reversed.remove(0, 1);
+    return reversed;
+}
+
+} // namespace
+
+QString ZELTextBounds::withoutFormatControls(const QString &text)
+{
+    return cleanHead(text, text.size(), nullptr);
 }
 
 QString ZELTextBounds::shownFileName(const QString &wireName)
 {
-    const QString clean = withoutFormatControls(wireName);
-    if (clean.size() <= FileNameLength)
-        return clean;
+    // Only as much of a long name is read as can be shown.
+    bool more = false;
+    const QString head = cleanHead(wireName, FileNameLength, &more);
+    if (!more)
+        return head;
     // The end, with the extension, stays in sight.
     const qsizetype tail = 24;
-    qsizetype tailStart = clean.size() - tail;
-    if (clean.at(tailStart).isLowSurrogate())
-        ++tailStart;
-    const qsizetype head = safeCut(clean, FileNameLength - tail - 1);
-    return clean.left(head) + kEllipsis + clean.mid(tailStart);
+    const qsizetype headLength = safeCut(head, FileNameLength - tail - 1);
+    return head.left(headLength) + kEllipsis + cleanTail(wireName, tail);
 }
 
 QString ZELTextBounds::breakableHtml(const QString &html, int limit)
