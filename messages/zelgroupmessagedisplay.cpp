@@ -71,7 +71,8 @@ void ZELGroupMessageDisplay::showGroupMessageDialog(QStringList message)
     const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm:ss ap"));
     m_gMessageTextBrowser->append(headingHtml(sender, time));
     m_gMessageTextBrowser->append(ZELTextBounds::breakableHtml(messageValue(message, Body)));
-    m_title = QStringLiteral("Group Message received from ") + ZELTextBounds::shownName(sender);
+    m_title = QStringLiteral("Group Message received from ")
+              + ZELTextBounds::elided(sender, ZELTextBounds::TitleNameLength);
     showTitle();
 }
 

@@ -20,6 +20,7 @@ class ZELTextBounds
 public:
     enum Limit {
         NameLength = 64,           // a person's name, a department, a title piece
+        TitleNameLength = 32,      // a name inside a window's title line, which shares it with other words
         LineLength = 256,          // a status message, a result, a one-line notice
         FileNameLength = 128,      // a file name, elided in the middle to keep the extension
         BodyLength = 32 * 1024,    // characters of one message body a document shows

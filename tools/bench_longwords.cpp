@@ -158,9 +158,17 @@ int main(int argc, char *argv[])
                                                                        {"LOGINNAME", "ravi"}, {"DISPLAYNAME", word}})
                            + QStringLiteral(":::"))
                               .toUtf8();
+        // Two more behind it wait for its window, as in a flood.
+        for (int i = 0; i < ZELClient::MaxGroupMessageWindows + 1; ++i)
+            text += (ZELTestPeer::message("ONLINEGROUPMESSAGE", {{"PLAINMESSAGE", "hi"}, {"HTMLMESSAGE", "hi"},
+                                                                 {"LOGINNAME", "ravi"}, {"DISPLAYNAME", "Ravi"}})
+                     + QStringLiteral(":::"))
+                        .toUtf8();
         QByteArray noFiles;
         client.messageFromServer(text, noFiles);
         for (ZELGroupMessageDisplay *display : client.m_groupMessageDisplays.keys()) {
+            if (!display->windowTitle().contains(QLatin1String("www")))
+                continue;
             display->showNormal();
             display->resize(500, 450);
             display->move(60, 60);
