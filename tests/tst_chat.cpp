@@ -398,7 +398,8 @@ private slots:
         const QString transcript = window->totalMessage->toPlainText().remove(QChar(0x200B));
         QVERIFY(transcript.contains(ZELTextBounds::shownName(word) + " says ::"));
         QVERIFY(transcript.contains(word.left(ZELTextBounds::BodyLength)));
-        QVERIFY(transcript.contains(QString("%1 more characters not shown").arg(word.size() - ZELTextBounds::BodyLength)));
+        const qsizetype omitted = word.size() - ZELTextBounds::BodyLength;
+        QVERIFY(transcript.contains(QString("%1 more characters not shown").arg(omitted)));
         QTextDocument *document = window->totalMessage->document();
         const QTextBlock body = document->findBlock(int(document->toPlainText().lastIndexOf(word.left(20))));
         const QRectF bounds = document->documentLayout()->blockBoundingRect(body);

@@ -404,7 +404,8 @@ private slots:
         display->show();
         display->showGroupMessageDialog({"ONLINEGROUPMESSAGE", "x", word, "y", word});
 
-        const QString title = "Group Message received from " + ZELTextBounds::elided(word, ZELTextBounds::TitleNameLength);
+        const QString title =
+            "Group Message received from " + ZELTextBounds::elided(word, ZELTextBounds::TitleNameLength);
         QCOMPARE(display->windowTitle(), title);
         QVERIFY(display->windowTitle().size() < 100);
         QTextDocument *document = display->m_gMessageTextBrowser->document();

@@ -1117,7 +1117,8 @@ void TestStyle::textBoundsFileNames_data()
                                                    << QString::fromUtf8("\u05E9\u05DC\u05D5\u05DD.txt");
     const QString longName = QString(200, 'n') + "-end.tar.gz";
     QTest::newRow("long keeps its end") << longName << longName.left(103) + Ellipsis + longName.right(24);
-    QTest::newRow("thousands of controls before a short name") << QString(5000, QChar(0x202E)) + "name.txt" << "name.txt";
+    QTest::newRow("thousands of controls before a short name")
+        << QString(5000, QChar(0x202E)) + "name.txt" << "name.txt";
     const QString face = QString::fromUtf8("\U0001F600");
     const QString faces = QString(200, 'n') + face.repeated(12) + ".tx"; // the tail's 24 units cut a pair
     QTest::newRow("pair cut at the tail's start") << faces << faces.left(103) + Ellipsis + face.repeated(10) + ".tx";

@@ -450,12 +450,14 @@ private slots:
         QTest::addColumn<QString>("fileName");
         QTest::addColumn<QString>("shown");
         QTest::newRow("right-to-left override")
-            << QString::fromUtf8("anita`VS`ravi`VS`10;00;01MIN0SEC7\u202Evaw.exe") << "anita`VS`ravi`VS`10;00;01MIN0SEC7vaw.exe";
+            << QString::fromUtf8("anita`VS`ravi`VS`10;00;01MIN0SEC7\u202Evaw.exe")
+            << "anita`VS`ravi`VS`10;00;01MIN0SEC7vaw.exe";
         QTest::newRow("isolates and marks")
             << QString::fromUtf8("anita`VS`ra\u2067vi\u2069`VS`\u200F10;00;01MIN0SEC7.wav")
             << "anita`VS`ravi`VS`10;00;01MIN0SEC7.wav";
         QTest::newRow("zero width and byte order mark")
-            << QString::fromUtf8("anita`VS`ravi`VS`10;00\u200B;01\uFEFFMIN0SEC7.wav") << "anita`VS`ravi`VS`10;00;01MIN0SEC7.wav";
+            << QString::fromUtf8("anita`VS`ravi`VS`10;00\u200B;01\uFEFFMIN0SEC7.wav")
+            << "anita`VS`ravi`VS`10;00;01MIN0SEC7.wav";
     }
 
     void namesShowWithoutFormatControls()
