@@ -547,7 +547,8 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
         // A quote: bounded like any received text the editor lays out.
         input->append(QStringLiteral("<b>From : </b>") + ZELTextBounds::shownName(name));
         input->append(QStringLiteral("<b>Sent &nbsp;: </b>") + ZELTextBounds::shownName(time));
-        input->append(QStringLiteral("<b>To &nbsp;&nbsp;&nbsp;&nbsp;: </b>") + ZELTextBounds::shownName(m_ownDisplayName));
+        input->append(QStringLiteral("<b>To &nbsp;&nbsp;&nbsp;&nbsp;: </b>")
+                      + ZELTextBounds::shownName(m_ownDisplayName));
         input->append(QString());
         input->append(ZELTextBounds::breakableHtml(body));
         input->moveCursor(QTextCursor::Start);

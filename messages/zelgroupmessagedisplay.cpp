@@ -60,7 +60,8 @@ QString ZELGroupMessageDisplay::headingHtml(const QString &sender, const QString
 {
     return QStringLiteral("<table bgcolor = ") + QColor(240, 248, 255).name()
         + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color=Chocolate><b>")
-        + ZELTextBounds::shownName(sender) + QStringLiteral(" says ::</td><td width='20%' align='right'><font color=darkgray><b>") + time
+        + ZELTextBounds::shownName(sender)
+        + QStringLiteral(" says ::</td><td width='20%' align='right'><font color=darkgray><b>") + time
         + QStringLiteral("</td></tr></table>");
 }
 
