@@ -8,6 +8,7 @@
 #include "platform/zelfilepermissions.h"
 #include "platform/zelplatform.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 
 #include <QDir>
 #include <QDragEnterEvent>
@@ -34,6 +35,12 @@ QString cellText(const QTableWidget *table, int row, int column)
     return item ? item->text() : QString();
 }
 
+// The file name of a row as sent; the cell may show it cleaned and shortened.
+QString fileNameAt(const QTableWidget *table, int row)
+{
+    return ZELTextBounds::wireName(table->item(row, NameColumn));
+}
+
 QTableWidgetItem *colouredItem(const QString &text, const QColor &colour)
 {
     auto *item = new QTableWidgetItem(text);
@@ -41,8 +48,9 @@ QTableWidgetItem *colouredItem(const QString &text, const QColor &colour)
     return item;
 }
 
-QString shortName(const QString &name)
+QString shortName(const QString &wireName)
 {
+    const QString name = ZELTextBounds::withoutFormatControls(wireName);
     return name.size() > 20 ? name.left(20) + QStringLiteral("...") : name;
 }
 
@@ -51,10 +59,10 @@ QString shortName(const QString &name)
 // earlier file of that name was answered), else the first row of that name.
 int currentDownloadRow(const ZELChatWindow *window)
 {
-    const QString name = window->m_recievedFileLabel->text();
+    const QString name = ZELTextBounds::wireName(window->m_recievedFileLabel);
     int first = -1;
     for (int row = 0; row < window->m_dowLoadtable->rowCount(); ++row) {
-        if (cellText(window->m_dowLoadtable, row, NameColumn) != name)
+        if (fileNameAt(window->m_dowLoadtable, row) != name)
             continue;
         if (cellText(window->m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting"))
             return row;
@@ -227,7 +235,7 @@ void ZELChatWindow::selectFileToDowload(int row, int)
         downLoadTabClose();
     else
         ftpCancel();
-    m_recievedFileLabel->setText(cellText(m_dowLoadtable, row, NameColumn));
+    ZELTextBounds::setFileName(m_recievedFileLabel, fileNameAt(m_dowLoadtable, row));
     m_defaultFileLocation->setText(cellText(m_dowLoadtable, row, PathColumn));
     m_fileStatusLabel->setText(cellText(m_dowLoadtable, row, StateColumn));
 }
@@ -242,7 +250,7 @@ void ZELChatWindow::openDowloadedFile(int row, int)
         m_informationBox->showInformationBox(this, title, QStringLiteral("File not downloaded"));
         return;
     }
-    const QString name = cellText(m_dowLoadtable, row, NameColumn);
+    const QString name = fileNameAt(m_dowLoadtable, row);
     const QString path = zelSafeFilePath(cellText(m_dowLoadtable, row, PathColumn), name);
     QString address = path;
     if (address.contains(QLatin1String("//")))
@@ -320,7 +328,7 @@ void ZELChatWindow::ftpAccept()
                                              QStringLiteral("Destination folder is write protected"));
         return;
     }
-    const QString target = zelSafeFilePath(folder, m_recievedFileLabel->text());
+    const QString target = zelSafeFilePath(folder, ZELTextBounds::wireName(m_recievedFileLabel));
     if (!target.isEmpty() && QFileInfo::exists(target)) {
         alertMessageBox();
         // On Yes the old file stays until the received one replaces it in one
@@ -340,7 +348,7 @@ void ZELChatWindow::ftpAccept()
     if (findPasswordProtectedFile())
         return;
 
-    const QString fileName = m_recievedFileLabel->text();
+    const QString fileName = ZELTextBounds::wireName(m_recievedFileLabel);
     QStringList request = m_peer.isEmpty()
                               ? QStringList{QStringLiteral("CONFERENCECHATFTPACCEPT"), m_ownLoginId, fileName,
                                             QStringLiteral("Accepted"), m_conferenceSessionName}
@@ -387,7 +395,7 @@ void ZELChatWindow::ftpDeclined()
         m_dowLoadtable->clearSelection();
         return;
     }
-    const QString fileName = m_recievedFileLabel->text();
+    const QString fileName = ZELTextBounds::wireName(m_recievedFileLabel);
     QStringList request = m_peer.isEmpty()
                               ? QStringList{QStringLiteral("CONFERECECHAT"), fileName, m_conferenceSessionName}
                               : QStringList{QStringLiteral("CHAT"), fileName, m_peer};
@@ -439,7 +447,7 @@ void ZELChatWindow::sendFileDeclainedStatus()
         if (m_keepOpen)
             continue;
         const QString sender = cellText(m_dowLoadtable, row, UserColumn);
-        const QString fileName = cellText(m_dowLoadtable, row, NameColumn);
+        const QString fileName = fileNameAt(m_dowLoadtable, row);
         QStringList request = m_peer.isEmpty()
                                   ? QStringList{QStringLiteral("CONFERENCECHATFTPSTATUS"), sender,
                                                 m_ownLoginId + QStringLiteral("##") + m_ownDisplayName,

@@ -3,6 +3,7 @@
 #include "chat/zelchatwindow.h"
 #include "protocol/zelsettingslists.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -191,13 +192,14 @@ void ZELClient::createChatWindow(QString userName)
     window->m_statusPixmap->setPixmap(titleIcon(QStringLiteral("Online")));
     const UserRecord *record = findUser(m_users, userName);
     if (record) {
-        window->m_userNameLabel->setText(record->displayName);
+        window->m_userNameLabel->setText(ZELTextBounds::shownName(record->displayName));
         window->m_peerDisplayName = record->displayName;
-        window->m_userRoleLabel->setText(record->department + QStringLiteral(" / ") + record->jobTitle);
-        window->m_userStatusLabel->setText(record->statusMessage);
+        window->m_userRoleLabel->setText(ZELTextBounds::shownName(record->department) + QStringLiteral(" / ")
+                                         + ZELTextBounds::shownName(record->jobTitle));
+        window->m_userStatusLabel->setText(ZELTextBounds::shownLine(record->statusMessage));
         const QString icon = presenceIcon(record->status);
-        const QString title = QStringLiteral("Chatting with ") + record->displayName + QStringLiteral(" (")
-                              + record->status + QStringLiteral(")");
+        const QString title = QStringLiteral("Chatting with ") + ZELTextBounds::shownName(record->displayName)
+                              + QStringLiteral(" (") + ZELTextBounds::shownName(record->status) + QStringLiteral(")");
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
         window->m_statusPixmap->setPixmap(titleIcon(icon));
@@ -218,10 +220,10 @@ void ZELClient::createChatWindow(QString userName)
     QWidget *const card[] = {window->m_userStatusPixmap, window->m_userNameLabel, window->m_userRoleLabel,
                              window->m_userStatusLabel};
     const auto untitled = [&]() {
-        const QString title = QStringLiteral("Chatting with ") + userName;
+        const QString title = QStringLiteral("Chatting with ") + ZELTextBounds::shownName(userName);
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
-        window->m_userNameLabel->setText(userName);
+        window->m_userNameLabel->setText(ZELTextBounds::shownName(userName));
     };
     if (m_chatWindowSettings.value(ZELChatWindowList::DisplayInfoBox) == QLatin1String(kTrue)) {
         if (!record) {
@@ -232,10 +234,11 @@ void ZELClient::createChatWindow(QString userName)
     } else {
         window->m_peerDisplayName = userName;
         if (record) {
-            window->m_userNameLabel->setText(record->displayName);
+            window->m_userNameLabel->setText(ZELTextBounds::shownName(record->displayName));
             window->m_peerDisplayName = record->displayName;
-            const QString title = QStringLiteral("Chatting with ") + record->displayName + QStringLiteral(" (")
-                                  + record->status + QStringLiteral(")");
+            const QString title = QStringLiteral("Chatting with ") + ZELTextBounds::shownName(record->displayName)
+                                  + QStringLiteral(" (") + ZELTextBounds::shownName(record->status)
+                                  + QStringLiteral(")");
             window->setWindowTitle(title);
             window->m_logoLabel->setText(title);
         } else {

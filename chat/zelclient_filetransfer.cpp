@@ -2,6 +2,7 @@
 
 #include "chat/zelchatwindow.h"
 #include "messages/zelofflinemessageswidget.h"
+#include "style/zeltextbounds.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -43,7 +44,8 @@ void markDownloadRow(ZELClient &client, const QString &peer, const QString &file
     for (int row = 0; row < table->rowCount(); ++row) {
         const QTableWidgetItem *state = table->item(row, kStateColumn);
         const QTableWidgetItem *name = table->item(row, 0);
-        if (!state || !name || name->text() != fileName)
+        // Found by the transferred file's own name, not the name as shown.
+        if (!state || !name || ZELTextBounds::wireName(name) != fileName)
             continue;
         if (state->text() != QLatin1String(declined ? "Waiting" : "Downloading..."))
             continue;

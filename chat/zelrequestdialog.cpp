@@ -1,4 +1,5 @@
 #include "chat/zelrequestdialog.h"
+#include "style/zeltextbounds.h"
 
 #include "style/zelframelesshelper.h"
 

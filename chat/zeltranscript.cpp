@@ -1,6 +1,7 @@
 #include "chat/zeltranscript.h"
 
 #include "chat/zelchatwindow.h"
+#include "style/zeltextbounds.h"
 
 #include <QApplication>
 #include <QScrollBar>
@@ -13,10 +14,12 @@ QString ZELTranscript::timeStamp(const QString &hourFormat24, const QTime &time)
     return time.toString(QStringLiteral("hh:mm:ss ap"));
 }
 
-QString ZELTranscript::headingRow(HeadingKind kind, const QColor &colour, const QString &name,
+QString ZELTranscript::headingRow(HeadingKind kind, const QColor &colour, const QString &fullName,
                                   const QString &time)
 {
     const QString open = QStringLiteral("<table bgcolor = ") + colour.name();
+    // Names come from the server: bounded, and lastHeading() looks for the same form.
+    const QString name = ZELTextBounds::shownName(fullName);
     switch (kind) {
     case OwnOneToOne:
         return open
@@ -57,7 +60,7 @@ QString ZELTranscript::noticeRow(const QColor &colour, const QString &pieces, co
 
 int ZELTranscript::lastHeading(const QString &plainText, const QString &name)
 {
-    return int(plainText.lastIndexOf(name + headingMarker()));
+    return int(plainText.lastIndexOf(ZELTextBounds::shownName(name) + headingMarker()));
 }
 
 QString ZELTranscript::encodeCommas(QString html)
@@ -84,7 +87,7 @@ void ZELTranscript::appendSpeakerBlock(ZELChatWindow *window, const QColor &colo
         window->totalMessage->append(continuationRow(time));
     }
     for (const QString &line : bodyLines)
-        window->totalMessage->append(line);
+        window->totalMessage->append(ZELTextBounds::breakableHtml(line));
     scrollToEnd(window->totalMessage);
 }
 
@@ -112,7 +115,7 @@ void ZELTranscript::appendConferenceSpeakerBlock(ZELChatWindow *window, const QC
         window->totalMessage->append(continuationRow(time));
     }
     for (const QString &line : bodyLines)
-        window->totalMessage->append(line);
+        window->totalMessage->append(ZELTextBounds::breakableHtml(line));
     scrollToEnd(window->totalMessage);
 }
 

@@ -1,5 +1,7 @@
 #include "chat/zeltranscriptview.h"
 
+#include "style/zeltextbounds.h"
+
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
@@ -160,7 +162,8 @@ bool ZELTranscriptView::appendFlatRow(const QString &html)
 
 int ZELTranscriptView::lastHeading(const QString &name)
 {
-    const QString needle = name + QStringLiteral(" says ::");
+    // Headings carry names bounded for display: look for the same form.
+    const QString needle = ZELTextBounds::shownName(name) + QStringLiteral(" says ::");
     Heading &heading = m_headings[needle];
     QTextDocument *doc = document();
     const int end = doc->characterCount();

@@ -8,6 +8,7 @@
 
 #include "mainwindow/zelcontactrow.h"
 #include "style/zelframelesshelper.h"
+#include "style/zeltextbounds.h"
 
 namespace {
 
@@ -65,7 +66,8 @@ void ZELUserProfileDialog::windowSettings()
 void ZELUserProfileDialog::showUserProfileDetails(QStringList details)
 {
     // Both openers guarantee nine values; a shorter list reads as empty ones.
-    auto value = [&details](CardValue v) { return details.value(v); };
+    // Server values, each bounded to what a card line can show.
+    auto value = [&details](CardValue v) { return ZELTextBounds::shownLine(details.value(v)); };
     m_profileLabel0->setText(QStringLiteral("Name      :: ") + value(Name).trimmed());
     m_profileLabel1->setText(QStringLiteral("Login Id    :: ") + value(LoginId));
     m_profileLabel2->setText(QStringLiteral("Company  :: ") + value(Company));

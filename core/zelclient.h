@@ -427,12 +427,17 @@ public slots:
     void displayGroupMessage(QStringList message);
     void groupMessageDialogCloseSignal(ZELGroupMessageDisplay *window);
 public:
+    // Tells the open group-message windows how many messages wait behind them.
+    void showWaitingGroupMessageCount();
     // Recipient records ("##"-joined) of the contact rows three levels below a group row.
     static QStringList groupMessageRecipients(const QTreeWidgetItem *groupRow);
     // SAVELOCATION + "/" + the signed-in user's name.
     QString localHistoryRoot() const;
     void showHistoryWaitCursor();
     void removeHistoryWaitCursor();
+    // Group-message flood: at most this many message windows are open; later messages wait, in order.
+    static constexpr int MaxGroupMessageWindows = 8;
+    QList<QStringList> m_pendingGroupMessages;
 public slots:
     void getChatHistoryDetailsFromClient();
     void checkChatHistoryFolder();
@@ -481,7 +486,8 @@ public slots:
     void showVoiceRecorderDialog();
     void sendVoiceMailToServer(QStringList &request);
     void downLoadVoiceMailfromServer(QStringList &request);
-    void updateVoiceMailInboxTable();
+    // storedName: the file the mail was kept in, when not its own name (another mail had it).
+    void updateVoiceMailInboxTable(const QString &storedName = QString());
     void showVoiceMailInboxDialog();
 
 public slots:

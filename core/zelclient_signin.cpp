@@ -515,6 +515,8 @@ void ZELClient::signOutSuccessFull()
             guard->close();
         m_requestDialogs.remove(dialog);
     }
+    // Signing out closes the message windows; the messages waiting for one go with them.
+    m_pendingGroupMessages.clear();
     const QList<ZELGroupMessageDisplay *> displays = m_groupMessageDisplays.keys();
     for (ZELGroupMessageDisplay *display : displays) {
         QPointer<ZELGroupMessageDisplay> guard = display;

@@ -4,6 +4,7 @@
 #include "chat/zeltranscript.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
+#include "style/zeltextbounds.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -124,7 +125,7 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
     ZELTranscript::appendSpeakerBlock(window, ZELTranscript::receivedColour(), displayName, m_ownDisplayName, time,
                                       {ZELTranscript::decodeCommas(body)});
     if (!window->windowTitle().contains(QLatin1Char('('))) {
-        const QString title = QStringLiteral("Chatting with ") + displayName;
+        const QString title = QStringLiteral("Chatting with ") + ZELTextBounds::shownName(displayName);
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
     }
@@ -156,7 +157,7 @@ ZELDispatchResult ZELClient::dispatchPwdMessageDeliveredStatus(const QStringList
     const QString name = kind == QLatin1String("CHAT") ? window->m_peerDisplayName : kind;
     window->totalMessage->append(
         ZELTranscript::headingRow(ZELTranscript::Received, ZELTranscript::receivedColour(), name, time));
-    window->totalMessage->append(messageValue(message, 2));
+    window->totalMessage->append(ZELTextBounds::breakableHtml(messageValue(message, 2)));
     window->totalMessage->append(
         messageValue(message, 5) == QLatin1String("FALSE")
             ? QStringLiteral("<b><font color = red>Password Protected Message Delivered Status :: "
@@ -227,12 +228,13 @@ static ZELDispatchResult peerTyping(ZELClient &client, const QStringList &messag
             static const QStringList known{QStringLiteral("Online"), QStringLiteral("Offline"),
                                            QStringLiteral("Meeting"), QStringLiteral("Away"), QStringLiteral("Busy")};
             icon = known.contains(record->status) ? record->status : QStringLiteral("splash");
-            title = QStringLiteral("Chatting with ") + record->displayName + QStringLiteral(" (") + record->status
-                    + QStringLiteral(")");
+            title = QStringLiteral("Chatting with ") + ZELTextBounds::shownName(record->displayName)
+                    + QStringLiteral(" (") + ZELTextBounds::shownName(record->status) + QStringLiteral(")");
             window->m_peerStatus = icon;
-            window->m_userStatusLabel->setText(record->status);
+            window->m_userStatusLabel->setText(ZELTextBounds::shownLine(record->status));
         } else {
-            title = QStringLiteral("Chatting with ") + window->m_peerDisplayName + QStringLiteral("(Online)");
+            title = QStringLiteral("Chatting with ") + ZELTextBounds::shownName(window->m_peerDisplayName)
+                    + QStringLiteral("(Online)");
         }
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
@@ -242,7 +244,8 @@ static ZELDispatchResult peerTyping(ZELClient &client, const QStringList &messag
         window->m_peerSignedOut = false;
     }
 
-    window->m_messageTypeLabel->setText(window->m_peerDisplayName + QStringLiteral(" ") + messageValue(message, 3));
+    window->m_messageTypeLabel->setText(ZELTextBounds::shownName(window->m_peerDisplayName) + QStringLiteral(" ")
+                                        + ZELTextBounds::shownName(messageValue(message, 3)));
     window->m_messageIndicationGif->setScaledContents(true);
 
     QLabel *label = window->m_messageIndicationGif;
@@ -287,7 +290,8 @@ ZELDispatchResult ZELClient::dispatchCloseChatWindow(const QStringList &message)
     window->m_forceHeading = QStringLiteral("ADD");
     window->totalMessage->append(ZELTranscript::noticeRow(
         ZELTranscript::noticeColour(),
-        QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>") + window->m_peerDisplayName
+        QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>")
+            + ZELTextBounds::shownName(window->m_peerDisplayName)
             + QStringLiteral(" has closed the chat window</td><td width='20%' align='right'><font color=darkgray><b>"),
         time));
     ZELTranscript::scrollToEnd(window->totalMessage);

@@ -16,6 +16,7 @@
 #include "mainwindow/zelcontactindex.h"
 #include "mainwindow/zelcontactrow.h"
 #include "reminders/zelreminderdialog.h"
+#include "style/zeltextbounds.h"
 
 namespace {
 
@@ -332,7 +333,7 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
 
     if (ZELChatWindow *window = m_chatWindows.value(userName)) {
         ZELTranscript::drawAttention(window);
-        window->m_userStatusLabel->setText(statusMessage);
+        window->m_userStatusLabel->setText(ZELTextBounds::shownLine(statusMessage));
         window->m_statusPixmap->setPixmap(QPixmap(QStringLiteral(":images/Offline.png")));
         window->m_peerStatus = Offline;
         const QString title = window->m_logoLabel->text().section(QLatin1Char('('), 0, 0) + QStringLiteral("(Offline)");
@@ -357,7 +358,8 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
             continue;
         window->totalMessage->append(ZELTranscript::noticeRow(
             QColor(0xff, 0xff, 0xe0),
-            QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>") + displayName
+            QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>")
+                + ZELTextBounds::shownName(displayName)
                 + QStringLiteral(" left from this conference chat</td><td width='20%' align='right'>"
                                  "<font color=darkgray><b>"),
             time));
@@ -396,7 +398,7 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
 
     if (ZELChatWindow *offline = m_chatWindows.value(userName + QStringLiteral("OfflineMessage"))) {
         offline->chatpage->setEnabled(false);
-        offline->m_userStatusLabel->setText(statusMessage);
+        offline->m_userStatusLabel->setText(ZELTextBounds::shownLine(statusMessage));
         offline->m_statusPixmap->setPixmap(QPixmap(QStringLiteral(":images/Offline.png")));
     }
 
@@ -436,10 +438,10 @@ ZELDispatchResult ZELClient::dispatchChangeStatus(const QStringList &message)
     }
 
     if (ZELChatWindow *window = m_chatWindows.value(userName)) {
-        window->m_userStatusLabel->setText(statusMessage);
+        window->m_userStatusLabel->setText(ZELTextBounds::shownLine(statusMessage));
         window->m_statusPixmap->setPixmap(QPixmap(ZELContactRow::statusPicture(status, true)));
-        const QString title = window->m_logoLabel->text().section(QLatin1Char('('), 0, 0) + QLatin1Char('(') + status
-                              + QLatin1Char(')');
+        const QString title = window->m_logoLabel->text().section(QLatin1Char('('), 0, 0) + QLatin1Char('(')
+                              + ZELTextBounds::shownName(status) + QLatin1Char(')');
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
         writeStatusEntry(*this, window, time, statusMessage);

@@ -12,6 +12,7 @@
 #include "chat/zeltranscript.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
+#include "style/zeltextbounds.h"
 
 namespace {
 
@@ -35,6 +36,8 @@ QTableWidgetItem *colouredItem(const QString &text, const QColor &colour)
 void showOffer(ZELClient &client, ZELChatWindow *window, const QStringList &message, const QString &time)
 {
     const QString fileName = messageValue(message, ReadyFileName);
+    // The name as a person reads it; requests and paths keep the name as sent.
+    const QString shownFile = ZELTextBounds::shownFileName(fileName);
     const QString displayName = messageValue(message, ReadyDisplayName);
     const QString locked = messageValue(message, ReadyLocked);
     const bool isLocked = locked == QLatin1String("1");
@@ -42,13 +45,13 @@ void showOffer(ZELClient &client, ZELChatWindow *window, const QStringList &mess
     const QString body =
         isLocked ? QStringLiteral("<b>File received ::&nbsp;<img src = ':images/lock.gif' width='20' height='20'>"
                                   "&nbsp;<font color ='blue'>")
-                       + fileName + QStringLiteral("</b></font>")
-                 : QStringLiteral("<b>File received ::&nbsp;<font color ='blue'>") + fileName
+                       + shownFile + QStringLiteral("</b></font>")
+                 : QStringLiteral("<b>File received ::&nbsp;<font color ='blue'>") + shownFile
                        + QStringLiteral("</b></font>");
     ZELTranscript::appendSpeakerBlock(window, kOfferColour, displayName, client.m_ownDisplayName, time, {body});
 
     window->Chat->setTabEnabled(window->Chat->indexOf(window->downLoadPage), true);
-    window->m_recievedFileLabel->setText(fileName);
+    ZELTextBounds::setFileName(window->m_recievedFileLabel, fileName);
     window->m_defaultFileLocation->setText(client.m_defaultFileLocation);
     window->m_fileStatusLabel->setText(QStringLiteral("Waiting"));
 
@@ -56,14 +59,16 @@ void showOffer(ZELClient &client, ZELChatWindow *window, const QStringList &mess
     const int row = table->rowCount();
     table->insertRow(row);
     table->setRowHeight(row, 15);
-    auto *name = new QTableWidgetItem(fileName);
+    auto *name = new QTableWidgetItem;
+    ZELTextBounds::setFileName(name, fileName);
     if (isLocked)
         name->setIcon(QIcon(QStringLiteral(":images/lock.gif")));
     table->setItem(row, 0, name);
     table->setItem(row, 1, new QTableWidgetItem(client.m_defaultFileLocation));
-    table->setItem(row, 2, new QTableWidgetItem(messageValue(message, ReadySize) + QStringLiteral(" bytes")));
+    table->setItem(row, 2, new QTableWidgetItem(ZELTextBounds::shownName(messageValue(message, ReadySize))
+                                                + QStringLiteral(" bytes")));
     table->setItem(row, 3, new QTableWidgetItem(messageValue(message, ReadySender)));
-    table->setItem(row, 4, new QTableWidgetItem(displayName));
+    table->setItem(row, 4, new QTableWidgetItem(ZELTextBounds::shownName(displayName)));
     table->setItem(row, kStateColumn, colouredItem(QStringLiteral("Waiting"), Qt::blue));
     table->setItem(row, 6, new QTableWidgetItem(locked));
 
@@ -84,6 +89,8 @@ void transferReported(ZELClient &client, const QStringList &message, bool confer
         const QString result = messageValue(message, 2);
         const QString fileName = messageValue(message, 3);
         const bool success = result == QLatin1String("SUCCESS");
+        const QString shownResult = ZELTextBounds::shownLine(result);
+        const QString shownFile = ZELTextBounds::shownFileName(fileName);
         ZELTranscript::drawAttention(window);
         window->m_uploadTimer->stop();
         window->Chat->setTabIcon(1, QIcon(QStringLiteral(":images/uploading.png")));
@@ -92,17 +99,18 @@ void transferReported(ZELClient &client, const QStringList &message, bool confer
         if (!success) {
             pieces = QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>File sending "
                                     "<font color=red>")
-                     + result + QStringLiteral("</td><td width='20%' align='right'><font color=darkgray><b>");
+                     + shownResult + QStringLiteral("</td><td width='20%' align='right'><font color=darkgray><b>");
         } else if (conference) {
             pieces = QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color = "
                                     "Chocolate><b>File sent ::: </b><font color = black>Conference chat users "
                                     "recieved <b>")
-                     + fileName
+                     + shownFile
                      + QStringLiteral(" </b>file</td><td width='20%' align='right'><font color=darkgray><b>");
         } else {
             pieces = QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color = "
                                     "Chocolate><b>File sent ::: </b><font color = black>")
-                     + window->m_peerDisplayName + QStringLiteral(" has recieved <b>") + fileName
+                     + ZELTextBounds::shownName(window->m_peerDisplayName) + QStringLiteral(" has recieved <b>")
+                     + shownFile
                      + QStringLiteral(" </b>file</td><td width='20%' align='right'><font color=darkgray><b>");
         }
         window->totalMessage->append(ZELTranscript::noticeRow(kTransferColour, pieces, time));
@@ -112,7 +120,8 @@ void transferReported(ZELClient &client, const QStringList &message, bool confer
         for (int row = 0; row < uploads->rowCount(); ++row) {
             const QTableWidgetItem *state = uploads->item(row, kStateColumn);
             const QTableWidgetItem *name = uploads->item(row, 0);
-            if (!state || !name || state->text() != QLatin1String("Uploading...") || name->text() != fileName)
+            if (!state || !name || state->text() != QLatin1String("Uploading...")
+                || ZELTextBounds::wireName(name) != fileName)
                 continue;
             uploads->setItem(row, kStateColumn,
                              success ? colouredItem(QStringLiteral("Waiting"), Qt::blue)
@@ -162,7 +171,7 @@ ZELDispatchResult ZELClient::dispatchFtpReady(const QStringList &message)
     ZELTranscript::drawAttention(window);
     showOffer(*this, window, message, time);
     if (!window->windowTitle().contains(QLatin1Char('('))) {
-        const QString title = QStringLiteral("Chatting with ") + displayName;
+        const QString title = QStringLiteral("Chatting with ") + ZELTextBounds::shownName(displayName);
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
     }
@@ -185,17 +194,20 @@ ZELDispatchResult ZELClient::dispatchFtpStatus(const QStringList &message)
     for (int row = 0; row < uploads->rowCount(); ++row) {
         const QTableWidgetItem *state = uploads->item(row, kStateColumn);
         const QTableWidgetItem *name = uploads->item(row, 0);
-        if (!state || !name || state->text() != QLatin1String("Waiting") || name->text() != fileName)
+        if (!state || !name || state->text() != QLatin1String("Waiting") || ZELTextBounds::wireName(name) != fileName)
             continue;
-        uploads->setItem(row, kStateColumn, colouredItem(answer, accepted ? Qt::darkGreen : Qt::red));
+        uploads->setItem(row, kStateColumn,
+                         colouredItem(ZELTextBounds::shownName(answer), accepted ? Qt::darkGreen : Qt::red));
         break;
     }
 
     const QString colour = QColor(accepted ? Qt::darkGreen : Qt::red).name();
     ZELTranscript::appendSpeakerBlock(window, kOfferColour, window->m_peerDisplayName, m_ownDisplayName, time,
-                                      {QStringLiteral("<b>Sent file status ::&nbsp;</b>") + window->m_peerDisplayName
+                                      {QStringLiteral("<b>Sent file status ::&nbsp;</b>")
+                                       + ZELTextBounds::shownName(window->m_peerDisplayName)
                                        + QStringLiteral(" has <b><font color = ") + colour + QStringLiteral(">")
-                                       + answer + QStringLiteral(" <font color = black>") + fileName
+                                       + ZELTextBounds::shownLine(answer) + QStringLiteral(" <font color = black>")
+                                       + ZELTextBounds::shownFileName(fileName)
                                        + QStringLiteral(" </b> file")});
     return ZELDispatchResult::Continue;
 }

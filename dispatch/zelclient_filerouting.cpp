@@ -1,6 +1,8 @@
 #include "core/zelclient.h"
 
 #include <QApplication>
+#include <QFile>
+#include <QFileInfo>
 #include <QBrush>
 #include <QIcon>
 #include <QLabel>
@@ -76,8 +78,18 @@ void routeVoiceMail(ZELClient &client, const QByteArray &files)
     if (client.m_voiceMailInbox->isVisible()) {
         const QString path = zelSafeFilePath(client.m_dataFolder + QStringLiteral("/VoiceMails"),
                                              client.m_downloadVoiceMailName);
-        if (writeReceivedFile(path, withoutFileEnd(files))) {
-            client.updateVoiceMailInboxTable();
+        const QByteArray data = withoutFileEnd(files);
+        // A mail named like an earlier one is kept beside it; the same bytes again need no copy.
+        QString stored = path;
+        bool same = false;
+        if (!path.isEmpty() && QFileInfo::exists(path)) {
+            QFile earlier(path);
+            same = earlier.size() == data.size() && earlier.open(QIODevice::ReadOnly) && earlier.readAll() == data;
+            if (!same)
+                stored = zelFreeFilePath(path);
+        }
+        if (same || writeReceivedFile(stored, data)) {
+            client.updateVoiceMailInboxTable(QFileInfo(stored).fileName());
         } else {
             client.m_informationBox->showInformationBox(client.m_voiceMailInbox, QStringLiteral("Voice Mail"),
                                                         QStringLiteral("Voice mail could not be saved"));

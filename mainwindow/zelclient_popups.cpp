@@ -10,6 +10,7 @@
 
 #include "chat/zelchatwindow.h"
 #include "protocol/zelparsedmessage.h"
+#include "style/zeltextbounds.h"
 #include "protocol/zelsettingslists.h"
 #include "mainwindow/zelbusinesscarddetails.h"
 #include "mainwindow/zelpopup.h"
@@ -76,7 +77,7 @@ void ZELClient::raisePopUp(QString name, QString status)
     const bool online = status == QLatin1String("Online");
     toast->setBackgroundPicture(online ? QStringLiteral(":images/status_img.png")
                                        : QStringLiteral(":images/status_offline.png"));
-    toast->m_businessCardUserNameLable->setText(QStringLiteral("<b>") + name);
+    toast->m_businessCardUserNameLable->setText(QStringLiteral("<b>") + ZELTextBounds::shownName(name));
     toast->m_businessCardDepartment->setText(online ? QStringLiteral("<font color = 'green'><b>Online")
                                                     : QStringLiteral("<font color = 'red'><b>Logout"));
     toast->m_businessCardLoginId->clear();
@@ -101,11 +102,14 @@ void ZELClient::hidePopUp()
         m_businessCardPopup->close();
 }
 
-void ZELClient::showChatPopupWidget(QStringList message, QString senderName)
+void ZELClient::showChatPopupWidget(QStringList message, QString fullSenderName)
 {
     ZELPopup *popup = m_notificationPopup;
     if (popup->isVisible())
         return;
+    // A preview: the name and the start of the message, never the whole of a long one.
+    const QString senderName = ZELTextBounds::shownName(fullSenderName);
+    const auto preview = [&](int position) { return ZELTextBounds::shownLine(messageValue(message, position)); };
     const QString type = messageValue(message, 0);
     const bool hasValues = message.size() > 6;
     const QString heading = QStringLiteral("<br><font color=") + Highlight + QStringLiteral("><b>") + Indent
@@ -113,7 +117,7 @@ void ZELClient::showChatPopupWidget(QStringList message, QString senderName)
     QString text;
 
     auto picturePreview = [&] {
-        QString html = messageValue(message, 3);
+        QString html = ZELTextBounds::breakableHtml(messageValue(message, 3), ZELTextBounds::LineLength);
         int at = -1;
         for (const char *extension : {".jpg", ".png", ".gif", ".bmp"}) {
             at = html.indexOf(QLatin1String(extension));
@@ -128,7 +132,7 @@ void ZELClient::showChatPopupWidget(QStringList message, QString senderName)
     if (type == QLatin1String("CHAT") && hasValues) {
         if (messageValue(message, 5).isEmpty()) {
             m_popupChatUser = messageValue(message, 2);
-            QString body = withLineBreaks(messageValue(message, 7));
+            QString body = withLineBreaks(preview(7));
             body.replace(QLatin1Char('?'), QStringLiteral(":)"));
             text = QStringLiteral("<br>") + Indent + QStringLiteral("<font color=") + Highlight + QStringLiteral("><b>")
                    + senderName + QStringLiteral(" says ::</b></font>") + QStringLiteral("<br>") + Indent + body;
@@ -138,7 +142,7 @@ void ZELClient::showChatPopupWidget(QStringList message, QString senderName)
     } else if (type == QLatin1String("CONFERENCECHATMESSAGE") && hasValues) {
         if (messageValue(message, 5).isEmpty()) {
             m_popupChatUser = messageValue(message, 2);
-            const QString raw = messageValue(message, 7);
+            const QString raw = preview(7);
             QString body = withLineBreaks(raw);
             body.remove(QLatin1Char('?'));
             if (raw.contains(QLatin1Char('?')))

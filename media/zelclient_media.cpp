@@ -2,6 +2,7 @@
 
 #include "media/zelvoicemail.h"
 #include "media/zelvoicemailinbox.h"
+#include "style/zeltextbounds.h"
 
 #include <QBrush>
 #include <QLabel>
@@ -41,24 +42,38 @@ void ZELClient::downLoadVoiceMailfromServer(QStringList &request)
     convertXMLSendToServer(request);
 }
 
-void ZELClient::updateVoiceMailInboxTable()
+void ZELClient::updateVoiceMailInboxTable(const QString &storedName)
 {
     ZELVoiceMailInbox *inbox = m_voiceMailInbox;
     QTableWidget *table = inbox->m_voiceMailTableWidget;
     table->clearSelection();
-    for (int row = 0; row < table->rowCount(); ++row) {
-        QTableWidgetItem *status = table->item(row, ZELVoiceMailInbox::StatusColumn);
-        QTableWidgetItem *name = table->item(row, ZELVoiceMailInbox::FileNameColumn);
-        if (status && name && status->text() == QLatin1String("New") && name->text() == m_downloadVoiceMailName) {
-            auto *read = new QTableWidgetItem(QStringLiteral("Read"));
-            read->setForeground(QBrush(Qt::darkGreen));
-            table->setItem(row, ZELVoiceMailInbox::StatusColumn, read);
+    const QString stored = storedName.isEmpty() ? m_downloadVoiceMailName : storedName;
+    const auto isWaiting = [&](int row) {
+        const QTableWidgetItem *status = table->item(row, ZELVoiceMailInbox::StatusColumn);
+        const QTableWidgetItem *name = table->item(row, ZELVoiceMailInbox::FileNameColumn);
+        return status && name && status->text() == QLatin1String("New")
+               && ZELTextBounds::wireName(name) == m_downloadVoiceMailName;
+    };
+    // Only the row that asked for it is read: another mail of the same name still waits for its own.
+    int row = inbox->m_downloadRow;
+    if (row < 0 || row >= table->rowCount() || !isWaiting(row)) {
+        row = -1;
+        for (int candidate = 0; candidate < table->rowCount() && row < 0; ++candidate) {
+            if (isWaiting(candidate))
+                row = candidate;
         }
     }
+    if (row >= 0) {
+        auto *read = new QTableWidgetItem(QStringLiteral("Read"));
+        read->setForeground(QBrush(Qt::darkGreen));
+        table->setItem(row, ZELVoiceMailInbox::StatusColumn, read);
+        table->item(row, ZELVoiceMailInbox::FileNameColumn)->setData(ZELVoiceMailInbox::StoredNameRole, stored);
+    }
+    inbox->m_downloadRow = -1;
     inbox->m_backButton->setEnabled(true);
     inbox->m_stopButton->setEnabled(false);
     inbox->m_playButton->setText(QStringLiteral("Play"));
-    inbox->m_playFileName = m_downloadVoiceMailName;
+    inbox->m_playFileName = stored;
     inbox->m_playVoiceMailLable->setText(QStringLiteral("<h1>Click PLAY</h1>"));
     inbox->voiceMailStackedWidget->setCurrentIndex(ZELVoiceMailInbox::PlayPage);
     // Never below zero, even when the server sends a mail it did not list.

@@ -6,6 +6,7 @@
 #include "platform/zelsoundplayer.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -154,13 +155,16 @@ void ZELVoiceMailInbox::fillTable(const QList<QPair<QString, QString>> &voiceMai
         const int row = table->rowCount();
         table->insertRow(row);
         table->setRowHeight(row, RowHeight);
-        table->setItem(row, ValueColumn, new QTableWidgetItem(voiceMail.second));
-        table->setItem(row, SenderColumn, new QTableWidgetItem(senderOf(voiceMail.first)));
+        table->setItem(row, ValueColumn, new QTableWidgetItem(ZELTextBounds::shownName(voiceMail.second)));
+        table->setItem(row, SenderColumn, new QTableWidgetItem(ZELTextBounds::shownName(
+                                              ZELTextBounds::withoutFormatControls(senderOf(voiceMail.first)))));
         auto *status = new QTableWidgetItem(NewStatus);
         status->setForeground(QBrush(Qt::blue));
         table->setItem(row, StatusColumn, status);
         table->setItem(row, TimeColumn, new QTableWidgetItem(lengthText(voiceMail.first)));
-        table->setItem(row, FileNameColumn, new QTableWidgetItem(voiceMail.first));
+        auto *name = new QTableWidgetItem;
+        ZELTextBounds::setFileName(name, voiceMail.first);
+        table->setItem(row, FileNameColumn, name);
     }
 }
 
@@ -215,7 +219,11 @@ void ZELVoiceMailInbox::selectedFileToDowload(int row, int)
         QTableWidgetItem *item = m_voiceMailTableWidget->item(row, column);
         return item ? item->text() : QString();
     };
-    m_selectedFileName = text(FileNameColumn);
+    const QTableWidgetItem *name = m_voiceMailTableWidget->item(row, FileNameColumn);
+    m_selectedFileName = ZELTextBounds::wireName(name);
+    const QVariant stored = name ? name->data(StoredNameRole) : QVariant();
+    m_selectedStoredName = stored.isValid() ? stored.toString() : m_selectedFileName;
+    m_selectedRow = row;
     m_downloadNeeded = text(StatusColumn) == NewStatus;
     m_openFileButton->setEnabled(true);
     recordedLength(m_selectedFileName, &m_durationMinutes, &m_durationSeconds);
@@ -236,6 +244,7 @@ void ZELVoiceMailInbox::openVoiceMail()
     if (m_downloadNeeded) {
         QStringList request{QStringLiteral("GETVOICEMAIL"), m_selectedFileName};
         m_downloadNeeded = false;
+        m_downloadRow = m_selectedRow;
         m_openFileButton->setEnabled(false);
         m_saveButton->setEnabled(true);
         m_loadLabel->setText(QStringLiteral("<h1>Downloading...</h1>"));
@@ -249,7 +258,7 @@ void ZELVoiceMailInbox::openVoiceMail()
     m_backButton->setEnabled(true);
     m_voiceMailTableWidget->clearSelection();
     m_playButton->setText(PlayText);
-    m_playFileName = m_selectedFileName;
+    m_playFileName = m_selectedStoredName;
     m_playVoiceMailLable->setText(QStringLiteral("<h1>Click PLAY</h1>"));
     voiceMailStackedWidget->setCurrentIndex(PlayPage);
 }

@@ -22,6 +22,8 @@ class ZELVoiceMailInbox : public QDialog, public Ui_ZELVoiceMailInboxDialog
 public:
     enum Column { ValueColumn, SenderColumn, StatusColumn, TimeColumn, FileNameColumn };
     enum Page { DownloadPage, InboxPage, PlayPage };
+    // On a file-name cell: the name the mail was stored under in the voice-mail folder.
+    static constexpr int StoredNameRole = Qt::UserRole + 2;
 
     explicit ZELVoiceMailInbox(QWidget *parent);
     ~ZELVoiceMailInbox() override;
@@ -45,6 +47,9 @@ public:
     QString m_saveFolder;
     QString m_selectedFileName;
     QString m_selectedSender;
+    QString m_selectedStoredName; // the selected mail's file in the voice-mail folder
+    int m_selectedRow = -1;
+    int m_downloadRow = -1; // the row whose mail is being fetched
     int m_durationMinutes = 0;
     int m_sliderTicks = 0;
     int m_clockMinutes = 0;

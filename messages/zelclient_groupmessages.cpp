@@ -49,18 +49,38 @@ void ZELClient::showGroupMessageDialog()
 
 void ZELClient::displayGroupMessage(QStringList message)
 {
+    // Every window is a top-level window of its own: a flood of messages would
+    // open them without end. Beyond the bound a message waits for one to close.
+    if (m_groupMessageDisplays.size() >= MaxGroupMessageWindows) {
+        m_pendingGroupMessages.append(message);
+        showWaitingGroupMessageCount();
+        return;
+    }
     auto *display = new ZELGroupMessageDisplay;
     connect(display, &ZELGroupMessageDisplay::groupMessageDialogCloseSignal, this,
             &ZELClient::groupMessageDialogCloseSignal);
     m_groupMessageDisplays.insert(display, 0);
     display->showMinimized();
     display->showGroupMessageDialog(message);
+    showWaitingGroupMessageCount();
     QApplication::alert(display, 0);
     display->activateWindow();
+}
+
+void ZELClient::showWaitingGroupMessageCount()
+{
+    const qsizetype waiting = m_pendingGroupMessages.size();
+    for (ZELGroupMessageDisplay *display : m_groupMessageDisplays.keys())
+        display->setWaitingCount(waiting);
 }
 
 void ZELClient::groupMessageDialogCloseSignal(ZELGroupMessageDisplay *window)
 {
     if (window)
         m_groupMessageDisplays.remove(window);
+    // The window's place goes to the oldest waiting message.
+    if (!m_pendingGroupMessages.isEmpty() && m_groupMessageDisplays.size() < MaxGroupMessageWindows)
+        displayGroupMessage(m_pendingGroupMessages.takeFirst());
+    else
+        showWaitingGroupMessageCount();
 }

@@ -23,6 +23,7 @@
 #include "protocol/zelsettingslists.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 
 namespace {
 
@@ -69,7 +70,7 @@ QFont rowFont(bool bold)
 QString cellText(const QTableWidget *table, int row, int column)
 {
     const QTableWidgetItem *item = table->item(row, column);
-    return item ? item->text() : QString();
+    return ZELTextBounds::fullText(item);
 }
 
 // The first stored record of that sender and sent time, or -1.
@@ -167,7 +168,9 @@ void ZELClient::generateWindow()
         table->setItem(0, StateColumn, state);
         const QString texts[] = {field(record, SenderField), field(record, NameField), time, text};
         for (int column = SenderColumn; column <= TextColumn; ++column) {
-            auto *item = new QTableWidgetItem(texts[column - SenderColumn]);
+            // The cell shows the start of a long value and keeps all of it.
+            auto *item = new QTableWidgetItem;
+            ZELTextBounds::setShownText(item, texts[column - SenderColumn]);
             item->setFont(rowFont(unread));
             item->setTextAlignment(TopAlignment);
             table->setItem(0, column, item);
@@ -204,7 +207,7 @@ void ZELClient::showOfflineMessage()
     QTableWidgetItem *senderItem = table->item(row, SenderColumn);
     if (!senderItem)
         return;
-    const QString sender = senderItem->text();
+    const QString sender = ZELTextBounds::fullText(senderItem);
     const QString time = cellText(table, row, TimeColumn);
     const QString text = cellText(table, row, TextColumn);
     const QString name = cellText(table, row, NameColumn);
@@ -240,9 +243,10 @@ void ZELClient::showOfflineMessage()
         QStringLiteral("<table bgcolor = ") + QColor(240, 248, 255).name()
         + QStringLiteral(" width='100%' cellspacing='0' radius = '5' border='0'><tr><td width='60%'>"
                          "<font color=Chocolate><b>")
-        + name + QStringLiteral(" says ::</td><td width='40%' align='right'><font color=darkgray><b>") + time
-        + QStringLiteral("</td></tr></table>"));
-    window->m_messageBox->append(body);
+        + ZELTextBounds::shownName(name)
+        + QStringLiteral(" says ::</td><td width='40%' align='right'><font color=darkgray><b>")
+        + ZELTextBounds::shownName(time) + QStringLiteral("</td></tr></table>"));
+    window->m_messageBox->append(ZELTextBounds::breakableHtml(body));
     window->m_messageBox->verticalScrollBar()->setValue(window->m_messageBox->verticalScrollBar()->minimum());
 
     window->m_replyPushButton->setEnabled(true);
@@ -540,11 +544,13 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
         QTextEdit *input = window->serverMessage;
         input->append(QStringLiteral("<table width='100%' cellspacing='0' border='0'><hr size='1' width='100%'/>"
                                      "<tr><td></td></tr></table>"));
-        input->append(QStringLiteral("<b>From : </b>") + name);
-        input->append(QStringLiteral("<b>Sent &nbsp;: </b>") + time);
-        input->append(QStringLiteral("<b>To &nbsp;&nbsp;&nbsp;&nbsp;: </b>") + m_ownDisplayName);
+        // A quote: bounded like any received text the editor lays out.
+        input->append(QStringLiteral("<b>From : </b>") + ZELTextBounds::shownName(name));
+        input->append(QStringLiteral("<b>Sent &nbsp;: </b>") + ZELTextBounds::shownName(time));
+        input->append(QStringLiteral("<b>To &nbsp;&nbsp;&nbsp;&nbsp;: </b>")
+                      + ZELTextBounds::shownName(m_ownDisplayName));
         input->append(QString());
-        input->append(body);
+        input->append(ZELTextBounds::breakableHtml(body));
         input->moveCursor(QTextCursor::Start);
         input->setTextColor(QColor(Qt::blue));
     }

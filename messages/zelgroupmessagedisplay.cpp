@@ -8,6 +8,7 @@
 #include "protocol/zelparsedmessage.h"
 #include "mainwindow/zelmainwindowlook.h"
 #include "style/zelframelesshelper.h"
+#include "style/zeltextbounds.h"
 
 namespace {
 
@@ -59,7 +60,8 @@ QString ZELGroupMessageDisplay::headingHtml(const QString &sender, const QString
 {
     return QStringLiteral("<table bgcolor = ") + QColor(240, 248, 255).name()
         + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color=Chocolate><b>")
-        + sender + QStringLiteral(" says ::</td><td width='20%' align='right'><font color=darkgray><b>") + time
+        + ZELTextBounds::shownName(sender)
+        + QStringLiteral(" says ::</td><td width='20%' align='right'><font color=darkgray><b>") + time
         + QStringLiteral("</td></tr></table>");
 }
 
@@ -69,8 +71,25 @@ void ZELGroupMessageDisplay::showGroupMessageDialog(QStringList message)
     // Always the 12-hour form, whatever the chat windows use.
     const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm:ss ap"));
     m_gMessageTextBrowser->append(headingHtml(sender, time));
-    m_gMessageTextBrowser->append(messageValue(message, Body));
-    const QString title = QStringLiteral("Group Message received from ") + sender;
+    m_gMessageTextBrowser->append(ZELTextBounds::breakableHtml(messageValue(message, Body)));
+    m_title = QStringLiteral("Group Message received from ")
+              + ZELTextBounds::elided(sender, ZELTextBounds::TitleNameLength);
+    showTitle();
+}
+
+void ZELGroupMessageDisplay::setWaitingCount(qsizetype waiting)
+{
+    if (waiting == m_waiting)
+        return;
+    m_waiting = waiting;
+    showTitle();
+}
+
+void ZELGroupMessageDisplay::showTitle()
+{
+    const QString title = m_waiting > 0 ? m_title + QStringLiteral(" (") + QString::number(m_waiting)
+                                              + QStringLiteral(" more waiting)")
+                                        : m_title;
     setWindowTitle(title);
     m_logoLabel->setText(title);
 }

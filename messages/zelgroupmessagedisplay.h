@@ -23,6 +23,9 @@ public:
 
     ZELFramelessHelper *frame() const { return m_frame; }
 
+    // How many messages wait for a window, shown after the title while any do.
+    void setWaitingCount(qsizetype waiting);
+
 signals:
     void groupMessageDialogCloseSignal(ZELGroupMessageDisplay *window);
 
@@ -39,7 +42,11 @@ private:
     void signalsAndSlots();
     void setZELStyle();
 
+    void showTitle();
+
     ZELFramelessHelper *m_frame = nullptr;
+    QString m_title;
+    qsizetype m_waiting = 0;
 };
 
 #endif

@@ -18,6 +18,7 @@
 #include "platform/zelplatform.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 
 namespace {
 
@@ -38,6 +39,12 @@ QString cellText(const QTableWidget *table, int row, int column)
 {
     const QTableWidgetItem *item = table->item(row, column);
     return item ? item->text() : QString();
+}
+
+// The file name of a row as sent; the cell shows it cleaned and shortened.
+QString fileNameAt(const QTableWidget *table, int row)
+{
+    return ZELTextBounds::wireName(table->item(row, ZELOfflineMessagesWidget::FileNameColumn));
 }
 
 } // namespace
@@ -181,8 +188,9 @@ QString ZELOfflineMessagesWidget::chooseFolder()
                                                    QDir::homePath() + QStringLiteral("/Desktop"));
 }
 
-QString ZELOfflineMessagesWidget::shortName(const QString &fileName)
+QString ZELOfflineMessagesWidget::shortName(const QString &wireName)
 {
+    const QString fileName = ZELTextBounds::withoutFormatControls(wireName);
     return fileName.size() > 20 ? fileName.left(20) + QStringLiteral("...") : fileName;
 }
 
@@ -198,18 +206,24 @@ void ZELOfflineMessagesWidget::fillOfflineFileTable(QStringList details, QString
         const int row = m_receivedFileDetailsTable->rowCount();
         m_receivedFileDetailsTable->insertRow(row);
         m_receivedFileDetailsTable->setRowHeight(row, 15);
-        m_receivedFileDetailsTable->setItem(row, FileNameColumn, new QTableWidgetItem(fileName));
+        auto *name = new QTableWidgetItem;
+        ZELTextBounds::setFileName(name, fileName);
+        m_receivedFileDetailsTable->setItem(row, FileNameColumn, name);
         m_receivedFileDetailsTable->setItem(row, PathColumn, new QTableWidgetItem(folder));
         m_receivedFileDetailsTable->setItem(
-            row, SizeColumn, new QTableWidgetItem(sizeAndName.section(sizeSeparator, 0, 0) + QStringLiteral(" bytes")));
+            row, SizeColumn,
+            new QTableWidgetItem(ZELTextBounds::shownName(sizeAndName.section(sizeSeparator, 0, 0))
+                                 + QStringLiteral(" bytes")));
         m_receivedFileDetailsTable->setItem(row, SenderUserColumn,
                                             new QTableWidgetItem(key.section(keySeparator, 1, 1)));
         m_receivedFileDetailsTable->setItem(row, SenderNameColumn,
-                                            new QTableWidgetItem(sizeAndName.section(sizeSeparator, 1, 1)));
-        m_receivedFileDetailsTable->setItem(row, SentTimeColumn, new QTableWidgetItem(details.value(i + 1)));
+                                            new QTableWidgetItem(ZELTextBounds::shownName(
+                                                sizeAndName.section(sizeSeparator, 1, 1))));
+        m_receivedFileDetailsTable->setItem(row, SentTimeColumn,
+                                            new QTableWidgetItem(ZELTextBounds::shownName(details.value(i + 1))));
         setColouredText(m_receivedFileDetailsTable, row, StatusColumn, QString::fromLatin1(kWaiting), Qt::blue);
         if (i == 1) {
-            m_recievedFileLabel->setText(fileName);
+            ZELTextBounds::setFileName(m_recievedFileLabel, fileName);
             m_fileStatusLabel->setText(QString::fromLatin1(kWaiting));
             m_defaultFileLocation->setText(folder);
         }
@@ -229,7 +243,7 @@ void ZELOfflineMessagesWidget::onBrowseButtonClicked()
     }
     m_defaultFileLocation->setText(folder);
     for (int row = 0; row < m_receivedFileDetailsTable->rowCount(); ++row) {
-        if (cellText(m_receivedFileDetailsTable, row, FileNameColumn) == m_recievedFileLabel->text())
+        if (fileNameAt(m_receivedFileDetailsTable, row) == ZELTextBounds::wireName(m_recievedFileLabel))
             m_receivedFileDetailsTable->setItem(row, PathColumn, new QTableWidgetItem(folder));
     }
 }
@@ -247,7 +261,7 @@ void ZELOfflineMessagesWidget::onDownloadButtonClicked()
     const QTableWidgetItem *senderItem = m_receivedFileDetailsTable->item(row, SenderUserColumn);
     if (row < 0 || !nameItem || !pathItem || !senderItem)
         return;
-    QString fileName = nameItem->text();
+    QString fileName = ZELTextBounds::wireName(nameItem);
     const QString path = pathItem->text();
     const QString sender = senderItem->text();
     if (!QFileInfo(path).isDir()) {
@@ -268,7 +282,7 @@ void ZELOfflineMessagesWidget::onDownloadButtonClicked()
             return;
         m_defaultFileLocation->setText(folder);
         for (int other = 0; other < m_receivedFileDetailsTable->rowCount(); ++other) {
-            if (cellText(m_receivedFileDetailsTable, other, FileNameColumn) == m_recievedFileLabel->text()) {
+            if (fileNameAt(m_receivedFileDetailsTable, other) == ZELTextBounds::wireName(m_recievedFileLabel)) {
                 m_receivedFileDetailsTable->setItem(other, PathColumn, new QTableWidgetItem(folder));
                 break;
             }
@@ -300,7 +314,8 @@ void ZELOfflineMessagesWidget::onRejectButtonClicked()
     if (!nameItem || !senderItem)
         return;
     QStringList request{QStringLiteral("OFFLINEFTPREJECT"), m_loginId + QStringLiteral("^%") + senderItem->text()
-                                                                + QStringLiteral("^%") + nameItem->text()};
+                                                                + QStringLiteral("^%")
+                                                                + ZELTextBounds::wireName(nameItem)};
     setColouredText(m_receivedFileDetailsTable, row, PathColumn, QStringLiteral("File Not Downloaded"), Qt::red);
     setColouredText(m_receivedFileDetailsTable, row, StatusColumn, QStringLiteral("Rejected"), Qt::red);
     m_fileStatusLabel->setText(QStringLiteral("Rejected"));
@@ -317,7 +332,7 @@ void ZELOfflineMessagesWidget::selectionChangedFileDetails()
     const int row = m_receivedFileDetailsTable->currentRow();
     if (row < 0)
         return;
-    m_recievedFileLabel->setText(cellText(m_receivedFileDetailsTable, row, FileNameColumn));
+    ZELTextBounds::setFileName(m_recievedFileLabel, fileNameAt(m_receivedFileDetailsTable, row));
     m_defaultFileLocation->setText(cellText(m_receivedFileDetailsTable, row, PathColumn));
     const QString status = cellText(m_receivedFileDetailsTable, row, StatusColumn);
     m_fileStatusLabel->setText(status);
@@ -340,7 +355,7 @@ void ZELOfflineMessagesWidget::openDowloadedFile(int row, int)
                                              QStringLiteral("File not downloaded"));
         return;
     }
-    const QString fileName = cellText(m_receivedFileDetailsTable, row, FileNameColumn);
+    const QString fileName = fileNameAt(m_receivedFileDetailsTable, row);
     // The file was written under its bare name; that is the one to open.
     const QString fullName = zelSafeFilePath(cellText(m_receivedFileDetailsTable, row, PathColumn), fileName);
     const int answer = m_questionBox->showQuestionBox(

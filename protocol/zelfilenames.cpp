@@ -1,5 +1,7 @@
 #include "protocol/zelfilenames.h"
 
+#include <QFileInfo>
+
 QString zelSafeFileName(const QString &name)
 {
     if (name.contains(QChar(0)))
@@ -17,4 +19,21 @@ QString zelSafeFilePath(const QString &folder, const QString &name)
     if (bare.isEmpty())
         return QString();
     return folder + QLatin1Char('/') + bare;
+}
+
+QString zelFreeFilePath(const QString &path)
+{
+    if (path.isEmpty() || !QFileInfo::exists(path))
+        return path;
+    const qsizetype slash = path.lastIndexOf(QLatin1Char('/'));
+    const qsizetype dot = path.lastIndexOf(QLatin1Char('.'));
+    // "name.ext" -> "name (n).ext"; a dot in the folder or at the name's start is no extension.
+    const qsizetype cut = dot > slash + 1 ? dot : path.size();
+    for (int n = 2; n < 10000; ++n) {
+        const QString candidate = path.left(cut) + QStringLiteral(" (") + QString::number(n) + QLatin1Char(')')
+                                  + path.mid(cut);
+        if (!QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return QString();
 }

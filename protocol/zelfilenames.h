@@ -17,4 +17,9 @@ QString zelSafeFileName(const QString &name);
 // folder + "/" + the bare name, or the empty text when the name is refused.
 QString zelSafeFilePath(const QString &folder, const QString &name);
 
+// A path beside `path` that names no existing file: `path` itself when free,
+// else "name (2).ext", "name (3).ext", ...; the empty text when none is free.
+// A received file with the name of an earlier one is kept beside it, never over it.
+QString zelFreeFilePath(const QString &path);
+
 #endif

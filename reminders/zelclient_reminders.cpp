@@ -13,6 +13,7 @@
 #include "core/zelthread.h"
 #include "reminders/zelreminderdialog.h"
 #include "reminders/zelreminderpopup.h"
+#include "style/zeltextbounds.h"
 
 namespace {
 
@@ -124,9 +125,9 @@ void ZELClient::reminderPopupDisplay(QString subject, QString reminderId, QStrin
     popup->m_reminderDisplayText->setText(subject);
     popup->m_keyEditBox->setText(reminderId);
     popup->m_logoLabel->setText(QStringLiteral("ZEL Reminder"));
-    popup->setWindowTitle(subject + QStringLiteral(" - Reminder"));
+    popup->setWindowTitle(ZELTextBounds::shownLine(subject) + QStringLiteral(" - Reminder"));
     if (record.assignee != Self) {
-        popup->m_assigneeNameLabel->setText(QStringLiteral("Assignee : ") + record.owner);
+        popup->m_assigneeNameLabel->setText(QStringLiteral("Assignee : ") + ZELTextBounds::shownName(record.owner));
         popup->m_assigneeNameLabel->show();
     } else {
         popup->m_assigneeNameLabel->hide();

@@ -2,6 +2,7 @@
 
 #include "style/zelframelesshelper.h"
 #include "style/zelstyle.h"
+#include "style/zeltextbounds.h"
 
 #include <QAbstractButton>
 #include <QCloseEvent>
@@ -144,8 +145,9 @@ void ZELMessageBoxClass::prepare(QWidget *parent, const QString &title, const QS
     else if (windowFlags() != flags)
         setWindowFlags(flags);
 
-    m_messageText->setText(text);
-    m_logoLabel->setText(title);
+    // Notices may carry server text: bounded, with break points, before the label wraps it.
+    m_messageText->setText(ZELTextBounds::breakableHtml(text, ZELTextBounds::LineLength * 4));
+    m_logoLabel->setText(ZELTextBounds::shownLine(title));
     m_pixmapLabel->setPixmap(loadCachedPixmap(icon));
     setText(BlankText);
     setIconPixmap(loadCachedPixmap(QString::fromLatin1(BlankIcon)));

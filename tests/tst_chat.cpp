@@ -22,6 +22,11 @@
 #include "platform/zelplatform.h"
 #include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
+#include <QTextDocument>
+#include <QTextLayout>
+#include <QTextBlock>
+#include <QAbstractTextDocumentLayout>
+#include "style/zeltextbounds.h"
 
 // One-to-one chat end to end: a real client, signed in as "anita", talks
 // through the protocol test peer with "ravi".
@@ -503,6 +508,47 @@ private slots:
         QVERIFY(transcript.contains("x,y"));
         QVERIFY(transcript.endsWith("second"));
         QVERIFY(!transcript.contains("$#$"));
+    }
+
+
+    // A message of one long word from a peer with a long name: the name shows
+    // bounded in the heading and title, the body wraps over many lines of the
+    // window, and the receipt passes the text on in full.
+    void longWordsAreBoundedAndWrapped()
+    {
+        const QString word(64 * 1024, QLatin1Char('w'));
+        m_peer->sendText(ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"},
+                                                       {"MESSAGE", word}, {"SENDSMILEY", ""}, {"SENDPICTURE", ""},
+                                                       {"BANNERSTATE", ""}, {"PLAINTEXT", word},
+                                                       {"DISPLAYNAME", word}, {"PASSWORD", "FALSE"}}));
+        const ZELTestPeer::Request receipt = m_peer->waitForRequest("MESSAGEDELIVERED");
+        QVERIFY(receipt.isValid());
+        QCOMPARE(receipt.value("NewPass"), word);
+        ZELChatWindow *window = m_client->m_chatWindows.value("ravi");
+        QVERIFY(window);
+        QCOMPARE(window->m_peerDisplayName, word);
+        QVERIFY(window->windowTitle().size() < 100);
+
+        window->showNormal();
+        const QString transcript = window->totalMessage->toPlainText().remove(QChar(0x200B));
+        QVERIFY(transcript.contains(ZELTextBounds::shownName(word) + " says ::"));
+        QVERIFY(transcript.contains(word.left(ZELTextBounds::BodyLength)));
+        const qsizetype omitted = word.size() - ZELTextBounds::BodyLength;
+        QVERIFY(transcript.contains(QString("%1 more characters not shown").arg(omitted)));
+        QTextDocument *document = window->totalMessage->document();
+        const QTextBlock body = document->findBlock(int(document->toPlainText().lastIndexOf(word.left(20))));
+        const QRectF bounds = document->documentLayout()->blockBoundingRect(body);
+        QVERIFY(body.layout()->lineCount() > 100);
+        QVERIFY(bounds.width() <= window->totalMessage->viewport()->width() + 1);
+
+        // A second message keeps to the speaker's heading: the bounded name is found again.
+        m_peer->sendText(ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"},
+                                                       {"MESSAGE", "again"}, {"SENDSMILEY", ""}, {"SENDPICTURE", ""},
+                                                       {"BANNERSTATE", ""}, {"PLAINTEXT", "again"},
+                                                       {"DISPLAYNAME", word}, {"PASSWORD", "FALSE"}}));
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        QTRY_VERIFY(window->totalMessage->toPlainText().endsWith("again"));
+        QCOMPARE(count(window->totalMessage->toPlainText(), " says ::"), 1);
     }
 
     void receivingWithoutSmileys()

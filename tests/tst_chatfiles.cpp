@@ -13,6 +13,7 @@
 #include "platform/zelplatform.h"
 #include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
+#include "style/zeltextbounds.h"
 
 // File transfers of one-to-one chat windows end to end: a real client signed
 // in as "anita" offers and receives files through the protocol test peer.
@@ -299,6 +300,73 @@ private slots:
         downloads->cellClicked(0, 0);
         QVERIFY(!w->m_ftpOk->isEnabled());
         QVERIFY(!w->m_ftpCancel->isEnabled());
+    }
+
+
+    // A name with bidi controls or other invisible format characters, or a
+    // very long one, shows cleaned (and elided with its end kept) in the row,
+    // on the page and in the transcript; requests and the stored file keep the
+    // name as sent.
+    void fileNamesShowCleaned_data()
+    {
+        QTest::addColumn<QString>("wire");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("right-to-left override") << QString::fromUtf8("invoice\u202Efdp.exe") << "invoicefdp.exe";
+        QTest::newRow("embedding and pop") << QString::fromUtf8("a\u202Bb\u202Cc.txt") << "abc.txt";
+        QTest::newRow("isolates") << QString::fromUtf8("\u2066x\u2067y\u2068z\u2069.txt") << "xyz.txt";
+        QTest::newRow("marks, joiners, byte order mark")
+            << QString::fromUtf8("r\u200Ee\u200Fp\u200Do\u200Cr\uFEFFt\u061C.txt") << "report.txt";
+        const QString longName = QString(200, QLatin1Char('n')) + ".pdf";
+        QTest::newRow("long") << longName << longName.left(103) + QChar(0x2026) + longName.right(24);
+    }
+
+    void fileNamesShowCleaned()
+    {
+        QFETCH(QString, wire);
+        QFETCH(QString, shown);
+        offerFromRavi(wire);
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
+        QTableWidget *downloads = w->m_dowLoadtable;
+        QTRY_COMPARE(downloads->rowCount(), 1);
+        QCOMPARE(cell(downloads, 0, 0), shown);
+        QCOMPARE(w->m_recievedFileLabel->text(), shown);
+        const QString transcript = w->totalMessage->toPlainText().remove(QChar(0x200B));
+        QVERIFY(transcript.contains("File received :: " + shown));
+        QVERIFY(!transcript.contains(wire));
+
+        // Picking the row again shows the cleaned name and keeps the sent one.
+        downloads->cellClicked(0, 0);
+        QCOMPARE(w->m_recievedFileLabel->text(), shown);
+        w->m_ftpOk->click();
+        const ZELTestPeer::Request accept = m_peer->waitForRequest("FTPACCEPT");
+        QVERIFY(accept.isValid());
+        QCOMPARE(accept.value("FILENAME"), wire);
+        m_peer->sendFile("bytes");
+        const ZELTestPeer::Request status = m_peer->waitForRequest("FTPSTATUS");
+        QCOMPARE(status.value("FILENAME"), wire);
+        QVERIFY(QFile::exists(m_client->m_defaultFileLocation + "/" + wire));
+        QCOMPARE(cell(downloads, 0, 5), QString("Accepted"));
+
+        // The server's notice on an upload of that name shows it cleaned too.
+        transferStatus("SUCCESS", wire);
+        QTRY_VERIFY(w->totalMessage->toPlainText().remove(QChar(0x200B)).contains("has recieved " + shown + " file"));
+        QFile::remove(m_client->m_defaultFileLocation + "/" + wire);
+    }
+
+
+    // A server result of one long word shows bounded in the transcript.
+    void longTransferResultIsBounded()
+    {
+        ZELChatWindow *w = window();
+        QVERIFY(w);
+        const QString word(256 * 1024, QLatin1Char('r'));
+        transferStatus(word, "a.txt");
+        QTRY_VERIFY(w->totalMessage->toPlainText().contains("File sending "));
+        const QString transcript = w->totalMessage->toPlainText();
+        QVERIFY(transcript.contains("File sending " + ZELTextBounds::shownLine(word)));
+        QVERIFY(!transcript.contains(word.left(ZELTextBounds::LineLength)));
+        QVERIFY(!m_client->m_uploadInProgress);
     }
 
     void secondAcceptWaitsAndLaterOfferKeepsItsRow()

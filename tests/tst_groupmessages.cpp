@@ -2,7 +2,9 @@
 #include <QFontComboBox>
 #include <QMenu>
 #include <QPointer>
+#include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
+#include <QTextLayout>
 #include <QToolButton>
 #include <QSignalSpy>
 #include <QTextBrowser>
@@ -16,6 +18,7 @@
 #include "messages/zelgroupmessagedisplay.h"
 #include "peer/zeltestpeer.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 #include "zeltestmain.h"
 
 namespace {
@@ -319,6 +322,107 @@ private slots:
         display->m_cancelButton->click();
         QCOMPARE(closing.count(), 1);
         QCOMPARE(closing.at(0).at(0).value<ZELGroupMessageDisplay *>(), display);
+        QTRY_VERIFY(guard.isNull());
+    }
+
+
+    // ------------------------------------------------------------------
+    // A flood of messages opens no more than the bound of windows; the rest
+    // wait in order, and each shows as a window closes, so none is lost.
+    void floodWaitsForWindows()
+    {
+        ZELClient client;
+        const int count = 2000;
+        QString batch;
+        for (int i = 0; i < count; ++i)
+            batch += ZELTestPeer::message("ONLINEGROUPMESSAGE",
+                                          {{"PLAINMESSAGE", "m"}, {"HTMLMESSAGE", QString("message %1 end").arg(i)},
+                                           {"LOGINNAME", "x"}, {"DISPLAYNAME", "Ravi"}})
+                     + ":::";
+        QByteArray text = batch.toUtf8();
+        QByteArray noFiles;
+        client.messageFromServer(text, noFiles);
+
+        const auto openDisplays = [] {
+            QList<ZELGroupMessageDisplay *> open;
+            for (QWidget *top : QApplication::topLevelWidgets()) {
+                auto *display = qobject_cast<ZELGroupMessageDisplay *>(top);
+                if (display && display->isVisible())
+                    open << display;
+            }
+            return open;
+        };
+        QCOMPARE(client.m_groupMessageDisplays.size(), ZELClient::MaxGroupMessageWindows);
+        QCOMPARE(openDisplays().size(), ZELClient::MaxGroupMessageWindows);
+        QCOMPARE(client.m_pendingGroupMessages.size(), count - ZELClient::MaxGroupMessageWindows);
+        const QString waiting = QString(" (%1 more waiting)").arg(count - ZELClient::MaxGroupMessageWindows);
+        QVERIFY(client.m_groupMessageDisplays.firstKey()->windowTitle().endsWith(waiting));
+
+        // The user closes windows one by one and meets every message once, in order.
+        QList<int> seen;
+        const QRegularExpression number("message (\\d+) end");
+        while (!client.m_groupMessageDisplays.isEmpty()) {
+            QVERIFY(client.m_groupMessageDisplays.size() <= ZELClient::MaxGroupMessageWindows);
+            // The oldest message is the one shown longest: close the lowest number first.
+            ZELGroupMessageDisplay *oldest = nullptr;
+            int oldestNumber = count;
+            for (ZELGroupMessageDisplay *display : client.m_groupMessageDisplays.keys()) {
+                const int n = number.match(display->m_gMessageTextBrowser->toPlainText()).captured(1).toInt();
+                if (n < oldestNumber) {
+                    oldestNumber = n;
+                    oldest = display;
+                }
+            }
+            QVERIFY(oldest);
+            seen << oldestNumber;
+            oldest->close();
+            if (seen.size() % 200 == 0)
+                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        QCOMPARE(seen.size(), count);
+        for (int i = 0; i < count; ++i)
+            QCOMPARE(seen.at(i), i);
+        QVERIFY(client.m_pendingGroupMessages.isEmpty());
+    }
+
+    // A long word without break points: the sender shown in the title and the
+    // heading is bounded, and the body is laid out over many lines of the window.
+    void longWordsWrap_data()
+    {
+        QTest::addColumn<int>("length");
+        QTest::newRow("64 KB") << 64 * 1024;
+        QTest::newRow("1 MB") << 1024 * 1024;
+    }
+
+    void longWordsWrap()
+    {
+        QFETCH(int, length);
+        const QString word(length, QLatin1Char('w'));
+        auto *display = new ZELGroupMessageDisplay;
+        QPointer<ZELGroupMessageDisplay> guard(display);
+        display->resize(500, 450);
+        display->show();
+        display->showGroupMessageDialog({"ONLINEGROUPMESSAGE", "x", word, "y", word});
+
+        const QString title =
+            "Group Message received from " + ZELTextBounds::elided(word, ZELTextBounds::TitleNameLength);
+        QCOMPARE(display->windowTitle(), title);
+        QVERIFY(display->windowTitle().size() < 100);
+        QTextDocument *document = display->m_gMessageTextBrowser->document();
+        const QString shown = document->toPlainText().remove(QChar(0x200B));
+        QVERIFY(shown.contains(ZELTextBounds::shownName(word) + " says ::"));
+        QVERIFY(!shown.contains(word.left(ZELTextBounds::NameLength + 1) + " says"));
+        // The body: its start in full, word for word, then a note of the rest.
+        QVERIFY(shown.contains(word.left(ZELTextBounds::BodyLength)));
+        QVERIFY(shown.contains(QString("%1 more characters not shown").arg(length - ZELTextBounds::BodyLength)));
+        // Wrapped to the window: the body's block spans many lines, none wider than the view.
+        const QTextBlock body = document->findBlock(int(document->toPlainText().lastIndexOf(word.left(20))));
+        QVERIFY(body.isValid());
+        const QRectF bounds = document->documentLayout()->blockBoundingRect(body);
+        QVERIFY2(body.layout()->lineCount() > 100, qPrintable(QString::number(body.layout()->lineCount())));
+        QVERIFY(bounds.width() <= display->m_gMessageTextBrowser->viewport()->width() + 1);
+        QVERIFY(document->size().width() <= display->m_gMessageTextBrowser->viewport()->width() + 1);
+        display->close();
         QTRY_VERIFY(guard.isNull());
     }
 

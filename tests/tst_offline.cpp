@@ -47,7 +47,12 @@ private:
         ZELTestPeer::Fields fields;
         for (const QString &value : values)
             fields << qMakePair(QString("VALUE"), value);
-        QByteArray text = ZELTestPeer::message(type, fields).toLatin1() + ":::";
+        // Latin-1 on the wire; other characters as character references.
+        QByteArray text;
+        for (const QChar c : ZELTestPeer::message(type, fields))
+            text += c.unicode() > 0xff ? QString("&#x%1;").arg(c.unicode(), 0, 16).toLatin1()
+                                       : QByteArray(1, char(c.unicode()));
+        text += ":::";
         QByteArray files;
         m_client->messageFromServer(text, files);
     }
@@ -182,6 +187,25 @@ private slots:
         m_client->generateWindow();
         QVERIFY(!m_window->m_offlineTabWidget->isTabEnabled(0));
         QVERIFY(m_window->m_offlineTabWidget->isTabEnabled(1));
+    }
+
+
+    // A name with a right-to-left override shows without it in the row and on
+    // the page; the request and the stored file keep the name as sent.
+    void fileNameShowsWithoutFormatControls()
+    {
+        QTemporaryDir folder;
+        const QString wire = QString::fromUtf8("invoice\u202Efdp.exe");
+        announceFile(folder.path(), wire);
+        QCOMPARE(m_window->m_receivedFileDetailsTable->item(0, ZELOfflineMessagesWidget::FileNameColumn)->text(),
+                 QString("invoicefdp.exe"));
+        QCOMPARE(m_window->m_recievedFileLabel->text(), QString("invoicefdp.exe"));
+        m_window->m_ftpDownloadButton->click();
+        const ZELTestPeer::Request accept = m_peer->waitForRequest("OFFLINEFTPACCEPT");
+        QCOMPARE(accept.value("OFFLINEFTPACCEPT"), "anita^%ravi^%" + wire);
+        m_peer->sendFile("file body");
+        QTRY_COMPARE(m_window->m_receivedFileDetailsTable->item(0, 6)->text(), QString("Downloaded"));
+        QVERIFY(QFile::exists(folder.filePath(wire)));
     }
 
     void downloadEndToEnd()

@@ -7,6 +7,7 @@
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zelstyle.h"
+#include "style/zeltextbounds.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -23,6 +24,8 @@
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTableWidgetItem>
+#include <QRegularExpression>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -133,6 +136,15 @@ class TestStyle : public QObject
 
 private slots:
     void initTestCase();
+
+    // Bounds on received text before a window shows it.
+    void textBoundsElide_data();
+    void textBoundsElide();
+    void textBoundsFileNames_data();
+    void textBoundsFileNames();
+    void textBoundsBreakPoints_data();
+    void textBoundsBreakPoints();
+    void textBoundsLimit();
 
     // Application style: sizes and polish.
     void pixelMetrics_data();
@@ -1059,6 +1071,130 @@ void TestStyle::showcase()
         QTimer::singleShot(hold * 1000, question, [question] { question->button(QMessageBox::Yes)->click(); });
     });
     question->showQuestionBox(&sample, QStringLiteral("ZEL"), QStringLiteral("Do you want to exit?"), 3, 4);
+}
+
+// ---------------------------------------------------------------------------
+// Text bounds
+
+namespace {
+const QChar Zwsp(0x200B);
+const QChar Ellipsis(0x2026);
+} // namespace
+
+void TestStyle::textBoundsElide_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("short") << "Ravi Kumar" << 64 << "Ravi Kumar";
+    QTest::newRow("at the limit") << QString(64, 'r') << 64 << QString(64, 'r');
+    QTest::newRow("over") << QString(65, 'r') << 64 << QString(63, 'r') + Ellipsis;
+    const QString face = QString::fromUtf8("\U0001F600");
+    QTest::newRow("pair at the cut") << QString(8, 'a') + face + face << 10 << QString(8, 'a') + Ellipsis;
+    QTest::newRow("pair before the cut") << QString(7, 'a') + face + face << 10 << QString(7, 'a') + face + Ellipsis;
+}
+
+void TestStyle::textBoundsElide()
+{
+    QFETCH(QString, text);
+    QFETCH(int, limit);
+    QFETCH(QString, shown);
+    QCOMPARE(ZELTextBounds::elided(text, limit), shown);
+}
+
+void TestStyle::textBoundsFileNames_data()
+{
+    QTest::addColumn<QString>("wire");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("plain") << "report.pdf" << "report.pdf";
+    QTest::newRow("right-to-left override") << QString::fromUtf8("photo\u202Egpj.exe") << "photogpj.exe";
+    QTest::newRow("every bidi control")
+        << QString::fromUtf8("\u202Aa\u202Bb\u202Cc\u202Dd\u202Ee\u2066f\u2067g\u2068h\u2069i\u200Ej\u200Fk\u061C.txt")
+        << "abcdefghijk.txt";
+    QTest::newRow("invisible format and control characters")
+        << QString::fromUtf8("a\u200Bb\u200Cc\u200Dd\uFEFFe\u00ADf\u2060g\u0007h\u2028i.txt") << "abcdefghi.txt";
+    QTest::newRow("letters of other scripts stay") << QString::fromUtf8("\u05E9\u05DC\u05D5\u05DD.txt")
+                                                   << QString::fromUtf8("\u05E9\u05DC\u05D5\u05DD.txt");
+    const QString longName = QString(200, 'n') + "-end.tar.gz";
+    QTest::newRow("long keeps its end") << longName << longName.left(103) + Ellipsis + longName.right(24);
+    QTest::newRow("thousands of controls before a short name")
+        << QString(5000, QChar(0x202E)) + "name.txt" << "name.txt";
+    const QString face = QString::fromUtf8("\U0001F600");
+    const QString faces = QString(200, 'n') + face.repeated(12) + ".tx"; // the tail's 24 units cut a pair
+    QTest::newRow("pair cut at the tail's start") << faces << faces.left(103) + Ellipsis + face.repeated(10) + ".tx";
+}
+
+void TestStyle::textBoundsFileNames()
+{
+    QFETCH(QString, wire);
+    QFETCH(QString, shown);
+    QCOMPARE(ZELTextBounds::shownFileName(wire), shown);
+    QVERIFY(ZELTextBounds::shownFileName(wire).size() <= ZELTextBounds::FileNameLength);
+
+    // A cell and a label show the clean name and give back the sent one.
+    QTableWidgetItem item;
+    ZELTextBounds::setFileName(&item, wire);
+    QCOMPARE(item.text(), shown);
+    QCOMPARE(ZELTextBounds::wireName(&item), wire);
+    QLabel label;
+    ZELTextBounds::setFileName(&label, wire);
+    QCOMPARE(label.text(), shown);
+    QCOMPARE(ZELTextBounds::wireName(&label), wire);
+    // Text set on the label since is its own name.
+    label.setText("other.txt");
+    QCOMPARE(ZELTextBounds::wireName(&label), QString("other.txt"));
+}
+
+void TestStyle::textBoundsBreakPoints_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<int>("breaks"); // zero-width spaces added
+    const QString w32(32, 'w');
+    QTest::newRow("words") << "<p>Back at <b>3</b> today</p>" << 0;
+    QTest::newRow("run of 32") << w32 << 0;
+    QTest::newRow("run of 100") << QString(100, 'w') << 3;
+    QTest::newRow("spaces reset the run") << w32 + " " + w32 + " " + w32 << 0;
+    QTest::newRow("run across tags") << "<b>" + w32 + "</b><i>" + w32 + "</i>" << 1;
+    QTest::newRow("long tag kept whole") << "<a href='" + QString(300, 'x') + "'>link</a>" << 0;
+    QTest::newRow("entities kept whole") << QString("&amp;").repeated(70) << 2;
+    QTest::newRow("numeric entities") << QString("&#x263A;").repeated(33) << 1;
+    QTest::newRow("a '<' that opens no tag") << "<" + QString(65, 'w') << 2;
+    QTest::newRow("unclosed tag is text") << "<b" + QString(5000, 'w') << 156;
+    QTest::newRow("pairs kept whole") << QString::fromUtf8("\U0001F600").repeated(40) << 1;
+}
+
+void TestStyle::textBoundsBreakPoints()
+{
+    QFETCH(QString, html);
+    QFETCH(int, breaks);
+    const QString shown = ZELTextBounds::breakableHtml(html);
+    QCOMPARE(int(shown.count(Zwsp)), breaks);
+    // Nothing else changes: the text without the added spaces is the text.
+    QCOMPARE(QString(shown).remove(Zwsp), html);
+    // Never inside a tag, an entity or a surrogate pair.
+    QVERIFY(!QRegularExpression(QStringLiteral("<[a-z/][^<>]{0,4000}\u200B[^<>]*>")).match(shown).hasMatch());
+    QVERIFY(!QRegularExpression(QStringLiteral("&[#a-zA-Z0-9]*\u200B[#a-zA-Z0-9]*;")).match(shown).hasMatch());
+    const qsizetype at = shown.indexOf(Zwsp);
+    QVERIFY(at <= 0 || !shown.at(at - 1).isHighSurrogate());
+    // Plain text: the same breaks where no tags are read.
+    if (!html.contains('<') && !html.contains('&'))
+        QCOMPARE(ZELTextBounds::breakablePlain(html), shown);
+}
+
+void TestStyle::textBoundsLimit()
+{
+    // A body beyond the limit: its start, then a note of what was left out.
+    const QString body = "<p>" + QString(100, 'w') + "</p>";
+    const QString shown = ZELTextBounds::breakableHtml(body, 40);
+    QVERIFY(shown.startsWith("<p>" + QString(32, 'w') + Zwsp + QString(8, 'w')));
+    QVERIFY(shown.endsWith("<br><i>" + QString(Ellipsis) + " (60 more characters not shown)</i>"));
+    QCOMPARE(ZELTextBounds::breakablePlain(QString(50, 'w'), 10),
+             QString(10, 'w') + "\n" + Ellipsis + " (40 more characters not shown)");
+    // Nothing but tags is bounded too.
+    const QString tags = QString("<b>").repeated(1000000) + "x";
+    QVERIFY(ZELTextBounds::breakableHtml(tags, 100).size() < 500);
+    // Within the limit, nothing changes.
+    QCOMPARE(ZELTextBounds::breakableHtml("short <b>text</b>", 40), QString("short <b>text</b>"));
 }
 
 ZEL_TEST_MAIN(TestStyle)

@@ -392,6 +392,93 @@ private slots:
         QVERIFY(!inbox()->m_saveButton->isEnabled());
     }
 
+
+    // Two mails under one name: the second is kept beside the first, which
+    // stays as it was, and each row plays its own file. The same bytes again
+    // make no third copy.
+    void sameNameKeepsBoth()
+    {
+        const QString name = "anita`VS`ravi`VS`10;00;01MIN0SEC7.wav";
+        const QString folder = m_client->m_dataFolder + "/VoiceMails/";
+        QFile::remove(folder + name);
+        QFile::remove(folder + "anita`VS`ravi`VS`10;00;01MIN0SEC7 (2).wav");
+        deliver({fileDetails({name, "Ravi Kumar", name, "Ravi Kumar"})});
+        m_client->showVoiceMailInboxDialog();
+
+        const auto fetch = [&](int row, const QByteArray &bytes) {
+            inbox()->m_backButton->click();
+            m_peer->clearRequests();
+            inbox()->selectedFileToOpen(row, 0);
+            QVERIFY(m_peer->waitForRequest("GETVOICEMAIL").isValid());
+            m_peer->sendFile(bytes);
+            QTRY_VERIFY(!m_client->m_voiceMailDownloading);
+        };
+        fetch(0, "first mail");
+        QCOMPARE(tableRows().at(0).section('|', 2, 2), QString("Read"));
+        QCOMPARE(tableRows().at(1).section('|', 2, 2), QString("New"));
+        fetch(1, "second mail");
+        QCOMPARE(tableRows().at(1).section('|', 2, 2), QString("Read"));
+
+        const auto contents = [](const QString &path) {
+            QFile file(path);
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+        };
+        const QString second = folder + "anita`VS`ravi`VS`10;00;01MIN0SEC7 (2).wav";
+        QCOMPARE(contents(folder + name), QByteArray("first mail"));
+        QCOMPARE(contents(second), QByteArray("second mail"));
+
+        // Each read row plays its own file.
+        for (const auto &[row, path] : {std::pair<int, QString>{0, folder + name}, {1, second}}) {
+            inbox()->m_backButton->click();
+            inbox()->selectedFileToOpen(row, 0);
+            inbox()->m_playButton->click();
+            QCOMPARE(m_player.calls.last(), "play " + path);
+            inbox()->m_stopButton->click();
+        }
+
+        // Listed and fetched again with the same bytes: no third copy.
+        deliver({fileDetails({name, "Ravi Kumar"})});
+        fetch(0, "first mail");
+        QVERIFY(!QFile::exists(folder + "anita`VS`ravi`VS`10;00;01MIN0SEC7 (3).wav"));
+        QCOMPARE(contents(folder + name), QByteArray("first mail"));
+    }
+
+    // A name with bidi controls or other invisible characters shows without
+    // them; the request keeps the name as sent.
+    void namesShowWithoutFormatControls_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("right-to-left override")
+            << QString::fromUtf8("anita`VS`ravi`VS`10;00;01MIN0SEC7\u202Evaw.exe")
+            << "anita`VS`ravi`VS`10;00;01MIN0SEC7vaw.exe";
+        QTest::newRow("isolates and marks")
+            << QString::fromUtf8("anita`VS`ra\u2067vi\u2069`VS`\u200F10;00;01MIN0SEC7.wav")
+            << "anita`VS`ravi`VS`10;00;01MIN0SEC7.wav";
+        QTest::newRow("zero width and byte order mark")
+            << QString::fromUtf8("anita`VS`ravi`VS`10;00\u200B;01\uFEFFMIN0SEC7.wav")
+            << "anita`VS`ravi`VS`10;00;01MIN0SEC7.wav";
+    }
+
+    void namesShowWithoutFormatControls()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QString, shown);
+        // Read as Latin-1 off the wire: other characters come as character references.
+        QString xml;
+        for (const QChar c : fileDetails({fileName, "Ravi Kumar"}))
+            xml += c.unicode() > 0xff ? QString("&#x%1;").arg(c.unicode(), 0, 16) : QString(c);
+        deliver({xml});
+        QCOMPARE(tableRows().at(0).section('|', 4), shown);
+        QVERIFY(!tableRows().at(0).section('|', 1, 1).contains(QChar(0x2067)));
+        m_client->showVoiceMailInboxDialog();
+        m_peer->clearRequests();
+        inbox()->selectedFileToOpen(0, 0);
+        const ZELTestPeer::Request request = m_peer->waitForRequest("GETVOICEMAIL");
+        QVERIFY(request.isValid());
+        QCOMPARE(request.value("GETVOICEMAIL"), fileName);
+    }
+
     // Closed while waiting (Yes to the question): the bytes that come later are dropped.
     void closedWhileDownloading()
     {

@@ -1,0 +1,64 @@
+#ifndef ZELTEXTBOUNDS_H
+#define ZELTEXTBOUNDS_H
+
+#include <QString>
+
+class QLabel;
+class QTableWidgetItem;
+
+// What a window may show of a text a peer or the server sent. Qt lays out a
+// word without break points in a time that grows with the square of its
+// length, so every received text goes through here before a label, title,
+// table cell or document shows it. The full text stays where it is stored or
+// passed on; only the shown copy is bounded.
+//
+//     window->setWindowTitle(QStringLiteral("Chatting with ") + ZELTextBounds::shownName(displayName));
+//     transcript->append(ZELTextBounds::breakableHtml(body));
+//     row->setText(ZELTextBounds::shownFileName(wireName)); // keep wireName for the request
+class ZELTextBounds
+{
+public:
+    enum Limit {
+        NameLength = 64,           // a person's name, a department, a title piece
+        TitleNameLength = 32,      // a name inside a window's title line, which shares it with other words
+        LineLength = 256,          // a status message, a result, a one-line notice
+        FileNameLength = 128,      // a file name, elided in the middle to keep the extension
+        BodyLength = 32 * 1024,    // characters of one message body a document shows
+        BreakEvery = 32            // longest run without a break point a document gets
+    };
+
+    // Elided with "…" beyond `limit` characters; never splits a surrogate pair.
+    static QString elided(const QString &text, int limit);
+    static QString shownName(const QString &name) { return elided(name, NameLength); }
+    static QString shownLine(const QString &text) { return elided(text, LineLength); }
+
+    // Bidi controls and other invisible format characters (Unicode category Cf),
+    // line and paragraph separators and control characters removed: a name such
+    // as "report<RLO>fdp.exe" cannot pose as another extension.
+    static QString withoutFormatControls(const QString &text);
+    // withoutFormatControls(), then elided in the middle so the end stays in sight.
+    static QString shownFileName(const QString &wireName);
+
+    // A file name cell or label shows shownFileName() and keeps the name as
+    // sent, for requests, paths and matching; wireName() gives it back (the
+    // shown text where none was kept).
+    static void setFileName(QTableWidgetItem *item, const QString &wireName);
+    static void setFileName(QLabel *label, const QString &wireName);
+    static QString wireName(const QTableWidgetItem *item);
+    static QString wireName(const QLabel *label);
+
+    // A cell that shows elided(fullText, limit) and keeps the full text for
+    // whatever reads the cell back (keys, requests, the message window).
+    static void setShownText(QTableWidgetItem *item, const QString &fullText, int limit = LineLength);
+    static QString fullText(const QTableWidgetItem *item) { return wireName(item); }
+
+    // A message body for a rich-text document: a zero-width space after every
+    // BreakEvery characters that hold no break point (never inside a tag or an
+    // entity), and at most `limit` characters shown, then a note of how many
+    // were left out. Text without long runs and within the limit comes back unchanged.
+    static QString breakableHtml(const QString &html, int limit = BodyLength);
+    // The same for text shown as plain text.
+    static QString breakablePlain(const QString &text, int limit = BodyLength);
+};
+
+#endif

@@ -1,0 +1,205 @@
+// Prints how long one server message holding a single long word (no space, no
+// break point) keeps the event loop busy, for each field the client lays out.
+// Each message goes through the real dispatcher, offscreen; the window it
+// lands in is then shown and painted once, as the user would see it.
+//
+//     bench_longwords            64 KB, 256 KB and 1 MB words
+//     bench_longwords 64 256     only the sizes named, in KB
+//     bench_longwords --show 64  one group message of a 64 KB word and sender,
+//                                left on screen until its window is closed
+
+#include "core/zelclient.h"
+
+#include "chat/zelchatwindow.h"
+#include "messages/zelgroupmessagedisplay.h"
+#include "peer/zeltestpeer.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QTemporaryDir>
+
+#include <cstdio>
+#include <functional>
+
+namespace {
+
+using Fields = ZELTestPeer::Fields;
+
+struct BenchCase
+{
+    const char *name;
+    // The message for a word; `n` makes the sender unique where a fresh window is wanted.
+    std::function<QString(const QString &word, int n)> message;
+};
+
+QString chat(const QString &sender, const QString &body, const QString &displayName)
+{
+    return ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "bench"}, {"LOGINNAME", sender}, {"MESSAGE", body},
+                                         {"SENDSMILEY", ""}, {"SENDPICTURE", ""}, {"BANNERSTATE", ""},
+                                         {"PLAINTEXT", body}, {"DISPLAYNAME", displayName}, {"PASSWORD", "FALSE"}});
+}
+
+QString ftpReady(const QString &sender, const QString &fileName, const QString &displayName)
+{
+    return ZELTestPeer::message("FTPREADY", {{"CHATUSERNAME", "bench"}, {"LOGINNAME", sender}, {"FILENAME", fileName},
+                                             {"FILESIZE", "5"}, {"ADDBANNER", "ADD_BANNER"},
+                                             {"DISPLAYNAME", displayName}, {"PWDPROTECT", "0"}});
+}
+
+const QList<BenchCase> &cases()
+{
+    static const QList<BenchCase> table = {
+        {"group message body",
+         [](const QString &w, int) {
+             return ZELTestPeer::message("ONLINEGROUPMESSAGE", {{"PLAINMESSAGE", w}, {"HTMLMESSAGE", w},
+                                                                {"LOGINNAME", "ravi"}, {"DISPLAYNAME", "Ravi"}});
+         }},
+        {"group message sender",
+         [](const QString &w, int) {
+             return ZELTestPeer::message("ONLINEGROUPMESSAGE", {{"PLAINMESSAGE", "hi"}, {"HTMLMESSAGE", "hi"},
+                                                                {"LOGINNAME", "ravi"}, {"DISPLAYNAME", w}});
+         }},
+        {"chat body (open window)", [](const QString &w, int) { return chat("ravi", w, "Ravi"); }},
+        {"chat display name (new window)",
+         [](const QString &w, int n) { return chat(QStringLiteral("name%1").arg(n), "hi", w); }},
+        {"file transfer status result",
+         [](const QString &w, int) {
+             return ZELTestPeer::message("FILETRANSFERSTATUS",
+                                         {{"VALUE", "ravi"}, {"VALUE", w}, {"VALUE", "plan.txt"}, {"VALUE", ""}});
+         }},
+        {"file offer name (open window)", [](const QString &w, int) { return ftpReady("ravi", w, "Ravi"); }},
+        {"file offer display name (new window)",
+         [](const QString &w, int n) { return ftpReady(QStringLiteral("file%1").arg(n), "plan.txt", w); }},
+    };
+    return table;
+}
+
+// Runs posted events and timers until nothing is left; returns the longest single pass.
+double drainEvents()
+{
+    double longest = 0;
+    QElapsedTimer idle;
+    idle.start();
+    while (idle.elapsed() < 50) {
+        QElapsedTimer pass;
+        pass.start();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCoreApplication::processEvents(QEventLoop::AllEvents);
+        const double ms = pass.nsecsElapsed() / 1e6;
+        longest = std::max(longest, ms);
+        if (ms > 5)
+            idle.restart();
+    }
+    return longest;
+}
+
+// Shows and paints every top-level window the message opened or changed.
+double showWindows(const QList<QWidget *> &before)
+{
+    QElapsedTimer timer;
+    timer.start();
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        const bool chatOrGroup = qobject_cast<ZELChatWindow *>(top) || qobject_cast<ZELGroupMessageDisplay *>(top);
+        if (!chatOrGroup || (before.contains(top) && !qobject_cast<ZELChatWindow *>(top)))
+            continue;
+        top->showNormal();
+        top->resize(500, 450);
+        top->grab();
+    }
+    return timer.nsecsElapsed() / 1e6;
+}
+
+void closeGroupMessages()
+{
+    for (QWidget *top : QApplication::topLevelWidgets()) {
+        if (qobject_cast<ZELGroupMessageDisplay *>(top))
+            top->close();
+    }
+    drainEvents();
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    // Never a real home: the client writes its data folder at construction.
+    QTemporaryDir home;
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/config"));
+    qputenv("HOME", QFile::encodeName(home.path()));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(images);
+
+    QList<int> sizesKb;
+    bool show = false;
+    for (int i = 1; i < argc; ++i) {
+        if (QByteArray(argv[i]) == "--show")
+            show = true;
+        else
+            sizesKb << QByteArray(argv[i]).toInt();
+    }
+    if (sizesKb.isEmpty())
+        sizesKb = {64, 256, 1024};
+
+    ZELClient client;
+    client.m_loginId = QStringLiteral("bench");
+    client.successFullLoginStatus({QStringLiteral("LOGIN"), QStringLiteral("SUCCESSLOGIN"), QStringLiteral("Bench"),
+                                   QString(), QStringLiteral("1"), QString()});
+    client.m_signedIn = true;
+    client.show();
+    client.createChatWindow(QStringLiteral("ravi"));
+    drainEvents();
+
+    if (show) {
+        const QString word(sizesKb.first() * 1024, QLatin1Char('w'));
+        QByteArray text = (ZELTestPeer::message("ONLINEGROUPMESSAGE", {{"PLAINMESSAGE", word}, {"HTMLMESSAGE", word},
+                                                                       {"LOGINNAME", "ravi"}, {"DISPLAYNAME", word}})
+                           + QStringLiteral(":::"))
+                              .toUtf8();
+        // Two more behind it wait for its window, as in a flood.
+        for (int i = 0; i < ZELClient::MaxGroupMessageWindows + 1; ++i)
+            text += (ZELTestPeer::message("ONLINEGROUPMESSAGE", {{"PLAINMESSAGE", "hi"}, {"HTMLMESSAGE", "hi"},
+                                                                 {"LOGINNAME", "ravi"}, {"DISPLAYNAME", "Ravi"}})
+                     + QStringLiteral(":::"))
+                        .toUtf8();
+        QByteArray noFiles;
+        client.messageFromServer(text, noFiles);
+        for (ZELGroupMessageDisplay *display : client.m_groupMessageDisplays.keys()) {
+            if (!display->windowTitle().contains(QLatin1String("www")))
+                continue;
+            display->showNormal();
+            display->resize(500, 450);
+            display->move(60, 60);
+            QObject::connect(display, &QObject::destroyed, &app, &QCoreApplication::quit);
+        }
+        return app.exec();
+    }
+
+    std::printf("%-38s %8s %12s %12s %12s\n", "field", "word", "dispatch ms", "events ms", "shown ms");
+    int n = 0;
+    for (const int kb : std::as_const(sizesKb)) {
+        const QString word(kb * 1024, QLatin1Char('w'));
+        for (const BenchCase &bench : cases()) {
+            ++n;
+            QByteArray text = (bench.message(word, n) + QStringLiteral(":::")).toUtf8();
+            QByteArray noFiles;
+            const QList<QWidget *> before = QApplication::topLevelWidgets();
+            QElapsedTimer timer;
+            timer.start();
+            client.messageFromServer(text, noFiles);
+            const double dispatchMs = timer.nsecsElapsed() / 1e6;
+            const double eventsMs = drainEvents();
+            const double shownMs = showWindows(before);
+            std::printf("%-38s %6d KB %12.1f %12.1f %12.1f\n", bench.name, kb, dispatchMs, eventsMs, shownMs);
+            std::fflush(stdout);
+            closeGroupMessages();
+            // A fresh transcript for the next size.
+            if (ZELChatWindow *window = client.m_chatWindows.value(QStringLiteral("ravi")))
+                window->totalMessage->clear();
+        }
+    }
+    std::printf("goal: every column under 100 ms\n");
+    return 0;
+}
