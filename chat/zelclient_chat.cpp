@@ -114,6 +114,36 @@ void ZELClient::userChatWindow(QTreeWidgetItem *item, int)
     }
 }
 
+// A chat window with what one-to-one and conference windows share: the
+// user's folders and quick replies, and the wiring of messages, closing,
+// animations, protected messages and file transfers.
+ZELChatWindow *ZELClient::newChatWindow()
+{
+    auto *window = new ZELChatWindow;
+    window->m_dataFolder = m_dataFolder;
+    window->m_uploading = m_uploadInProgress;
+    window->m_downloading = m_downloadInProgress;
+    window->createQickReplyMenuItem(m_quickReplies, m_quickReplyOption);
+
+    connect(window, &ZELChatWindow::sendMessage, this, &ZELClient::messageToSend);
+    connect(window, &ZELChatWindow::closeChat, this, &ZELClient::removeChat, Qt::DirectConnection);
+    connect(window, &ZELChatWindow::minimized, this, &ZELClient::minimizedChat);
+    connect(window, &ZELChatWindow::screenCaptureClosedSignal, this, &ZELClient::screenCaptureClosedSignal);
+    connect(window, &ZELChatWindow::pauseMovie, this, &ZELClient::pauseMovie);
+    connect(window, &ZELChatWindow::restartMovie, this, &ZELClient::restartMovie);
+    connect(window, &ZELChatWindow::sendPwdMessageStatus, this, &ZELClient::sendPwdMessageStatus);
+    connect(window->m_dowLoadtable, &QTableWidget::cellClicked, window, &ZELChatWindow::selectFileToDowload);
+    connect(window->m_dowLoadtable, &QTableWidget::cellDoubleClicked, window, &ZELChatWindow::openDowloadedFile);
+    connect(window->m_browsebutton, &QAbstractButton::clicked, window, &ZELChatWindow::ftpBrowseLocation);
+    connect(window->m_ftpOk, &QAbstractButton::clicked, window, &ZELChatWindow::ftpAccept);
+    connect(window->m_ftpCancel, &QAbstractButton::clicked, window, &ZELChatWindow::ftpDeclined);
+    connect(window, &ZELChatWindow::sendFileInconferenceChat, this, &ZELClient::sendFileInconferenceChat);
+    connect(window, &ZELChatWindow::fileAcceptedSignal, this, &ZELClient::fileAcceptedSignal);
+    connect(window, &ZELChatWindow::fileDeclinedSignal, this, &ZELClient::fileDeclinedSignal);
+    connect(window, &ZELChatWindow::fileTransferStatusSignal, this, &ZELClient::fileTransferStatusSignal);
+    return window;
+}
+
 void ZELClient::createChatWindow(QString userName)
 {
     if (!m_signedIn)
@@ -136,32 +166,11 @@ void ZELClient::createChatWindow(QString userName)
         return;
     }
 
-    auto *window = new ZELChatWindow;
-    window->m_dataFolder = m_dataFolder;
-    window->m_uploading = m_uploadInProgress;
-    window->m_downloading = m_downloadInProgress;
-    window->createQickReplyMenuItem(m_quickReplies, m_quickReplyOption);
-
+    ZELChatWindow *window = newChatWindow();
     connect(window, &ZELChatWindow::sendTypeMessageToClient, this, &ZELClient::sendMessageTypeStatus);
     connect(window, &ZELChatWindow::sendEraseMessageToClient, this, &ZELClient::sendMessageEraseStatus);
-    connect(window, &ZELChatWindow::sendMessage, this, &ZELClient::messageToSend);
-    connect(window, &ZELChatWindow::closeChat, this, &ZELClient::removeChat, Qt::DirectConnection);
-    connect(window, &ZELChatWindow::minimized, this, &ZELClient::minimizedChat);
-    connect(window, &ZELChatWindow::screenCaptureClosedSignal, this, &ZELClient::screenCaptureClosedSignal);
     connect(window, &ZELChatWindow::closeChatWindow, this, &ZELClient::closeChatWindow);
-    connect(window, &ZELChatWindow::pauseMovie, this, &ZELClient::pauseMovie);
-    connect(window, &ZELChatWindow::restartMovie, this, &ZELClient::restartMovie);
-    connect(window, &ZELChatWindow::sendPwdMessageStatus, this, &ZELClient::sendPwdMessageStatus);
-    connect(window->m_dowLoadtable, &QTableWidget::cellClicked, window, &ZELChatWindow::selectFileToDowload);
-    connect(window->m_dowLoadtable, &QTableWidget::cellDoubleClicked, window, &ZELChatWindow::openDowloadedFile);
-    connect(window->m_browsebutton, &QAbstractButton::clicked, window, &ZELChatWindow::ftpBrowseLocation);
-    connect(window->m_ftpOk, &QAbstractButton::clicked, window, &ZELChatWindow::ftpAccept);
-    connect(window->m_ftpCancel, &QAbstractButton::clicked, window, &ZELChatWindow::ftpDeclined);
     connect(window, &ZELChatWindow::sendFile, this, &ZELClient::fileToSend);
-    connect(window, &ZELChatWindow::sendFileInconferenceChat, this, &ZELClient::sendFileInconferenceChat);
-    connect(window, &ZELChatWindow::fileAcceptedSignal, this, &ZELClient::fileAcceptedSignal);
-    connect(window, &ZELChatWindow::fileDeclinedSignal, this, &ZELClient::fileDeclinedSignal);
-    connect(window, &ZELChatWindow::fileTransferStatusSignal, this, &ZELClient::fileTransferStatusSignal);
     connect(window, &ZELChatWindow::changeConferenceClickedSignal, this, &ZELClient::changeConferenceClickedSignal);
     connect(window, qOverload<QString &>(&ZELChatWindow::showUserProfile), this, &ZELClient::showChatUserProfile);
 

@@ -149,35 +149,14 @@ void ZELClient::createChatWindowForConferenceChat(QString conferenceName, bool o
         return;
     }
 
-    auto *window = new ZELChatWindow;
+    ZELChatWindow *window = newChatWindow();
     window->setUserDetails(m_loginId, QString(), m_password);
-    window->m_dataFolder = m_dataFolder;
-    window->m_uploading = m_uploadInProgress;
-    window->m_downloading = m_downloadInProgress;
-    window->createQickReplyMenuItem(m_quickReplies, m_quickReplyOption);
-
-    connect(window, &ZELChatWindow::sendMessage, this, &ZELClient::messageToSend);
-    connect(window, &ZELChatWindow::closeChat, this, &ZELClient::removeChat, Qt::DirectConnection);
-    connect(window, &ZELChatWindow::minimized, this, &ZELClient::minimizedChat);
-    connect(window, &ZELChatWindow::screenCaptureClosedSignal, this, &ZELClient::screenCaptureClosedSignal);
     connect(window, &ZELChatWindow::conferenceChat, this, &ZELClient::conferenceChat);
     connect(window, &ZELChatWindow::conferenceChatMessage, this, &ZELClient::conferenceChatMessage);
     connect(window, &ZELChatWindow::removeConferenceChatUser, this, &ZELClient::removeConferenceChatUser);
     connect(window, qOverload<QStringList &>(&ZELChatWindow::stopConferenceChat), this, &ZELClient::stopConferenceChat);
     connect(window, &ZELChatWindow::conferenceMessageTypeStatus, this, &ZELClient::conferenceMessageTypeStatus);
-    connect(window, &ZELChatWindow::sendFileInconferenceChat, this, &ZELClient::sendFileInconferenceChat);
     connect(window, &ZELChatWindow::closeConferenceChatWindow, this, &ZELClient::closeConferenceChatWindow);
-    connect(window, &ZELChatWindow::pauseMovie, this, &ZELClient::pauseMovie);
-    connect(window, &ZELChatWindow::restartMovie, this, &ZELClient::restartMovie);
-    connect(window->m_dowLoadtable, &QTableWidget::cellClicked, window, &ZELChatWindow::selectFileToDowload);
-    connect(window->m_dowLoadtable, &QTableWidget::cellDoubleClicked, window, &ZELChatWindow::openDowloadedFile);
-    connect(window, &ZELChatWindow::fileTransferStatusSignal, this, &ZELClient::fileTransferStatusSignal);
-    connect(window, &ZELChatWindow::fileDeclinedSignal, this, &ZELClient::fileDeclinedSignal);
-    connect(window, &ZELChatWindow::fileAcceptedSignal, this, &ZELClient::fileAcceptedSignal);
-    connect(window->m_browsebutton, &QAbstractButton::clicked, window, &ZELChatWindow::ftpBrowseLocation);
-    connect(window->m_ftpOk, &QAbstractButton::clicked, window, &ZELChatWindow::ftpAccept);
-    connect(window->m_ftpCancel, &QAbstractButton::clicked, window, &ZELChatWindow::ftpDeclined);
-    connect(window, &ZELChatWindow::sendPwdMessageStatus, this, &ZELClient::sendPwdMessageStatus);
 
     window->setConferenceChatSessionName(m_loginId, conferenceName);
     window->m_closeSilently = false;

@@ -346,6 +346,8 @@ public slots:
     void screenCaptureClosedSignal();
     void sendMessageTypeStatus(QString &ownLoginId, QString &peer);
     void sendMessageEraseStatus(QString &ownLoginId, QString &peer);
+    // A chat window wired as one-to-one and conference windows both need (chat/zelclient_chat.cpp)
+    ZELChatWindow *newChatWindow();
     // Conferences: set-up, windows, invitations and relays (chat/zelclient_conference.cpp)
     void openConferenceChatWidget(QString conferenceName);
     void createChatWindowForConferenceChat(QString conferenceName, bool ownConference, bool minimized);

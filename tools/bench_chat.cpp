@@ -8,6 +8,7 @@
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
 #include "core/zelclient.h"
+#include "zelbenchhome.h"
 #include "peer/zeltestpeer.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
@@ -118,11 +119,7 @@ int serve(int total)
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/config"));
-    qputenv("HOME", QFile::encodeName(home.path()));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    zelBenchUseHome(home);
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
 

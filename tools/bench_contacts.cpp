@@ -2,6 +2,7 @@
 // a run of status changes, each delivered as the socket delivers it.
 
 #include "core/zelclient.h"
+#include "zelbenchhome.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -64,13 +65,8 @@ QByteArray statusChanges()
 
 int main(int argc, char *argv[])
 {
-    // Never a real home: the client writes its data folder at construction.
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/config"));
-    qputenv("HOME", QFile::encodeName(home.path()));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    zelBenchUseHome(home);
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
 

@@ -9,6 +9,7 @@
 //                                left on screen until its window is closed
 
 #include "core/zelclient.h"
+#include "zelbenchhome.h"
 
 #include "chat/zelchatwindow.h"
 #include "messages/zelgroupmessagedisplay.h"
@@ -122,13 +123,8 @@ void closeGroupMessages()
 
 int main(int argc, char *argv[])
 {
-    // Never a real home: the client writes its data folder at construction.
     QTemporaryDir home;
-    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
-    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/config"));
-    qputenv("HOME", QFile::encodeName(home.path()));
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    zelBenchUseHome(home);
     QApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
 

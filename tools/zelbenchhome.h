@@ -1,0 +1,20 @@
+#ifndef ZELBENCHHOME_H
+#define ZELBENCHHOME_H
+
+#include <QByteArray>
+#include <QFile>
+#include <QTemporaryDir>
+
+// Benchmarks never touch a real home: the client writes its data folder at
+// construction. Points home, data and configuration at the temporary folder
+// and, without a display asked for, runs offscreen.
+inline void zelBenchUseHome(const QTemporaryDir &home)
+{
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.path() + "/data"));
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path() + "/config"));
+    qputenv("HOME", QFile::encodeName(home.path()));
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+#endif
