@@ -14,15 +14,6 @@ QFont verdana(bool bold)
     return font;
 }
 
-QLabel *frameLabel(QDialog *dialog, const char *name, const QRect &geometry)
-{
-    auto *label = new QLabel(dialog);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setAutoFillBackground(true);
-    return label;
-}
-
 QPushButton *textButton(QDialog *dialog, const char *name, const QRect &geometry)
 {
     auto *button = new QPushButton(dialog);
@@ -75,21 +66,7 @@ void Ui_ZELConferenceChatDialog::setupUi(QDialog *ZELConferenceChatDialog)
     label->setFrameShape(QFrame::StyledPanel);
     label->setFrameShadow(QFrame::Sunken);
 
-    m_leftTopCorner = frameLabel(ZELConferenceChatDialog, "m_leftTopCorner", QRect(0, 0, 11, 20));
-    m_leftTopCorner->setFixedSize(11, 20);
-    m_rightStretch = frameLabel(ZELConferenceChatDialog, "m_rightStretch", QRect(308, 20, 11, 129));
-    m_rightStretch->setFixedWidth(11);
-    m_rightBottomCorner = frameLabel(ZELConferenceChatDialog, "m_rightBottomCorner", QRect(308, 149, 11, 11));
-    m_rightBottomCorner->setFixedSize(11, 11);
-    m_bottomStretch = frameLabel(ZELConferenceChatDialog, "m_bottomStretch", QRect(11, 149, 297, 11));
-    m_bottomStretch->setFixedHeight(11);
-    m_leftStretch = frameLabel(ZELConferenceChatDialog, "m_leftStretch", QRect(0, 20, 11, 129));
-    m_leftStretch->setFixedWidth(11);
-    m_leftBottomCorner = frameLabel(ZELConferenceChatDialog, "m_leftBottomCorner", QRect(0, 149, 11, 11));
-    m_leftBottomCorner->setFixedSize(11, 11);
-    m_rightTopCorner = frameLabel(ZELConferenceChatDialog, "m_rightTopCorner", QRect(308, 0, 11, 20));
-    m_rightTopCorner->setFixedSize(11, 20);
-    m_rightTopCorner->setSizeIncrement(0, 0);
+    setupFrameLabels(ZELConferenceChatDialog, QSize(319, 160));
 
     m_closeButton = new QPushButton(ZELConferenceChatDialog);
     m_closeButton->setObjectName(QString::fromLatin1("m_closeButton"));

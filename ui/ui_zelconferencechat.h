@@ -1,6 +1,8 @@
 #ifndef UI_ZELCONFERENCECHAT_H
 #define UI_ZELCONFERENCECHAT_H
 
+#include "style/zelframelabels.h"
+
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
@@ -8,18 +10,11 @@
 
 // The conference name dialog's form (319 x 160, fixed): frame pieces placed by
 // geometry, the name field with its caption, Ok and Close.
-class Ui_ZELConferenceChatDialog
+class Ui_ZELConferenceChatDialog : public ZELFrameLabels
 {
 public:
     QLabel *m_logoLabel;
     QLabel *label;
-    QLabel *m_leftTopCorner;
-    QLabel *m_rightStretch;
-    QLabel *m_rightBottomCorner;
-    QLabel *m_bottomStretch;
-    QLabel *m_leftStretch;
-    QLabel *m_leftBottomCorner;
-    QLabel *m_rightTopCorner;
     QPushButton *m_closeButton;
     QPushButton *m_conferenceChatOkButton;
     QPushButton *m_cancelButton;

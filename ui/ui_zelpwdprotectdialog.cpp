@@ -14,15 +14,6 @@ QFont verdana(bool bold)
     return font;
 }
 
-QLabel *frameLabel(QDialog *dialog, const char *name, const QRect &geometry)
-{
-    auto *label = new QLabel(dialog);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setAutoFillBackground(true);
-    return label;
-}
-
 QPushButton *textButton(QDialog *dialog, const char *name, const QRect &geometry)
 {
     auto *button = new QPushButton(dialog);
@@ -51,20 +42,7 @@ void Ui_ZELPwdProtectDialog::setupUi(QDialog *ZELPwdProtectDialog)
     m_logoLabel->setFixedHeight(20);
     m_logoLabel->setFont(verdana(true));
     m_logoLabel->setAlignment(Qt::AlignCenter);
-    m_leftTopCorner = frameLabel(ZELPwdProtectDialog, "m_leftTopCorner", QRect(0, 0, 11, 20));
-    m_leftTopCorner->setFixedSize(11, 20);
-    m_rightStretch = frameLabel(ZELPwdProtectDialog, "m_rightStretch", QRect(308, 20, 11, 169));
-    m_rightStretch->setFixedWidth(11);
-    m_rightBottomCorner = frameLabel(ZELPwdProtectDialog, "m_rightBottomCorner", QRect(308, 189, 11, 11));
-    m_rightBottomCorner->setFixedSize(11, 11);
-    m_bottomStretch = frameLabel(ZELPwdProtectDialog, "m_bottomStretch", QRect(11, 189, 297, 11));
-    m_bottomStretch->setFixedHeight(11);
-    m_leftStretch = frameLabel(ZELPwdProtectDialog, "m_leftStretch", QRect(0, 20, 11, 169));
-    m_leftStretch->setFixedWidth(11);
-    m_leftBottomCorner = frameLabel(ZELPwdProtectDialog, "m_leftBottomCorner", QRect(0, 189, 11, 11));
-    m_leftBottomCorner->setFixedSize(11, 11);
-    m_rightTopCorner = frameLabel(ZELPwdProtectDialog, "m_rightTopCorner", QRect(308, 0, 11, 20));
-    m_rightTopCorner->setFixedSize(11, 20);
+    setupFrameLabels(ZELPwdProtectDialog, QSize(319, 200));
 
     m_closeButton = new QPushButton(ZELPwdProtectDialog);
     m_closeButton->setObjectName(QString::fromLatin1("m_closeButton"));

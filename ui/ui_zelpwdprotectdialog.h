@@ -1,6 +1,8 @@
 #ifndef UI_ZELPWDPROTECTDIALOG_H
 #define UI_ZELPWDPROTECTDIALOG_H
 
+#include "style/zelframelabels.h"
+
 #include <QtWidgets/QDialog>
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QLineEdit>
@@ -8,17 +10,10 @@
 
 // The password prompt's form (319 x 200, fixed): frame pieces placed by
 // geometry, the question text, the password field, its error line, Ok and Cancel.
-class Ui_ZELPwdProtectDialog
+class Ui_ZELPwdProtectDialog : public ZELFrameLabels
 {
 public:
     QLabel *m_logoLabel;
-    QLabel *m_leftTopCorner;
-    QLabel *m_rightStretch;
-    QLabel *m_rightBottomCorner;
-    QLabel *m_bottomStretch;
-    QLabel *m_leftStretch;
-    QLabel *m_leftBottomCorner;
-    QLabel *m_rightTopCorner;
     QPushButton *m_closeButton;
     QPushButton *m_okButton;
     QPushButton *m_cancelButton;
