@@ -6,8 +6,6 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
-#include <QPalette>
-#include <QPixmap>
 #include <QTimer>
 
 namespace {
@@ -32,23 +30,6 @@ void prepareMarquee(ZELClient &client)
     client.m_marqueeSpan = client.m_marqueeTextWidth + MarqueeGap;
     client.m_marqueeX = MarqueeStartX;
     client.m_marqueeY = MarqueeY;
-
-    // The line steps one pixel every 30 ms for the whole session. An opaque
-    // label is moved by copying its pixels, so each step repaints only the
-    // column it uncovers instead of the text and the page behind it. Its
-    // background is the page's own, taken from a column beside the text
-    // (the page shades from top to bottom only).
-    QWidget *page = client.m_animateText->parentWidget();
-    const int column = qBound(0, MarqueeStartX - 1, page->width() - 1);
-    const QRect strip(page->mapTo(&client, QPoint(column, MarqueeY)), QSize(1, metrics.height()));
-    client.m_animateText->setAutoFillBackground(false);
-    const QPixmap background = client.grab(strip);
-    if (!background.isNull()) {
-        QPalette palette = client.m_animateText->palette();
-        palette.setBrush(QPalette::Window, QBrush(background));
-        client.m_animateText->setPalette(palette);
-        client.m_animateText->setAutoFillBackground(true);
-    }
 }
 
 // Nobody sees the line while the window is hidden or minimised: the scroll
