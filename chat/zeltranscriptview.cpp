@@ -21,6 +21,7 @@ struct RowPiece
 struct FlatRow
 {
     QBrush background;
+    Qt::Alignment alignment = Qt::AlignLeft; // of a row with one cell
     QList<QList<RowPiece>> cells;
     bool rule = false;
 };
@@ -60,6 +61,8 @@ bool readRow(const QTextDocument &scratch, FlatRow *row)
                 row->rule = true;
                 continue;
             }
+            if (pieces.isEmpty())
+                row->alignment = block.blockFormat().alignment();
             if (!pieces.isEmpty() && !block.text().isEmpty())
                 pieces.append({QStringLiteral(" "), pieces.last().format});
             for (QTextBlock::iterator f = block.begin(); !f.atEnd(); ++f) {
@@ -141,6 +144,8 @@ bool ZELTranscriptView::appendFlatRow(const QString &html)
             updateRightTabs();
         paragraph.setTabPositions({QTextOption::Tab(m_tabPosition, QTextOption::RightTab)});
     }
+    if (row.cells.size() == 1)
+        paragraph.setAlignment(row.alignment);
     if (row.rule)
         paragraph.setProperty(QTextFormat::BlockTrailingHorizontalRulerWidth,
                               QTextLength(QTextLength::PercentageLength, 100));

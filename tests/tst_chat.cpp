@@ -339,6 +339,20 @@ private slots:
                     > before + 100);
     }
 
+    // A row of one centred cell (the conference membership notices) stays centred.
+    void centredRowStaysCentred()
+    {
+        ZELChatWindow *window = openWithRavi();
+        window->totalMessage->append("<table bgcolor = #f0ffff width='100%' cellspacing='0' border='0'><tr>"
+                                     "<td width='100%' align='center'><font color=blue><b>Ann added Bo in this chat"
+                                     "</td></tr></table>");
+        const QTextBlock row = window->totalMessage->document()->lastBlock();
+        QCOMPARE(row.text(), QString("Ann added Bo in this chat"));
+        QVERIFY(row.blockFormat().alignment() & Qt::AlignHCenter);
+        QCOMPARE(row.blockFormat().background().color(), QColor("#f0ffff"));
+        QVERIFY(window->totalMessage->document()->rootFrame()->childFrames().isEmpty());
+    }
+
     // The speaker rule reads only what was appended since it last asked, and
     // forgets what it knew once the transcript changes in any other way.
     void speakerRuleFollowsTheTranscript()
