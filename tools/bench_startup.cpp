@@ -84,7 +84,8 @@ int main(int argc, char *argv[])
 
     // Settle as a user would see it: the event loop idle until 3 s after start.
     if (!app.arguments().contains(QStringLiteral("--no-settle"))) {
-        QTimer::singleShot(qMax<qint64>(0, 3000 - sinceStart.elapsed()), &app, &QCoreApplication::quit);
+        // exit(), not quit(): the main window refuses to close, as it does for the user.
+        QTimer::singleShot(qMax<qint64>(0, 3000 - sinceStart.elapsed()), &app, [] { QCoreApplication::exit(0); });
         app.exec();
     }
     std::printf("platform: %s\n", qPrintable(QGuiApplication::platformName()));
