@@ -12,6 +12,7 @@
 #include "chat/zeltranscript.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
+#include "mainwindow/zelcontactrow.h"
 
 namespace {
 
@@ -58,7 +59,7 @@ void showOffer(ZELClient &client, ZELChatWindow *window, const QStringList &mess
     table->setRowHeight(row, 15);
     auto *name = new QTableWidgetItem(fileName);
     if (isLocked)
-        name->setIcon(QIcon(QStringLiteral(":images/lock.gif")));
+        name->setIcon(ZELContactRow::icon(QStringLiteral(":images/lock.gif")));
     table->setItem(row, 0, name);
     table->setItem(row, 1, new QTableWidgetItem(client.m_defaultFileLocation));
     table->setItem(row, 2, new QTableWidgetItem(messageValue(message, ReadySize) + QStringLiteral(" bytes")));
@@ -86,7 +87,7 @@ void transferReported(ZELClient &client, const QStringList &message, bool confer
         const bool success = result == QLatin1String("SUCCESS");
         ZELTranscript::drawAttention(window);
         window->m_uploadTimer->stop();
-        window->Chat->setTabIcon(1, QIcon(QStringLiteral(":images/uploading.png")));
+        window->Chat->setTabIcon(1, ZELContactRow::icon(QStringLiteral(":images/uploading.png")));
 
         QString pieces;
         if (!success) {
