@@ -494,7 +494,11 @@ public:
         bool ready = false;
         for (int k = 1; k <= count; ++k) {
             const qsizetype at = rest.indexOf(writeEnd);
-            const QByteArray payload = qUncompress(rest.left(at));
+            // A header claiming more than the limit is refused without inflating.
+            const QByteArray piece = rest.left(at);
+            const bool refused = piece.size() >= 4 && qFromBigEndian<quint32>(piece.constData())
+                                                          > quint32(ZELTcpSocket::MaxFramePayload);
+            const QByteArray payload = refused ? QByteArray() : qUncompress(piece);
             rest = rest.mid(at + writeEnd.size());
             if (payload.contains(fileEnd))
                 files += payload;
