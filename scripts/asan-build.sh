@@ -14,7 +14,7 @@ export UBSAN_OPTIONS="halt_on_error=1:abort_on_error=1:print_stacktrace=1"
 export LSAN_OPTIONS="suppressions=$here/scripts/lsan.supp:print_suppressions=0"
 
 zel_asan_configure() {
-    zel_install_missing clang-14 libclang-rt-14-dev llvm-14
+    zel_install_missing $ZEL_SANITIZER_PACKAGES
     local symbolizer=/usr/lib/llvm-14/bin/llvm-symbolizer
     [ -x "$symbolizer" ] && export ASAN_SYMBOLIZER_PATH="$symbolizer"
     # Line tables alone keep the reports' file:line and cost far less to build than -g.
