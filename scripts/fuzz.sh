@@ -22,20 +22,33 @@ zel_asan_build "${targets[@]}"
 # Largest input each target is given (libFuzzer's -max_len).
 declare -A max_len=([fuzz_frames]=65536 [fuzz_messages]=16384 [fuzz_preferences]=16384 [fuzz_dispatch]=4096)
 
-status=0
-for target in "${targets[@]}"; do
-    work="$asan_build/fuzz/$target"
+# Targets run side by side, as many at a time as there are build jobs.
+run_target() {
+    local target=$1 work="$asan_build/fuzz/$1"
     mkdir -p "$work/corpus" "$work/artifacts"
-    echo "== $target for ${seconds}s"
     if ! "$asan_build/tests/fuzz/$target" "$work/corpus" "$here/tests/fuzz/corpus/$target" \
         -max_total_time="$seconds" -timeout=20 -rss_limit_mb=3072 -max_len="${max_len[$target]:-4096}" \
         -artifact_prefix="$work/artifacts/" -print_final_stats=1 \
         >"$work/log.txt" 2>&1; then
-        tail -n 60 "$work/log.txt"
         echo "== $target FAILED (input kept in $work/artifacts)"
-        status=1
-        continue
+        tail -n 60 "$work/log.txt"
+        return 1
     fi
-    grep -E "^(#[0-9]+.*DONE|stat::number_of_executed_units|stat::peak_rss_mb)" "$work/log.txt" || true
+    echo "== $target for ${seconds}s: $(grep -E '^#[0-9]+.*DONE' "$work/log.txt" || true)"
+}
+
+parallel="${ZEL_JOBS:-$(nproc)}"
+status=0
+pids=()
+for target in "${targets[@]}"; do
+    run_target "$target" &
+    pids+=($!)
+    if [ ${#pids[@]} -ge "$parallel" ]; then
+        wait "${pids[0]}" || status=1
+        pids=("${pids[@]:1}")
+    fi
+done
+for pid in "${pids[@]}"; do
+    wait "$pid" || status=1
 done
 exit $status
