@@ -105,6 +105,12 @@ ZELClient::~ZELClient()
     m_questionBox = nullptr;
     delete m_informationBox;
     m_informationBox = nullptr;
+    // The pop-up's labels report to this widget's event filter, which looks into
+    // the pop-up: once ~ZELPopup has run, the labels' destruction must not reach it.
+    if (m_notificationPopup) {
+        m_notificationPopup->m_messageLabel->removeEventFilter(this);
+        m_notificationPopup->m_noticeLabel->removeEventFilter(this);
+    }
     delete m_notificationPopup;
     m_notificationPopup = nullptr;
     delete m_signOutOverlay;

@@ -313,6 +313,10 @@ public:
     ZELDispatchResult dispatchDeleteReminderList(const QStringList &message);
     ZELDispatchResult dispatchConferenceDates(const QStringList &message);
     ZELDispatchResult dispatchDeleteOfflineMessageStatus(const QStringList &message);
+    // The dispatch table as data: every type it knows, and one parsed message run
+    // through it (Continue for a type it does not know); the fuzz target feeds both.
+    static QStringList dispatchTypes();
+    ZELDispatchResult dispatchMessage(const QStringList &message);
 public slots:
 
     // ------------------------------------------------------------------

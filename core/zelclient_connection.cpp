@@ -39,6 +39,7 @@
 #include "reminders/zelreminderpopup.h"
 #include "settings/zelchangepassword.h"
 #include "settings/zelconnecttoserversettings.h"
+#include "mainwindow/zelcontactrow.h"
 
 namespace {
 
@@ -369,7 +370,7 @@ void ZELClient::disConnectedSignal()
     m_trayAnimationFrame = 0;
 
     stackedWidget->setCurrentWidget(loginPage);
-    m_trayIcon->setIcon(QIcon(OfflineIcon));
+    m_trayIcon->setIcon(ZELContactRow::icon(OfflineIcon));
 
     // The visible long-lived windows, in a fixed order.
     if (m_deleteContactDialog->isVisible())
@@ -408,7 +409,7 @@ void ZELClient::disConnectedSignal()
             window->setUploadFailedStatus();
             if (window->m_uploadTimer)
                 window->m_uploadTimer->stop();
-            window->Chat->setTabIcon(1, QIcon(QStringLiteral(":images/uploading.png")));
+            window->Chat->setTabIcon(1, ZELContactRow::icon(QStringLiteral(":images/uploading.png")));
         }
         if (m_downloadInProgress) {
             window->setDownloadFailedStatus();
@@ -417,7 +418,7 @@ void ZELClient::disConnectedSignal()
             window->m_downLoadProgressBar->hide();
             if (window->m_downloadTimer)
                 window->m_downloadTimer->stop();
-            window->Chat->setTabIcon(2, QIcon(QStringLiteral(":images/downloading.png")));
+            window->Chat->setTabIcon(2, ZELContactRow::icon(QStringLiteral(":images/downloading.png")));
         }
         if (window->m_offlineMessagePending) {
             window->totalMessage->append(
@@ -449,7 +450,7 @@ void ZELClient::disConnectedSignal()
     if (m_offlineMessagesWidget->m_downloading) {
         if (m_offlineMessagesWidget->m_rotationTimer)
             m_offlineMessagesWidget->m_rotationTimer->stop();
-        m_offlineMessagesWidget->m_offlineTabWidget->setTabIcon(1, QIcon(QStringLiteral(":images/ftp.gif")));
+        m_offlineMessagesWidget->m_offlineTabWidget->setTabIcon(1, ZELContactRow::icon(QStringLiteral(":images/ftp.gif")));
         m_offlineMessagesWidget->m_downloading = false;
     }
 
@@ -517,9 +518,9 @@ void ZELClient::displayError(QAbstractSocket::SocketError error)
             stackedWidget->setCurrentWidget(loginPage);
         m_trayAnimationFrame = 0;
         m_trayRotationTimer->stop();
-        setWindowIcon(QIcon(QStringLiteral(":images/icon.png")));
+        setWindowIcon(ZELContactRow::icon(QStringLiteral(":images/icon.png")));
         m_trayIcon->setToolTip(QStringLiteral("ZEL Not Connected"));
-        m_trayIcon->setIcon(QIcon(OfflineIcon));
+        m_trayIcon->setIcon(ZELContactRow::icon(OfflineIcon));
     }
 
     switch (error) {
@@ -528,7 +529,7 @@ void ZELClient::displayError(QAbstractSocket::SocketError error)
         if ((isVisible() || isHidden()) && !m_reconnecting) {
             m_showErrorLable->setText(QStringLiteral("Connection Refused.Check your inputs."));
             m_trayIcon->setToolTip(QStringLiteral("ZEL Not Connected"));
-            m_trayIcon->setIcon(QIcon(OfflineIcon));
+            m_trayIcon->setIcon(ZELContactRow::icon(OfflineIcon));
         }
         break;
     case QAbstractSocket::RemoteHostClosedError:
@@ -684,9 +685,9 @@ void ZELClient::callBannerLogoFileCreation(QByteArray data)
 
     m_trayAnimationFrame = 0;
     m_trayRotationTimer->stop();
-    setWindowIcon(QIcon(QStringLiteral(":images/icon.png")));
+    setWindowIcon(ZELContactRow::icon(QStringLiteral(":images/icon.png")));
     m_trayIcon->setToolTip(QStringLiteral("ZEL Connected (Offline)"));
-    m_trayIcon->setIcon(QIcon(OfflineIcon));
+    m_trayIcon->setIcon(ZELContactRow::icon(OfflineIcon));
 
     // One banner per connection.
     m_fileDataAwaited = false;

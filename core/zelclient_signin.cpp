@@ -30,6 +30,7 @@
 #include "reminders/zelreminderdialog.h"
 #include "reminders/zelreminderpopup.h"
 #include "style/zelmessageboxclass.h"
+#include "mainwindow/zelcontactrow.h"
 
 namespace {
 
@@ -333,9 +334,9 @@ void ZELClient::connectwithProxySettings()
         m_workerThread->reconnectMode = false;
         m_reconnecting = false;
         m_trayRotationTimer->stop();
-        setWindowIcon(QIcon(QStringLiteral(":images/icon.png")));
+        setWindowIcon(ZELContactRow::icon(QStringLiteral(":images/icon.png")));
         m_trayIcon->setToolTip(QStringLiteral("ZEL Not Connected"));
-        m_trayIcon->setIcon(QIcon(QStringLiteral(":images/Offline.png")));
+        m_trayIcon->setIcon(ZELContactRow::icon(QStringLiteral(":images/Offline.png")));
         clearLoginBoxes(*this);
         userNameEdit->setFocus();
     }
@@ -597,6 +598,6 @@ void ZELClient::signOutSuccessFull()
     if (!(loginPage->isVisible() && stackedWidget->currentWidget() == loginPage))
         stackedWidget->setCurrentWidget(loginPage);
 
-    m_trayIcon->setIcon(QIcon(QStringLiteral(":images/Offline.png")));
+    m_trayIcon->setIcon(ZELContactRow::icon(QStringLiteral(":images/Offline.png")));
     m_trayIcon->setToolTip(QStringLiteral("ZEL Connected (Offline)"));
 }

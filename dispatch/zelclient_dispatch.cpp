@@ -79,10 +79,28 @@ const ZELDispatchEntry dispatchTable[] = {
 
 } // namespace
 
+QStringList ZELClient::dispatchTypes()
+{
+    QStringList types;
+    for (const ZELDispatchEntry &entry : dispatchTable)
+        types << QLatin1String(entry.type);
+    return types;
+}
+
+ZELDispatchResult ZELClient::dispatchMessage(const QStringList &message)
+{
+    const QString type = message.value(0);
+    for (const ZELDispatchEntry &entry : dispatchTable) {
+        if (type == QLatin1String(entry.type))
+            return (this->*entry.handler)(message);
+    }
+    return ZELDispatchResult::Continue;
+}
+
 void ZELClient::messageFromServer(QByteArray &text, QByteArray &files)
 {
     m_deliveryBlock = text;
-    const QStringList pieces = QString::fromLatin1(text).split(QStringLiteral(":::"), Qt::KeepEmptyParts);
+    const QStringList pieces = ZELXmlCodec::splitBatch(text);
     bool leave = false;
     for (const QString &piece : pieces) {
         // Every frame ends in ":::", so an empty piece is the end of the block,
@@ -92,17 +110,11 @@ void ZELClient::messageFromServer(QByteArray &text, QByteArray &files)
         const QStringList message = m_xmlCodec->parse(piece);
         if (message.isEmpty())
             continue;
-        const QString &type = message.first();
-        for (const ZELDispatchEntry &entry : dispatchTable) {
-            if (type != QLatin1String(entry.type))
-                continue;
-            const ZELDispatchResult result = (this->*entry.handler)(message);
-            if (result == ZELDispatchResult::Return)
-                return;
-            if (result == ZELDispatchResult::LeaveLoop)
-                leave = true;
-            break;
-        }
+        const ZELDispatchResult result = dispatchMessage(message);
+        if (result == ZELDispatchResult::Return)
+            return;
+        if (result == ZELDispatchResult::LeaveLoop)
+            leave = true;
     }
 
     if (!routeFileBlock(files))

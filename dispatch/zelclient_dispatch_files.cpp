@@ -12,6 +12,7 @@
 #include "chat/zeltranscript.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
+#include "mainwindow/zelcontactrow.h"
 #include "style/zeltextbounds.h"
 
 namespace {
@@ -62,7 +63,7 @@ void showOffer(ZELClient &client, ZELChatWindow *window, const QStringList &mess
     auto *name = new QTableWidgetItem;
     ZELTextBounds::setFileName(name, fileName);
     if (isLocked)
-        name->setIcon(QIcon(QStringLiteral(":images/lock.gif")));
+        name->setIcon(ZELContactRow::icon(QStringLiteral(":images/lock.gif")));
     table->setItem(row, 0, name);
     table->setItem(row, 1, new QTableWidgetItem(client.m_defaultFileLocation));
     table->setItem(row, 2, new QTableWidgetItem(ZELTextBounds::shownName(messageValue(message, ReadySize))
@@ -93,7 +94,7 @@ void transferReported(ZELClient &client, const QStringList &message, bool confer
         const QString shownFile = ZELTextBounds::shownFileName(fileName);
         ZELTranscript::drawAttention(window);
         window->m_uploadTimer->stop();
-        window->Chat->setTabIcon(1, QIcon(QStringLiteral(":images/uploading.png")));
+        window->Chat->setTabIcon(1, ZELContactRow::icon(QStringLiteral(":images/uploading.png")));
 
         QString pieces;
         if (!success) {

@@ -17,6 +17,7 @@
 #include "media/zelvoicemailinbox.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "style/zelmessageboxclass.h"
+#include "mainwindow/zelcontactrow.h"
 
 namespace {
 
@@ -195,7 +196,7 @@ ZELDispatchResult ZELClient::dispatchOfflineFileTransferStatus(const QStringList
         ZELTranscript::drawAttention(window);
         if (window->m_uploadTimer)
             window->m_uploadTimer->stop();
-        window->Chat->setTabIcon(1, QIcon(QStringLiteral(":images/uploading.png")));
+        window->Chat->setTabIcon(1, ZELContactRow::icon(QStringLiteral(":images/uploading.png")));
         const QString pieces =
             success ? QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color = "
                                      "Chocolate><b>File sent ::: </b><font color = black><b>")

@@ -5,6 +5,7 @@
 
 #include "protocol/zelparsedmessage.h"
 #include "media/zelvoicemail.h"
+#include "mainwindow/zelcontactrow.h"
 
 namespace {
 
@@ -50,9 +51,9 @@ ZELDispatchResult ZELClient::dispatchLogin(const QStringList &message)
     m_signInPending = false;
     m_trayAnimationFrame = 0;
     m_trayRotationTimer->stop();
-    setWindowIcon(QIcon(QStringLiteral(":images/icon.png")));
+    setWindowIcon(ZELContactRow::icon(QStringLiteral(":images/icon.png")));
     m_trayIcon->setToolTip(QStringLiteral("ZEL Connected (Offline)"));
-    m_trayIcon->setIcon(QIcon(QStringLiteral(":images/Offline.png")));
+    m_trayIcon->setIcon(ZELContactRow::icon(QStringLiteral(":images/Offline.png")));
     if (m_waitCursorShown) {
         QApplication::restoreOverrideCursor();
         m_waitCursorShown = false;

@@ -18,6 +18,7 @@
 #include "media/zelvoicemailinbox.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "style/zelmessageboxclass.h"
+#include "mainwindow/zelcontactrow.h"
 
 namespace {
 
@@ -70,7 +71,7 @@ void reportChatDownloadFailed(ZELClient &client)
     window->m_downLoadProgressBar->hide();
     if (window->m_downloadTimer)
         window->m_downloadTimer->stop();
-    window->Chat->setTabIcon(2, QIcon(QStringLiteral(":images/downloading.png")));
+    window->Chat->setTabIcon(2, ZELContactRow::icon(QStringLiteral(":images/downloading.png")));
 }
 
 void routeVoiceMail(ZELClient &client, const QByteArray &files)
@@ -112,7 +113,7 @@ void routeOfflineFile(ZELClient &client, const QByteArray &files)
     ZELOfflineMessagesWidget *inbox = client.m_offlineMessagesWidget;
     if (inbox->m_rotationTimer)
         inbox->m_rotationTimer->stop();
-    inbox->m_offlineTabWidget->setTabIcon(1, QIcon(QStringLiteral(":images/ftp.gif")));
+    inbox->m_offlineTabWidget->setTabIcon(1, ZELContactRow::icon(QStringLiteral(":images/ftp.gif")));
 
     const QString result = stored ? QStringLiteral("Downloaded") : QStringLiteral("Failed");
     QTableWidget *table = inbox->m_receivedFileDetailsTable;

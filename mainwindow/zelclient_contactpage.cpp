@@ -12,6 +12,7 @@
 #include "core/zelthread.h"
 #include "mainwindow/zelsearchcontactaction.h"
 #include "style/zelmessageboxclass.h"
+#include "mainwindow/zelcontactrow.h"
 
 namespace {
 
@@ -31,7 +32,7 @@ QTreeWidgetItem *addGroupRow(QTreeWidget *tree, const QString &text, const char 
 {
     auto *item = new QTreeWidgetItem(tree, QStringList(text));
     if (icon)
-        item->setIcon(0, QIcon(QString::fromLatin1(icon)));
+        item->setIcon(0, ZELContactRow::icon(QString::fromLatin1(icon)));
     return item;
 }
 
@@ -88,9 +89,9 @@ void ZELClient::successFullLoginStatus(QStringList reply)
     const QString status = m_statusMessageSettings.value(ZELStatusMessageList::LoginStatus);
     if (m_invisibleLogin == True) {
         m_statusMessageToolButton->setText(QStringLiteral("Invisible"));
-        m_trayIcon->setIcon(QIcon(QStringLiteral(":images/Invisible.png")));
+        m_trayIcon->setIcon(ZELContactRow::icon(QStringLiteral(":images/Invisible.png")));
         m_trayIcon->setToolTip(QStringLiteral("ZEL (Invisible)"));
-        m_userNamePushButton->setIcon(QIcon(QStringLiteral(":images/Invisible.png")));
+        m_userNamePushButton->setIcon(ZELContactRow::icon(QStringLiteral(":images/Invisible.png")));
     } else {
         m_statusMessageToolButton->setText(status);
         m_trayIcon->setToolTip(QStringLiteral("ZEL (") + status + QStringLiteral(")"));
@@ -99,8 +100,8 @@ void ZELClient::successFullLoginStatus(QStringList reply)
             m_trayIcon->setIcon(icon);
             m_userNamePushButton->setIcon(icon);
         } else {
-            m_trayIcon->setIcon(QIcon(QStringLiteral(":images/icon.png")));
-            m_userNamePushButton->setIcon(QIcon(QStringLiteral(":images/splash.png")));
+            m_trayIcon->setIcon(ZELContactRow::icon(QStringLiteral(":images/icon.png")));
+            m_userNamePushButton->setIcon(ZELContactRow::icon(QStringLiteral(":images/splash.png")));
         }
     }
 
@@ -140,8 +141,8 @@ void ZELClient::successFullLoginStatus(QStringList reply)
                 m_trayIcon->setIcon(icon);
                 m_userNamePushButton->setIcon(icon);
             } else {
-                m_trayIcon->setIcon(QIcon(QStringLiteral(":images/icon.png")));
-                m_userNamePushButton->setIcon(QIcon(QStringLiteral(":images/splash.png")));
+                m_trayIcon->setIcon(ZELContactRow::icon(QStringLiteral(":images/icon.png")));
+                m_userNamePushButton->setIcon(ZELContactRow::icon(QStringLiteral(":images/splash.png")));
             }
         }
         m_invisibleModeAction->setEnabled(false);

@@ -135,7 +135,7 @@ void fillCardFromRecord(ZELClient &client, ZELProfile *card, const UserRecord &r
 void showPresentState(ZELProfile *card, const QString &status)
 {
     card->m_userStatusLabel->setText(QStringLiteral("<b><font color='green'>") + status);
-    card->m_chatToolButton->setIcon(QIcon(QStringLiteral(":images/chat_icon.png")));
+    card->m_chatToolButton->setIcon(ZELContactRow::icon(QStringLiteral(":images/chat_icon.png")));
     card->m_chatToolButton->setToolTip(QStringLiteral("Chat"));
     card->m_userStatusPixmap->setPixmap(QPixmap(ZELContactRow::statusPicture(status, false)));
 }
@@ -175,7 +175,7 @@ void ZELClient::changeTreewidgetUser()
     if (presence == Offline || presence == NotApproved) {
         card->m_userStatusLabel->setText(QStringLiteral("<b><font color='red'>") + presence);
         card->m_userStatusPixmap->setPixmap(QPixmap(QStringLiteral(":images/Offline.png")));
-        card->m_chatToolButton->setIcon(QIcon(QStringLiteral(":images/offlineMessage.gif")));
+        card->m_chatToolButton->setIcon(ZELContactRow::icon(QStringLiteral(":images/offlineMessage.gif")));
         card->m_chatToolButton->setToolTip(QStringLiteral("Send Offline Messages"));
         if (presence == NotApproved) {
             card->m_chatToolButton->setEnabled(false);

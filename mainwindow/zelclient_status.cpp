@@ -17,6 +17,7 @@
 #include "core/zelthread.h"
 #include "settings/zelstatusmessagedialog.h"
 #include "style/zelmessageboxclass.h"
+#include "mainwindow/zelcontactrow.h"
 
 namespace {
 
@@ -88,9 +89,9 @@ void deselect(const QList<QAction *> &entries)
 void showStatus(ZELClient &client, const QString &word, const QString &trayIcon, const QString &buttonIcon)
 {
     client.m_statusMessageToolButton->setText(word);
-    client.m_trayIcon->setIcon(QIcon(trayIcon));
+    client.m_trayIcon->setIcon(ZELContactRow::icon(trayIcon));
     client.m_trayIcon->setToolTip(QStringLiteral("ZEL (") + word + QStringLiteral(")"));
-    client.m_userNamePushButton->setIcon(QIcon(buttonIcon));
+    client.m_userNamePushButton->setIcon(ZELContactRow::icon(buttonIcon));
 }
 
 void showPresence(ZELClient &client, const QString &word)
@@ -319,9 +320,9 @@ void ZELClient::setDefaultStatusMessage()
         m_invisibleModeAction->setText(QStringLiteral("&Visible Mode"));
         for (QAction *entry : {m_awayAction, m_busyAction, m_meetingAction, m_onlineAction, m_userStatusAction})
             entry->setEnabled(false);
-        m_trayIcon->setIcon(QIcon(QStringLiteral(":images/Invisible.png")));
+        m_trayIcon->setIcon(ZELContactRow::icon(QStringLiteral(":images/Invisible.png")));
         m_trayIcon->setToolTip(QStringLiteral("ZEL (Invisible)"));
-        m_userNamePushButton->setIcon(QIcon(QStringLiteral(":images/Invisible.png")));
+        m_userNamePushButton->setIcon(ZELContactRow::icon(QStringLiteral(":images/Invisible.png")));
         return;
     }
 
@@ -497,9 +498,9 @@ void ZELClient::invisibleToggle()
             entry->setEnabled(false);
         m_statusMessageToolButton->setText(QStringLiteral("Invisible"));
         m_invisibleModeAction->setText(QStringLiteral("&Visible Mode"));
-        m_trayIcon->setIcon(QIcon(QStringLiteral(":images/Invisible.png")));
+        m_trayIcon->setIcon(ZELContactRow::icon(QStringLiteral(":images/Invisible.png")));
         m_trayIcon->setToolTip(QStringLiteral("ZEL (Invisible)"));
-        m_userNamePushButton->setIcon(QIcon(QStringLiteral(":images/Invisible.png")));
+        m_userNamePushButton->setIcon(ZELContactRow::icon(QStringLiteral(":images/Invisible.png")));
         value = QStringLiteral("Offline##") + setting(*this, ZELStatusMessageList::OfflineMessage);
     } else {
         m_invisibleLogin = False;

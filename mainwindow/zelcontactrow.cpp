@@ -14,7 +14,11 @@ Q_GLOBAL_STATIC(IconCache, iconCache)
 
 QIcon ZELContactRow::icon(const char *picture)
 {
-    const QString name = QString::fromLatin1(picture);
+    return icon(QString::fromLatin1(picture));
+}
+
+QIcon ZELContactRow::icon(const QString &name)
+{
     auto found = iconCache->constFind(name);
     if (found == iconCache->constEnd())
         found = iconCache->insert(name, QIcon(name));

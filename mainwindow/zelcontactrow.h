@@ -22,6 +22,10 @@ public:
 
     // The picture as an icon, read from the resources once.
     static QIcon icon(const char *picture);
+    // The same for any picture shown again and again (tray, status, tab icons):
+    // one QIcon per picture, so the pixmap cache holds each rendering once
+    // instead of once more for every new QIcon made of the same file.
+    static QIcon icon(const QString &picture);
 
     // From a row, blanks at both ends removed and inner runs reduced to one.
     static QString userName(const QTreeWidgetItem *row);

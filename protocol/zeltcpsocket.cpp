@@ -117,6 +117,43 @@ QByteArray compressSplittingTerminators(const QByteArray &payload)
     return out;
 }
 
+// The server splits what it receives at ":::": a run of three or more colons in a
+// text or an attribute value has every third one written as a character reference,
+// which any XML reader reads back as ':'. Tags and every other byte stay as they are
+// (the documents written here hold no comments or CDATA sections).
+QByteArray escapeSeparatorRuns(QByteArray xml)
+{
+    if (!xml.contains(textSeparator))
+        return xml;
+    QByteArray out;
+    out.reserve(xml.size() + 16);
+    bool inTag = false;
+    char quote = 0;
+    int run = 0;
+    for (const char c : std::as_const(xml)) {
+        if (c == ':' && (!inTag || quote)) {
+            if (++run % 3 == 0) {
+                out.append("&#58;");
+                continue;
+            }
+        } else {
+            run = 0;
+            if (quote) {
+                if (c == quote)
+                    quote = 0;
+            } else if (inTag && (c == '"' || c == '\'')) {
+                quote = c;
+            } else if (c == '<') {
+                inTag = true;
+            } else if (c == '>') {
+                inTag = false;
+            }
+        }
+        out.append(c);
+    }
+    return out;
+}
+
 } // namespace
 
 // Inflates one frame (4-byte length header + zlib stream) from bytes given in any
@@ -300,7 +337,7 @@ QByteArray ZELTcpSocket::frame(const QByteArray &payload)
 
 QByteArray ZELTcpSocket::textFrame(const QString &xml)
 {
-    return frame(toLatin1WithCharacterReferences(xml));
+    return frame(escapeSeparatorRuns(toLatin1WithCharacterReferences(xml)));
 }
 
 QByteArray ZELTcpSocket::fileFrame(const QByteArray &fileData)

@@ -48,6 +48,7 @@ public:
 
     // Frame building, usable without a connection.
     static QByteArray frame(const QByteArray &payload);
+    // A run of colons in the text is written so that it never reads as ":::".
     static QByteArray textFrame(const QString &xml);
     static QByteArray fileFrame(const QByteArray &fileData);
     static bool fileUploadFrame(const QString &path, QByteArray *frame);

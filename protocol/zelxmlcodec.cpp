@@ -230,6 +230,54 @@ const RequestRow *requestRow(const QString &type)
     return nullptr;
 }
 
+// Where the markup starting with '<' at `at` ends (one past its '>'), or -1 when it
+// does not end in the block or holds a '<' a well-formed document cannot hold there.
+// Only the ends matter here: names and attributes are left to the XML reader.
+qsizetype markupEnd(QByteArrayView block, qsizetype at, bool *opens, bool *closes)
+{
+    *opens = false;
+    *closes = false;
+    const QByteArrayView rest = block.sliced(at);
+    auto endOf = [&](QByteArrayView close) -> qsizetype {
+        const qsizetype end = block.indexOf(close, at + 2);
+        return end < 0 ? -1 : end + close.size();
+    };
+    if (rest.startsWith("<!--"))
+        return endOf("-->");
+    if (rest.startsWith("<![CDATA["))
+        return endOf("]]>");
+    if (rest.startsWith("<?"))
+        return endOf("?>");
+    const bool declaration = rest.startsWith("<!");
+    const bool endTag = rest.startsWith("</");
+    char quote = 0;
+    int brackets = 0; // a document type's internal subset holds markup of its own
+    for (qsizetype i = at + 1; i < block.size(); ++i) {
+        const char c = block.at(i);
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+            else if (c == '<' && !brackets)
+                return -1;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (declaration && c == '[') {
+            ++brackets;
+        } else if (declaration && c == ']' && brackets > 0) {
+            --brackets;
+        } else if (c == '<' && !brackets) {
+            return -1;
+        } else if (c == '>' && !brackets) {
+            if (!declaration) {
+                *closes = endTag;
+                *opens = !endTag && block.at(i - 1) != '/';
+            }
+            return i + 1;
+        }
+    }
+    return -1;
+}
+
 const MessageRow *messageRow(const QString &tag)
 {
     for (const MessageRow &row : messageRows) {
@@ -363,4 +411,66 @@ QStringList ZELXmlCodec::parse(QString message) const
         break;
     }
     return out;
+}
+
+QStringList ZELXmlCodec::splitBatch(QByteArrayView block)
+{
+    static constexpr QByteArrayView separator(":::");
+    QStringList pieces;
+    qsizetype start = 0;
+    qsizetype depth = 0;
+    qsizetype i = 0;
+    bool complete = true;
+    // Markup and element content are stepped over, so a ":::" is taken as the
+    // separator only between elements at the top level: where one document has
+    // ended and the next has not begun.
+    while (i < block.size()) {
+        const char c = block.at(i);
+        if (c == '<') {
+            bool opens = false;
+            bool closes = false;
+            const qsizetype end = markupEnd(block, i, &opens, &closes);
+            if (end < 0) {
+                complete = false;
+                break;
+            }
+            if (opens)
+                ++depth;
+            else if (closes && depth > 0)
+                --depth;
+            i = end;
+        } else if (c == ':' && depth == 0 && block.sliced(i).startsWith(separator)) {
+            pieces << QString::fromLatin1(block.sliced(start, i - start));
+            i += separator.size();
+            start = i;
+        } else {
+            const qsizetype next = block.indexOf('<', i + 1);
+            const qsizetype stop = next < 0 ? block.size() : next;
+            if (depth == 0) {
+                const qsizetype sep = block.sliced(i, stop - i).indexOf(separator);
+                if (sep > 0) {
+                    i += sep;
+                    continue;
+                }
+            }
+            i = stop;
+        }
+    }
+    if (depth > 0)
+        complete = false;
+    if (complete) {
+        pieces << QString::fromLatin1(block.sliced(start));
+        return pieces;
+    }
+    // A piece that is no complete document (a frame cut short, or text that is
+    // not XML) cannot say where it ends: from there on, every ":::" splits.
+    for (;;) {
+        const qsizetype sep = block.indexOf(separator, start);
+        if (sep < 0) {
+            pieces << QString::fromLatin1(block.sliced(start));
+            return pieces;
+        }
+        pieces << QString::fromLatin1(block.sliced(start, sep - start));
+        start = sep + separator.size();
+    }
 }

@@ -1,6 +1,7 @@
 #ifndef ZELXMLCODEC_H
 #define ZELXMLCODEC_H
 
+#include <QByteArrayView>
 #include <QString>
 #include <QStringList>
 
@@ -21,6 +22,13 @@ public:
     // One server message -> parsed message; the empty list for an unknown type
     // or for text holding no XML element.
     QStringList parse(QString message) const;
+
+    // A received text block (Latin-1 messages, each followed by ":::") -> its
+    // messages, like a split at every ":::" with empty parts kept, except that a
+    // ":::" inside a message (in element text, an attribute value, a comment or
+    // other markup) does not split it. From the first piece that is not a
+    // complete document, the rest of the block is split at every ":::".
+    static QStringList splitBatch(QByteArrayView block);
 };
 
 #endif

@@ -1,10 +1,14 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the run script need,
-# only those that are missing. Sourced by run.sh and test.sh.
+# only those that are missing (zel_install_missing [more packages]). Sourced by
+# run.sh, test.sh and, through asan-build.sh, by sanitize.sh and fuzz.sh.
 # The build tree is build/ beside the sources unless ZEL_BUILD_DIR names another.
 ZEL_PACKAGES="cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
 libqt6opengl6-dev libgl1-mesa-dev zlib1g-dev libx11-dev fonts-dejavu-core xvfb xauth imagemagick \
 python3 python3-pil"
+# Only for the sanitizer and fuzz builds (scripts/sanitize.sh, scripts/fuzz.sh):
+# clang with libFuzzer and the sanitizer runtimes, and llvm-symbolizer for reports.
+ZEL_SANITIZER_PACKAGES="clang-14 libclang-rt-14-dev llvm-14"
 
 zel_install_missing() {
     local missing=()

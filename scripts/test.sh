@@ -7,6 +7,7 @@ zel_install_missing
 
 build="${ZEL_BUILD_DIR:-$here/build}"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j"$(nproc)"
+jobs="${ZEL_JOBS:-$(nproc)}"
+cmake --build "$build" -j"$jobs"
 cd "$build"
-QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error -j"$(nproc)"
+QT_QPA_PLATFORM=offscreen ctest --output-on-failure --no-tests=error -j"$jobs"

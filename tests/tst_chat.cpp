@@ -563,6 +563,43 @@ private slots:
         QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
         QTRY_VERIFY(window->totalMessage->toPlainText().endsWith("again"));
         QCOMPARE(count(window->totalMessage->toPlainText(), " says ::"), 1);
+    // Colons typed in a chat go out whole with every later field, and a message
+    // holding them, received in one batch with the next, loses neither.
+    void colonRunsSurvive_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::newRow("three") << ":::";
+        QTest::newRow("six") << "::::::";
+        QTest::newRow("inside words") << "a:::b::::c";
+    }
+
+    void colonRunsSurvive()
+    {
+        QFETCH(QString, text);
+        ZELChatWindow *window = openWithRavi();
+        QVERIFY(window);
+        m_peer->clearRequests();
+        send(window, text);
+        const ZELTestPeer::Request sent = m_peer->waitForRequest("CHAT");
+        QVERIFY(sent.isValid());
+        QVERIFY2(!sent.xml.contains(":::"), qPrintable(sent.xml));
+        QCOMPARE(sent.value("PLAINTEXT"), text);
+        QVERIFY(sent.value("MESSAGE").contains(text));
+        QCOMPARE(sent.value("DISPLAYNAME"), QString("Anita Rao"));
+        QCOMPARE(sent.value("CHATUSERNAME"), QString("ravi"));
+
+        window->totalMessage->clear();
+        m_peer->clearRequests();
+        m_peer->sendTexts({chatFromRavi(text, text), chatFromRavi("after", "after")});
+        const ZELTestPeer::Request first = m_peer->waitForRequest("MESSAGEDELIVERED");
+        QVERIFY(first.isValid());
+        QCOMPARE(first.value("NewPass"), text);
+        const ZELTestPeer::Request second = m_peer->waitForRequest("MESSAGEDELIVERED");
+        QVERIFY(second.isValid());
+        QCOMPARE(second.value("NewPass"), QString("after"));
+        const QString transcript = window->totalMessage->toPlainText();
+        QVERIFY2(transcript.contains(text), qPrintable(transcript));
+        QVERIFY(transcript.endsWith("after"));
     }
 
     void receivingWithoutSmileys()

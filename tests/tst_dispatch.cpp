@@ -95,10 +95,16 @@ private slots:
             << false << true;
         QTest::newRow("lower case type") << QString(f).replace("FORGETPWD", "forgetpwd") + ":::" + a + ":::"
                                          << false << true;
-        // The separator inside a value cuts the message: what follows it is
-        // parsed on its own, here a whole message of its own.
+        // Colons inside a value are text: they neither cut the message nor end
+        // the block, and the messages after it are still read.
         QTest::newRow("separator inside a value")
-            << "<VOICECHATINVITATION><A>x:::" + a + ":::</A></VOICECHATINVITATION>:::" << false << true;
+            << "<VOICECHATINVITATION><A>x:::" + a + ":::</A></VOICECHATINVITATION>:::" << false << false;
+        QTest::newRow("separator inside a value, later messages")
+            << ZELTestPeer::message("VOICECHATINVITATION", {{"A", ":::"}, {"B", "y"}}) + ":::" + f + ":::" + a + ":::"
+            << true << true;
+        QTest::newRow("six colons inside a value, later messages")
+            << ZELTestPeer::message("VOICECHATINVITATION", {{"A", "::::::"}}) + ":::" + f + ":::" + a + ":::"
+            << true << true;
     }
 
     // Whatever the messages, the file block is routed and the closing step runs.

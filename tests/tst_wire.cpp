@@ -103,6 +103,10 @@ private slots:
 
     void sendPath_data();
     void sendPath();
+    void colonRunsInSentText_data();
+    void colonRunsInSentText();
+    void batchSplitsBetweenDocuments_data();
+    void batchSplitsBetweenDocuments();
     void fileFrame_data();
     void fileFrame();
     void unreadableFileSendsNothing_data();
@@ -490,7 +494,11 @@ public:
         m_buffer += bytes;
         qsizetype at;
         while ((at = m_buffer.indexOf(writeEnd)) >= 0) {
-            const QByteArray payload = qUncompress(m_buffer.left(at));
+            // A header claiming more than the limit is refused without inflating.
+            const QByteArray piece = m_buffer.left(at);
+            const bool refused = piece.size() >= 4 && qFromBigEndian<quint32>(piece.constData())
+                                                          > quint32(ZELTcpSocket::MaxFramePayload);
+            const QByteArray payload = refused ? QByteArray() : qUncompress(piece);
             m_buffer.remove(0, at + writeEnd.size());
             if (payload.isEmpty())
                 continue;
@@ -783,6 +791,79 @@ void TestWire::sendPath()
         QCOMPARE(received.fields, expected.fields);
     }
     delete client;
+}
+
+// The server splits what it receives at ":::": a run of colons typed in a text
+// goes out so that it never reads as one, and is read back whole.
+void TestWire::colonRunsInSentText_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<QByteArray>("written");
+
+    QTest::newRow("three") << ":::" << QByteArray("::&#58;");
+    QTest::newRow("six") << "::::::" << QByteArray("::&#58;::&#58;");
+    QTest::newRow("four") << "a::::b" << QByteArray("a::&#58;:b");
+    QTest::newRow("two runs") << "x:::y:::z" << QByteArray("x::&#58;y::&#58;z");
+    QTest::newRow("two colons stay") << "a::b: c" << QByteArray("a::b: c");
+    QTest::newRow("beside other characters") << QString::fromUtf8("€:::<&>") << QByteArray("&#8364;::&#58;&lt;&amp;>");
+}
+
+void TestWire::colonRunsInSentText()
+{
+    QFETCH(QString, text);
+    QFETCH(QByteArray, written);
+
+    QStringList chat{"CHAT", "ravi", "anita", text, "FALSE", "FALSE", "FALSE", text, "Anita", ""};
+    const QString xml = ZELXmlCodec().compose(chat);
+    const QByteArray payload = qUncompress(ZELTcpSocket::textFrame(xml).chopped(writeEnd.size()));
+    QVERIFY2(!payload.contains(":::"), payload.constData());
+    QVERIFY2(payload.contains("<MESSAGE>" + written + "</MESSAGE>"), payload.constData());
+    // Only the colons changed: every other byte goes out as before.
+    QCOMPARE(QByteArray(payload).replace("&#58;", ":"),
+             ZELTcpSocket::toLatin1WithCharacterReferences(xml));
+
+    // The server's reader, after its own split, gets every field back.
+    QCOMPARE(ZELXmlCodec::splitBatch(payload + ":::").size(), 2);
+    const ZELTestPeer::Request request = ZELTestPeer::decodeRequest(QString::fromLatin1(payload));
+    QCOMPARE(request.value("MESSAGE"), text);
+    QCOMPARE(request.value("PLAINTEXT"), text);
+    QCOMPARE(request.value("DISPLAYNAME"), QString("Anita"));
+}
+
+// A received block splits only where one document ends and the next begins.
+void TestWire::batchSplitsBetweenDocuments_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QStringList>("pieces");
+
+    const QByteArray a = "<A>\n <M>x</M>\n</A>\n";
+    const QByteArray b = "<!DOCTYPE SERVER>\n<B/>\n";
+    QTest::newRow("empty") << QByteArray() << QStringList{""};
+    QTest::newRow("two documents") << a + ":::" + b + ":::" << QStringList{a, b, ""};
+    QTest::newRow("three colons in a text") << "<A><M>:::</M></A>:::" + b + ":::"
+                                            << QStringList{"<A><M>:::</M></A>", b, ""};
+    QTest::newRow("six colons in a text") << "<A><M>::::::</M></A>:::" + b + ":::"
+                                          << QStringList{"<A><M>::::::</M></A>", b, ""};
+    QTest::newRow("in an attribute, a comment, markup")
+        << "<A x=':::' y=\">:::\"><!-- ::: --><![CDATA[:::]]><?p :::?></A>:::" + b + ":::"
+        << QStringList{"<A x=':::' y=\">:::\"><!-- ::: --><![CDATA[:::]]><?p :::?></A>", b, ""};
+    QTest::newRow("document type with a subset")
+        << QByteArray("<!DOCTYPE S [<!ENTITY e ':::>'>]><S>:::</S>:::") + b
+        << QStringList{"<!DOCTYPE S [<!ENTITY e ':::>'>]><S>:::</S>", b};
+    QTest::newRow("empty frame between") << a + "::::::" + b + ":::" << QStringList{a, "", b, ""};
+    QTest::newRow("not XML between") << a + ":::hello:::" + b + ":::" << QStringList{a, "hello", b, ""};
+    // A piece that is no whole document cannot say where it ends: from there on
+    // the block splits at every separator, as a frame cut short must not swallow
+    // the messages after it.
+    QTest::newRow("tag not closed") << a + ":::<broken:::" + b + ":::" << QStringList{a, "<broken", b, ""};
+    QTest::newRow("element not closed") << a + ":::<C>x:::" + b + ":::" << QStringList{a, "<C>x", b, ""};
+}
+
+void TestWire::batchSplitsBetweenDocuments()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(QStringList, pieces);
+    QCOMPARE(ZELXmlCodec::splitBatch(block), pieces);
 }
 
 void TestWire::fileFrame_data()
