@@ -563,6 +563,8 @@ private slots:
         QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
         QTRY_VERIFY(window->totalMessage->toPlainText().endsWith("again"));
         QCOMPARE(count(window->totalMessage->toPlainText(), " says ::"), 1);
+    }
+
     // Colons typed in a chat go out whole with every later field, and a message
     // holding them, received in one batch with the next, loses neither.
     void colonRunsSurvive_data()

@@ -11,8 +11,8 @@
 #include <QTimer>
 
 #include "core/zelclient.h"
-#include "core/zelruntimefolder.h"
 #include "mainwindow/zelpopup.h"
+#include "core/zelruntimefolder.h"
 #include "protocol/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
 #include "style/zelaboutdialog.h"
@@ -39,6 +39,21 @@ private:
     }
 
 private slots:
+    // Closing with the notification pop-up up: its labels go after ~ZELPopup has
+    // run, and no event of theirs may reach the main widget's filter then (the
+    // sanitizer build reports any access to the half-destroyed pop-up).
+    void closingWithThePopupShown()
+    {
+        auto *client = new ZELClient;
+        QPointer<QWidget> popup = client->m_notificationPopup;
+        client->m_notificationPopup->show();
+        client->m_notificationPopup->m_messageLabel->show();
+        client->m_notificationPopup->m_noticeLabel->show();
+        QVERIFY(QTest::qWaitForWindowExposed(client->m_notificationPopup));
+        delete client;
+        QVERIFY(popup.isNull());
+    }
+
     // The folder of the smiley pictures is found beside the executable (a
     // build) or in the installed data folder, whatever the working folder.
     void runtimeFolder_data()
@@ -70,19 +85,6 @@ private slots:
             QVERIFY(QFileInfo("Smileys").isDir());
         }
         QDir::setCurrent(before);
-    // Closing with the notification pop-up up: its labels go after ~ZELPopup has
-    // run, and no event of theirs may reach the main widget's filter then (the
-    // sanitizer build reports any access to the half-destroyed pop-up).
-    void closingWithThePopupShown()
-    {
-        auto *client = new ZELClient;
-        QPointer<QWidget> popup = client->m_notificationPopup;
-        client->m_notificationPopup->show();
-        client->m_notificationPopup->m_messageLabel->show();
-        client->m_notificationPopup->m_noticeLabel->show();
-        QVERIFY(QTest::qWaitForWindowExposed(client->m_notificationPopup));
-        delete client;
-        QVERIFY(popup.isNull());
     }
 
     void makesDataFoldersAndDropsOldBanner()
