@@ -667,7 +667,7 @@ public:
     bool m_autoLoginListRead = false;
     // Sign-in without an answer: given up after this long, with a message
     int m_signInAnswerMs = 30000;
-    int m_signInAttempt = 0;
+    QTimer *m_signInAnswerTimer = nullptr;
 
     // ------------------------------------------------------------------
     // Main window and contact list

@@ -183,19 +183,26 @@ void ZELClient::verifyAccountInfo()
     convertXMLSendToServer(request);
     // A server that takes the request and never answers must not leave the
     // user before "Signing In" for ever: the attempt is given up with a word.
-    QTimer::singleShot(m_signInAnswerMs, this, [this, attempt = ++m_signInAttempt] {
-        if (!m_signInPending || attempt != m_signInAttempt)
-            return;
-        m_signInPending = false;
-        m_autoReSignIn = false;
-        m_trayAnimationFrame = 0;
-        m_trayRotationTimer->stop();
-        m_trayIcon->setToolTip(QStringLiteral("ZEL Connected (Offline)"));
-        m_processMovie->stop();
-        m_connectingMovie->stop();
-        stackedWidget->setCurrentWidget(loginPage);
-        showLoginError(*this, QStringLiteral("No answer from the server. Please try again"));
-    });
+    // One timer for every attempt: a new attempt restarts it, and nothing is
+    // left waiting once the answer came (or the connection went).
+    if (!m_signInAnswerTimer) {
+        m_signInAnswerTimer = new QTimer(this);
+        m_signInAnswerTimer->setSingleShot(true);
+        connect(m_signInAnswerTimer, &QTimer::timeout, this, [this] {
+            if (!m_signInPending)
+                return;
+            m_signInPending = false;
+            m_autoReSignIn = false;
+            m_trayAnimationFrame = 0;
+            m_trayRotationTimer->stop();
+            m_trayIcon->setToolTip(QStringLiteral("ZEL Connected (Offline)"));
+            m_processMovie->stop();
+            m_connectingMovie->stop();
+            stackedWidget->setCurrentWidget(loginPage);
+            showLoginError(*this, QStringLiteral("No answer from the server. Please try again"));
+        });
+    }
+    m_signInAnswerTimer->start(m_signInAnswerMs);
 
     m_trayIcon->setToolTip(QStringLiteral("ZEL Connecting..."));
     m_trayRotationTimer->start(100);
