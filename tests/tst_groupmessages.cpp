@@ -332,7 +332,9 @@ private slots:
     void floodWaitsForWindows()
     {
         ZELClient client;
-        const int count = 2000;
+        // Under the sanitizers every window costs far more: a smaller flood
+        // still overruns the bound many times over.
+        const int count = qEnvironmentVariableIsSet("ZEL_SANITIZED") ? 300 : 2000;
         QString batch;
         for (int i = 0; i < count; ++i)
             batch += ZELTestPeer::message("ONLINEGROUPMESSAGE",
