@@ -25,7 +25,8 @@ enum UpdatePosition { UpdateAdder = 1, UpdateConference = 2, UpdateAdded = 3, Up
 enum RemovePosition { RemoveConference = 2, RemoveMember = 3 };
 enum StopPosition { StopConference = 2 };
 enum ClosePosition { CloseMember = 1, CloseConference = 2, CloseText = 3 };
-enum MessagePosition { MessageSender = 1, MessageConference = 2, MessageBody = 3, MessageProtected = 4 };
+enum MessagePosition { MessageSender = 1, MessageConference = 2, MessageBody = 3, MessageProtected = 4,
+                       MessagePicture = 5 };
 enum ReadyPosition { ReadySender = 1, ReadyConference = 2, ReadyFileName = 3, ReadySizeAndLock = 4 };
 enum FileStatusPosition { FileStatusMember = 2, FileStatusAnswer = 3, FileStatusFileName = 4, FileStatusConference = 5 };
 
@@ -280,9 +281,8 @@ ZELDispatchResult ZELClient::dispatchConferenceChatMessage(const QStringList &me
     if (active)
         active->raise();
 
-    // Received pictures are stored with the picture features; until then the
-    // message shows its relative path.
-    QString body = messageValue(message, MessageBody);
+    // A picture that came with the message is stored and shown from there, as in a one-to-one chat.
+    QString body = showReceivedPicture(messageValue(message, MessagePicture), messageValue(message, MessageBody));
     if (m_chatWindowSettings.value(ZELChatWindowList::DisplaySmileys) == QLatin1String("FALSE")) {
         const bool hadPictures = body.contains(QLatin1String("img"));
         body.remove(QStringLiteral("img"));

@@ -15,6 +15,7 @@
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
 #include "style/zelmessageboxclass.h"
+#include "protocol/zelpicturefield.h"
 #include "zeltestmain.h"
 
 // Conferences end to end: a real client signed in as "anita" starts, joins,
@@ -461,6 +462,25 @@ private slots:
         };
         QTRY_VERIFY(typing("mira"));
         QVERIFY(!typing("ravi"));
+    }
+
+    // A picture sent with a conference message is stored under ScreenCapture
+    // and shown from there, as in a one-to-one chat.
+    void pictureWithAMessage()
+    {
+        ZELChatWindow *w = conferenceWith({{"ravi", "Ravi Kumar"}});
+        QVERIFY(w);
+        const QByteArray bytes("not really a jpeg, but bytes to keep");
+        send("CONFERENCECHATMESSAGE", {{"LOGINNAME", "ravi##Ravi Kumar"}, {"CHATSUBJECT", Conference},
+                                       {"MESSAGE", "look <img src=\"ScreenCapture/shot.jpg\" />"}, {"SMILEY", "FALSE"},
+                                       {"SENDPICTURE", ZELPictureField::encode("shot.jpg", bytes)},
+                                       {"ADDBANNER", ""}, {"PLAINTEXT", "look"}});
+        const QString stored = m_client->m_dataFolder + "/ScreenCapture/shot.jpg";
+        QTRY_VERIFY(QFile::exists(stored));
+        QFile file(stored);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), bytes);
+        QVERIFY(w->totalMessage->toHtml().contains(stored));
     }
 
     void removeAndStop()
