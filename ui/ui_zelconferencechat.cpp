@@ -1,30 +1,13 @@
 #include /* form */ "ui/ui_zelconferencechat.h"
 
+#include "ui/ui_zelformparts.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QMetaObject>
 #include <QtGui/QFont>
 #include <QtGui/QPalette>
 
 namespace {
-
-QFont verdana(bool bold)
-{
-    QFont font(QStringLiteral("Verdana"), 8);
-    font.setBold(bold);
-    return font;
-}
-
-QPushButton *textButton(QDialog *dialog, const char *name, const QRect &geometry)
-{
-    auto *button = new QPushButton(dialog);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    button->setFont(verdana(false));
-    button->setCursor(Qt::PointingHandCursor);
-    // Return is the name field's own business: no button takes it as default.
-    button->setAutoDefault(false);
-    return button;
-}
 
 QPalette ownPalette(QPalette palette, const QColor &window, const QColor &text)
 {
@@ -54,7 +37,7 @@ void Ui_ZELConferenceChatDialog::setupUi(QDialog *ZELConferenceChatDialog)
     m_logoLabel->setMinimumHeight(20);
     m_logoLabel->setMaximumHeight(20);
     m_logoLabel->setPalette(ownPalette(m_logoLabel->palette(), QColor(236, 233, 216), QColor(0, 0, 0)));
-    m_logoLabel->setFont(verdana(true));
+    m_logoLabel->setFont(zelFormFont(true));
     m_logoLabel->setAlignment(Qt::AlignCenter);
 
     // Lies below the bottom edge: never seen.
@@ -76,20 +59,20 @@ void Ui_ZELConferenceChatDialog::setupUi(QDialog *ZELConferenceChatDialog)
     m_closeButton->setFlat(true);
     m_closeButton->setAutoDefault(false);
 
-    m_conferenceChatOkButton = textButton(ZELConferenceChatDialog, "m_conferenceChatOkButton", QRect(70, 100, 75, 23));
-    m_cancelButton = textButton(ZELConferenceChatDialog, "m_cancelButton", QRect(180, 100, 75, 23));
+    m_conferenceChatOkButton = zelFormTextButton(ZELConferenceChatDialog, "m_conferenceChatOkButton", QRect(70, 100, 75, 23));
+    m_cancelButton = zelFormTextButton(ZELConferenceChatDialog, "m_cancelButton", QRect(180, 100, 75, 23));
 
     m_chatSessionNameLabel = new QLabel(ZELConferenceChatDialog);
     m_chatSessionNameLabel->setObjectName(QString::fromLatin1("m_chatSessionNameLabel"));
     m_chatSessionNameLabel->setGeometry(30, 50, 112, 16);
-    m_chatSessionNameLabel->setFont(verdana(false));
+    m_chatSessionNameLabel->setFont(zelFormFont(false));
 
     m_chatSessionNameEdit = new QLineEdit(ZELConferenceChatDialog);
     m_chatSessionNameEdit->setObjectName(QString::fromLatin1("m_chatSessionNameEdit"));
     m_chatSessionNameEdit->setGeometry(150, 50, 156, 20);
     m_chatSessionNameEdit->setPalette(ownPalette(m_chatSessionNameEdit->palette(), QColor(144, 209, 247),
                                                  QColor(0, 0, 0)));
-    m_chatSessionNameEdit->setFont(verdana(false));
+    m_chatSessionNameEdit->setFont(zelFormFont(false));
     m_chatSessionNameEdit->setMaxLength(25);
 
     QWidget::setTabOrder(m_chatSessionNameEdit, m_conferenceChatOkButton);

@@ -1,32 +1,11 @@
 #include /* form */ "ui/ui_zelpwdprotectdialog.h"
 
+#include "ui/ui_zelformparts.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QMetaObject>
 #include <QtGui/QFont>
 #include <QtGui/QPalette>
-
-namespace {
-
-QFont verdana(bool bold)
-{
-    QFont font(QStringLiteral("Verdana"), 8);
-    font.setBold(bold);
-    return font;
-}
-
-QPushButton *textButton(QDialog *dialog, const char *name, const QRect &geometry)
-{
-    auto *button = new QPushButton(dialog);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    button->setFont(verdana(false));
-    button->setCursor(Qt::PointingHandCursor);
-    // Return is the field's own business: no button takes it as default.
-    button->setAutoDefault(false);
-    return button;
-}
-
-} // namespace
 
 void Ui_ZELPwdProtectDialog::setupUi(QDialog *ZELPwdProtectDialog)
 {
@@ -40,7 +19,7 @@ void Ui_ZELPwdProtectDialog::setupUi(QDialog *ZELPwdProtectDialog)
     m_logoLabel->setObjectName(QString::fromLatin1("m_logoLabel"));
     m_logoLabel->setGeometry(11, 0, 297, 20);
     m_logoLabel->setFixedHeight(20);
-    m_logoLabel->setFont(verdana(true));
+    m_logoLabel->setFont(zelFormFont(true));
     m_logoLabel->setAlignment(Qt::AlignCenter);
     setupFrameLabels(ZELPwdProtectDialog, QSize(319, 200));
 
@@ -52,13 +31,13 @@ void Ui_ZELPwdProtectDialog::setupUi(QDialog *ZELPwdProtectDialog)
     m_closeButton->setAutoFillBackground(true);
     m_closeButton->setAutoDefault(false);
 
-    m_okButton = textButton(ZELPwdProtectDialog, "m_okButton", QRect(130, 150, 75, 23));
-    m_cancelButton = textButton(ZELPwdProtectDialog, "m_cancelButton", QRect(220, 150, 75, 23));
+    m_okButton = zelFormTextButton(ZELPwdProtectDialog, "m_okButton", QRect(130, 150, 75, 23));
+    m_cancelButton = zelFormTextButton(ZELPwdProtectDialog, "m_cancelButton", QRect(220, 150, 75, 23));
 
     m_passwordLineEdit = new QLineEdit(ZELPwdProtectDialog);
     m_passwordLineEdit->setObjectName(QString::fromLatin1("m_passwordLineEdit"));
     m_passwordLineEdit->setGeometry(30, 120, 266, 20);
-    m_passwordLineEdit->setFont(verdana(false));
+    m_passwordLineEdit->setFont(zelFormFont(false));
     m_passwordLineEdit->setContextMenuPolicy(Qt::NoContextMenu);
     m_passwordLineEdit->setMaxLength(25);
     m_passwordLineEdit->setEchoMode(QLineEdit::Password);
