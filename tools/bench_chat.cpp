@@ -1,7 +1,10 @@
 // Prints what a long conversation costs the chat window: a whole burst sent
 // by a local server until every message is shown, with the memory it adds and
-// the longest time the window could not answer; then the time one more
-// received message takes at 100 / 1,000 / 10,000 messages in the transcript. Runs offscreen against the protocol test peer.
+// the longest time the window could not answer; then a second burst of the
+// same size into the window already open, whose memory is what each message
+// costs (the first burst also pays for opening the window); then the time one
+// more received message takes at 100 / 1,000 / 10,000 messages in the
+// transcript. Runs offscreen against the protocol test peer.
 //
 //     bench_chat [messages]        (default 10000)
 
@@ -74,8 +77,8 @@ int shownMessages(ZELChatWindow *window)
     return window ? (window->totalMessage->document()->blockCount() - 1) / 2 : 0;
 }
 
-// The server side of the burst: prints its port, sends the burst on "go",
-// counts the delivery answers and prints their number on "count".
+// The server side of the bursts: prints its port, sends a burst on every
+// "go", counts the delivery answers and prints their number on "count".
 int serve(int total)
 {
     ZELTestPeer peer;
@@ -93,13 +96,14 @@ int serve(int total)
         if (request.type == QLatin1String("MESSAGEDELIVERED"))
             ++deliveries;
     });
+    int sent = 0;
     QSocketNotifier commands(0, QSocketNotifier::Read);
     QObject::connect(&commands, &QSocketNotifier::activated, [&]() {
         const QByteArray line = input.readLine().trimmed();
         if (line == "go") {
             QStringList burst;
             for (int n = 0; n < total; ++n)
-                burst << chatFrom(QStringLiteral("mona"), n);
+                burst << chatFrom(QStringLiteral("mona"), sent++);
             for (int i = 0; i < burst.size(); i += 500)
                 peer.sendTexts(burst.mid(i, 500));
         } else if (line == "count") {
@@ -176,16 +180,36 @@ int main(int argc, char *argv[])
         const double burstS = timer.nsecsElapsed() / 1e9;
         const long after = residentKiB();
         const double heapAfter = heapInUseKiB();
-        server.write("count\n");
-        server.waitForReadyRead(30000);
-        const int deliveries = server.readLine().trimmed().toInt();
+        const auto deliveryCount = [&server]() {
+            server.write("count\n");
+            server.waitForReadyRead(30000);
+            return server.readLine().trimmed().toInt();
+        };
+        const int deliveries = deliveryCount();
         std::printf("burst of %d messages from the server:\n", total);
         std::printf("  all shown: %s in %.2f s\n", done ? "yes" : "NO", burstS);
         std::printf("  longest time without answering input: %lld ms\n", static_cast<long long>(longestGapMs));
         std::printf("  delivery answers the server had when the last message showed: %d\n", deliveries);
-        std::printf("  heap added: %.1f MB (%.2f KB per message)\n", (heapAfter - heapBefore) / 1024.0,
-                    (heapAfter - heapBefore) / total);
+        std::printf("  heap added, opening the chat window included: %.1f MB (%.2f KB per message)\n",
+                    (heapAfter - heapBefore) / 1024.0, (heapAfter - heapBefore) / total);
         std::printf("  resident memory added: %.1f MB\n", (after - before) / 1024.0);
+
+        // The same burst again into the open window: what the messages alone cost.
+        const double heapAgain = heapInUseKiB();
+        timer.restart();
+        server.write("go\n");
+        const bool doneAgain = ZELTestPeer::waitUntil([&]() {
+            return shownMessages(burstClient.m_chatWindows.value(sender)) >= 2 * total;
+        }, 600000);
+        const double againS = timer.nsecsElapsed() / 1e9;
+        const double heapEnd = heapInUseKiB();
+        const double perMessage = (heapEnd - heapAgain) / total;
+        std::printf("a second burst of %d into the open window:\n", total);
+        std::printf("  all shown: %s in %.2f s; delivery answers: %d of %d\n", doneAgain ? "yes" : "NO", againS,
+                    deliveryCount(), 2 * total);
+        std::printf("  heap added: %.1f MB\n", (heapEnd - heapAgain) / 1024.0);
+        std::printf("memory per message: %.2f KB (goal: under 2 KB); opening the chat window: %.1f MB\n",
+                    perMessage, (heapAfter - heapBefore - perMessage * total) / 1024.0);
         server.closeWriteChannel();
         server.waitForFinished(5000);
     }
