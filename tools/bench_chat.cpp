@@ -7,9 +7,14 @@
 // transcript. Runs offscreen against the protocol test peer.
 //
 //     bench_chat [messages]        (default 10000)
+//     bench_chat --split [messages]
+//
+// --split prints where a message's memory goes: a transcript view of its own,
+// once shown (every paragraph laid out) and once never shown.
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
+#include "chat/zeltranscriptview.h"
 #include "core/zelclient.h"
 #include "zelbenchhome.h"
 #include "peer/zeltestpeer.h"
@@ -118,6 +123,34 @@ int serve(int total)
     return QCoreApplication::exec();
 }
 
+// Heap per message of a transcript view filled with continuation rows and
+// texts, after a smaller one has loaded the fonts and caches every view shares.
+double transcriptPerMessage(int total, bool shown)
+{
+    const auto fill = [](ZELTranscriptView &view, int count) {
+        for (int i = 0; i < count; ++i) {
+            view.append(ZELTranscript::continuationRow(QStringLiteral("10:00:00 am")));
+            view.append(QStringLiteral("Message number %1 of the burst, with a few words to lay out.").arg(i));
+            ZELTranscript::scrollToEnd(&view);
+        }
+        ZELTestPeer::waitUntil([]() { return false; }, 100);
+    };
+    {
+        ZELTranscriptView warm;
+        warm.resize(600, 400);
+        warm.show();
+        fill(warm, 1000);
+    }
+    ZELTranscriptView view;
+    view.resize(600, 400);
+    if (shown)
+        view.show();
+    ZELTestPeer::waitUntil([]() { return false; }, 100);
+    const double before = heapInUseKiB();
+    fill(view, total);
+    return (heapInUseKiB() - before) / total;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -129,6 +162,27 @@ int main(int argc, char *argv[])
 
     if (argc > 2 && QByteArray(argv[1]) == "--serve")
         return serve(QByteArray(argv[2]).toInt());
+    if (argc > 1 && QByteArray(argv[1]) == "--split") {
+        // Each in a process of its own, so that one's freed memory is not the other's.
+        if (argc > 3) {
+            std::printf("%.3f\n", transcriptPerMessage(QByteArray(argv[2]).toInt(), QByteArray(argv[3]) == "1"));
+            return 0;
+        }
+        const QByteArray count = argc > 2 ? QByteArray(argv[2]) : QByteArray("10000");
+        const auto run = [&count](const char *shown) {
+            QProcess child;
+            child.start(QCoreApplication::applicationFilePath(),
+                        {QStringLiteral("--split"), QString::fromLatin1(count), QString::fromLatin1(shown)});
+            child.waitForFinished(600000);
+            return child.readAllStandardOutput().trimmed().toDouble();
+        };
+        const double laidOut = run("1");
+        const double stored = run("0");
+        std::printf("transcript of %s messages, heap per message:\n", count.constData());
+        std::printf("  shown: %.2f KB = %.2f KB text, fragments and paragraphs + %.2f KB layout\n", laidOut, stored,
+                    laidOut - stored);
+        return 0;
+    }
     const int total = argc > 1 ? qMax(100, QByteArray(argv[1]).toInt()) : 10000;
 
     // First: a burst from a server in another process, so that only the
