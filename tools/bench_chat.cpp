@@ -313,12 +313,16 @@ int main(int argc, char *argv[])
         if (qEnvironmentVariableIsSet("ZEL_BENCH_GAPS")) {
             ZELChatWindow *window = client.m_chatWindows.value(QStringLiteral("ravi"));
             window->totalMessage->clear();
+            // The delivery answers written meanwhile leave first.
+            ZELTestPeer::waitUntil([]() { return false; }, 500);
             const double heap = heapInUseKiB();
             for (int i = 0; i < total; ++i) {
                 window->totalMessage->append(ZELTranscript::continuationRow(QStringLiteral("10:00:00 am")));
                 window->totalMessage->append(QStringLiteral("Message number %1 of the burst, with a few words to lay out.").arg(i));
                 ZELTranscript::scrollToEnd(window->totalMessage);
             }
+            // Updates the appends posted are handled first: they are not kept.
+            ZELTestPeer::waitUntil([]() { return false; }, 500);
             std::printf("  transcript alone: %.2f KB per message\n", (heapInUseKiB() - heap) / total);
         }
         qDeleteAll(client.m_chatWindows.values());
