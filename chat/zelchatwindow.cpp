@@ -521,7 +521,11 @@ void ZELChatWindow::sendChatMessage()
     const QString time = ZELTranscript::timeStamp(m_hourFormat24);
     const QString plain = serverMessage->toPlainText().trimmed();
     const QString html = serverMessage->toHtml().trimmed();
-    m_sentMessages.append(html);
+    // Kept for recall as long as the window lives: without the spare room of
+    // the buffer the HTML was written into, which is about as large again.
+    QString recalled = html;
+    recalled.squeeze();
+    m_sentMessages.append(recalled);
     m_sentMessageIndex = int(m_sentMessages.size());
     QString encoded = ZELTranscript::encodeCommas(html);
 
