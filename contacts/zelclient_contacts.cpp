@@ -49,7 +49,7 @@ void ZELClient::addContactWindow()
     if (m_contactsPopupMenu->isVisible())
         m_contactsPopupMenu->close();
     m_addContactDialog->setModal(true);
-    showKeepingMaximized(m_addContactDialog);
+    showKeepingMaximized(m_addContactDialog.get());
 }
 
 void ZELClient::addContactName(QStringList &request, QStringList &users, QStringList &profiles)
@@ -104,7 +104,7 @@ void ZELClient::deleteContactWindow()
     table->setSortingEnabled(true);
     table->sortItems(ZELDeleteContact::NameColumn, Qt::AscendingOrder);
     m_deleteContactDialog->setModal(true);
-    showKeepingMaximized(m_deleteContactDialog);
+    showKeepingMaximized(m_deleteContactDialog.get());
 }
 
 void ZELClient::deleteContactName(QStringList &request)

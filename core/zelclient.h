@@ -17,6 +17,7 @@
 
 #include <memory>
 
+#include "core/zellazy.h"
 #include "protocol/zelrecords.h"
 #include "ui/ui_zembrio.h"
 
@@ -606,18 +607,25 @@ public:
     ZELThread *m_workerThread = nullptr;
     ZELTcpSocket *m_tcpSocket = nullptr;
     ZELXmlCodec *m_xmlCodec = nullptr;
-    ZELAddContact *m_addContactDialog = nullptr;
-    ZELPopup *m_notificationPopup = nullptr;
-    ZELReminderDialog *m_reminderDialog = nullptr;
-    ZELReminderPopup *m_reminderPopup = nullptr;
-    ZELDeleteContact *m_deleteContactDialog = nullptr;
-    ZELBusinessCardDetails *m_businessCardPopup = nullptr;
-    ZELVoiceMail *m_voiceMailRecorder = nullptr;
-    ZELVoiceMailInbox *m_voiceMailInbox = nullptr;
-    ZELOfflineMessagesWidget *m_offlineMessagesWidget = nullptr;
-    ZELApprovalAddContact *m_approvalAddContactDialog = nullptr;
-    ZELChatHistoryListWindow *m_chatHistoryWindow = nullptr;
-    ZELApprovalRequestedUser *m_approvalRequestedUserDialog = nullptr;
+    // Long-lived windows, each built on first use (see ZELClient::setUpLazyWindows).
+    ZELLazy<ZELAddContact> m_addContactDialog;
+    ZELLazy<ZELPopup> m_notificationPopup;
+    ZELLazy<ZELReminderDialog> m_reminderDialog;
+    ZELLazy<ZELReminderPopup> m_reminderPopup;
+    ZELLazy<ZELDeleteContact> m_deleteContactDialog;
+    ZELLazy<ZELBusinessCardDetails> m_businessCardPopup;
+    ZELLazy<ZELVoiceMail> m_voiceMailRecorder;
+    ZELLazy<ZELVoiceMailInbox> m_voiceMailInbox;
+    ZELLazy<ZELOfflineMessagesWidget> m_offlineMessagesWidget;
+    ZELLazy<ZELApprovalAddContact> m_approvalAddContactDialog;
+    ZELLazy<ZELChatHistoryListWindow> m_chatHistoryWindow;
+    ZELLazy<ZELApprovalRequestedUser> m_approvalRequestedUserDialog;
+    // What a window built late must still learn: the server was reached (it is
+    // told so on connecting), the reminder assignees were reset at sign-out.
+    bool m_lazyWindowsConnected = false;
+    bool m_reminderAssigneesReset = false;
+    void setUpLazyWindows();
+    void resetReminderAssignees();
 
     ZELMessageBoxClass *m_informationBox = nullptr;
     ZELMessageBoxClass *m_questionBox = nullptr;

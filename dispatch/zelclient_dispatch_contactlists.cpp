@@ -119,7 +119,7 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
 {
     const QString kind = messageValue(message, AddKind);
     if (kind == QLatin1String("SEARCHKEYWORD")) {
-        ZELAddContact *dialog = m_addContactDialog;
+        ZELAddContact *dialog = m_addContactDialog.get();
         if (!dialog->isVisible()) {
             endSearchCursor(*this);
         } else {
@@ -173,7 +173,7 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
     if (userName.isEmpty())
         return ZELDispatchResult::Continue;
 
-    if (m_reminderDialog && m_reminderDialog->m_assigneeName->findText(displayName, Qt::MatchExactly) < 0) {
+    if (m_reminderDialog.get() && m_reminderDialog->m_assigneeName->findText(displayName, Qt::MatchExactly) < 0) {
         m_reminderDialog->m_assigneeDetails.append(displayName + QStringLiteral("##") + userName + QStringLiteral("##")
                                                    + profile.value(ProfileTimeZone));
         m_reminderDialog->m_assigneeName->insertItem(0, displayName);
@@ -235,7 +235,7 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
 
 ZELDispatchResult ZELClient::dispatchDeleteContact(const QStringList &message)
 {
-    ZELDeleteContact *dialog = m_deleteContactDialog;
+    ZELDeleteContact *dialog = m_deleteContactDialog.get();
     if (!dialog->isVisible()) {
         dialog->show();
         if (messageValue(message, 1) == QLatin1String("DELETELIST") && message.size() >= 3) {
@@ -285,7 +285,7 @@ ZELDispatchResult ZELClient::dispatchDeleteName(const QStringList &message)
     const QString present = messageValue(message, DeletePresent);
     const QString company = messageValue(message, DeleteCompany);
 
-    if (m_reminderDialog) {
+    if (m_reminderDialog.get()) {
         for (const QString &entry : std::as_const(m_reminderDialog->m_assigneeDetails)) {
             if (entry.section(QStringLiteral("##"), 1, 1) != userName)
                 continue;
@@ -341,7 +341,7 @@ ZELDispatchResult ZELClient::dispatchDeleteName(const QStringList &message)
 
 ZELDispatchResult ZELClient::dispatchAddContactApprovalStatus(const QStringList &message)
 {
-    ZELApprovalAddContact *dialog = m_approvalAddContactDialog;
+    ZELApprovalAddContact *dialog = m_approvalAddContactDialog.get();
     QTableWidget *table = dialog->m_approvaltable;
     table->setSortingEnabled(false);
     int k = 0;

@@ -178,7 +178,7 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
     for (const QString &entry : std::as_const(m_presentContacts))
         presentUsers.insert(entry.section(QStringLiteral("##"), 0, 0));
     QSet<QString> assignees;
-    if (m_reminderDialog) {
+    if (m_reminderDialog.get()) {
         for (int i = 0, n = m_reminderDialog->m_assigneeName->count(); i < n; ++i)
             assignees.insert(m_reminderDialog->m_assigneeName->itemText(i));
     }
@@ -283,7 +283,7 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
         if (state == Online)
             userLoggedInStatus(userName, displayName, record.photoBase64);
 
-        if (m_reminderDialog && approved && !assignees.contains(displayName)) {
+        if (m_reminderDialog.get() && approved && !assignees.contains(displayName)) {
             assignees.insert(displayName);
             m_reminderDialog->m_assigneeDetails.append(displayName + QStringLiteral("##") + userName
                                                        + QStringLiteral("##") + record.timeZone);

@@ -126,7 +126,7 @@ void ZELClient::refreshOfflineCounters(bool fileTab, bool messageTab)
 
 void ZELClient::generateWindow()
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
     if (window->isVisible()) {
         if (table->rowCount() == 0)
@@ -199,7 +199,7 @@ void ZELClient::generateWindow()
 
 void ZELClient::showOfflineMessage()
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
     if (table->rowCount() == 0 || !table->hasFocus() || window->m_inactive || !table->currentItem())
         return;
@@ -255,7 +255,7 @@ void ZELClient::showOfflineMessage()
 
 void ZELClient::itemChangeStatus(QTableWidgetItem *item)
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     if (window->m_inactive || !item || item->column() != CheckColumn)
         return;
     if (item->checkState() == Qt::Checked)
@@ -267,7 +267,7 @@ void ZELClient::itemChangeStatus(QTableWidgetItem *item)
 
 void ZELClient::deleteSelectedMessage()
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
     if (m_connectionDown) {
         window->m_informationBox->showInformationBox(window, QStringLiteral("Connection Error"),
@@ -310,7 +310,7 @@ void ZELClient::deleteSelectedMessage()
 
 void ZELClient::removeOfflineRows(bool checkedOnly)
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
     window->m_messageBox->clear();
     window->m_replyPushButton->setEnabled(false);
@@ -345,7 +345,7 @@ void ZELClient::deleteOfflineMessages()
 void ZELClient::deleteMessages()
 {
     removeOfflineRows(false);
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     window->m_deleteAllButton->setEnabled(false);
     const int left = window->m_offlineTable->rowCount();
     textBrowser->setText(QStringLiteral("(") + QString::number(left) + QStringLiteral("/")
@@ -361,7 +361,7 @@ void ZELClient::deleteMessages()
 
 void ZELClient::deleteAllOfflineMessages()
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
     if (m_connectionDown) {
         window->m_informationBox->showInformationBox(window, QStringLiteral("Connection Error"),
@@ -409,7 +409,7 @@ void ZELClient::cancelSlot()
 
 void ZELClient::replyOfflineMessages()
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     if (m_connectionDown) {
         window->m_informationBox->showInformationBox(window, QStringLiteral("Connection Error"),
                                                      QStringLiteral("ZEL disconnected...Try again later"));
@@ -578,7 +578,7 @@ void ZELClient::sendOfflineMessages(QStringList &request)
         m_offlineMessageList.append(QStringList({receiver, text, time, Yes, m_offlineMessages.value(time + text), name, Yes})
                                         .join(RecordSeparator));
     }
-    if (m_offlineMessagesWidget->isVisible()) {
+    if (m_offlineMessagesWidget.isVisible()) {
         QTableWidget *table = m_offlineMessagesWidget->m_offlineTable;
         for (int row = 0; row < table->rowCount(); ++row) {
             if (cellText(table, row, SenderColumn) == receiver && cellText(table, row, TimeColumn) == time) {

@@ -53,7 +53,7 @@ void setCell(QTableWidget *table, int row, int column, const QString &text)
 
 void ZELClient::reminder()
 {
-    ZELReminderDialog *dialog = m_reminderDialog;
+    ZELReminderDialog *dialog = m_reminderDialog.get();
     if (dialog->isVisible()) {
         QApplication::alert(dialog, 0);
         return;
@@ -68,6 +68,20 @@ void ZELClient::reminder()
     dialog->m_selectedRow = -1;
     dialog->setModal(true);
     dialog->show();
+}
+
+void ZELClient::resetReminderAssignees()
+{
+    ZELReminderDialog *dialog = m_reminderDialog.built();
+    if (!dialog) {
+        m_reminderAssigneesReset = true; // applied when the dialog is built
+        return;
+    }
+    dialog->m_reminderTable->setRowCount(0);
+    dialog->m_assigneeName->clear();
+    dialog->m_assigneeName->addItem(QStringLiteral("Self"));
+    dialog->m_assigneeDetails.clear();
+    dialog->m_assigneeDetails.append(QStringLiteral("Self##Self##Self"));
 }
 
 void ZELClient::scheduleNextReminder()
@@ -100,7 +114,7 @@ void ZELClient::scheduleNextReminder()
 
 void ZELClient::reminderPopupDisplay(QString subject, QString reminderId, QString due)
 {
-    if (m_reminderPopup->isVisible())
+    if (m_reminderPopup.isVisible())
         return;
     // The thread repeats its report each second, so a report may still be queued
     // for a reminder that was snoozed, deleted or shown meanwhile, or be the
@@ -121,7 +135,7 @@ void ZELClient::reminderPopupDisplay(QString subject, QString reminderId, QStrin
     if (row >= 0)
         setCell(m_reminderDialog->m_reminderTable, row, Column::StateColumn, Triggered);
 
-    ZELReminderPopup *popup = m_reminderPopup;
+    ZELReminderPopup *popup = m_reminderPopup.get();
     popup->m_reminderDisplayText->setText(subject);
     popup->m_keyEditBox->setText(reminderId);
     popup->m_logoLabel->setText(QStringLiteral("ZEL Reminder"));
@@ -151,7 +165,7 @@ void ZELClient::reminderIsDismissed(QString &reminderId)
         return;
     const ReminderRecord record = *found;
     if (record.assignee == Self)
-        removeReminderRow(m_reminderDialog, reminderId);
+        removeReminderRow(m_reminderDialog.get(), reminderId);
     m_reminders.erase(found);
     QStringList request { QStringLiteral("DELETEREMINDER"), reminderId, record.assignee };
     convertXMLSendToServer(request);
@@ -237,7 +251,7 @@ void ZELClient::selfDeleteReminderinQMap(QString &reminderId)
     if (row >= 0) {
         if (const QTableWidgetItem *item = m_reminderDialog->m_reminderTable->item(row, Column::AssigneeColumn))
             assignee = item->text();
-        removeReminderRow(m_reminderDialog, reminderId);
+        removeReminderRow(m_reminderDialog.get(), reminderId);
     }
     QStringList request { QStringLiteral("DELETEREMINDER"), reminderId, assignee };
     convertXMLSendToServer(request);
@@ -291,5 +305,5 @@ void ZELClient::deleteReminderinTable(QString &reminderId)
 {
     if (m_reminders.remove(reminderId) > 0)
         scheduleNextReminder();
-    removeReminderRow(m_reminderDialog, reminderId);
+    removeReminderRow(m_reminderDialog.get(), reminderId);
 }

@@ -756,7 +756,7 @@ private slots:
         ZELChatWindow *window = m_client->m_chatWindows.value("ann");
         QVERIFY(window);
         window->showMinimized();
-        ZELPopup *popup = m_client->m_notificationPopup;
+        ZELPopup *popup = m_client->m_notificationPopup.get();
         m_client->showChatPopupWidget({type, "me", "ann", "hello", "", "", "", "hello", "ANN"}, "ANN");
         QVERIFY(popup->isVisible());
         popup->setAttribute(Qt::WA_UnderMouse); // the pointer is on it
