@@ -90,8 +90,7 @@ ZELClient::~ZELClient()
     m_xmlCodec = nullptr;
     m_voiceMailInbox.reset();
     m_voiceMailRecorder.reset();
-    delete m_questionBox;
-    m_questionBox = nullptr;
+    m_questionBox.reset();
     delete m_informationBox;
     m_informationBox = nullptr;
     // The pop-up's labels report to this widget's event filter, which looks into
@@ -317,9 +316,10 @@ void ZELClient::initializeMemberVariables()
 
     m_preferencesFile.setFileName(m_dataFolder + QStringLiteral("/zelPreferencesSettings.xml"));
 
-    m_questionBox = new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question,
-                                           ZELMessageBoxClass::Yes, ZELMessageBoxClass::No,
-                                           ZELMessageBoxClass::NoButton, this);
+    m_questionBox.setBuilder([this] {
+        return new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, ZELMessageBoxClass::Yes,
+                                      ZELMessageBoxClass::No, ZELMessageBoxClass::NoButton, this);
+    });
     m_informationBox = new ZELMessageBoxClass(this);
 
     // Inside each character class "|" is a literal character, so the login id,

@@ -628,7 +628,7 @@ public:
     void resetReminderAssignees();
 
     ZELMessageBoxClass *m_informationBox = nullptr;
-    ZELMessageBoxClass *m_questionBox = nullptr;
+    ZELLazy<ZELMessageBoxClass> m_questionBox; // its icon costs a theme look-up: built when first asked
 
     QList<QTreeWidgetItem *> m_searchMatches;
 

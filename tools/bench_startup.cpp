@@ -6,7 +6,8 @@
 // Each figure comes from a fresh process, side by side: the start as it is, and
 // a baseline that also builds every long-lived window at start, as the client
 // once did. `--runs N` takes the best of N starts of each (default 3);
-// `--one lazy|eager` runs one start and prints its raw figures.
+// `--one lazy|eager` runs one start and prints its raw figures, and with
+// ZEL_BENCH_LIST set lists the top-level windows built at start.
 
 #include "core/zelclient.h"
 #include "style/zelstyle.h"
@@ -90,8 +91,10 @@ int runOnce(int argc, char *argv[], bool eager, bool settle)
     QApplication app(argc, argv);
     initImages();
 
-    QSplashScreen splash(QPixmap(QStringLiteral(":images/zel.jpg")));
-    splash.show();
+    // As the program: the splash deletes itself when finish() closes it.
+    auto *splash = new QSplashScreen(QPixmap(QStringLiteral(":images/zel.jpg")));
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    splash->show();
     QCoreApplication::processEvents();
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setFont(QFont(QStringLiteral("Verdana"), 8));
@@ -102,7 +105,7 @@ int runOnce(int argc, char *argv[], bool eager, bool settle)
     if (eager)
         buildEveryLongLivedWindow(*client);
     const double built = sinceStart.nsecsElapsed() / 1e6;
-    splash.finish(client);
+    splash->finish(client);
     client->show();
     const bool shown = waitUntil([&]() { return client->windowHandle() && client->windowHandle()->isExposed(); },
                                  10000);
@@ -115,8 +118,15 @@ int runOnce(int argc, char *argv[], bool eager, bool settle)
             ++styled;
     }
     int windows = 0;
-    for (QWidget *widget : QApplication::topLevelWidgets())
+    for (QWidget *widget : QApplication::topLevelWidgets()) {
         windows += widget->isWindow() ? 1 : 0;
+        // What is built at start, window by window.
+        if (qEnvironmentVariableIsSet("ZEL_BENCH_LIST"))
+            std::fprintf(stderr, "%-28s %-28s %4lld widgets%s\n", widget->metaObject()->className(),
+                         qPrintable(widget->objectName()),
+                         static_cast<long long>(widget->findChildren<QWidget *>().size()),
+                         widget->isVisible() ? ", shown" : "");
+    }
 
     // Settle as a user would see it: the event loop idle until 3 s after start.
     if (settle) {
