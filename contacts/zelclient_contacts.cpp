@@ -110,9 +110,12 @@ void ZELClient::deleteContactWindow()
 void ZELClient::deleteContactName(QStringList &request)
 {
     convertXMLSendToServer(request);
-    // The reminders kept with a removed contact go with it.
-    for (int i = 2; i < request.size(); ++i)
-        m_reminderDialog->deleteContactFromReminder(request.at(i), true);
+    // The reminders kept with a removed contact go with it (an unbuilt
+    // reminder dialog lists none).
+    if (ZELReminderDialog *dialog = m_reminderDialog.built()) {
+        for (int i = 2; i < request.size(); ++i)
+            dialog->deleteContactFromReminder(request.at(i), true);
+    }
 }
 
 void ZELClient::deleteSelectedUserFromContact()

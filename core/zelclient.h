@@ -621,11 +621,21 @@ public:
     ZELLazy<ZELChatHistoryListWindow> m_chatHistoryWindow;
     ZELLazy<ZELApprovalRequestedUser> m_approvalRequestedUserDialog;
     // What a window built late must still learn: the server was reached (it is
-    // told so on connecting), the reminder assignees were reset at sign-out.
+    // told so on connecting). The reminder assignees the contact lists bring are
+    // kept here, as the dialog's list would hold them, until the dialog is built.
     bool m_lazyWindowsConnected = false;
-    bool m_reminderAssigneesReset = false;
+    struct PendingAssignees {
+        QStringList names{QStringLiteral("Self")}; // the list's items, in order
+        QStringList details{QStringLiteral("Self##Self")}; // "shown##login##time zone"
+        int current = 0;
+        bool changed = false;
+    } m_pendingAssignees;
+    QMap<int, QString> m_pendingOfflineTabTexts; // the offline inbox's tab texts, by tab
     void setUpLazyWindows();
     void resetReminderAssignees();
+    bool hasReminderAssignee(const QString &displayName) const;
+    void addReminderAssignee(const QString &displayName, const QString &details);
+    void removeReminderAssigneesOf(const QString &userName);
 
     ZELMessageBoxClass *m_informationBox = nullptr;
     ZELLazy<ZELMessageBoxClass> m_questionBox; // its icon costs a theme look-up: built when first asked

@@ -158,10 +158,13 @@ void ZELClient::setUpLazyWindows()
         connect(dialog, &ZELReminderDialog::crossAddReminderDetails, this, &ZELClient::crossAddReminderinQMap);
         if (m_lazyWindowsConnected)
             dialog->enableReminderButtons();
-        if (m_reminderAssigneesReset) {
-            dialog->m_assigneeDetails.clear();
-            dialog->m_assigneeDetails.append(QStringLiteral("Self##Self##Self"));
+        if (m_pendingAssignees.changed) {
+            dialog->m_assigneeName->clear();
+            dialog->m_assigneeName->addItems(m_pendingAssignees.names);
+            dialog->m_assigneeName->setCurrentIndex(m_pendingAssignees.current);
+            dialog->m_assigneeDetails = m_pendingAssignees.details;
         }
+        m_pendingAssignees = PendingAssignees();
         return dialog;
     });
     m_reminderPopup.setBuilder([this] {
@@ -212,6 +215,9 @@ void ZELClient::setUpLazyWindows()
         connect(window, &ZELOfflineMessagesWidget::closeWidget, this, &ZELClient::cancelSlot);
         connect(window, &ZELOfflineMessagesWidget::downloadOfflineFile, this, &ZELClient::downloadOfflineFile);
         connect(window, &ZELOfflineMessagesWidget::rejectOfflineFile, this, &ZELClient::rejectOfflineFile);
+        for (auto it = m_pendingOfflineTabTexts.cbegin(); it != m_pendingOfflineTabTexts.cend(); ++it)
+            window->m_offlineTabWidget->setTabText(it.key(), it.value());
+        m_pendingOfflineTabTexts.clear();
         if (m_lazyWindowsConnected)
             window->connectedServer();
         return window;

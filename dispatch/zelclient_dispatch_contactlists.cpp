@@ -173,11 +173,9 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
     if (userName.isEmpty())
         return ZELDispatchResult::Continue;
 
-    if (m_reminderDialog.get() && m_reminderDialog->m_assigneeName->findText(displayName, Qt::MatchExactly) < 0) {
-        m_reminderDialog->m_assigneeDetails.append(displayName + QStringLiteral("##") + userName + QStringLiteral("##")
-                                                   + profile.value(ProfileTimeZone));
-        m_reminderDialog->m_assigneeName->insertItem(0, displayName);
-    }
+    if (!hasReminderAssignee(displayName))
+        addReminderAssignee(displayName, displayName + QStringLiteral("##") + userName + QStringLiteral("##")
+                                             + profile.value(ProfileTimeZone));
     removeUserNameFromApprovalList(message, company);
     checkUserNameInApprovalContact(userName);
 
@@ -285,16 +283,7 @@ ZELDispatchResult ZELClient::dispatchDeleteName(const QStringList &message)
     const QString present = messageValue(message, DeletePresent);
     const QString company = messageValue(message, DeleteCompany);
 
-    if (m_reminderDialog.get()) {
-        for (const QString &entry : std::as_const(m_reminderDialog->m_assigneeDetails)) {
-            if (entry.section(QStringLiteral("##"), 1, 1) != userName)
-                continue;
-            const int item = m_reminderDialog->m_assigneeName->findText(entry.section(QStringLiteral("##"), 0, 0),
-                                                                        Qt::MatchExactly);
-            if (item >= 0)
-                m_reminderDialog->m_assigneeName->removeItem(item);
-        }
-    }
+    removeReminderAssigneesOf(userName);
 
     ZELContactIndex *index = contactIndex();
     if (present == QLatin1String("0")) {

@@ -108,17 +108,23 @@ void ZELClient::refreshOfflineCounters(bool fileTab, bool messageTab)
     const QString files = QString::number(m_offlineFileCount);
     textBrowser->setText(QStringLiteral("(") + unread + QStringLiteral("/") + files
                          + QStringLiteral(") Offline Messages/files"));
-    QTabWidget *tabs = m_offlineMessagesWidget->m_offlineTabWidget;
+    // An inbox not built yet takes these tab texts when it is.
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.built();
+    const auto setTab = [this, window](int tab, const QString &text) {
+        if (window)
+            window->m_offlineTabWidget->setTabText(tab, text);
+        else
+            m_pendingOfflineTabTexts.insert(tab, text);
+    };
     if (fileTab)
-        tabs->setTabText(FileTab, m_offlineFileCount == 0 ? QStringLiteral("Offline File(s)")
-                                                          : files + QStringLiteral(" Offline File(s)"));
+        setTab(FileTab, m_offlineFileCount == 0 ? QStringLiteral("Offline File(s)")
+                                                : files + QStringLiteral(" Offline File(s)"));
     const bool any = m_unreadOfflineMessageCount != 0 || m_offlineFileCount != 0;
     m_offlineMessagesAction->setText(any ? tr("&Offline Messages") + QStringLiteral(" (") + unread
                                                + QStringLiteral("/") + files + QStringLiteral(") ")
                                          : tr("&Offline Messages"));
     if (messageTab)
-        tabs->setTabText(MessageTab, any ? unread + QStringLiteral(" Offline Message(s)")
-                                         : QStringLiteral("Offline Message(s)"));
+        setTab(MessageTab, any ? unread + QStringLiteral(" Offline Message(s)") : QStringLiteral("Offline Message(s)"));
 }
 
 // ----------------------------------------------------------------------

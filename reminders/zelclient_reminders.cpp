@@ -74,7 +74,10 @@ void ZELClient::resetReminderAssignees()
 {
     ZELReminderDialog *dialog = m_reminderDialog.built();
     if (!dialog) {
-        m_reminderAssigneesReset = true; // applied when the dialog is built
+        m_pendingAssignees.names = QStringList{Self};
+        m_pendingAssignees.details = QStringList{QStringLiteral("Self##Self##Self")};
+        m_pendingAssignees.current = 0;
+        m_pendingAssignees.changed = true;
         return;
     }
     dialog->m_reminderTable->setRowCount(0);
@@ -82,6 +85,62 @@ void ZELClient::resetReminderAssignees()
     dialog->m_assigneeName->addItem(QStringLiteral("Self"));
     dialog->m_assigneeDetails.clear();
     dialog->m_assigneeDetails.append(QStringLiteral("Self##Self##Self"));
+}
+
+bool ZELClient::hasReminderAssignee(const QString &displayName) const
+{
+    if (ZELReminderDialog *dialog = m_reminderDialog.built())
+        return dialog->m_assigneeName->findText(displayName, Qt::MatchExactly) >= 0;
+    return m_pendingAssignees.names.contains(displayName);
+}
+
+// A new assignee goes first in the list; the chosen one stays chosen.
+void ZELClient::addReminderAssignee(const QString &displayName, const QString &details)
+{
+    if (ZELReminderDialog *dialog = m_reminderDialog.built()) {
+        dialog->m_assigneeDetails.append(details);
+        dialog->m_assigneeName->insertItem(0, displayName);
+        return;
+    }
+    PendingAssignees &pending = m_pendingAssignees;
+    pending.details.append(details);
+    pending.names.prepend(displayName);
+    if (pending.current >= 0)
+        ++pending.current;
+    else
+        pending.current = 0; // a list that was empty chooses its first item
+    pending.changed = true;
+}
+
+// The contact's entries leave the list (their details stay, as the dialog
+// keeps them); a removed chosen item passes the choice to the one in its place.
+void ZELClient::removeReminderAssigneesOf(const QString &userName)
+{
+    if (ZELReminderDialog *dialog = m_reminderDialog.built()) {
+        for (const QString &entry : std::as_const(dialog->m_assigneeDetails)) {
+            if (entry.section(QStringLiteral("##"), 1, 1) != userName)
+                continue;
+            const int item = dialog->m_assigneeName->findText(entry.section(QStringLiteral("##"), 0, 0),
+                                                              Qt::MatchExactly);
+            if (item >= 0)
+                dialog->m_assigneeName->removeItem(item);
+        }
+        return;
+    }
+    PendingAssignees &pending = m_pendingAssignees;
+    for (const QString &entry : std::as_const(pending.details)) {
+        if (entry.section(QStringLiteral("##"), 1, 1) != userName)
+            continue;
+        const qsizetype item = pending.names.indexOf(entry.section(QStringLiteral("##"), 0, 0));
+        if (item < 0)
+            continue;
+        pending.names.removeAt(item);
+        if (item < pending.current)
+            --pending.current;
+        else if (item == pending.current)
+            pending.current = pending.names.isEmpty() ? -1 : int(qMin<qsizetype>(item, pending.names.size() - 1));
+        pending.changed = true;
+    }
 }
 
 void ZELClient::scheduleNextReminder()

@@ -401,7 +401,15 @@ private slots:
         client.connectedSignal();
         client.hidePopUp();
         client.popupHideSlot();
+        // Counters shown on the main window: the inbox's tabs take the texts of
+        // the last count, as they would have shown them.
+        client.m_unreadOfflineMessageCount = 2;
+        client.refreshOfflineCounters();
+        client.m_unreadOfflineMessageCount = 0;
+        QCOMPARE(client.textBrowser->text(), QStringLiteral("(2/0) Offline Messages/files"));
         QCOMPARE(builtWindows(), 0);
+        QCOMPARE(client.m_offlineMessagesWidget->m_offlineTabWidget->tabText(0), QStringLiteral("2 Offline Message(s)"));
+        QCOMPARE(client.m_offlineMessagesWidget->m_offlineTabWidget->tabText(1), QStringLiteral("Offline File(s)"));
 
         QCOMPARE(client.m_reminderDialog->m_assigneeDetails, QStringList{"Self##Self##Self"});
         QCOMPARE(client.m_reminderDialog->m_assigneeName->count(), 1);
@@ -409,7 +417,7 @@ private slots:
         QVERIFY(client.m_reminderPopup->m_snoozeButton->isEnabled());
         QVERIFY(!client.m_addContactDialog->m_disconnected);
         QVERIFY(client.m_addContactDialog->m_showALLButton->isEnabled());
-        QCOMPARE(builtWindows(), 3);
+        QCOMPARE(builtWindows(), 4);
 
         // Wired as it is built: the window's request reaches the main widget.
         QVERIFY(!client.m_animationsPaused);
