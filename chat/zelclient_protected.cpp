@@ -9,7 +9,7 @@
 
 void ZELClient::showPasswordProtectPopup(QString key, QString senderName)
 {
-    ZELPopup *popup = m_notificationPopup;
+    ZELPopup *popup = m_notificationPopup.get();
     if (!popup || popup->isVisible())
         return;
     const QString text = QStringLiteral("<br><br><font color=") + QStringLiteral("#C34A2C")

@@ -49,7 +49,7 @@ void ZELClient::addContactWindow()
     if (m_contactsPopupMenu->isVisible())
         m_contactsPopupMenu->close();
     m_addContactDialog->setModal(true);
-    showKeepingMaximized(m_addContactDialog);
+    showKeepingMaximized(m_addContactDialog.get());
 }
 
 void ZELClient::addContactName(QStringList &request, QStringList &users, QStringList &profiles)
@@ -104,15 +104,18 @@ void ZELClient::deleteContactWindow()
     table->setSortingEnabled(true);
     table->sortItems(ZELDeleteContact::NameColumn, Qt::AscendingOrder);
     m_deleteContactDialog->setModal(true);
-    showKeepingMaximized(m_deleteContactDialog);
+    showKeepingMaximized(m_deleteContactDialog.get());
 }
 
 void ZELClient::deleteContactName(QStringList &request)
 {
     convertXMLSendToServer(request);
-    // The reminders kept with a removed contact go with it.
-    for (int i = 2; i < request.size(); ++i)
-        m_reminderDialog->deleteContactFromReminder(request.at(i), true);
+    // The reminders kept with a removed contact go with it (an unbuilt
+    // reminder dialog lists none).
+    if (ZELReminderDialog *dialog = m_reminderDialog.built()) {
+        for (int i = 2; i < request.size(); ++i)
+            dialog->deleteContactFromReminder(request.at(i), true);
+    }
 }
 
 void ZELClient::deleteSelectedUserFromContact()

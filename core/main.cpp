@@ -35,15 +35,21 @@ int main(int argc, char *argv[])
         return 0;
     }
 
-    QPixmap splashPixmap(QStringLiteral(":images/zel.jpg"));
-    QSplashScreen splash(splashPixmap);
-    QPalette pal = splash.palette();
-    pal.setBrush(QPalette::Window, QBrush(splashPixmap));
-    if (!splashPixmap.isNull())
-        splash.setMask(splashPixmap.mask());
-    splash.setPalette(pal);
-    splash.setWindowFlags(Qt::SplashScreen);
-    splash.show();
+    // The splash goes, picture and all, once the main window is up: finish()
+    // closes it and it deletes itself.
+    auto *splash = new QSplashScreen;
+    splash->setAttribute(Qt::WA_DeleteOnClose);
+    {
+        const QPixmap splashPixmap(QStringLiteral(":images/zel.jpg"));
+        splash->setPixmap(splashPixmap);
+        QPalette pal = splash->palette();
+        pal.setBrush(QPalette::Window, QBrush(splashPixmap));
+        if (!splashPixmap.isNull())
+            splash->setMask(splashPixmap.mask());
+        splash->setPalette(pal);
+    }
+    splash->setWindowFlags(Qt::SplashScreen);
+    splash->show();
     QCoreApplication::processEvents();
 
     QApplication::setEffectEnabled(Qt::UI_AnimateMenu, true);
@@ -52,7 +58,7 @@ int main(int argc, char *argv[])
     QApplication::setStyle(new ZELStyle);
 
     ZELClient *client = new ZELClient;
-    splash.finish(client);
+    splash->finish(client);
     const int code = app.exec();
     delete client;
     return code;

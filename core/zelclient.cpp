@@ -69,24 +69,15 @@ ZELClient::~ZELClient()
     if (m_workerThread)
         m_workerThread->disconnect(this);
 
-    delete m_addContactDialog;
-    m_addContactDialog = nullptr;
-    delete m_approvalAddContactDialog;
-    m_approvalAddContactDialog = nullptr;
-    delete m_approvalRequestedUserDialog;
-    m_approvalRequestedUserDialog = nullptr;
-    delete m_businessCardPopup;
-    m_businessCardPopup = nullptr;
-    delete m_chatHistoryWindow;
-    m_chatHistoryWindow = nullptr;
-    delete m_deleteContactDialog;
-    m_deleteContactDialog = nullptr;
-    delete m_offlineMessagesWidget;
-    m_offlineMessagesWidget = nullptr;
-    delete m_reminderDialog;
-    m_reminderDialog = nullptr;
-    delete m_reminderPopup;
-    m_reminderPopup = nullptr;
+    m_addContactDialog.reset();
+    m_approvalAddContactDialog.reset();
+    m_approvalRequestedUserDialog.reset();
+    m_businessCardPopup.reset();
+    m_chatHistoryWindow.reset();
+    m_deleteContactDialog.reset();
+    m_offlineMessagesWidget.reset();
+    m_reminderDialog.reset();
+    m_reminderPopup.reset();
     delete m_tcpSocket;
     m_tcpSocket = nullptr;
 
@@ -97,22 +88,18 @@ ZELClient::~ZELClient()
 
     delete m_xmlCodec;
     m_xmlCodec = nullptr;
-    delete m_voiceMailInbox;
-    m_voiceMailInbox = nullptr;
-    delete m_voiceMailRecorder;
-    m_voiceMailRecorder = nullptr;
-    delete m_questionBox;
-    m_questionBox = nullptr;
+    m_voiceMailInbox.reset();
+    m_voiceMailRecorder.reset();
+    m_questionBox.reset();
     delete m_informationBox;
     m_informationBox = nullptr;
     // The pop-up's labels report to this widget's event filter, which looks into
     // the pop-up: once ~ZELPopup has run, the labels' destruction must not reach it.
-    if (m_notificationPopup) {
-        m_notificationPopup->m_messageLabel->removeEventFilter(this);
-        m_notificationPopup->m_noticeLabel->removeEventFilter(this);
+    if (ZELPopup *popup = m_notificationPopup.built()) {
+        popup->m_messageLabel->removeEventFilter(this);
+        popup->m_noticeLabel->removeEventFilter(this);
     }
-    delete m_notificationPopup;
-    m_notificationPopup = nullptr;
+    m_notificationPopup.reset();
     delete m_signOutOverlay;
     m_signOutOverlay = nullptr;
     delete m_processMovie;
@@ -283,21 +270,7 @@ void ZELClient::createObjectsForChildWidgets()
     m_xmlCodec = new ZELXmlCodec();
     m_trayIcon = new QSystemTrayIcon(this);
 
-    m_addContactDialog = new ZELAddContact(this);
-    m_approvalAddContactDialog = new ZELApprovalAddContact(this);
-    m_approvalRequestedUserDialog = new ZELApprovalRequestedUser(this);
-    m_deleteContactDialog = new ZELDeleteContact(this);
-    m_businessCardPopup = new ZELBusinessCardDetails(this);
-    m_reminderDialog = new ZELReminderDialog(this);
-    m_reminderPopup = new ZELReminderPopup();
-    m_chatHistoryWindow = new ZELChatHistoryListWindow();
-    m_voiceMailRecorder = new ZELVoiceMail();
-    m_voiceMailInbox = new ZELVoiceMailInbox(this);
-    m_offlineMessagesWidget = new ZELOfflineMessagesWidget();
-    m_notificationPopup = new ZELPopup(this);
-
-    m_voiceMailRecorder->m_dataFolder = m_dataFolder;
-    m_voiceMailInbox->m_dataFolder = m_dataFolder;
+    setUpLazyWindows();
 }
 
 void ZELClient::showSytemTrayIcon()
@@ -325,8 +298,6 @@ void ZELClient::setInstallEventFiltersForAllObjects()
     };
     for (QObject *object : watched)
         object->installEventFilter(this);
-    m_notificationPopup->m_messageLabel->installEventFilter(this);
-    m_notificationPopup->m_noticeLabel->installEventFilter(this);
     const QList<QObject *> more = {
         m_contactView, m_forgetMeLink, m_invisibleModeCheckBox, m_rememberMeCheckBox,
         m_rememberPasswordCheckBox, m_autoSignInCheckBox, m_searchLineEdit, this,
@@ -345,9 +316,10 @@ void ZELClient::initializeMemberVariables()
 
     m_preferencesFile.setFileName(m_dataFolder + QStringLiteral("/zelPreferencesSettings.xml"));
 
-    m_questionBox = new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question,
-                                           ZELMessageBoxClass::Yes, ZELMessageBoxClass::No,
-                                           ZELMessageBoxClass::NoButton, this);
+    m_questionBox.setBuilder([this] {
+        return new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, ZELMessageBoxClass::Yes,
+                                      ZELMessageBoxClass::No, ZELMessageBoxClass::NoButton, this);
+    });
     m_informationBox = new ZELMessageBoxClass(this);
 
     // Inside each character class "|" is a literal character, so the login id,

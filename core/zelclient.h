@@ -17,6 +17,7 @@
 
 #include <memory>
 
+#include "core/zellazy.h"
 #include "protocol/zelrecords.h"
 #include "ui/ui_zembrio.h"
 
@@ -606,21 +607,38 @@ public:
     ZELThread *m_workerThread = nullptr;
     ZELTcpSocket *m_tcpSocket = nullptr;
     ZELXmlCodec *m_xmlCodec = nullptr;
-    ZELAddContact *m_addContactDialog = nullptr;
-    ZELPopup *m_notificationPopup = nullptr;
-    ZELReminderDialog *m_reminderDialog = nullptr;
-    ZELReminderPopup *m_reminderPopup = nullptr;
-    ZELDeleteContact *m_deleteContactDialog = nullptr;
-    ZELBusinessCardDetails *m_businessCardPopup = nullptr;
-    ZELVoiceMail *m_voiceMailRecorder = nullptr;
-    ZELVoiceMailInbox *m_voiceMailInbox = nullptr;
-    ZELOfflineMessagesWidget *m_offlineMessagesWidget = nullptr;
-    ZELApprovalAddContact *m_approvalAddContactDialog = nullptr;
-    ZELChatHistoryListWindow *m_chatHistoryWindow = nullptr;
-    ZELApprovalRequestedUser *m_approvalRequestedUserDialog = nullptr;
+    // Long-lived windows, each built on first use (see ZELClient::setUpLazyWindows).
+    ZELLazy<ZELAddContact> m_addContactDialog;
+    ZELLazy<ZELPopup> m_notificationPopup;
+    ZELLazy<ZELReminderDialog> m_reminderDialog;
+    ZELLazy<ZELReminderPopup> m_reminderPopup;
+    ZELLazy<ZELDeleteContact> m_deleteContactDialog;
+    ZELLazy<ZELBusinessCardDetails> m_businessCardPopup;
+    ZELLazy<ZELVoiceMail> m_voiceMailRecorder;
+    ZELLazy<ZELVoiceMailInbox> m_voiceMailInbox;
+    ZELLazy<ZELOfflineMessagesWidget> m_offlineMessagesWidget;
+    ZELLazy<ZELApprovalAddContact> m_approvalAddContactDialog;
+    ZELLazy<ZELChatHistoryListWindow> m_chatHistoryWindow;
+    ZELLazy<ZELApprovalRequestedUser> m_approvalRequestedUserDialog;
+    // What a window built late must still learn: the server was reached (it is
+    // told so on connecting). The reminder assignees the contact lists bring are
+    // kept here, as the dialog's list would hold them, until the dialog is built.
+    bool m_lazyWindowsConnected = false;
+    struct PendingAssignees {
+        QStringList names{QStringLiteral("Self")}; // the list's items, in order
+        QStringList details{QStringLiteral("Self##Self")}; // "shown##login##time zone"
+        int current = 0;
+        bool changed = false;
+    } m_pendingAssignees;
+    QMap<int, QString> m_pendingOfflineTabTexts; // the offline inbox's tab texts, by tab
+    void setUpLazyWindows();
+    void resetReminderAssignees();
+    bool hasReminderAssignee(const QString &displayName) const;
+    void addReminderAssignee(const QString &displayName, const QString &details);
+    void removeReminderAssigneesOf(const QString &userName);
 
     ZELMessageBoxClass *m_informationBox = nullptr;
-    ZELMessageBoxClass *m_questionBox = nullptr;
+    ZELLazy<ZELMessageBoxClass> m_questionBox; // its icon costs a theme look-up: built when first asked
 
     QList<QTreeWidgetItem *> m_searchMatches;
 

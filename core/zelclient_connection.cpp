@@ -315,12 +315,8 @@ void ZELClient::disConnectedSignal()
         m_bannerMovie->stop();
 
     // Reminders
-    m_reminderDialog->m_reminderTable->setRowCount(0);
     m_reminders.clear();
-    m_reminderDialog->m_assigneeName->clear();
-    m_reminderDialog->m_assigneeName->addItem(QStringLiteral("Self"));
-    m_reminderDialog->m_assigneeDetails.clear();
-    m_reminderDialog->m_assigneeDetails.append(QStringLiteral("Self##Self##Self"));
+    resetReminderAssignees();
 
     // Status controls
     if (m_invisibleModeCheckBox->isChecked())
@@ -342,8 +338,10 @@ void ZELClient::disConnectedSignal()
     for (QAction *action : statusActions)
         setPlainFont(action);
 
-    m_approvalAddContactDialog->m_approvaltable->setRowCount(0);
-    m_approvalRequestedUserDialog->m_approvaltable->setRowCount(0);
+    if (ZELApprovalAddContact *approvals = m_approvalAddContactDialog.built())
+        approvals->m_approvaltable->setRowCount(0);
+    if (ZELApprovalRequestedUser *requests = m_approvalRequestedUserDialog.built())
+        requests->m_approvaltable->setRowCount(0);
     m_offlineMessageList.clear();
     m_presentContacts.clear();
     m_recentChatUsers.clear();
@@ -373,33 +371,33 @@ void ZELClient::disConnectedSignal()
     m_trayIcon->setIcon(ZELContactRow::icon(OfflineIcon));
 
     // The visible long-lived windows, in a fixed order.
-    if (m_deleteContactDialog->isVisible())
+    if (m_deleteContactDialog.isVisible())
         m_deleteContactDialog->closeConnection();
-    if (m_addContactDialog->isVisible())
+    if (m_addContactDialog.isVisible())
         m_addContactDialog->closeConnection();
-    if (m_approvalAddContactDialog->isVisible()) {
+    if (m_approvalAddContactDialog.isVisible()) {
         m_approvalAddContactDialog->closeConnection();
         m_approvalAddContactDialog->close();
     }
-    if (m_approvalRequestedUserDialog->isVisible()) {
+    if (m_approvalRequestedUserDialog.isVisible()) {
         m_approvalRequestedUserDialog->closeConnection();
         m_approvalRequestedUserDialog->close();
     }
-    if (m_chatHistoryWindow->isVisible())
+    if (m_chatHistoryWindow.isVisible())
         m_chatHistoryWindow->closeConnection();
-    if (m_voiceMailRecorder->isVisible())
+    if (m_voiceMailRecorder.isVisible())
         m_voiceMailRecorder->closeConnection();
-    if (m_voiceMailInbox->isVisible())
+    if (m_voiceMailInbox.isVisible())
         m_voiceMailInbox->closeConnection();
-    if (m_reminderDialog->isVisible()) {
+    if (m_reminderDialog.isVisible()) {
         m_reminderDialog->disableReminderButtons();
         m_reminderDialog->close();
     }
-    if (m_reminderPopup->isVisible()) {
+    if (m_reminderPopup.isVisible()) {
         m_reminderPopup->disablePopupButtons();
         m_reminderPopup->close();
     }
-    if (m_offlineMessagesWidget->isVisible())
+    if (m_offlineMessagesWidget.isVisible())
         m_offlineMessagesWidget->closeConnection();
 
     for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
@@ -447,11 +445,12 @@ void ZELClient::disConnectedSignal()
         }
     }
 
-    if (m_offlineMessagesWidget->m_downloading) {
-        if (m_offlineMessagesWidget->m_rotationTimer)
-            m_offlineMessagesWidget->m_rotationTimer->stop();
-        m_offlineMessagesWidget->m_offlineTabWidget->setTabIcon(1, ZELContactRow::icon(QStringLiteral(":images/ftp.gif")));
-        m_offlineMessagesWidget->m_downloading = false;
+    ZELOfflineMessagesWidget *offline = m_offlineMessagesWidget.built();
+    if (offline && offline->m_downloading) {
+        if (offline->m_rotationTimer)
+            offline->m_rotationTimer->stop();
+        offline->m_offlineTabWidget->setTabIcon(1, ZELContactRow::icon(QStringLiteral(":images/ftp.gif")));
+        offline->m_downloading = false;
     }
 
     m_uploadInProgress = false;
@@ -475,16 +474,28 @@ void ZELClient::disConnectedSignal()
 
 void ZELClient::connectedSignal()
 {
-    m_deleteContactDialog->connectedServer();
-    m_addContactDialog->connectedServer();
-    m_approvalAddContactDialog->connectedServer();
-    m_approvalRequestedUserDialog->connectedServer();
-    m_chatHistoryWindow->connectedServer();
-    m_voiceMailRecorder->connectedServer();
-    m_voiceMailInbox->connectedServer();
-    m_reminderDialog->enableReminderButtons();
-    m_reminderPopup->enablePopupButtons();
-    m_offlineMessagesWidget->connectedServer();
+    // Windows not built yet are told when they are built.
+    m_lazyWindowsConnected = true;
+    if (ZELDeleteContact *dialog = m_deleteContactDialog.built())
+        dialog->connectedServer();
+    if (ZELAddContact *dialog = m_addContactDialog.built())
+        dialog->connectedServer();
+    if (ZELApprovalAddContact *dialog = m_approvalAddContactDialog.built())
+        dialog->connectedServer();
+    if (ZELApprovalRequestedUser *dialog = m_approvalRequestedUserDialog.built())
+        dialog->connectedServer();
+    if (ZELChatHistoryListWindow *window = m_chatHistoryWindow.built())
+        window->connectedServer();
+    if (ZELVoiceMail *recorder = m_voiceMailRecorder.built())
+        recorder->connectedServer();
+    if (ZELVoiceMailInbox *inbox = m_voiceMailInbox.built())
+        inbox->connectedServer();
+    if (ZELReminderDialog *dialog = m_reminderDialog.built())
+        dialog->enableReminderButtons();
+    if (ZELReminderPopup *popup = m_reminderPopup.built())
+        popup->enablePopupButtons();
+    if (ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.built())
+        window->connectedServer();
 
     for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
         if (!window)

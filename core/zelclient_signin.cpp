@@ -468,14 +468,15 @@ void ZELClient::signOutSuccessFull()
         m_workerThread->stop();
     m_workerThread->activityMonitor = false;
 
-    if (m_reminderDialog->isVisible())
+    if (m_reminderDialog.isVisible())
         m_reminderDialog->hide();
-    if (m_reminderPopup->isVisible())
+    if (m_reminderPopup.isVisible())
         m_reminderPopup->hide();
 
-    const QList<QWidget *> windows = {m_chatHistoryWindow, m_deleteContactDialog, m_addContactDialog,
-                                      m_voiceMailRecorder, m_voiceMailInbox, m_approvalAddContactDialog,
-                                      m_approvalRequestedUserDialog, m_offlineMessagesWidget};
+    const QList<QWidget *> windows = {m_chatHistoryWindow.built(), m_deleteContactDialog.built(),
+                                      m_addContactDialog.built(), m_voiceMailRecorder.built(),
+                                      m_voiceMailInbox.built(), m_approvalAddContactDialog.built(),
+                                      m_approvalRequestedUserDialog.built(), m_offlineMessagesWidget.built()};
     for (QWidget *window : windows) {
         if (window && window->isVisible())
             window->close();
@@ -488,12 +489,8 @@ void ZELClient::signOutSuccessFull()
     if (m_bannerMovie && m_bannerMovie->state() == QMovie::Running)
         m_bannerMovie->stop();
 
-    m_reminderDialog->m_reminderTable->setRowCount(0);
     m_reminders.clear();
-    m_reminderDialog->m_assigneeName->clear();
-    m_reminderDialog->m_assigneeDetails.clear();
-    m_reminderDialog->m_assigneeName->addItem(QStringLiteral("Self"));
-    m_reminderDialog->m_assigneeDetails << QStringLiteral("Self##Self##Self");
+    resetReminderAssignees();
 
     m_offlineMessageList.clear();
 
@@ -551,8 +548,10 @@ void ZELClient::signOutSuccessFull()
                             m_invisibleModeAction})
         action->setFont(statusActionFont(false));
 
-    m_approvalAddContactDialog->m_approvaltable->setRowCount(0);
-    m_approvalRequestedUserDialog->m_approvaltable->setRowCount(0);
+    if (ZELApprovalAddContact *approvals = m_approvalAddContactDialog.built())
+        approvals->m_approvaltable->setRowCount(0);
+    if (ZELApprovalRequestedUser *requests = m_approvalRequestedUserDialog.built())
+        requests->m_approvaltable->setRowCount(0);
 
     m_invisibleLogin = False;
 
@@ -582,7 +581,8 @@ void ZELClient::signOutSuccessFull()
     m_unreadOfflineMessageCount = 0;
     m_offlineFileCount = 0;
     m_trayAnimationFrame = 0;
-    m_offlineMessagesWidget->m_offlineFileCount = 0;
+    if (ZELOfflineMessagesWidget *offline = m_offlineMessagesWidget.built())
+        offline->m_offlineFileCount = 0;
 
     m_privilegeInfo.clear();
     m_recentChatUsers.clear();

@@ -7,6 +7,8 @@
 
 #include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
+#include "mainwindow/zelbusinesscarddetails.h"
+#include "mainwindow/zelpopup.h"
 
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
@@ -19,9 +21,9 @@
 #include "reminders/zelreminderdialog.h"
 #include "reminders/zelreminderpopup.h"
 
-// Every connection through which the socket, the worker thread, the form, the
-// actions and the long-lived windows reach the main widget, in one place and
-// in a fixed order. Windows made on demand are wired where they are made.
+// Every connection through which the socket, the worker thread, the form and
+// the actions reach the main widget, in one place and in a fixed order. Windows
+// made on demand are wired where they are made; the long-lived ones below.
 void ZELClient::signalsAndSlots()
 {
     // Socket
@@ -93,77 +95,137 @@ void ZELClient::signalsAndSlots()
     connect(m_searchContactAction, &QAction::triggered, this, &ZELClient::showContactSearch);
     connect(m_statusPopupMenu, &QMenu::triggered, this, &ZELClient::changeStatusManually);
 
-    // Contact dialogs
-    connect(m_addContactDialog, &ZELAddContact::addContact, this, &ZELClient::addContactName);
-    connect(m_addContactDialog, &ZELAddContact::searchKeyword, this, &ZELClient::searchStringToServer);
-    connect(m_addContactDialog, &ZELAddContact::searchUserName, this, &ZELClient::searchUserName);
-    connect(m_addContactDialog, &ZELAddContact::showApprovalProfileDetails,
-            this, &ZELClient::showApprovalProfileDetails);
-    connect(m_approvalAddContactDialog, &ZELApprovalAddContact::sendRejectedUsersListSignal,
-            this, &ZELClient::sendRejectedUsersListSignal);
-    connect(m_approvalAddContactDialog, &ZELApprovalAddContact::sendAcceptedUsersListSignal,
-            this, &ZELClient::sendAcceptedUsersListSignal);
-    connect(m_approvalAddContactDialog, &ZELApprovalAddContact::showApprovalProfileDetails,
-            this, &ZELClient::showApprovalProfileDetails);
-    connect(m_approvalRequestedUserDialog, &ZELApprovalRequestedUser::sendAcceptedRejectedUsersListSignal,
-            this, &ZELClient::sendAcceptedRejectedUsersListSignal);
-    connect(m_deleteContactDialog, &ZELDeleteContact::deleteContact, this, &ZELClient::deleteContactName);
-    connect(m_deleteContactDialog, &ZELDeleteContact::showApprovalProfileDetails,
-            this, &ZELClient::showApprovalProfileDetails);
-
     // Worker thread: emitted from its own thread, so these arrive queued.
     connect(m_workerThread, &ZELThread::reminderPopup, this, &ZELClient::reminderPopupDisplay);
     connect(m_workerThread, &ZELThread::sendMousePositionToClient, this, &ZELClient::changeStatus);
     connect(m_workerThread, &ZELThread::setConnectionState, this, &ZELClient::setConnectionState);
 
-    // Reminders
-    connect(m_reminderPopup, &ZELReminderPopup::dismissClicked, this, &ZELClient::reminderIsDismissed);
-    connect(m_reminderPopup, &ZELReminderPopup::snoozeClicked, this, &ZELClient::reminderIsSnoozed);
-    connect(m_reminderDialog, &ZELReminderDialog::selfDeleteReminderDetails,
-            this, &ZELClient::selfDeleteReminderinQMap);
-    connect(m_reminderDialog, &ZELReminderDialog::selfAddReminderDetails,
-            this, &ZELClient::selfAddReminderinQMap);
-    connect(m_reminderDialog, &ZELReminderDialog::selfEditReminderDetails,
-            this, &ZELClient::selfEditReminderinQMap);
-    connect(m_reminderDialog, &ZELReminderDialog::crossAddReminderDetails,
-            this, &ZELClient::crossAddReminderinQMap);
-
-    // Chat history
-    connect(m_chatHistoryWindow, &ZELChatHistoryListWindow::requestChatDate,
-            this, &ZELClient::requestDateFromServer);
-    connect(m_chatHistoryWindow, &ZELChatHistoryListWindow::sendChatDate,
-            this, &ZELClient::sendChatDateToServer);
-    connect(m_chatHistoryWindow, &ZELChatHistoryListWindow::requestConferenceChatDate,
-            this, &ZELClient::requestConferenceName);
-    connect(m_chatHistoryWindow, &ZELChatHistoryListWindow::getConferenceHistory,
-            this, &ZELClient::requstConferenceHistory);
-    connect(m_chatHistoryWindow, &ZELChatHistoryListWindow::pauseMovie, this, &ZELClient::pauseMovie);
-    connect(m_chatHistoryWindow, &ZELChatHistoryListWindow::restartMovie, this, &ZELClient::restartMovie);
-
-    // Voice mail
-    connect(m_voiceMailRecorder, &ZELVoiceMail::sendVoiceMailToServer, this, &ZELClient::sendVoiceMailToServer);
-    connect(m_voiceMailInbox, &ZELVoiceMailInbox::downLoadVoiceMailfromServer,
-            this, &ZELClient::downLoadVoiceMailfromServer);
-    connect(m_voiceMailInbox, &ZELVoiceMailInbox::pauseMovie, this, &ZELClient::pauseMovie);
-    connect(m_voiceMailInbox, &ZELVoiceMailInbox::restartMovie, this, &ZELClient::restartMovie);
-
     // Tray
     connect(m_trayIcon, &QSystemTrayIcon::activated, this, &ZELClient::iconActivated);
 
-    // Offline messages
-    connect(m_offlineMessagesWidget->m_deleteButton, &QAbstractButton::clicked,
-            this, &ZELClient::deleteSelectedMessage);
-    connect(m_offlineMessagesWidget->m_deleteAllButton, &QAbstractButton::clicked,
-            this, &ZELClient::deleteAllOfflineMessages);
-    connect(m_offlineMessagesWidget->m_replyPushButton, &QAbstractButton::clicked,
-            this, &ZELClient::replyOfflineMessages);
-    connect(m_offlineMessagesWidget->m_offlineTable, &QTableWidget::itemSelectionChanged,
-            this, &ZELClient::showOfflineMessage);
-    connect(m_offlineMessagesWidget->m_offlineTable, &QTableWidget::itemChanged,
-            this, &ZELClient::itemChangeStatus);
-    connect(m_offlineMessagesWidget, &ZELOfflineMessagesWidget::closeWidget, this, &ZELClient::cancelSlot);
-    connect(m_offlineMessagesWidget, &ZELOfflineMessagesWidget::downloadOfflineFile,
-            this, &ZELClient::downloadOfflineFile);
-    connect(m_offlineMessagesWidget, &ZELOfflineMessagesWidget::rejectOfflineFile,
-            this, &ZELClient::rejectOfflineFile);
+}
+
+// The long-lived windows are built on first use. Each builder makes its window,
+// wires it, and tells it what it would have been told had it existed from the
+// start: that the server was reached, and for the reminder dialog that its
+// assignees were reset.
+void ZELClient::setUpLazyWindows()
+{
+    m_addContactDialog.setBuilder([this] {
+        auto *dialog = new ZELAddContact(this);
+        connect(dialog, &ZELAddContact::addContact, this, &ZELClient::addContactName);
+        connect(dialog, &ZELAddContact::searchKeyword, this, &ZELClient::searchStringToServer);
+        connect(dialog, &ZELAddContact::searchUserName, this, &ZELClient::searchUserName);
+        connect(dialog, &ZELAddContact::showApprovalProfileDetails, this, &ZELClient::showApprovalProfileDetails);
+        if (m_lazyWindowsConnected)
+            dialog->connectedServer();
+        return dialog;
+    });
+    m_approvalAddContactDialog.setBuilder([this] {
+        auto *dialog = new ZELApprovalAddContact(this);
+        connect(dialog, &ZELApprovalAddContact::sendRejectedUsersListSignal,
+                this, &ZELClient::sendRejectedUsersListSignal);
+        connect(dialog, &ZELApprovalAddContact::sendAcceptedUsersListSignal,
+                this, &ZELClient::sendAcceptedUsersListSignal);
+        connect(dialog, &ZELApprovalAddContact::showApprovalProfileDetails,
+                this, &ZELClient::showApprovalProfileDetails);
+        if (m_lazyWindowsConnected)
+            dialog->connectedServer();
+        return dialog;
+    });
+    m_approvalRequestedUserDialog.setBuilder([this] {
+        auto *dialog = new ZELApprovalRequestedUser(this);
+        connect(dialog, &ZELApprovalRequestedUser::sendAcceptedRejectedUsersListSignal,
+                this, &ZELClient::sendAcceptedRejectedUsersListSignal);
+        if (m_lazyWindowsConnected)
+            dialog->connectedServer();
+        return dialog;
+    });
+    m_deleteContactDialog.setBuilder([this] {
+        auto *dialog = new ZELDeleteContact(this);
+        connect(dialog, &ZELDeleteContact::deleteContact, this, &ZELClient::deleteContactName);
+        connect(dialog, &ZELDeleteContact::showApprovalProfileDetails, this, &ZELClient::showApprovalProfileDetails);
+        if (m_lazyWindowsConnected)
+            dialog->connectedServer();
+        return dialog;
+    });
+    m_businessCardPopup.setBuilder([this] { return new ZELBusinessCardDetails(this); });
+    m_reminderDialog.setBuilder([this] {
+        auto *dialog = new ZELReminderDialog(this);
+        connect(dialog, &ZELReminderDialog::selfDeleteReminderDetails, this, &ZELClient::selfDeleteReminderinQMap);
+        connect(dialog, &ZELReminderDialog::selfAddReminderDetails, this, &ZELClient::selfAddReminderinQMap);
+        connect(dialog, &ZELReminderDialog::selfEditReminderDetails, this, &ZELClient::selfEditReminderinQMap);
+        connect(dialog, &ZELReminderDialog::crossAddReminderDetails, this, &ZELClient::crossAddReminderinQMap);
+        if (m_lazyWindowsConnected)
+            dialog->enableReminderButtons();
+        if (m_pendingAssignees.changed) {
+            dialog->m_assigneeName->clear();
+            dialog->m_assigneeName->addItems(m_pendingAssignees.names);
+            dialog->m_assigneeName->setCurrentIndex(m_pendingAssignees.current);
+            dialog->m_assigneeDetails = m_pendingAssignees.details;
+        }
+        m_pendingAssignees = PendingAssignees();
+        return dialog;
+    });
+    m_reminderPopup.setBuilder([this] {
+        auto *popup = new ZELReminderPopup();
+        connect(popup, &ZELReminderPopup::dismissClicked, this, &ZELClient::reminderIsDismissed);
+        connect(popup, &ZELReminderPopup::snoozeClicked, this, &ZELClient::reminderIsSnoozed);
+        if (m_lazyWindowsConnected)
+            popup->enablePopupButtons();
+        return popup;
+    });
+    m_chatHistoryWindow.setBuilder([this] {
+        auto *window = new ZELChatHistoryListWindow();
+        connect(window, &ZELChatHistoryListWindow::requestChatDate, this, &ZELClient::requestDateFromServer);
+        connect(window, &ZELChatHistoryListWindow::sendChatDate, this, &ZELClient::sendChatDateToServer);
+        connect(window, &ZELChatHistoryListWindow::requestConferenceChatDate, this, &ZELClient::requestConferenceName);
+        connect(window, &ZELChatHistoryListWindow::getConferenceHistory, this, &ZELClient::requstConferenceHistory);
+        connect(window, &ZELChatHistoryListWindow::pauseMovie, this, &ZELClient::pauseMovie);
+        connect(window, &ZELChatHistoryListWindow::restartMovie, this, &ZELClient::restartMovie);
+        if (m_lazyWindowsConnected)
+            window->connectedServer();
+        return window;
+    });
+    m_voiceMailRecorder.setBuilder([this] {
+        auto *recorder = new ZELVoiceMail();
+        recorder->m_dataFolder = m_dataFolder;
+        connect(recorder, &ZELVoiceMail::sendVoiceMailToServer, this, &ZELClient::sendVoiceMailToServer);
+        if (m_lazyWindowsConnected)
+            recorder->connectedServer();
+        return recorder;
+    });
+    m_voiceMailInbox.setBuilder([this] {
+        auto *inbox = new ZELVoiceMailInbox(this);
+        inbox->m_dataFolder = m_dataFolder;
+        connect(inbox, &ZELVoiceMailInbox::downLoadVoiceMailfromServer, this, &ZELClient::downLoadVoiceMailfromServer);
+        connect(inbox, &ZELVoiceMailInbox::pauseMovie, this, &ZELClient::pauseMovie);
+        connect(inbox, &ZELVoiceMailInbox::restartMovie, this, &ZELClient::restartMovie);
+        if (m_lazyWindowsConnected)
+            inbox->connectedServer();
+        return inbox;
+    });
+    m_offlineMessagesWidget.setBuilder([this] {
+        auto *window = new ZELOfflineMessagesWidget();
+        connect(window->m_deleteButton, &QAbstractButton::clicked, this, &ZELClient::deleteSelectedMessage);
+        connect(window->m_deleteAllButton, &QAbstractButton::clicked, this, &ZELClient::deleteAllOfflineMessages);
+        connect(window->m_replyPushButton, &QAbstractButton::clicked, this, &ZELClient::replyOfflineMessages);
+        connect(window->m_offlineTable, &QTableWidget::itemSelectionChanged, this, &ZELClient::showOfflineMessage);
+        connect(window->m_offlineTable, &QTableWidget::itemChanged, this, &ZELClient::itemChangeStatus);
+        connect(window, &ZELOfflineMessagesWidget::closeWidget, this, &ZELClient::cancelSlot);
+        connect(window, &ZELOfflineMessagesWidget::downloadOfflineFile, this, &ZELClient::downloadOfflineFile);
+        connect(window, &ZELOfflineMessagesWidget::rejectOfflineFile, this, &ZELClient::rejectOfflineFile);
+        for (auto it = m_pendingOfflineTabTexts.cbegin(); it != m_pendingOfflineTabTexts.cend(); ++it)
+            window->m_offlineTabWidget->setTabText(it.key(), it.value());
+        m_pendingOfflineTabTexts.clear();
+        if (m_lazyWindowsConnected)
+            window->connectedServer();
+        return window;
+    });
+    m_notificationPopup.setBuilder([this] {
+        auto *popup = new ZELPopup(this);
+        popup->m_messageLabel->installEventFilter(this);
+        popup->m_noticeLabel->installEventFilter(this);
+        return popup;
+    });
 }

@@ -119,7 +119,7 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
 {
     const QString kind = messageValue(message, AddKind);
     if (kind == QLatin1String("SEARCHKEYWORD")) {
-        ZELAddContact *dialog = m_addContactDialog;
+        ZELAddContact *dialog = m_addContactDialog.get();
         if (!dialog->isVisible()) {
             endSearchCursor(*this);
         } else {
@@ -173,11 +173,9 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
     if (userName.isEmpty())
         return ZELDispatchResult::Continue;
 
-    if (m_reminderDialog && m_reminderDialog->m_assigneeName->findText(displayName, Qt::MatchExactly) < 0) {
-        m_reminderDialog->m_assigneeDetails.append(displayName + QStringLiteral("##") + userName + QStringLiteral("##")
-                                                   + profile.value(ProfileTimeZone));
-        m_reminderDialog->m_assigneeName->insertItem(0, displayName);
-    }
+    if (!hasReminderAssignee(displayName))
+        addReminderAssignee(displayName, displayName + QStringLiteral("##") + userName + QStringLiteral("##")
+                                             + profile.value(ProfileTimeZone));
     removeUserNameFromApprovalList(message, company);
     checkUserNameInApprovalContact(userName);
 
@@ -235,7 +233,7 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
 
 ZELDispatchResult ZELClient::dispatchDeleteContact(const QStringList &message)
 {
-    ZELDeleteContact *dialog = m_deleteContactDialog;
+    ZELDeleteContact *dialog = m_deleteContactDialog.get();
     if (!dialog->isVisible()) {
         dialog->show();
         if (messageValue(message, 1) == QLatin1String("DELETELIST") && message.size() >= 3) {
@@ -285,16 +283,7 @@ ZELDispatchResult ZELClient::dispatchDeleteName(const QStringList &message)
     const QString present = messageValue(message, DeletePresent);
     const QString company = messageValue(message, DeleteCompany);
 
-    if (m_reminderDialog) {
-        for (const QString &entry : std::as_const(m_reminderDialog->m_assigneeDetails)) {
-            if (entry.section(QStringLiteral("##"), 1, 1) != userName)
-                continue;
-            const int item = m_reminderDialog->m_assigneeName->findText(entry.section(QStringLiteral("##"), 0, 0),
-                                                                        Qt::MatchExactly);
-            if (item >= 0)
-                m_reminderDialog->m_assigneeName->removeItem(item);
-        }
-    }
+    removeReminderAssigneesOf(userName);
 
     ZELContactIndex *index = contactIndex();
     if (present == QLatin1String("0")) {
@@ -341,7 +330,7 @@ ZELDispatchResult ZELClient::dispatchDeleteName(const QStringList &message)
 
 ZELDispatchResult ZELClient::dispatchAddContactApprovalStatus(const QStringList &message)
 {
-    ZELApprovalAddContact *dialog = m_approvalAddContactDialog;
+    ZELApprovalAddContact *dialog = m_approvalAddContactDialog.get();
     QTableWidget *table = dialog->m_approvaltable;
     table->setSortingEnabled(false);
     int k = 0;

@@ -178,9 +178,12 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
     for (const QString &entry : std::as_const(m_presentContacts))
         presentUsers.insert(entry.section(QStringLiteral("##"), 0, 0));
     QSet<QString> assignees;
-    if (m_reminderDialog) {
-        for (int i = 0, n = m_reminderDialog->m_assigneeName->count(); i < n; ++i)
-            assignees.insert(m_reminderDialog->m_assigneeName->itemText(i));
+    if (ZELReminderDialog *dialog = m_reminderDialog.built()) {
+        for (int i = 0, n = dialog->m_assigneeName->count(); i < n; ++i)
+            assignees.insert(dialog->m_assigneeName->itemText(i));
+    } else {
+        for (const QString &name : std::as_const(m_pendingAssignees.names))
+            assignees.insert(name);
     }
     const bool onlinePopup = m_notificationSettings.value(ZELNotificationList::ComesOnline) == True;
     // Only whole records: a short or truncated list never reads past its end.
@@ -283,11 +286,10 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
         if (state == Online)
             userLoggedInStatus(userName, displayName, record.photoBase64);
 
-        if (m_reminderDialog && approved && !assignees.contains(displayName)) {
+        if (approved && !assignees.contains(displayName)) {
             assignees.insert(displayName);
-            m_reminderDialog->m_assigneeDetails.append(displayName + QStringLiteral("##") + userName
-                                                       + QStringLiteral("##") + record.timeZone);
-            m_reminderDialog->m_assigneeName->insertItem(0, displayName);
+            addReminderAssignee(displayName,
+                                displayName + QStringLiteral("##") + userName + QStringLiteral("##") + record.timeZone);
         }
     }
 

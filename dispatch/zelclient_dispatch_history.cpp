@@ -56,7 +56,7 @@ ZELDispatchResult ZELClient::dispatchChatHistoryToClient(const QStringList &mess
 ZELDispatchResult ZELClient::dispatchChatHistoryList(const QStringList &message)
 {
     removeHistoryWaitCursor();
-    if (m_chatHistoryWindow->isVisible()) {
+    if (m_chatHistoryWindow.isVisible()) {
         QListWidget *list = m_chatHistoryWindow->m_contactNamesList;
         list->clear();
         for (int i = FirstListValue; i + 1 < message.size(); i += 2) {
@@ -86,8 +86,8 @@ ZELDispatchResult ZELClient::dispatchRecentChatUserList(const QStringList &messa
 
 ZELDispatchResult ZELClient::dispatchChatHistoryDate(const QStringList &message)
 {
-    if (m_chatHistoryWindow->isVisible()) {
-        ZELChatHistoryListWindow *window = m_chatHistoryWindow;
+    if (m_chatHistoryWindow.isVisible()) {
+        ZELChatHistoryListWindow *window = m_chatHistoryWindow.get();
         window->m_historyDisplay->clear();
         emptyTable(window->m_chatDateList);
         if (message.size() > 4) {
@@ -109,8 +109,8 @@ ZELDispatchResult ZELClient::dispatchChatHistoryDate(const QStringList &message)
 
 ZELDispatchResult ZELClient::dispatchConferenceNamesToBeSent(const QStringList &message)
 {
-    if (m_chatHistoryWindow->isVisible()) {
-        ZELChatHistoryListWindow *window = m_chatHistoryWindow;
+    if (m_chatHistoryWindow.isVisible()) {
+        ZELChatHistoryListWindow *window = m_chatHistoryWindow.get();
         window->m_historyDisplay->clear();
         window->m_sessionNames.clear();
         emptyTable(window->m_chatDateList);
@@ -134,7 +134,7 @@ ZELDispatchResult ZELClient::dispatchConferenceNamesToBeSent(const QStringList &
 ZELDispatchResult ZELClient::dispatchChatHistoryFromServer(const QStringList &message)
 {
     const QString transcript = messageValue(message, 1);
-    if (transcript != QLatin1String("EMPTY") && m_chatHistoryWindow->isVisible()) {
+    if (transcript != QLatin1String("EMPTY") && m_chatHistoryWindow.isVisible()) {
         m_chatHistoryWindow->showTranscript(rewritePicturePaths(transcript, m_dataFolder));
     }
     removeHistoryWaitCursor();
@@ -163,7 +163,7 @@ ZELDispatchResult ZELClient::dispatchChatHistoryForOpenNewWidget(const QStringLi
 ZELDispatchResult ZELClient::dispatchConferenceDates(const QStringList &message)
 {
     removeHistoryWaitCursor();
-    ZELChatHistoryListWindow *window = m_chatHistoryWindow;
+    ZELChatHistoryListWindow *window = m_chatHistoryWindow.get();
     if (window->isVisible()) {
         window->m_conferenceChatDateList->clear();
         QStringList seen;

@@ -71,7 +71,7 @@ ZELDispatchResult ZELClient::dispatchOfflineMessages(const QStringList &message)
     m_unreadOfflineMessageCount = unread;
     refreshOfflineCounters();
 
-    if (unread > 0 && !m_offlineMessagesWidget->isVisible() && !m_sessionActive
+    if (unread > 0 && !m_offlineMessagesWidget.isVisible() && !m_sessionActive
         && m_notificationSettings.value(ZELNotificationList::SendsOfflineMessage) == QLatin1String("TRUE"))
         showVoiceMailPopup(QStringLiteral("<b><font color = '#C34A2C'>You have received ") + QString::number(unread)
                            + QStringLiteral(" new Offline Message(s)<b>"));
@@ -128,7 +128,7 @@ ZELDispatchResult ZELClient::dispatchVoiceMailFileDetails(const QStringList &mes
 
     if (m_invisibleModeAction->isChecked() && m_newVoiceMailCount > 0
         && m_notificationSettings.value(ZELNotificationList::SendsVoiceMail) == QLatin1String("TRUE")
-        && !m_voiceMailInbox->isVisible() && !m_sessionActive)
+        && !m_voiceMailInbox.isVisible() && !m_sessionActive)
         showVoiceMailPopup(QStringLiteral("<b><font color = '#C34A2C'>You have received ")
                            + QString::number(m_newVoiceMailCount) + QStringLiteral(" new Voice Mail(s)<b>"));
     return ZELDispatchResult::Continue;
@@ -161,7 +161,7 @@ ZELDispatchResult ZELClient::dispatchDeleteOfflineMessageStatus(const QStringLis
 ZELDispatchResult ZELClient::dispatchOfflineFileDetails(const QStringList &message)
 {
     m_offlineFileDetails = message;
-    ZELOfflineMessagesWidget *inbox = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *inbox = m_offlineMessagesWidget.get();
     // While the inbox is open its table is left as the user sees it.
     if (m_offlineFileDetails.size() > 1 && !inbox->isVisible()) {
         inbox->m_receivedFileDetailsTable->setRowCount(0);

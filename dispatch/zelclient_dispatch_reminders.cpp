@@ -91,6 +91,7 @@ ZELDispatchResult ZELClient::dispatchSnoozeCrossReminder(const QStringList &mess
 
 ZELDispatchResult ZELClient::dispatchDeleteReminderList(const QStringList &message)
 {
-    m_reminderDialog->deleteContactFromReminder(messageValue(message, SingleUserName), false);
+    if (ZELReminderDialog *dialog = m_reminderDialog.built()) // unbuilt, it lists no reminder
+        dialog->deleteContactFromReminder(messageValue(message, SingleUserName), false);
     return ZELDispatchResult::Continue;
 }

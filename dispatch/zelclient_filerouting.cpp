@@ -76,7 +76,7 @@ void reportChatDownloadFailed(ZELClient &client)
 
 void routeVoiceMail(ZELClient &client, const QByteArray &files)
 {
-    if (client.m_voiceMailInbox->isVisible()) {
+    if (client.m_voiceMailInbox.isVisible()) {
         const QString path = zelSafeFilePath(client.m_dataFolder + QStringLiteral("/VoiceMails"),
                                              client.m_downloadVoiceMailName);
         const QByteArray data = withoutFileEnd(files);
@@ -92,7 +92,7 @@ void routeVoiceMail(ZELClient &client, const QByteArray &files)
         if (same || writeReceivedFile(stored, data)) {
             client.updateVoiceMailInboxTable(QFileInfo(stored).fileName());
         } else {
-            client.m_informationBox->showInformationBox(client.m_voiceMailInbox, QStringLiteral("Voice Mail"),
+            client.m_informationBox->showInformationBox(client.m_voiceMailInbox.get(), QStringLiteral("Voice Mail"),
                                                         QStringLiteral("Voice mail could not be saved"));
         }
     }
@@ -110,7 +110,7 @@ void routeOfflineFile(ZELClient &client, const QByteArray &files)
 
     clearDownloadFlags(client);
     client.m_offlineFileDownloading = false;
-    ZELOfflineMessagesWidget *inbox = client.m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *inbox = client.m_offlineMessagesWidget.get();
     if (inbox->m_rotationTimer)
         inbox->m_rotationTimer->stop();
     inbox->m_offlineTabWidget->setTabIcon(1, ZELContactRow::icon(QStringLiteral(":images/ftp.gif")));

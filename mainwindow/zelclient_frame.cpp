@@ -259,8 +259,8 @@ bool ZELClient::eventFilter(QObject *watched, QEvent *event)
         return false;
     }
 
-    if (m_notificationPopup
-        && (watched == m_notificationPopup->m_messageLabel || watched == m_notificationPopup->m_noticeLabel))
+    if (ZELPopup *popup = m_notificationPopup.built();
+        popup && (watched == popup->m_messageLabel || watched == popup->m_noticeLabel))
         return popupLabelEvent(watched, event);
 
     if (watched == m_voiceMailIndicationLabel) {

@@ -72,7 +72,7 @@ void ZELClient::raisePopUp(QString name, QString status)
 {
     QTimer::singleShot(3000, this, &ZELClient::popupHideSlot);
     const QSize desktop = desktopSize();
-    ZELBusinessCardDetails *toast = m_businessCardPopup;
+    ZELBusinessCardDetails *toast = m_businessCardPopup.get();
     toast->setGeometry(desktop.width() - 200, toastY(), 200, 70);
     const bool online = status == QLatin1String("Online");
     toast->setBackgroundPicture(online ? QStringLiteral(":images/status_img.png")
@@ -89,7 +89,9 @@ void ZELClient::raisePopUp(QString name, QString status)
 
 void ZELClient::popupHideSlot()
 {
-    ZELBusinessCardDetails *toast = m_businessCardPopup;
+    ZELBusinessCardDetails *toast = m_businessCardPopup.built();
+    if (!toast)
+        return; // never raised
     if (!m_screenCaptureActive)
         slideOut(toast, toastY(), 250);
     if (toast->isVisible() && !toast->underMouse())
@@ -98,13 +100,13 @@ void ZELClient::popupHideSlot()
 
 void ZELClient::hidePopUp()
 {
-    if (m_businessCardPopup->isVisible() && !m_businessCardPopup->underMouse())
+    if (m_businessCardPopup.isVisible() && !m_businessCardPopup->underMouse())
         m_businessCardPopup->close();
 }
 
 void ZELClient::showChatPopupWidget(QStringList message, QString fullSenderName)
 {
-    ZELPopup *popup = m_notificationPopup;
+    ZELPopup *popup = m_notificationPopup.get();
     if (popup->isVisible())
         return;
     // A preview: the name and the start of the message, never the whole of a long one.
@@ -172,7 +174,7 @@ void ZELClient::showChatPopupWidget(QStringList message, QString fullSenderName)
 
 void ZELClient::popupChatHideSlot()
 {
-    ZELPopup *popup = m_notificationPopup;
+    ZELPopup *popup = m_notificationPopup.get();
     if (!m_screenCaptureActive && !popup->underMouse())
         slideOut(popup, popupY(), 350);
     if (popup->isVisible() && !popup->underMouse())
@@ -181,7 +183,7 @@ void ZELClient::popupChatHideSlot()
 
 void ZELClient::showChatWidgetPopup()
 {
-    ZELPopup *popup = m_notificationPopup;
+    ZELPopup *popup = m_notificationPopup.get();
     const QString text = popup->m_messageLabel->text();
     popup->close();
     ZELChatWindow *window = m_chatWindows.value(m_popupChatUser);
@@ -202,7 +204,7 @@ void ZELClient::showChatWidgetPopup()
 
 void ZELClient::showVoiceMailPopup(QString text)
 {
-    ZELPopup *popup = m_notificationPopup;
+    ZELPopup *popup = m_notificationPopup.get();
     QTimer::singleShot(4000, this, &ZELClient::popupLoginHideSlot);
     popup->setCursor(Qt::PointingHandCursor);
     popup->setGeometry(desktopSize().width() - 200, popupY(), 300, 90);
@@ -219,7 +221,7 @@ void ZELClient::showVoiceMailPopup(QString text)
 
 void ZELClient::popupLoginHideSlot()
 {
-    ZELPopup *popup = m_notificationPopup;
+    ZELPopup *popup = m_notificationPopup.get();
     if (popup->underMouse())
         return;
     slideOut(popup, popupY(), 350);
@@ -241,7 +243,7 @@ void ZELClient::popupLoginHideSlot()
 
 void ZELClient::showVoiceMailOfflineMessageWindow()
 {
-    ZELPopup *popup = m_notificationPopup;
+    ZELPopup *popup = m_notificationPopup.get();
     const QString text = popup->m_noticeLabel->text();
     if (popup->isVisible())
         popup->close();
@@ -256,7 +258,7 @@ void ZELClient::showVoiceMailOfflineMessageWindow()
 
 bool ZELClient::popupLabelEvent(QObject *watched, QEvent *event)
 {
-    ZELPopup *popup = m_notificationPopup;
+    ZELPopup *popup = m_notificationPopup.get();
     if (!popup || (watched != popup->m_messageLabel && watched != popup->m_noticeLabel))
         return false;
     if (event->type() == QEvent::Leave) {
@@ -276,7 +278,7 @@ void ZELClient::showExampleNotification(QString &which)
     const QString start = QStringLiteral("<font color=") + Highlight + QStringLiteral("><b>");
     if (which == QLatin1String("OnlinePopup") || which == QLatin1String("OfflinePopup")) {
         const bool online = which == QLatin1String("OnlinePopup");
-        ZELBusinessCardDetails *toast = m_businessCardPopup;
+        ZELBusinessCardDetails *toast = m_businessCardPopup.get();
         QTimer::singleShot(4000, this, &ZELClient::popupHideSlot);
         toast->setGeometry(desktopSize().width() - 200, toastY(), 200, 70);
         toast->setBackgroundPicture(online ? QStringLiteral(":images/status_img.png")

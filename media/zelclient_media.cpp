@@ -10,7 +10,7 @@
 
 void ZELClient::showVoiceRecorderDialog()
 {
-    if (m_voiceMailAction->isEnabled() && !m_voiceMailRecorder->isVisible()) {
+    if (m_voiceMailAction->isEnabled() && !m_voiceMailRecorder.isVisible()) {
         QString displayName;
         for (const UserRecord &record : std::as_const(m_users)) {
             if (record.userName == m_selectedUserName) {
@@ -44,7 +44,7 @@ void ZELClient::downLoadVoiceMailfromServer(QStringList &request)
 
 void ZELClient::updateVoiceMailInboxTable(const QString &storedName)
 {
-    ZELVoiceMailInbox *inbox = m_voiceMailInbox;
+    ZELVoiceMailInbox *inbox = m_voiceMailInbox.get();
     QTableWidget *table = inbox->m_voiceMailTableWidget;
     table->clearSelection();
     const QString stored = storedName.isEmpty() ? m_downloadVoiceMailName : storedName;

@@ -45,7 +45,7 @@ void ZELClient::removeHistoryWaitCursor()
 
 void ZELClient::showChatHistoryList()
 {
-    ZELChatHistoryListWindow *window = m_chatHistoryWindow;
+    ZELChatHistoryListWindow *window = m_chatHistoryWindow.get();
     window->m_saveFolder = m_defaultFileLocation;
     if (window->isMaximized() && window->m_maximized) {
         // Maximised again through its own toggle, so it gets its maximised look.

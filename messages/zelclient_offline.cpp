@@ -108,17 +108,23 @@ void ZELClient::refreshOfflineCounters(bool fileTab, bool messageTab)
     const QString files = QString::number(m_offlineFileCount);
     textBrowser->setText(QStringLiteral("(") + unread + QStringLiteral("/") + files
                          + QStringLiteral(") Offline Messages/files"));
-    QTabWidget *tabs = m_offlineMessagesWidget->m_offlineTabWidget;
+    // An inbox not built yet takes these tab texts when it is.
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.built();
+    const auto setTab = [this, window](int tab, const QString &text) {
+        if (window)
+            window->m_offlineTabWidget->setTabText(tab, text);
+        else
+            m_pendingOfflineTabTexts.insert(tab, text);
+    };
     if (fileTab)
-        tabs->setTabText(FileTab, m_offlineFileCount == 0 ? QStringLiteral("Offline File(s)")
-                                                          : files + QStringLiteral(" Offline File(s)"));
+        setTab(FileTab, m_offlineFileCount == 0 ? QStringLiteral("Offline File(s)")
+                                                : files + QStringLiteral(" Offline File(s)"));
     const bool any = m_unreadOfflineMessageCount != 0 || m_offlineFileCount != 0;
     m_offlineMessagesAction->setText(any ? tr("&Offline Messages") + QStringLiteral(" (") + unread
                                                + QStringLiteral("/") + files + QStringLiteral(") ")
                                          : tr("&Offline Messages"));
     if (messageTab)
-        tabs->setTabText(MessageTab, any ? unread + QStringLiteral(" Offline Message(s)")
-                                         : QStringLiteral("Offline Message(s)"));
+        setTab(MessageTab, any ? unread + QStringLiteral(" Offline Message(s)") : QStringLiteral("Offline Message(s)"));
 }
 
 // ----------------------------------------------------------------------
@@ -126,7 +132,7 @@ void ZELClient::refreshOfflineCounters(bool fileTab, bool messageTab)
 
 void ZELClient::generateWindow()
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
     if (window->isVisible()) {
         if (table->rowCount() == 0)
@@ -199,7 +205,7 @@ void ZELClient::generateWindow()
 
 void ZELClient::showOfflineMessage()
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
     if (table->rowCount() == 0 || !table->hasFocus() || window->m_inactive || !table->currentItem())
         return;
@@ -255,7 +261,7 @@ void ZELClient::showOfflineMessage()
 
 void ZELClient::itemChangeStatus(QTableWidgetItem *item)
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     if (window->m_inactive || !item || item->column() != CheckColumn)
         return;
     if (item->checkState() == Qt::Checked)
@@ -267,7 +273,7 @@ void ZELClient::itemChangeStatus(QTableWidgetItem *item)
 
 void ZELClient::deleteSelectedMessage()
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
     if (m_connectionDown) {
         window->m_informationBox->showInformationBox(window, QStringLiteral("Connection Error"),
@@ -310,7 +316,7 @@ void ZELClient::deleteSelectedMessage()
 
 void ZELClient::removeOfflineRows(bool checkedOnly)
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
     window->m_messageBox->clear();
     window->m_replyPushButton->setEnabled(false);
@@ -345,7 +351,7 @@ void ZELClient::deleteOfflineMessages()
 void ZELClient::deleteMessages()
 {
     removeOfflineRows(false);
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     window->m_deleteAllButton->setEnabled(false);
     const int left = window->m_offlineTable->rowCount();
     textBrowser->setText(QStringLiteral("(") + QString::number(left) + QStringLiteral("/")
@@ -361,7 +367,7 @@ void ZELClient::deleteMessages()
 
 void ZELClient::deleteAllOfflineMessages()
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
     if (m_connectionDown) {
         window->m_informationBox->showInformationBox(window, QStringLiteral("Connection Error"),
@@ -409,7 +415,7 @@ void ZELClient::cancelSlot()
 
 void ZELClient::replyOfflineMessages()
 {
-    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget;
+    ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     if (m_connectionDown) {
         window->m_informationBox->showInformationBox(window, QStringLiteral("Connection Error"),
                                                      QStringLiteral("ZEL disconnected...Try again later"));
@@ -578,7 +584,7 @@ void ZELClient::sendOfflineMessages(QStringList &request)
         m_offlineMessageList.append(QStringList({receiver, text, time, Yes, m_offlineMessages.value(time + text), name, Yes})
                                         .join(RecordSeparator));
     }
-    if (m_offlineMessagesWidget->isVisible()) {
+    if (m_offlineMessagesWidget.isVisible()) {
         QTableWidget *table = m_offlineMessagesWidget->m_offlineTable;
         for (int row = 0; row < table->rowCount(); ++row) {
             if (cellText(table, row, SenderColumn) == receiver && cellText(table, row, TimeColumn) == time) {

@@ -53,7 +53,7 @@ void setCell(QTableWidget *table, int row, int column, const QString &text)
 
 void ZELClient::reminder()
 {
-    ZELReminderDialog *dialog = m_reminderDialog;
+    ZELReminderDialog *dialog = m_reminderDialog.get();
     if (dialog->isVisible()) {
         QApplication::alert(dialog, 0);
         return;
@@ -68,6 +68,79 @@ void ZELClient::reminder()
     dialog->m_selectedRow = -1;
     dialog->setModal(true);
     dialog->show();
+}
+
+void ZELClient::resetReminderAssignees()
+{
+    ZELReminderDialog *dialog = m_reminderDialog.built();
+    if (!dialog) {
+        m_pendingAssignees.names = QStringList{Self};
+        m_pendingAssignees.details = QStringList{QStringLiteral("Self##Self##Self")};
+        m_pendingAssignees.current = 0;
+        m_pendingAssignees.changed = true;
+        return;
+    }
+    dialog->m_reminderTable->setRowCount(0);
+    dialog->m_assigneeName->clear();
+    dialog->m_assigneeName->addItem(QStringLiteral("Self"));
+    dialog->m_assigneeDetails.clear();
+    dialog->m_assigneeDetails.append(QStringLiteral("Self##Self##Self"));
+}
+
+bool ZELClient::hasReminderAssignee(const QString &displayName) const
+{
+    if (ZELReminderDialog *dialog = m_reminderDialog.built())
+        return dialog->m_assigneeName->findText(displayName, Qt::MatchExactly) >= 0;
+    return m_pendingAssignees.names.contains(displayName);
+}
+
+// A new assignee goes first in the list; the chosen one stays chosen.
+void ZELClient::addReminderAssignee(const QString &displayName, const QString &details)
+{
+    if (ZELReminderDialog *dialog = m_reminderDialog.built()) {
+        dialog->m_assigneeDetails.append(details);
+        dialog->m_assigneeName->insertItem(0, displayName);
+        return;
+    }
+    PendingAssignees &pending = m_pendingAssignees;
+    pending.details.append(details);
+    pending.names.prepend(displayName);
+    if (pending.current >= 0)
+        ++pending.current;
+    else
+        pending.current = 0; // a list that was empty chooses its first item
+    pending.changed = true;
+}
+
+// The contact's entries leave the list (their details stay, as the dialog
+// keeps them); a removed chosen item passes the choice to the one in its place.
+void ZELClient::removeReminderAssigneesOf(const QString &userName)
+{
+    if (ZELReminderDialog *dialog = m_reminderDialog.built()) {
+        for (const QString &entry : std::as_const(dialog->m_assigneeDetails)) {
+            if (entry.section(QStringLiteral("##"), 1, 1) != userName)
+                continue;
+            const int item = dialog->m_assigneeName->findText(entry.section(QStringLiteral("##"), 0, 0),
+                                                              Qt::MatchExactly);
+            if (item >= 0)
+                dialog->m_assigneeName->removeItem(item);
+        }
+        return;
+    }
+    PendingAssignees &pending = m_pendingAssignees;
+    for (const QString &entry : std::as_const(pending.details)) {
+        if (entry.section(QStringLiteral("##"), 1, 1) != userName)
+            continue;
+        const qsizetype item = pending.names.indexOf(entry.section(QStringLiteral("##"), 0, 0));
+        if (item < 0)
+            continue;
+        pending.names.removeAt(item);
+        if (item < pending.current)
+            --pending.current;
+        else if (item == pending.current)
+            pending.current = pending.names.isEmpty() ? -1 : int(qMin<qsizetype>(item, pending.names.size() - 1));
+        pending.changed = true;
+    }
 }
 
 void ZELClient::scheduleNextReminder()
@@ -100,7 +173,7 @@ void ZELClient::scheduleNextReminder()
 
 void ZELClient::reminderPopupDisplay(QString subject, QString reminderId, QString due)
 {
-    if (m_reminderPopup->isVisible())
+    if (m_reminderPopup.isVisible())
         return;
     // The thread repeats its report each second, so a report may still be queued
     // for a reminder that was snoozed, deleted or shown meanwhile, or be the
@@ -121,7 +194,7 @@ void ZELClient::reminderPopupDisplay(QString subject, QString reminderId, QStrin
     if (row >= 0)
         setCell(m_reminderDialog->m_reminderTable, row, Column::StateColumn, Triggered);
 
-    ZELReminderPopup *popup = m_reminderPopup;
+    ZELReminderPopup *popup = m_reminderPopup.get();
     popup->m_reminderDisplayText->setText(subject);
     popup->m_keyEditBox->setText(reminderId);
     popup->m_logoLabel->setText(QStringLiteral("ZEL Reminder"));
@@ -151,7 +224,7 @@ void ZELClient::reminderIsDismissed(QString &reminderId)
         return;
     const ReminderRecord record = *found;
     if (record.assignee == Self)
-        removeReminderRow(m_reminderDialog, reminderId);
+        removeReminderRow(m_reminderDialog.get(), reminderId);
     m_reminders.erase(found);
     QStringList request { QStringLiteral("DELETEREMINDER"), reminderId, record.assignee };
     convertXMLSendToServer(request);
@@ -237,7 +310,7 @@ void ZELClient::selfDeleteReminderinQMap(QString &reminderId)
     if (row >= 0) {
         if (const QTableWidgetItem *item = m_reminderDialog->m_reminderTable->item(row, Column::AssigneeColumn))
             assignee = item->text();
-        removeReminderRow(m_reminderDialog, reminderId);
+        removeReminderRow(m_reminderDialog.get(), reminderId);
     }
     QStringList request { QStringLiteral("DELETEREMINDER"), reminderId, assignee };
     convertXMLSendToServer(request);
@@ -291,5 +364,5 @@ void ZELClient::deleteReminderinTable(QString &reminderId)
 {
     if (m_reminders.remove(reminderId) > 0)
         scheduleNextReminder();
-    removeReminderRow(m_reminderDialog, reminderId);
+    removeReminderRow(m_reminderDialog.get(), reminderId);
 }

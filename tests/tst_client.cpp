@@ -45,11 +45,11 @@ private slots:
     void closingWithThePopupShown()
     {
         auto *client = new ZELClient;
-        QPointer<QWidget> popup = client->m_notificationPopup;
+        QPointer<QWidget> popup = client->m_notificationPopup.get();
         client->m_notificationPopup->show();
         client->m_notificationPopup->m_messageLabel->show();
         client->m_notificationPopup->m_noticeLabel->show();
-        QVERIFY(QTest::qWaitForWindowExposed(client->m_notificationPopup));
+        QVERIFY(QTest::qWaitForWindowExposed(client->m_notificationPopup.get()));
         delete client;
         QVERIFY(popup.isNull());
     }

@@ -18,8 +18,17 @@
 #include "chat/zelchatwindow.h"
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
+#include "contacts/zelapprovalrequesteduser.h"
 #include "contacts/zeldeletecontact.h"
 #include "core/zelclient.h"
+#include "mainwindow/zelbusinesscarddetails.h"
+#include "mainwindow/zelpopup.h"
+#include "media/zelvoicemail.h"
+#include "media/zelvoicemailinbox.h"
+#include "messages/zelchathistorylistwindow.h"
+#include "messages/zelofflinemessageswidget.h"
+#include "reminders/zelreminderdialog.h"
+#include "reminders/zelreminderpopup.h"
 #include "protocol/zelpreferencesfile.h"
 #include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
@@ -369,8 +378,55 @@ private slots:
         QCOMPARE(peer.requestTypes(), QStringList({"CHECKVERSION", "USERDETAILS"}));
     }
 
-    // What a loss does to the windows: the visible ones are told, the
-    // approval dialogs closed, one-to-one chats show the peer offline.
+    // The long-lived windows cost nothing until used: neither the start, nor a
+    // loss, nor a reconnection builds one. Built later, a window is as it would
+    // be had it existed all along (the reminder assignees reset at the loss).
+    void longLivedWindowsAreBuiltOnFirstUse()
+    {
+        ZELClient client;
+        const auto builtWindows = [&client]() {
+            const QList<QWidget *> windows{
+                client.m_addContactDialog.built(), client.m_approvalAddContactDialog.built(),
+                client.m_approvalRequestedUserDialog.built(), client.m_deleteContactDialog.built(),
+                client.m_businessCardPopup.built(), client.m_reminderDialog.built(),
+                client.m_reminderPopup.built(), client.m_chatHistoryWindow.built(),
+                client.m_voiceMailRecorder.built(), client.m_voiceMailInbox.built(),
+                client.m_offlineMessagesWidget.built(), client.m_notificationPopup.built()};
+            return int(windows.size() - windows.count(nullptr));
+        };
+        QCOMPARE(builtWindows(), 0);
+
+        client.stackedWidget->setCurrentWidget(client.MainPage);
+        client.closeConnection();
+        client.connectedSignal();
+        client.hidePopUp();
+        client.popupHideSlot();
+        // Counters shown on the main window: the inbox's tabs take the texts of
+        // the last count, as they would have shown them.
+        client.m_unreadOfflineMessageCount = 2;
+        client.refreshOfflineCounters();
+        client.m_unreadOfflineMessageCount = 0;
+        QCOMPARE(client.textBrowser->text(), QStringLiteral("(2/0) Offline Messages/files"));
+        QCOMPARE(builtWindows(), 0);
+        QCOMPARE(client.m_offlineMessagesWidget->m_offlineTabWidget->tabText(0), QStringLiteral("2 Offline Message(s)"));
+        QCOMPARE(client.m_offlineMessagesWidget->m_offlineTabWidget->tabText(1), QStringLiteral("Offline File(s)"));
+
+        QCOMPARE(client.m_reminderDialog->m_assigneeDetails, QStringList{"Self##Self##Self"});
+        QCOMPARE(client.m_reminderDialog->m_assigneeName->count(), 1);
+        QVERIFY(!client.m_reminderDialog->disconnected);
+        QVERIFY(client.m_reminderPopup->m_snoozeButton->isEnabled());
+        QVERIFY(!client.m_addContactDialog->m_disconnected);
+        QVERIFY(client.m_addContactDialog->m_showALLButton->isEnabled());
+        QCOMPARE(builtWindows(), 4);
+
+        // Wired as it is built: the window's request reaches the main widget.
+        QVERIFY(!client.m_animationsPaused);
+        emit client.m_chatHistoryWindow->pauseMovie();
+        QVERIFY(client.m_animationsPaused);
+
+        client.m_workerThread->stop();
+    }
+
     void lossTellsTheWindows()
     {
         ZELClient client;

@@ -146,7 +146,7 @@ private slots:
     {
         QFETCH(QString, typed);
         QFETCH(QString, sent);
-        ZELAddContact *dialog = m_client->m_addContactDialog;
+        ZELAddContact *dialog = m_client->m_addContactDialog.get();
         m_client->addContactWindow();
         QVERIFY(dialog->isVisible());
         dialog->m_keywordOrUser->setText(typed);
@@ -168,7 +168,7 @@ private slots:
 
     void searchResultsAddCheckedUsers()
     {
-        ZELAddContact *dialog = m_client->m_addContactDialog;
+        ZELAddContact *dialog = m_client->m_addContactDialog.get();
         m_client->addContactWindow();
         // A truncated last record is dropped, not read past the list's end.
         deliver({searchAnswer({{"Zoe", "zoe"}, {"Adam", "adam"}, {"Mia", "mia"}}, true)});
@@ -268,7 +268,7 @@ private slots:
         for (const QString user : {"e", "d", "c", "b", "a"})
             addRecord(user, user.toUpper());
         m_client->deleteContactWindow();
-        ZELDeleteContact *dialog = m_client->m_deleteContactDialog;
+        ZELDeleteContact *dialog = m_client->m_deleteContactDialog.get();
         QVERIFY(dialog->isVisible());
         QTableWidget *table = dialog->m_deleteContactList;
         QCOMPARE(table->rowCount(), 5);
@@ -357,7 +357,7 @@ private slots:
                 fields << qMakePair(QString("REQUEST"), r);
             return ZELTestPeer::message("ADDCONTACTAPPROVALSTATUS", fields);
         };
-        ZELApprovalAddContact *dialog = m_client->m_approvalAddContactDialog;
+        ZELApprovalAddContact *dialog = m_client->m_approvalAddContactDialog.get();
         m_client->decideLaterUserContact();
         QVERIFY(m_peer->waitForRequest("DECIDELATER").isValid());
         deliver({message({request("zoe", "Zoe"), request("adam", "Adam")})});
@@ -390,7 +390,7 @@ private slots:
 
     void requestedUsersEachAnswered()
     {
-        ZELApprovalRequestedUser *dialog = m_client->m_approvalRequestedUserDialog;
+        ZELApprovalRequestedUser *dialog = m_client->m_approvalRequestedUserDialog.get();
         QAction *action = m_client->m_approvalRequestedAction;
         deliver({ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "zoe##Zoe"}, {"R", "adam##Adam"}, {"R", "bare"}})});
         QCOMPARE(dialog->m_approvaltable->rowCount(), 3);
@@ -450,7 +450,7 @@ private slots:
             m_peer->sendTexts({document, ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "zoe##Zoe"}})});
         else
             m_peer->sendText(document);
-        ZELDeleteContact *dialog = m_client->m_deleteContactDialog;
+        ZELDeleteContact *dialog = m_client->m_deleteContactDialog.get();
         QTRY_VERIFY(dialog->isVisible());
         QTableWidget *table = dialog->m_deleteContactList;
         QStringList shown;
@@ -521,7 +521,7 @@ private slots:
     // the menu entry leaves at 0.
     void requestedCountStopsAtZero()
     {
-        ZELApprovalRequestedUser *dialog = m_client->m_approvalRequestedUserDialog;
+        ZELApprovalRequestedUser *dialog = m_client->m_approvalRequestedUserDialog.get();
         QAction *action = m_client->m_approvalRequestedAction;
         deliver({ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "zoe##Zoe"}, {"R", "adam##Adam"}})});
         deliver({ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "mia##Mia"}})});
@@ -724,7 +724,7 @@ private slots:
         QFETCH(int, button);
         QFETCH(bool, dragging);
         QFETCH(bool, resizing);
-        ZELAddContact *dialog = m_client->m_addContactDialog;
+        ZELAddContact *dialog = m_client->m_addContactDialog.get();
         m_client->addContactWindow();
         const QPoint at(fromRight < 0 ? 5 : dialog->width() - 1 - fromRight, y < 0 ? dialog->height() - 1 : y);
         QTest::mousePress(dialog, Qt::MouseButton(button), {}, at);
@@ -736,7 +736,7 @@ private slots:
 
     void escapeClosesAndEmpties()
     {
-        ZELAddContact *dialog = m_client->m_addContactDialog;
+        ZELAddContact *dialog = m_client->m_addContactDialog.get();
         m_client->addContactWindow();
         dialog->m_keywordOrUser->setText("abc");
         deliver({searchAnswer({{"Zoe", "zoe"}})});
@@ -751,7 +751,7 @@ private slots:
 
     void dialogsKeepTheirMaximizedState()
     {
-        ZELAddContact *dialog = m_client->m_addContactDialog;
+        ZELAddContact *dialog = m_client->m_addContactDialog.get();
         m_client->addContactWindow();
         dialog->m_maximizeButton->click();
         QVERIFY(dialog->m_maximized);

@@ -25,6 +25,7 @@
 #include "mainwindow/zelcontactrow.h"
 #include "mainwindow/zelpopup.h"
 #include "mainwindow/zelprofile.h"
+#include "reminders/zelreminderdialog.h"
 #include "peer/zeltestpeer.h"
 #include "platform/zelfakedesktopservices.h"
 #include "platform/zelfakeinputmonitor.h"
@@ -274,6 +275,59 @@ private slots:
         QCOMPARE(m_client->m_presentContacts, present ? QStringList{"ann##ANN"} : QStringList());
         QCOMPARE(m_client->m_reminderDialog->m_assigneeName->findText("ANN") >= 0, assignee);
         QCOMPARE(visibleTopRows().contains("Contact List Empty"), false);
+    }
+
+    // The reminder assignees the contact lists bring while the reminder dialog
+    // is not built are kept for it: built later, it lists the same assignees in
+    // the same order, with the same one chosen and the same details, as a
+    // dialog built at start and filled as they came.
+    void reminderAssigneesKeptUntilTheDialogIsBuilt()
+    {
+        const auto addName = [](const Contact &contact) {
+            const QStringList v = contact.values();
+            return ZELTestPeer::messageTree(
+                "ADDCONTACT", {Node("ADDNAME", {Node("U", v.at(0)), Node("S", v.at(1)), Node("D", v.at(2)),
+                                                Node("P", v.at(4)), Node("N", v.at(3)), Node("M", v.at(5)),
+                                                Node("T", v.at(6))})});
+        };
+        const auto deleteName = [](const QString &user) {
+            return ZELTestPeer::message("DELETENAME", {{"U", user}, {"D", "Development"}, {"P", "0"}, {"C", "Acme"}});
+        };
+        const auto assignees = [this]() {
+            const ZELReminderDialog *dialog = m_client->m_reminderDialog.get();
+            QStringList items;
+            for (int i = 0; i < dialog->m_assigneeName->count(); ++i)
+                items << dialog->m_assigneeName->itemText(i);
+            return QStringList{items.join('|'), dialog->m_assigneeName->currentText(),
+                               dialog->m_assigneeDetails.join('|')};
+        };
+
+        // Each run looks once, at its end: looking builds the dialog.
+        for (const bool throughReset : {false, true}) {
+            QStringList seen[2];
+            for (const bool builtFirst : {false, true}) {
+                cleanup();
+                init();
+                if (builtFirst)
+                    m_client->m_reminderDialog.get();
+                const auto step = [&](const QStringList &messages) {
+                    deliver(messages);
+                    QCOMPARE(m_client->m_reminderDialog.built() != nullptr, builtFirst);
+                };
+                step({ownList({offline("ann"), online("bob"), offline("cal", "Not Approved")})});
+                step({addName(offline("dee"))});
+                step({deleteName("ann"), deleteName("nobody")});
+                step({addName(offline("bob"))}); // listed already: not twice
+                if (throughReset) {
+                    m_client->resetReminderAssignees();
+                    step({ownList({online("eve")})});
+                }
+                seen[builtFirst] = assignees();
+            }
+            QCOMPARE(seen[0], seen[1]);
+            QCOMPARE(seen[0].value(0), QString(throughReset ? "EVE|Self" : "DEE|BOB|Self"));
+            QCOMPARE(seen[0].value(1), QString("Self"));
+        }
     }
 
     // Whole records only: an empty, short or truncated list reads nothing past its end.
@@ -756,7 +810,7 @@ private slots:
         ZELChatWindow *window = m_client->m_chatWindows.value("ann");
         QVERIFY(window);
         window->showMinimized();
-        ZELPopup *popup = m_client->m_notificationPopup;
+        ZELPopup *popup = m_client->m_notificationPopup.get();
         m_client->showChatPopupWidget({type, "me", "ann", "hello", "", "", "", "hello", "ANN"}, "ANN");
         QVERIFY(popup->isVisible());
         popup->setAttribute(Qt::WA_UnderMouse); // the pointer is on it

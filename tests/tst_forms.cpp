@@ -325,6 +325,19 @@ private slots:
         client->m_chatWindowSettings = ZELChatWindowList::defaults();
         client->m_chatHistorySettings = ZELChatHistoryList::defaults();
         client->successFullLoginStatus({"LOGIN", "SUCCESSLOGIN", "Alice Andersen", "", "1", ""});
+        // The client's long-lived windows are built on first use: build them all here.
+        client->m_addContactDialog.get();
+        client->m_approvalAddContactDialog.get();
+        client->m_approvalRequestedUserDialog.get();
+        client->m_deleteContactDialog.get();
+        client->m_businessCardPopup.get();
+        client->m_reminderDialog.get();
+        client->m_reminderPopup.get();
+        client->m_chatHistoryWindow.get();
+        client->m_voiceMailRecorder.get();
+        client->m_voiceMailInbox.get();
+        client->m_offlineMessagesWidget.get();
+        client->m_notificationPopup.get();
         // Some windows close themselves while shown: they are kept as guarded pointers.
         QList<QPointer<QWidget>> made;
         for (const auto &make : onDemandWindows())

@@ -99,7 +99,7 @@ private:
     ZELClient *m_client = nullptr;
     QTemporaryDir *m_save = nullptr;
 
-    ZELChatHistoryListWindow *window() const { return m_client->m_chatHistoryWindow; }
+    ZELChatHistoryListWindow *window() const { return m_client->m_chatHistoryWindow.get(); }
     QString root() const { return m_save->path() + "/Anita Rao"; }
 
     // The list answers hold their values inside one wrapper element.

@@ -97,7 +97,7 @@ private slots:
         m_peer = new ZELTestPeer;
         QVERIFY(m_peer->listen());
         m_client = new ZELClient;
-        m_window = m_client->m_offlineMessagesWidget;
+        m_window = m_client->m_offlineMessagesWidget.get();
         m_client->m_tcpSocket->connectToHost(m_peer->host(), m_peer->port());
         QVERIFY(m_peer->waitForConnection());
         QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectedState);

@@ -56,8 +56,8 @@ private:
     ZELTestPeer *m_peer = nullptr;
     ZELClient *m_client = nullptr;
 
-    ZELReminderDialog *dialog() const { return m_client->m_reminderDialog; }
-    ZELReminderPopup *popup() const { return m_client->m_reminderPopup; }
+    ZELReminderDialog *dialog() const { return m_client->m_reminderDialog.get(); }
+    ZELReminderPopup *popup() const { return m_client->m_reminderPopup.get(); }
 
     // The text block as the socket hands it over: each message followed by ":::".
     void deliver(const QStringList &xmls)

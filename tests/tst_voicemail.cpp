@@ -39,8 +39,8 @@ private:
     ZELClient *m_client = nullptr;
     QString m_answer; // "Yes" or "No" for every question box
 
-    ZELVoiceMail *recorder() const { return m_client->m_voiceMailRecorder; }
-    ZELVoiceMailInbox *inbox() const { return m_client->m_voiceMailInbox; }
+    ZELVoiceMail *recorder() const { return m_client->m_voiceMailRecorder.get(); }
+    ZELVoiceMailInbox *inbox() const { return m_client->m_voiceMailInbox.get(); }
 
     void deliver(const QStringList &xmls)
     {
