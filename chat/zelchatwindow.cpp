@@ -10,6 +10,7 @@
 #include "platform/zelplatform.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelsharedsheet.h"
 #include "style/zelstyle.h"
 
 #include <QAction>
@@ -394,19 +395,20 @@ void ZELChatWindow::setZELStyle()
     m_dowLoadtable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    for (QWidget *w : {static_cast<QWidget *>(m_uploadedFiletable->verticalHeader()),
-                       static_cast<QWidget *>(m_uploadedFiletable->horizontalHeader()),
-                       static_cast<QWidget *>(m_dowLoadtable->verticalHeader()),
-                       static_cast<QWidget *>(m_dowLoadtable->horizontalHeader()),
-                       static_cast<QWidget *>(totalMessage), static_cast<QWidget *>(serverMessage),
+    // Each file table's own corner sheet carries the shared one for its parts.
+    for (QTableWidget *table : {m_uploadedFiletable, m_dowLoadtable})
+        ZELSharedSheet::apply(table,
+                              {table->verticalHeader(), table->horizontalHeader(), table->horizontalScrollBar(),
+                               table->verticalScrollBar()},
+                              sheet);
+    for (QWidget *w : {static_cast<QWidget *>(totalMessage), static_cast<QWidget *>(serverMessage),
                        static_cast<QWidget *>(m_onlineUsersListBox), static_cast<QWidget *>(m_chatRoomListBox),
                        static_cast<QWidget *>(m_defaultFileLocation), static_cast<QWidget *>(m_findTextLineEdit)})
         w->setStyleSheet(sheet);
     m_messageDeliveredLabel->setStyleSheet(
         QStringLiteral("border: 1px solid gray;border-radius: 3px;background: lightyellow;"));
     for (QAbstractScrollArea *area :
-         {static_cast<QAbstractScrollArea *>(m_uploadedFiletable), static_cast<QAbstractScrollArea *>(m_dowLoadtable),
-          static_cast<QAbstractScrollArea *>(serverMessage), static_cast<QAbstractScrollArea *>(totalMessage),
+         {static_cast<QAbstractScrollArea *>(serverMessage), static_cast<QAbstractScrollArea *>(totalMessage),
           static_cast<QAbstractScrollArea *>(m_onlineUsersListBox),
           static_cast<QAbstractScrollArea *>(m_chatRoomListBox)}) {
         area->horizontalScrollBar()->setStyleSheet(sheet);

@@ -1,4 +1,5 @@
 #include "contacts/zelcontacttable.h"
+
 #include "style/zelsharedsheet.h"
 
 #include <QFile>

@@ -1,5 +1,4 @@
 #include "media/zelvoicemailinbox.h"
-#include "style/zelsharedsheet.h"
 
 #include "protocol/zelfilenames.h"
 #include "platform/zelchoosers.h"
@@ -7,6 +6,7 @@
 #include "platform/zelsoundplayer.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelsharedsheet.h"
 #include "style/zeltextbounds.h"
 
 #include <QCloseEvent>

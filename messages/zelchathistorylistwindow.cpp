@@ -1,5 +1,4 @@
 #include "messages/zelchathistorylistwindow.h"
-#include "style/zelsharedsheet.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -25,6 +24,7 @@
 #include "style/zelmessageboxclass.h"
 #include "platform/zelchoosers.h"
 #include "platform/zelplatform.h"
+#include "style/zelsharedsheet.h"
 
 namespace {
 

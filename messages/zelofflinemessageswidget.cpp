@@ -1,5 +1,4 @@
 #include "messages/zelofflinemessageswidget.h"
-#include "style/zelsharedsheet.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -19,6 +18,7 @@
 #include "platform/zelplatform.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelsharedsheet.h"
 #include "style/zeltextbounds.h"
 
 namespace {

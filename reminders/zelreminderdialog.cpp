@@ -1,9 +1,9 @@
 #include "reminders/zelreminderdialog.h"
-#include "style/zelsharedsheet.h"
 
 #include "mainwindow/zelmainwindowlook.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelsharedsheet.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
