@@ -10,6 +10,7 @@
 #include "platform/zelplatform.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelsharedsheet.h"
 #include "style/zelstyle.h"
 
 #include <QAction>
@@ -397,21 +398,18 @@ void ZELChatWindow::setZELStyle()
     // hundred KB for this one, per window), while a sheet already reaches the
     // children of its widget: a view that has it styles its own scroll bars.
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    for (QWidget *w : {static_cast<QWidget *>(m_uploadedFiletable->verticalHeader()),
-                       static_cast<QWidget *>(m_uploadedFiletable->horizontalHeader()),
-                       static_cast<QWidget *>(m_dowLoadtable->verticalHeader()),
-                       static_cast<QWidget *>(m_dowLoadtable->horizontalHeader()),
-                       static_cast<QWidget *>(totalMessage), static_cast<QWidget *>(serverMessage),
+    // Each file table's own corner sheet carries the shared one for its parts.
+    for (QTableWidget *table : {m_uploadedFiletable, m_dowLoadtable})
+        ZELSharedSheet::apply(table,
+                              {table->verticalHeader(), table->horizontalHeader(), table->horizontalScrollBar(),
+                               table->verticalScrollBar()},
+                              sheet);
+    for (QWidget *w : {static_cast<QWidget *>(totalMessage), static_cast<QWidget *>(serverMessage),
                        static_cast<QWidget *>(m_onlineUsersListBox), static_cast<QWidget *>(m_chatRoomListBox),
                        static_cast<QWidget *>(m_defaultFileLocation), static_cast<QWidget *>(m_findTextLineEdit)})
         w->setStyleSheet(sheet);
     m_messageDeliveredLabel->setStyleSheet(
         QStringLiteral("border: 1px solid gray;border-radius: 3px;background: lightyellow;"));
-    for (QAbstractScrollArea *area :
-         {static_cast<QAbstractScrollArea *>(m_uploadedFiletable), static_cast<QAbstractScrollArea *>(m_dowLoadtable)}) {
-        area->horizontalScrollBar()->setStyleSheet(sheet);
-        area->verticalScrollBar()->setStyleSheet(sheet);
-    }
 
     m_conferenceChatFrame->setStyleSheet(QStringLiteral("border: 1px solid gray;border-radius: 5px;padding: 1px1px;"));
     m_userStatusPixmap->setStyleSheet(QString::fromLatin1(kPhotoFrameSheet));

@@ -1,5 +1,7 @@
 #include "contacts/zelcontacttable.h"
 
+#include "style/zelsharedsheet.h"
+
 #include <QFile>
 #include <QHeaderView>
 #include <QIcon>
@@ -29,11 +31,11 @@ void ZELContactTable::setUp(QTableWidget *table, const QStringList &labels, cons
     table->setSelectionMode(QAbstractItemView::SingleSelection);
     table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     table->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    const QString sheet = styleSheet();
-    table->horizontalHeader()->setStyleSheet(sheet);
-    table->verticalHeader()->setStyleSheet(sheet);
-    table->verticalScrollBar()->setStyleSheet(sheet);
-    table->horizontalScrollBar()->setStyleSheet(sheet);
+    // The table's own corner sheet carries the shared one for its parts.
+    ZELSharedSheet::apply(table,
+                          {table->horizontalHeader(), table->verticalHeader(), table->verticalScrollBar(),
+                           table->horizontalScrollBar()},
+                          styleSheet());
     // itemEntered without a pressed button
     table->setMouseTracking(true);
 }

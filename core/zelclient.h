@@ -768,6 +768,9 @@ public:
     int m_marqueeY = 525;
     int m_marqueeTextWidth = 0;
     int m_marqueeSpan = 0;
+
+    // Idle cost: the marquee and the banner picture pause while the window is unseen
+    void watchWhetherSeen();
 };
 
 #endif

@@ -106,6 +106,7 @@ void ZELClient::successFullLoginStatus(QStringList reply)
     }
 
     // The scrolling line: a sign-in without a text leaves a running one alone.
+    watchWhetherSeen();
     const QString marquee = messageValue(reply, MarqueeText);
     if (!marquee.isEmpty()) {
         if (m_textScrollTimer->isActive())

@@ -6,7 +6,10 @@
 #include <QFontMetrics>
 #include <QIcon>
 #include <QLabel>
+#include <QMovie>
+#include <QPointer>
 #include <QTimer>
+#include <QWindow>
 
 namespace {
 
@@ -32,8 +35,18 @@ void prepareMarquee(ZELClient &client)
     client.m_marqueeY = MarqueeY;
 }
 
-// Nobody sees the line while the window is hidden or minimised: the scroll
-// pauses on its first step there and goes on when the window shows again.
+bool unseen(const ZELClient &client)
+{
+    // A window the display does not show (unmapped, on another desktop,
+    // iconified by the window manager) is as unseen as a hidden one.
+    const QWindow *window = client.windowHandle();
+    return !client.isVisible() || client.isMinimized() || !window || !window->isExposed();
+}
+
+// Nobody sees the main window while it is hidden, minimised or not exposed:
+// the scrolling line pauses (at the latest on its next step), the server's
+// banner picture stops turning its frames, and both go on when the window
+// shows again.
 class MarqueePause : public QObject
 {
 public:
@@ -41,23 +54,83 @@ public:
     {
         setObjectName(QStringLiteral("zelMarqueePause"));
         client.installEventFilter(this);
+        watchWindow();
     }
 
-    bool paused = false;
+    void pause()
+    {
+        watchWindow();
+        if (m_client.m_textScrollTimer->isActive()) {
+            m_client.m_textScrollTimer->stop();
+            m_scrollPaused = true;
+        }
+        QMovie *banner = bannerMovie();
+        if (banner && banner->state() == QMovie::Running) {
+            banner->setPaused(true);
+            m_bannerPaused = banner;
+        }
+    }
+
+    void resume()
+    {
+        if (m_scrollPaused) {
+            m_scrollPaused = false;
+            m_client.m_textScrollTimer->start(30);
+        }
+        // Only the banner paused here goes on: a modal dialog may have
+        // stopped the animations meanwhile, and a new banner starts itself.
+        QMovie *banner = m_bannerPaused;
+        m_bannerPaused = nullptr;
+        if (banner && banner == bannerMovie() && !m_client.m_animationsPaused
+            && banner->state() == QMovie::Paused)
+            banner->setPaused(false);
+    }
 
 protected:
     bool eventFilter(QObject *, QEvent *event) override
     {
-        if (paused && (event->type() == QEvent::Show || event->type() == QEvent::WindowStateChange)
-            && m_client.isVisible() && !m_client.isMinimized()) {
-            paused = false;
-            m_client.m_textScrollTimer->start(30);
+        // A window shown is exposed only a moment later: showing resumes at
+        // once, and a window left unexposed pauses on the next step or expose.
+        switch (event->type()) {
+        case QEvent::Show:
+        case QEvent::Hide:
+        case QEvent::WindowStateChange:
+            if (!m_client.isVisible() || m_client.isMinimized())
+                pause();
+            else
+                resume();
+            break;
+        case QEvent::Expose:
+            if (unseen(m_client))
+                pause();
+            else
+                resume();
+            break;
+        default:
+            break;
         }
         return false;
     }
 
 private:
+    // Asked of the banner's label, which forgets a deleted movie: the window
+    // hides once more while it is destroyed, after its movies are gone.
+    QMovie *bannerMovie() const { return m_client.label ? m_client.label->movie() : nullptr; }
+
+    // The window's exposure arrives at its QWindow, not at the widget.
+    void watchWindow()
+    {
+        QWindow *window = m_client.windowHandle();
+        if (window && window != m_window) {
+            window->installEventFilter(this);
+            m_window = window;
+        }
+    }
+
     ZELClient &m_client;
+    bool m_scrollPaused = false;
+    QPointer<QWindow> m_window;
+    QPointer<QMovie> m_bannerPaused;
 };
 
 MarqueePause *marqueePause(ZELClient &client)
@@ -77,17 +150,23 @@ void ZELClient::rotateSystemTrayIcon()
     m_trayAnimationFrame = m_trayAnimationFrame >= 3 ? 0 : m_trayAnimationFrame + 1;
 }
 
+void ZELClient::watchWhetherSeen()
+{
+    marqueePause(*this);
+}
+
 void ZELClient::movingText()
 {
+    marqueePause(*this);
     prepareMarquee(*this);
     m_textScrollTimer->start(30);
 }
 
 void ZELClient::textScrolling()
 {
-    if (m_textScrollTimer->isActive() && (!isVisible() || isMinimized())) {
+    if (m_textScrollTimer->isActive() && unseen(*this)) {
         m_textScrollTimer->stop();
-        marqueePause(*this)->paused = true;
+        marqueePause(*this)->pause();
         return;
     }
     // The sign-in may have put a new text into the label and started the

@@ -6,6 +6,7 @@
 #include "platform/zelsoundplayer.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelsharedsheet.h"
 #include "style/zeltextbounds.h"
 
 #include <QCloseEvent>
@@ -80,10 +81,12 @@ void ZELVoiceMailInbox::setZELStyle()
     QFile file(QStringLiteral(":images/stylesheet.qss"));
     file.open(QIODevice::ReadOnly);
     const QString sheet = QString::fromLatin1(file.readAll());
-    m_voiceMailTableWidget->horizontalHeader()->setStyleSheet(sheet);
-    m_voiceMailTableWidget->verticalHeader()->setStyleSheet(sheet);
-    m_voiceMailTableWidget->verticalScrollBar()->setStyleSheet(sheet);
-    m_voiceMailTableWidget->horizontalScrollBar()->setStyleSheet(sheet);
+    // The table's own corner sheet carries the shared one for its parts.
+    QTableWidget *table = m_voiceMailTableWidget;
+    ZELSharedSheet::apply(table,
+                          {table->horizontalHeader(), table->verticalHeader(), table->verticalScrollBar(),
+                           table->horizontalScrollBar()},
+                          sheet);
 }
 
 void ZELVoiceMailInbox::defaultSettings()

@@ -24,6 +24,7 @@
 #include "style/zelmessageboxclass.h"
 #include "platform/zelchoosers.h"
 #include "platform/zelplatform.h"
+#include "style/zelsharedsheet.h"
 
 namespace {
 
@@ -144,10 +145,13 @@ void ZELChatHistoryListWindow::defaultSettings()
     m_chatDateList->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_chatDateList->verticalHeader()->setDefaultSectionSize(SessionRowHeight);
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
+    // The date table's own corner sheet carries the shared one for its parts.
+    ZELSharedSheet::apply(m_chatDateList,
+                          {m_chatDateList->horizontalHeader(), m_chatDateList->verticalHeader(),
+                           m_chatDateList->horizontalScrollBar(), m_chatDateList->verticalScrollBar()},
+                          sheet);
     const QList<QWidget *> styled = {
-        m_chatDateList->horizontalHeader(), m_chatDateList->verticalHeader(),
         m_contactNamesList, m_conferenceChatDateList, m_historyDisplay,
-        m_chatDateList->horizontalScrollBar(), m_chatDateList->verticalScrollBar(),
         m_contactNamesList->horizontalScrollBar(), m_contactNamesList->verticalScrollBar(),
         m_conferenceChatDateList->horizontalScrollBar(), m_conferenceChatDateList->verticalScrollBar(),
         m_historyDisplay->horizontalScrollBar(), m_historyDisplay->verticalScrollBar()};

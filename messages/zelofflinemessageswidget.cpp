@@ -18,6 +18,7 @@
 #include "platform/zelplatform.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelsharedsheet.h"
 #include "style/zeltextbounds.h"
 
 namespace {
@@ -134,11 +135,12 @@ void ZELOfflineMessagesWidget::setupOfflineTables()
     m_offlineTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    for (QWidget *widget : {static_cast<QWidget *>(m_offlineTable->horizontalHeader()),
-                            static_cast<QWidget *>(m_offlineTable->verticalHeader()),
-                            static_cast<QWidget *>(m_offlineTable->verticalScrollBar()),
-                            static_cast<QWidget *>(m_offlineTable->horizontalScrollBar()),
-                            static_cast<QWidget *>(m_messageBox), static_cast<QWidget *>(m_offlineTabWidget),
+    // The table's own corner sheet carries the shared one for its parts.
+    ZELSharedSheet::apply(m_offlineTable,
+                          {m_offlineTable->horizontalHeader(), m_offlineTable->verticalHeader(),
+                           m_offlineTable->verticalScrollBar(), m_offlineTable->horizontalScrollBar()},
+                          sheet);
+    for (QWidget *widget : {static_cast<QWidget *>(m_messageBox), static_cast<QWidget *>(m_offlineTabWidget),
                             static_cast<QWidget *>(m_defaultFileLocation),
                             static_cast<QWidget *>(m_receivedFileDetailsTable)})
         widget->setStyleSheet(sheet);

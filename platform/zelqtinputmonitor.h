@@ -11,8 +11,8 @@
 #include <atomic>
 
 // Input state as the toolkit sees it. The GUI thread records key and mouse-button
-// presses through an application-wide event filter and samples the cursor a few
-// times a second; any thread reads the result from atomics. On X the samples
+// presses through an application-wide event filter and samples the cursor
+// once a second; any thread reads the result from atomics. On X the samples
 // also take the keys held down on the whole display, so typing in another
 // program counts as activity (under OtherKey); elsewhere only input that reaches
 // the client's own windows is seen. The cursor position is the global one. The toolkit does not report
@@ -24,7 +24,10 @@ class ZELQtInputMonitor : public QObject, public ZELInputMonitor
     Q_OBJECT
 
 public:
-    static constexpr int CursorSampleInterval = 200; // ms
+    // The idle check reads the input once a second, and a sample only counts
+    // there as the latest one: sampling faster costs two X round trips a time
+    // and changes nothing.
+    static constexpr int CursorSampleInterval = 1000; // ms
     // Code for keys without a virtual-key equivalent of their own.
     static constexpr int OtherKey = 0xFF;
 

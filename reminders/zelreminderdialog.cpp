@@ -3,6 +3,7 @@
 #include "mainwindow/zelmainwindowlook.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelsharedsheet.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
@@ -102,11 +103,12 @@ void ZELReminderDialog::setupReminderTable()
     m_reminderTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
 
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    for (QWidget *w : { static_cast<QWidget *>(m_reminderTable->horizontalHeader()),
-                        static_cast<QWidget *>(m_reminderTable->verticalHeader()),
-                        static_cast<QWidget *>(m_reminderTable->verticalScrollBar()),
-                        static_cast<QWidget *>(m_reminderTable->horizontalScrollBar()),
-                        static_cast<QWidget *>(m_remindingTextEdit), static_cast<QWidget *>(m_assigneeName),
+    // The table's own corner sheet carries the shared one for its parts.
+    ZELSharedSheet::apply(m_reminderTable,
+                          { m_reminderTable->horizontalHeader(), m_reminderTable->verticalHeader(),
+                            m_reminderTable->verticalScrollBar(), m_reminderTable->horizontalScrollBar() },
+                          sheet);
+    for (QWidget *w : { static_cast<QWidget *>(m_remindingTextEdit), static_cast<QWidget *>(m_assigneeName),
                         static_cast<QWidget *>(m_dateEdit), static_cast<QWidget *>(m_timeEdit) })
         w->setStyleSheet(sheet);
 }

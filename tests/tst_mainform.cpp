@@ -105,7 +105,8 @@ private slots:
         row("m_helpMenu", "QPushButton", "m_fileMenuGroupBox", QRect(230, 0, 50, 30));
         row("signoutButton", "QPushButton", "MainPage", QRect(238, 433, 57, 21));
         row("label", "QLabel", "MainPage", QRect(13, 459, 282, 64));
-        row("m_animateText", "QLabel", "MainPage", QRect(290, 530, 10, 20));
+        // The marquee: a label that keeps its laid-out line between steps.
+        row("m_animateText", "ZELMarqueeLabel", "MainPage", QRect(290, 530, 10, 20));
         row("m_offlineLable", "QLabel", "MainPage", QRect(8, 434, 21, 19));
         row("textBrowser", "QLabel", "MainPage", QRect(28, 437, 140, 14));
         row("m_voiceMailIndicationLabel", "QLabel", "MainPage", QRect(168, 437, 69, 14));

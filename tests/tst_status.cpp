@@ -1,3 +1,5 @@
+#include <memory>
+
 #include <QAction>
 #include <QDir>
 #include <QImage>
@@ -13,6 +15,7 @@
 #include <QStandardPaths>
 #include <QTextEdit>
 #include <QTimer>
+#include <QWindow>
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
@@ -21,6 +24,7 @@
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
+#include "mainwindow/zelmarqueelabel.h"
 #include "peer/zeltestpeer.h"
 #include "platform/zelfakeinputmonitor.h"
 #include "platform/zelplatform.h"
@@ -844,6 +848,97 @@ private slots:
         m_client->stackedWidget->setCurrentWidget(m_client->MainPage);
         QCOMPARE(m_client->m_connectingMovie->state(), QMovie::NotRunning);
         QCOMPARE(m_client->m_processMovie->state(), QMovie::NotRunning);
+    }
+
+    // The marquee keeps its laid-out line between steps; every pixel must stay
+    // what a plain label draws, wherever the line stands and whatever it says.
+    void marqueeLabelDrawsAsAPlainLabel_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("alignment");
+        QTest::addColumn<int>("extraWidth");
+        const int rightCentred = int(Qt::AlignRight | Qt::AlignVCenter);
+        QTest::newRow("welcome") << "Welcome to the Zembrio demo office" << rightCentred << 10;
+        QTest::newRow("accents and digits") << QString::fromUtf8("Caf\u00e9 \u00fcber 42 \u00e5r!") << rightCentred << 10;
+        QTest::newRow("right to left") << QString::fromUtf8("\u05e9\u05dc\u05d5\u05dd abc") << rightCentred << 10;
+        QTest::newRow("left, top") << "Left and top" << int(Qt::AlignLeft | Qt::AlignTop) << 30;
+        QTest::newRow("narrower than its text") << "Cut off at the right" << rightCentred << -40;
+        QTest::newRow("rich text falls back") << "<b>bold</b> words" << rightCentred << 10;
+        QTest::newRow("mnemonic falls back") << "Fish &amp; chips & peas" << rightCentred << 10;
+    }
+
+    void marqueeLabelDrawsAsAPlainLabel()
+    {
+        QFETCH(QString, text);
+        QFETCH(int, alignment);
+        QFETCH(int, extraWidth);
+        // Two identical strips over a patterned background, as the window's
+        // picture lies behind the line.
+        QImage pattern(7, 5, QImage::Format_RGB32);
+        for (int y = 0; y < pattern.height(); ++y)
+            for (int x = 0; x < pattern.width(); ++x)
+                pattern.setPixel(x, y, qRgb(200 + 7 * x, 220 + 5 * y, 240 - 3 * x));
+        auto makeStrip = [&](QLabel *label) {
+            auto *strip = new QWidget;
+            strip->setFixedSize(300, 24);
+            QPalette palette;
+            palette.setBrush(QPalette::Window, QBrush(QPixmap::fromImage(pattern)));
+            strip->setPalette(palette);
+            strip->setAutoFillBackground(true);
+            label->setParent(strip);
+            QPalette blue;
+            blue.setBrush(QPalette::Active, QPalette::WindowText, QColor(0, 0, 255));
+            blue.setBrush(QPalette::Inactive, QPalette::WindowText, QColor(0, 0, 255));
+            label->setPalette(blue);
+            label->setFont(QFont(QStringLiteral("MS Shell Dlg 2")));
+            label->setAlignment(Qt::Alignment(alignment));
+            label->setText(text);
+            label->resize(QFontMetrics(label->font()).horizontalAdvance(text) + extraWidth, 20);
+            return strip;
+        };
+        auto *plain = new QLabel;
+        auto *marquee = new ZELMarqueeLabel;
+        std::unique_ptr<QWidget> plainStrip(makeStrip(plain));
+        std::unique_ptr<QWidget> marqueeStrip(makeStrip(marquee));
+        for (int x : {290, 151, 3, 0, -1, -37, -120}) {
+            plain->move(x, 2);
+            marquee->move(x, 2);
+            QCOMPARE(marqueeStrip->grab().toImage(), plainStrip->grab().toImage());
+        }
+        // A new text is laid out afresh.
+        plain->setText(text + QStringLiteral(" again"));
+        marquee->setText(text + QStringLiteral(" again"));
+        plain->move(40, 2);
+        marquee->move(40, 2);
+        QCOMPARE(marqueeStrip->grab().toImage(), plainStrip->grab().toImage());
+    }
+
+    // Hidden, minimised or unexposed, the main window runs no picture either:
+    // the server's banner pauses and turns again once the window shows.
+    void bannerPausesWhileTheWindowIsUnseen()
+    {
+        signIn();
+        m_client->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_client));
+        QPointer<QMovie> banner = m_client->m_bannerMovie;
+        QVERIFY(banner);
+        banner->setFileName(QStringLiteral(":images/connecting.gif"));
+        banner->start();
+        QCOMPARE(banner->state(), QMovie::Running);
+        m_client->hide();
+        QCOMPARE(banner->state(), QMovie::Paused);
+        m_client->show();
+        QCOMPARE(banner->state(), QMovie::Running);
+        m_client->showMinimized();
+        QCOMPARE(banner->state(), QMovie::Paused);
+        m_client->showNormal();
+        QCOMPARE(banner->state(), QMovie::Running);
+
+        // A banner stopped meanwhile by a modal dialog stays stopped.
+        m_client->hide();
+        banner->stop();
+        m_client->show();
+        QCOMPARE(banner->state(), QMovie::NotRunning);
     }
 
     void marqueeWrapsAfterLeavingOnTheLeft()

@@ -1,3 +1,4 @@
+#include <memory>
 // Look and feel: the application style, the frameless-window helper, the
 // framed message box and the About box.
 
@@ -6,11 +7,25 @@
 #include "style/zelaboutdialog.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelsharedsheet.h"
 #include "style/zelstyle.h"
 #include "style/zeltextbounds.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QDateTimeEdit>
+#include <QFile>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QTextEdit>
+#include <QTreeWidget>
 #include <QDialogButtonBox>
+#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPainter>
@@ -130,11 +145,223 @@ public:
 
 } // namespace
 
+
+// A window with one widget of every kind the shared sheet styles, each twice,
+// inside a pane that carries a small sheet of its own (as the tables carry
+// their corner sheet): `styled` lists the ones the shared sheet is meant for,
+// the others must keep their look.
+struct SheetForm
+{
+    std::unique_ptr<QWidget> window{new QWidget};
+    QWidget *pane = new QWidget(window.get());
+    QList<QWidget *> styled;
+    QMenu *menu = nullptr;
+
+    SheetForm()
+    {
+        window->resize(620, 560);
+        (new QVBoxLayout(window.get()))->addWidget(pane);
+        pane->setStyleSheet(QStringLiteral("QTableCornerButton::section { background: #616161; }"));
+        auto *grid = new QGridLayout(pane);
+        for (int column = 0; column < 2; ++column) {
+            const bool mine = column == 0;
+            int row = 0;
+            auto add = [&](QWidget *w) {
+                grid->addWidget(w, row++, column);
+                if (mine)
+                    styled << w;
+                return w;
+            };
+            add(new QLineEdit(QStringLiteral("line")));
+            auto *disabled = new QLineEdit(QStringLiteral("disabled"));
+            disabled->setEnabled(false);
+            add(disabled);
+            auto *readOnly = new QLineEdit(QStringLiteral("read only"));
+            readOnly->setReadOnly(true);
+            add(readOnly);
+            auto *combo = new QComboBox;
+            combo->addItems({QStringLiteral("one"), QStringLiteral("two")});
+            add(combo);
+            auto *editable = new QComboBox;
+            editable->setEditable(true);
+            editable->addItem(QStringLiteral("edit"));
+            add(editable);
+            auto *tree = new QTreeWidget;
+            tree->setHeaderLabel(QStringLiteral("Contacts"));
+            auto *group = new QTreeWidgetItem(tree, {QStringLiteral("Group")});
+            new QTreeWidgetItem(group, {QStringLiteral("first")});
+            new QTreeWidgetItem(group, {QStringLiteral("last")});
+            auto *closed = new QTreeWidgetItem(tree, {QStringLiteral("Closed")});
+            new QTreeWidgetItem(closed, {QStringLiteral("hidden")});
+            tree->expandItem(group);
+            tree->setFixedHeight(90);
+            add(tree);
+            auto *table = new QTableWidget(6, 3);
+            table->setHorizontalHeaderLabels({QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+            table->setFixedHeight(80);
+            if (mine) {
+                // As the contact tables: the sheet on the headers and scroll bars only.
+                grid->addWidget(table, row++, column);
+                styled << table->horizontalHeader() << table->verticalHeader() << table->verticalScrollBar()
+                       << table->horizontalScrollBar();
+            } else {
+                add(table);
+            }
+            auto *text = new QTextEdit(QString(40, QLatin1Char('x')).repeated(20));
+            text->setFixedHeight(60);
+            add(text);
+            auto *box = new QGroupBox(QStringLiteral("Group box"));
+            auto *inner = new QVBoxLayout(box);
+            inner->addWidget(new QSpinBox);
+            inner->addWidget(new QDateTimeEdit(QDateTime(QDate(2020, 1, 2), QTime(3, 4))));
+            add(box);
+        }
+        // As the dialogs: palettes of their own, a plain style on some
+        // widgets, a disabled button and a framed list painted from the palette.
+        QPalette windowPalette = pane->palette();
+        windowPalette.setColor(QPalette::Disabled, QPalette::WindowText, QColor(118, 116, 108));
+        windowPalette.setColor(QPalette::Disabled, QPalette::ButtonText, QColor(118, 116, 108));
+        windowPalette.setColor(QPalette::Window, QColor(236, 233, 216));
+        pane->setPalette(windowPalette);
+        for (int column = 0; column < 2; ++column) {
+            auto *box = new QGroupBox;
+            auto *plain = QStyleFactory::create(QStringLiteral("Windows"));
+            plain->setParent(box);
+            box->setStyle(plain);
+            QPalette boxPalette;
+            boxPalette.setColor(QPalette::Dark, QColor(216, 239, 253));
+            boxPalette.setColor(QPalette::Light, QColor(144, 209, 247));
+            box->setPalette(boxPalette);
+            auto *inner = new QHBoxLayout(box);
+            auto *button = new QPushButton(QStringLiteral("Disabled"));
+            auto *buttonStyle = QStyleFactory::create(QStringLiteral("Windows"));
+            buttonStyle->setParent(button);
+            button->setStyle(buttonStyle);
+            button->setFlat(true);
+            button->setEnabled(false);
+            inner->addWidget(button);
+            auto *tree = new QTreeWidget;
+            QPalette treePalette;
+            treePalette.setColor(QPalette::Light, QColor(255, 255, 255));
+            treePalette.setColor(QPalette::Dark, QColor(144, 209, 247));
+            treePalette.setColor(QPalette::Base, QColor(240, 245, 251));
+            tree->setPalette(treePalette);
+            new QTreeWidgetItem(tree, {QStringLiteral("framed")});
+            tree->setFixedHeight(40);
+            inner->addWidget(tree);
+            grid->addWidget(box, 20, column);
+            if (column == 0)
+                styled << tree << tree->verticalScrollBar();
+        }
+        menu = new QMenu(pane);
+        menu->addAction(QStringLiteral("Open"));
+        QAction *checked = menu->addAction(QIcon(QStringLiteral(":images/Online.png")), QStringLiteral("Checked"));
+        checked->setCheckable(true);
+        checked->setChecked(true);
+        menu->setActiveAction(checked);
+        styled << menu;
+    }
+};
+
 class TestStyle : public QObject
 {
     Q_OBJECT
 
 private slots:
+    // The shared sheet joins the sheet a pane carries instead of being set on
+    // each widget inside it: every widget keeps its look, the styled ones and
+    // the others beside them alike.
+    void sharedSheetJoinsThePaneSheetWithTheSameLook()
+    {
+        QFile file(QStringLiteral(":images/stylesheet.qss"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString sheet = QString::fromLatin1(file.readAll());
+        QVERIFY(!ZELSharedSheet::scoped(sheet).isEmpty());
+
+        SheetForm each;
+        for (QWidget *w : each.styled)
+            w->setStyleSheet(sheet);
+        SheetForm shared;
+        const QString own = shared.pane->styleSheet();
+        // In two calls, as a dialog styles its parts, and over a sheet one
+        // widget carried before.
+        shared.styled.first()->setStyleSheet(QStringLiteral("QLineEdit { color: red; }"));
+        const qsizetype half = shared.styled.size() / 2;
+        ZELSharedSheet::apply(shared.pane, shared.styled.mid(0, half), sheet);
+        const QString once = shared.pane->styleSheet();
+        QVERIFY(once.startsWith(own));
+        ZELSharedSheet::apply(shared.pane, shared.styled.mid(half), sheet);
+        QCOMPARE(shared.pane->styleSheet(), once);
+        // The first call's widgets joined the pane's sheet but the list in the
+        // box with a style of its own (and its scroll bar); of the second call's,
+        // those polished already (the headers) got the sheet themselves.
+        for (qsizetype i = 0; i < shared.styled.size(); ++i) {
+            const bool boxed = i >= shared.styled.size() - 3 && i < shared.styled.size() - 1;
+            if (i < half || boxed)
+                QCOMPARE(shared.styled.at(i)->styleSheet().isEmpty(), !boxed);
+        }
+
+        for (SheetForm *form : {&each, &shared}) {
+            form->window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(form->window.get()));
+        }
+        // The active window's text cursor would blink in one of them only.
+        for (SheetForm *form : {&each, &shared}) {
+            if (QWidget *focus = form->window->focusWidget())
+                focus->clearFocus();
+        }
+        QCOMPARE(shared.window->grab().toImage(), each.window->grab().toImage());
+        // At the size it pops up in.
+        for (SheetForm *form : {&each, &shared})
+            form->menu->adjustSize();
+        QCOMPARE(shared.menu->grab().toImage(), each.menu->grab().toImage());
+
+        // Widgets polished already would keep sizes taken without the rules:
+        // a late call gives them the sheet itself.
+        auto *late = new QLineEdit(shared.pane);
+        late->ensurePolished();
+        ZELSharedSheet::apply(shared.pane, {late}, sheet);
+        QCOMPARE(late->styleSheet(), sheet);
+        QCOMPARE(shared.pane->styleSheet(), once);
+    }
+
+    // What cannot be narrowed exactly, or a pane that cannot carry it, leaves
+    // the sheet on each widget.
+    void sharedSheetFallsBackToEachWidget()
+    {
+        QCOMPARE(ZELSharedSheet::scoped(QStringLiteral("QFrame > QLabel { color: red; }")), QString());
+        QCOMPARE(ZELSharedSheet::scoped(QStringLiteral("color: red;")), QString());
+        QCOMPARE(ZELSharedSheet::scoped(QStringLiteral("/* note */ QLabel:hover, QTableView QHeaderView::section { color: red; }")),
+                 QStringLiteral("QLabel[zelSharedSheet=\"true\"]:hover,\n[zelSharedSheet=\"true\"] QLabel:hover,\n"
+                                "QTableView QHeaderView[zelSharedSheet=\"true\"]::section,\n"
+                                "[zelSharedSheet=\"true\"] QTableView QHeaderView::section,\n"
+                                "QTableView[zelSharedSheet=\"true\"] QHeaderView::section,\n"
+                                "QTableView [zelSharedSheet=\"true\"] QHeaderView::section\n{ color: red; }\n"));
+
+        // Widgets that carried no sheet would lose the palettes they inherit
+        // under one: a pane without rules of its own does not carry the sheet.
+        const QString red = QStringLiteral("QLineEdit { color: red; }");
+        for (const QString &paneSheet : {QString(), QStringLiteral("background: white;")}) {
+            QWidget pane;
+            pane.setStyleSheet(paneSheet);
+            auto *inside = new QLineEdit(&pane);
+            QLineEdit outside;
+            ZELSharedSheet::apply(&pane, {inside, &outside}, red);
+            QCOMPARE(pane.styleSheet(), paneSheet);
+            QCOMPARE(inside->styleSheet(), red);
+            QCOMPARE(outside.styleSheet(), red);
+        }
+        // Nor does one with another sheet between it and the widget.
+        QWidget pane;
+        pane.setStyleSheet(QStringLiteral("QLabel { color: blue; }"));
+        auto *frame = new QFrame(&pane);
+        frame->setStyleSheet(QStringLiteral("QLineEdit { color: green; }"));
+        auto *deep = new QLineEdit(frame);
+        ZELSharedSheet::apply(&pane, {deep}, red);
+        QCOMPARE(pane.styleSheet(), QStringLiteral("QLabel { color: blue; }"));
+        QCOMPARE(deep->styleSheet(), red);
+    }
+
     void initTestCase();
 
     // Bounds on received text before a window shows it.

@@ -1,6 +1,7 @@
 // Prints what starting the client costs: the time until the main window is on
-// screen, the widgets and style sheets built for it, and the memory held 3 s
-// after start. Starts as the program does (splash, style, main widget), with
+// screen, the widgets and style sheets built for it (sheets set and parsed are
+// counted by a library loaded ahead of Qt, see zelstylecount.cpp), and the
+// memory held 3 s after start. Starts as the program does (splash, style, main widget), with
 // its own empty data folders, on the display it is given (offscreen without).
 //
 // Each figure comes from a fresh process, side by side: the start as it is, and
@@ -26,8 +27,10 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <dlfcn.h>
 #include <functional>
 #include <malloc.h>
+#include <unistd.h>
 
 // Outside any namespace, as the resource initialiser must be called.
 static void initImages()
@@ -81,9 +84,19 @@ void buildEveryLongLivedWindow(ZELClient &client)
     client.m_notificationPopup.get();
 }
 
+// Style sheet work is counted by a small library loaded ahead of Qt into each
+// start's process (see startChild); without it the counts are left out.
+using StyleCounts = void (*)(int *, int *);
+
+StyleCounts styleCounts()
+{
+    return reinterpret_cast<StyleCounts>(dlsym(RTLD_DEFAULT, "zelStyleSheetCounts"));
+}
+
 // One start in this process; prints "name value" lines.
 int runOnce(int argc, char *argv[], bool eager, bool settle)
 {
+    const StyleCounts counts = styleCounts();
     QElapsedTimer sinceStart;
     sinceStart.start();
     QTemporaryDir home;
@@ -110,6 +123,10 @@ int runOnce(int argc, char *argv[], bool eager, bool settle)
     const bool shown = waitUntil([&]() { return client->windowHandle() && client->windowHandle()->isExposed(); },
                                  10000);
     const double onScreen = sinceStart.nsecsElapsed() / 1e6;
+    int callsOnScreen = -1;
+    int parsesOnScreen = -1;
+    if (counts)
+        counts(&callsOnScreen, &parsesOnScreen);
 
     const QWidgetList widgets = QApplication::allWidgets();
     int styled = 0;
@@ -146,6 +163,15 @@ int runOnce(int argc, char *argv[], bool eager, bool settle)
     std::printf("anon %.1f\n", resident.value("RssAnon") / 1024.0);
     std::printf("file %.1f\n", resident.value("RssFile") / 1024.0);
     std::printf("heap %.1f\n", double(mallinfo2().uordblks) / 1024.0 / 1024.0);
+    if (counts) {
+        int calls = 0;
+        int parses = 0;
+        counts(&calls, &parses);
+        std::printf("sheetcalls %d\n", callsOnScreen);
+        std::printf("sheetparses %d\n", parsesOnScreen);
+        std::printf("sheetcalls3s %d\n", calls);
+        std::printf("sheetparses3s %d\n", parses);
+    }
     delete client;
     return 0;
 }
@@ -158,6 +184,13 @@ QMap<QString, QString> startChild(const QString &mode, bool settle)
         arguments << QStringLiteral("--no-settle");
     QProcess child;
     child.setProcessChannelMode(QProcess::SeparateChannels);
+#ifdef ZEL_STYLE_COUNT_MODULE
+    if (access(ZEL_STYLE_COUNT_MODULE, R_OK) == 0) {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ZEL_STYLE_COUNT_MODULE));
+        child.setProcessEnvironment(environment);
+    }
+#endif
     child.start(QCoreApplication::applicationFilePath(), arguments);
     child.waitForFinished(60000);
     QMap<QString, QString> figures;
@@ -220,6 +253,10 @@ int main(int argc, char *argv[])
         {"anon", "  of it private (MB)", "%10.1f"},
         {"file", "  of it mapped files (MB)", "%10.1f"},
         {"heap", "heap in use at 3 s (MB)", "%10.1f"},
+        {"sheetcalls", "setStyleSheet calls until on screen", "%10.0f"},
+        {"sheetparses", "style sheets parsed until on screen", "%10.0f"},
+        {"sheetcalls3s", "setStyleSheet calls until 3 s", "%10.0f"},
+        {"sheetparses3s", "style sheets parsed until 3 s", "%10.0f"},
     };
     std::printf("platform: %s; best of %d start(s) each%s\n", qPrintable(platform), runs,
                 settle ? "" : "; not settled, memory is at once after showing");

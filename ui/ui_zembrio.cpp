@@ -1,5 +1,7 @@
 #include "ui/ui_zembrio.h"
 
+#include "mainwindow/zelmarqueelabel.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QMetaObject>
 #include <QtGui/QFont>
@@ -324,7 +326,9 @@ void setupMainPage(Ui_Zembrio &ui)
     }
     ui.label->setFrameShape(QFrame::StyledPanel);
 
-    ui.m_animateText = newLabel(page, "m_animateText", QRect(290, 530, 10, 20));
+    ui.m_animateText = new ZELMarqueeLabel(page);
+    ui.m_animateText->setObjectName(QStringLiteral("m_animateText"));
+    ui.m_animateText->setGeometry(QRect(290, 530, 10, 20));
     {
         QPalette p = basePalette();
         setRoleActiveInactive(p, QPalette::WindowText, QColor(0, 0, 255));

@@ -1,0 +1,158 @@
+#include "style/zelsharedsheet.h"
+
+#include <algorithm>
+
+#include <QHash>
+#include <QList>
+#include <QRegularExpression>
+#include <QVariant>
+#include <QWidget>
+
+namespace {
+
+const QString Mark = QStringLiteral("[zelSharedSheet=\"true\"]");
+
+// Inserts the mark into one compound selector, ahead of its pseudo-states and
+// sub-controls ("QScrollBar::handle:vertical" -> "QScrollBar[mark]::handle:vertical").
+QString marked(const QString &compound)
+{
+    const qsizetype pseudo = compound.indexOf(QLatin1Char(':'));
+    return pseudo < 0 ? compound + Mark : compound.left(pseudo) + Mark + compound.mid(pseudo);
+}
+
+// A rule of the sheet set on a widget W reaches W itself and everything inside
+// W, with the selector's outer parts matching anywhere up the parent chain.
+// For "A B" that is: "A B[m]" (the subject is W), "[m] A B" (all inside W),
+// "A[m] B" (A is W) and "A [m] B" (W lies between A and B).
+// Returns an empty list for a selector it cannot narrow exactly.
+QStringList narrowed(const QString &selector)
+{
+    const QStringList compounds = selector.simplified().split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    if (compounds.isEmpty())
+        return {};
+    for (const QString &compound : compounds) {
+        // Child and sibling combinators would need other placements of W.
+        if (compound.contains(QLatin1Char('>')) || compound.contains(QLatin1Char('+'))
+            || compound.contains(QLatin1Char('~')))
+            return {};
+    }
+    QStringList out;
+    const qsizetype n = compounds.size();
+    QStringList self = compounds;
+    self.last() = marked(self.last());
+    out << self.join(QLatin1Char(' '));
+    for (qsizetype i = 0; i < n; ++i) {
+        QStringList inside = compounds;
+        inside.insert(i, Mark);
+        out << inside.join(QLatin1Char(' '));
+        if (i < n - 1) {
+            QStringList at = compounds;
+            at[i] = marked(at[i]);
+            out << at.join(QLatin1Char(' '));
+        }
+    }
+    return out;
+}
+
+bool polished(const QWidget *target)
+{
+    if (target->testAttribute(Qt::WA_WState_Polished))
+        return true;
+    const QList<QWidget *> inside = target->findChildren<QWidget *>();
+    return std::any_of(inside.cbegin(), inside.cend(),
+                       [](const QWidget *w) { return w->testAttribute(Qt::WA_WState_Polished); });
+}
+
+} // namespace
+
+namespace ZELSharedSheet {
+
+QString scoped(const QString &sheet)
+{
+    static QHash<QString, QString> cache;
+    const auto found = cache.constFind(sheet);
+    if (found != cache.cend())
+        return *found;
+
+    QString text = sheet;
+    text.remove(QRegularExpression(QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption));
+    QString out;
+    qsizetype pos = 0;
+    bool ok = true;
+    while (ok) {
+        const qsizetype open = text.indexOf(QLatin1Char('{'), pos);
+        if (open < 0) {
+            ok = text.mid(pos).trimmed().isEmpty();
+            break;
+        }
+        const qsizetype close = text.indexOf(QLatin1Char('}'), open);
+        const QString selectors = text.mid(pos, open - pos).trimmed();
+        if (close < 0 || selectors.isEmpty() || selectors.startsWith(QLatin1Char('@'))
+            || text.mid(open + 1, close - open - 1).contains(QLatin1Char('{'))) {
+            ok = false;
+            break;
+        }
+        QStringList narrowedSelectors;
+        for (const QString &selector : selectors.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const QStringList each = narrowed(selector);
+            if (each.isEmpty()) {
+                ok = false;
+                break;
+            }
+            narrowedSelectors << each;
+        }
+        out += narrowedSelectors.join(QStringLiteral(",\n")) + QLatin1Char('\n') + text.mid(open, close - open + 1)
+               + QLatin1Char('\n');
+        pos = close + 1;
+    }
+    if (!ok)
+        out.clear();
+    cache.insert(sheet, out);
+    return out;
+}
+
+void apply(QWidget *carrier, const QList<QWidget *> &targets, const QString &sheet)
+{
+    const QString narrowedSheet = scoped(sheet);
+    const QString own = carrier ? carrier->styleSheet() : QString();
+    // Only a carrier with rules of its own already: the widgets inside it are
+    // styled through sheets already, so more rules change nothing else. (A
+    // widget first put under a sheet stops inheriting its parents' palettes.)
+    const bool carried = !narrowedSheet.isEmpty() && own.endsWith(narrowedSheet);
+    const bool usable = carried || (!narrowedSheet.isEmpty() && own.contains(QLatin1Char('{'))
+                                    && !scoped(own).isEmpty());
+    QList<QWidget *> marked;
+    for (QWidget *target : targets) {
+        if (!target)
+            continue;
+        // Between the widget and the carrier no other sheet may lie (a nearer
+        // sheet would win over the carrier's, where the widget's own won
+        // before), nor a style of its own (the widget's own sheet would draw
+        // on that style, the carrier's on the carrier's).
+        bool inside = false;
+        bool nearerSheet = false;
+        for (QObject *up = target->parent(); usable && up && !inside && !nearerSheet; up = up->parent()) {
+            inside = up == carrier;
+            const auto *between = up->isWidgetType() ? static_cast<const QWidget *>(up) : nullptr;
+            nearerSheet = !inside && between
+                          && (!between->styleSheet().isEmpty() || between->testAttribute(Qt::WA_SetStyle));
+        }
+        // Rules added to a sheet already in place reach only widgets not yet
+        // polished: a polished one would keep sizes taken without them.
+        if (!inside || nearerSheet || (carried && polished(target))) {
+            target->setStyleSheet(sheet);
+            continue;
+        }
+        // The sheet replaces whatever the widget carried, as setting it would.
+        if (!target->styleSheet().isEmpty())
+            target->setStyleSheet(QString());
+        target->setProperty(MarkProperty, true);
+        marked << target;
+    }
+    if (marked.isEmpty())
+        return;
+    if (!carried)
+        carrier->setStyleSheet(own + QLatin1Char('\n') + narrowedSheet);
+}
+
+} // namespace ZELSharedSheet

@@ -1,0 +1,35 @@
+#ifndef ZELSHAREDSHEET_H
+#define ZELSHAREDSHEET_H
+
+#include <QList>
+#include <QString>
+
+class QWidget;
+
+// Qt parses a style sheet once for every widget it is set on. Where one sheet
+// styles several widgets inside a widget that carries rules of its own (a
+// table with its corner sheet, say), that widget carries the shared sheet too,
+// its rules narrowed to those widgets and what lies inside them: one sheet
+// parsed instead of several, and every widget looks as before.
+namespace ZELSharedSheet {
+
+// The dynamic property that marks a widget as styled by its carrier's sheet.
+constexpr const char *MarkProperty = "zelSharedSheet";
+
+// Styles each of `targets` as if `sheet` were set on it (replacing any sheet it
+// had). `carrier` (an ancestor of the targets) adds the narrowed rules to the
+// rules it carries; further calls with the same sheet add targets. Where that
+// could change a look, each target gets the sheet itself: a carrier without
+// rules of its own (widgets first put under a sheet lose the palettes they
+// inherit), a target outside it or with another sheet in between. A target
+// must not be given a sheet of its own later: the carrier's rules would still
+// reach it.
+void apply(QWidget *carrier, const QList<QWidget *> &targets, const QString &sheet);
+
+// `sheet` with every selector narrowed to marked widgets and their insides.
+// Empty when the sheet is not plain rules (only comments and rules).
+QString scoped(const QString &sheet);
+
+} // namespace ZELSharedSheet
+
+#endif
