@@ -99,22 +99,18 @@ ZELDispatchResult ZELClient::dispatchMessage(const QStringList &message)
 
 void ZELClient::messageFromServer(QByteArray &text, QByteArray &files)
 {
+    parsedMessagesFromServer(text, files, ZELXmlCodec::parseBlock(text));
+}
+
+void ZELClient::parsedMessagesFromServer(QByteArray &text, QByteArray &files, const QList<QStringList> &messages)
+{
     m_deliveryBlock = text;
-    const QStringList pieces = ZELXmlCodec::splitBatch(text);
-    bool leave = false;
-    for (const QString &piece : pieces) {
-        // Every frame ends in ":::", so an empty piece is the end of the block,
-        // or a frame that did not decompress: nothing after it is trusted.
-        if (piece.isEmpty() || leave)
-            break;
-        const QStringList message = m_xmlCodec->parse(piece);
-        if (message.isEmpty())
-            continue;
+    for (const QStringList &message : messages) {
         const ZELDispatchResult result = dispatchMessage(message);
         if (result == ZELDispatchResult::Return)
             return;
         if (result == ZELDispatchResult::LeaveLoop)
-            leave = true;
+            break;
     }
 
     if (!routeFileBlock(files))

@@ -3,9 +3,11 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QString>
 #include <QList>
+#include <QStringList>
 #include <QTcpSocket>
 #include <QTimer>
 
@@ -19,6 +21,10 @@
 // own, in arrival order: a text payload followed by ":::" as the text block, or
 // a file payload as the file block. Frames that arrive together are handed over
 // in slices of at most SliceMilliseconds, the event loop running in between.
+//
+// Cutting, inflating and (when asked) parsing run on a receiver thread of the
+// socket's own, so a frame of any size the limits allow costs the owner's
+// thread only its hand-over; the frames come back to it in arrival order.
 class ZELTcpSocket : public QTcpSocket
 {
     Q_OBJECT
@@ -36,6 +42,11 @@ public:
     // Bytes taken from the connection at a time; reading pauses while frames
     // wait for their slice, so a fast sender fills the connection, not memory.
     static constexpr qsizetype ReadChunk = 64 * 1024;
+    // Bytes read but not yet cut and inflated at most; reading pauses beyond.
+    static constexpr qsizetype MaxUndecoded = 4 * ReadChunk;
+    // How long a read waits for the receiver thread before it leaves the frames
+    // it completes to follow on their own: everyday frames take far less.
+    static constexpr int QuickDecodeMilliseconds = 5;
 
     explicit ZELTcpSocket(QObject *parent = nullptr);
     ~ZELTcpSocket() override;
@@ -59,13 +70,19 @@ public:
     // decompress or would exceed MaxFramePayload.
     static QByteArray decodeFrame(QByteArrayView piece);
 
-    // The receive path without the read: takes bytes as they arrived on the wire.
+    // Text frames are handed over with their messages parsed (ZELXmlCodec::parseBlock)
+    // on the receiver thread; without it the message list is empty.
+    void setParsesMessages(bool parse);
+
+    // The receive path without the read: takes bytes as they arrived on the wire,
+    // and returns once they are decoded and what they complete is handed over
+    // (as far as the slice allows).
     void processReceivedBytes(QByteArrayView bytes);
     // Drops every byte and frame received but not yet handed over.
     void clearReceiveBuffer();
 
 signals:
-    void sendDataToClient(QByteArray &textBlock, QByteArray &fileBlock);
+    void sendDataToClient(QByteArray &textBlock, QByteArray &fileBlock, const QList<QStringList> &messages);
     void disconnectedSignal();
 
 public slots:
@@ -74,29 +91,34 @@ public slots:
 
 private:
     struct FrameDecoder;
+    struct FrameReader;
+    struct Receiver;
 
-    // False when the frames held now exceed MaxHeldBatch.
-    bool cutFrame();
-    void takeBytes(QByteArrayView bytes);
+    // A frame cut and decoded but not yet handed over.
+    struct ReceivedFrame
+    {
+        QByteArray payload; // a text block (with its ":::") or a file block
+        bool file = false;
+        QList<QStringList> messages;
+        qsizetype held = 0; // what it counts against MaxHeldBatch
+    };
+
+    static void runReceiver(Receiver *receiver, ZELTcpSocket *socket);
+    void passToReceiver(QByteArray bytes);
+    void waitUntilDecoded(QDeadlineTimer deadline);
+    // Moves what the receiver decoded into the queue; false (all dropped) when a limit was passed.
+    bool collectDecoded();
+    void takeDecoded();
     void readSome();
     void deliverFrames();
     void continueSlices();
     bool sliceUsedUp() const;
     void dropConnection();
 
-    // Frames are inflated as their bytes arrive, so a large frame spread over many
-    // reads is scanned and decoded once, and its compressed bytes are not kept.
-    std::unique_ptr<FrameDecoder> m_decoder;
-    // The last bytes read when they may begin a terminator: not yet given to the decoder.
-    QByteArray m_partialTerminator;
-    // Frames already cut and decoded but not yet handed over.
-    struct ReceivedFrame
-    {
-        QByteArray payload;
-        bool file = false;
-    };
+    // Shared with the receiver thread, which it owns.
+    std::unique_ptr<Receiver> m_receiver;
+    // Frames already taken from the receiver but not yet handed over (owner's thread only).
     QList<ReceivedFrame> m_frames;
-    qsizetype m_heldBytes = 0;
     bool m_readPaused = false;
     QTimer m_nextSlice;
     QElapsedTimer m_slice; // the time the current slice began
