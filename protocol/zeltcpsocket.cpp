@@ -475,12 +475,63 @@ ZELTcpSocket::~ZELTcpSocket()
         }
         m_receiver->thread->wait();
     }
+    for (QThread *builder : std::as_const(m_builders))
+        builder->wait();
     clearReceiveBuffer();
 }
 
 void ZELTcpSocket::sendDataToServer(QByteArray frame)
 {
-    write(frame);
+    if (m_outgoing.isEmpty()) {
+        write(frame);
+        return;
+    }
+    auto outgoing = std::make_shared<Outgoing>();
+    outgoing->frame = std::move(frame);
+    outgoing->ready = true;
+    m_outgoing.append(std::move(outgoing));
+}
+
+void ZELTcpSocket::sendRequest(const QStringList &request)
+{
+    qsizetype characters = 0;
+    for (const QString &value : request)
+        characters += value.size();
+    // Without a connection nothing leaves, and a frame kept back for one to
+    // come would reach a connection it was not meant for.
+    if (characters <= LargeRequest || state() != ConnectedState) {
+        sendDataToServer(textFrame(ZELXmlCodec().compose(request)));
+        return;
+    }
+    // Composing, encoding and compressing take time in proportion to the text:
+    // a large request is built aside and written when its turn comes.
+    auto outgoing = std::make_shared<Outgoing>();
+    m_outgoing.append(outgoing);
+    QThread *builder = QThread::create([outgoing, request] {
+        outgoing->frame = textFrame(ZELXmlCodec().compose(request));
+    });
+    builder->setObjectName(QStringLiteral("ZELRequestBuilder"));
+    builder->setParent(this);
+    m_builders.append(builder);
+    connect(builder, &QThread::finished, this, [this, builder, outgoing] {
+        m_builders.removeOne(builder);
+        builder->deleteLater();
+        outgoing->ready = true;
+        writeReadyFrames();
+    });
+    builder->start();
+}
+
+void ZELTcpSocket::writeReadyFrames()
+{
+    while (!m_outgoing.isEmpty() && m_outgoing.first()->ready)
+        write(m_outgoing.takeFirst()->frame);
+}
+
+// The connection the frames were meant for is gone.
+void ZELTcpSocket::dropUnsentFrames()
+{
+    m_outgoing.clear();
 }
 
 bool ZELTcpSocket::sendFile(const QString &path)
@@ -743,6 +794,7 @@ void ZELTcpSocket::dropConnection()
 
 void ZELTcpSocket::closeConnection()
 {
+    dropUnsentFrames();
     // What arrived complete before the connection closed is still the server's word.
     m_nextSlice.stop();
     while (bytesAvailable() > 0)

@@ -25,6 +25,8 @@
 // Cutting, inflating and (when asked) parsing run on a receiver thread of the
 // socket's own, so a frame of any size the limits allow costs the owner's
 // thread only its hand-over; the frames come back to it in arrival order.
+class QThread;
+
 class ZELTcpSocket : public QTcpSocket
 {
     Q_OBJECT
@@ -51,8 +53,16 @@ public:
     explicit ZELTcpSocket(QObject *parent = nullptr);
     ~ZELTcpSocket() override;
 
-    // Writes one ready frame as it is; the result is not looked at.
+    // Requests with more characters than this are composed and framed on a
+    // thread of their own.
+    static constexpr qsizetype LargeRequest = 64 * 1024;
+
+    // Writes one ready frame as it is (after any request still being built);
+    // the result is not looked at.
     void sendDataToServer(QByteArray frame);
+    // Composes the request (ZELXmlCodec::compose), frames it as text and writes
+    // it. Frames leave in the order asked for, however long each takes to build.
+    void sendRequest(const QStringList &request);
     // Reads the file and sends it as a file frame; false (nothing sent) when it cannot be read.
     bool sendFile(const QString &path);
     void setServerAddressAndPort(const QString &host, quint16 port);
@@ -114,6 +124,19 @@ private:
     void continueSlices();
     bool sliceUsedUp() const;
     void dropConnection();
+
+    // A frame on its way out: built off the owner's thread when large.
+    struct Outgoing
+    {
+        QByteArray frame;
+        bool ready = false;
+    };
+    void writeReadyFrames();
+    void dropUnsentFrames();
+
+    // Frames waiting for one before them to be built, in the order asked for.
+    QList<std::shared_ptr<Outgoing>> m_outgoing;
+    QList<QThread *> m_builders; // each ends by itself; waited for on destruction
 
     // Shared with the receiver thread, which it owns.
     std::unique_ptr<Receiver> m_receiver;
