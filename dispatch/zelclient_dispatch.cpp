@@ -1,6 +1,9 @@
 #include "core/zelclient.h"
 
 #include <QMovie>
+#include <QScopeGuard>
+
+#include <utility>
 
 #include "protocol/zelxmlcodec.h"
 
@@ -104,7 +107,10 @@ void ZELClient::messageFromServer(QByteArray &text, QByteArray &files)
 
 void ZELClient::parsedMessagesFromServer(QByteArray &text, QByteArray &files, const QList<QStringList> &messages)
 {
-    m_deliveryBlock = text;
+    // The block is read while its messages are handled, and let go after, so
+    // a large one is not kept until the next delivery.
+    const QByteArray outer = std::exchange(m_deliveryBlock, text);
+    const auto restore = qScopeGuard([this, &outer] { m_deliveryBlock = outer; });
     for (const QStringList &message : messages) {
         const ZELDispatchResult result = dispatchMessage(message);
         if (result == ZELDispatchResult::Return)

@@ -392,6 +392,9 @@ struct ZELTcpSocket::Receiver
     QList<QByteArray> reads;
     qsizetype undecoded = 0; // bytes in reads and in the read being decoded
     QList<ReceivedFrame> decoded;
+    // Large frames already handed over: their memory is given back here, not on
+    // the owner's thread, where returning a hundred megabytes takes a while.
+    QList<ReceivedFrame> released;
     qsizetype held = 0;      // decoded and not yet handed over, against MaxHeldBatch
     quint64 generation = 0;  // a cleared receive buffer makes what is under way stale
     bool overLimit = false;
@@ -409,10 +412,17 @@ void ZELTcpSocket::runReceiver(Receiver *r, ZELTcpSocket *socket)
 {
     QMutexLocker locker(&r->lock);
     for (;;) {
-        while (!r->stop && r->reads.isEmpty())
+        while (!r->stop && r->reads.isEmpty() && r->released.isEmpty())
             r->work.wait(&r->lock);
         if (r->stop)
             return;
+        if (!r->released.isEmpty()) {
+            QList<ReceivedFrame> released = std::exchange(r->released, {});
+            locker.unlock();
+            released.clear();
+            locker.relock();
+            continue;
+        }
         const QByteArray bytes = r->reads.takeFirst();
         const quint64 generation = r->generation;
         const qsizetype held = r->held;
@@ -778,6 +788,12 @@ void ZELTcpSocket::deliverFrames()
         else
             text = std::move(frame.payload);
         emit sendDataToClient(text, files, frame.messages);
+        if (frame.held >= ReleasedAside) {
+            frame.payload = frame.file ? std::move(files) : std::move(text);
+            QMutexLocker locker(&m_receiver->lock);
+            m_receiver->released.append(std::move(frame));
+            m_receiver->work.wakeOne();
+        }
     }
     // Reading paused while slices were pending: take what waits in the socket.
     if (m_readPaused) {

@@ -49,6 +49,8 @@ public:
     // How long a read waits for the receiver thread before it leaves the frames
     // it completes to follow on their own: everyday frames take far less.
     static constexpr int QuickDecodeMilliseconds = 5;
+    // A frame of this size or more is freed by the receiver thread after its hand-over.
+    static constexpr qsizetype ReleasedAside = 1024 * 1024;
 
     explicit ZELTcpSocket(QObject *parent = nullptr);
     ~ZELTcpSocket() override;
