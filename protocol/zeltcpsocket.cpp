@@ -401,12 +401,48 @@ struct ZELTcpSocket::Receiver
     bool told = false;       // a takeDecoded() is on its way to the socket
     bool parse = false;
     bool stop = false;
-    // The thread's own:
+    // Used by one thread at a time, under readerLock:
+    QMutex readerLock;
     FrameReader reader;
     quint64 readerGeneration = 0;
 
     std::unique_ptr<QThread> thread;
 };
+
+// Decodes one read into `decoded`; false when the receive buffer was cleared
+// meanwhile, so the read no longer counts. Entered and left with r->lock held;
+// the reader serves one thread at a time.
+bool ZELTcpSocket::decodeRead(Receiver *r, QMutexLocker<QMutex> &locker, QByteArrayView bytes)
+{
+    const quint64 generation = r->generation;
+    const qsizetype held = r->held;
+    const bool drop = r->overLimit;
+    const bool parse = r->parse;
+    locker.unlock();
+
+    QMutexLocker readerLocker(&r->readerLock);
+    if (r->readerGeneration != generation) {
+        r->reader.reset();
+        r->readerGeneration = generation;
+    }
+    r->reader.parse = parse;
+    QList<ReceivedFrame> frames;
+    // After a limit is passed nothing more of this connection is decoded.
+    const bool ok = drop || r->reader.take(bytes, held, frames);
+
+    locker.relock();
+    if (generation != r->generation)
+        return false;
+    if (!ok)
+        r->overLimit = true;
+    if (!r->overLimit) {
+        for (ReceivedFrame &frame : frames) {
+            r->held += frame.held;
+            r->decoded.append(std::move(frame));
+        }
+    }
+    return true;
+}
 
 void ZELTcpSocket::runReceiver(Receiver *r, ZELTcpSocket *socket)
 {
@@ -424,32 +460,9 @@ void ZELTcpSocket::runReceiver(Receiver *r, ZELTcpSocket *socket)
             continue;
         }
         const QByteArray bytes = r->reads.takeFirst();
-        const quint64 generation = r->generation;
-        const qsizetype held = r->held;
-        const bool drop = r->overLimit;
-        r->reader.parse = r->parse;
-        locker.unlock();
-
-        if (r->readerGeneration != generation) {
-            r->reader.reset();
-            r->readerGeneration = generation;
-        }
-        QList<ReceivedFrame> frames;
-        // After a limit is passed nothing more of this connection is decoded.
-        const bool ok = drop || r->reader.take(bytes, held, frames);
-
-        locker.relock();
-        if (generation != r->generation)
+        if (!decodeRead(r, locker, bytes))
             continue; // cleared meanwhile: the read no longer counts
         r->undecoded -= bytes.size();
-        if (!ok)
-            r->overLimit = true;
-        if (!r->overLimit) {
-            for (ReceivedFrame &frame : frames) {
-                r->held += frame.held;
-                r->decoded.append(std::move(frame));
-            }
-        }
         r->done.wakeAll();
         if (!r->told) {
             r->told = true;
@@ -757,8 +770,14 @@ void ZELTcpSocket::continueSlices()
 void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
 {
     m_slice.start();
-    passToReceiver(bytes.toByteArray());
-    waitUntilDecoded(QDeadlineTimer(QDeadlineTimer::Forever));
+    // The caller waits for the result anyway: the bytes are decoded here, once
+    // the receiver thread is through with what came before them.
+    {
+        QMutexLocker locker(&m_receiver->lock);
+        while (m_receiver->undecoded > 0)
+            m_receiver->done.wait(&m_receiver->lock);
+        decodeRead(m_receiver.get(), locker, bytes);
+    }
     if (collectDecoded() && !m_nextSlice.isActive())
         deliverFrames();
 }
@@ -788,7 +807,7 @@ void ZELTcpSocket::deliverFrames()
         else
             text = std::move(frame.payload);
         emit sendDataToClient(text, files, frame.messages);
-        if (frame.held >= ReleasedAside) {
+        if (frame.held >= ReleasedAside && m_receiver->thread) {
             frame.payload = frame.file ? std::move(files) : std::move(text);
             QMutexLocker locker(&m_receiver->lock);
             m_receiver->released.append(std::move(frame));

@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QString>
 #include <QList>
+#include <QMutex>
 #include <QStringList>
 #include <QTcpSocket>
 #include <QTimer>
@@ -116,6 +117,7 @@ private:
     };
 
     static void runReceiver(Receiver *receiver, ZELTcpSocket *socket);
+    static bool decodeRead(Receiver *receiver, QMutexLocker<QMutex> &locker, QByteArrayView bytes);
     void passToReceiver(QByteArray bytes);
     void waitUntilDecoded(QDeadlineTimer deadline);
     // Moves what the receiver decoded into the queue; false (all dropped) when a limit was passed.
