@@ -286,7 +286,8 @@ private:
 };
 
 // Cuts frames out of the bytes as they arrive and decodes them: the receive
-// rule, run on the receiver thread.
+// rule. Frames are inflated as their bytes arrive, so a large frame spread over
+// many reads is scanned and decoded once, and its compressed bytes are not kept.
 struct ZELTcpSocket::FrameReader
 {
     FrameDecoder decoder;

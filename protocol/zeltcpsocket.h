@@ -14,6 +14,8 @@
 
 #include <memory>
 
+class QThread;
+
 // The one connection to the server. Every message in both directions is a frame:
 // qCompress output (4-byte big-endian length + zlib stream) followed by "<WRITEEND>".
 // A payload holding "<FILEEND>" is file data; any other payload is XML text.
@@ -26,8 +28,6 @@
 // Cutting, inflating and (when asked) parsing run on a receiver thread of the
 // socket's own, so a frame of any size the limits allow costs the owner's
 // thread only its hand-over; the frames come back to it in arrival order.
-class QThread;
-
 class ZELTcpSocket : public QTcpSocket
 {
     Q_OBJECT
