@@ -70,6 +70,9 @@ QString ZELTranscript::encodeCommas(QString html)
 
 QString ZELTranscript::decodeCommas(QString html)
 {
+    // The quick look first: a body without the mark is passed on as it is.
+    if (!html.contains(QLatin1Char('$')))
+        return html;
     return html.replace(QStringLiteral("$#$"), QStringLiteral(","));
 }
 

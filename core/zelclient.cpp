@@ -266,6 +266,8 @@ void ZELClient::createMenuAndAddSubMenus()
 void ZELClient::createObjectsForChildWidgets()
 {
     m_tcpSocket = new ZELTcpSocket();
+    // Server messages are parsed off the GUI thread, however large.
+    m_tcpSocket->setParsesMessages(true);
     m_workerThread = new ZELThread();
     m_xmlCodec = new ZELXmlCodec();
     m_trayIcon = new QSystemTrayIcon(this);

@@ -248,6 +248,8 @@ public slots:
     // ------------------------------------------------------------------
     // Server message dispatch (dispatch/)
     void messageFromServer(QByteArray &text, QByteArray &files);
+    // The same with the block's messages already parsed (by the socket's reader).
+    void parsedMessagesFromServer(QByteArray &text, QByteArray &files, const QList<QStringList> &messages);
     void updateConferenceChatUsers(QStringList request);
 
 public:

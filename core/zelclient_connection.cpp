@@ -163,7 +163,7 @@ Dialog *namedChild(ZELClient &client, const QString &name)
 // terminate and write. Nothing here checks the connection or the write.
 void ZELClient::convertXMLSendToServer(QStringList &request)
 {
-    m_tcpSocket->sendDataToServer(ZELTcpSocket::textFrame(m_xmlCodec->compose(request)));
+    m_tcpSocket->sendRequest(request);
 }
 
 void ZELClient::fileUpload(QString &filePath)

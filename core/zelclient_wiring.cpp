@@ -31,7 +31,7 @@ void ZELClient::signalsAndSlots()
     connect(m_tcpSocket, &QAbstractSocket::stateChanged, this, &ZELClient::displayState);
     connect(m_tcpSocket, &QAbstractSocket::proxyAuthenticationRequired,
             this, &ZELClient::proxyAuthenticationRequiredFunction);
-    connect(m_tcpSocket, &ZELTcpSocket::sendDataToClient, this, &ZELClient::messageFromServer);
+    connect(m_tcpSocket, &ZELTcpSocket::sendDataToClient, this, &ZELClient::parsedMessagesFromServer);
     connect(m_tcpSocket, &ZELTcpSocket::disconnectedSignal, this, &ZELClient::closeConnection);
     connect(m_tcpSocket, &QAbstractSocket::connected, this, &ZELClient::connected);
 

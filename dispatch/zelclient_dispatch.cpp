@@ -1,6 +1,9 @@
 #include "core/zelclient.h"
 
 #include <QMovie>
+#include <QScopeGuard>
+
+#include <utility>
 
 #include "protocol/zelxmlcodec.h"
 
@@ -99,22 +102,21 @@ ZELDispatchResult ZELClient::dispatchMessage(const QStringList &message)
 
 void ZELClient::messageFromServer(QByteArray &text, QByteArray &files)
 {
-    m_deliveryBlock = text;
-    const QStringList pieces = ZELXmlCodec::splitBatch(text);
-    bool leave = false;
-    for (const QString &piece : pieces) {
-        // Every frame ends in ":::", so an empty piece is the end of the block,
-        // or a frame that did not decompress: nothing after it is trusted.
-        if (piece.isEmpty() || leave)
-            break;
-        const QStringList message = m_xmlCodec->parse(piece);
-        if (message.isEmpty())
-            continue;
+    parsedMessagesFromServer(text, files, ZELXmlCodec::parseBlock(text));
+}
+
+void ZELClient::parsedMessagesFromServer(QByteArray &text, QByteArray &files, const QList<QStringList> &messages)
+{
+    // The block is read while its messages are handled, and let go after, so
+    // a large one is not kept until the next delivery.
+    const QByteArray outer = std::exchange(m_deliveryBlock, text);
+    const auto restore = qScopeGuard([this, &outer] { m_deliveryBlock = outer; });
+    for (const QStringList &message : messages) {
         const ZELDispatchResult result = dispatchMessage(message);
         if (result == ZELDispatchResult::Return)
             return;
         if (result == ZELDispatchResult::LeaveLoop)
-            leave = true;
+            break;
     }
 
     if (!routeFileBlock(files))

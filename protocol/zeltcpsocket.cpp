@@ -1,9 +1,14 @@
 #include "protocol/zeltcpsocket.h"
 
+#include "protocol/zelxmlcodec.h"
+
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QHostAddress>
+#include <QMutex>
+#include <QThread>
+#include <QWaitCondition>
 #include <QtEndian>
 
 #include <zlib.h>
@@ -280,9 +285,196 @@ private:
     }
 };
 
+// Cuts frames out of the bytes as they arrive and decodes them: the receive
+// rule. Frames are inflated as their bytes arrive, so a large frame spread over
+// many reads is scanned and decoded once, and its compressed bytes are not kept.
+struct ZELTcpSocket::FrameReader
+{
+    FrameDecoder decoder;
+    // The last bytes read when they may begin a terminator: not yet given to the decoder.
+    QByteArray partialTerminator;
+    bool parse = false;
+
+    void reset()
+    {
+        partialTerminator.clear();
+        decoder.reset();
+    }
+
+    // Cuts and decodes every frame the bytes complete into `out`. False when the
+    // connection is to be dropped: a frame runs past MaxPartialFrame, or `held`
+    // (already decoded and waiting) with what these bytes complete passes MaxHeldBatch.
+    bool take(QByteArrayView bytes, qsizetype held, QList<ReceivedFrame> &out)
+    {
+        if (bytes.isEmpty())
+            return true;
+        const char *data = bytes.data();
+        const qsizetype size = bytes.size();
+        qsizetype pos = 0;
+        bool stillOpen = false;
+
+        // Bytes kept from the last read may begin a terminator that this read completes.
+        if (!partialTerminator.isEmpty()) {
+            const QByteArray kept = std::exchange(partialTerminator, QByteArray());
+            bool resolved = false;
+            for (qsizetype j = 0; j < kept.size() && !resolved; ++j) {
+                const qsizetype have = kept.size() - j;
+                if (std::memcmp(kept.constData() + j, terminator, size_t(have)) != 0)
+                    continue;
+                const qsizetype need = terminatorSize - have;
+                const qsizetype available = qMin(need, size);
+                if (std::memcmp(data, terminator + have, size_t(available)) != 0)
+                    continue;
+                resolved = true;
+                decoder.feed(kept.constData(), j);
+                if (available == need) {
+                    if (!cutFrame(held, out))
+                        return false;
+                    pos = need;
+                } else {
+                    partialTerminator = kept.mid(j);
+                    partialTerminator.append(bytes);
+                    stillOpen = true;
+                }
+            }
+            if (!resolved)
+                decoder.feed(kept.constData(), kept.size());
+        }
+
+        if (!stillOpen) {
+            qsizetype at;
+            while (pos < size && (at = findTerminator(data, size, pos)) >= 0) {
+                decoder.feed(data + pos, at - pos);
+                if (!cutFrame(held, out))
+                    return false;
+                pos = at + terminatorSize;
+            }
+            const qsizetype keep = terminatorStartAtEnd(data + pos, size - pos);
+            decoder.feed(data + pos, size - pos - keep);
+            partialTerminator = QByteArray(data + size - keep, keep);
+        }
+
+        return decoder.pieceSize + partialTerminator.size() <= MaxPartialFrame;
+    }
+
+private:
+    bool cutFrame(qsizetype &held, QList<ReceivedFrame> &out)
+    {
+        QByteArray payload = decoder.finish();
+        // A frame that does not decompress (or an empty one) carries nothing.
+        if (payload.isEmpty())
+            return true;
+        held += payload.size();
+        if (held > MaxHeldBatch)
+            return false;
+        ReceivedFrame frame;
+        frame.held = payload.size();
+        frame.file = holdsFileMarker(payload);
+        if (!frame.file) {
+            payload.append(textSeparator);
+            if (parse)
+                frame.messages = ZELXmlCodec::parseBlock(payload);
+        }
+        frame.payload = std::move(payload);
+        out.append(std::move(frame));
+        return true;
+    }
+};
+
+// What the socket and its receiver thread share. The thread takes the bytes
+// in the order they were read, one read at a time, and leaves the frames each
+// completes in `decoded`; the socket collects them when told, or waits for them.
+struct ZELTcpSocket::Receiver
+{
+    QMutex lock;
+    QWaitCondition work; // bytes to decode, or the end
+    QWaitCondition done; // a read decoded
+    // Guarded by lock:
+    QList<QByteArray> reads;
+    qsizetype undecoded = 0; // bytes in reads and in the read being decoded
+    QList<ReceivedFrame> decoded;
+    // Large frames already handed over: their memory is given back here, not on
+    // the owner's thread, where returning a hundred megabytes takes a while.
+    QList<ReceivedFrame> released;
+    qsizetype held = 0;      // decoded and not yet handed over, against MaxHeldBatch
+    quint64 generation = 0;  // a cleared receive buffer makes what is under way stale
+    bool overLimit = false;
+    bool told = false;       // a takeDecoded() is on its way to the socket
+    bool parse = false;
+    bool stop = false;
+    // Used by one thread at a time, under readerLock:
+    QMutex readerLock;
+    FrameReader reader;
+    quint64 readerGeneration = 0;
+
+    std::unique_ptr<QThread> thread;
+};
+
+// Decodes one read into `decoded`; false when the receive buffer was cleared
+// meanwhile, so the read no longer counts. Entered and left with r->lock held;
+// the reader serves one thread at a time.
+bool ZELTcpSocket::decodeRead(Receiver *r, QMutexLocker<QMutex> &locker, QByteArrayView bytes)
+{
+    const quint64 generation = r->generation;
+    const qsizetype held = r->held;
+    const bool drop = r->overLimit;
+    const bool parse = r->parse;
+    locker.unlock();
+
+    QMutexLocker readerLocker(&r->readerLock);
+    if (r->readerGeneration != generation) {
+        r->reader.reset();
+        r->readerGeneration = generation;
+    }
+    r->reader.parse = parse;
+    QList<ReceivedFrame> frames;
+    // After a limit is passed nothing more of this connection is decoded.
+    const bool ok = drop || r->reader.take(bytes, held, frames);
+
+    locker.relock();
+    if (generation != r->generation)
+        return false;
+    if (!ok)
+        r->overLimit = true;
+    if (!r->overLimit) {
+        for (ReceivedFrame &frame : frames) {
+            r->held += frame.held;
+            r->decoded.append(std::move(frame));
+        }
+    }
+    return true;
+}
+
+void ZELTcpSocket::runReceiver(Receiver *r, ZELTcpSocket *socket)
+{
+    QMutexLocker locker(&r->lock);
+    for (;;) {
+        while (!r->stop && r->reads.isEmpty() && r->released.isEmpty())
+            r->work.wait(&r->lock);
+        if (r->stop)
+            return;
+        if (!r->released.isEmpty()) {
+            QList<ReceivedFrame> released = std::exchange(r->released, {});
+            locker.unlock();
+            released.clear();
+            locker.relock();
+            continue;
+        }
+        const QByteArray bytes = r->reads.takeFirst();
+        if (!decodeRead(r, locker, bytes))
+            continue; // cleared meanwhile: the read no longer counts
+        r->undecoded -= bytes.size();
+        r->done.wakeAll();
+        if (!r->told) {
+            r->told = true;
+            QMetaObject::invokeMethod(socket, &ZELTcpSocket::takeDecoded, Qt::QueuedConnection);
+        }
+    }
+}
+
 ZELTcpSocket::ZELTcpSocket(QObject *parent)
     : QTcpSocket(parent)
-    , m_decoder(std::make_unique<FrameDecoder>())
+    , m_receiver(std::make_unique<Receiver>())
 {
     m_nextSlice.setSingleShot(true);
     m_nextSlice.setInterval(0);
@@ -299,12 +491,71 @@ ZELTcpSocket::~ZELTcpSocket()
     // then this object is no ZELTcpSocket any more, so its slots must not run.
     disconnect(this, &QIODevice::readyRead, this, &ZELTcpSocket::messageFromServer);
     disconnect(this, &QAbstractSocket::disconnected, this, &ZELTcpSocket::closeConnection);
+    if (m_receiver->thread) {
+        {
+            QMutexLocker locker(&m_receiver->lock);
+            m_receiver->stop = true;
+            m_receiver->work.wakeAll();
+        }
+        m_receiver->thread->wait();
+    }
+    for (QThread *builder : std::as_const(m_builders))
+        builder->wait();
     clearReceiveBuffer();
 }
 
 void ZELTcpSocket::sendDataToServer(QByteArray frame)
 {
-    write(frame);
+    if (m_outgoing.isEmpty()) {
+        write(frame);
+        return;
+    }
+    auto outgoing = std::make_shared<Outgoing>();
+    outgoing->frame = std::move(frame);
+    outgoing->ready = true;
+    m_outgoing.append(std::move(outgoing));
+}
+
+void ZELTcpSocket::sendRequest(const QStringList &request)
+{
+    qsizetype characters = 0;
+    for (const QString &value : request)
+        characters += value.size();
+    // Without a connection nothing leaves, and a frame kept back for one to
+    // come would reach a connection it was not meant for.
+    if (characters <= LargeRequest || state() != ConnectedState) {
+        sendDataToServer(textFrame(ZELXmlCodec().compose(request)));
+        return;
+    }
+    // Composing, encoding and compressing take time in proportion to the text:
+    // a large request is built aside and written when its turn comes.
+    auto outgoing = std::make_shared<Outgoing>();
+    m_outgoing.append(outgoing);
+    QThread *builder = QThread::create([outgoing, request] {
+        outgoing->frame = textFrame(ZELXmlCodec().compose(request));
+    });
+    builder->setObjectName(QStringLiteral("ZELRequestBuilder"));
+    builder->setParent(this);
+    m_builders.append(builder);
+    connect(builder, &QThread::finished, this, [this, builder, outgoing] {
+        m_builders.removeOne(builder);
+        builder->deleteLater();
+        outgoing->ready = true;
+        writeReadyFrames();
+    });
+    builder->start();
+}
+
+void ZELTcpSocket::writeReadyFrames()
+{
+    while (!m_outgoing.isEmpty() && m_outgoing.first()->ready)
+        write(m_outgoing.takeFirst()->frame);
+}
+
+// The connection the frames were meant for is gone.
+void ZELTcpSocket::dropUnsentFrames()
+{
+    m_outgoing.clear();
 }
 
 bool ZELTcpSocket::sendFile(const QString &path)
@@ -406,6 +657,68 @@ QByteArray ZELTcpSocket::decodeFrame(QByteArrayView piece)
     return decoder.finish();
 }
 
+void ZELTcpSocket::setParsesMessages(bool parse)
+{
+    QMutexLocker locker(&m_receiver->lock);
+    m_receiver->parse = parse;
+}
+
+void ZELTcpSocket::passToReceiver(QByteArray bytes)
+{
+    if (bytes.isEmpty())
+        return;
+    Receiver &r = *m_receiver;
+    if (!r.thread) {
+        r.thread.reset(QThread::create(&ZELTcpSocket::runReceiver, &r, this));
+        r.thread->setObjectName(QStringLiteral("ZELReceiver"));
+        r.thread->start();
+    }
+    QMutexLocker locker(&r.lock);
+    r.undecoded += bytes.size();
+    r.reads.append(std::move(bytes));
+    r.work.wakeOne();
+}
+
+void ZELTcpSocket::waitUntilDecoded(QDeadlineTimer deadline)
+{
+    QMutexLocker locker(&m_receiver->lock);
+    while (m_receiver->undecoded > 0) {
+        if (!m_receiver->done.wait(&m_receiver->lock, deadline))
+            return;
+    }
+}
+
+bool ZELTcpSocket::collectDecoded()
+{
+    QMutexLocker locker(&m_receiver->lock);
+    if (m_receiver->overLimit) {
+        locker.unlock();
+        dropConnection();
+        return false;
+    }
+    if (m_frames.isEmpty())
+        m_frames = std::exchange(m_receiver->decoded, {});
+    else
+        m_frames.append(std::exchange(m_receiver->decoded, {}));
+    return true;
+}
+
+// The receiver decoded a read: its frames join the queue, and reading goes on
+// if it waited for the receiver.
+void ZELTcpSocket::takeDecoded()
+{
+    {
+        QMutexLocker locker(&m_receiver->lock);
+        m_receiver->told = false;
+    }
+    if (!collectDecoded())
+        return;
+    if (m_nextSlice.isActive())
+        return; // the next slice hands them over and reads on
+    m_slice.start();
+    deliverFrames();
+}
+
 void ZELTcpSocket::messageFromServer()
 {
     m_slice.start();
@@ -414,9 +727,9 @@ void ZELTcpSocket::messageFromServer()
 
 // Bytes that came in while a receiver ran the event loop get no readyRead of
 // their own (it is never emitted recursively): they are taken here too. Once
-// the slice is used up, or while frames wait for the next one, reading pauses,
-// so a fast sender fills the connection rather than memory, and the next slice
-// reads on.
+// the slice is used up, while frames wait for the next one, or while the
+// receiver thread is behind, reading pauses, so a fast sender fills the
+// connection rather than memory; the next slice or decoded read reads on.
 void ZELTcpSocket::readSome()
 {
     while (bytesAvailable() > 0) {
@@ -426,7 +739,21 @@ void ZELTcpSocket::readSome()
                 m_nextSlice.start();
             return;
         }
-        takeBytes(read(ReadChunk));
+        {
+            QMutexLocker locker(&m_receiver->lock);
+            if (m_receiver->undecoded >= MaxUndecoded) {
+                m_readPaused = true;
+                return;
+            }
+        }
+        passToReceiver(read(ReadChunk));
+        // Everyday frames are back from the receiver within moments: they are
+        // handed over in this turn, as they came. A large one follows when it is ready.
+        waitUntilDecoded(QDeadlineTimer(QuickDecodeMilliseconds));
+        if (!collectDecoded())
+            return;
+        if (!m_nextSlice.isActive())
+            deliverFrames();
     }
 }
 
@@ -444,69 +771,15 @@ void ZELTcpSocket::continueSlices()
 void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
 {
     m_slice.start();
-    takeBytes(bytes);
-}
-
-void ZELTcpSocket::takeBytes(QByteArrayView bytes)
-{
-    if (bytes.isEmpty())
-        return;
-    const char *data = bytes.data();
-    const qsizetype size = bytes.size();
-    qsizetype pos = 0;
-    bool stillOpen = false;
-
-    // Bytes kept from the last read may begin a terminator that this read completes.
-    if (!m_partialTerminator.isEmpty()) {
-        const QByteArray kept = std::exchange(m_partialTerminator, QByteArray());
-        bool resolved = false;
-        for (qsizetype j = 0; j < kept.size() && !resolved; ++j) {
-            const qsizetype have = kept.size() - j;
-            if (std::memcmp(kept.constData() + j, terminator, size_t(have)) != 0)
-                continue;
-            const qsizetype need = terminatorSize - have;
-            const qsizetype available = qMin(need, size);
-            if (std::memcmp(data, terminator + have, size_t(available)) != 0)
-                continue;
-            resolved = true;
-            m_decoder->feed(kept.constData(), j);
-            if (available == need) {
-                if (!cutFrame()) {
-                    dropConnection();
-                    return;
-                }
-                pos = need;
-            } else {
-                m_partialTerminator = kept.mid(j);
-                m_partialTerminator.append(bytes);
-                stillOpen = true;
-            }
-        }
-        if (!resolved)
-            m_decoder->feed(kept.constData(), kept.size());
+    // The caller waits for the result anyway: the bytes are decoded here, once
+    // the receiver thread is through with what came before them.
+    {
+        QMutexLocker locker(&m_receiver->lock);
+        while (m_receiver->undecoded > 0)
+            m_receiver->done.wait(&m_receiver->lock);
+        decodeRead(m_receiver.get(), locker, bytes);
     }
-
-    if (!stillOpen) {
-        qsizetype at;
-        while (pos < size && (at = findTerminator(data, size, pos)) >= 0) {
-            m_decoder->feed(data + pos, at - pos);
-            if (!cutFrame()) {
-                dropConnection();
-                return;
-            }
-            pos = at + terminatorSize;
-        }
-        const qsizetype keep = terminatorStartAtEnd(data + pos, size - pos);
-        m_decoder->feed(data + pos, size - pos - keep);
-        m_partialTerminator = QByteArray(data + size - keep, keep);
-    }
-
-    if (m_decoder->pieceSize + m_partialTerminator.size() > MaxPartialFrame) {
-        dropConnection();
-        return;
-    }
-
-    if (!m_nextSlice.isActive())
+    if (collectDecoded() && !m_nextSlice.isActive())
         deliverFrames();
 }
 
@@ -524,34 +797,29 @@ void ZELTcpSocket::deliverFrames()
         // Taken off the queue before the hand-over: a receiver that runs the
         // event loop lets the next read in, which hands over what follows.
         ReceivedFrame frame = m_frames.takeFirst();
-        m_heldBytes -= frame.payload.size();
+        {
+            QMutexLocker locker(&m_receiver->lock);
+            m_receiver->held -= frame.held;
+        }
         QByteArray text;
         QByteArray files;
-        if (frame.file) {
+        if (frame.file)
             files = std::move(frame.payload);
-        } else {
+        else
             text = std::move(frame.payload);
-            text.append(textSeparator);
+        emit sendDataToClient(text, files, frame.messages);
+        if (frame.held >= ReleasedAside && m_receiver->thread) {
+            frame.payload = frame.file ? std::move(files) : std::move(text);
+            QMutexLocker locker(&m_receiver->lock);
+            m_receiver->released.append(std::move(frame));
+            m_receiver->work.wakeOne();
         }
-        emit sendDataToClient(text, files);
     }
     // Reading paused while slices were pending: take what waits in the socket.
     if (m_readPaused) {
         m_readPaused = false;
         readSome();
     }
-}
-
-bool ZELTcpSocket::cutFrame()
-{
-    QByteArray payload = m_decoder->finish();
-    // A frame that does not decompress (or an empty one) carries nothing.
-    if (payload.isEmpty())
-        return true;
-    m_heldBytes += payload.size();
-    const bool file = holdsFileMarker(payload);
-    m_frames.append(ReceivedFrame{std::move(payload), file});
-    return m_heldBytes <= MaxHeldBatch;
 }
 
 void ZELTcpSocket::dropConnection()
@@ -562,8 +830,17 @@ void ZELTcpSocket::dropConnection()
 
 void ZELTcpSocket::closeConnection()
 {
+    dropUnsentFrames();
     // What arrived complete before the connection closed is still the server's word.
     m_nextSlice.stop();
+    while (bytesAvailable() > 0)
+        passToReceiver(read(ReadChunk));
+    waitUntilDecoded(QDeadlineTimer(QDeadlineTimer::Forever));
+    {
+        QMutexLocker locker(&m_receiver->lock);
+        if (!m_receiver->overLimit)
+            m_frames.append(std::exchange(m_receiver->decoded, {}));
+    }
     while (!m_frames.isEmpty()) {
         const qsizetype before = m_frames.size();
         m_slice.start();
@@ -577,10 +854,17 @@ void ZELTcpSocket::closeConnection()
 
 void ZELTcpSocket::clearReceiveBuffer()
 {
-    m_partialTerminator.clear();
-    m_decoder->reset();
+    {
+        QMutexLocker locker(&m_receiver->lock);
+        ++m_receiver->generation;
+        m_receiver->reads.clear();
+        m_receiver->undecoded = 0;
+        m_receiver->decoded.clear();
+        m_receiver->held = 0;
+        m_receiver->overLimit = false;
+        m_receiver->done.wakeAll();
+    }
     m_frames.clear();
-    m_heldBytes = 0;
     m_readPaused = false;
     m_nextSlice.stop();
 }

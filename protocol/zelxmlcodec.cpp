@@ -5,6 +5,8 @@
 #include <QDomImplementation>
 #include <QDomText>
 
+#include <utility>
+
 namespace {
 
 // One child element of a request: its name and the list position it holds.
@@ -473,4 +475,19 @@ QStringList ZELXmlCodec::splitBatch(QByteArrayView block)
         pieces << QString::fromLatin1(block.sliced(start, sep - start));
         start = sep + separator.size();
     }
+}
+
+QList<QStringList> ZELXmlCodec::parseBlock(QByteArrayView block)
+{
+    const ZELXmlCodec codec;
+    QStringList pieces = splitBatch(block);
+    QList<QStringList> messages;
+    for (QString &piece : pieces) {
+        if (piece.isEmpty())
+            break;
+        QStringList message = codec.parse(std::exchange(piece, QString()));
+        if (!message.isEmpty())
+            messages.append(std::move(message));
+    }
+    return messages;
 }

@@ -2,6 +2,7 @@
 #define ZELXMLCODEC_H
 
 #include <QByteArrayView>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -29,6 +30,11 @@ public:
     // other markup) does not split it. From the first piece that is not a
     // complete document, the rest of the block is split at every ":::".
     static QStringList splitBatch(QByteArrayView block);
+
+    // A received text block -> the parsed messages its pieces hold, in order:
+    // the pieces up to the first empty one (the end of the block, or a frame
+    // that did not decompress), those that parse to nothing left out.
+    static QList<QStringList> parseBlock(QByteArrayView block);
 };
 
 #endif

@@ -3,6 +3,10 @@
 #include <QLabel>
 #include <QTableWidgetItem>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 #include <algorithm>
 
 namespace {
@@ -51,6 +55,34 @@ bool opensTag(const QString &text, qsizetype at)
     return next.isLetter() || next == QLatin1Char('/') || next == QLatin1Char('!') || next == QLatin1Char('?');
 }
 
+// How many characters from `from` on are neither '<', '&' nor half of a
+// surrogate pair: each of them is one character, whatever the text is.
+qsizetype plainRun(const QString &text, qsizetype from)
+{
+    const char16_t *data = reinterpret_cast<const char16_t *>(text.utf16());
+    const qsizetype size = text.size();
+    qsizetype i = from;
+#if defined(__SSE2__)
+    const __m128i open = _mm_set1_epi16('<');
+    const __m128i amp = _mm_set1_epi16('&');
+    const __m128i surrogateMask = _mm_set1_epi16(short(0xF800));
+    const __m128i surrogate = _mm_set1_epi16(short(0xD800));
+    while (i + 8 <= size) {
+        const __m128i units = _mm_loadu_si128(reinterpret_cast<const __m128i *>(data + i));
+        const __m128i special = _mm_or_si128(
+            _mm_or_si128(_mm_cmpeq_epi16(units, open), _mm_cmpeq_epi16(units, amp)),
+            _mm_cmpeq_epi16(_mm_and_si128(units, surrogateMask), surrogate));
+        const uint bits = uint(_mm_movemask_epi8(special));
+        if (bits)
+            return i + qCountTrailingZeroBits(bits) / 2 - from;
+        i += 8;
+    }
+#endif
+    while (i < size && data[i] != u'<' && data[i] != u'&' && (data[i] & 0xF800) != 0xD800)
+        ++i;
+    return i - from;
+}
+
 QString omittedNote(qsizetype omitted, bool html)
 {
     const QString note = kEllipsis + QStringLiteral(" (") + QString::number(omitted)
@@ -72,6 +104,15 @@ QString breakable(const QString &text, int limit, bool html)
     const auto full = [&]() { return shown >= limit || out.size() >= outputBudget; };
     qsizetype i = 0;
     while (i < text.size()) {
+        if (full()) {
+            // Past the limit only the count is wanted: a body of any length is
+            // counted in one quick pass, markup and pairs still one by one.
+            const qsizetype plain = plainRun(text, i);
+            omitted += plain;
+            i += plain;
+            if (i >= text.size())
+                break;
+        }
         const QChar c = text.at(i);
         if (html && c == QLatin1Char('<') && !noTagsLeft && opensTag(text, i)) {
             if (tagEnd < i) {

@@ -100,6 +100,7 @@ private slots:
     void disconnectDropsPartialFrame();
     void endlessFrameDropsConnection();
     void inflatedBatchOverLimitDropsConnection();
+    void largeFrameKeepsItsPlace();
 
     void sendPath_data();
     void sendPath();
@@ -112,6 +113,7 @@ private slots:
     void unreadableFileSendsNothing_data();
     void unreadableFileSendsNothing();
     void clientSendsRequestsAndFiles();
+    void largeRequestKeepsItsPlace();
 
 private:
     ZELTcpSocket *connectClient();
@@ -746,6 +748,42 @@ void TestWire::inflatedBatchOverLimitDropsConnection()
     delete client;
 }
 
+// A frame far larger than a read, decoded and parsed aside, is handed over
+// whole, with its parsed message, between the frames sent before and after it
+// in the same write, and the frames after it wait for it.
+void TestWire::largeFrameKeepsItsPlace()
+{
+    ZELTcpSocket *client = connectClient();
+    QVERIFY(client);
+    client->setParsesMessages(true);
+    QStringList handovers;
+    QList<QStringList> parsed;
+    connect(client, &ZELTcpSocket::sendDataToClient, this,
+            [&](QByteArray &text, QByteArray &files, const QList<QStringList> &messages) {
+                handovers << handover(0, text, files);
+                parsed += messages;
+            });
+
+    QString word(6 * 1024 * 1024, QLatin1Char('w'));
+    word[12345] = QChar(0x4E16); // outside Latin-1: a character reference on the wire
+    const QString big = ZELTestPeer::message("CHATHISTORYFROMSERVER", {{"HISTORY", word}});
+    m_peer->sendTexts({"<FTPSTATUS><A>a</A></FTPSTATUS>", big, "<FTPSTATUS><C>c</C></FTPSTATUS>"});
+    m_peer->sendText("<FTPSTATUS><D>d</D></FTPSTATUS>");
+    QTRY_COMPARE_WITH_TIMEOUT(handovers.size(), 4, 60000);
+    QCOMPARE(handovers.at(0), handover(0, "<FTPSTATUS><A>a</A></FTPSTATUS>:::", QByteArray()));
+    QCOMPARE(handovers.at(1), handover(0, ZELTcpSocket::toLatin1WithCharacterReferences(big) + ":::", QByteArray()));
+    QCOMPARE(handovers.at(2), handover(0, "<FTPSTATUS><C>c</C></FTPSTATUS>:::", QByteArray()));
+    QCOMPARE(handovers.at(3), handover(0, "<FTPSTATUS><D>d</D></FTPSTATUS>:::", QByteArray()));
+    QCOMPARE(parsed.size(), 4);
+    QCOMPARE(parsed.at(0), QStringList({"FTPSTATUS", "a", "", "", ""}));
+    QCOMPARE(parsed.at(1).size(), 2);
+    QCOMPARE(parsed.at(1).at(0), QString("CHATHISTORYFROMSERVER"));
+    QVERIFY(parsed.at(1).at(1) == word);
+    QCOMPARE(parsed.at(2), QStringList({"FTPSTATUS", "c", "", "", ""}));
+    QCOMPARE(parsed.at(3), QStringList({"FTPSTATUS", "d", "", "", ""}));
+    delete client;
+}
+
 void TestWire::sendPath_data()
 {
     QTest::addColumn<QStringList>("request");
@@ -965,6 +1003,35 @@ void TestWire::clientSendsRequestsAndFiles()
     client.convertXMLSendToServer(keepAlive);
     QVERIFY(m_peer->waitForRequest("KEEPALIVE").isValid());
     QCOMPARE(m_peer->files().size(), 1);
+    QCOMPARE(m_peer->badFrames(), 0);
+}
+
+// A request large enough to be built aside still leaves whole, before the
+// requests and frames asked for after it.
+void TestWire::largeRequestKeepsItsPlace()
+{
+    ZELClient client;
+    client.m_tcpSocket->connectToHost(m_peer->host(), m_peer->port());
+    QVERIFY(m_peer->waitForConnection());
+    QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid()); // sent on connecting
+    m_peer->clearRequests();
+
+    QString message(ZELTcpSocket::LargeRequest * 4, QLatin1Char('m'));
+    message.replace(1000, 3, QString::fromUtf8("Grüße:::😀"));
+    QStringList chat{"CHAT", "ravi", "anita", message, "FALSE", "FALSE", "FALSE", message, "Anita", ""};
+    client.convertXMLSendToServer(chat);
+    QStringList keepAlive{"KEEPALIVE", "after"};
+    client.convertXMLSendToServer(keepAlive);
+    client.m_tcpSocket->sendDataToServer(ZELTcpSocket::textFrame(ZELXmlCodec().compose({"USERDETAILS", "last"})));
+
+    const ZELTestPeer::Request last = m_peer->waitForRequest("USERDETAILS", 20000);
+    const ZELTestPeer::Request received = m_peer->waitForRequest("CHAT");
+    const ZELTestPeer::Request between = m_peer->waitForRequest("KEEPALIVE");
+    QVERIFY(last.isValid() && received.isValid() && between.isValid());
+    QVERIFY2(received.sequence < between.sequence && between.sequence < last.sequence,
+             qPrintable(m_peer->requestTypes().join(' ')));
+    QVERIFY(received.value("MESSAGE") == message);
+    QVERIFY(received.value("PLAINTEXT") == message);
     QCOMPARE(m_peer->badFrames(), 0);
 }
 
