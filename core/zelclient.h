@@ -771,8 +771,11 @@ public:
     int m_marqueeTextWidth = 0;
     int m_marqueeSpan = 0;
 
-    // Idle cost: the marquee and the banner picture pause while the window is unseen
+    // Idle cost: the marquee and the banner picture pause while the window is unseen,
+    // and rest once keyboard and mouse have been still for m_marqueeRestMs
     void watchWhetherSeen();
+    void noteUserInput(bool input);
+    int m_marqueeRestMs = 60000;
 };
 
 #endif

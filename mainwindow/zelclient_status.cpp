@@ -251,6 +251,7 @@ void ZELClient::changeStatus(int x, int y, bool keyPressed)
 
     const QPoint position(x, y);
     const bool moved = position != m_lastCursorPosition;
+    noteUserInput(moved || keyPressed);
     if (!moved && !m_idleTimersArmed && !keyPressed) {
         m_awayTimer->start(m_awayMinutes * m_idleMinuteMs);
         m_busyTimer->start(m_busyMinutes * m_idleMinuteMs);

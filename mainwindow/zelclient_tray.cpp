@@ -1,6 +1,7 @@
 #include "core/zelclient.h"
 
 #include <QAction>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QFont>
 #include <QFontMetrics>
@@ -46,7 +47,8 @@ bool unseen(const ZELClient &client)
 // Nobody sees the main window while it is hidden, minimised or not exposed:
 // the scrolling line pauses (at the latest on its next step), the server's
 // banner picture stops turning its frames, and both go on when the window
-// shows again.
+// shows again. They also rest once keyboard and mouse have been still for a
+// while, and go on at the next key or move.
 class MarqueePause : public QObject
 {
 public:
@@ -55,6 +57,23 @@ public:
         setObjectName(QStringLiteral("zelMarqueePause"));
         client.installEventFilter(this);
         watchWindow();
+        m_sinceInput.start();
+    }
+
+    // One sample of the activity monitor: whether a key or the cursor moved.
+    void noteInput(bool input)
+    {
+        if (input) {
+            m_sinceInput.restart();
+            if (m_resting) {
+                m_resting = false;
+                if (!unseen(m_client))
+                    resume();
+            }
+        } else if (m_sinceInput.elapsed() >= m_client.m_marqueeRestMs) {
+            m_resting = true;
+            pause();
+        }
     }
 
     void pause()
@@ -73,6 +92,8 @@ public:
 
     void resume()
     {
+        if (m_resting)
+            return;
         if (m_scrollPaused) {
             m_scrollPaused = false;
             m_client.m_textScrollTimer->start(30);
@@ -129,6 +150,8 @@ private:
 
     ZELClient &m_client;
     bool m_scrollPaused = false;
+    bool m_resting = false;
+    QElapsedTimer m_sinceInput;
     QPointer<QWindow> m_window;
     QPointer<QMovie> m_bannerPaused;
 };
@@ -153,6 +176,11 @@ void ZELClient::rotateSystemTrayIcon()
 void ZELClient::watchWhetherSeen()
 {
     marqueePause(*this);
+}
+
+void ZELClient::noteUserInput(bool input)
+{
+    marqueePause(*this)->noteInput(input);
 }
 
 void ZELClient::movingText()

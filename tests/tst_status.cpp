@@ -941,6 +941,42 @@ private slots:
         QCOMPARE(banner->state(), QMovie::NotRunning);
     }
 
+    void marqueeRestsWhileKeyboardAndMouseAreStill()
+    {
+        signIn();
+        m_client->show();
+        QVERIFY(QTest::qWaitForWindowExposed(m_client));
+        m_client->m_marqueeText = "Welcome to the new server";
+        m_client->movingText();
+        QPointer<QMovie> banner = m_client->m_bannerMovie;
+        QVERIFY(banner);
+        banner->setFileName(QStringLiteral(":images/connecting.gif"));
+        banner->start();
+        m_client->m_marqueeRestMs = 0;
+        const auto running = [&]() {
+            return m_client->m_textScrollTimer->isActive() && banner->state() == QMovie::Running;
+        };
+
+        m_client->changeStatus(7, 7, false);
+        m_client->changeStatus(7, 7, false);
+        QVERIFY(!m_client->m_textScrollTimer->isActive());
+        QCOMPARE(banner->state(), QMovie::Paused);
+        // Showing the window again does not wake it; a move does.
+        m_client->hide();
+        m_client->show();
+        QVERIFY(!m_client->m_textScrollTimer->isActive());
+        m_client->changeStatus(8, 7, false);
+        QVERIFY(running());
+        // So does a key, and a still cursor within the rest time changes nothing.
+        m_client->changeStatus(8, 7, false);
+        QVERIFY(!running());
+        m_client->changeStatus(8, 7, true);
+        QVERIFY(running());
+        m_client->m_marqueeRestMs = 60000;
+        m_client->changeStatus(8, 7, false);
+        QVERIFY(running());
+    }
+
     void marqueeWrapsAfterLeavingOnTheLeft()
     {
         signIn();

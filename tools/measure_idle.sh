@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Prints the CPU the signed-in client spends doing nothing: the real client on
 # a private Xvfb display, signed in to the demo server on a free port, with its
-# own temporary data folders. Idles SECONDS with the main window visible, then
-# as long unmapped, mapped again and minimised. (Hidden to the tray needs a
-# tray; unmapped costs the same.)
+# own temporary data folders. Measures SECONDS with the main window visible
+# while the mouse moves now and then (the scrolling line runs), then visible
+# with keyboard and mouse still for over a minute (the line rests), then as
+# long unmapped, mapped again and minimised. (Hidden to the tray needs a tray;
+# unmapped costs the same.)
 #
 #   tools/measure_idle.sh [BUILD_DIR] [SECONDS]      (defaults: build, 60)
 #
@@ -73,7 +75,14 @@ if [ -n "${ZEL_IDLE_PERF:-}" ]; then
 fi
 
 echo "signed in, idle for $seconds s per state:"
-measure "main window visible:"
+# A user at the desk: the cursor moves a pixel every few seconds.
+( x=600; while :; do x=$((1200 - x + 1)); xdotool mousemove "$x" 880; sleep 4; done ) &
+mover=$!
+pids+=($mover)
+measure "main window visible, mouse in use:"
+kill "$mover" 2>/dev/null || true
+sleep 62
+measure "main window visible, all still:"
 
 # As a window manager leaves it when it iconifies the window or shows
 # another desktop: unmapped, so not exposed.
