@@ -5,7 +5,7 @@
 # The build tree is build/ beside the sources unless ZEL_BUILD_DIR names another.
 ZEL_PACKAGES="cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
 libqt6opengl6-dev libgl1-mesa-dev zlib1g-dev libx11-dev fonts-dejavu-core xvfb xauth imagemagick \
-python3 python3-pil"
+python3 python3-pil lld"
 # Only for the sanitizer and fuzz builds (scripts/sanitize.sh, scripts/fuzz.sh):
 # clang with libFuzzer and the sanitizer runtimes, and llvm-symbolizer for reports.
 ZEL_SANITIZER_PACKAGES="clang-14 libclang-rt-14-dev llvm-14"

@@ -378,8 +378,8 @@ private slots:
             QVERIFY(oldest);
             seen << oldestNumber;
             oldest->close();
-            if (seen.size() % 200 == 0)
-                QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            if (seen.size() % ZELClient::MaxGroupMessageWindows == 0)
+                QCoreApplication::sendPostedEvents();
         }
         QCOMPARE(seen.size(), count);
         for (int i = 0; i < count; ++i)
