@@ -209,12 +209,17 @@ void apply(QWidget *mainWidget, Ui_Zembrio &ui, const QList<QMenu *> &menus)
     ui.userNameEdit->setStyleSheet(styleSheet);
     ui.passWordEdit->setStyleSheet(styleSheet);
     ui.m_contactView->setRootIsDecorated(false);
+    // A menu parses its sheet when it is first about to show: most menus are
+    // never opened in a session, and each parse costs memory for good.
     for (QMenu *menu : menus) {
         if (menu)
-            menu->setStyleSheet(styleSheet);
+            QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, styleSheet]() {
+                if (menu->styleSheet().isEmpty())
+                    menu->setStyleSheet(styleSheet);
+            });
     }
     ui.m_searchLineEdit->setStyleSheet(styleSheet);
-    ui.m_contactView->verticalScrollBar()->setStyleSheet(styleSheet);
+    // The contact view's own sheet already reaches its scroll bars.
 
     // Where Comic Sans is missing, font matching may pick a calligraphic face
     // (thin italics); a plain sans reads better as the user's name and status.

@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QScrollBar>
 #include <QStyle>
+#include <QTreeWidget>
 
 // The main form: other parts of the client find these widgets by name and
 // page, so names, classes, pages and key properties are pinned here.
@@ -358,12 +359,57 @@ private slots:
         const QString sheet = ZELMainWindowLook::sharedStyleSheet();
         QVERIFY(sheet.contains(QStringLiteral("QScrollBar:vertical")));
         const QList<QWidget *> sharing = { m_look.m_contactView, m_look.userNameEdit, m_look.passWordEdit,
-                                           m_look.m_searchLineEdit, m_look.m_contactView->verticalScrollBar(),
-                                           m_menus[0], m_menus[2] };
+                                           m_look.m_searchLineEdit };
         for (QWidget *w : sharing)
             QCOMPARE(w->styleSheet(), sheet);
         QVERIFY(!m_look.m_contactView->rootIsDecorated());
         QVERIFY(m_look.label->styleSheet().contains(QStringLiteral("border-radius: 3px;")));
+
+        // A menu takes the sheet when it is first about to show.
+        for (QMenu *menu : { m_menus[0], m_menus[2] }) {
+            menu->popup(QPoint(0, 0));
+            QCOMPARE(menu->styleSheet(), sheet);
+            menu->hide();
+        }
+    }
+
+    // What the sheet is parsed for fewer times looks exactly as before: a menu
+    // given it when first shown, and a view's scroll bar styled by the view's sheet.
+    void lookStyleSheetUnchangedWhereParsedLess()
+    {
+        const QString sheet = ZELMainWindowLook::sharedStyleSheet();
+        const auto menuLook = [&](bool atShow) {
+            QWidget parent;
+            QMenu menu(&parent);
+            menu.addAction(QStringLiteral("&Sign Out"));
+            menu.addSeparator();
+            menu.addAction(QStringLiteral("E&xit"))->setEnabled(false);
+            if (atShow)
+                QObject::connect(&menu, &QMenu::aboutToShow, &menu, [&] { menu.setStyleSheet(sheet); });
+            else
+                menu.setStyleSheet(sheet);
+            menu.popup(QPoint(0, 0));
+            menu.setActiveAction(menu.actions().constFirst());
+            const QImage image = menu.grab().toImage();
+            menu.hide();
+            return image;
+        };
+        const QImage early = menuLook(false);
+        QVERIFY(!early.isNull());
+        QCOMPARE(menuLook(true), early);
+
+        const auto viewLook = [&](bool barSheet) {
+            QTreeWidget view;
+            view.resize(200, 120);
+            for (int i = 0; i < 40; ++i)
+                view.addTopLevelItem(new QTreeWidgetItem({QStringLiteral("Contact %1").arg(i)}));
+            view.setStyleSheet(sheet);
+            if (barSheet)
+                view.verticalScrollBar()->setStyleSheet(sheet);
+            view.verticalScrollBar()->setValue(5);
+            return view.grab().toImage();
+        };
+        QCOMPARE(viewLook(false), viewLook(true));
     }
 };
 
