@@ -9,6 +9,8 @@
 // once did. `--runs N` takes the best of N starts of each (default 3);
 // `--one lazy|eager` runs one start and prints its raw figures, and with
 // ZEL_BENCH_LIST set lists the top-level windows built at start.
+// `--preferences FILE` starts as a returning user with that preferences file
+// (else as on a first run, which opens the server dialog).
 
 #include "core/zelclient.h"
 #include "style/zelstyle.h"
@@ -16,7 +18,9 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QMap>
 #include <QProcess>
@@ -94,13 +98,17 @@ StyleCounts styleCounts()
 }
 
 // One start in this process; prints "name value" lines.
-int runOnce(int argc, char *argv[], bool eager, bool settle)
+int runOnce(int argc, char *argv[], bool eager, bool settle, const QString &preferences)
 {
     const StyleCounts counts = styleCounts();
     QElapsedTimer sinceStart;
     sinceStart.start();
     QTemporaryDir home;
     zelBenchUseHome(home);
+    if (!preferences.isEmpty()) {
+        QDir().mkpath(home.path() + QStringLiteral("/data/ZEL"));
+        QFile::copy(preferences, home.path() + QStringLiteral("/data/ZEL/zelPreferencesSettings.xml"));
+    }
     QApplication app(argc, argv);
     initImages();
 
@@ -177,11 +185,13 @@ int runOnce(int argc, char *argv[], bool eager, bool settle)
 }
 
 // Runs one start in a fresh process and reads its figures back.
-QMap<QString, QString> startChild(const QString &mode, bool settle)
+QMap<QString, QString> startChild(const QString &mode, bool settle, const QString &preferences)
 {
     QStringList arguments{QStringLiteral("--one"), mode};
     if (!settle)
         arguments << QStringLiteral("--no-settle");
+    if (!preferences.isEmpty())
+        arguments << QStringLiteral("--preferences") << preferences;
     QProcess child;
     child.setProcessChannelMode(QProcess::SeparateChannels);
 #ifdef ZEL_STYLE_COUNT_MODULE
@@ -211,9 +221,12 @@ int main(int argc, char *argv[])
     for (int i = 1; i < argc; ++i)
         arguments << QString::fromLocal8Bit(argv[i]);
     const bool settle = !arguments.contains(QStringLiteral("--no-settle"));
+    const qsizetype preferencesAt = arguments.indexOf(QStringLiteral("--preferences"));
+    const QString preferences =
+        preferencesAt >= 0 ? QFileInfo(arguments.value(preferencesAt + 1)).absoluteFilePath() : QString();
     const qsizetype one = arguments.indexOf(QStringLiteral("--one"));
     if (one >= 0)
-        return runOnce(argc, argv, arguments.value(one + 1) == QLatin1String("eager"), settle);
+        return runOnce(argc, argv, arguments.value(one + 1) == QLatin1String("eager"), settle, preferences);
 
     QCoreApplication app(argc, argv);
     const qsizetype runsAt = arguments.indexOf(QStringLiteral("--runs"));
@@ -224,7 +237,7 @@ int main(int argc, char *argv[])
     QString platform;
     for (int run = 0; run < runs; ++run) {
         for (const QString &mode : {QStringLiteral("lazy"), QStringLiteral("eager")}) {
-            const QMap<QString, QString> figures = startChild(mode, settle);
+            const QMap<QString, QString> figures = startChild(mode, settle, preferences);
             platform = figures.value(QStringLiteral("platform"), platform);
             for (auto it = figures.cbegin(); it != figures.cend(); ++it) {
                 bool ok = false;
@@ -258,8 +271,9 @@ int main(int argc, char *argv[])
         {"sheetcalls3s", "setStyleSheet calls until 3 s", "%10.0f"},
         {"sheetparses3s", "style sheets parsed until 3 s", "%10.0f"},
     };
-    std::printf("platform: %s; best of %d start(s) each%s\n", qPrintable(platform), runs,
-                settle ? "" : "; not settled, memory is at once after showing");
+    std::printf("platform: %s; best of %d start(s) each%s; %s\n", qPrintable(platform), runs,
+                settle ? "" : "; not settled, memory is at once after showing",
+                preferences.isEmpty() ? "a first run" : "a returning user's start");
     std::printf("%-42s%10s%10s\n", "", "now", "baseline");
     for (const Row &row : rows) {
         std::printf("%-42s", row.label);
