@@ -68,6 +68,9 @@ ZELClient::~ZELClient()
     }
     if (m_workerThread)
         m_workerThread->disconnect(this);
+    // The marquee's watcher reads this widget's members when it is hidden, and
+    // ~QWidget hides it once this part is gone: the watcher goes first.
+    delete findChild<QObject *>(QStringLiteral("zelMarqueePause"), Qt::FindDirectChildrenOnly);
 
     m_addContactDialog.reset();
     m_approvalAddContactDialog.reset();
