@@ -465,6 +465,10 @@ bool ZELPreferencesFile::addUser(const UserSettings &user, const QStringList &co
             return fail(QStringLiteral("No server settings to start a preferences file with"));
         document = newDocument();
         document.documentElement().appendChild(connectionElement(document, connectionSettings));
+    } else if (document.documentElement().firstChild().isNull()) {
+        // The first block is always read as the server's: in a file without
+        // one, the user's own block must not take its place and be lost.
+        document.documentElement().appendChild(connectionElement(document, connectionSettings));
     }
     document.documentElement().appendChild(userElement(document, user));
     return save(document);

@@ -363,6 +363,21 @@ private slots:
         QCOMPARE(read.userCase, Prefs::UserFound);
     }
 
+    void addUserToFileWithoutServerBlock()
+    {
+        // A file whose settings are empty: the user's block must be found again.
+        Prefs p = prefs();
+        writeBytes(p.fileName(), qCompress("<!DOCTYPE PERSONALSETTING>\n<SETTINGS></SETTINGS>\n", 9));
+        const Prefs::ReadResult first = p.read("alice");
+        QCOMPARE(first.state, Prefs::Loaded);
+        QCOMPARE(first.userCase, Prefs::UserNotFound);
+        QVERIFY(p.addUser(customUser("alice", "a"), first.connectionSettings));
+        const Prefs::ReadResult read = p.read("alice");
+        QCOMPARE(read.userCase, Prefs::UserFound);
+        QCOMPARE(read.user, customUser("alice", "a"));
+        QCOMPARE(read.userBlockCount, 1);
+    }
+
     void ownerOnly()
     {
         Prefs p = prefs();
