@@ -312,7 +312,14 @@ ZELPreferencesFile::FileState ZELPreferencesFile::load(QDomDocument &document)
                       .arg(setAsideFileName());
         return SetAside;
     }
-    document = parsed;
+    if (parsed.doctype().name() != DocumentType) {
+        // A damaged document type would be written back as it was read, and
+        // the file could no longer be read: what is written carries our own.
+        document = newDocument();
+        document.replaceChild(document.importNode(parsed.documentElement(), true), document.documentElement());
+    } else {
+        document = parsed;
+    }
     m_error.clear();
     return Loaded;
 }

@@ -363,11 +363,22 @@ private slots:
         QCOMPARE(read.userCase, Prefs::UserFound);
     }
 
+    void addUserToFileWithoutServerBlock_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::newRow("empty settings") << QByteArray("<!DOCTYPE PERSONALSETTING>\n<SETTINGS></SETTINGS>\n");
+        // A damaged document type must not be written back unreadable.
+        QTest::newRow("damaged document type")
+            << QByteArray("<!DOCTYPE P") + QByteArray(8, '\xff') + QByteArray("E:") + QByteArray(1, '\0')
+                   + QByteArray("ONALSETTING>\n<SETTINGS></SETTINGS>\n");
+    }
+
     void addUserToFileWithoutServerBlock()
     {
         // A file whose settings are empty: the user's block must be found again.
+        QFETCH(QByteArray, text);
         Prefs p = prefs();
-        writeBytes(p.fileName(), qCompress("<!DOCTYPE PERSONALSETTING>\n<SETTINGS></SETTINGS>\n", 9));
+        writeBytes(p.fileName(), qCompress(text, 9));
         const Prefs::ReadResult first = p.read("alice");
         QCOMPARE(first.state, Prefs::Loaded);
         QCOMPARE(first.userCase, Prefs::UserNotFound);
