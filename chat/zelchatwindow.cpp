@@ -407,7 +407,7 @@ void ZELChatWindow::setZELStyle()
     for (QWidget *w : {static_cast<QWidget *>(totalMessage), static_cast<QWidget *>(serverMessage),
                        static_cast<QWidget *>(m_onlineUsersListBox), static_cast<QWidget *>(m_chatRoomListBox),
                        static_cast<QWidget *>(m_defaultFileLocation), static_cast<QWidget *>(m_findTextLineEdit)})
-        w->setStyleSheet(sheet);
+        ZELSharedSheet::setFitted(w, sheet);
     m_messageDeliveredLabel->setStyleSheet(
         QStringLiteral("border: 1px solid gray;border-radius: 3px;background: lightyellow;"));
 
@@ -1136,7 +1136,7 @@ void ZELChatWindow::createQickReplyMenuItem(QString replies, QString option)
     m_quickReplyOption = option;
     auto *menu = new QMenu(this);
     connect(menu, &QMenu::triggered, this, &ZELChatWindow::sendQuickReplyMessage);
-    menu->setStyleSheet(sheet);
+    ZELSharedSheet::setFitted(menu, sheet);
     const QStringList entries = replies.split(QStringLiteral("##"), Qt::KeepEmptyParts);
     for (const QString &entry : entries)
         menu->addAction(entry);

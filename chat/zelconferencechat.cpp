@@ -1,4 +1,5 @@
 #include "chat/zelconferencechat.h"
+#include "style/zelsharedsheet.h"
 
 #include "mainwindow/zelmainwindowlook.h"
 #include "style/zelframelesshelper.h"
@@ -93,8 +94,8 @@ void ZELConferenceChat::setZELStyle()
     entry.setColor(QPalette::Text, Qt::black);
     m_chatSessionNameEdit->setPalette(entry);
     QFile sheet(QStringLiteral(":images/stylesheet.qss"));
-    m_chatSessionNameEdit->setStyleSheet(sheet.open(QIODevice::ReadOnly) ? QString::fromLatin1(sheet.readAll())
-                                                                          : QString());
+    ZELSharedSheet::setFitted(m_chatSessionNameEdit, sheet.open(QIODevice::ReadOnly) ? QString::fromLatin1(sheet.readAll())
+                                                                                      : QString());
 }
 
 void ZELConferenceChat::enableSubmitButton(QString text)

@@ -1,4 +1,5 @@
 #include "chat/zelpasswordchatdialog.h"
+#include "style/zelsharedsheet.h"
 
 #include "mainwindow/zelmainwindowlook.h"
 #include "style/zelframelesshelper.h"
@@ -63,9 +64,10 @@ void ZELPasswordChatDialog::setZELStyle()
     ZELMainWindowLook::setPlainStyle(this);
     ZELMainWindowLook::setPlainStyle(m_closeButton);
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    m_passwordTextBrowser->setStyleSheet(sheet);
-    m_passwordTextBrowser->horizontalScrollBar()->setStyleSheet(sheet);
-    m_passwordTextBrowser->verticalScrollBar()->setStyleSheet(sheet);
+    for (QWidget *w : {static_cast<QWidget *>(m_passwordTextBrowser),
+                       static_cast<QWidget *>(m_passwordTextBrowser->horizontalScrollBar()),
+                       static_cast<QWidget *>(m_passwordTextBrowser->verticalScrollBar())})
+        ZELSharedSheet::setFitted(w, sheet);
 }
 
 void ZELPasswordChatDialog::onReplyButtonClicked()

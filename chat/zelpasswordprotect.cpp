@@ -1,4 +1,5 @@
 #include "chat/zelpasswordprotect.h"
+#include "style/zelsharedsheet.h"
 
 #include "mainwindow/zelmainwindowlook.h"
 #include "style/zelframelesshelper.h"
@@ -90,7 +91,7 @@ void ZELPasswordProtect::setZELStyle()
     palette.setColor(QPalette::Highlight, blue);
     palette.setColor(QPalette::Text, QColor(0, 0, 0));
     m_passwordLineEdit->setPalette(palette);
-    m_passwordLineEdit->setStyleSheet(ZELMainWindowLook::sharedStyleSheet());
+    ZELSharedSheet::setFitted(m_passwordLineEdit, ZELMainWindowLook::sharedStyleSheet());
 }
 
 void ZELPasswordProtect::onSubmitButtonClicked()

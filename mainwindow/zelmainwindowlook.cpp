@@ -1,4 +1,5 @@
 #include "mainwindow/zelmainwindowlook.h"
+#include "style/zelsharedsheet.h"
 
 #include "ui/ui_zembrio.h"
 
@@ -206,8 +207,10 @@ void apply(QWidget *mainWidget, Ui_Zembrio &ui, const QList<QMenu *> &menus)
 
     const QString styleSheet = sharedStyleSheet();
     ui.m_contactView->setStyleSheet(styleSheet);
-    ui.userNameEdit->setStyleSheet(styleSheet);
-    ui.passWordEdit->setStyleSheet(styleSheet);
+    // The sign-in fields and menus take only the rules that can reach them;
+    // the contact view keeps the whole sheet, for the cards put into it later.
+    ZELSharedSheet::setFitted(ui.userNameEdit, styleSheet);
+    ZELSharedSheet::setFitted(ui.passWordEdit, styleSheet);
     ui.m_contactView->setRootIsDecorated(false);
     // A menu parses its sheet when it is first about to show: most menus are
     // never opened in a session, and each parse costs memory for good.
@@ -215,10 +218,10 @@ void apply(QWidget *mainWidget, Ui_Zembrio &ui, const QList<QMenu *> &menus)
         if (menu)
             QObject::connect(menu, &QMenu::aboutToShow, menu, [menu, styleSheet]() {
                 if (menu->styleSheet().isEmpty())
-                    menu->setStyleSheet(styleSheet);
+                    ZELSharedSheet::setFitted(menu, styleSheet);
             });
     }
-    ui.m_searchLineEdit->setStyleSheet(styleSheet);
+    ZELSharedSheet::setFitted(ui.m_searchLineEdit, styleSheet);
     // The contact view's own sheet already reaches its scroll bars.
 
     // Where Comic Sans is missing, font matching may pick a calligraphic face

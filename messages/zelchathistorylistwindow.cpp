@@ -156,7 +156,7 @@ void ZELChatHistoryListWindow::defaultSettings()
         m_conferenceChatDateList->horizontalScrollBar(), m_conferenceChatDateList->verticalScrollBar(),
         m_historyDisplay->horizontalScrollBar(), m_historyDisplay->verticalScrollBar()};
     for (QWidget *widget : styled)
-        widget->setStyleSheet(sheet);
+        ZELSharedSheet::setFitted(widget, sheet);
 }
 
 void ZELChatHistoryListWindow::setZELStyle()

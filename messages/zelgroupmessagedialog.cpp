@@ -1,4 +1,5 @@
 #include "messages/zelgroupmessagedialog.h"
+#include "style/zelsharedsheet.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -117,10 +118,10 @@ void ZELGroupMessageDialog::setZELStyle()
         ZELMainWindowLook::setXpStyle(w);
 
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    m_groupMessageTextEdit->setStyleSheet(sheet);
-    m_onlineUsersListWidget->verticalScrollBar()->setStyleSheet(sheet);
-    fontComboBox->setStyleSheet(sheet);
-    fontSizeComboBox->setStyleSheet(sheet);
+    for (QWidget *w : {static_cast<QWidget *>(m_groupMessageTextEdit),
+                       static_cast<QWidget *>(m_onlineUsersListWidget->verticalScrollBar()),
+                       static_cast<QWidget *>(fontComboBox), static_cast<QWidget *>(fontSizeComboBox)})
+        ZELSharedSheet::setFitted(w, sheet);
     m_onlineUsersListWidget->setRootIsDecorated(false);
 
     QPalette palette;

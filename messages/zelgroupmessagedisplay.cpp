@@ -1,4 +1,5 @@
 #include "messages/zelgroupmessagedisplay.h"
+#include "style/zelsharedsheet.h"
 
 #include <QCloseEvent>
 #include <QColor>
@@ -51,9 +52,10 @@ void ZELGroupMessageDisplay::setZELStyle()
     ZELMainWindowLook::setPlainStyle(m_closeButton);
     ZELMainWindowLook::setPlainStyle(m_minimizeButton);
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    m_gMessageTextBrowser->setStyleSheet(sheet);
-    m_gMessageTextBrowser->horizontalScrollBar()->setStyleSheet(sheet);
-    m_gMessageTextBrowser->verticalScrollBar()->setStyleSheet(sheet);
+    for (QWidget *w : {static_cast<QWidget *>(m_gMessageTextBrowser),
+                       static_cast<QWidget *>(m_gMessageTextBrowser->horizontalScrollBar()),
+                       static_cast<QWidget *>(m_gMessageTextBrowser->verticalScrollBar())})
+        ZELSharedSheet::setFitted(w, sheet);
 }
 
 QString ZELGroupMessageDisplay::headingHtml(const QString &sender, const QString &time)

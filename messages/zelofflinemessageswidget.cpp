@@ -140,10 +140,11 @@ void ZELOfflineMessagesWidget::setupOfflineTables()
                           {m_offlineTable->horizontalHeader(), m_offlineTable->verticalHeader(),
                            m_offlineTable->verticalScrollBar(), m_offlineTable->horizontalScrollBar()},
                           sheet);
-    for (QWidget *widget : {static_cast<QWidget *>(m_messageBox), static_cast<QWidget *>(m_offlineTabWidget),
-                            static_cast<QWidget *>(m_defaultFileLocation),
+    // The tab widget keeps the whole sheet for the pages it may be given.
+    m_offlineTabWidget->setStyleSheet(sheet);
+    for (QWidget *widget : {static_cast<QWidget *>(m_messageBox), static_cast<QWidget *>(m_defaultFileLocation),
                             static_cast<QWidget *>(m_receivedFileDetailsTable)})
-        widget->setStyleSheet(sheet);
+        ZELSharedSheet::setFitted(widget, sheet);
     m_offlineTabWidget->setCurrentIndex(0);
 
     m_receivedFileDetailsTable->setColumnCount(7);

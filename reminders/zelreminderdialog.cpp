@@ -110,7 +110,7 @@ void ZELReminderDialog::setupReminderTable()
                           sheet);
     for (QWidget *w : { static_cast<QWidget *>(m_remindingTextEdit), static_cast<QWidget *>(m_assigneeName),
                         static_cast<QWidget *>(m_dateEdit), static_cast<QWidget *>(m_timeEdit) })
-        w->setStyleSheet(sheet);
+        ZELSharedSheet::setFitted(w, sheet);
 }
 
 void ZELReminderDialog::setZELStyle()

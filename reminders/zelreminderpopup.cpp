@@ -1,4 +1,5 @@
 #include "reminders/zelreminderpopup.h"
+#include "style/zelsharedsheet.h"
 
 #include "mainwindow/zelmainwindowlook.h"
 #include "style/zelframelesshelper.h"
@@ -64,8 +65,8 @@ void ZELReminderPopup::setZELStyle()
     m_reminderDisplayText->setPalette(palette);
 
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    m_reminderDisplayText->setStyleSheet(sheet);
-    m_snoozeTime->setStyleSheet(sheet);
+    ZELSharedSheet::setFitted(m_reminderDisplayText, sheet);
+    ZELSharedSheet::setFitted(m_snoozeTime, sheet);
 }
 
 // The close button, its hover pictures and the drag by the title strip come

@@ -1,4 +1,5 @@
 #include "settings/zelchangepassword.h"
+#include "style/zelsharedsheet.h"
 
 #include "mainwindow/zelmainwindowlook.h"
 #include "style/zelframelesshelper.h"
@@ -93,7 +94,7 @@ void ZELChangePassword::setZELStyle()
     ZELMainWindowLook::setPlainStyle(m_closeButton);
     const QString styleSheet = ZELMainWindowLook::sharedStyleSheet();
     for (QLineEdit *field : {m_oldPassWordEdit, m_newPassWordEdit, m_reTypeNewPasswordEdit}) {
-        field->setStyleSheet(styleSheet);
+        ZELSharedSheet::setFitted(field, styleSheet);
         field->setPalette(entryPalette(field->palette()));
     }
 }

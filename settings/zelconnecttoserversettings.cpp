@@ -1,4 +1,5 @@
 #include "settings/zelconnecttoserversettings.h"
+#include "style/zelsharedsheet.h"
 
 #include <QButtonGroup>
 #include <QCloseEvent>
@@ -123,7 +124,7 @@ void ZELConnectToServerSettings::setZELStyle()
     ZELMainWindowLook::setPlainStyle(this);
     const QString styleSheet = ZELMainWindowLook::sharedStyleSheet();
     for (QLineEdit *edit : lineEdits()) {
-        edit->setStyleSheet(styleSheet);
+        ZELSharedSheet::setFitted(edit, styleSheet);
         edit->setPalette(entryPalette(edit->palette()));
     }
 }

@@ -1,4 +1,5 @@
 #include "settings/zelpreferencessettings.h"
+#include "style/zelsharedsheet.h"
 
 #include "protocol/zelfilenames.h"
 #include "protocol/zelsettingslists.h"
@@ -218,7 +219,7 @@ void ZELPreferencesSettings::setZELStyle()
              m_hostNameLineEdit, m_portValueLineEdit, m_proxyServerHostName, m_proxyServerPortValue,
              m_userNameAuthentication, m_passwordAuthentication, m_chatHistoryLocation, m_daySpinBox,
              m_keyMessageLineEdit, m_keyMessageListWidget, m_offlineMsgLineEdit}) {
-        entry->setStyleSheet(styleSheet);
+        ZELSharedSheet::setFitted(entry, styleSheet);
         entry->setPalette(entryPalette(entry->palette()));
     }
 }

@@ -6,6 +6,13 @@
 #include <QList>
 #include <QRegularExpression>
 #include <QVariant>
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListView>
+#include <QMenu>
+#include <QScrollBar>
 #include <QWidget>
 
 namespace {
@@ -54,6 +61,84 @@ QStringList narrowed(const QString &selector)
     return out;
 }
 
+struct Rule {
+    QString selectors; // as written, without the braces
+    QString block;     // "{...}" as written
+};
+
+// The rules of a sheet in their order, comments left out. Clears `ok` when the
+// sheet is not plain rules (bare declarations, at-rules, nested braces).
+QList<Rule> rules(const QString &sheet, bool *ok)
+{
+    QString text = sheet;
+    text.remove(QRegularExpression(QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption));
+    QList<Rule> out;
+    qsizetype pos = 0;
+    *ok = true;
+    for (;;) {
+        const qsizetype open = text.indexOf(QLatin1Char('{'), pos);
+        if (open < 0) {
+            *ok = text.mid(pos).trimmed().isEmpty();
+            break;
+        }
+        const qsizetype close = text.indexOf(QLatin1Char('}'), open);
+        const QString selectors = text.mid(pos, open - pos).trimmed();
+        if (close < 0 || selectors.isEmpty() || selectors.startsWith(QLatin1Char('@'))
+            || text.mid(open + 1, close - open - 1).contains(QLatin1Char('{'))) {
+            *ok = false;
+            break;
+        }
+        out.append({selectors, text.mid(open, close - open + 1)});
+        pos = close + 1;
+    }
+    return out;
+}
+
+// The class a selector's subject must be ("QTableView QHeaderView::section" ->
+// "QHeaderView"), or empty where it can be any ("*", "[prop]", "#name").
+QString subjectType(const QString &selector)
+{
+    const QStringList compounds = selector.simplified().split(QRegularExpression(QStringLiteral("[ >+~]")),
+                                                              Qt::SkipEmptyParts);
+    if (compounds.isEmpty())
+        return {};
+    QString subject = compounds.last();
+    if (subject.startsWith(QLatin1Char('.')))
+        subject.remove(0, 1);
+    const qsizetype end = subject.indexOf(QRegularExpression(QStringLiteral("[^A-Za-z0-9_]")));
+    return end < 0 ? subject : subject.left(end);
+}
+
+void addClasses(const QMetaObject *meta, QStringList &names)
+{
+    for (; meta; meta = meta->superClass())
+        names << QString::fromLatin1(meta->className());
+}
+
+// Every class a rule of a sheet set on `widget` can style: the widget and what
+// lies inside it now, its tool tips and context menus, and the pop-ups and
+// editors the toolkit builds inside it on first use.
+QStringList reachableClasses(const QWidget *widget)
+{
+    QStringList names = {QStringLiteral("QToolTip"), QStringLiteral("QTipLabel")};
+    addClasses(widget->metaObject(), names);
+    const QList<QWidget *> inside = widget->findChildren<QWidget *>();
+    for (const QWidget *child : inside)
+        addClasses(child->metaObject(), names);
+    addClasses(&QMenu::staticMetaObject, names);
+    addClasses(&QLabel::staticMetaObject, names);
+    if (qobject_cast<const QComboBox *>(widget) || qobject_cast<const QAbstractItemView *>(widget)
+        || qobject_cast<const QLineEdit *>(widget)) {
+        // A combo box's list, an item view's editor, a line edit's completions.
+        addClasses(&QListView::staticMetaObject, names);
+        addClasses(&QScrollBar::staticMetaObject, names);
+        addClasses(&QLineEdit::staticMetaObject, names);
+        names << QStringLiteral("QComboBoxPrivateContainer") << QStringLiteral("QComboBoxListView")
+              << QStringLiteral("QComboBoxPrivateScroller");
+    }
+    return names;
+}
+
 bool polished(const QWidget *target)
 {
     if (target->testAttribute(Qt::WA_WState_Polished))
@@ -74,26 +159,12 @@ QString scoped(const QString &sheet)
     if (found != cache.cend())
         return *found;
 
-    QString text = sheet;
-    text.remove(QRegularExpression(QStringLiteral("/\\*.*?\\*/"), QRegularExpression::DotMatchesEverythingOption));
     QString out;
-    qsizetype pos = 0;
     bool ok = true;
-    while (ok) {
-        const qsizetype open = text.indexOf(QLatin1Char('{'), pos);
-        if (open < 0) {
-            ok = text.mid(pos).trimmed().isEmpty();
-            break;
-        }
-        const qsizetype close = text.indexOf(QLatin1Char('}'), open);
-        const QString selectors = text.mid(pos, open - pos).trimmed();
-        if (close < 0 || selectors.isEmpty() || selectors.startsWith(QLatin1Char('@'))
-            || text.mid(open + 1, close - open - 1).contains(QLatin1Char('{'))) {
-            ok = false;
-            break;
-        }
+    const QList<Rule> list = rules(sheet, &ok);
+    for (const Rule &rule : list) {
         QStringList narrowedSelectors;
-        for (const QString &selector : selectors.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+        for (const QString &selector : rule.selectors.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
             const QStringList each = narrowed(selector);
             if (each.isEmpty()) {
                 ok = false;
@@ -101,14 +172,54 @@ QString scoped(const QString &sheet)
             }
             narrowedSelectors << each;
         }
-        out += narrowedSelectors.join(QStringLiteral(",\n")) + QLatin1Char('\n') + text.mid(open, close - open + 1)
-               + QLatin1Char('\n');
-        pos = close + 1;
+        if (!ok)
+            break;
+        out += narrowedSelectors.join(QStringLiteral(",\n")) + QLatin1Char('\n') + rule.block + QLatin1Char('\n');
     }
     if (!ok)
         out.clear();
     cache.insert(sheet, out);
     return out;
+}
+
+QString fitted(const QString &sheet, const QWidget *widget)
+{
+    if (!widget)
+        return sheet;
+    QStringList names = reachableClasses(widget);
+    std::sort(names.begin(), names.end());
+    names.erase(std::unique(names.begin(), names.end()), names.end());
+    const QString key = names.join(QLatin1Char(' ')) + QLatin1Char('\n') + sheet;
+
+    static QHash<QString, QString> cache;
+    const auto found = cache.constFind(key);
+    if (found != cache.cend())
+        return *found;
+
+    bool ok = true;
+    const QList<Rule> list = rules(sheet, &ok);
+    QString out;
+    if (ok) {
+        for (const Rule &rule : list) {
+            const QStringList selectors = rule.selectors.split(QLatin1Char(','), Qt::SkipEmptyParts);
+            const bool reaches = std::any_of(selectors.cbegin(), selectors.cend(), [&names](const QString &selector) {
+                const QString type = subjectType(selector);
+                return type.isEmpty() || std::binary_search(names.cbegin(), names.cend(), type);
+            });
+            if (reaches)
+                out += rule.selectors + QLatin1Char(' ') + rule.block + QLatin1Char('\n');
+        }
+    } else {
+        out = sheet;
+    }
+    cache.insert(key, out);
+    return out;
+}
+
+void setFitted(QWidget *widget, const QString &sheet)
+{
+    if (widget)
+        widget->setStyleSheet(fitted(sheet, widget));
 }
 
 void apply(QWidget *carrier, const QList<QWidget *> &targets, const QString &sheet)

@@ -30,6 +30,19 @@ void apply(QWidget *carrier, const QList<QWidget *> &targets, const QString &she
 // Empty when the sheet is not plain rules (only comments and rules).
 QString scoped(const QString &sheet);
 
+// `sheet` with only the rules that can reach `widget`: those whose subject is a
+// class of the widget, of what lies inside it, or of the menus, tool tips and
+// pop-up lists the toolkit may build inside it later; rules for any class
+// ("*", a property, a name) always stay. Qt keeps a parsed copy of a sheet for
+// every widget it is set on, and most of the shared sheet styles kinds of
+// widget a line edit never holds. The result is worked out once for each set
+// of classes. A sheet that is not plain rules comes back whole.
+QString fitted(const QString &sheet, const QWidget *widget);
+
+// Sets fitted(sheet, widget) on `widget`: it looks as with the whole sheet, as
+// long as no widget of another kind is put inside it later.
+void setFitted(QWidget *widget, const QString &sheet);
+
 } // namespace ZELSharedSheet
 
 #endif

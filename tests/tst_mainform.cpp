@@ -1,3 +1,4 @@
+#include "style/zelsharedsheet.h"
 #include "zeltestmain.h"
 
 #include "ui/ui_zembrio.h"
@@ -358,17 +359,22 @@ private slots:
     {
         const QString sheet = ZELMainWindowLook::sharedStyleSheet();
         QVERIFY(sheet.contains(QStringLiteral("QScrollBar:vertical")));
-        const QList<QWidget *> sharing = { m_look.m_contactView, m_look.userNameEdit, m_look.passWordEdit,
-                                           m_look.m_searchLineEdit };
-        for (QWidget *w : sharing)
-            QCOMPARE(w->styleSheet(), sheet);
+        QCOMPARE(m_look.m_contactView->styleSheet(), sheet);
+        // The fields carry the rules that can reach them, and only those.
+        for (QWidget *w : { static_cast<QWidget *>(m_look.userNameEdit), static_cast<QWidget *>(m_look.passWordEdit),
+                            static_cast<QWidget *>(m_look.m_searchLineEdit) }) {
+            QCOMPARE(w->styleSheet(), ZELSharedSheet::fitted(sheet, w));
+            QVERIFY(w->styleSheet().contains(QStringLiteral("QLineEdit:read-only")));
+            QVERIFY(!w->styleSheet().contains(QStringLiteral("QTabBar::tab")));
+        }
         QVERIFY(!m_look.m_contactView->rootIsDecorated());
         QVERIFY(m_look.label->styleSheet().contains(QStringLiteral("border-radius: 3px;")));
 
         // A menu takes the sheet when it is first about to show.
         for (QMenu *menu : { m_menus[0], m_menus[2] }) {
             menu->popup(QPoint(0, 0));
-            QCOMPARE(menu->styleSheet(), sheet);
+            QCOMPARE(menu->styleSheet(), ZELSharedSheet::fitted(sheet, menu));
+            QVERIFY(menu->styleSheet().contains(QStringLiteral("QMenu::item:selected")));
             menu->hide();
         }
     }

@@ -1,3 +1,4 @@
+#include <functional>
 #include <memory>
 // Look and feel: the application style, the frameless-window helper, the
 // framed message box and the About box.
@@ -22,6 +23,7 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTextBrowser>
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QDialogButtonBox>
@@ -323,6 +325,122 @@ private slots:
         ZELSharedSheet::apply(shared.pane, {late}, sheet);
         QCOMPARE(late->styleSheet(), sheet);
         QCOMPARE(shared.pane->styleSheet(), once);
+    }
+
+    // A widget given only the rules that can reach it looks exactly as with
+    // the whole sheet: itself, its scroll bars, and the pop-ups it builds later.
+    void fittedSheetKeepsTheLook_data()
+    {
+        QTest::addColumn<QString>("kind");
+        for (const char *kind : {"line edit", "read-only line edit", "disabled line edit", "line edit menu",
+                                 "combo box", "combo box list", "editable combo box", "text browser",
+                                 "list widget", "spin box", "date edit", "menu", "scroll bar"})
+            QTest::newRow(kind) << QString::fromLatin1(kind);
+    }
+
+    void fittedSheetKeepsTheLook()
+    {
+        QFETCH(QString, kind);
+        QFile file(QStringLiteral(":images/stylesheet.qss"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString sheet = QString::fromLatin1(file.readAll());
+
+        const auto look = [&](bool fitted) {
+            QWidget window;
+            window.resize(320, 240);
+            QWidget *styled = nullptr;
+            std::function<QWidget *()> shown = [&styled] { return styled; };
+            const QStringList lines = {QStringLiteral("Alice"), QStringLiteral("Bob"), QStringLiteral("Carol")};
+            if (kind.endsWith(QLatin1String("line edit")) || kind == QLatin1String("line edit menu")) {
+                auto *edit = new QLineEdit(QStringLiteral("Hello"), &window);
+                edit->setReadOnly(kind.startsWith(QLatin1String("read-only")));
+                edit->setEnabled(!kind.startsWith(QLatin1String("disabled")));
+                styled = edit;
+                if (kind == QLatin1String("line edit menu"))
+                    shown = [edit] {
+                        QMenu *menu = edit->createStandardContextMenu();
+                        menu->popup(QPoint(0, 0));
+                        menu->setActiveAction(menu->actions().constFirst());
+                        return menu;
+                    };
+            } else if (kind.contains(QLatin1String("combo box"))) {
+                auto *combo = new QComboBox(&window);
+                combo->setEditable(kind.startsWith(QLatin1String("editable")));
+                for (int i = 0; i < 30; ++i)
+                    combo->addItem(QStringLiteral("Entry %1").arg(i));
+                styled = combo;
+                if (kind.endsWith(QLatin1String("list")))
+                    shown = [combo] {
+                        combo->showPopup();
+                        combo->view()->setCurrentIndex(combo->model()->index(3, 0));
+                        return combo->view()->window();
+                    };
+            } else if (kind == QLatin1String("text browser")) {
+                auto *browser = new QTextBrowser(&window);
+                browser->setLineWrapMode(QTextEdit::NoWrap);
+                for (int i = 0; i < 40; ++i)
+                    browser->append(QStringLiteral("A line long enough to need the horizontal bar, number %1").arg(i));
+                styled = browser;
+            } else if (kind == QLatin1String("list widget")) {
+                auto *list = new QListWidget(&window);
+                for (int i = 0; i < 40; ++i)
+                    list->addItems(lines);
+                list->setCurrentRow(2);
+                styled = list;
+            } else if (kind == QLatin1String("spin box")) {
+                styled = new QSpinBox(&window);
+            } else if (kind == QLatin1String("date edit")) {
+                styled = new QDateEdit(QDate(2026, 12, 10), &window);
+            } else if (kind == QLatin1String("menu")) {
+                auto *menu = new QMenu(&window);
+                menu->addActions({new QAction(lines.at(0), menu), new QAction(lines.at(1), menu)});
+                menu->addSeparator();
+                menu->addMenu(QStringLiteral("More"))->addAction(lines.at(2));
+                styled = menu;
+                shown = [menu] {
+                    menu->popup(QPoint(0, 0));
+                    menu->setActiveAction(menu->actions().constFirst());
+                    return menu;
+                };
+            } else {
+                auto *bar = new QScrollBar(Qt::Vertical, &window);
+                bar->setRange(0, 100);
+                bar->setValue(30);
+                styled = bar;
+            }
+            styled->setGeometry(10, 10, 300, 200);
+            if (fitted)
+                ZELSharedSheet::setFitted(styled, sheet);
+            else
+                styled->setStyleSheet(sheet);
+            window.show();
+            if (!QTest::qWaitForWindowExposed(&window))
+                return QImage();
+            QWidget *grabbed = shown();
+            if (grabbed != styled && !kind.endsWith(QLatin1String("list")))
+                grabbed->adjustSize();
+            const QImage image = grabbed->grab().toImage();
+            const bool smaller = styled->styleSheet().size() < sheet.size() || !fitted;
+            return smaller ? image : QImage();
+        };
+        const QImage whole = look(false);
+        QVERIFY(!whole.isNull());
+        QCOMPARE(look(true), whole);
+    }
+
+    // Rules for any class stay; a sheet that is not plain rules stays whole.
+    void fittedSheetKeepsWhatItCannotPlace()
+    {
+        QLineEdit edit;
+        const QString sheet = QStringLiteral("QTabBar::tab { color: red; } * { gridline-color: gray; }\n"
+                                             "[urgent=\"true\"] { color: blue; } QWidget#name { color: green; }\n"
+                                             "QFrame > QLineEdit:focus, QSpinBox { border: 1px solid gray; }");
+        QCOMPARE(ZELSharedSheet::fitted(sheet, &edit),
+                 QStringLiteral("* { gridline-color: gray; }\n[urgent=\"true\"] { color: blue; }\n"
+                                "QWidget#name { color: green; }\n"
+                                "QFrame > QLineEdit:focus, QSpinBox { border: 1px solid gray; }\n"));
+        for (const QString &loose : {QStringLiteral("color: red;"), QStringLiteral("QLabel { color: red; ")})
+            QCOMPARE(ZELSharedSheet::fitted(loose, &edit), loose);
     }
 
     // What cannot be narrowed exactly, or a pane that cannot carry it, leaves
