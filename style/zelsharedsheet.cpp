@@ -127,8 +127,9 @@ QStringList reachableClasses(const QWidget *widget)
         addClasses(child->metaObject(), names);
     addClasses(&QMenu::staticMetaObject, names);
     addClasses(&QLabel::staticMetaObject, names);
+    const auto *edit = qobject_cast<const QLineEdit *>(widget);
     if (qobject_cast<const QComboBox *>(widget) || qobject_cast<const QAbstractItemView *>(widget)
-        || qobject_cast<const QLineEdit *>(widget)) {
+        || (edit && edit->completer())) {
         // A combo box's list, an item view's editor, a line edit's completions.
         addClasses(&QListView::staticMetaObject, names);
         addClasses(&QScrollBar::staticMetaObject, names);
@@ -224,7 +225,8 @@ void setFitted(QWidget *widget, const QString &sheet)
 
 void apply(QWidget *carrier, const QList<QWidget *> &targets, const QString &sheet)
 {
-    const QString narrowedSheet = scoped(sheet);
+    // Only the rules that can reach something inside the carrier.
+    const QString narrowedSheet = scoped(carrier ? fitted(sheet, carrier) : sheet);
     const QString own = carrier ? carrier->styleSheet() : QString();
     // Only a carrier with rules of its own already: the widgets inside it are
     // styled through sheets already, so more rules change nothing else. (A

@@ -40,7 +40,8 @@ QString scoped(const QString &sheet);
 QString fitted(const QString &sheet, const QWidget *widget);
 
 // Sets fitted(sheet, widget) on `widget`: it looks as with the whole sheet, as
-// long as no widget of another kind is put inside it later.
+// long as no widget of another kind is put inside it later (nor a completer
+// into a line edit that had none).
 void setFitted(QWidget *widget, const QString &sheet);
 
 } // namespace ZELSharedSheet

@@ -97,6 +97,14 @@ StyleCounts styleCounts()
     return reinterpret_cast<StyleCounts>(dlsym(RTLD_DEFAULT, "zelStyleSheetCounts"));
 }
 
+// Characters of style sheet text handed to setStyleSheet so far, or -1.
+double styleSheetKB()
+{
+    using Chars = long long (*)();
+    const auto chars = reinterpret_cast<Chars>(dlsym(RTLD_DEFAULT, "zelStyleSheetChars"));
+    return chars ? chars() / 1024.0 : -1.0;
+}
+
 // One start in this process; prints "name value" lines.
 int runOnce(int argc, char *argv[], bool eager, bool settle, const QString &preferences)
 {
@@ -135,6 +143,7 @@ int runOnce(int argc, char *argv[], bool eager, bool settle, const QString &pref
     int parsesOnScreen = -1;
     if (counts)
         counts(&callsOnScreen, &parsesOnScreen);
+    const double sheetKBOnScreen = styleSheetKB();
 
     const QWidgetList widgets = QApplication::allWidgets();
     int styled = 0;
@@ -179,6 +188,8 @@ int runOnce(int argc, char *argv[], bool eager, bool settle, const QString &pref
         std::printf("sheetparses %d\n", parsesOnScreen);
         std::printf("sheetcalls3s %d\n", calls);
         std::printf("sheetparses3s %d\n", parses);
+        std::printf("sheetkb %.1f\n", sheetKBOnScreen);
+        std::printf("sheetkb3s %.1f\n", styleSheetKB());
     }
     delete client;
     return 0;
@@ -270,6 +281,8 @@ int main(int argc, char *argv[])
         {"sheetparses", "style sheets parsed until on screen", "%10.0f"},
         {"sheetcalls3s", "setStyleSheet calls until 3 s", "%10.0f"},
         {"sheetparses3s", "style sheets parsed until 3 s", "%10.0f"},
+        {"sheetkb", "style sheet text set until on screen (KB)", "%10.1f"},
+        {"sheetkb3s", "style sheet text set until 3 s (KB)", "%10.1f"},
     };
     std::printf("platform: %s; best of %d start(s) each%s; %s\n", qPrintable(platform), runs,
                 settle ? "" : "; not settled, memory is at once after showing",

@@ -15,6 +15,7 @@ namespace {
 
 std::atomic<int> g_setCalls{0};
 std::atomic<int> g_parses{0};
+std::atomic<long long> g_setChars{0};
 
 template <typename Function>
 Function next(const char *name)
@@ -33,6 +34,12 @@ __attribute__((visibility("default"))) void zelStyleSheetCounts(int *setCalls, i
     *parses = g_parses.load();
 }
 
+// Read by the bench through dlsym(): characters of sheet text set so far.
+__attribute__((visibility("default"))) long long zelStyleSheetChars()
+{
+    return g_setChars.load();
+}
+
 // void QWidget::setStyleSheet(const QString &)
 __attribute__((visibility("default"))) void zelSetStyleSheet(void *widget, const QString &sheet)
     __asm__("_ZN7QWidget13setStyleSheetERK7QString");
@@ -41,6 +48,7 @@ void zelSetStyleSheet(void *widget, const QString &sheet)
     using Real = void (*)(void *, const QString &);
     static const Real real = next<Real>("_ZN7QWidget13setStyleSheetERK7QString");
     ++g_setCalls;
+    g_setChars += sheet.size();
     // ZEL_STYLE_COUNT_LIST=1 names each widget given a sheet, for finding them.
     static const bool list = std::getenv("ZEL_STYLE_COUNT_LIST") != nullptr;
     if (list) {
