@@ -8,6 +8,7 @@
 #include <QVariant>
 #include <QAbstractItemView>
 #include <QComboBox>
+#include <QDateTimeEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
@@ -185,7 +186,9 @@ QString scoped(const QString &sheet)
 
 QString fitted(const QString &sheet, const QWidget *widget)
 {
-    if (!widget)
+    // A calendar pop-up holds a whole form of its own, built on first use.
+    const auto *dateTime = qobject_cast<const QDateTimeEdit *>(widget);
+    if (!widget || (dateTime && dateTime->calendarPopup()))
         return sheet;
     QStringList names = reachableClasses(widget);
     std::sort(names.begin(), names.end());

@@ -36,7 +36,8 @@ QString scoped(const QString &sheet);
 // ("*", a property, a name) always stay. Qt keeps a parsed copy of a sheet for
 // every widget it is set on, and most of the shared sheet styles kinds of
 // widget a line edit never holds. The result is worked out once for each set
-// of classes. A sheet that is not plain rules comes back whole.
+// of classes. A sheet that is not plain rules comes back whole, and so does
+// any sheet for a date edit with a calendar pop-up.
 QString fitted(const QString &sheet, const QWidget *widget);
 
 // Sets fitted(sheet, widget) on `widget`: it looks as with the whole sheet, as

@@ -441,6 +441,9 @@ private slots:
                                 "QFrame > QLineEdit:focus, QSpinBox { border: 1px solid gray; }\n"));
         for (const QString &loose : {QStringLiteral("color: red;"), QStringLiteral("QLabel { color: red; ")})
             QCOMPARE(ZELSharedSheet::fitted(loose, &edit), loose);
+        QDateEdit date;
+        date.setCalendarPopup(true);
+        QCOMPARE(ZELSharedSheet::fitted(sheet, &date), sheet);
     }
 
     // What cannot be narrowed exactly, or a pane that cannot carry it, leaves
