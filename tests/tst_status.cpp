@@ -59,13 +59,17 @@ private:
     }
 
     // Signs alice in against the peer with her stored settings.
-    void signIn(ZELPreferencesFile::UserSettings user = storedUser(), int tickMs = 1000)
+    // `idleMinuteMs` shortens the minute of automatic Away and Busy; it is set
+    // before the first cursor sample can arm their timers.
+    void signIn(ZELPreferencesFile::UserSettings user = storedUser(), int tickMs = 1000, int idleMinuteMs = 0)
     {
         const QStringList connection = {m_peer->host(), QString::number(m_peer->port()), "NoProxy", "", "", "", ""};
         ZELPreferencesFile file(dataFolder());
         QVERIFY(file.create(connection));
         QVERIFY(file.addUser(user, connection));
         m_client = new ZELClient;
+        if (idleMinuteMs > 0)
+            m_client->m_idleMinuteMs = idleMinuteMs;
         m_client->m_workerThread->setTickInterval(tickMs);
         QVERIFY(m_peer->waitForConnection());
         QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
@@ -494,8 +498,7 @@ private slots:
         user.autoStatus[ZELAutoStatusList::AwayToOnline] = returnFromAway ? "TRUE" : "FALSE";
         // A minute of 15 ms: Busy after 30 ms, Away after 105 ms of stillness.
         m_input.setCursorPosition(QPoint(10, 10));
-        signIn(user, 5);
-        m_client->m_idleMinuteMs = 15;
+        signIn(user, 5, 15);
         if (!chosen.isEmpty())
             choose(chosen);
 
