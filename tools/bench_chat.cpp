@@ -31,7 +31,6 @@
 #include <QTimer>
 
 #include <cstdio>
-#include <malloc.h>
 
 namespace {
 
@@ -58,11 +57,6 @@ long residentKiB()
 }
 
 // Heap bytes in use, whatever the process holds from the system.
-double heapInUseKiB()
-{
-    return double(mallinfo2().uordblks + mallinfo2().hblkhd) / 1024.0;
-}
-
 void setUp(ZELClient &client)
 {
     client.m_signedIn = true;
@@ -146,9 +140,9 @@ double transcriptPerMessage(int total, bool shown)
     if (shown)
         view.show();
     ZELTestPeer::waitUntil([]() { return false; }, 100);
-    const double before = heapInUseKiB();
+    const double before = zelBenchHeapKiB();
     fill(view, total);
-    return (heapInUseKiB() - before) / total;
+    return (zelBenchHeapKiB() - before) / total;
 }
 
 } // namespace
@@ -203,7 +197,7 @@ int main(int argc, char *argv[])
                                5000);
         const QString sender = QStringLiteral("mona");
         const long before = residentKiB();
-        const double heapBefore = heapInUseKiB();
+        const double heapBefore = zelBenchHeapKiB();
 
         QElapsedTimer timer;
         timer.start();
@@ -233,7 +227,7 @@ int main(int argc, char *argv[])
         }, 600000);
         const double burstS = timer.nsecsElapsed() / 1e9;
         const long after = residentKiB();
-        const double heapAfter = heapInUseKiB();
+        const double heapAfter = zelBenchHeapKiB();
         const auto deliveryCount = [&server]() {
             server.write("count\n");
             server.waitForReadyRead(30000);
@@ -249,14 +243,14 @@ int main(int argc, char *argv[])
         std::printf("  resident memory added: %.1f MB\n", (after - before) / 1024.0);
 
         // The same burst again into the open window: what the messages alone cost.
-        const double heapAgain = heapInUseKiB();
+        const double heapAgain = zelBenchHeapKiB();
         timer.restart();
         server.write("go\n");
         const bool doneAgain = ZELTestPeer::waitUntil([&]() {
             return shownMessages(burstClient.m_chatWindows.value(sender)) >= 2 * total;
         }, 600000);
         const double againS = timer.nsecsElapsed() / 1e9;
-        const double heapEnd = heapInUseKiB();
+        const double heapEnd = zelBenchHeapKiB();
         const double perMessage = (heapEnd - heapAgain) / total;
         std::printf("a second burst of %d into the open window:\n", total);
         std::printf("  all shown: %s in %.2f s; delivery answers: %d of %d\n", doneAgain ? "yes" : "NO", againS,
@@ -315,7 +309,7 @@ int main(int argc, char *argv[])
             window->totalMessage->clear();
             // The delivery answers written meanwhile leave first.
             ZELTestPeer::waitUntil([]() { return false; }, 500);
-            const double heap = heapInUseKiB();
+            const double heap = zelBenchHeapKiB();
             for (int i = 0; i < total; ++i) {
                 window->totalMessage->append(ZELTranscript::continuationRow(QStringLiteral("10:00:00 am")));
                 window->totalMessage->append(QStringLiteral("Message number %1 of the burst, with a few words to lay out.").arg(i));
@@ -323,7 +317,7 @@ int main(int argc, char *argv[])
             }
             // Updates the appends posted are handled first: they are not kept.
             ZELTestPeer::waitUntil([]() { return false; }, 500);
-            std::printf("  transcript alone: %.2f KB per message\n", (heapInUseKiB() - heap) / total);
+            std::printf("  transcript alone: %.2f KB per message\n", (zelBenchHeapKiB() - heap) / total);
         }
         qDeleteAll(client.m_chatWindows.values());
     }

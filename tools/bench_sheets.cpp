@@ -25,12 +25,6 @@
 
 namespace {
 
-double heapInUseKiB()
-{
-    const struct mallinfo2 info = mallinfo2();
-    return double(info.uordblks + info.hblkhd) / 1024.0;
-}
-
 QList<QWidget *> sharing(ZELChatWindow &window)
 {
     return {window.totalMessage, window.serverMessage, window.m_onlineUsersListBox, window.m_chatRoomListBox,
@@ -50,7 +44,7 @@ int runOne(const QString &way, int count)
     QCoreApplication::processEvents();
     malloc_trim(0);
 
-    const double before = heapInUseKiB();
+    const double before = zelBenchHeapKiB();
     qint64 chars = 0;
     QElapsedTimer timer;
     timer.start();
@@ -79,7 +73,7 @@ int runOne(const QString &way, int count)
         windows << window;
     }
     const double ms = timer.nsecsElapsed() / 1e6;
-    std::printf("%.1f %.2f %lld\n", (heapInUseKiB() - before) / count, ms / count,
+    std::printf("%.1f %.2f %lld\n", (zelBenchHeapKiB() - before) / count, ms / count,
                 static_cast<long long>(chars / count));
     qDeleteAll(windows);
     return 0;

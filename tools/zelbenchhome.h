@@ -5,6 +5,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include <malloc.h>
+
 // Benchmarks never touch a real home: the client writes its data folder at
 // construction. Points home, data and configuration at the temporary folder
 // and, without a display asked for, runs offscreen.
@@ -15,6 +17,13 @@ inline void zelBenchUseHome(const QTemporaryDir &home)
     qputenv("HOME", QFile::encodeName(home.path()));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Heap in use, in KiB: small blocks and those mapped on their own.
+inline double zelBenchHeapKiB()
+{
+    const struct mallinfo2 info = mallinfo2();
+    return double(info.uordblks + info.hblkhd) / 1024.0;
 }
 
 #endif
