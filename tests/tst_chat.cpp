@@ -522,6 +522,8 @@ private slots:
         QVERIFY(transcript.contains("x,y"));
         QVERIFY(transcript.endsWith("second"));
         QVERIFY(!transcript.contains("$#$"));
+        // The message that opened the window is a flat row like every later one.
+        QVERIFY(window->totalMessage->document()->rootFrame()->childFrames().isEmpty());
     }
 
 

@@ -44,7 +44,9 @@ QString ZELDemoServer::transcript(const QString &a, const QString &b, const QDat
         if (day.isValid() && entry.when.date() != day)
             continue;
         html += headingRow(entry.speaker, entry.when.toString(QStringLiteral("hh:mm:ss ap")));
-        html += QStringLiteral("<p>") + entry.html + QStringLiteral("</p>");
+        // Without margins, as a message under its heading in the client's own rows.
+        html += QStringLiteral("<p style='margin-top:0px; margin-bottom:0px;'>") + entry.html
+            + QStringLiteral("</p>");
     }
     return html;
 }
