@@ -21,8 +21,6 @@ const char UserPattern[] = "[A-Z|a-z|0-9|\\-|\\_|\\.|\\@]{1,35}";
 const char PasswordPattern[] =
     "[A-Z|a-z|0-9|\\~|\\!|\\@|\\#|\\$|\\%|\\^|\\&|\\|\\/|\\*|\\_|\\?|\\>|\\<|\\,|\\.|\"|'|\\:|\\;]{1,15}";
 
-const char NoProxy[] = "No Proxy";
-
 QPalette entryPalette(QPalette palette)
 {
     const QColor white(255, 255, 255);
