@@ -164,11 +164,10 @@ int main(int argc, char *argv[])
         }
         const QByteArray count = argc > 2 ? QByteArray(argv[2]) : QByteArray("10000");
         const auto run = [&count](const char *shown) {
-            QProcess child;
-            child.start(QCoreApplication::applicationFilePath(),
-                        {QStringLiteral("--split"), QString::fromLatin1(count), QString::fromLatin1(shown)});
-            child.waitForFinished(600000);
-            return child.readAllStandardOutput().trimmed().toDouble();
+            return zelBenchRunSelf({QStringLiteral("--split"), QString::fromLatin1(count), QString::fromLatin1(shown)},
+                                   600000)
+                .trimmed()
+                .toDouble();
         };
         const double laidOut = run("1");
         const double stored = run("0");

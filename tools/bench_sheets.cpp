@@ -104,12 +104,13 @@ int main(int argc, char *argv[])
         {"carried", "one sheet carried by the window"},
     };
     for (const auto &way : ways) {
-        QProcess child;
-        child.start(QCoreApplication::applicationFilePath(),
-                    {QStringLiteral("--one"), QString::fromLatin1(way.way), QString::fromLatin1(count)});
-        child.waitForFinished(300000);
-        const QList<QByteArray> figures = child.readAllStandardOutput().simplified().split(' ');
-        if (child.exitCode() != 0 || figures.size() != 3) {
+        int exitCode = -1;
+        const QList<QByteArray> figures =
+            zelBenchRunSelf({QStringLiteral("--one"), QString::fromLatin1(way.way), QString::fromLatin1(count)},
+                            300000, &exitCode)
+                .simplified()
+                .split(' ');
+        if (exitCode != 0 || figures.size() != 3) {
             std::printf("%-44s failed\n", way.label);
             continue;
         }

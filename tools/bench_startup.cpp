@@ -203,19 +203,13 @@ QMap<QString, QString> startChild(const QString &mode, bool settle, const QStrin
         arguments << QStringLiteral("--no-settle");
     if (!preferences.isEmpty())
         arguments << QStringLiteral("--preferences") << preferences;
-    QProcess child;
-    child.setProcessChannelMode(QProcess::SeparateChannels);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
 #ifdef ZEL_STYLE_COUNT_MODULE
-    if (access(ZEL_STYLE_COUNT_MODULE, R_OK) == 0) {
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    if (access(ZEL_STYLE_COUNT_MODULE, R_OK) == 0)
         environment.insert(QStringLiteral("LD_PRELOAD"), QStringLiteral(ZEL_STYLE_COUNT_MODULE));
-        child.setProcessEnvironment(environment);
-    }
 #endif
-    child.start(QCoreApplication::applicationFilePath(), arguments);
-    child.waitForFinished(60000);
     QMap<QString, QString> figures;
-    const QList<QByteArray> lines = child.readAllStandardOutput().split('\n');
+    const QList<QByteArray> lines = zelBenchRunSelf(arguments, 60000, nullptr, environment).split('\n');
     for (const QByteArray &line : lines) {
         const qsizetype space = line.indexOf(' ');
         if (space > 0)

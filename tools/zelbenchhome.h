@@ -2,7 +2,11 @@
 #define ZELBENCHHOME_H
 
 #include <QByteArray>
+#include <QCoreApplication>
 #include <QFile>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <malloc.h>
@@ -24,6 +28,21 @@ inline double zelBenchHeapKiB()
 {
     const struct mallinfo2 info = mallinfo2();
     return double(info.uordblks + info.hblkhd) / 1024.0;
+}
+
+// Runs this bench again in a process of its own, so that what one measurement
+// frees or keeps is not counted in another; returns what it printed. Its exit
+// code goes to *exitCode (-1 when it did not end normally).
+inline QByteArray zelBenchRunSelf(const QStringList &arguments, int timeoutMs, int *exitCode = nullptr,
+                                  const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
+{
+    QProcess child;
+    child.setProcessEnvironment(environment);
+    child.start(QCoreApplication::applicationFilePath(), arguments);
+    const bool ended = child.waitForFinished(timeoutMs) && child.exitStatus() == QProcess::NormalExit;
+    if (exitCode)
+        *exitCode = ended ? child.exitCode() : -1;
+    return child.readAllStandardOutput();
 }
 
 #endif
