@@ -6,6 +6,10 @@
 ZEL_PACKAGES="cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
 libqt6opengl6-dev libgl1-mesa-dev zlib1g-dev libx11-dev fonts-dejavu-core xvfb xauth imagemagick \
 python3 python3-pil lld"
+# Only for the test suite (scripts/test.sh, scripts/sanitize.sh): the SOCKS5 and
+# HTTP proxies that the proxy tests start (tinyproxy-bin is the program alone,
+# without the system service of the tinyproxy package).
+ZEL_TEST_PACKAGES="microsocks tinyproxy-bin"
 # Only for the sanitizer and fuzz builds (scripts/sanitize.sh, scripts/fuzz.sh):
 # clang with libFuzzer and the sanitizer runtimes, and llvm-symbolizer for reports.
 ZEL_SANITIZER_PACKAGES="clang-14 libclang-rt-14-dev llvm-14"

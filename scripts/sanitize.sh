@@ -5,6 +5,7 @@
 set -euo pipefail
 source "$(cd "$(dirname "$0")" && pwd)/asan-build.sh"
 
+zel_install_missing $ZEL_TEST_PACKAGES
 zel_asan_configure
 zel_asan_build zeltests # what ctest runs; the benchmarks mean nothing under the sanitizers
 cd "$asan_build"

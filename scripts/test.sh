@@ -3,7 +3,7 @@
 set -euo pipefail
 here="$(cd "$(dirname "$0")/.." && pwd)"
 source "$here/scripts/deps.sh"
-zel_install_missing
+zel_install_missing $ZEL_TEST_PACKAGES
 
 build="${ZEL_BUILD_DIR:-$here/build}"
 cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
