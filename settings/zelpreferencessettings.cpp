@@ -733,11 +733,11 @@ void ZELPreferencesSettings::resetAutoStatusChangeSettings()
     enable({m_awaySpinBox, m_awayToAvailablecheckBox}, toAway);
     m_awayToAvailablecheckBox->setChecked(isSet(s, AwayToOnline));
     m_autoLoginCheckBox->setChecked(isSet(s, AutoLogin));
-    const int busy = s.value(BusyMinutes).toInt();
-    const int away = s.value(AwayMinutes).toInt();
+    // The client arms its timers with these same minutes.
+    const int busy = busyMinutes(s);
     m_busySpinBox->setValue(busy);
-    m_awaySpinBox->setValue(away);
     m_awaySpinBox->setMinimum(busy + AwayAfterBusyMinutes);
+    m_awaySpinBox->setValue(awayMinutes(s));
     enable({m_autoStatusResetButton, m_autoStatusOkButton, m_autoApplyButton}, false);
 }
 

@@ -2,6 +2,7 @@
 #define ZELPREFERENCESSETTINGS_H
 
 #include /* form */ "ui/ui_zelpreferencessettings.h"
+#include "protocol/zelsettingslists.h"
 
 #include <QDialog>
 #include <QDir>
@@ -35,7 +36,7 @@ public:
 
     static constexpr int MaximumQuickReplies = 10;
     // Away is always at least this many minutes above Busy.
-    static constexpr int AwayAfterBusyMinutes = 5;
+    static constexpr int AwayAfterBusyMinutes = ZELAutoStatusList::AwayAfterBusyMinutes;
 
     explicit ZELPreferencesSettings(QWidget *parent);
     ~ZELPreferencesSettings() override;
