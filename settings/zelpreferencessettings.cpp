@@ -476,14 +476,20 @@ void ZELPreferencesSettings::userStatusFocusOut(QObject *field)
         m_defaultStatus->setItemText(4, name);
 }
 
+QUrl ZELPreferencesSettings::folderUrl(const QString &path, bool windowsShares)
+{
+    static const QRegularExpression slashes(QStringLiteral("/{2,}"));
+    QString local = path;
+    if (windowsShares)
+        local.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const bool share = windowsShares && local.startsWith(QLatin1String("//")) && !local.startsWith(QLatin1String("///"));
+    local.replace(slashes, QStringLiteral("/"));
+    return QUrl::fromLocalFile(share ? QLatin1Char('/') + local : local);
+}
+
 void ZELPreferencesSettings::openFolder(QString path)
 {
-    if (path.contains(QLatin1String("//"))) {
-        path.replace(QLatin1Char('/'), QLatin1Char('\\'));
-        ZELPlatform::desktopServices()->openUrl(QUrl(path));
-        return;
-    }
-    ZELPlatform::desktopServices()->openUrl(QUrl::fromLocalFile(path));
+    ZELPlatform::desktopServices()->openUrl(folderUrl(path));
 }
 
 bool ZELPreferencesSettings::eventFilter(QObject *watched, QEvent *event)
