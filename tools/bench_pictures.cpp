@@ -11,6 +11,7 @@
 //     bench_pictures
 
 #include "core/zelclient.h"
+#include "zelbenchhold.h"
 #include "zelbenchhome.h"
 
 #include "peer/zeltestpeer.h"
@@ -20,40 +21,13 @@
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
-#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <atomic>
 #include <cstdio>
 #include <functional>
 
 namespace {
-
-// Records the longest single event the GUI thread handles.
-class HoldApplication : public QApplication
-{
-public:
-    using QApplication::QApplication;
-
-    double longest = 0;
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        if (m_depth > 0 || QThread::currentThread() != thread())
-            return QApplication::notify(receiver, event);
-        ++m_depth;
-        QElapsedTimer timer;
-        timer.start();
-        const bool result = QApplication::notify(receiver, event);
-        longest = std::max(longest, timer.nsecsElapsed() / 1e6);
-        --m_depth;
-        return result;
-    }
-
-private:
-    int m_depth = 0;
-};
 
 QString pictureChat(const QString &name, const QByteArray &bytes)
 {
@@ -96,7 +70,7 @@ int main(int argc, char *argv[])
 {
     QTemporaryDir home;
     zelBenchUseHome(home);
-    HoldApplication app(argc, argv);
+    ZELBenchHoldApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
 
     ZELClient client;
@@ -106,26 +80,10 @@ int main(int argc, char *argv[])
     client.createChatWindow(QStringLiteral("ravi"));
     const QString folder = client.m_dataFolder + QStringLiteral("/ScreenCapture");
 
-    // The server's side on a thread of its own: its work is no part of the client's time.
-    QThread peerThread;
-    ZELTestPeer peer;
-    peer.moveToThread(&peerThread);
-    peerThread.start();
-    const auto onPeer = [&peer](auto work) { QMetaObject::invokeMethod(&peer, work, Qt::BlockingQueuedConnection); };
-    bool listening = false;
-    onPeer([&] { listening = peer.listen(); });
-    if (!listening)
+    ZELBenchPeerThread server;
+    if (!server.connect(client.m_tcpSocket))
         return 1;
-    client.m_tcpSocket->connectToHost(peer.host(), peer.port());
-    bool connected = client.m_tcpSocket->waitForConnected(5000);
-    onPeer([&] { connected = connected && peer.waitForConnection(); });
-    if (!connected)
-        return 1;
-    const auto stopPeer = qScopeGuard([&] {
-        onPeer([&] { peer.dropConnection(); peer.moveToThread(qApp->thread()); });
-        peerThread.quit();
-        peerThread.wait();
-    });
+    ZELTestPeer &peer = server.peer;
     // Every chat message handled is answered with a delivery receipt.
     std::atomic<int> answered = 0;
     QObject::connect(&peer, &ZELTestPeer::requestReceived, &peer, [&answered](const ZELTestPeer::Request &request) {
@@ -146,7 +104,7 @@ int main(int argc, char *argv[])
         app.longest = 0;
         QElapsedTimer timer;
         timer.start();
-        onPeer([&] { peer.sendRaw(frames); });
+        server.run([&] { peer.sendRaw(frames); });
         while (answered < expected && timer.elapsed() < 600000)
             QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
         QCoreApplication::processEvents();
