@@ -258,7 +258,7 @@ QString notStoredNotice(Outcome outcome)
 {
     switch (outcome) {
     case Outcome::TooLarge:
-        return QStringLiteral("Picture not stored: larger than 1 MB");
+        return QStringLiteral("Picture not stored: 1 MB or larger");
     case Outcome::SpaceUsedUp:
         return QStringLiteral("Picture not stored: the space for received pictures is used up until the next start");
     case Outcome::NotWritten:

@@ -460,7 +460,7 @@ private slots:
         const auto data = [](const QByteArray &bytes) { return QString::fromLatin1(qCompress(bytes, 9).toBase64()); };
         const QString picture = data("picture bytes");
         const qint64 bound = ZELPictureField::MaxReceivedSpace;
-        const QString largeText = "Picture not stored: larger than 1 MB";
+        const QString largeText = "Picture not stored: 1 MB or larger";
         const QString fullText = "Picture not stored: the space for received pictures is used up until the next start";
 
         QTest::newRow("over-long name keeps its suffix")
