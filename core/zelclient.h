@@ -18,6 +18,7 @@
 #include <memory>
 
 #include "core/zellazy.h"
+#include "protocol/zelpicturefield.h"
 #include "protocol/zelrecords.h"
 #include "ui/ui_zembrio.h"
 
@@ -558,6 +559,8 @@ public:
 
     QString m_connectionStateText;
     QString m_dataFolder;
+    // The space and files of the pictures received in this run.
+    ZELPictureField::ReceivedPictures m_receivedPictures;
 
     // Settings lists (positions: core/zelsettingslists.h)
     QStringList m_chatWindowSettings;

@@ -58,8 +58,8 @@ void takeSettings(ZELClient &client, const ZELPreferencesFile::UserSettings &s)
     client.m_rememberMe = s.rememberMe;
     client.m_quickReplies = s.quickReplies;
     client.m_quickReplyOption = s.quickReplyOption;
-    client.m_busyMinutes = s.autoStatus.value(ZELAutoStatusList::BusyMinutes).toInt();
-    client.m_awayMinutes = s.autoStatus.value(ZELAutoStatusList::AwayMinutes).toInt();
+    client.m_busyMinutes = ZELAutoStatusList::busyMinutes(s.autoStatus);
+    client.m_awayMinutes = ZELAutoStatusList::awayMinutes(s.autoStatus);
 }
 
 // The status menu's user-defined entry follows status position 0.
@@ -245,8 +245,8 @@ void ZELClient::saveChatHistoryDetails(QStringList &settings)
 void ZELClient::editDefaultAutoStatusMessageSettings(QStringList &settings)
 {
     m_autoStatusSettings = settings;
-    m_busyMinutes = settings.value(ZELAutoStatusList::BusyMinutes).toInt();
-    m_awayMinutes = settings.value(ZELAutoStatusList::AwayMinutes).toInt();
+    m_busyMinutes = ZELAutoStatusList::busyMinutes(settings);
+    m_awayMinutes = ZELAutoStatusList::awayMinutes(settings);
     m_autoLoginPassword = m_password;
     editPreferencesSettings();
     const QString autoLogin = settings.value(ZELAutoStatusList::AutoLogin);

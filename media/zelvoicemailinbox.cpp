@@ -17,6 +17,7 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMovie>
+#include <QSaveFile>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -34,6 +35,28 @@ QString clockText(int minutes, int seconds)
 {
     return QStringLiteral("00:0") + QString::number(minutes) + (seconds < 10 ? QStringLiteral(":0") : QStringLiteral(":"))
         + QString::number(seconds);
+}
+
+// The save dialog has asked before a file is overwritten, so an existing file
+// is replaced. The copy is written beside the target and takes its place
+// whole: a copy that fails leaves the file as it was.
+bool copyReplacing(const QString &source, const QString &target)
+{
+    QFile in(source);
+    if (source.isEmpty() || !in.open(QIODevice::ReadOnly))
+        return false;
+    QSaveFile out(target);
+    if (!out.open(QIODevice::WriteOnly))
+        return false;
+    while (!in.atEnd()) {
+        const QByteArray chunk = in.read(256 * 1024);
+        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
+            out.cancelWriting();
+            out.commit();
+            return false;
+        }
+    }
+    return out.commit();
 }
 
 } // namespace
@@ -330,8 +353,11 @@ void ZELVoiceMailInbox::saveVoiceMail()
                                              QStringLiteral("Destination folder is write protected"));
         return;
     }
-    if (!source.isEmpty())
-        QFile::copy(source, chosen);
+    if (!copyReplacing(source, chosen)) {
+        m_informationBox->showInformationBox(this, QStringLiteral("Voice Mail"),
+                                             QStringLiteral("Voice mail could not be saved"));
+        return;
+    }
     m_saveButton->setEnabled(false);
 }
 

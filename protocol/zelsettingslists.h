@@ -88,6 +88,24 @@ inline QStringList defaults()
             QStringLiteral("TRUE"), QStringLiteral("7"), QStringLiteral("TRUE"),
             QStringLiteral("FALSE")};
 }
+// The idle minutes the preferences page offers; Away is always at least
+// AwayAfterBusyMinutes above Busy.
+constexpr int MinBusyMinutes = 2;
+constexpr int MaxBusyMinutes = 30;
+constexpr int MinAwayMinutes = 7;
+constexpr int MaxAwayMinutes = 60;
+constexpr int AwayAfterBusyMinutes = 5;
+// The minutes as the page shows them, whatever a hand-edited file holds: a 0
+// or a word must not arm a timer that fires at once, again and again.
+inline int busyMinutes(const QStringList &settings)
+{
+    return qBound(MinBusyMinutes, settings.value(BusyMinutes).toInt(), MaxBusyMinutes);
+}
+inline int awayMinutes(const QStringList &settings)
+{
+    return qMax(qBound(MinAwayMinutes, settings.value(AwayMinutes).toInt(), MaxAwayMinutes),
+                busyMinutes(settings) + AwayAfterBusyMinutes);
+}
 } // namespace ZELAutoStatusList
 
 // m_contactDisplaySettings

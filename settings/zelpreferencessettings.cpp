@@ -476,14 +476,20 @@ void ZELPreferencesSettings::userStatusFocusOut(QObject *field)
         m_defaultStatus->setItemText(4, name);
 }
 
+QUrl ZELPreferencesSettings::folderUrl(const QString &path, bool windowsShares)
+{
+    static const QRegularExpression slashes(QStringLiteral("/{2,}"));
+    QString local = path;
+    if (windowsShares)
+        local.replace(QLatin1Char('\\'), QLatin1Char('/'));
+    const bool share = windowsShares && local.startsWith(QLatin1String("//")) && !local.startsWith(QLatin1String("///"));
+    local.replace(slashes, QStringLiteral("/"));
+    return QUrl::fromLocalFile(share ? QLatin1Char('/') + local : local);
+}
+
 void ZELPreferencesSettings::openFolder(QString path)
 {
-    if (path.contains(QLatin1String("//"))) {
-        path.replace(QLatin1Char('/'), QLatin1Char('\\'));
-        ZELPlatform::desktopServices()->openUrl(QUrl(path));
-        return;
-    }
-    ZELPlatform::desktopServices()->openUrl(QUrl::fromLocalFile(path));
+    ZELPlatform::desktopServices()->openUrl(folderUrl(path));
 }
 
 bool ZELPreferencesSettings::eventFilter(QObject *watched, QEvent *event)
@@ -733,11 +739,11 @@ void ZELPreferencesSettings::resetAutoStatusChangeSettings()
     enable({m_awaySpinBox, m_awayToAvailablecheckBox}, toAway);
     m_awayToAvailablecheckBox->setChecked(isSet(s, AwayToOnline));
     m_autoLoginCheckBox->setChecked(isSet(s, AutoLogin));
-    const int busy = s.value(BusyMinutes).toInt();
-    const int away = s.value(AwayMinutes).toInt();
+    // The client arms its timers with these same minutes.
+    const int busy = busyMinutes(s);
     m_busySpinBox->setValue(busy);
-    m_awaySpinBox->setValue(away);
     m_awaySpinBox->setMinimum(busy + AwayAfterBusyMinutes);
+    m_awaySpinBox->setValue(awayMinutes(s));
     enable({m_autoStatusResetButton, m_autoStatusOkButton, m_autoApplyButton}, false);
 }
 

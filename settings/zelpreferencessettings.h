@@ -2,11 +2,13 @@
 #define ZELPREFERENCESSETTINGS_H
 
 #include /* form */ "ui/ui_zelpreferencessettings.h"
+#include "protocol/zelsettingslists.h"
 
 #include <QDialog>
 #include <QDir>
 #include <QString>
 #include <QStringList>
+#include <QUrl>
 
 class QCloseEvent;
 class QEvent;
@@ -34,8 +36,19 @@ public:
                 ChatHistory, QuickReply, ConnectToServer, PageCount };
 
     static constexpr int MaximumQuickReplies = 10;
+#ifdef Q_OS_WIN
+    static constexpr bool WindowsShares = true;
+#else
+    static constexpr bool WindowsShares = false;
+#endif
     // Away is always at least this many minutes above Busy.
-    static constexpr int AwayAfterBusyMinutes = 5;
+    static constexpr int AwayAfterBusyMinutes = ZELAutoStatusList::AwayAfterBusyMinutes;
+
+    // The address the Open links hand to the desktop for a folder path. A path
+    // that starts with "//" names a network share on Windows, which a file
+    // address carries with the server as its host; anywhere else a run of "/"
+    // reads as one, as the file system reads it.
+    static QUrl folderUrl(const QString &path, bool windowsShares = WindowsShares);
 
     explicit ZELPreferencesSettings(QWidget *parent);
     ~ZELPreferencesSettings() override;

@@ -443,6 +443,87 @@ private slots:
         }
     }
 
+    // What a peer's pictures may cost: a name too long for the file system is
+    // shortened before its suffix, nothing larger than a sender may send is
+    // taken, data that is no picture writes nothing, an equal picture is
+    // stored once, and pictures stop being stored at the run's space bound.
+    // Every message keeps its text; a picture not stored leaves no image.
+    void receivedPictureIsBounded_data()
+    {
+        QTest::addColumn<QString>("wireName");
+        QTest::addColumn<QStringList>("data"); // the field's data part, one message each
+        QTest::addColumn<qint64>("spaceBound");
+        QTest::addColumn<bool>("folderIsFile");
+        QTest::addColumn<QStringList>("storedNames");
+        QTest::addColumn<QString>("notice"); // shown with the last message
+
+        const auto data = [](const QByteArray &bytes) { return QString::fromLatin1(qCompress(bytes, 9).toBase64()); };
+        const QString picture = data("picture bytes");
+        const qint64 bound = ZELPictureField::MaxReceivedSpace;
+        const QString largeText = "Picture not stored: 1 MB or larger";
+        const QString fullText = "Picture not stored: the space for received pictures is used up until the next start";
+
+        QTest::newRow("over-long name keeps its suffix")
+            << QString(4096, 'n') + ".png" << QStringList{picture} << bound << false
+            << QStringList{QString(244, 'n') + ".png"} << "";
+        QTest::newRow("over-long name in two-byte letters")
+            << QString(300, QChar(0xe9)) + ".jpg" << QStringList{picture} << bound << false
+            << QStringList{QString(122, QChar(0xe9)) + ".jpg"} << "";
+        QTest::newRow("over-long suffix is cut with the name")
+            << "a." + QString(300, 'x') << QStringList{picture} << bound << false
+            << QStringList{"a." + QString(246, 'x')} << "";
+        QTest::newRow("equal picture twice stored once")
+            << "twice.jpg" << QStringList{picture, picture} << bound << false << QStringList{"twice.jpg"} << "";
+        QTest::newRow("just under 1 MB")
+            << "big.jpg" << QStringList{data(QByteArray(1048575, 'b'))} << bound << false << QStringList{"big.jpg"}
+            << "";
+        QTest::newRow("1 MB refused") << "big.jpg" << QStringList{data(QByteArray(1048576, 'b'))} << bound << false
+                                      << QStringList() << largeText;
+        QTest::newRow("undecodable data") << "bad.jpg" << QStringList{"bm90IHppcA=="} << bound << false
+                                          << QStringList() << "";
+        QTest::newRow("no data") << "bad.jpg" << QStringList{""} << bound << false << QStringList() << "";
+        // Two blocks for the first; the same again costs nothing; the third finds no room.
+        QTest::newRow("space bound reached")
+            << "shot.jpg" << QStringList{data(QByteArray(5000, 'a')), data(QByteArray(5000, 'a')), data("more")}
+            << qint64(8192) << false << QStringList{"shot.jpg"} << fullText;
+        QTest::newRow("folder refuses the file") << "shot.jpg" << QStringList{picture} << bound << true
+                                                 << QStringList() << "Picture could not be stored";
+    }
+    void receivedPictureIsBounded()
+    {
+        QFETCH(QString, wireName);
+        QFETCH(QStringList, data);
+        QFETCH(qint64, spaceBound);
+        QFETCH(bool, folderIsFile);
+        QFETCH(QStringList, storedNames);
+        QFETCH(QString, notice);
+        if (folderIsFile) {
+            QFile blocker(pictureFolder());
+            QVERIFY(blocker.open(QIODevice::WriteOnly));
+        }
+        m_client->m_receivedPictures.spaceBound = spaceBound;
+        for (const QString &part : std::as_const(data)) {
+            m_peer->sendText(receivedChat("<p>look <img src=\"ScreenCapture/" + wireName + "\" /> here</p>",
+                                          wireName + "&#SCREEN#&" + part));
+            QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        }
+
+        QStringList stored = folderIsFile ? QStringList() : QDir(pictureFolder()).entryList(QDir::Files);
+        stored.sort();
+        QCOMPARE(stored, storedNames);
+        for (const QString &name : std::as_const(stored))
+            QVERIFY(QFile::encodeName(name).size() <= 255);
+        const QString shown = m_client->m_chatWindows.value("ravi")->totalMessage->toHtml();
+        QCOMPARE(shown.count("here"), data.size());
+        QVERIFY2(!shown.contains("src=\"ScreenCapture/"), "an image points at a picture not stored");
+        if (!storedNames.isEmpty())
+            QVERIFY(shown.contains("src=\"" + pictureFolder() + "/" + storedNames.last() + "\""));
+        if (notice.isEmpty())
+            QVERIFY(!shown.contains("Picture"));
+        else
+            QVERIFY2(shown.contains(notice), qPrintable(shown.right(400)));
+    }
+
     void pictureFieldDecoding_data()
     {
         QTest::addColumn<QString>("field");

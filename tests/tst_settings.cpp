@@ -542,6 +542,45 @@ private slots:
         QCOMPARE(m_desktop.openedUrls, QList<QUrl>{QUrl::fromLocalFile(folder.path())});
     }
 
+    // What the Open links hand to the desktop: the folder the field shows,
+    // and on Windows a network share as one.
+    void folderLinkAddress_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("windows");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("plain folder") << "/home/anita/Downloads" << false << "file:///home/anita/Downloads";
+        QTest::newRow("doubled slash inside") << "/home/anita//Downloads" << false << "file:///home/anita/Downloads";
+        QTest::newRow("leading doubled slash") << "//srv/share" << false << "file:///srv/share";
+        QTest::newRow("share on Windows") << "//srv/share/team" << true << "file://srv/share/team";
+        QTest::newRow("share in backslashes") << "\\\\srv\\share" << true << "file://srv/share";
+        QTest::newRow("drive on Windows") << "C:/Users/anita//Downloads" << true << "file:///C:/Users/anita/Downloads";
+    }
+    void folderLinkAddress()
+    {
+        QFETCH(QString, path);
+        QFETCH(bool, windows);
+        QFETCH(QString, opened);
+        QCOMPARE(ZELPreferencesSettings::folderUrl(path, windows).toString(), opened);
+    }
+
+    // The history folder's link opens it when its stored path doubles a slash.
+    void historyLinkOpensTheFolderShown()
+    {
+        QTemporaryDir folder;
+        signIn();
+        QVERIFY(QDir().mkpath(folder.path() + "/" + m_client->m_ownDisplayName));
+        m_client->m_chatHistorySettings[ZELChatHistoryList::SaveLocation] = folder.path() + "//";
+        m_client->m_chatHistorySettings[ZELChatHistoryList::AutomaticSave] = "TRUE";
+        ZELPreferencesSettings *dialog = openPreferences();
+        dialog->m_preferencesToolBox->setCurrentIndex(ZELPreferencesSettings::ChatHistory);
+        QVERIFY(dialog->m_openLabel->isEnabled());
+        m_desktop.openedUrls.clear();
+        QTest::mouseClick(dialog->m_openLabel, Qt::LeftButton);
+        QCOMPARE(m_desktop.openedUrls,
+                 QList<QUrl>{QUrl::fromLocalFile(folder.path() + "/" + m_client->m_ownDisplayName)});
+    }
+
     // Return on the dialog saves the page shown when its Ok is on; a sample
     // label shows its pop-up kind and changes nothing.
     void returnKeyAndSamples()

@@ -543,6 +543,40 @@ private slots:
         QVERIFY(!m_client->m_awayTimer->isActive());
     }
 
+    // Idle minutes from a hand-edited preferences file are read within the
+    // bounds the preferences page offers: no timer is armed to fire at once.
+    void idleMinutesFromTheFile_data()
+    {
+        QTest::addColumn<QString>("busy");
+        QTest::addColumn<QString>("away");
+        QTest::addColumn<int>("busyMinutes");
+        QTest::addColumn<int>("awayMinutes");
+        QTest::newRow("zero") << "0" << "0" << 2 << 7;
+        QTest::newRow("negative") << "-5" << "-5" << 2 << 7;
+        QTest::newRow("a word") << "abc" << "abc" << 2 << 7;
+        QTest::newRow("empty") << "" << "" << 2 << 7;
+        QTest::newRow("as the page stores them") << "10" << "30" << 10 << 30;
+        QTest::newRow("away too close to busy") << "20" << "21" << 20 << 25;
+        QTest::newRow("beyond the page") << "999" << "999" << 30 << 60;
+    }
+    void idleMinutesFromTheFile()
+    {
+        QFETCH(QString, busy);
+        QFETCH(QString, away);
+        QFETCH(int, busyMinutes);
+        QFETCH(int, awayMinutes);
+        ZELPreferencesFile::UserSettings user = storedUser();
+        user.autoStatus[ZELAutoStatusList::BusyMinutes] = busy;
+        user.autoStatus[ZELAutoStatusList::AwayMinutes] = away;
+        signIn(user);
+        m_client->m_workerThread->activityMonitor = false;
+        m_client->m_lastCursorPosition = QPoint(5, 5);
+        m_client->changeStatus(5, 5, false);
+        QVERIFY(m_client->m_idleTimersArmed);
+        QCOMPARE(m_client->m_busyTimer->interval(), busyMinutes * 60000);
+        QCOMPARE(m_client->m_awayTimer->interval(), awayMinutes * 60000);
+    }
+
     void idleTickRefreshesTheCardClock()
     {
         signIn();

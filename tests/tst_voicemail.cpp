@@ -6,6 +6,7 @@
 #include <QSlider>
 #include <QStackedWidget>
 #include <QTableWidget>
+#include <QTemporaryDir>
 
 #include "core/zelclient.h"
 #include "protocol/zeltcpsocket.h"
@@ -392,6 +393,58 @@ private slots:
         QVERIFY(!inbox()->m_saveButton->isEnabled());
     }
 
+
+    // Save puts the mail where the user chose; a file there, whose overwrite
+    // the save dialog confirmed, is replaced. A copy that cannot be made is
+    // reported, and Save stays on for another try.
+    void saveReplacesOrReports_data()
+    {
+        QTest::addColumn<QString>("existing"); // what the chosen name holds before: "", "file" or "folder"
+        QTest::addColumn<bool>("saved");
+        QTest::newRow("new file") << "" << true;
+        QTest::newRow("over an existing file") << "file" << true;
+        QTest::newRow("a folder of that name") << "folder" << false;
+    }
+    void saveReplacesOrReports()
+    {
+        QFETCH(QString, existing);
+        QFETCH(bool, saved);
+        const QString name = "anita`VS`ravi`VS`10;00;01MIN0SEC7.wav";
+        const QByteArray bytes("RIFF mail bytes");
+        QVERIFY(QDir().mkpath(m_client->m_dataFolder + "/VoiceMails"));
+        QFile mail(m_client->m_dataFolder + "/VoiceMails/" + name);
+        QVERIFY(mail.open(QIODevice::WriteOnly));
+        mail.write(bytes);
+        mail.close();
+        QTemporaryDir folder;
+        const QString target = folder.filePath("copy.wav");
+        if (existing == "file") {
+            QFile older(target);
+            QVERIFY(older.open(QIODevice::WriteOnly));
+            older.write("an older recording, longer than the mail");
+        } else if (existing == "folder") {
+            QVERIFY(QDir().mkpath(target));
+        }
+
+        m_client->showVoiceMailInboxDialog();
+        inbox()->m_playFileName = name;
+        inbox()->m_saveButton->setEnabled(true);
+        m_choosers.saveFileAnswers << target;
+        inbox()->m_saveButton->click();
+
+        const QLabel *text = inbox()->m_informationBox->findChild<QLabel *>(QStringLiteral("m_messageText"));
+        const bool told = text && inbox()->m_informationBox->isVisible();
+        QCOMPARE(told ? text->text() : QString(), saved ? QString() : QString("Voice mail could not be saved"));
+        QCOMPARE(inbox()->m_saveButton->isEnabled(), !saved);
+        if (saved) {
+            QFile copy(target);
+            QVERIFY(copy.open(QIODevice::ReadOnly));
+            QCOMPARE(copy.readAll(), bytes);
+        } else {
+            QVERIFY(QFileInfo(target).isDir());
+        }
+        QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), saved ? QStringList{"copy.wav"} : QStringList());
+    }
 
     // Two mails under one name: the second is kept beside the first, which
     // stays as it was, and each row plays its own file. The same bytes again

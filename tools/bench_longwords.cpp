@@ -16,6 +16,7 @@
 //                                left on screen until its window is closed
 
 #include "core/zelclient.h"
+#include "zelbenchhold.h"
 #include "zelbenchhome.h"
 
 #include "chat/zelchatwindow.h"
@@ -25,9 +26,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QScopeGuard>
 #include <QTemporaryDir>
-#include <QThread>
 
 #include <cstdio>
 #include <functional>
@@ -85,32 +84,6 @@ const QList<BenchCase> &cases()
     return table;
 }
 
-// Records the longest single event the GUI thread handles: the time the event
-// loop is held.
-class HoldApplication : public QApplication
-{
-public:
-    using QApplication::QApplication;
-
-    double longest = 0;
-
-    bool notify(QObject *receiver, QEvent *event) override
-    {
-        if (m_depth > 0 || QThread::currentThread() != thread())
-            return QApplication::notify(receiver, event);
-        ++m_depth;
-        QElapsedTimer timer;
-        timer.start();
-        const bool result = QApplication::notify(receiver, event);
-        longest = std::max(longest, timer.nsecsElapsed() / 1e6);
-        --m_depth;
-        return result;
-    }
-
-private:
-    int m_depth = 0;
-};
-
 // Runs posted events and timers until nothing is left; returns the longest single pass.
 double drainEvents()
 {
@@ -161,7 +134,7 @@ int main(int argc, char *argv[])
 {
     QTemporaryDir home;
     zelBenchUseHome(home);
-    HoldApplication app(argc, argv);
+    ZELBenchHoldApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
 
     QList<int> sizesKb;
@@ -210,33 +183,11 @@ int main(int argc, char *argv[])
         return app.exec();
     }
 
-    // The server's side of the client's own connection, on a thread of its own:
-    // what it does with the client's answers is no part of the client's time.
-    QThread peerThread;
-    ZELTestPeer peer;
-    peer.moveToThread(&peerThread);
-    peerThread.start();
-    const auto onPeer = [&peer](auto work) {
-        QMetaObject::invokeMethod(&peer, work, Qt::BlockingQueuedConnection);
-    };
-    bool listening = false;
-    onPeer([&] { listening = peer.listen(); });
-    if (!listening) {
-        std::printf("cannot listen on 127.0.0.1\n");
+    ZELBenchPeerThread server;
+    if (!server.connect(client.m_tcpSocket))
         return 1;
-    }
-    client.m_tcpSocket->connectToHost(peer.host(), peer.port());
-    bool connected = client.m_tcpSocket->waitForConnected(5000);
-    onPeer([&] { connected = connected && peer.waitForConnection(); });
-    if (!connected) {
-        std::printf("the client did not connect to the local peer\n");
-        return 1;
-    }
-    const auto stopPeer = qScopeGuard([&] {
-        onPeer([&] { peer.dropConnection(); peer.moveToThread(qApp->thread()); });
-        peerThread.quit();
-        peerThread.wait();
-    });
+    ZELTestPeer &peer = server.peer;
+    const auto onPeer = [&server](auto work) { server.run(work); };
     int handedOver = 0;
     QObject::connect(client.m_tcpSocket, &ZELTcpSocket::sendDataToClient, &client,
                      [&handedOver](QByteArray &, QByteArray &, const QList<QStringList> &) { ++handedOver; });

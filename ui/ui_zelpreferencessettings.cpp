@@ -1,5 +1,7 @@
 #include /* form */ "ui/ui_zelpreferencessettings.h"
 
+#include "protocol/zelsettingslists.h"
+
 #include <QtCore/QCoreApplication>
 #include <QtCore/QRect>
 #include <QtGui/QFont>
@@ -216,12 +218,12 @@ void Ui_ZELPreferenceSettingsDialog::setupUi(QDialog *ZELPreferenceSettingsDialo
     shellFont.setFamily(QStringLiteral("MS Shell Dlg 2"));
     m_availableToBusycheckBox->setFont(shellFont);
     m_busySpinBox = item<QSpinBox>(m_autoStatusGroupBox, "m_busySpinBox", QRect(50, 76, 60, 22));
-    m_busySpinBox->setRange(2, 30);
+    m_busySpinBox->setRange(ZELAutoStatusList::MinBusyMinutes, ZELAutoStatusList::MaxBusyMinutes);
     m_busyToAvailablecheckBox = item<QCheckBox>(m_autoStatusGroupBox, "m_busyToAvailablecheckBox", QRect(25, 104, 500, 20));
     label_7 = item<QLabel>(m_autoStatusGroupBox, "label_7", QRect(15, 140, 300, 20));
     m_availableToAwaycheckBox = item<QCheckBox>(m_autoStatusGroupBox, "m_availableToAwaycheckBox", QRect(25, 164, 500, 20));
     m_awaySpinBox = item<QSpinBox>(m_autoStatusGroupBox, "m_awaySpinBox", QRect(50, 188, 60, 22));
-    m_awaySpinBox->setRange(7, 60);
+    m_awaySpinBox->setRange(ZELAutoStatusList::MinAwayMinutes, ZELAutoStatusList::MaxAwayMinutes);
     m_awayToAvailablecheckBox = item<QCheckBox>(m_autoStatusGroupBox, "m_awayToAvailablecheckBox", QRect(25, 216, 500, 20));
     label_8 = item<QLabel>(m_autoStatusGroupBox, "label_8", QRect(15, 252, 300, 20));
     m_autoLoginCheckBox = item<QCheckBox>(m_autoStatusGroupBox, "m_autoLoginCheckBox", QRect(25, 276, 500, 20));

@@ -1,0 +1,91 @@
+#ifndef ZELBENCHHOLD_H
+#define ZELBENCHHOLD_H
+
+#include "peer/zeltestpeer.h"
+#include "protocol/zeltcpsocket.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QThread>
+
+#include <algorithm>
+#include <cstdio>
+
+// Records the longest single event the GUI thread handles: the time the event
+// loop is held.
+class ZELBenchHoldApplication : public QApplication
+{
+public:
+    using QApplication::QApplication;
+
+    double longest = 0;
+
+    bool notify(QObject *receiver, QEvent *event) override
+    {
+        if (m_depth > 0 || QThread::currentThread() != thread())
+            return QApplication::notify(receiver, event);
+        ++m_depth;
+        QElapsedTimer timer;
+        timer.start();
+        const bool result = QApplication::notify(receiver, event);
+        longest = std::max(longest, timer.nsecsElapsed() / 1e6);
+        --m_depth;
+        return result;
+    }
+
+private:
+    int m_depth = 0;
+};
+
+// The server's side of the client's own connection, on a thread of its own:
+// what it does with the client's answers is no part of the client's time.
+class ZELBenchPeerThread
+{
+public:
+    ZELBenchPeerThread()
+    {
+        peer.moveToThread(&m_thread);
+        m_thread.start();
+    }
+    ~ZELBenchPeerThread()
+    {
+        run([this] {
+            peer.dropConnection();
+            peer.moveToThread(qApp->thread());
+        });
+        m_thread.quit();
+        m_thread.wait();
+    }
+
+    // Runs the work on the peer's thread and waits for it.
+    template <typename Work>
+    void run(Work work)
+    {
+        QMetaObject::invokeMethod(&peer, work, Qt::BlockingQueuedConnection);
+    }
+
+    // Listens and connects the client's socket to it; false, with a line
+    // saying why, when either fails.
+    bool connect(ZELTcpSocket *socket)
+    {
+        bool listening = false;
+        run([&] { listening = peer.listen(); });
+        if (!listening) {
+            std::printf("cannot listen on 127.0.0.1\n");
+            return false;
+        }
+        socket->connectToHost(peer.host(), peer.port());
+        bool connected = socket->waitForConnected(5000);
+        run([&] { connected = connected && peer.waitForConnection(); });
+        if (!connected)
+            std::printf("the client did not connect to the local peer\n");
+        return connected;
+    }
+
+    ZELTestPeer peer;
+
+private:
+    QThread m_thread;
+};
+
+#endif
