@@ -6,6 +6,7 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QNetworkProxy>
@@ -447,6 +448,9 @@ public:
     // Group-message flood: at most this many message windows are open; later messages wait, in order.
     static constexpr int MaxGroupMessageWindows = 8;
     QList<QStringList> m_pendingGroupMessages;
+    // Messages still waiting for a window when their user signed out, by
+    // login id: nobody has seen them, so they come at that user's next sign-in.
+    QHash<QString, QList<QStringList>> m_heldGroupMessages;
 public slots:
     void getChatHistoryDetailsFromClient();
     void checkChatHistoryFolder();

@@ -63,6 +63,10 @@ ZELDispatchResult ZELClient::dispatchLogin(const QStringList &message)
     if (result == QLatin1String("SUCCESSLOGIN")) {
         m_users.clear();
         successFullLoginStatus(message);
+        // Group messages that waited unseen when this user last signed out.
+        const QList<QStringList> held = m_heldGroupMessages.take(m_loginId);
+        for (const QStringList &waiting : held)
+            displayGroupMessage(waiting);
         return ZELDispatchResult::Continue;
     }
 
