@@ -692,6 +692,12 @@ public:
     // Sign-in without an answer: given up after this long, with a message
     int m_signInAnswerMs = 30000;
     QTimer *m_signInAnswerTimer = nullptr;
+    // Login ids of the sign-ins given up on this connection whose answers
+    // are still to come, oldest first (the server answers in order).
+    QStringList m_abandonedSignIns;
+    // A given-up sign-in was accepted late: everything else this connection
+    // brings belongs to that session and is dropped until it is closed.
+    bool m_abandonedSessionOpen = false;
 
     // ------------------------------------------------------------------
     // Main window and contact list

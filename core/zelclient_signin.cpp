@@ -194,6 +194,7 @@ void ZELClient::verifyAccountInfo()
             if (!m_signInPending)
                 return;
             m_signInPending = false;
+            m_abandonedSignIns << m_loginId;
             m_autoReSignIn = false;
             m_trayAnimationFrame = 0;
             m_trayRotationTimer->stop();
