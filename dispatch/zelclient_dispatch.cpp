@@ -107,11 +107,11 @@ void ZELClient::messageFromServer(QByteArray &text, QByteArray &files)
 
 void ZELClient::parsedMessagesFromServer(QByteArray &text, QByteArray &files, const QList<QStringList> &messages)
 {
-    // The block is read while its messages are handled, and let go after, so
-    // a large one is not kept until the next delivery.
     // What the server sends for a session the client signed out at once.
     if (m_abandonedSessionOpen)
         return;
+    // The block is read while its messages are handled, and let go after, so
+    // a large one is not kept until the next delivery.
     const QByteArray outer = std::exchange(m_deliveryBlock, text);
     const auto restore = qScopeGuard([this, &outer] { m_deliveryBlock = outer; });
     for (const QStringList &message : messages) {
