@@ -1107,6 +1107,9 @@ void ZELChatWindow::chatTabEnableDisable(bool disable)
                                  m_quickReplyButton, m_passwordProtectButton};
     for (QWidget *w : controls)
         w->setEnabled(!disable);
+    // An open protected-message viewer answers only while the chat does.
+    for (QWidget *reply : findChildren<QWidget *>(QStringLiteral("m_replyButton")))
+        reply->setEnabled(m_quickReplyButton->isEnabled());
     if (disable) {
         m_deskTopCaptureButton->setEnabled(false);
         m_insertImageToolButton->setEnabled(false);

@@ -8,6 +8,7 @@
 #include "chat/zelpasswordprotect.h"
 #include "chat/zeltranscript.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -44,13 +45,13 @@ QString cellText(const QTableWidget *table, int row, int column)
     return item ? item->text() : QString();
 }
 
-// The first waiting row of the file shown on the download page, or -1.
-int waitingRow(const ZELChatWindow &window)
+// The first waiting row of the named file, or -1. Rows and the page show a
+// long or odd name shortened and cleaned; the name as sent is matched.
+int waitingRow(const QTableWidget *table, const QString &wireName)
 {
-    const QString name = window.m_recievedFileLabel->text();
-    for (int row = 0; row < window.m_dowLoadtable->rowCount(); ++row) {
-        if (cellText(window.m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting")
-            && cellText(window.m_dowLoadtable, row, NameColumn) == name)
+    for (int row = 0; row < table->rowCount(); ++row) {
+        if (cellText(table, row, StateColumn) == QLatin1String("Waiting")
+            && ZELTextBounds::wireName(table->item(row, NameColumn)) == wireName)
             return row;
     }
     return -1;
@@ -90,15 +91,11 @@ void unlockedFile(ZELChatWindow *window, QStringList list, QString folder, QStri
             movie->start();
     }
     window->m_downLoadProgressBar->show();
-    QTableWidget *table = window->m_dowLoadtable;
-    for (int row = 0; row < table->rowCount(); ++row) {
-        if (cellText(table, row, StateColumn) == QLatin1String("Waiting")
-            && cellText(table, row, NameColumn) == list.value(2)) {
-            auto *state = new QTableWidgetItem(QStringLiteral("Downloading..."));
-            state->setForeground(QBrush(Qt::blue));
-            table->setItem(row, StateColumn, state);
-            break;
-        }
+    const int row = waitingRow(window->m_dowLoadtable, list.value(2));
+    if (row >= 0) {
+        auto *state = new QTableWidgetItem(QStringLiteral("Downloading..."));
+        state->setForeground(QBrush(Qt::blue));
+        window->m_dowLoadtable->setItem(row, StateColumn, state);
     }
     emit window->fileAcceptedSignal(list, folder, file);
     window->m_downloadTimer->start(100);
@@ -109,10 +106,10 @@ void unlockedFile(ZELChatWindow *window, QStringList list, QString folder, QStri
 // locked; false (the caller goes on) when it is not locked or not waiting.
 bool askForLockedFile(ZELChatWindow &window, bool accept)
 {
-    const int row = waitingRow(window);
+    const QString fileName = ZELTextBounds::wireName(window.m_recievedFileLabel);
+    const int row = waitingRow(window.m_dowLoadtable, fileName);
     if (row < 0 || cellText(window.m_dowLoadtable, row, LockColumn) != QLatin1String("1"))
         return false;
-    const QString fileName = window.m_recievedFileLabel->text();
     const QString sender = cellText(window.m_dowLoadtable, row, SenderColumn);
     const bool oneToOne = !window.m_peer.isEmpty();
     QStringList list;

@@ -8,6 +8,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QPointer>
 #include <QScreen>
 #include <QSet>
 
@@ -228,7 +229,15 @@ void ZELClient::changeConferenceClickedSignal(ZELChatWindow *window)
     if (!window)
         return;
     auto *dialog = new ZELConferenceChat(window);
-    connect(dialog, &ZELConferenceChat::createConferenceChatWindow, this, &ZELClient::callChangeConferenceFunction);
+    // Each form converts the window it was opened from: other forms, or a
+    // conversion by a peer, may have set the conversion peer meanwhile.
+    const QPointer<ZELChatWindow> target(window);
+    connect(dialog, &ZELConferenceChat::createConferenceChatWindow, this, [this, target](QString conferenceName) {
+        if (!target || target->m_peer.isEmpty() || m_chatWindows.value(target->m_peer) != target)
+            return;
+        m_conversionPeer = target->m_peer;
+        callChangeConferenceFunction(conferenceName);
+    });
     dialog->setWindowModality(Qt::WindowModal);
     dialog->show();
     m_conversionPeer = window->m_peer;
@@ -245,6 +254,9 @@ void ZELClient::changeConferenceChatWindow(QString conferenceName, bool converte
     ZELChatWindow *window = m_chatWindows.value(m_conversionPeer);
     // Closed while the name was asked for, or already a conference.
     if (!window || window->m_peer.isEmpty())
+        return;
+    // A conference of that name is open here: replacing its entry would orphan it.
+    if (m_chatWindows.contains(wholeName))
         return;
 
     connect(window, &ZELChatWindow::conferenceChat, this, &ZELClient::conferenceChat, Qt::UniqueConnection);

@@ -66,7 +66,8 @@ void ZELUserProfileDialog::windowSettings()
 void ZELUserProfileDialog::showUserProfileDetails(QStringList details)
 {
     // Both openers guarantee nine values; a shorter list reads as empty ones.
-    // Server values, each bounded to what a card line can show.
+    // Server values, each bounded to what a card line can show; the photo is
+    // decoded from its whole text further down.
     auto value = [&details](CardValue v) { return ZELTextBounds::shownLine(details.value(v)); };
     m_profileLabel0->setText(QStringLiteral("Name      :: ") + value(Name).trimmed());
     m_profileLabel1->setText(QStringLiteral("Login Id    :: ") + value(LoginId));
@@ -95,7 +96,7 @@ void ZELUserProfileDialog::showUserProfileDetails(QStringList details)
     }
 
     QPixmap photo;
-    if (ZELContactRow::decodePhoto(value(Photo), &photo) && !photo.isNull()) {
+    if (ZELContactRow::decodePhoto(details.value(Photo), &photo) && !photo.isNull()) {
         m_viewProfileImage->setPixmap(photo);
         m_defaultImageShown = false;
     } else {

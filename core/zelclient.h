@@ -6,6 +6,7 @@
 #include <QDomDocument>
 #include <QDomElement>
 #include <QFile>
+#include <QHash>
 #include <QList>
 #include <QMap>
 #include <QNetworkProxy>
@@ -448,6 +449,9 @@ public:
     // Group-message flood: at most this many message windows are open; later messages wait, in order.
     static constexpr int MaxGroupMessageWindows = 8;
     QList<QStringList> m_pendingGroupMessages;
+    // Messages still waiting for a window when their user signed out, by
+    // login id: nobody has seen them, so they come at that user's next sign-in.
+    QHash<QString, QList<QStringList>> m_heldGroupMessages;
 public slots:
     void getChatHistoryDetailsFromClient();
     void checkChatHistoryFolder();
@@ -691,6 +695,12 @@ public:
     // Sign-in without an answer: given up after this long, with a message
     int m_signInAnswerMs = 30000;
     QTimer *m_signInAnswerTimer = nullptr;
+    // Login ids of the sign-ins given up on this connection whose answers
+    // are still to come, oldest first (the server answers in order).
+    QStringList m_abandonedSignIns;
+    // A given-up sign-in was accepted late: everything else this connection
+    // brings belongs to that session and is dropped until it is closed.
+    bool m_abandonedSessionOpen = false;
 
     // ------------------------------------------------------------------
     // Main window and contact list

@@ -238,6 +238,10 @@ void ZELClient::sendKeepAliveSignalToServer()
 
 void ZELClient::closeConnection()
 {
+    // A new connection owes no answer to a sign-in given up on this one.
+    m_abandonedSignIns.clear();
+    m_abandonedSessionOpen = false;
+
     if (m_versionRefused || m_signedInElsewhere) {
         if (m_workerThread->isRunning())
             m_workerThread->stop();

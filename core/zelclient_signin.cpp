@@ -9,6 +9,8 @@
 #include <QTimer>
 #include <QToolTip>
 
+#include <utility>
+
 #include "chat/zelchatwindow.h"
 #include "chat/zelrequestdialog.h"
 #include "contacts/zeladdcontact.h"
@@ -192,6 +194,7 @@ void ZELClient::verifyAccountInfo()
             if (!m_signInPending)
                 return;
             m_signInPending = false;
+            m_abandonedSignIns << m_loginId;
             m_autoReSignIn = false;
             m_trayAnimationFrame = 0;
             m_trayRotationTimer->stop();
@@ -520,8 +523,11 @@ void ZELClient::signOutSuccessFull()
             guard->close();
         m_requestDialogs.remove(dialog);
     }
-    // Signing out closes the message windows; the messages waiting for one go with them.
-    m_pendingGroupMessages.clear();
+    // Signing out closes the message windows. The messages waiting for one
+    // were never seen: they are kept for this user's next sign-in (taken out
+    // first, so a closing window does not open the next of them).
+    if (!m_pendingGroupMessages.isEmpty())
+        m_heldGroupMessages[m_loginId] += std::exchange(m_pendingGroupMessages, {});
     const QList<ZELGroupMessageDisplay *> displays = m_groupMessageDisplays.keys();
     for (ZELGroupMessageDisplay *display : displays) {
         QPointer<ZELGroupMessageDisplay> guard = display;

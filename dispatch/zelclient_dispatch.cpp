@@ -107,6 +107,9 @@ void ZELClient::messageFromServer(QByteArray &text, QByteArray &files)
 
 void ZELClient::parsedMessagesFromServer(QByteArray &text, QByteArray &files, const QList<QStringList> &messages)
 {
+    // What the server sends for a session the client signed out at once.
+    if (m_abandonedSessionOpen)
+        return;
     // The block is read while its messages are handled, and let go after, so
     // a large one is not kept until the next delivery.
     const QByteArray outer = std::exchange(m_deliveryBlock, text);

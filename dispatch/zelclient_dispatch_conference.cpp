@@ -122,7 +122,9 @@ ZELDispatchResult ZELClient::dispatchChangeConferenceChat(const QStringList &mes
     const QString displayName = messageValue(message, ChangeDisplayName);
     m_conversionPeer = peer;
     ZELChatWindow *open = m_chatWindows.value(peer);
-    if (open && !open->m_peer.isEmpty()) {
+    // Under a name already open here the open conference takes the peer in,
+    // and the one-to-one window stays as it is.
+    if (open && !open->m_peer.isEmpty() && !m_chatWindows.contains(conferenceName)) {
         changeConferenceChatWindow(conferenceName, false);
         return ZELDispatchResult::Continue;
     }

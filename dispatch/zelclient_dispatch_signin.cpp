@@ -1,9 +1,12 @@
 #include "core/zelclient.h"
 
 #include <QApplication>
+#include <QMetaObject>
 #include <QTimer>
 
 #include "protocol/zelparsedmessage.h"
+#include "protocol/zelsettingslists.h"
+#include "protocol/zeltcpsocket.h"
 #include "media/zelvoicemail.h"
 #include "mainwindow/zelcontactrow.h"
 
@@ -48,6 +51,25 @@ void showLoginPageError(ZELClient &client, const QString &text)
 
 ZELDispatchResult ZELClient::dispatchLogin(const QStringList &message)
 {
+    // An answer owed to a sign-in the user was told to try again, while no
+    // new one is pending, must not sign in behind their back. A refusal, or
+    // any answer once signed in, says nothing new; an acceptance is signed
+    // out at once and its connection closed, so nothing of that session is
+    // read, and the client connects anew. (While a new attempt is pending,
+    // the first answer to come is the user's wish and is taken.)
+    if (!m_signInPending && !m_abandonedSignIns.isEmpty()) {
+        const QString loginId = m_abandonedSignIns.takeFirst();
+        if (m_signedIn || messageValue(message, LoginResult) != QLatin1String("SUCCESSLOGIN"))
+            return ZELDispatchResult::Continue;
+        QStringList request{QStringLiteral("SIGNOUT"), loginId,
+                            m_statusMessageSettings.value(ZELStatusMessageList::OfflineMessage)};
+        convertXMLSendToServer(request);
+        m_abandonedSessionOpen = true;
+        // Not from inside the socket's own delivery.
+        QMetaObject::invokeMethod(m_tcpSocket, &QAbstractSocket::disconnectFromHost, Qt::QueuedConnection);
+        return ZELDispatchResult::Return;
+    }
+
     m_signInPending = false;
     m_trayAnimationFrame = 0;
     m_trayRotationTimer->stop();
@@ -63,6 +85,10 @@ ZELDispatchResult ZELClient::dispatchLogin(const QStringList &message)
     if (result == QLatin1String("SUCCESSLOGIN")) {
         m_users.clear();
         successFullLoginStatus(message);
+        // Group messages that waited unseen when this user last signed out.
+        const QList<QStringList> held = m_heldGroupMessages.take(m_loginId);
+        for (const QStringList &waiting : held)
+            displayGroupMessage(waiting);
         return ZELDispatchResult::Continue;
     }
 

@@ -1,7 +1,7 @@
 #include "settings/zelpreferencessettings.h"
 #include "style/zelsharedsheet.h"
 
-#include "protocol/zelfilenames.h"
+#include "protocol/zelhistorypaths.h"
 #include "protocol/zelsettingslists.h"
 #include "mainwindow/zelmainwindowlook.h"
 #include "platform/zelchoosers.h"
@@ -306,9 +306,11 @@ void ZELPreferencesSettings::loadWidgetSettings()
 
 QString ZELPreferencesSettings::userHistoryFolder() const
 {
-    // The name comes from the server: a folder inside the history folder, or
-    // none at all, never a road out of it (deletion works below this folder).
-    return zelSafeFilePath(m_chatHistorySettings.value(ZELChatHistoryList::SaveLocation), m_userName);
+    // The folder the chat windows write this user's transcripts into. The
+    // name comes from the server and is made one folder inside the history
+    // folder, never a road out of it (deletion works below this folder).
+    const QString root = m_chatHistorySettings.value(ZELChatHistoryList::SaveLocation);
+    return root.isEmpty() ? QString() : ZELHistoryPaths::userFolder(root, m_userName);
 }
 
 bool ZELPreferencesSettings::userHistoryFolderExists() const

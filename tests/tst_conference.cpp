@@ -651,6 +651,66 @@ private slots:
         QCOMPARE(requestCount("CHAT"), 0);
     }
 
+    // Each conversion form converts the window it was opened from, whatever
+    // other forms or a peer's conversion did while it was open. Steps:
+    // "form <user>" opens the form in that user's window, "ok <user>" answers
+    // it, "peer mira" is mira converting her chat with the user.
+    void conversionFormsKeepTheirWindows_data()
+    {
+        QTest::addColumn<QStringList>("steps");
+        QTest::newRow("first form answered first") << QStringList{"form ravi", "form mira", "ok ravi", "ok mira"};
+        QTest::newRow("second form answered first") << QStringList{"form ravi", "form mira", "ok mira", "ok ravi"};
+        QTest::newRow("peer converts while a form is open") << QStringList{"form ravi", "peer mira", "ok ravi"};
+    }
+
+    void conversionFormsKeepTheirWindows()
+    {
+        QFETCH(QStringList, steps);
+        const QMap<QString, QString> names{{"ravi", "Ravi Kumar"}, {"mira", "Mira Shah"}};
+        QMap<QString, QPointer<ZELChatWindow>> windows;
+        QMap<QString, QPointer<ZELConferenceChat>> forms;
+        for (const QString &user : names.keys()) {
+            m_client->createChatWindow(user);
+            windows[user] = m_client->m_chatWindows.value(user);
+            QVERIFY(windows[user]);
+        }
+        int typed = 0;
+        QStringList converted;
+        for (const QString &step : std::as_const(steps)) {
+            const QString user = step.section(' ', 1);
+            QPointer<ZELChatWindow> w = windows.value(user);
+            if (step.startsWith("form")) {
+                w->m_conferenceButton->click();
+                forms[user] = w->findChild<ZELConferenceChat *>();
+                QVERIFY(forms[user]);
+                QTest::keyClicks(forms[user]->m_chatSessionNameEdit, "Plan" + QString::number(++typed));
+                continue;
+            }
+            if (step.startsWith("peer")) {
+                send("CHANGECONFERENCECHAT", {{"CHATUSERNAME", "anita"}, {"CHATSESSION", user},
+                                              {"NewPass", Conference}, {"DISPLAYNAME", names.value(user)}});
+                QTRY_COMPARE(m_client->m_chatWindows.value(Conference), w.data());
+            } else {
+                forms[user]->m_conferenceChatOkButton->click();
+                const Request request = m_peer->waitForRequest("CHANGECONFERENCECHAT");
+                QVERIFY(request.isValid());
+                QCOMPARE(request.value("CHATUSERNAME"), user);
+                QCOMPARE(m_client->m_chatWindows.value(request.value("NewPass")), w.data());
+            }
+            converted << user;
+            // Converted windows hold their own former peer; the others are untouched.
+            for (auto it = windows.cbegin(); it != windows.cend(); ++it) {
+                const bool done = converted.contains(it.key());
+                QCOMPARE(it.value()->m_peer.isEmpty(), done);
+                QCOMPARE(m_client->m_chatWindows.value(it.key()) == it.value(), !done);
+                QCOMPARE(rows(it.value()->m_chatRoomListBox),
+                         done ? QStringList{it.key() + "##" + names.value(it.key())} : QStringList());
+            }
+        }
+        fence();
+        QCOMPARE(requestCount("CHANGECONFERENCECHAT"), int(steps.filter("ok ").size()));
+    }
+
     void conversionByThePeer_data()
     {
         QTest::addColumn<bool>("open");
@@ -852,12 +912,20 @@ private slots:
         QCOMPARE(m_client->m_chatWindows.size(), 1);
         QCOMPARE(m_client->m_chatWindows.value(Conference), w);
 
-        // The server's conversion under that name keeps the transcript.
+        // The server's conversion under that name keeps the transcript, and
+        // the peer's one-to-one window stays one.
+        m_client->createChatWindow("mira");
+        ZELChatWindow *chat = m_client->m_chatWindows.value("mira");
+        QVERIFY(chat);
         send("CHANGECONFERENCECHAT", {{"CHATUSERNAME", "anita"}, {"CHATSESSION", "mira"},
                                       {"NewPass", Conference}, {"DISPLAYNAME", "Mira Shah"}});
         QTRY_COMPARE(rows(w->m_chatRoomListBox), QStringList({"mira##Mira Shah"}));
         QVERIFY(w->totalMessage->toPlainText().contains("earlier text"));
-        QCOMPARE(m_client->m_chatWindows.size(), 1);
+        QCOMPARE(m_client->m_chatWindows.size(), 2);
+        QCOMPARE(m_client->m_chatWindows.value(Conference), w);
+        QCOMPARE(m_client->m_chatWindows.value("mira"), chat);
+        QCOMPARE(chat->m_peer, QString("mira"));
+        QVERIFY(chat->m_chatRoomListBox->count() == 0);
 
         // A window that is no longer registered under a key cannot take it out.
         ZELChatWindow *other = ownConference("Other 10~00~01");

@@ -25,6 +25,7 @@
 #include "reminders/zelreminderdialog.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 #include "zeltestmain.h"
 
 // The contact dialogs and their glue: search and add, remove, approvals,
@@ -616,6 +617,52 @@ private slots:
         QString unknown = "nobody";
         m_client->showChatUserProfile(unknown);
         QVERIFY(!m_client->findChild<ZELUserProfileDialog *>());
+    }
+
+    // Photos of real size encode to far more text than a card line shows;
+    // the card still shows them, opened from a chat window or a contact dialog.
+    void cardShowsPhoto_data()
+    {
+        QTest::addColumn<QByteArray>("format");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("fromDialog");
+        QTest::newRow("24x24 PNG, chat window") << QByteArray("PNG") << QSize(24, 24) << false;
+        QTest::newRow("profile editor's JPEG, chat window") << QByteArray("JPG") << QSize(202, 101) << false;
+        QTest::newRow("profile editor's JPEG, contact dialog") << QByteArray("JPG") << QSize(202, 101) << true;
+    }
+
+    void cardShowsPhoto()
+    {
+        QFETCH(QByteArray, format);
+        QFETCH(QSize, size);
+        QFETCH(bool, fromDialog);
+        QImage picture(size, QImage::Format_RGB32);
+        for (int y = 0; y < size.height(); ++y)
+            for (int x = 0; x < size.width(); ++x)
+                picture.setPixel(x, y, qRgb((x * 37 + y * 11) % 256, (x * y) % 256, (x * 5 + y * 91) % 256));
+        QByteArray bytes;
+        QBuffer buffer(&bytes);
+        buffer.open(QIODevice::WriteOnly);
+        QVERIFY(picture.save(&buffer, format.constData()));
+        const QString photo = ZELProfileSettings::encodePhoto(bytes);
+        QVERIFY(photo.size() > ZELTextBounds::LineLength);
+
+        if (fromDialog) {
+            QStringList card{"Zoe", "zoe", "Acme", "Sales / Engineer", "z@example.com", "Online", "", "", photo};
+            QPoint at(40, 40);
+            m_client->showApprovalProfileDetails(card, at);
+        } else {
+            addRecord("zoe", "Zoe");
+            m_client->m_users["zoe"].photoBase64 = photo;
+            QString user = "zoe";
+            m_client->showChatUserProfile(user);
+        }
+        auto *card = m_client->findChild<ZELUserProfileDialog *>();
+        QVERIFY(card);
+        QVERIFY(!card->m_defaultImageShown);
+        QCOMPARE(card->m_viewProfileImage->pixmap().size(), size);
+        card->close();
+        QTRY_VERIFY(!m_client->findChild<ZELUserProfileDialog *>());
     }
 
     // ------------------------------------------------------------------

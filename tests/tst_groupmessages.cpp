@@ -387,6 +387,57 @@ private slots:
         QVERIFY(client.m_pendingGroupMessages.isEmpty());
     }
 
+    // Signing out closes the windows; the messages still waiting for one were
+    // never seen and come at the same user's next sign-in, not another's.
+    void waitingMessagesOutlastSignOut_data()
+    {
+        QTest::addColumn<QStringList>("signIns");
+        QTest::addColumn<QList<int>>("shown"); // windows after each sign-in
+        QTest::newRow("same user again") << QStringList{"anita"} << QList<int>{2};
+        QTest::newRow("another user between") << QStringList{"bob", "anita"} << QList<int>{0, 2};
+    }
+
+    void waitingMessagesOutlastSignOut()
+    {
+        QFETCH(QStringList, signIns);
+        QFETCH(QList<int>, shown);
+        ZELClient client;
+        const auto deliver = [&client](const QString &text) {
+            QByteArray bytes = text.toUtf8();
+            QByteArray noFiles;
+            client.messageFromServer(bytes, noFiles);
+        };
+        const auto signIn = [&](const QString &user) {
+            client.m_loginId = user;
+            deliver(ZELTestPeer::message("LOGIN", {{"RESULT", "SUCCESSLOGIN"}, {"NAME", user}, {"MARQUEE", ""},
+                                                   {"INVISIBLE", "1"}, {"PROFILE", "Developer"}}));
+        };
+        signIn("anita");
+        const int count = ZELClient::MaxGroupMessageWindows + 2;
+        QString batch;
+        for (int i = 0; i < count; ++i)
+            batch += ZELTestPeer::message("ONLINEGROUPMESSAGE",
+                                          {{"PLAINMESSAGE", "m"}, {"HTMLMESSAGE", QString("message %1 end").arg(i)},
+                                           {"LOGINNAME", "x"}, {"DISPLAYNAME", "Ravi"}})
+                     + ":::";
+        deliver(batch);
+        QCOMPARE(client.m_pendingGroupMessages.size(), 2);
+
+        for (int i = 0; i < signIns.size(); ++i) {
+            client.signOut();
+            QCoreApplication::sendPostedEvents();
+            QVERIFY(client.m_groupMessageDisplays.isEmpty());
+            QVERIFY(client.m_pendingGroupMessages.isEmpty());
+            signIn(signIns.at(i));
+            QCOMPARE(client.m_groupMessageDisplays.size(), shown.at(i));
+        }
+        QStringList bodies;
+        for (ZELGroupMessageDisplay *display : client.m_groupMessageDisplays.keys())
+            bodies << display->m_gMessageTextBrowser->toPlainText().section("message ", 1).section(" end", 0, 0);
+        bodies.sort();
+        QCOMPARE(bodies, QStringList({"8", "9"}));
+    }
+
     // A long word without break points: the sender shown in the title and the
     // heading is bounded, and the body is laid out over many lines of the window.
     void longWordsWrap_data()

@@ -1,3 +1,4 @@
+#include <QFile>
 #include <QLabel>
 #include <QMessageBox>
 #include <QLineEdit>
@@ -18,6 +19,7 @@
 #include "mainwindow/zelpopup.h"
 #include "peer/zeltestpeer.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 #include "zeltestmain.h"
 
 // Password-protected messages end to end: a real client signed in as
@@ -247,9 +249,12 @@ private slots:
     }
 
     // A locked file is answered only through the password prompt; closing the
-    // prompt leaves the offer waiting and reports nothing.
+    // prompt leaves the offer waiting and reports nothing. A name the page shows
+    // shortened or cleaned goes out as sent, its row follows the answer, and
+    // the next download is free to start once this one is over.
     void lockedFileAnswers_data()
     {
+        QTest::addColumn<QString>("file");
         QTest::addColumn<bool>("accept");
         QTest::addColumn<QString>("password"); // "" closes the prompt
         QTest::addColumn<QString>("promptText");
@@ -260,20 +265,34 @@ private slots:
         const QString acceptText =
             "You have received a password protected file. Please give your login password to download this file :";
         const QString declineText = "Please give your login password to decline this password protected file :";
-        QTest::newRow("accepted") << true << "secret" << acceptText << "FTPACCEPT"
-                                  << QStringList{"anita", "a.txt", "ravi"} << "Downloading..."
-                                  << "(1) Files received";
-        QTest::newRow("declined") << false << "secret" << declineText << "FTPSTATUS"
+        QTest::newRow("accepted") << "a.txt" << true << "secret" << acceptText << "FTPACCEPT"
+                                  << QStringList{"anita", "a.txt", "ravi"} << "Accepted" << "(1) Files received";
+        QTest::newRow("declined") << "a.txt" << false << "secret" << declineText << "FTPSTATUS"
                                   << QStringList{"ravi", "anita", "Declined", "a.txt"} << "Declined"
                                   << "(1) Files received";
-        QTest::newRow("accept prompt closed") << true << "" << acceptText << "" << QStringList() << "Waiting"
-                                              << "(2) Files received";
-        QTest::newRow("decline prompt closed") << false << "" << declineText << "" << QStringList() << "Waiting"
-                                               << "(2) Files received";
+        QTest::newRow("accept prompt closed") << "a.txt" << true << "" << acceptText << "" << QStringList()
+                                              << "Waiting" << "(2) Files received";
+        QTest::newRow("decline prompt closed") << "a.txt" << false << "" << declineText << "" << QStringList()
+                                               << "Waiting" << "(2) Files received";
+        const QString longName = QString(140, QLatin1Char('n')) + ".pdf";
+        QTest::newRow("long name accepted") << longName << true << "secret" << acceptText << "FTPACCEPT"
+                                            << QStringList{"anita", longName, "ravi"} << "Accepted"
+                                            << "(1) Files received";
+        QTest::newRow("long name declined") << longName << false << "secret" << declineText << "FTPSTATUS"
+                                            << QStringList{"ravi", "anita", "Declined", longName} << "Declined"
+                                            << "(1) Files received";
+        const QString override = QString::fromUtf8("report\u202Etxt.exe");
+        QTest::newRow("override accepted") << override << true << "secret" << acceptText << "FTPACCEPT"
+                                           << QStringList{"anita", override, "ravi"} << "Accepted"
+                                           << "(1) Files received";
+        QTest::newRow("override declined") << override << false << "secret" << declineText << "FTPSTATUS"
+                                           << QStringList{"ravi", "anita", "Declined", override} << "Declined"
+                                           << "(1) Files received";
     }
 
     void lockedFileAnswers()
     {
+        QFETCH(QString, file);
         QFETCH(bool, accept);
         QFETCH(QString, password);
         QFETCH(QString, promptText);
@@ -285,7 +304,7 @@ private slots:
         QTemporaryDir folder;
         m_client->m_defaultFileLocation = folder.path();
         m_client->m_notificationSettings[ZELNotificationList::SendsFile] = "FALSE";
-        for (const auto &offer : {qMakePair(QString("a.txt"), QString("1")), qMakePair(QString("b.txt"), QString("0"))})
+        for (const auto &offer : {qMakePair(file, QString("1")), qMakePair(QString("b.txt"), QString("0"))})
             m_peer->sendText(ZELTestPeer::message(
                 "FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"FILENAME", offer.first},
                              {"FILESIZE", "5"}, {"ADDBANNER", "ADD_BANNER"}, {"DISPLAYNAME", "Ravi Kumar"},
@@ -298,9 +317,13 @@ private slots:
             },
             5000));
         window->selectFileToDowload(0, 0);
-        QCOMPARE(window->m_recievedFileLabel->text(), QString("a.txt"));
+        QCOMPARE(window->m_recievedFileLabel->text(), ZELTextBounds::shownFileName(file));
 
-        ZELMessageBoxClass::setTestAnswerHook([](const QString &, const QString &) { return int(QMessageBox::Yes); });
+        QStringList boxes;
+        ZELMessageBoxClass::setTestAnswerHook([&boxes](const QString &, const QString &text) {
+            boxes << text;
+            return int(QMessageBox::Yes);
+        });
         (accept ? window->m_ftpOk : window->m_ftpCancel)->click();
         const auto prompts = window->findChildren<ZELPasswordProtect *>("ZELPwdProtectDialog");
         QCOMPARE(prompts.size(), 1);
@@ -328,6 +351,13 @@ private slots:
                 values << field.second;
             QCOMPARE(values, requestValues);
         }
+        if (requestType == QLatin1String("FTPACCEPT")) {
+            QCOMPARE(window->m_dowLoadtable->item(0, 5)->text(), QString("Downloading..."));
+            m_peer->sendFile("bytes");
+            const ZELTestPeer::Request stored = m_peer->waitForRequest("FTPSTATUS");
+            QCOMPARE(stored.value("FILENAME"), file);
+            QVERIFY(QFile::exists(folder.path() + "/" + file));
+        }
         fenceNoStatus();
         if (requestType.isEmpty()) {
             QVERIFY(!m_peer->requestTypes().contains("FTPACCEPT"));
@@ -338,6 +368,13 @@ private slots:
         QCOMPARE(state->text(), rowState);
         QCOMPARE(window->m_receivedFileCount, counter.isEmpty() ? 0 : counter.mid(1, 1).toInt());
         QCOMPARE(window->m_indicateFileReceivedLabel->text().remove("<u>"), counter);
+
+        // The other offer downloads at once.
+        window->selectFileToDowload(1, 0);
+        window->m_ftpOk->click();
+        const ZELTestPeer::Request next = m_peer->waitForRequest("FTPACCEPT");
+        QVERIFY2(next.isValid(), qPrintable(boxes.join(" | ")));
+        QCOMPARE(next.value("FILENAME"), QString("b.txt"));
     }
 
 private:

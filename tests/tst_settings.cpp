@@ -1,5 +1,7 @@
 #include <QAction>
 #include <QDir>
+#include <QDirIterator>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPointer>
@@ -8,6 +10,8 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 
+#include "chat/zelchatwindow.h"
+#include "chat/zeltranscript.h"
 #include "core/zelclient.h"
 #include "protocol/zelpreferencesfile.h"
 #include "protocol/zelsettingslists.h"
@@ -519,6 +523,62 @@ private slots:
         dialog->deleteChatHistory();
         QCOMPARE(dialog->m_statusHistoryErrorLabel->text(), QString("No chat history found"));
         QVERIFY(QFile::exists(file.fileName()));
+    }
+
+    // The page finds the transcripts the chat windows wrote for the user's own
+    // display name, whatever it holds, and never another user's of the same
+    // history folder.
+    void historyPageReachesOwnTranscripts_data()
+    {
+        QTest::addColumn<QString>("own");
+        QTest::addColumn<QString>("other");
+        QTest::newRow("slash") << "Sales/Alice" << "Alice";
+        QTest::newRow("backslash") << "Sales\\Alice" << "Alice";
+        QTest::newRow("plain") << "Alice" << "Sales/Alice";
+    }
+
+    void historyPageReachesOwnTranscripts()
+    {
+        QFETCH(QString, own);
+        QFETCH(QString, other);
+        QTemporaryDir history;
+        signIn();
+        m_client->m_chatHistorySettings[ZELChatHistoryList::SaveLocation] = history.path();
+        const auto bytesBelow = [&history] {
+            qint64 bytes = 0;
+            QDirIterator it(history.path(), QDir::Files, QDirIterator::Subdirectories);
+            while (it.hasNext())
+                bytes += QFileInfo(it.next()).size();
+            return bytes;
+        };
+        const auto writeTranscript = [&history](const QString &ownName, int length) {
+            QPointer<ZELChatWindow> window = new ZELChatWindow;
+            window->m_peer = "ravi";
+            window->m_peerDisplayName = "Ravi";
+            window->m_ownDisplayName = ownName;
+            window->m_historyFolder = history.path();
+            window->m_autoSave = "TRUE";
+            window->m_closeSilently = true;
+            window->totalMessage->append(ZELTranscript::headingRow(
+                ZELTranscript::Received, ZELTranscript::receivedColour(), "Ravi", ZELTranscript::timeStamp("TRUE")));
+            window->totalMessage->append(QString(length, QLatin1Char('t')));
+            QVERIFY(window->close());
+            QTRY_VERIFY(window.isNull());
+        };
+        writeTranscript(other, 500);
+        const qint64 otherBytes = bytesBelow();
+        writeTranscript(own, 4000);
+        const qint64 ownBytes = bytesBelow() - otherBytes;
+        QVERIFY(otherBytes > 0 && ownBytes > 0);
+
+        ZELMessageBoxClass::setTestAnswerHook([](const QString &, const QString &) { return int(QMessageBox::Yes); });
+        m_client->m_ownDisplayName = own;
+        ZELPreferencesSettings *dialog = openPreferences();
+        QCOMPARE(dialog->m_folderSizeLabel->text(), QString::number(ownBytes / 1024.0, 'g', 3) + " KB");
+        QVERIFY(dialog->m_deleteHistoryButton->isEnabled());
+        dialog->m_deleteHistoryButton->click();
+        QCOMPARE(dialog->m_folderSizeLabel->text(), QString("0 KB"));
+        QCOMPARE(bytesBelow(), otherBytes);
     }
 
     // The file transfer page says when its folder is gone; its Open link

@@ -599,8 +599,25 @@ private slots:
     }
 
     // A sign-in the server never answers ends on the sign-in page with a word.
+    // A late answer to it signs nobody in behind the user's back: an acceptance
+    // is signed out at once and that connection closed, with nothing of its
+    // session acted upon. Once the user tries again, the first answer counts
+    // and a second one changes nothing.
+    void unansweredSignInEndsWithMessage_data()
+    {
+        QTest::addColumn<bool>("retryFirst");
+        QTest::addColumn<QString>("lateResult"); // "" for no late answer
+        QTest::newRow("no answer") << false << "";
+        QTest::newRow("late acceptance") << false << "SUCCESSLOGIN";
+        QTest::newRow("late refusal") << false << "INVALIDLOGIN";
+        QTest::newRow("late acceptance while trying again") << true << "SUCCESSLOGIN";
+    }
+
     void unansweredSignInEndsWithMessage()
     {
+        QFETCH(bool, retryFirst);
+        QFETCH(QString, lateResult);
+        const QString noAnswer = "No answer from the server. Please try again";
         startClient();
         m_client->m_signInAnswerMs = 300;
         typeAndSignIn("alice", "secret");
@@ -608,9 +625,59 @@ private slots:
         QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->processPage);
         QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
         QVERIFY(!m_client->m_signInPending);
-        QCOMPARE(m_client->m_showErrorLable->text(), QString("No answer from the server. Please try again"));
+        QCOMPARE(m_client->m_showErrorLable->text(), noAnswer);
         QVERIFY(!m_client->m_showErrorLable->isHidden());
         QVERIFY(!m_client->m_trayRotationTimer->isActive());
+
+        const QString chat = ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "alice"}, {"LOGINNAME", "bob"},
+                                                           {"MESSAGE", "hello"}, {"SENDSMILEY", ""},
+                                                           {"SENDPICTURE", ""}, {"BANNERSTATE", ""},
+                                                           {"PLAINTEXT", "hello"}, {"DISPLAYNAME", "Bob"},
+                                                           {"PASSWORD", "FALSE"}});
+        if (retryFirst) {
+            typeAndSignIn("alice", "secret");
+            QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+            m_peer->sendText(successReply("Alice Andersen"));
+            QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+            // The retry's own answer, after the late one.
+            m_peer->sendText(ZELTestPeer::message("LOGIN", {{"RESULT", "ALREADYLOGGEDIN"}}));
+            m_peer->sendText(chat);
+            QTRY_VERIFY(m_client->m_chatWindows.contains("bob"));
+            QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+            QVERIFY(m_client->m_signedIn);
+            QVERIFY(m_client->m_showErrorLable->text() != "Already logged in");
+            QVERIFY(!m_peer->requestTypes().contains("SIGNOUT"));
+            return;
+        }
+
+        if (lateResult == "SUCCESSLOGIN") {
+            // Had anything after the acceptance been acted upon, this would
+            // mark the account as taken elsewhere and stop reconnecting.
+            const QString elsewhere = ZELTestPeer::message("ANOTHERUSERLOGGED", {{"USERNAME", "alice"}});
+            m_peer->sendTexts({successReply("Alice Andersen"), elsewhere});
+            m_peer->sendText(elsewhere);
+            const ZELTestPeer::Request signOut = m_peer->waitForRequest("SIGNOUT");
+            QVERIFY(signOut.isValid());
+            QCOMPARE(signOut.value("USERNAME"), QString("alice"));
+            QVERIFY(!m_client->m_signedIn);
+            QVERIFY(m_client->stackedWidget->currentWidget() != m_client->MainPage);
+            QVERIFY(m_peer->waitForConnection(10000));
+            QVERIFY(!m_client->m_signedInElsewhere);
+            QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
+            m_peer->sendFile("<BANNEREMPTY><BANNEREND>");
+            QTRY_VERIFY(!m_client->m_fileDataAwaited);
+            QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+        } else if (!lateResult.isEmpty()) {
+            // A message after the late answer goes on as usual: it enables the
+            // forgotten-password link.
+            m_client->m_forgetPasswordButton->setEnabled(false);
+            m_peer->sendTexts({ZELTestPeer::message("LOGIN", {{"RESULT", lateResult}}),
+                               ZELTestPeer::message("FORGETPWD", {{"USERNAME", "alice"}, {"STATUS", "-"}})});
+            QTRY_VERIFY(m_client->m_forgetPasswordButton->isEnabled());
+            QCOMPARE(m_client->m_showErrorLable->text(), noAnswer);
+            QVERIFY(!m_peer->requestTypes().contains("SIGNOUT"));
+        }
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
 
         // The user can try again, and an answer then is taken as usual.
         typeAndSignIn("alice", "secret");

@@ -4,6 +4,7 @@
 #include <QPushButton>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zelpasswordchatdialog.h"
 #include "chat/zelrequestdialog.h"
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
@@ -500,14 +501,18 @@ private slots:
         ZELChatWindow window;
         window.m_pictureRight = pictureRight;
         window.m_fileRight = fileRight;
+        // An open protected-message viewer's reply follows the chat.
+        auto *viewer = new ZELPasswordChatDialog(&window);
         window.chatTabEnableDisable(true);
         for (QWidget *w : { static_cast<QWidget *>(window.serverMessage), static_cast<QWidget *>(window.sendButton),
                             static_cast<QWidget *>(window.m_smileyButton),
                             static_cast<QWidget *>(window.m_deskTopCaptureButton),
-                            static_cast<QWidget *>(window.m_fileSend) })
+                            static_cast<QWidget *>(window.m_fileSend),
+                            static_cast<QWidget *>(viewer->m_replyButton) })
             QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
         window.chatTabEnableDisable(false);
         QVERIFY(window.serverMessage->isEnabled());
+        QVERIFY(viewer->m_replyButton->isEnabled());
         QVERIFY(window.m_passwordProtectButton->isEnabled());
         QCOMPARE(window.m_deskTopCaptureButton->isEnabled(), pictureRight == QLatin1String("Yes"));
         QCOMPARE(window.m_insertImageToolButton->isEnabled(), pictureRight == QLatin1String("Yes"));
