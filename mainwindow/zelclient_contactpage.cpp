@@ -96,7 +96,7 @@ void ZELClient::successFullLoginStatus(QStringList reply)
         m_statusMessageToolButton->setText(status);
         m_trayIcon->setToolTip(QStringLiteral("ZEL (") + status + QStringLiteral(")"));
         if (isPresenceWord(status)) {
-            const QIcon icon(QStringLiteral(":images/") + status + QStringLiteral(".png"));
+            const QIcon icon = ZELContactRow::icon(QStringLiteral(":images/") + status + QStringLiteral(".png"));
             m_trayIcon->setIcon(icon);
             m_userNamePushButton->setIcon(icon);
         } else {
@@ -138,7 +138,7 @@ void ZELClient::successFullLoginStatus(QStringList reply)
             setDefaultStatusMessage();
             m_trayIcon->setToolTip(QStringLiteral("ZEL (") + status + QStringLiteral(")"));
             if (isPresenceWord(status)) {
-                const QIcon icon(QStringLiteral(":images/") + status + QStringLiteral(".png"));
+                const QIcon icon = ZELContactRow::icon(QStringLiteral(":images/") + status + QStringLiteral(".png"));
                 m_trayIcon->setIcon(icon);
                 m_userNamePushButton->setIcon(icon);
             } else {

@@ -12,6 +12,8 @@
 #include <QTimer>
 #include <QWindow>
 
+#include "mainwindow/zelcontactrow.h"
+
 namespace {
 
 constexpr int MarqueeStartX = 290;
@@ -167,7 +169,8 @@ MarqueePause *marqueePause(ZELClient &client)
 
 void ZELClient::rotateSystemTrayIcon()
 {
-    const QIcon frame(QStringLiteral(":images/icon") + QString::number(m_trayAnimationFrame) + QStringLiteral(".png"));
+    const QIcon frame =
+        ZELContactRow::icon(QStringLiteral(":images/icon") + QString::number(m_trayAnimationFrame) + QStringLiteral(".png"));
     m_trayIcon->setIcon(frame);
     setWindowIcon(frame);
     m_trayAnimationFrame = m_trayAnimationFrame >= 3 ? 0 : m_trayAnimationFrame + 1;
