@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QMenu>
 #include <QLineEdit>
+#include <QSet>
 #include <QSettings>
 #include <QTextEdit>
 #include <QStandardPaths>
@@ -596,6 +597,47 @@ private slots:
         QVERIFY(!m_peer->waitForRequest("LOGIN", 500).isValid());
         QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
         QVERIFY(!m_client->m_signInPending);
+    }
+
+    // Signing in again after each loss shows the status pictures and the tray's
+    // connecting frames as the very same icons every time: an icon made anew
+    // is rendered anew into the pixmap cache, one more copy per connection.
+    void signInsAgainReuseTheirIcons_data()
+    {
+        QTest::addColumn<QString>("storedStatus");
+        QTest::newRow("Online") << "Online";
+        QTest::newRow("Away") << "Away";
+        QTest::newRow("own status word") << "At lunch";
+    }
+
+    void signInsAgainReuseTheirIcons()
+    {
+        QFETCH(QString, storedStatus);
+        auto user = storedUser("alice", "secret", true);
+        user.statusMessages[ZELStatusMessageList::LoginStatus] = storedStatus;
+        startClient({user});
+        QSet<qint64> nameIcons, trayIcons, frames;
+        for (int cycle = 0; cycle < 3; ++cycle) {
+            const ZELTestPeer::Request login = m_peer->waitForRequest("LOGIN");
+            QVERIFY(login.isValid());
+            QCOMPARE(login.value("DefaultLoginStatus"), storedStatus);
+            m_peer->sendText(successReply("Alice Andersen"));
+            QTRY_VERIFY(m_client->m_signedIn);
+            nameIcons << m_client->m_userNamePushButton->icon().cacheKey();
+            trayIcons << m_client->m_trayIcon->icon().cacheKey();
+            for (int frame = 0; frame < 4; ++frame) {
+                m_client->rotateSystemTrayIcon();
+                frames << m_client->windowIcon().cacheKey();
+            }
+
+            m_peer->dropConnection();
+            QVERIFY(m_peer->waitForConnection(10000));
+            QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
+            m_peer->sendFile("<BANNEREMPTY><BANNEREND>");
+        }
+        QCOMPARE(nameIcons.size(), 1);
+        QCOMPARE(trayIcons.size(), 1);
+        QCOMPARE(frames.size(), 4);
     }
 
     // A sign-in the server never answers ends on the sign-in page with a word.
