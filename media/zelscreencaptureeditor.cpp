@@ -1083,6 +1083,9 @@ void ZELScreenCaptureEditor::createTextStyleWidget()
     for (int size = 8; size <= 28; size += 2)
         m_fontSizeComboBox->addItem(QString::number(size));
     m_fontSizeComboBox->setValidator(new QIntValidator(2, 64, m_fontSizeComboBox));
+    // The font list beside it may take the rest of the row, never the room
+    // of a two-digit size.
+    m_fontSizeComboBox->setMinimumContentsLength(2);
 
     auto *frame = new QFrame(m_textStyleDock);
     frame->setGeometry(0, 0, 400, 50);

@@ -133,6 +133,13 @@ void ZELOfflineMessagesWidget::setupOfflineTables()
     m_offlineTable->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_offlineTable->horizontalHeader()->setStretchLastSection(true);
     m_offlineTable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    // A header marks the sections of a selection in bold, wider than the
+    // plain text its sections are sized to: with one row, selecting it would
+    // cut every column title.
+    for (QTableWidget *table : {m_offlineTable, m_receivedFileDetailsTable}) {
+        table->horizontalHeader()->setHighlightSections(false);
+        table->verticalHeader()->setHighlightSections(false);
+    }
 
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
     // The table's own corner sheet carries the shared one for its parts.

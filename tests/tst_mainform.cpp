@@ -95,11 +95,11 @@ private slots:
         row("m_closeButton", "QPushButton", "MainPage", QRect(286, 10, 12, 11));
         row("m_minimizeButton", "QPushButton", "MainPage", QRect(265, 10, 12, 11));
         row("m_logoLabel", "QLabel", "MainPage", QRect(32, 6, 237, 30));
-        row("m_toolBarGroupBox", "QGroupBox", "MainPage", QRect(7, 85, 296, 26));
+        row("m_toolBarGroupBox", "QGroupBox", "MainPage", QRect(4, 85, 302, 26));
         row("m_addContactToolButton", "QPushButton", "m_toolBarGroupBox", QRect(2, 0, 56, 26));
         row("m_deleteContactToolButton", "QPushButton", "m_toolBarGroupBox", QRect(58, 0, 80, 26));
         row("m_conferenceChatToolButton", "QPushButton", "m_toolBarGroupBox", QRect(138, 0, 98, 26));
-        row("m_chatToolButton", "QPushButton", "m_toolBarGroupBox", QRect(236, 0, 58, 26));
+        row("m_chatToolButton", "QPushButton", "m_toolBarGroupBox", QRect(236, 0, 64, 26));
         row("m_fileMenuGroupBox", "QGroupBox", "MainPage", QRect(13, 45, 282, 30));
         row("m_fileMenu", "QPushButton", "m_fileMenuGroupBox", QRect(2, 0, 52, 30));
         row("m_contactsMenu", "QPushButton", "m_fileMenuGroupBox", QRect(54, 0, 88, 31));
@@ -110,9 +110,9 @@ private slots:
         // The marquee: a label that keeps its laid-out line between steps.
         row("m_animateText", "ZELMarqueeLabel", "MainPage", QRect(290, 530, 10, 20));
         row("m_offlineLable", "QLabel", "MainPage", QRect(8, 434, 21, 19));
-        row("textBrowser", "QLabel", "MainPage", QRect(28, 437, 140, 14));
-        row("m_voiceMailIndicationLabel", "QLabel", "MainPage", QRect(168, 437, 69, 14));
-        row("verticalLayout_2", "QWidget", "MainPage", QRect(10, 120, 291, 311));
+        row("textBrowser", "QLabel", "MainPage", QRect(28, 437, 165, 14));
+        row("m_voiceMailIndicationLabel", "QLabel", "MainPage", QRect(28, 417, 90, 14));
+        row("verticalLayout_2", "QWidget", "MainPage", QRect(10, 120, 291, 295));
         row("m_searchLineEdit", "QLineEdit", "verticalLayout_2");
         row("m_activeusersearch", "QRadioButton", "verticalLayout_2");
         row("m_inactiveusersearch", "QRadioButton", "verticalLayout_2");

@@ -3,6 +3,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPointer>
+#include <QStyleOptionHeader>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -361,6 +362,44 @@ private slots:
         QCOMPARE(m_client->m_offlineMessageList.size(), 4);
         QCOMPARE(m_client->m_unreadOfflineMessageCount, 1);
         QCOMPARE(table->rowCount(), 2); // the open window is not rebuilt
+    }
+
+    // Selecting the only row selects whole columns; the column titles keep
+    // the text their sections were sized to and show it whole.
+    void selectedRowKeepsColumnTitlesWhole()
+    {
+        deliver("OFFLINEMESSAGES", {record("ravi", "Quarterly planning notes", "2026-12-01 10:00")});
+        m_client->generateWindow();
+        QTableWidget *table = m_window->m_offlineTable;
+        select(table, 0);
+        QTRY_VERIFY(!table->item(0, 3)->font().bold());
+        QVERIFY(table->selectionModel()->isColumnSelected(3, QModelIndex()));
+        QHeaderView *header = table->horizontalHeader();
+        for (int column = 0; column < table->columnCount(); ++column) {
+            if (header->isSectionHidden(column))
+                continue;
+            // A header draws the title of a selected column in bold when it
+            // highlights sections: the room its style asks for the plain
+            // title, plus what bold adds.
+            const bool bold = header->highlightSections()
+                              && table->selectionModel()->isColumnSelected(column, QModelIndex());
+            QStyleOptionHeader option;
+            option.initFrom(header);
+            option.orientation = Qt::Horizontal;
+            option.section = column;
+            option.text = table->horizontalHeaderItem(column)->text();
+            option.icon = table->horizontalHeaderItem(column)->icon();
+            QFont boldFont = header->font();
+            boldFont.setBold(true);
+            const int extra = bold ? QFontMetrics(boldFont).horizontalAdvance(option.text)
+                                         - header->fontMetrics().horizontalAdvance(option.text)
+                                   : 0;
+            const int needed =
+                header->style()->sizeFromContents(QStyle::CT_HeaderSection, &option, QSize(), header).width() + extra;
+            QVERIFY2(needed <= header->sectionSize(column),
+                     qPrintable(QString("%1: needs %2, has %3").arg(option.text).arg(needed)
+                                    .arg(header->sectionSize(column))));
+        }
     }
 
     void inboxFullBanner_data()

@@ -6,6 +6,9 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTextEdit>
 #include <QSettings>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -384,6 +387,78 @@ private slots:
             QCOMPARE(user.quickReplyOption, QString("FALSE"));
             break;
         }
+    }
+
+    // Choosing 24 hours and pressing Ok reaches the windows already open: the
+    // next line received in a chat window and in a conference window is
+    // stamped in 24-hour form, as the next line sent.
+    void twentyFourHourClockReachesOpenWindows()
+    {
+        signIn();
+        const QString conference = QStringLiteral("Plan 10~00~00");
+        const auto chat = [](const QString &text) {
+            return ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "alice"}, {"LOGINNAME", "ravi"},
+                                                 {"MESSAGE", text}, {"SENDSMILEY", ""}, {"SENDPICTURE", ""},
+                                                 {"BANNERSTATE", ""}, {"PLAINTEXT", text},
+                                                 {"DISPLAYNAME", "Ravi Kumar"}, {"PASSWORD", "FALSE"}});
+        };
+        const auto say = [&conference](const QString &text) {
+            return ZELTestPeer::message("CONFERENCECHATMESSAGE",
+                                        {{"LOGINNAME", "mira##Mira Shah"}, {"CHATSUBJECT", conference},
+                                         {"MESSAGE", text}, {"SMILEY", "FALSE"}, {"SENDPICTURE", ""},
+                                         {"ADDBANNER", ""}, {"PLAINTEXT", text}});
+        };
+        // The time stamp of the last line, and whether it reads "am" or "pm".
+        const auto lastStamp = [](ZELChatWindow *window) {
+            static const QRegularExpression stamp(QStringLiteral("\\b\\d\\d:\\d\\d:\\d\\d( [ap]m)?"));
+            QString last;
+            QRegularExpressionMatchIterator it = stamp.globalMatch(window->totalMessage->toPlainText());
+            while (it.hasNext())
+                last = it.next().captured(0);
+            return last;
+        };
+        const QRegularExpression twelveHours(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d [ap]m$"));
+        const QRegularExpression twentyFourHours(QStringLiteral("^\\d\\d:\\d\\d:\\d\\d$"));
+
+        m_peer->sendText(chat("before"));
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        QPointer<ZELChatWindow> window = m_client->m_chatWindows.value("ravi");
+        QVERIFY(window);
+        QTRY_VERIFY(window->totalMessage->toPlainText().contains("before"));
+        QVERIFY2(twelveHours.match(lastStamp(window)).hasMatch(), qPrintable(lastStamp(window)));
+
+        m_client->openConferenceChatWidget(conference);
+        QPointer<ZELChatWindow> room = m_client->m_chatWindows.value(conference);
+        QVERIFY(room);
+        m_peer->sendText(ZELTestPeer::message("CONFERECECHATSTATUS",
+                                              {{"LOGINNAME", "alice"}, {"CHATUSERNAME", "mira"},
+                                               {"CHATSESSIONNAME", conference}, {"STATUS", "Accepted"},
+                                               {"DUSERNAME", "Mira Shah"}}));
+        QTRY_COMPARE(room->m_chatRoomListBox->count(), 1);
+
+        QPointer<ZELPreferencesSettings> dialog = openPreferences();
+        QVERIFY(dialog);
+        dialog->m_frontToolButton->click();
+        QCOMPARE(dialog->m_preferenceStackedWidget->currentIndex(), int(ZELPreferencesSettings::ChatWindow));
+        QVERIFY(dialog->m_12HourRadioButton->isChecked());
+        dialog->m_24HourRadioButton->click();
+        QVERIFY(dialog->m_chatOkButton->isEnabled());
+        dialog->m_chatOkButton->click();
+        QTRY_VERIFY(!dialog);
+
+        m_peer->sendText(chat("after"));
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        QTRY_VERIFY(window->totalMessage->toPlainText().contains("after"));
+        QVERIFY2(twentyFourHours.match(lastStamp(window)).hasMatch(), qPrintable(lastStamp(window)));
+
+        m_peer->sendText(say("in the room"));
+        QTRY_VERIFY(room->totalMessage->toPlainText().contains("in the room"));
+        QVERIFY2(twentyFourHours.match(lastStamp(room)).hasMatch(), qPrintable(lastStamp(room)));
+
+        window->serverMessage->setPlainText("sent");
+        window->sendButton->click();
+        QTRY_VERIFY(window->totalMessage->toPlainText().contains("sent"));
+        QVERIFY2(twentyFourHours.match(lastStamp(window)).hasMatch(), qPrintable(lastStamp(window)));
     }
 
     // Apply saves and stays; a later Ok with no new edit closes without a

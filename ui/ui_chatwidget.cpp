@@ -808,8 +808,8 @@ void Ui_chatWidget::setupUi(QWidget *chatWidget)
 
     m_indicateFileReceivedLabel = new QLabel(chatWidget);
     name(m_indicateFileReceivedLabel, "m_indicateFileReceivedLabel");
-    m_indicateFileReceivedLabel->setMinimumWidth(100);
-    m_indicateFileReceivedLabel->setMaximumWidth(100);
+    m_indicateFileReceivedLabel->setMinimumWidth(102);
+    m_indicateFileReceivedLabel->setMaximumWidth(102);
     policy(m_indicateFileReceivedLabel, QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_indicateFileReceivedLabel->setPalette(filesNoticePalette());
     QFont noticeFont = familyOnly("Verdana");

@@ -289,14 +289,14 @@ void setupMainPage(Ui_Zembrio &ui)
 
     ui.m_toolBarGroupBox = new QGroupBox(page);
     ui.m_toolBarGroupBox->setObjectName(QStringLiteral("m_toolBarGroupBox"));
-    ui.m_toolBarGroupBox->setGeometry(QRect(7, 85, 296, 26));
+    ui.m_toolBarGroupBox->setGeometry(QRect(4, 85, 302, 26));
     ui.m_addContactToolButton =
         actionButton(ui.m_toolBarGroupBox, "m_addContactToolButton", QRect(2, 0, 56, 26));
     ui.m_deleteContactToolButton =
         actionButton(ui.m_toolBarGroupBox, "m_deleteContactToolButton", QRect(58, 0, 80, 26));
     ui.m_conferenceChatToolButton =
         actionButton(ui.m_toolBarGroupBox, "m_conferenceChatToolButton", QRect(138, 0, 98, 26));
-    ui.m_chatToolButton = actionButton(ui.m_toolBarGroupBox, "m_chatToolButton", QRect(236, 0, 58, 26));
+    ui.m_chatToolButton = actionButton(ui.m_toolBarGroupBox, "m_chatToolButton", QRect(236, 0, 64, 26));
 
     ui.m_fileMenuGroupBox = new QGroupBox(page);
     ui.m_fileMenuGroupBox->setObjectName(QStringLiteral("m_fileMenuGroupBox"));
@@ -339,7 +339,7 @@ void setupMainPage(Ui_Zembrio &ui)
 
     ui.m_offlineLable = newLabel(page, "m_offlineLable", QRect(8, 434, 21, 19));
 
-    ui.textBrowser = newLabel(page, "textBrowser", QRect(28, 437, 140, 14));
+    ui.textBrowser = newLabel(page, "textBrowser", QRect(28, 437, 165, 14));
     ui.textBrowser->setPalette(linkPalette());
     ui.textBrowser->setFont(fontF7());
     ui.textBrowser->setCursor(QCursor(Qt::PointingHandCursor));
@@ -349,7 +349,7 @@ void setupMainPage(Ui_Zembrio &ui)
     ui.textBrowser->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     ui.textBrowser->setOpenExternalLinks(false);
 
-    ui.m_voiceMailIndicationLabel = newLabel(page, "m_voiceMailIndicationLabel", QRect(168, 437, 69, 14));
+    ui.m_voiceMailIndicationLabel = newLabel(page, "m_voiceMailIndicationLabel", QRect(28, 417, 90, 14));
     ui.m_voiceMailIndicationLabel->setPalette(windowTextPalette(QColor(0, 0, 240)));
     {
         QFont f;
@@ -362,7 +362,7 @@ void setupMainPage(Ui_Zembrio &ui)
     // Search bar above the contact tree.
     ui.verticalLayout_2 = new QWidget(page);
     ui.verticalLayout_2->setObjectName(QStringLiteral("verticalLayout_2"));
-    ui.verticalLayout_2->setGeometry(QRect(10, 120, 291, 311));
+    ui.verticalLayout_2->setGeometry(QRect(10, 120, 291, 295));
     QWidget *box = ui.verticalLayout_2;
 
     ui.vboxLayout = new QVBoxLayout(box);
