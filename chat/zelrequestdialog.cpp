@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWindow>
 
 #include <iterator>
 
@@ -78,6 +79,15 @@ void ZELRequestDialog::windowSettings(QWidget *parent)
     setParent(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     installEventFilter(this);
     setWindowModality(Qt::WindowModal);
+    // The pop-up stays above every window and is placed over the main widget,
+    // but it is no transient of it: a dialog that holds the main widget (the
+    // approval list, another pop-up) would otherwise hold this one too, and
+    // the question in front would take no click. Without the link the
+    // pop-up's own modality holds no other window either, so every request
+    // and every other open question can be answered in any order.
+    create();
+    if (QWindow *window = windowHandle())
+        window->setTransientParent(nullptr);
 }
 
 void ZELRequestDialog::signalsAndSlots()
