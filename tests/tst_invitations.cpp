@@ -1,5 +1,8 @@
 #include <QAction>
+#include <QImage>
+#include <QLabel>
 #include <QPointer>
+#include <QSet>
 
 #include "chat/zelrequestdialog.h"
 #include "core/zelclient.h"
@@ -35,6 +38,16 @@ private:
         if (!ZELTestPeer::waitUntil([&] { return m_client->m_requestDialogs.size() == expected; }, 5000))
             return nullptr;
         return m_client->m_requestDialogs.lastKey();
+    }
+
+    // First row below a pop-up picture's header band: the band and its edge
+    // are strong blue, the plain part under it pale.
+    static int bandBottom(const QImage &picture, int x)
+    {
+        int y = 0;
+        while (y < picture.height() && picture.pixelColor(x, y).blue() - picture.pixelColor(x, y).red() >= 50)
+            ++y;
+        return y;
     }
 
     // A request sent after everything asked before it: what came earlier has arrived.
@@ -141,7 +154,14 @@ private slots:
         QCOMPARE(dialog->mask().boundingRect().size(), shape);
         QCOMPARE(dialog->m_requestAcceptButton->geometry(), QRect(110, 70, 75, 23));
         QCOMPARE(dialog->m_requestRejectButton->geometry(), QRect(200, 70, 75, 23));
-        QCOMPARE(dialog->m_displayTextLable->geometry(), QRect(93, 10, 201, 51));
+        // The question stands below the picture's header band, above the
+        // buttons, and has room for all its lines.
+        QLabel *label = dialog->m_displayTextLable;
+        const QImage picture = dialog->palette().brush(QPalette::Window).texture().toImage();
+        QVERIFY(!picture.isNull());
+        QVERIFY(label->y() >= bandBottom(picture, label->geometry().center().x()));
+        QVERIFY(label->geometry().bottom() < dialog->m_requestAcceptButton->y());
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
         QCOMPARE(dialog->m_decideLaterButton->geometry(), QRect(150, 110, 90, 23));
         QCOMPARE(dialog->m_requestAcceptButton->toolTip(), QString("Accept"));
         QCOMPARE(dialog->m_requestRejectButton->text(), QString("Reject"));
