@@ -117,6 +117,11 @@ void ZELRequestDialog::setRequestDetails(QString kind, QStringList details)
     show();
 }
 
+QString ZELRequestDialog::refusal(const QString &kind)
+{
+    return QLatin1String(requestKind(kind).rejectAnswer);
+}
+
 bool ZELRequestDialog::finish()
 {
     if (m_answered)
@@ -139,7 +144,7 @@ void ZELRequestDialog::onRejectButtonClicked()
 {
     if (!finish())
         return;
-    QString answer = QLatin1String(requestKind(m_requestType).rejectAnswer);
+    QString answer = refusal(m_requestType);
     emit sendAcceptRejectSignal(m_requestType, answer, m_requestDetails);
 }
 
