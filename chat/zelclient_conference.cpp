@@ -344,32 +344,72 @@ void ZELClient::changeConferenceChatWindow(QString conferenceName, bool converte
 
 void ZELClient::showConferenceChatAcceptanceDialog(QString kind, QStringList details)
 {
-    // The same request twice asks once; a flood of requests opens no more
-    // pop-ups than anyone can answer.
-    if (m_requestDialogs.size() >= MaxOpenRequestDialogs)
-        return;
+    // The same request twice asks once, whether its pop-up is open or waiting.
     for (auto it = m_requestDialogs.cbegin(); it != m_requestDialogs.cend(); ++it) {
         if (it.key()->m_requestType == kind && it.key()->m_requestDetails == details)
             return;
     }
-    // The main window was just raised for this request: pop-ups still open
-    // stay above it, or a window-modal one would block it from underneath.
-    const QList<ZELRequestDialog *> open = m_requestDialogs.keys();
-    for (ZELRequestDialog *openDialog : open)
-        openDialog->raise();
-    auto *dialog = new ZELRequestDialog(this);
-    connect(dialog, &ZELRequestDialog::requestDialogCloseSignal, this, &ZELClient::requestDialogCloseSignal);
-    connect(dialog, &ZELRequestDialog::sendAcceptRejectSignal, this, &ZELClient::sendAcceptRejectSignal);
-    connect(dialog, &ZELRequestDialog::decideLaterUserContact, this, &ZELClient::decideLaterUserContact);
-    m_requestDialogs.insert(dialog, 0);
-    dialog->setRequestDetails(kind, details);
-    dialog->setFocus();
+    for (const WaitingRequest &waiting : std::as_const(m_waitingRequests)) {
+        if (waiting.kind == kind && waiting.details == details)
+            return;
+    }
+    // A flood opens no more pop-ups than anyone can answer: the rest wait
+    // their turn, and what the wait cannot hold is refused.
+    qsizetype text = 0;
+    for (const QString &value : std::as_const(details))
+        text += value.size();
+    const bool mustWait = m_requestDialogs.size() >= MaxOpenRequestDialogs;
+    if (mustWait
+        && (m_waitingRequests.size() >= MaxWaitingRequests || m_waitingRequestText + text > MaxWaitingRequestText)) {
+        QString answer = ZELRequestDialog::refusal(kind);
+        sendAcceptRejectSignal(kind, answer, details);
+        return;
+    }
+    m_waitingRequests.append({kind, details, text});
+    m_waitingRequestText += text;
+    openWaitingRequests();
+}
+
+void ZELClient::openWaitingRequests()
+{
+    while (!m_waitingRequests.isEmpty() && m_requestDialogs.size() < MaxOpenRequestDialogs) {
+        const WaitingRequest next = m_waitingRequests.takeFirst();
+        m_waitingRequestText -= next.text;
+        // The main window was just raised for this request: pop-ups still
+        // open stay above it.
+        const QList<ZELRequestDialog *> open = m_requestDialogs.keys();
+        for (ZELRequestDialog *openDialog : open)
+            openDialog->raise();
+        auto *dialog = new ZELRequestDialog(this);
+        connect(dialog, &ZELRequestDialog::requestDialogCloseSignal, this, &ZELClient::requestDialogCloseSignal);
+        connect(dialog, &ZELRequestDialog::sendAcceptRejectSignal, this, &ZELClient::sendAcceptRejectSignal);
+        connect(dialog, &ZELRequestDialog::decideLaterUserContact, this, &ZELClient::decideLaterUserContact);
+        m_requestDialogs.insert(dialog, 0);
+        dialog->setRequestDetails(next.kind, next.details);
+        dialog->setFocus();
+    }
 }
 
 void ZELClient::requestDialogCloseSignal(ZELRequestDialog *dialog)
 {
     if (dialog)
         m_requestDialogs.remove(dialog);
+    // The place goes to the oldest waiting request.
+    openWaitingRequests();
+}
+
+void ZELClient::closeRequestDialogs()
+{
+    // Forgotten first, so that no closing pop-up makes room for one of them.
+    m_waitingRequests.clear();
+    m_waitingRequestText = 0;
+    const QList<ZELRequestDialog *> open = m_requestDialogs.keys();
+    for (ZELRequestDialog *dialog : open) {
+        QPointer<ZELRequestDialog> guard = dialog;
+        if (guard)
+            guard->close();
+        m_requestDialogs.remove(dialog);
+    }
 }
 
 void ZELClient::sendAcceptRejectSignal(QString &kind, QString &answer, QStringList &details)

@@ -9,6 +9,7 @@
 #include <QPixmap>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QWindow>
 
 #include <iterator>
 
@@ -78,6 +79,15 @@ void ZELRequestDialog::windowSettings(QWidget *parent)
     setParent(parent, Qt::Dialog | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint);
     installEventFilter(this);
     setWindowModality(Qt::WindowModal);
+    // The pop-up stays above every window and is placed over the main widget,
+    // but it is no transient of it: a dialog that holds the main widget (the
+    // approval list, another pop-up) would otherwise hold this one too, and
+    // the question in front would take no click. Without the link the
+    // pop-up's own modality holds no other window either, so every request
+    // and every other open question can be answered in any order.
+    create();
+    if (QWindow *window = windowHandle())
+        window->setTransientParent(nullptr);
 }
 
 void ZELRequestDialog::signalsAndSlots()
@@ -107,6 +117,11 @@ void ZELRequestDialog::setRequestDetails(QString kind, QStringList details)
     show();
 }
 
+QString ZELRequestDialog::refusal(const QString &kind)
+{
+    return QLatin1String(requestKind(kind).rejectAnswer);
+}
+
 bool ZELRequestDialog::finish()
 {
     if (m_answered)
@@ -129,7 +144,7 @@ void ZELRequestDialog::onRejectButtonClicked()
 {
     if (!finish())
         return;
-    QString answer = QLatin1String(requestKind(m_requestType).rejectAnswer);
+    QString answer = refusal(m_requestType);
     emit sendAcceptRejectSignal(m_requestType, answer, m_requestDetails);
 }
 

@@ -26,6 +26,9 @@ public:
     // Kind and the whole parsed server message; sets the pop-up up and shows it.
     void setRequestDetails(QString kind, QStringList details);
 
+    // The answer Reject gives for a kind of request.
+    static QString refusal(const QString &kind);
+
     // Longest name the question shows; the message itself is kept whole.
     static constexpr int MaxShownNameLength = 128;
 

@@ -30,8 +30,7 @@ ZELApprovalAddContact::ZELApprovalAddContact(QWidget *parent)
     for (QObject *object : {static_cast<QObject *>(m_approvaltable), static_cast<QObject *>(m_closeButton),
                             static_cast<QObject *>(m_logoLabel), static_cast<QObject *>(this)})
         object->installEventFilter(this);
-    m_questionBox = new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, ZELMessageBoxClass::Yes,
-                                           ZELMessageBoxClass::No, ZELMessageBoxClass::NoButton, this);
+    m_questionBox = ZELContactTable::questionBox(this);
     ZELContactTable::setUp(m_approvaltable,
                            {tr("Profile"), tr("User Name"), tr("Login Id"), tr("Company"), tr("Department"),
                             tr("Job Title")},
@@ -89,27 +88,38 @@ void ZELApprovalAddContact::sendRejectedUsersList()
 
 void ZELApprovalAddContact::answer(bool accept)
 {
-    QStringList request{accept ? QStringLiteral("ADDCONTACTACCEPTEDLIST") : QStringLiteral("ADDCONTACTREJECTEDLIST"),
-                        QStringLiteral("ADDNAME")};
-    const int before = m_approvaltable->rowCount();
-    const QList<int> rows = ZELContactTable::checkedRows(m_approvaltable, NameColumn);
-    for (int row : rows)
-        request << ZELContactTable::text(m_approvaltable, row, LoginIdColumn);
-    if (!rows.isEmpty()) {
+    QStringList asked;
+    for (int row : ZELContactTable::checkedRows(m_approvaltable, NameColumn))
+        asked << ZELContactTable::text(m_approvaltable, row, LoginIdColumn);
+    if (!asked.isEmpty()) {
         const int reply = accept
             ? m_questionBox->showQuestionBox(this, tr("Approval Add Contact"),
                                              tr("Are you sure you want to accept the selected user(s)?"), 3, 4)
             : m_questionBox->showQuestionBox(this, tr("Reject Add Contact"),
                                              tr("Are you sure you want to reject the selected user(s)?"), 3, 4);
+        // While the question waited, rows may have come from the server or
+        // gone with an answer in a request pop-up: the users asked about are
+        // found again, and only those still listed are answered.
+        QList<int> rows;
+        for (int row = m_approvaltable->rowCount() - 1; row >= 0; --row) {
+            if (asked.contains(ZELContactTable::text(m_approvaltable, row, LoginIdColumn)))
+                rows << row;
+        }
         if (reply == 3) {
-            for (int row : rows)
+            QStringList request{accept ? QStringLiteral("ADDCONTACTACCEPTEDLIST")
+                                       : QStringLiteral("ADDCONTACTREJECTEDLIST"),
+                                QStringLiteral("ADDNAME")};
+            for (int row : std::as_const(rows)) {
+                const QString loginId = ZELContactTable::text(m_approvaltable, row, LoginIdColumn);
+                request << loginId;
+                m_userProfiles.remove(loginId);
                 m_approvaltable->removeRow(row);
-            int remaining = before - int(rows.size());
-            for (int i = 2; i < request.size(); ++i)
-                m_userProfiles.remove(request.at(i));
-            if (accept)
+            }
+            int remaining = m_approvaltable->rowCount();
+            // Nothing goes out when every one was answered meanwhile.
+            if (!rows.isEmpty() && accept)
                 emit sendAcceptedUsersListSignal(request, remaining);
-            else
+            else if (!rows.isEmpty())
                 emit sendRejectedUsersListSignal(request, remaining);
         } else {
             ZELContactTable::uncheck(m_approvaltable, rows, NameColumn);

@@ -27,8 +27,7 @@ ZELApprovalRequestedUser::ZELApprovalRequestedUser(QWidget *parent)
     for (QObject *object : {static_cast<QObject *>(m_approvaltable), static_cast<QObject *>(m_closeButton),
                             static_cast<QObject *>(m_logoLabel), static_cast<QObject *>(this)})
         object->installEventFilter(this);
-    m_questionBox = new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, ZELMessageBoxClass::Yes,
-                                           ZELMessageBoxClass::No, ZELMessageBoxClass::NoButton, this);
+    m_questionBox = ZELContactTable::questionBox(this);
     ZELContactTable::setUp(m_approvaltable,
                            {tr("Approval"), tr("Requested User"), tr("Request for Add this Contact"),
                             tr("Requested User"), tr("Request for Add this Contact")},

@@ -1,5 +1,6 @@
 #include "contacts/zelcontacttable.h"
 
+#include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
 
 #include <QFile>
@@ -121,4 +122,12 @@ QString ZELContactTable::text(const QTableWidget *table, int row, int column)
 {
     const QTableWidgetItem *item = table->item(row, column);
     return item ? item->text() : QString();
+}
+
+ZELMessageBoxClass *ZELContactTable::questionBox(QWidget *list)
+{
+    auto *box = new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, ZELMessageBoxClass::Yes,
+                                       ZELMessageBoxClass::No, ZELMessageBoxClass::NoButton, list);
+    box->setWindowModality(Qt::WindowModal);
+    return box;
 }

@@ -7,6 +7,8 @@
 #include <QStringList>
 
 class QTableWidget;
+class QWidget;
+class ZELMessageBoxClass;
 class QTableWidgetItem;
 
 // Login id -> that user's profile values (a profile string split at "&&").
@@ -41,6 +43,10 @@ public:
     // The row has items in columns 1, 2, 4 and 5 (the rows a card is made for).
     static bool hasCardItems(const QTableWidget *table, int row);
     static QString text(const QTableWidget *table, int row, int column);
+    // The Yes/No question of an approval list, owned by the caller. It holds
+    // the list and the main widget behind it, never a request pop-up, so one
+    // can still be answered while the question waits.
+    static ZELMessageBoxClass *questionBox(QWidget *list);
     // The text of ":images/stylesheet.qss", read once.
     static QString styleSheet();
 };

@@ -379,8 +379,26 @@ public:
     // A participant's row in the room list and his entry in the tree, up to
     // MaxConferenceParticipants per window.
     static constexpr int MaxConferenceParticipants = 200;
-    // Invitation pop-ups open at once; further requests wait for the server to repeat them.
+    // Request pop-ups open at once; further requests wait, oldest first, and
+    // open as pop-ups close. The wait is bounded by count and by the text it
+    // holds: a request beyond either bound gets its kind's refusal at once, so
+    // its sender is answered even in a flood.
     static constexpr int MaxOpenRequestDialogs = 20;
+    static constexpr int MaxWaitingRequests = 200;
+    static constexpr qsizetype MaxWaitingRequestText = 1024 * 1024; // characters
+    struct WaitingRequest
+    {
+        QString kind;
+        QStringList details;
+        qsizetype text = 0;
+    };
+    QList<WaitingRequest> m_waitingRequests;
+    qsizetype m_waitingRequestText = 0;
+    // Opens waiting requests, oldest first, while there is room for a pop-up.
+    void openWaitingRequests();
+    // Closes every pop-up without an answer and forgets the waiting requests
+    // with them (sign-out, lost connection).
+    void closeRequestDialogs();
     void addConferenceParticipant(ZELChatWindow *window, const QString &userName, const QString &displayName);
     // The name itself, or, when a window already has it, the typed part marked
     // " (2)", " (3)", ... before the time, so that no open window is replaced.

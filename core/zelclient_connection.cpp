@@ -20,7 +20,6 @@
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
-#include "chat/zelrequestdialog.h"
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
 #include "contacts/zelapprovalrequesteduser.h"
@@ -461,12 +460,7 @@ void ZELClient::disConnectedSignal()
     m_downloadInProgress = false;
     m_offlineFileDownloading = false;
 
-    // Closing an invitation takes it out of the map.
-    const QList<ZELRequestDialog *> invitations = m_requestDialogs.keys();
-    for (ZELRequestDialog *invitation : invitations) {
-        if (invitation)
-            invitation->close();
-    }
+    closeRequestDialogs();
 
     ZELChangePassword *changePassword = namedChild<ZELChangePassword>(*this, ChangePasswordName);
     if (changePassword && changePassword->isVisible())

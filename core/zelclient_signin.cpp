@@ -12,7 +12,6 @@
 #include <utility>
 
 #include "chat/zelchatwindow.h"
-#include "chat/zelrequestdialog.h"
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
 #include "contacts/zelapprovalrequesteduser.h"
@@ -516,13 +515,7 @@ void ZELClient::signOutSuccessFull()
         if (m_chatWindows.value(it.key()) == it.value())
             m_chatWindows.remove(it.key());
     }
-    const QList<ZELRequestDialog *> requests = m_requestDialogs.keys();
-    for (ZELRequestDialog *dialog : requests) {
-        QPointer<ZELRequestDialog> guard = dialog;
-        if (guard)
-            guard->close();
-        m_requestDialogs.remove(dialog);
-    }
+    closeRequestDialogs();
     // Signing out closes the message windows. The messages waiting for one
     // were never seen: they are kept for this user's next sign-in (taken out
     // first, so a closing window does not open the next of them).

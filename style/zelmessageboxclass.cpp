@@ -5,6 +5,7 @@
 #include "style/zeltextbounds.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
@@ -32,6 +33,16 @@ QMessageBox::StandardButtons buttonsForCodes(int button0, int button1, int butto
     for (int code : {button0, button1, button2})
         buttons |= ZELMessageBoxClass::standardButtonForCode(code);
     return buttons;
+}
+
+bool stayOnTopWindowShown(const QWidget *besides)
+{
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    for (const QWidget *window : windows) {
+        if (window != besides && window->isVisible() && window->windowFlags().testFlag(Qt::WindowStaysOnTopHint))
+            return true;
+    }
+    return false;
 }
 
 } // namespace
@@ -139,10 +150,14 @@ void ZELMessageBoxClass::prepare(QWidget *parent, const QString &title, const QS
 {
     // The box stays its maker's child; another window only gets it placed over it.
     m_shownOver = parent;
-    const Qt::WindowFlags flags = Qt::Dialog | Qt::FramelessWindowHint;
+    Qt::WindowFlags flags = Qt::Dialog | Qt::FramelessWindowHint;
+    // Never beneath a window that stays on top (a request pop-up): the box
+    // joins them, and the newest of them is in front.
+    if (stayOnTopWindowShown(this))
+        flags |= Qt::WindowStaysOnTopHint;
     if (!parentWidget() && parent)
         m_frame->setParentWindow(parent, Qt::Dialog);
-    else if (windowFlags() != flags)
+    if (windowFlags() != flags)
         setWindowFlags(flags);
 
     // Notices may carry server text: bounded, with break points, before the label wraps it.

@@ -5,10 +5,13 @@
 #include <QImage>
 #include <QLabel>
 #include <QMenu>
+#include <QPointer>
 #include <QPushButton>
 #include <QTableWidget>
+#include <QTimer>
 #include <QTreeWidget>
 
+#include "chat/zelrequestdialog.h"
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
 #include "contacts/zelapprovalrequesteduser.h"
@@ -84,6 +87,32 @@ private:
         if (truncated)
             found << ZELTestPeer::Node("NAME", "Cut");
         return ZELTestPeer::messageTree("ADDCONTACT", {ZELTestPeer::Node("SEARCHKEYWORD", found)});
+    }
+
+    // One waiting request of an approval list, and the message listing several.
+    static QString approvalRequest(const QString &login, const QString &name)
+    {
+        QStringList values(12);
+        values[1] = login + "@example.com";
+        values[11] = "Acme";
+        return QStringList{login, name, "Sales", "Engineer", "", values.join("&&")}.join('#');
+    }
+
+    static QString approvalStatus(const QStringList &requests)
+    {
+        ZELTestPeer::Fields fields;
+        for (const QString &r : requests)
+            fields << qMakePair(QString("REQUEST"), r);
+        return ZELTestPeer::message("ADDCONTACTAPPROVALSTATUS", fields);
+    }
+
+    // A click the way a user makes it: through the window, so a window held by
+    // another one's modality does not take it.
+    static void userClick(QWidget *widget)
+    {
+        QWidget *window = widget->window();
+        QTest::mouseClick(window->windowHandle(), Qt::LeftButton, Qt::NoModifier,
+                          widget->mapTo(window, widget->rect().center()));
     }
 
     static void check(QTableWidget *table, int row, int column)
@@ -346,18 +375,8 @@ private slots:
     // ------------------------------------------------------------------
     void approvalRequestsFillAndAnswer()
     {
-        auto request = [](const QString &login, const QString &name) {
-            QStringList values(12);
-            values[1] = login + "@example.com";
-            values[11] = "Acme";
-            return QStringList{login, name, "Sales", "Engineer", "", values.join("&&")}.join('#');
-        };
-        auto message = [](const QStringList &requests) {
-            ZELTestPeer::Fields fields;
-            for (const QString &r : requests)
-                fields << qMakePair(QString("REQUEST"), r);
-            return ZELTestPeer::message("ADDCONTACTAPPROVALSTATUS", fields);
-        };
+        auto request = &approvalRequest;
+        auto message = &approvalStatus;
         ZELApprovalAddContact *dialog = m_client->m_approvalAddContactDialog.get();
         m_client->decideLaterUserContact();
         QVERIFY(m_peer->waitForRequest("DECIDELATER").isValid());
@@ -387,6 +406,70 @@ private slots:
         QCOMPARE(dialog->m_approvaltable->rowCount(), 0);
         QVERIFY(!m_client->m_addContactApprovalAction->isEnabled());
         QCOMPARE(m_client->m_addContactApprovalAction->text(), QString("Add Contact A&pproval"));
+    }
+
+    // Someone adds the user: the approval list and the stay-on-top pop-up open
+    // together, in either order. Both take the user's clicks, and the list's
+    // question opens in front of the pop-up without holding it; what the
+    // pop-up answered meanwhile is not answered again by the list.
+    void approvalListAndPopUpBothAnswerable_data()
+    {
+        QTest::addColumn<bool>("popUpFirst");
+        QTest::newRow("pop-up first") << true;
+        QTest::newRow("list first") << false;
+    }
+
+    void approvalListAndPopUpBothAnswerable()
+    {
+        QFETCH(bool, popUpFirst);
+        const QString alert = ZELTestPeer::message("APPROVALALERT", {{"USERNAME", "zoe"}, {"DISPLAYNAME", "Zoe"}});
+        const QString list = approvalStatus({approvalRequest("zoe", "Zoe"), approvalRequest("adam", "Adam")});
+        for (const QString &xml : popUpFirst ? QStringList{alert, list} : QStringList{list, alert})
+            deliver({xml});
+        ZELApprovalAddContact *dialog = m_client->m_approvalAddContactDialog.get();
+        QCOMPARE(m_client->m_requestDialogs.size(), 1);
+        QPointer<ZELRequestDialog> popUp = m_client->m_requestDialogs.firstKey();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QVERIFY(QTest::qWaitForWindowExposed(popUp));
+        QTableWidget *table = dialog->m_approvaltable;
+        QCOMPARE(table->rowCount(), 2);
+        for (int row = 0; row < table->rowCount(); ++row)
+            check(table, row, 1);
+
+        // Read while the question waits; checked once it has been answered.
+        QPointer<ZELMessageBoxClass> question;
+        QString title;
+        bool inFront = false;
+        bool popUpAnswered = false;
+        QTimer::singleShot(0, this, [&] {
+            QTest::qWaitFor([&] {
+                question = qobject_cast<ZELMessageBoxClass *>(QApplication::activeModalWidget());
+                return question && question->isVisible();
+            });
+            if (!question)
+                return;
+            title = question->m_logoLabel->text();
+            // In front of the pop-up, which stays above ordinary windows.
+            inFront = question->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+            userClick(popUp->m_requestRejectButton);
+            popUpAnswered = QTest::qWaitFor([&] { return popUp.isNull(); });
+            userClick(question->button(QMessageBox::Yes));
+            if (!QTest::qWaitFor([&] { return !question->isVisible(); }))
+                question->done(QMessageBox::No);
+        });
+        userClick(dialog->m_acceptPushButton);
+        QVERIFY(question);
+        QCOMPARE(title, QString("Approval Add Contact"));
+        QVERIFY(inFront);
+        QVERIFY(popUpAnswered);
+
+        const ZELTestPeer::Request refused = m_peer->waitForRequest("ADDCONTACTAPPROVALSTATUS");
+        QCOMPARE(refused.value("CONTACTNAME"), QString("zoe"));
+        QCOMPARE(refused.value("APPROVALSTATUS"), QString("Declined"));
+        QCOMPARE(m_peer->waitForRequest("ADDCONTACTACCEPTEDLIST").values("ADDUSERNAME"), QStringList{"adam"});
+        QCOMPARE(table->rowCount(), 0);
+        QVERIFY(!dialog->isVisible());
+        QVERIFY(!m_client->m_addContactApprovalAction->isEnabled());
     }
 
     void requestedUsersEachAnswered()

@@ -1,5 +1,8 @@
 #include <QAction>
+#include <QImage>
+#include <QLabel>
 #include <QPointer>
+#include <QSet>
 
 #include "chat/zelrequestdialog.h"
 #include "core/zelclient.h"
@@ -35,6 +38,16 @@ private:
         if (!ZELTestPeer::waitUntil([&] { return m_client->m_requestDialogs.size() == expected; }, 5000))
             return nullptr;
         return m_client->m_requestDialogs.lastKey();
+    }
+
+    // First row below a pop-up picture's header band: the band and its edge
+    // are strong blue, the plain part under it pale.
+    static int bandBottom(const QImage &picture, int x)
+    {
+        int y = 0;
+        while (y < picture.height() && picture.pixelColor(x, y).blue() - picture.pixelColor(x, y).red() >= 50)
+            ++y;
+        return y;
     }
 
     // A request sent after everything asked before it: what came earlier has arrived.
@@ -141,7 +154,14 @@ private slots:
         QCOMPARE(dialog->mask().boundingRect().size(), shape);
         QCOMPARE(dialog->m_requestAcceptButton->geometry(), QRect(110, 70, 75, 23));
         QCOMPARE(dialog->m_requestRejectButton->geometry(), QRect(200, 70, 75, 23));
-        QCOMPARE(dialog->m_displayTextLable->geometry(), QRect(93, 10, 201, 51));
+        // The question stands below the picture's header band, above the
+        // buttons, and has room for all its lines.
+        QLabel *label = dialog->m_displayTextLable;
+        const QImage picture = dialog->palette().brush(QPalette::Window).texture().toImage();
+        QVERIFY(!picture.isNull());
+        QVERIFY(label->y() >= bandBottom(picture, label->geometry().center().x()));
+        QVERIFY(label->geometry().bottom() < dialog->m_requestAcceptButton->y());
+        QVERIFY(label->heightForWidth(label->width()) <= label->height());
         QCOMPARE(dialog->m_decideLaterButton->geometry(), QRect(150, 110, 90, 23));
         QCOMPARE(dialog->m_requestAcceptButton->toolTip(), QString("Accept"));
         QCOMPARE(dialog->m_requestRejectButton->text(), QString("Reject"));
@@ -265,6 +285,81 @@ private slots:
         QVERIFY(m_client->m_requestDialogs.isEmpty());
     }
 
+    // Requests beyond the open pop-ups wait, and open oldest first as pop-ups
+    // close; what the wait cannot hold is refused at once. Every sender gets
+    // the answer of the pop-up he would have had, exactly once.
+    void floodIsAnsweredInFull_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("count");
+        QTest::newRow("conference, 25") << "CHAT" << 25;
+        QTest::newRow("contact, 25") << "ADD" << 25;
+        QTest::newRow("contact, beyond the wait")
+            << "ADD" << ZELClient::MaxOpenRequestDialogs + ZELClient::MaxWaitingRequests + 3;
+    }
+
+    void floodIsAnsweredInFull()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, count);
+        const bool conference = kind == QLatin1String("CHAT");
+        const QString request = conference ? "CONFERECECHATSTATUS" : "ADDCONTACTAPPROVALSTATUS";
+        const QString senderTag = conference ? "LOGINNAME" : "CONTACTNAME";
+        const QString statusTag = conference ? "STATUS" : "APPROVALSTATUS";
+        auto sender = [](int i) { return QString("user%1").arg(i); };
+        auto senderOf = [&](ZELRequestDialog *dialog) { return dialog->m_requestDetails.value(conference ? 2 : 1); };
+        QStringList flood;
+        for (int i = 0; i < count; ++i) {
+            flood << (conference ? ZELTestPeer::message("CONFERENCECHAT", {{"CHATUSERNAME", "anita"},
+                                                                           {"LOGINNAME", sender(i)},
+                                                                           {"INVITECHAT", "Design 10~15~00"},
+                                                                           {"DISPLAYNAME", "Ravi Kumar"}})
+                                 : approvalAlert(sender(i), "Zoe Adams"));
+        }
+        m_peer->sendTexts(flood);
+        const int open = qMin(count, int(ZELClient::MaxOpenRequestDialogs));
+        const int refused = qMax(0, count - ZELClient::MaxOpenRequestDialogs - ZELClient::MaxWaitingRequests);
+        QTRY_COMPARE(m_client->m_requestDialogs.size() + m_client->m_waitingRequests.size(), count - refused);
+        QCOMPARE(m_client->m_requestDialogs.size(), open);
+
+        // The last ones found the wait full.
+        for (int i = count - refused; i < count; ++i) {
+            const ZELTestPeer::Request answer = m_peer->waitForRequest(request);
+            QCOMPARE(answer.value(senderTag), sender(i));
+            QCOMPARE(answer.value(statusTag), QString("Declined"));
+        }
+
+        // Answering one pop-up opens the oldest waiting request in its place.
+        QSet<QString> showing;
+        for (ZELRequestDialog *dialog : m_client->m_requestDialogs.keys())
+            showing << senderOf(dialog);
+        QVERIFY(!showing.contains(sender(open)));
+        m_client->m_requestDialogs.firstKey()->m_requestRejectButton->click();
+        QCOMPARE(m_client->m_requestDialogs.size(), open);
+        QSet<QString> now;
+        for (ZELRequestDialog *dialog : m_client->m_requestDialogs.keys())
+            now << senderOf(dialog);
+        QCOMPARE(now - showing, QSet<QString>{sender(open)});
+
+        while (!m_client->m_requestDialogs.isEmpty())
+            m_client->m_requestDialogs.firstKey()->m_requestRejectButton->click();
+        QVERIFY(m_client->m_waitingRequests.isEmpty());
+        QStringList answered;
+        for (int i = 0; i < count - refused; ++i) {
+            const ZELTestPeer::Request answer = m_peer->waitForRequest(request);
+            QCOMPARE(answer.value(statusTag), QString("Declined"));
+            answered << answer.value(senderTag);
+        }
+        QStringList expected;
+        for (int i = 0; i < count - refused; ++i)
+            expected << sender(i);
+        answered.sort();
+        expected.sort();
+        QCOMPARE(answered, expected);
+        fence();
+        QCOMPARE(m_peer->requestTypes().count(request), count);
+    }
+
     // A conference answer given after signing out is dropped.
     void conferenceAnswerAfterSignOutIsDropped()
     {
@@ -290,9 +385,15 @@ private slots:
             connect(dialog, &ZELRequestDialog::sendAcceptRejectSignal, this, [&] { ++answers; });
             connect(dialog, &ZELRequestDialog::decideLaterUserContact, this, [&] { ++answers; });
         }
+        // Requests waiting for a place go with them: none opens as they close.
+        for (int i = 0; i < ZELClient::MaxOpenRequestDialogs; ++i)
+            m_client->showConferenceChatAcceptanceDialog("ADD", {"APPROVALALERT", QString("user%1").arg(i), "Zoe"});
+        QCOMPARE(m_client->m_waitingRequests.size(), 2);
         m_peer->dropConnection();
         QTRY_VERIFY(m_client->m_requestDialogs.isEmpty());
         QTRY_VERIFY(first.isNull() && second.isNull());
+        QVERIFY(m_client->m_waitingRequests.isEmpty());
+        QCOMPARE(m_client->m_waitingRequestText, 0);
         QCOMPARE(answers, 0);
     }
 

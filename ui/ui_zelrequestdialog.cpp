@@ -26,7 +26,10 @@ void Ui_ZELRequestDialog::setupUi(QDialog *ZELRequestDialog)
     m_displayTextLable = new QLabel(ZELRequestDialog);
     m_displayTextLable->setObjectName(QString::fromLatin1("m_displayTextLable"));
     m_displayTextLable->setFont(font);
-    m_displayTextLable->setGeometry(93, 10, 201, 51);
+    // The question stands on the plain part of the picture, between the
+    // header band (its lower edge is row 26 of both pictures) and the buttons,
+    // as wide as the picture allows so that it wraps as little as it can.
+    m_displayTextLable->setGeometry(10, 30, 286, 38);
     m_displayTextLable->setAlignment(Qt::AlignCenter);
     m_displayTextLable->setWordWrap(true);
     m_decideLaterButton = new QPushButton(ZELRequestDialog);
