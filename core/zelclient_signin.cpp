@@ -504,6 +504,9 @@ void ZELClient::signOutSuccessFull()
         m_invisibleModeAction->setText(QStringLiteral("&Invisible Mode"));
     }
 
+    // Chats still waiting for a window were never seen: like waiting group
+    // messages they come at this user's next sign-in.
+    holdWaitingChats();
     // Windows leave the map as they close: walk a copy, and forget any that
     // did not take themselves out.
     const QMap<QString, ZELChatWindow *> chatWindows = m_chatWindows;
