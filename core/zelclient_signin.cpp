@@ -420,7 +420,9 @@ void ZELClient::fileMenuExit()
     settings.sync();
 
     m_tcpSocket->flush();
-    QCoreApplication::quit();
+    // Not quit(): that first asks every window to close, and the main window
+    // refuses where there is no tray to close into. Exit cannot be refused.
+    QCoreApplication::exit(0);
 }
 
 void ZELClient::signOut()
