@@ -110,4 +110,6 @@ void ZELChatWindow::fitFindBarToFonts()
         w->setGeometry(x, w->y(), width, w->height());
         x += width + 4;
     }
+    // The bar is never narrower than what it holds, so the wrap notice shows whole.
+    m_findFrame->setMinimumWidth(qMax(m_findFrame->minimumWidth(), x - 4));
 }

@@ -302,6 +302,8 @@ void ZELClient::removeChat(QString &key)
     if (closing && m_chatWindows.value(key) != closing)
         return;
     m_chatWindows.remove(key);
+    // Its place goes to the oldest waiting chat.
+    scheduleWaitingChats();
 }
 
 void ZELClient::closeChatWindow(QStringList &request)

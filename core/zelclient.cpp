@@ -246,7 +246,9 @@ void ZELClient::createMenuAndAddSubMenus()
     m_contactContextMenu = new QMenu(this);
 
     fillMenu(m_filePopupMenu, {m_signOutAction, m_exitAction});
-    fillMenu(m_contactsPopupMenu, {m_removeContactAction, m_chatHistoryAction, nullptr,
+    // "&Add Contact" heads the Contacts menu: the toolbar's Add button stays
+    // off, and Ctrl+A alone would leave the add-contact dialog out of sight.
+    fillMenu(m_contactsPopupMenu, {m_addContactAction, m_removeContactAction, m_chatHistoryAction, nullptr,
                                    m_conferenceChatAction, m_chatAction, m_voiceMailAction,
                                    m_offlineMessagesAction, m_groupMessageAction, nullptr,
                                    m_addContactApprovalAction, m_approvalRequestedAction});

@@ -470,6 +470,36 @@ public:
     // Messages still waiting for a window when their user signed out, by
     // login id: nobody has seen them, so they come at that user's next sign-in.
     QHash<QString, QList<QStringList>> m_heldGroupMessages;
+    // Chat-window flood (dispatch/zelclient_waitingchats.cpp): with this many chat
+    // windows open, chats and file offers from people without a window wait, in
+    // the order they came, and are shown as windows close. Such windows also
+    // open one an event-loop turn, the others waiting meanwhile.
+    static constexpr int MaxChatWindows = 100;
+    // What the waiting messages may take in all, counted by their text.
+    static constexpr qsizetype MaxWaitingChatBytes = 64 * 1024 * 1024;
+    int m_chatWindowBound = MaxChatWindows;
+    QList<QStringList> m_waitingChats;
+    QHash<QString, int> m_waitingSenders; // messages waiting, by sender
+    qsizetype m_waitingChatBytes = 0;
+    // A window for a new sender was opened in this event-loop turn.
+    bool m_chatWindowOpenedThisTurn = false;
+    // Messages turned away because the waiting ones took all their space.
+    qsizetype m_refusedChats = 0;
+    bool m_releasingWaitingChat = false;
+    bool m_waitingChatsScheduled = false;
+    // Chats still waiting when their user signed out, by login id.
+    QHash<QString, QList<QStringList>> m_heldChats;
+    // True when the message from `sender` is not to be shown now: it waits, or
+    // was turned away. Shows the sender's earlier waiting messages first when
+    // the sender has a window again.
+    bool chatWaits(const QStringList &message, const QString &sender);
+    // Shows every waiting message of `sender`, in order.
+    void releaseWaitingChats(const QString &sender);
+    // Opens the window of the oldest waiting sender while there is room, one a turn.
+    void showWaitingChats();
+    void scheduleWaitingChats();
+    // Puts the waiting messages aside for this user's next sign-in.
+    void holdWaitingChats();
 public slots:
     void getChatHistoryDetailsFromClient();
     void checkChatHistoryFolder();

@@ -419,7 +419,9 @@ void ZELClient::fileMenuExit()
     settings.sync();
 
     m_tcpSocket->flush();
-    QCoreApplication::quit();
+    // Not quit(): that first asks every window to close, and the main window
+    // refuses where there is no tray to close into. Exit cannot be refused.
+    QCoreApplication::exit(0);
 }
 
 void ZELClient::signOut()
@@ -503,6 +505,9 @@ void ZELClient::signOutSuccessFull()
         m_invisibleModeAction->setText(QStringLiteral("&Invisible Mode"));
     }
 
+    // Chats still waiting for a window were never seen: like waiting group
+    // messages they come at this user's next sign-in.
+    holdWaitingChats();
     // Windows leave the map as they close: walk a copy, and forget any that
     // did not take themselves out.
     const QMap<QString, ZELChatWindow *> chatWindows = m_chatWindows;

@@ -45,6 +45,8 @@ ZELDispatchResult ZELClient::dispatchChat(const QStringList &message)
 {
     const QString time = ZELTranscript::timeStamp(m_chatWindowSettings.value(ZELChatWindowList::HourFormat24));
     const QString sender = messageValue(message, ChatSender);
+    if (chatWaits(message, sender))
+        return ZELDispatchResult::Continue;
     const QString displayName = messageValue(message, ChatDisplayName);
     const bool isProtected = messageValue(message, ChatProtected) == QLatin1String("TRUE");
     const QStringList receipt{sender, messageValue(message, ChatPlainText)};

@@ -146,6 +146,8 @@ ZELDispatchResult ZELClient::dispatchFtpReady(const QStringList &message)
 {
     const QString time = ZELTranscript::timeStamp(m_chatWindowSettings.value(ZELChatWindowList::HourFormat24));
     const QString sender = messageValue(message, ReadySender);
+    if (chatWaits(message, sender))
+        return ZELDispatchResult::Continue;
     const QString displayName = messageValue(message, ReadyDisplayName);
     const auto popup = [&]() {
         if (!m_screenCaptureActive

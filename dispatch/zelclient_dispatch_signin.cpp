@@ -89,6 +89,9 @@ ZELDispatchResult ZELClient::dispatchLogin(const QStringList &message)
         const QList<QStringList> held = m_heldGroupMessages.take(m_loginId);
         for (const QStringList &waiting : held)
             displayGroupMessage(waiting);
+        for (const QStringList &waiting : m_heldChats.take(m_loginId))
+            dispatchMessage(waiting);
+        scheduleWaitingChats();
         return ZELDispatchResult::Continue;
     }
 

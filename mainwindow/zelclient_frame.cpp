@@ -8,9 +8,10 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
-#include <QSystemTrayIcon>
 
 #include "mainwindow/zelpopup.h"
+#include "platform/zelplatform.h"
+#include "platform/zelsystemtray.h"
 
 namespace {
 
@@ -319,12 +320,31 @@ void ZELClient::mouseMoveEvent(QMouseEvent *event)
     m_dragPosition = global;
 }
 
+namespace {
+
+// The window goes into the tray only where a tray exists to bring it back
+// from; elsewhere hiding would leave the user no way back.
+bool trayHoldsWindow(const ZELClient &client)
+{
+    return ZELPlatform::systemTray()->available() && client.m_trayIcon->isVisible();
+}
+
+void hideToTray(ZELClient &client)
+{
+    if (trayHoldsWindow(client))
+        client.hide();
+    else
+        client.showMinimized();
+}
+
+} // namespace
+
 void ZELClient::closeEvent(QCloseEvent *event)
 {
     // The application outlives its last window: closing (also by the window
     // manager) only hides it into the tray; without a tray to come back from
     // it minimises, as the title buttons do.
-    if (QSystemTrayIcon::isSystemTrayAvailable() && m_trayIcon->isVisible()) {
+    if (trayHoldsWindow(*this)) {
         event->accept();
         return;
     }
@@ -337,23 +357,15 @@ void ZELClient::minimized()
     showMinimized();
 }
 
-namespace {
-
-// The window hides to the tray only where a tray exists to bring it back
-// from; elsewhere hiding would leave the user no way back, so it minimises.
-void hideToTray(ZELClient &client)
-{
-    if (QSystemTrayIcon::isSystemTrayAvailable() && client.m_trayIcon->isVisible())
-        client.hide();
-    else
-        client.showMinimized();
-}
-
-} // namespace
-
+// The close buttons of the login and connecting pages. Without a tray they
+// are the plain way out of a client that is not signed in (a connection that
+// keeps failing leaves the connecting page up for good), so they exit.
 void ZELClient::closeSlot()
 {
-    hideToTray(*this);
+    if (trayHoldsWindow(*this))
+        hide();
+    else
+        fileMenuExit();
 }
 
 void ZELClient::trayIconHideSlot()

@@ -7,6 +7,7 @@
 #include "platform/zelqtinputmonitor.h"
 #include "platform/zelqtscreengrabber.h"
 #include "platform/zelqtsoundplayer.h"
+#include "platform/zelqtsystemtray.h"
 #include "platform/zelstandardfolders.h"
 #include "platform/zelwaveaudiorecorder.h"
 
@@ -30,6 +31,7 @@ std::atomic<ZELDesktopServices *> installedDesktopServices{nullptr};
 std::atomic<ZELScreenGrabber *> installedScreenGrabber{nullptr};
 std::atomic<ZELChoosers *> installedChoosers{nullptr};
 std::atomic<ZELFilePermissions *> installedFilePermissions{nullptr};
+std::atomic<ZELSystemTray *> installedSystemTray{nullptr};
 
 QMutex defaultsLock;
 // Layers that hold toolkit objects live as children of the application object,
@@ -160,6 +162,15 @@ ZELFilePermissions *ZELPlatform::filePermissions()
 }
 
 void ZELPlatform::setFilePermissions(ZELFilePermissions *layer) { installedFilePermissions.store(layer); }
+
+ZELSystemTray *ZELPlatform::systemTray()
+{
+    return installedOr<ZELSystemTray>(installedSystemTray, [] () -> ZELSystemTray * {
+        return processWide<ZELQtSystemTray>();
+    });
+}
+
+void ZELPlatform::setSystemTray(ZELSystemTray *layer) { installedSystemTray.store(layer); }
 
 QString ZELPlatform::dataFolder()
 {

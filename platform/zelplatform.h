@@ -12,6 +12,7 @@ class ZELScreenGrabber;
 class ZELSoundPlayer;
 class ZELSoundRecorder;
 class ZELSystemFolders;
+class ZELSystemTray;
 
 // The one place that hands out the platform layers. Each accessor returns the
 // installed layer or, when none is installed, this machine's own implementation.
@@ -42,6 +43,10 @@ public:
     // Write permission of files and folders (a layer of its own: tests run as root)
     static ZELFilePermissions *filePermissions();
     static void setFilePermissions(ZELFilePermissions *layer);
+
+    // The desktop's system tray (whether there is one)
+    static ZELSystemTray *systemTray();
+    static void setSystemTray(ZELSystemTray *layer);
 
     // The client's data folder: the application-data folder + "/ZEL" (not created).
     static QString dataFolder();

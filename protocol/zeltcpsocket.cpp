@@ -17,9 +17,7 @@
 #include <emmintrin.h>
 #endif
 
-#include <algorithm>
 #include <cstring>
-#include <functional>
 #include <utility>
 
 namespace {
@@ -67,16 +65,6 @@ qsizetype findTerminator(const char *data, qsizetype size, qsizetype from)
     return -1;
 }
 
-// Whether the payload holds the file marker anywhere. File payloads end with it,
-// and the searcher's table is built once: this runs for every frame.
-bool holdsFileMarker(const QByteArray &payload)
-{
-    if (payload.endsWith(fileEnd))
-        return true;
-    static const std::boyer_moore_horspool_searcher searcher(fileEnd.begin(), fileEnd.end());
-    return std::search(payload.begin(), payload.end(), searcher) != payload.end();
-}
-
 // How many of the last bytes of data[0, size) begin a terminator (at most 9).
 qsizetype terminatorStartAtEnd(const char *data, qsizetype size)
 {
@@ -119,6 +107,50 @@ QByteArray compressSplittingTerminators(const QByteArray &payload)
             break;
     }
     deflateEnd(&stream);
+    return out;
+}
+
+// qCompress's layout again, with nothing but stored deflate blocks, cut so that
+// no terminator can form anywhere in the result: inside a block's bytes (each
+// terminator text of the payload is cut in two), across a block header (each
+// block holds less than 32 KB, so its length's complement has its high bit
+// set and begins no terminator; the header's first byte is 0 or 1, which no
+// terminator holds), or against the checksum (an empty final block stands
+// before it). Kept for the payloads whose compressed form would still hold a
+// terminator; any zlib reader decodes the same payload.
+QByteArray storeAvoidingTerminators(const QByteArray &payload)
+{
+    constexpr qsizetype maxBlock = 0x7fff;
+    const char *data = payload.constData();
+    const qsizetype size = payload.size();
+    QByteArray out;
+    out.reserve(size + size / maxBlock * 5 + 32);
+    char header[4];
+    qToBigEndian(quint32(size), header);
+    out.append(header, 4);
+    out.append("\x78\xda", 2);
+    const auto storeBlock = [&out](const char *bytes, qsizetype length, bool last) {
+        const quint16 n = quint16(length);
+        const char blockHeader[5] = {char(last ? 1 : 0), char(n & 0xff), char(n >> 8), char(~n & 0xff),
+                                     char((~n >> 8) & 0xff)};
+        out.append(blockHeader, 5);
+        out.append(bytes, length);
+    };
+    qsizetype from = 0;
+    while (from < size) {
+        const qsizetype at = findTerminator(data, size, from);
+        const qsizetype cut = at < 0 ? size : at + terminatorSize / 2;
+        while (from < cut) {
+            const qsizetype length = qMin(cut - from, maxBlock);
+            storeBlock(data + from, length, false);
+            from += length;
+        }
+    }
+    storeBlock(nullptr, 0, true);
+    char checksum[4];
+    qToBigEndian(quint32(adler32_z(adler32(0, nullptr, 0), reinterpret_cast<const Bytef *>(data), z_size_t(size))),
+                 checksum);
+    out.append(checksum, 4);
     return out;
 }
 
@@ -369,7 +401,7 @@ private:
             return false;
         ReceivedFrame frame;
         frame.held = payload.size();
-        frame.file = holdsFileMarker(payload);
+        frame.file = payload.endsWith(fileEnd);
         if (!frame.file) {
             payload.append(textSeparator);
             if (parse)
@@ -579,9 +611,13 @@ QByteArray ZELTcpSocket::frame(const QByteArray &payload)
 {
     QByteArray result = qCompress(payload, 9);
     // Data that does not compress is stored as it is, so a payload holding the
-    // terminator text would cut its own frame in two on the wire.
+    // terminator text would cut its own frame in two on the wire. Splitting it
+    // leaves block headers and the checksum beside the payload's own bytes,
+    // which may still complete one: the finished frame is what counts.
     if (findTerminator(result.constData(), result.size(), 0) >= 0)
         result = compressSplittingTerminators(payload);
+    if (findTerminator(result.constData(), result.size(), 0) >= 0)
+        result = storeAvoidingTerminators(payload);
     result.append(writeEnd);
     return result;
 }

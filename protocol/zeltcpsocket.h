@@ -18,7 +18,7 @@ class QThread;
 
 // The one connection to the server. Every message in both directions is a frame:
 // qCompress output (4-byte big-endian length + zlib stream) followed by "<WRITEEND>".
-// A payload holding "<FILEEND>" is file data; any other payload is XML text.
+// A payload that ends with "<FILEEND>" is file data; any other payload is XML text.
 //
 // Every received frame that decompresses to something is handed over on its
 // own, in arrival order: a text payload followed by ":::" as the text block, or

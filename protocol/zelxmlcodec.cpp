@@ -339,7 +339,10 @@ QString ZELXmlCodec::compose(QStringList request) const
 QStringList ZELXmlCodec::parse(QString message) const
 {
     QDomDocument doc;
-    doc.setContent(message);
+    // A document that does not parse may still leave a root element behind:
+    // its values would be made up, so it says nothing at all.
+    if (!doc.setContent(message))
+        return QStringList();
     const QDomElement root = doc.documentElement();
     const QString tag = root.tagName();
     const MessageRow *row = messageRow(tag);
@@ -483,8 +486,9 @@ QList<QStringList> ZELXmlCodec::parseBlock(QByteArrayView block)
     QStringList pieces = splitBatch(block);
     QList<QStringList> messages;
     for (QString &piece : pieces) {
+        // An empty piece is a frame that carried nothing: the messages after it still count.
         if (piece.isEmpty())
-            break;
+            continue;
         QStringList message = codec.parse(std::exchange(piece, QString()));
         if (!message.isEmpty())
             messages.append(std::move(message));

@@ -21,7 +21,7 @@ public:
     QString compose(QStringList request) const;
 
     // One server message -> parsed message; the empty list for an unknown type
-    // or for text holding no XML element.
+    // or for text that is not one well-formed XML document.
     QStringList parse(QString message) const;
 
     // A received text block (Latin-1 messages, each followed by ":::") -> its
@@ -31,9 +31,9 @@ public:
     // complete document, the rest of the block is split at every ":::".
     static QStringList splitBatch(QByteArrayView block);
 
-    // A received text block -> the parsed messages its pieces hold, in order:
-    // the pieces up to the first empty one (the end of the block, or a frame
-    // that did not decompress), those that parse to nothing left out.
+    // A received text block -> the parsed messages its pieces hold, in order;
+    // empty pieces (the end of the block, or a frame that did not decompress)
+    // and pieces that parse to nothing are left out.
     static QList<QStringList> parseBlock(QByteArrayView block);
 };
 

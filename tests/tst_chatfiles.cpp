@@ -578,6 +578,114 @@ private slots:
         QVERIFY(!w->m_uploading);
         QVERIFY(!w->m_downloading);
     }
+
+    // Beyond the bound of open chat windows, chats and file offers from people
+    // without a window wait in the order they came. As windows close, each
+    // waiting sender's window opens with all of that sender's messages, which
+    // are answered then as any other: chats confirmed, offers declined when the
+    // window closes with them unanswered. Nothing is lost or shown twice.
+    void newSendersWaitForWindows_data()
+    {
+        QTest::addColumn<QStringList>("arrivals"); // sender, c(hat) or f(ile offer), text or file name
+        QTest::addColumn<int>("waiting");
+        QTest::addColumn<QStringList>("answers"); // in the order the server has them
+        QTest::newRow("chats")
+            << QStringList{"a c a1", "b c b1", "c c c1", "d c d1", "e c e1"} << 3
+            << QStringList{"delivered a1", "delivered b1", "delivered c1", "delivered d1", "delivered e1"};
+        QTest::newRow("a waiting sender goes on")
+            << QStringList{"a c a1", "b c b1", "c c c1", "a c a2", "d c d1", "c c c2"} << 3
+            << QStringList{"delivered a1", "delivered a2", "delivered b1", "delivered c1", "delivered c2",
+                           "delivered d1"};
+        QTest::newRow("file offers")
+            << QStringList{"a f a.txt", "b f b.txt", "c f c.txt", "c c c1", "d f d.txt"} << 3
+            << QStringList{"Declined a.txt", "delivered c1", "Declined b.txt", "Declined c.txt",
+                           "Declined d.txt"};
+    }
+
+    void newSendersWaitForWindows()
+    {
+        QFETCH(QStringList, arrivals);
+        QFETCH(int, waiting);
+        QFETCH(QStringList, answers);
+        m_client->m_chatWindowBound = 2;
+        QStringList frames;
+        for (const QString &arrival : arrivals) {
+            const QStringList part = arrival.split(' ');
+            const QString &sender = part.at(0);
+            frames << (part.at(1) == "c"
+                           ? ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender},
+                                                           {"MESSAGE", part.at(2)}, {"SENDSMILEY", ""},
+                                                           {"SENDPICTURE", ""}, {"BANNERSTATE", ""},
+                                                           {"PLAINTEXT", part.at(2)}, {"DISPLAYNAME", sender + " K"},
+                                                           {"PASSWORD", "FALSE"}})
+                           : ZELTestPeer::message("FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender},
+                                                               {"FILENAME", part.at(2)}, {"FILESIZE", "5"},
+                                                               {"ADDBANNER", "ADD_BANNER"},
+                                                               {"DISPLAYNAME", sender + " K"}, {"PWDPROTECT", "0"}}));
+        }
+        // All in one delivery, as a server relays what came meanwhile.
+        m_peer->sendText(frames.join(":::") + ":::");
+        fence();
+        // One window opens a turn, up to the bound.
+        QTRY_COMPARE(m_client->m_waitingChats.size(), waiting);
+        QCOMPARE(m_client->m_chatWindows.size(), 2);
+
+        // The user closes the oldest window each time; the next waits for its place.
+        QStringList opened;
+        const auto noteOpened = [&] {
+            for (const QString &key : m_client->m_chatWindows.keys()) {
+                if (!opened.contains(key))
+                    opened << key;
+            }
+        };
+        noteOpened();
+        while (!m_client->m_chatWindows.isEmpty()) {
+            QString oldest;
+            for (const QString &key : std::as_const(opened)) {
+                if (m_client->m_chatWindows.contains(key)) {
+                    oldest = key;
+                    break;
+                }
+            }
+            ZELChatWindow *w = m_client->m_chatWindows.value(oldest);
+            QVERIFY(w);
+            // Every message of this sender is in the window once, in the order sent.
+            const QString transcript = w->totalMessage->toPlainText();
+            qsizetype at = 0;
+            int offers = 0;
+            for (const QString &arrival : arrivals) {
+                const QStringList part = arrival.split(' ');
+                if (part.at(0) != oldest)
+                    continue;
+                const qsizetype found = transcript.indexOf(part.at(2), at);
+                QVERIFY2(found >= 0, qPrintable(part.at(2)));
+                QCOMPARE(transcript.count(part.at(2)), 1);
+                at = found;
+                offers += part.at(1) == "f";
+            }
+            QCOMPARE(w->m_dowLoadtable->rowCount(), offers);
+            // One window closes; one opens when anything waits.
+            const int expected = m_client->m_waitingChats.isEmpty() ? m_client->m_chatWindows.size() - 1
+                                                                    : m_client->m_chatWindows.size();
+            QVERIFY(w->close());
+            QTRY_COMPARE(m_client->m_chatWindows.size(), expected);
+            QTRY_VERIFY(m_client->m_waitingChats.isEmpty() || m_client->m_chatWindows.size() == 2);
+            noteOpened();
+        }
+        QVERIFY(m_client->m_waitingChats.isEmpty());
+        QCOMPARE(m_client->m_waitingChatBytes, 0);
+        QCOMPARE(m_client->m_refusedChats, 0);
+
+        fence();
+        QStringList seen;
+        for (const ZELTestPeer::Request &request : m_peer->requests()) {
+            if (request.type == "MESSAGEDELIVERED")
+                seen << "delivered " + request.value("NewPass");
+            else if (request.type == "FTPSTATUS")
+                seen << request.value("FTPSTATUS") + " " + request.value("FILENAME");
+        }
+        QCOMPARE(seen, answers);
+    }
 };
 
 ZEL_TEST_MAIN(TestChatFiles)

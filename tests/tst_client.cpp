@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QMenu>
 #include <QPointer>
+#include <QMessageBox>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QRegularExpressionValidator>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -15,6 +17,9 @@
 #include "core/zelruntimefolder.h"
 #include "protocol/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
+#include "platform/zelfakesystemtray.h"
+#include "platform/zelplatform.h"
+#include "style/zelmessageboxclass.h"
 #include "style/zelaboutdialog.h"
 #include "zeltestmain.h"
 
@@ -191,34 +196,76 @@ private slots:
         QVERIFY(client.isMinimized());
     }
 
-    // Every way of closing the main window without a tray (the login page's
-    // and the connecting page's buttons, the window manager's close) minimises.
-    void noTrayClosePathsMinimise_data()
+    // Every way of closing or leaving the main window, with and without a tray
+    // to hide it into. Exit (File menu, the login page's right-click menu) ends
+    // the event loop in every case, and so do the close buttons of the login and
+    // connecting pages where there is no tray; the rest hides the window into
+    // the tray, or minimises it where there is none.
+    void closePaths_data()
     {
         QTest::addColumn<QString>("path");
-        QTest::newRow("window manager close") << "close";
-        QTest::newRow("login page button") << "login";
-        QTest::newRow("connecting page button") << "process";
-        QTest::newRow("contact page button") << "contact";
+        QTest::addColumn<bool>("tray");
+        QTest::addColumn<QString>("outcome");
+        for (const bool tray : {false, true}) {
+            const char *desktop = tray ? "tray" : "no tray";
+            const QString away = tray ? "hidden" : "minimised";
+            const QString leaves = tray ? "hidden" : "ends";
+            QTest::addRow("window manager close, %s", desktop) << "close" << tray << away;
+            QTest::addRow("contact page button, %s", desktop) << "contact" << tray << away;
+            QTest::addRow("login page button, %s", desktop) << "login" << tray << leaves;
+            QTest::addRow("connecting page button, %s", desktop) << "process" << tray << leaves;
+            QTest::addRow("File > Exit, %s", desktop) << "exit" << tray << "ends";
+            QTest::addRow("right-click menu Exit, %s", desktop) << "menu exit" << tray << "ends";
+        }
     }
 
-    void noTrayClosePathsMinimise()
+    void closePaths()
     {
         QFETCH(QString, path);
+        QFETCH(bool, tray);
+        QFETCH(QString, outcome);
+        ZELFakeSystemTray desktopTray;
+        desktopTray.trayAvailable = tray;
+        ZELPlatform::setSystemTray(&desktopTray);
+        QStringList asked;
+        ZELMessageBoxClass::setTestAnswerHook([&asked](const QString &title, const QString &text) {
+            asked << title + ": " + text;
+            return int(QMessageBox::Yes);
+        });
+        // As main() has it: the application outlives its last window.
+        QApplication::setQuitOnLastWindowClosed(false);
+        const auto restore = qScopeGuard([] {
+            ZELPlatform::setSystemTray(nullptr);
+            ZELMessageBoxClass::setTestAnswerHook({});
+            QApplication::setQuitOnLastWindowClosed(true);
+        });
         ZELClient client;
-        client.show();
         QVERIFY(QTest::qWaitForWindowExposed(&client));
-        QVERIFY(!QSystemTrayIcon::isSystemTrayAvailable());
-        if (path == "close")
-            QVERIFY(!client.close());
-        else if (path == "login")
-            client.m_loginPageCloseButton->click();
-        else if (path == "process")
-            client.m_processPageCloseButton->click();
-        else
-            client.m_closeButton->click();
-        QVERIFY(client.isVisible());
-        QVERIFY(client.isMinimized());
+
+        const bool ended = zelEventLoopEndsWith([&] {
+            if (path == "close") {
+                client.close();
+            } else if (path == "contact") {
+                client.m_closeButton->click();
+            } else if (path == "login") {
+                client.m_loginPageCloseButton->click();
+            } else if (path == "process") {
+                client.m_processPageCloseButton->click();
+            } else if (path == "exit") {
+                client.m_exitAction->trigger();
+            } else {
+                QTest::mouseClick(&client, Qt::RightButton, Qt::NoModifier, QPoint(100, 200));
+                QVERIFY(client.m_connectionPopupMenu->isVisible());
+                client.m_connectionPopupMenu->actions().last()->trigger();
+            }
+        });
+
+        QCOMPARE(ended, outcome == "ends");
+        QCOMPARE(asked, outcome == "ends" ? QStringList("Zembrio: Are you sure you want to exit?") : QStringList());
+        if (outcome == "hidden")
+            QVERIFY(!client.isVisible());
+        if (outcome == "minimised")
+            QVERIFY(client.isVisible() && client.isMinimized());
     }
 
     void shortcuts_data()
@@ -258,7 +305,7 @@ private slots:
         ZELClient client;
         QCOMPARE(menuTexts(client.m_filePopupMenu), QStringList({"&Sign Out", "&Exit"}));
         QCOMPARE(menuTexts(client.m_contactsPopupMenu),
-                 QStringList({"&Remove Contact", "Chat &History", "-", "Con&ference Chat", "&Chat",
+                 QStringList({"&Add Contact", "&Remove Contact", "Chat &History", "-", "Con&ference Chat", "&Chat",
                               "&Voice Mail", "&Offline Messages", "&Group Message", "-",
                               "Add Contact A&pproval", "Approval Requested User Contacts"}));
         QCOMPARE(menuTexts(client.m_settingsPopupMenu),
@@ -272,6 +319,8 @@ private slots:
                  QStringList({"&Status", "&Sign In", "&Connect to Server", "-", "&Open ZEL", "&Exit"}));
         QCOMPARE(menuTexts(client.m_contactContextMenu),
                  QStringList({"&Chat", "&Voice Mail", "&Remove Contact", "View &Profile", "&Send an E-Mail"}));
+        // The Contacts menu's first entry is the action Ctrl+A stands for.
+        QCOMPARE(client.m_contactsPopupMenu->actions().first(), client.m_addContactAction);
         // One action object in several menus: disabling it shows everywhere.
         QCOMPARE(client.m_statusPopupMenu->actions().first(), client.m_trayStatusMenu->actions().first());
         QCOMPARE(client.m_fileMenu->menu(), client.m_filePopupMenu);

@@ -350,6 +350,40 @@ void TestDemoServer::officeOfThree()
     QCOMPARE(logout.mid(1, 4), (QStringList{QStringLiteral("carol"), QStringLiteral("Engineering"),
                                             QStringLiteral("Carol Castell"), ZELDemoDirectory::Company}));
     QCOMPARE(bob.waitFor(QStringLiteral("LOGOUT")).value(1), QStringLiteral("carol"));
+
+    // A reminder alice sets for bob reaches him with the time it rings where he
+    // is, in the place his client reads it; her own one stays hers. Both come
+    // back at the next sign-in, alice's list naming bob; bob's snooze moves
+    // the time it rings for him.
+    const QString crossId = QStringLiteral("10/Dec/2026 11:00:00:000");
+    const QString ownId = QStringLiteral("10/Dec/2026 11:00:01:000");
+    const QString due = QStringLiteral("Thu Dec 10 15:30:00 2026");
+    const QString bobsDue = QStringLiteral("Thu Dec 10 16:30:00 2026");
+    const QString awaiting = QStringLiteral("Awaiting");
+    const QString self = QStringLiteral("Self");
+    alice.send({QStringLiteral("ADDREMINDER"), crossId, QStringLiteral("Call the customer"), due, awaiting,
+                QStringLiteral("bob"), bobsDue});
+    alice.send({QStringLiteral("ADDREMINDER"), ownId, QStringLiteral("Lunch"), due, awaiting, self, self});
+    const QStringList forBob{crossId, QStringLiteral("Call the customer"), due, awaiting, QStringLiteral("bob"),
+                             QStringLiteral("alice"), bobsDue};
+    QCOMPARE(bob.waitFor(QStringLiteral("ADDCROSSREMINDER")).mid(1), forBob);
+    ScriptedClient bobAgain, aliceAgain;
+    QVERIFY(bobAgain.signIn(m_server->port(), QStringLiteral("bob")));
+    QCOMPARE(bobAgain.waitFor(QStringLiteral("SELFREMINDERS")).mid(1), forBob);
+    QVERIFY(!bobAgain.has(QStringLiteral("CROSSREMINDERS")));
+    QVERIFY(aliceAgain.signIn(m_server->port(), QStringLiteral("alice")));
+    QCOMPARE(aliceAgain.waitFor(QStringLiteral("SELFREMINDERS")).mid(1),
+             (QStringList{ownId, QStringLiteral("Lunch"), due, awaiting, self, QStringLiteral("alice"), self}));
+    QCOMPARE(aliceAgain.waitFor(QStringLiteral("CROSSREMINDERS")).mid(1, 6),
+             (QStringList{crossId, QStringLiteral("Call the customer"), due, awaiting, QStringLiteral("bob"),
+                          QStringLiteral("Bob Brandt")}));
+    const QString snoozed = QStringLiteral("Thu Dec 10 16:40:00 2026");
+    bobAgain.send({QStringLiteral("SNOOZEREMINDER"), crossId, QStringLiteral("bob"), snoozed});
+    QCOMPARE(aliceAgain.waitFor(QStringLiteral("SNOOZECROSSREMINDER")).mid(1), (QStringList{crossId, snoozed}));
+    ScriptedClient bobLater;
+    QVERIFY(bobLater.signIn(m_server->port(), QStringLiteral("bob")));
+    QCOMPARE(bobLater.waitFor(QStringLiteral("SELFREMINDERS")).value(7), snoozed);
+    QVERIFY(!carol.has(QStringLiteral("ADDCROSSREMINDER")));
 }
 
 void TestDemoServer::awayUserGetsWhatWaitedAtSignIn()

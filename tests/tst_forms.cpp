@@ -268,6 +268,24 @@ const QWidget *coveringSibling(const QWidget *widget, const QRect &text, const Q
     return nullptr;
 }
 
+// The container that cuts the text off at one of its edges; null when the
+// text lies wholly inside every container up to the window.
+const QWidget *clippingContainer(const QWidget *widget, const QRect &text, const QWidget *top)
+{
+    if (text.isEmpty())
+        return nullptr;
+    QRect drawn = text;
+    for (const QWidget *level = widget; level && level != top; level = level->parentWidget()) {
+        const QWidget *parent = level->parentWidget();
+        if (!parent)
+            break;
+        drawn.translate(level->pos());
+        if (!QRect(QPoint(0, 0), parent->size()).contains(drawn))
+            return parent;
+    }
+    return nullptr;
+}
+
 // Makes every stacked page on the way to the widget the current one; true
 // when a page changed.
 bool reveal(QWidget *widget, QWidget *top)
@@ -298,6 +316,10 @@ QString misfit(const QWidget *top, const QWidget *widget)
     if (const QWidget *cover = coveringSibling(widget, fit.text, top))
         return describe(top, widget, fit) + QStringLiteral(", covered by ")
                + QString::fromLatin1(cover->metaObject()->className()) + QLatin1Char(' ') + cover->objectName();
+    if (const QWidget *container = clippingContainer(widget, fit.text, top))
+        return describe(top, widget, fit) + QStringLiteral(", cut off by the edge of ")
+               + QString::fromLatin1(container->metaObject()->className()) + QLatin1Char(' ')
+               + container->objectName();
     if (fit.needed > 0 && qEnvironmentVariableIsSet("ZEL_FORMS_ALL")) // every fit, for layout work
         qInfo().noquote() << describe(top, widget, fit);
     return QString();
@@ -415,6 +437,10 @@ QStringList laterTextMisfits()
         }
         const bool wasVisible = top->isVisible();
         top->show();
+        // A window the user may resize shows the text at its smallest too.
+        const QSize size = top->size();
+        if (!top->minimumSize().isEmpty())
+            top->resize(top->minimumSize());
         const QString before = widgetText(widget);
         QList<QWidget *> hidden;
         for (QWidget *level = widget; level && level != top; level = level->parentWidget()) {
@@ -432,6 +458,7 @@ QStringList laterTextMisfits()
         setWidgetText(widget, before);
         for (QWidget *level : std::as_const(hidden))
             level->hide();
+        top->resize(size);
         if (!wasVisible)
             top->hide();
     }

@@ -7,6 +7,7 @@
 #include "platform/zelfakescreengrabber.h"
 #include "platform/zelfakesoundrecorder.h"
 #include "platform/zelfakesystemfolders.h"
+#include "platform/zelfakesystemtray.h"
 #include "platform/zellockfileinstancecheck.h"
 #include "platform/zelplatform.h"
 #include "platform/zelqtinputmonitor.h"
@@ -172,6 +173,7 @@ private slots:
         ZELFakeDesktopServices desktop;
         ZELFakeScreenGrabber grabber;
         ZELFakeChoosers choosers;
+        ZELFakeSystemTray tray;
         ZELPlatform::setInstanceCheck(&instance);
         ZELPlatform::setSystemFolders(&folders);
         ZELPlatform::setInputMonitor(&input);
@@ -179,6 +181,7 @@ private slots:
         ZELPlatform::setDesktopServices(&desktop);
         ZELPlatform::setScreenGrabber(&grabber);
         ZELPlatform::setChoosers(&choosers);
+        ZELPlatform::setSystemTray(&tray);
         QCOMPARE(ZELPlatform::instanceCheck(), &instance);
         QCOMPARE(ZELPlatform::dataFolder(), QString("/nowhere/ZEL"));
         QCOMPARE(ZELPlatform::inputMonitor(), &input);
@@ -186,6 +189,7 @@ private slots:
         QCOMPARE(ZELPlatform::desktopServices(), &desktop);
         QCOMPARE(ZELPlatform::screenGrabber(), &grabber);
         QCOMPARE(ZELPlatform::choosers(), &choosers);
+        QCOMPARE(ZELPlatform::systemTray(), &tray);
 
         ZELPlatform::setInstanceCheck(nullptr);
         ZELPlatform::setSystemFolders(nullptr);
@@ -194,12 +198,14 @@ private slots:
         ZELPlatform::setDesktopServices(nullptr);
         ZELPlatform::setScreenGrabber(nullptr);
         ZELPlatform::setChoosers(nullptr);
+        ZELPlatform::setSystemTray(nullptr);
         QVERIFY(ZELPlatform::instanceCheck() != &instance);
         QVERIFY(ZELPlatform::inputMonitor() != &input);
         QVERIFY(ZELPlatform::soundRecorder() != &recorder);
         QVERIFY(ZELPlatform::desktopServices() != &desktop);
         QVERIFY(ZELPlatform::screenGrabber() != &grabber);
         QVERIFY(ZELPlatform::choosers() != &choosers);
+        QVERIFY(ZELPlatform::systemTray() != &tray);
         QVERIFY(ZELPlatform::dataFolder() != QString("/nowhere/ZEL"));
     }
 

@@ -427,7 +427,8 @@ private slots:
         m_client->move(123, 145);
         const QPoint position = m_client->pos();
 
-        m_client->fileMenuExit();
+        // Yes ends the event loop main() runs; no leaves it running.
+        QCOMPARE(zelEventLoopEndsWith([this] { m_client->fileMenuExit(); }), yes);
 
         QCOMPARE(asked, QStringList("Zembrio: Are you sure you want to exit?"));
         QCOMPARE(QDir(dataFolder() + "/VoiceMails").exists(), !yes);

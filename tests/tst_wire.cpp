@@ -74,6 +74,25 @@ QByteArray bigEndian32(quint32 value)
 const QByteArray writeEnd("<WRITEEND>");
 const QByteArray fileEnd("<FILEEND>");
 
+// The bytes between a terminator text and a cut-short one at the end, with the
+// first four changed until the zlib checksum of the whole begins with '>'.
+QByteArray checksumCompletesTerminator(QByteArray bytes)
+{
+    const QByteArray cutShort = writeEnd.chopped(1);
+    for (quint32 n = 0;; ++n) {
+        bytes.replace(0, 4, QByteArrayView(reinterpret_cast<const char *>(&n), 4));
+        const QByteArray payload = writeEnd + bytes + cutShort;
+        quint32 a = 1;
+        quint32 b = 0;
+        for (const char c : payload) {
+            a = (a + uchar(c)) % 65521;
+            b = (b + a) % 65521;
+        }
+        if ((b >> 8) == '>')
+            return payload;
+    }
+}
+
 } // namespace
 
 class TestWire : public QObject
@@ -108,8 +127,12 @@ private slots:
     void colonRunsInSentText();
     void batchSplitsBetweenDocuments_data();
     void batchSplitsBetweenDocuments();
+    void parseBlock_data();
+    void parseBlock();
     void fileFrame_data();
     void fileFrame();
+    void frameKeepsTerminatorOut_data();
+    void frameKeepsTerminatorOut();
     void unreadableFileSendsNothing_data();
     void unreadableFileSendsNothing();
     void clientSendsRequestsAndFiles();
@@ -381,6 +404,16 @@ void TestWire::parseForms_data()
     QTest::newRow("wrapped, other wrapper") << "<CHATHISTORYLIST><OTHER><A>a</A></OTHER></CHATHISTORYLIST>"
         << QStringList{"CHATHISTORYLIST", "OTHER"};
     QTest::newRow("wrapped, no child") << "<CONFERENCEDATES/>" << QStringList{"CONFERENCEDATES", e};
+
+    // A document that is not well-formed says nothing, not a message of empty values.
+    QTest::newRow("raw end of a CDATA section") << "<CHAT><A>x]]>y</A><B>b</B></CHAT>" << QStringList();
+    QTest::newRow("reference to character 0") << "<CHAT><A>&#0;</A><B>b</B></CHAT>" << QStringList();
+    QTest::newRow("entity that names itself")
+        << "<!DOCTYPE CHAT [<!ENTITY e '&e;'>]><CHAT><A>&e;</A><B>b</B></CHAT>" << QStringList();
+    QTest::newRow("entity not declared")
+        << "<!DOCTYPE CHAT [<!ENTITY e 'x'>]><CHAT><A>&f;</A><B>b</B></CHAT>" << QStringList();
+    QTest::newRow("entity that opens an element")
+        << "<!DOCTYPE CHAT [<!ENTITY e '<A>'>]><CHAT>&e;</A><B>b</B></CHAT>" << QStringList();
 }
 
 void TestWire::parseForms()
@@ -410,6 +443,8 @@ void TestWire::receive_data()
         << QStringList{"0|<A/>:::|", "0||file one<FILEEND>"};
     QTest::newRow("two file frames") << Reads{f + g}
         << QStringList{"0||file one<FILEEND>", "0||file two<FILEEND>"};
+    QTest::newRow("file marker inside a text") << Reads{ZELTestPeer::frame("<A><![CDATA[<FILEEND>]]></A>")}
+        << QStringList{"0|<A><![CDATA[<FILEEND>]]></A>:::|"};
     QTest::newRow("complete frame does not wait for the split one") << Reads{a + b.left(7), b.mid(7)}
         << QStringList{"0|<A/>:::|", "1|<B>b</B>:::|"};
     const int cuts[] = {1, 4, 6, int(b.size()) - 10, int(b.size()) - 9, int(b.size()) - 5, int(b.size()) - 1};
@@ -504,7 +539,7 @@ public:
             m_buffer.remove(0, at + writeEnd.size());
             if (payload.isEmpty())
                 continue;
-            if (payload.contains(fileEnd))
+            if (payload.endsWith(fileEnd))
                 handovers << handover(index, QByteArray(), payload);
             else
                 handovers << handover(index, payload + ":::", QByteArray());
@@ -904,6 +939,33 @@ void TestWire::batchSplitsBetweenDocuments()
     QCOMPARE(ZELXmlCodec::splitBatch(block), pieces);
 }
 
+// Every message of a block that parses is handed on, whatever stands between.
+void TestWire::parseBlock_data()
+{
+    QTest::addColumn<QByteArray>("block");
+    QTest::addColumn<QStringList>("messages"); // each message's values joined by '|'
+
+    const QByteArray a = "<CHANGESTATUS><A>a</A></CHANGESTATUS>";
+    const QByteArray b = "<!DOCTYPE SERVER>\n<DATABASEPROBLEM><M>b</M></DATABASEPROBLEM>\n";
+    const QStringList both{"CHANGESTATUS|a", "DATABASEPROBLEM|b"};
+    QTest::newRow("two documents") << a + ":::" + b + ":::" << both;
+    QTest::newRow("empty piece between") << a + "::::::" + b + ":::" << both;
+    QTest::newRow("empty piece first") << ":::" + a + ":::" + b + ":::" << both;
+    QTest::newRow("unparseable between") << a + ":::<CHAT><A>]]></A></CHAT>:::" + b + ":::" << both;
+    QTest::newRow("unparseable and empty between") << a + ":::<CHAT>&#0;</CHAT>::::::" + b + ":::" << both;
+    QTest::newRow("text between") << a + ":::hello:::" + b + ":::" << both;
+}
+
+void TestWire::parseBlock()
+{
+    QFETCH(QByteArray, block);
+    QFETCH(QStringList, messages);
+    QStringList parsed;
+    for (const QStringList &message : ZELXmlCodec::parseBlock(block))
+        parsed << message.join('|');
+    QCOMPARE(parsed, messages);
+}
+
 void TestWire::fileFrame_data()
 {
     QTest::addColumn<QByteArray>("data");
@@ -942,6 +1004,47 @@ void TestWire::fileFrame()
     QVERIFY(m_peer->waitForFile(&received));
     QCOMPARE(received, data);
     delete client;
+}
+
+// The frame written for any payload holds the terminator once, at its end, and
+// gives the payload back; a payload whose compressed form holds no terminator
+// goes out exactly as qCompress makes it.
+void TestWire::frameKeepsTerminatorOut_data()
+{
+    QTest::addColumn<QByteArray>("payload");
+    QTest::newRow("request") << QByteArray("<!DOCTYPE CLIENT>\n<KEEPALIVE>\n <KEEPALIVE>live</KEEPALIVE>\n</KEEPALIVE>\n");
+    QTest::newRow("random bytes") << randomBytes(100000, 8);
+    // The input fuzz_frames stopped on (its corpus keeps it): split at its terminator
+    // text, the payload ended in a stored block "...<WRITEEND" that the checksum's
+    // first byte '>' completed.
+    QTest::newRow("checksum completes a cut-short terminator") << QByteArray::fromHex(
+            "3c5752495445454e443e288db6a62cda18f40a987f1165bff0b25379a5ac1ea4ae7166713e20ea3f8945c08c3324b0a4"
+            "7b41ee0ebf0d778e7a9a29735725a814528976b5bd0b425c309b9c204819e5a0e12b58d2edd1ce6df15072f54242f7f0"
+            "ab0aef8b27193adcbd97de373816eb24fc5215979eab04b8414acdcf08394fa15f2edc746c026f548ffd0ddbd90d8cf0"
+            "ef42bf7fe1277e649ffb039d0313cc697733f765265c04e50af1bc76835264b916c8914011b109ac2ba4dab439328709"
+            "48f900f3d6d1a5e561bd26e256a0c833487ea4779102879218d132f0d0ff17c1df4a2aabd189bdd5d751cb6db36ee79d"
+            "90e3702355be1a09afdf6b3b62b4eb3e5eed281ebc19284c4a4bd68847411ab539c26ceb40f995a82e5c129e38f162b8"
+            "6875f5574307ef32f8e365d2845cc0cebd1897072efe3c5752495445454e44");
+    QTest::newRow("the same beyond one stored block") << checksumCompletesTerminator(randomBytes(70000, 9));
+}
+
+void TestWire::frameKeepsTerminatorOut()
+{
+    QFETCH(QByteArray, payload);
+    const QByteArray frame = ZELTcpSocket::frame(payload);
+    QCOMPARE(frame.indexOf(writeEnd), frame.size() - writeEnd.size());
+    QCOMPARE(quint8(frame.at(5)), quint8(0xda)); // level 9
+    QCOMPARE(qUncompress(frame.chopped(writeEnd.size())), payload);
+    const QByteArray compressed = qCompress(payload, 9);
+    if (!compressed.contains(writeEnd))
+        QCOMPARE(frame, compressed + writeEnd);
+
+    ZELTcpSocket socket;
+    QByteArray received;
+    connect(&socket, &ZELTcpSocket::sendDataToClient, &socket,
+            [&received](QByteArray &text, QByteArray &) { received += text; });
+    socket.processReceivedBytes(frame + ZELTcpSocket::frame("<A/>"));
+    QCOMPARE(received, payload + ":::<A/>:::");
 }
 
 void TestWire::unreadableFileSendsNothing_data()

@@ -4,7 +4,10 @@
 #include <QApplication>
 #include <QByteArray>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
+
+#include <functional>
 
 // Every test runs with its own home, data and configuration folders, so the
 // client's preferences, transcripts and native settings never touch a real home.
@@ -19,6 +22,28 @@ inline void zelIsolateTestEnvironment(QTemporaryDir &root)
     qputenv("HOME", QFile::encodeName(base + "/home"));
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
+}
+
+// Runs the application's own event loop (the one main() runs), starts `action`
+// inside it, and tells whether the loop ended within `ms`. A loop still running
+// then is ended here. The client's Exit must end this loop, whatever its windows
+// say to closing.
+inline bool zelEventLoopEndsWith(const std::function<void()> &action, int ms = 500)
+{
+    bool ended = true;
+    QTimer limit;
+    limit.setSingleShot(true);
+    QObject::connect(&limit, &QTimer::timeout, [&ended] {
+        ended = false;
+        QCoreApplication::exit(1);
+    });
+    QTimer start;
+    start.setSingleShot(true);
+    QObject::connect(&start, &QTimer::timeout, action);
+    start.start(0);
+    limit.start(ms);
+    QCoreApplication::exec();
+    return ended;
 }
 
 #define ZEL_TEST_MAIN(TestObject) \

@@ -98,7 +98,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         if (payload.isEmpty())
             payload = "x"; // an empty payload is a frame that did not decode
         wire += ZELTcpSocket::frame(payload);
-        if (payload.contains("<FILEEND>"))
+        if (payload.endsWith("<FILEEND>"))
             files += payload;
         else
             text += payload + ":::";

@@ -98,10 +98,16 @@ void ZELDemoServer::conferenceHistory(ZELDemoSession &session, const Request &)
                              {{QStringLiteral("HISTORY"), QStringLiteral("EMPTY")}}));
 }
 
+// The seventh value is where the assignee's client reads the time the reminder
+// rings: "Self" for an own reminder; for one set for somebody else, the due
+// time in the assignee's zone that the owner's client sent with it.
 QStringList ZELDemoServer::reminderValues(const Reminder &reminder)
 {
-    return {reminder.id, reminder.subject, reminder.due, reminder.state, reminder.assignee, reminder.owner,
-            QStringLiteral("Self")};
+    const QString self = QStringLiteral("Self");
+    QString ringsAt = self;
+    if (reminder.assignee != self)
+        ringsAt = reminder.gmt.isEmpty() || reminder.gmt == self ? reminder.due : reminder.gmt;
+    return {reminder.id, reminder.subject, reminder.due, reminder.state, reminder.assignee, reminder.owner, ringsAt};
 }
 
 void ZELDemoServer::sendReminders(ZELDemoSession &session)
@@ -115,7 +121,14 @@ void ZELDemoServer::sendReminders(ZELDemoSession &session)
         Fields *target = (self || forMe) ? &own : (byMe ? &others : nullptr);
         if (!target)
             continue;
-        for (const QString &value : reminderValues(reminder))
+        QStringList values = reminderValues(reminder);
+        // The owner's list shows the assignee by name in the place of the owner.
+        constexpr int OwnerValue = 5;
+        if (target == &others) {
+            if (const ZELDemoDirectory::Person *assignee = m_directory.find(reminder.assignee))
+                values[OwnerValue] = assignee->displayName;
+        }
+        for (const QString &value : std::as_const(values))
             *target << qMakePair(QStringLiteral("VALUE"), value);
     }
     if (!own.isEmpty())
@@ -190,6 +203,9 @@ void ZELDemoServer::snoozeReminder(ZELDemoSession &session, const Request &reque
             continue;
         reminder.due = request.value(QStringLiteral("DATETIME")).left(64);
         reminder.state = QStringLiteral("Awaiting");
+        // The assignee snoozes in their own time: that is when it rings next.
+        if (reminder.assignee == session.login)
+            reminder.gmt = reminder.due;
         const QString other = reminder.owner == session.login ? reminder.assignee : reminder.owner;
         if (other != QLatin1String("Self"))
             sendTo(other, message(QStringLiteral("SNOOZECROSSREMINDER"),

@@ -1,0 +1,6 @@
+#include "platform/zelfakesystemtray.h"
+
+bool ZELFakeSystemTray::available()
+{
+    return trayAvailable;
+}

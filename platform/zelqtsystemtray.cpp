@@ -1,0 +1,8 @@
+#include "platform/zelqtsystemtray.h"
+
+#include <QSystemTrayIcon>
+
+bool ZELQtSystemTray::available()
+{
+    return QSystemTrayIcon::isSystemTrayAvailable();
+}
