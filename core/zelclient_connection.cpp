@@ -24,6 +24,7 @@
 #include "contacts/zelapprovaladdcontact.h"
 #include "contacts/zelapprovalrequesteduser.h"
 #include "contacts/zeldeletecontact.h"
+#include "protocol/zelfileblock.h"
 #include "protocol/zelpreferencesfile.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
@@ -679,15 +680,14 @@ void ZELClient::connectToServer(QString host, QString port)
 void ZELClient::callBannerLogoFileCreation(QByteArray data)
 {
     const QString bannerFile = m_dataFolder + QStringLiteral("/Banner/banner.gif");
-    if (data.contains("<BANNEREMPTY>")) {
+    if (ZELFileBlock::isEmptyBanner(data)) {
         // The server has none: the default one, unless a banner is already there.
         QFile::copy(QStringLiteral("Smileys/banner.gif"), bannerFile);
     } else {
-        data.replace("<BANNEREND>", QByteArray());
-        data.replace("<FILEEND>", QByteArray());
+        const QByteArrayView image = ZELFileBlock::bannerImage(data);
         QFile file(bannerFile);
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            file.write(data);
+            file.write(image.data(), image.size());
             file.close();
         }
     }

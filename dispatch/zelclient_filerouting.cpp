@@ -14,6 +14,7 @@
 #include <QTimer>
 
 #include "chat/zelchatwindow.h"
+#include "protocol/zelfileblock.h"
 #include "protocol/zelfilenames.h"
 #include "media/zelvoicemailinbox.h"
 #include "messages/zelofflinemessageswidget.h"
@@ -28,24 +29,19 @@ const QString Downloading = QStringLiteral("Downloading....");
 // Writes a received file in one piece. False when the name is refused, the
 // file cannot be made, or not every byte reached the disk: the old content of
 // an existing file is then left as it was.
-bool writeReceivedFile(const QString &path, const QByteArray &data)
+bool writeReceivedFile(const QString &path, QByteArrayView data)
 {
     if (path.isEmpty())
         return false;
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    if (file.write(data) != data.size()) {
+    if (file.write(data.data(), data.size()) != data.size()) {
         file.cancelWriting();
         file.commit();
         return false;
     }
     return file.commit();
-}
-
-QByteArray withoutFileEnd(QByteArray data)
-{
-    return data.replace("<FILEEND>", QByteArray());
 }
 
 void clearDownloadFlags(ZELClient &client)
@@ -79,7 +75,7 @@ void routeVoiceMail(ZELClient &client, const QByteArray &files)
     if (client.m_voiceMailInbox.isVisible()) {
         const QString path = zelSafeFilePath(client.m_dataFolder + QStringLiteral("/VoiceMails"),
                                              client.m_downloadVoiceMailName);
-        const QByteArray data = withoutFileEnd(files);
+        const QByteArrayView data = ZELFileBlock::content(files);
         // A mail named like an earlier one is kept beside it; the same bytes again need no copy.
         QString stored = path;
         bool same = false;
@@ -106,7 +102,7 @@ void routeVoiceMail(ZELClient &client, const QByteArray &files)
 void routeOfflineFile(ZELClient &client, const QByteArray &files)
 {
     const bool stored = writeReceivedFile(zelSafeFilePath(client.m_offlineFileFolder, client.m_offlineFileName),
-                                          withoutFileEnd(files));
+                                          ZELFileBlock::content(files));
 
     clearDownloadFlags(client);
     client.m_offlineFileDownloading = false;
@@ -137,7 +133,7 @@ void routeChatFile(ZELClient &client, const QByteArray &files)
         return;
     const bool conference = client.m_conferenceDownload;
     const bool stored = writeReceivedFile(zelSafeFilePath(client.m_saveFolder, client.m_transferFileName),
-                                          withoutFileEnd(files));
+                                          ZELFileBlock::content(files));
 
     clearDownloadFlags(client);
     client.m_chatDownloadPending = false;
@@ -165,7 +161,7 @@ void routeChatFile(ZELClient &client, const QByteArray &files)
 // from the flags of the download under way, tested in a fixed order.
 bool ZELClient::routeFileBlock(QByteArray &files)
 {
-    if (files.isEmpty() || files.contains("#VOICE#"))
+    if (files.isEmpty() || ZELFileBlock::isVoiceChat(files))
         return true;
 
     if (m_voiceMailDownloading) {
@@ -177,7 +173,7 @@ bool ZELClient::routeFileBlock(QByteArray &files)
         return true;
     }
     if (m_fileDataAwaited) {
-        if (files.contains("<BANNEREND>")) {
+        if (ZELFileBlock::isBanner(files)) {
             callBannerLogoFileCreation(files);
             return false;
         }

@@ -606,6 +606,35 @@ private slots:
         QVERIFY(transcript.endsWith("after"));
     }
 
+    // A message that is no well-formed document shows nothing, and neither it
+    // nor an empty piece after it keeps the next message of the batch from showing.
+    void malformedMessageShowsNothing_data()
+    {
+        QTest::addColumn<QString>("doctype");
+        QTest::addColumn<QString>("text");
+        QTest::newRow("raw end of a CDATA section") << "" << "x]]>y";
+        QTest::newRow("reference to character 0") << "" << "&#0;";
+        QTest::newRow("entity that names itself") << "<!DOCTYPE CHAT [<!ENTITY e '&e;'>]>" << "&e;";
+    }
+
+    void malformedMessageShowsNothing()
+    {
+        QFETCH(QString, doctype);
+        QFETCH(QString, text);
+        ZELChatWindow *window = openWithRavi();
+        QVERIFY(window);
+        m_peer->clearRequests();
+        const QString malformed = doctype + chatFromRavi("@@", "@@").replace("@@", text);
+        m_peer->sendRaw(ZELTestPeer::frame((malformed + "::::::" + chatFromRavi("after", "after")).toLatin1()));
+        const ZELTestPeer::Request receipt = m_peer->waitForRequest("MESSAGEDELIVERED");
+        QVERIFY(receipt.isValid());
+        QCOMPARE(receipt.value("NewPass"), QString("after"));
+        const QString transcript = window->totalMessage->toPlainText();
+        QCOMPARE(count(transcript, "says ::"), 1);
+        QVERIFY(transcript.endsWith("after"));
+        QCOMPARE(m_client->m_chatWindows.keys(), QStringList{"ravi"});
+    }
+
     void receivingWithoutSmileys()
     {
         m_client->m_chatWindowSettings[ZELChatWindowList::DisplaySmileys] = "FALSE";

@@ -354,6 +354,42 @@ private slots:
         QFile::remove(m_client->m_defaultFileLocation + "/" + wire);
     }
 
+    // The markers the server closes its frames with count only in their place:
+    // the same bytes anywhere in a file are the file's, stored as they came.
+    void receivedFileKeepsMarkerBytes_data()
+    {
+        QTest::addColumn<QByteArray>("data");
+        QTest::newRow("file end inside") << QByteArray("part one<FILEEND>part two");
+        QTest::newRow("file end first and last") << QByteArray("<FILEEND>body<FILEEND>");
+        QTest::newRow("file end alone") << QByteArray("<FILEEND>");
+        QTest::newRow("voice inside and last") << QByteArray("RIFF#VOICE#data#VOICE#");
+        QTest::newRow("banner end inside and first") << QByteArray("<BANNEREND>GIF89a<BANNEREND>\x3b", 29);
+        QTest::newRow("no banner alone") << QByteArray("<BANNEREMPTY>");
+        QTest::newRow("every marker, with the terminator")
+            << QByteArray("\0<WRITEEND>#VOICE#<BANNEREMPTY><BANNEREND><FILEEND>\xff", 52);
+    }
+
+    void receivedFileKeepsMarkerBytes()
+    {
+        QFETCH(QByteArray, data);
+        offerFromRavi("marked.bin", QString::number(data.size()));
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
+        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 1);
+        w->m_ftpOk->click();
+        QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+        const QString bannerFile = m_client->m_dataFolder + "/Banner/banner.gif";
+        QFile::remove(bannerFile);
+
+        m_peer->sendFile(data);
+        QCOMPARE(m_peer->waitForRequest("FTPSTATUS").value("FTPSTATUS"), QString("Accepted"));
+        QFile saved(m_client->m_defaultFileLocation + "/marked.bin");
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), data);
+        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Accepted"));
+        QVERIFY(!QFile::exists(bannerFile));
+    }
+
 
     // A server result of one long word shows bounded in the transcript.
     void longTransferResultIsBounded()
