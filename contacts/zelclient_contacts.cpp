@@ -8,6 +8,7 @@
 #include <QTableWidget>
 #include <QTreeWidget>
 
+#include "chat/zelrequestdialog.h"
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
 #include "contacts/zelapprovalrequesteduser.h"
@@ -147,6 +148,14 @@ void ZELClient::approvalAddContactWindow()
 void ZELClient::sendAcceptedUsersListSignal(QStringList &users, int &count)
 {
     convertXMLSendToServer(users);
+    // A contact-added pop-up for a user answered in the list has nothing
+    // left to ask: it closes without an answer of its own.
+    const QStringList answered = users.mid(2);
+    const QList<ZELRequestDialog *> open = m_requestDialogs.keys();
+    for (ZELRequestDialog *dialog : open) {
+        if (dialog->m_requestType == QLatin1String("ADD") && answered.contains(dialog->m_requestDetails.value(1)))
+            dialog->close();
+    }
     if (count != 0) {
         m_addContactApprovalAction->setText(tr(ApprovalText) + QStringLiteral(" (") + QString::number(count)
                                             + QLatin1Char(')'));

@@ -411,7 +411,8 @@ private slots:
     // Someone adds the user: the approval list and the stay-on-top pop-up open
     // together, in either order. Both take the user's clicks, and the list's
     // question opens in front of the pop-up without holding it; what the
-    // pop-up answered meanwhile is not answered again by the list.
+    // pop-up answered meanwhile is not answered again by the list, and a
+    // pop-up for a user the list answered closes without a second answer.
     void approvalListAndPopUpBothAnswerable_data()
     {
         QTest::addColumn<bool>("popUpFirst");
@@ -422,13 +423,21 @@ private slots:
     void approvalListAndPopUpBothAnswerable()
     {
         QFETCH(bool, popUpFirst);
-        const QString alert = ZELTestPeer::message("APPROVALALERT", {{"USERNAME", "zoe"}, {"DISPLAYNAME", "Zoe"}});
+        auto alert = [](const QString &user) {
+            return ZELTestPeer::message("APPROVALALERT", {{"USERNAME", user}, {"DISPLAYNAME", user}});
+        };
         const QString list = approvalStatus({approvalRequest("zoe", "Zoe"), approvalRequest("adam", "Adam")});
-        for (const QString &xml : popUpFirst ? QStringList{alert, list} : QStringList{list, alert})
+        for (const QString &xml : popUpFirst ? QStringList{alert("zoe"), list} : QStringList{list, alert("zoe")})
             deliver({xml});
         ZELApprovalAddContact *dialog = m_client->m_approvalAddContactDialog.get();
         QCOMPARE(m_client->m_requestDialogs.size(), 1);
         QPointer<ZELRequestDialog> popUp = m_client->m_requestDialogs.firstKey();
+        // Adam's pop-up is answered by the list's answer.
+        deliver({alert("adam")});
+        QCOMPARE(m_client->m_requestDialogs.size(), 2);
+        QPointer<ZELRequestDialog> adamsPopUp = m_client->m_requestDialogs.firstKey() == popUp
+                                                    ? m_client->m_requestDialogs.lastKey()
+                                                    : m_client->m_requestDialogs.firstKey();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QVERIFY(QTest::qWaitForWindowExposed(popUp));
         QTableWidget *table = dialog->m_approvaltable;
@@ -467,6 +476,10 @@ private slots:
         QCOMPARE(refused.value("CONTACTNAME"), QString("zoe"));
         QCOMPARE(refused.value("APPROVALSTATUS"), QString("Declined"));
         QCOMPARE(m_peer->waitForRequest("ADDCONTACTACCEPTEDLIST").values("ADDUSERNAME"), QStringList{"adam"});
+        QVERIFY(m_client->m_requestDialogs.isEmpty());
+        QTRY_VERIFY(adamsPopUp.isNull());
+        fence();
+        QCOMPARE(m_peer->requestTypes().count("ADDCONTACTAPPROVALSTATUS"), 1);
         QCOMPARE(table->rowCount(), 0);
         QVERIFY(!dialog->isVisible());
         QVERIFY(!m_client->m_addContactApprovalAction->isEnabled());
