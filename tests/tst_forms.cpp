@@ -392,7 +392,9 @@ const LaterText laterTexts[] = {
     {"ZELPasswordProtect", "m_errorLabel", "Invalid Password ..!  You have 2 more chance"},
     {"ZELAddContact", "m_resultLabel", "No match found"},
     {"ZELVoiceMail", "m_playButton", "Stop Play"},
+    {"ZELVoiceMail", "m_voiceRecordLabel", "<h1>Play or Send Voice Mail..........</h1>"},
     {"ZELVoiceMailInbox", "m_playButton", "Re Start"},
+    {"ZELVoiceMailInbox", "m_loadLabel", "<h1>Downloading...</h1>"},
     {"ZELScreenCaptureEditor", "m_errorLabel", "Please draw within image"},
 };
 
