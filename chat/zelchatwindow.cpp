@@ -454,12 +454,8 @@ void ZELChatWindow::signalsAndSlots()
     connect(m_conferenceChatFrame, &QTreeWidget::itemDoubleClicked, this, &ZELChatWindow::treeViewDoubleClicked);
     connect(m_quickReplyButton, &QAbstractButton::clicked, this, &ZELChatWindow::showQuickReplyMenu);
 
-    // Links in the transcript go to the desktop's own programs.
-    totalMessage->setOpenExternalLinks(false);
-    totalMessage->setOpenLinks(false);
+    // Links in the transcript open as ZELMessageBrowser allows.
     keepTranscriptEndInView();
-    connect(totalMessage, &QTextBrowser::anchorClicked, this,
-            [](const QUrl &url) { ZELPlatform::desktopServices()->openUrl(url); });
 }
 
 void ZELChatWindow::tableSettings()

@@ -218,7 +218,7 @@ void ZELChatWindow::displayPasswordProtectedMessage(QStringList message, QString
         if (hadPictures)
             body += QStringLiteral(" :) ");
     }
-    viewer->m_passwordTextBrowser->append(body);
+    viewer->m_passwordTextBrowser->appendMessage(body);
 
     const QString title = QStringLiteral("Password Protected Message from ") + sender;
     viewer->setWindowTitle(title);

@@ -92,7 +92,7 @@ void ZELChatWindow::saveChatSession()
         filePrintPdf(chosen);
         return;
     }
-    tell(*this, title, writeTranscript(chosen, withFileAddresses(totalMessage->toHtml())) ? kSaved : kNotSaved);
+    tell(*this, title, writeTranscript(chosen, withFileAddresses(totalMessage->wholeHtml())) ? kSaved : kNotSaved);
 }
 
 void ZELChatWindow::filePrintPdf(QString fileName)
@@ -133,5 +133,5 @@ void ZELChatWindow::saveAutomaticChatHistory()
         QDir().mkpath(dayFolder);
     // Nothing is reported: a close never waits for, or fails on, the history.
     if (holdsConversation(plain))
-        writeTranscript(dayFolder + QLatin1Char('/') + fileName, totalMessage->toHtml());
+        writeTranscript(dayFolder + QLatin1Char('/') + fileName, totalMessage->wholeHtml());
 }

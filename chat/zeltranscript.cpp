@@ -90,7 +90,7 @@ void ZELTranscript::appendSpeakerBlock(ZELChatWindow *window, const QColor &colo
         window->totalMessage->append(continuationRow(time));
     }
     for (const QString &line : bodyLines)
-        window->totalMessage->append(ZELTextBounds::breakableHtml(line));
+        window->totalMessage->appendMessage(line);
     scrollToEnd(window->totalMessage);
 }
 
@@ -118,7 +118,7 @@ void ZELTranscript::appendConferenceSpeakerBlock(ZELChatWindow *window, const QC
         window->totalMessage->append(continuationRow(time));
     }
     for (const QString &line : bodyLines)
-        window->totalMessage->append(ZELTextBounds::breakableHtml(line));
+        window->totalMessage->appendMessage(line);
     scrollToEnd(window->totalMessage);
 }
 

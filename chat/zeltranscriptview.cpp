@@ -91,7 +91,7 @@ void insertPieces(QTextCursor &cursor, const QList<RowPiece> &pieces)
 } // namespace
 
 ZELTranscriptView::ZELTranscriptView(QWidget *parent)
-    : QTextBrowser(parent)
+    : ZELMessageBrowser(parent)
 {
     m_tabTimer.setSingleShot(true);
     m_tabTimer.setInterval(50);
@@ -107,22 +107,17 @@ void ZELTranscriptView::append(const QString &html)
 {
     QScrollBar *bar = verticalScrollBar();
     const bool atBottom = bar->value() >= bar->maximum();
-    if (!appendFlatRow(html)) {
-        // As QTextEdit::append, but the new paragraph always starts plain:
-        // wherever the user clicked, a message never takes on a row's colour.
-        QTextCursor cursor(document());
-        cursor.beginEditBlock();
-        cursor.movePosition(QTextCursor::End);
-        if (!document()->isEmpty())
-            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+    if (appendFlatRow(html)) {
+        if (atBottom)
+            bar->setValue(bar->maximum());
+        return;
+    }
+    appendParagraph([&html](QTextCursor &cursor) {
         if (Qt::mightBeRichText(html))
             cursor.insertHtml(html);
         else
             cursor.insertText(html);
-        cursor.endEditBlock();
-    }
-    if (atBottom)
-        bar->setValue(bar->maximum());
+    });
 }
 
 bool ZELTranscriptView::appendFlatRow(const QString &html)

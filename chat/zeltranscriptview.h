@@ -3,7 +3,7 @@
 
 #include <QHash>
 #include <QString>
-#include <QTextBrowser>
+#include "style/zelmessagebrowser.h"
 #include <QTimer>
 
 // The transcript of a chat window. Every row the client writes (headings,
@@ -19,14 +19,15 @@
 // It also answers the speaker rule ("where did this name last head a
 // message?") from the text appended since it last asked, not by searching the
 // whole transcript every time.
-class ZELTranscriptView : public QTextBrowser
+class ZELTranscriptView : public ZELMessageBrowser
 {
     Q_OBJECT
 
 public:
     explicit ZELTranscriptView(QWidget *parent = nullptr);
 
-    // Hides QTextEdit::append on purpose: every caller writes through here.
+    // Hides QTextEdit::append on purpose: every row the client composes is
+    // written through here; received bodies through appendMessage().
     void append(const QString &html);
 
     // Last position of name + " says ::" in the transcript, -1 when absent

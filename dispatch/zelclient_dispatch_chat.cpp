@@ -159,7 +159,7 @@ ZELDispatchResult ZELClient::dispatchPwdMessageDeliveredStatus(const QStringList
     const QString name = kind == QLatin1String("CHAT") ? window->m_peerDisplayName : kind;
     window->totalMessage->append(
         ZELTranscript::headingRow(ZELTranscript::Received, ZELTranscript::receivedColour(), name, time));
-    window->totalMessage->append(ZELTextBounds::breakableHtml(messageValue(message, 2)));
+    window->totalMessage->appendMessage(messageValue(message, 2));
     window->totalMessage->append(
         messageValue(message, 5) == QLatin1String("FALSE")
             ? QStringLiteral("<b><font color = red>Password Protected Message Delivered Status :: "

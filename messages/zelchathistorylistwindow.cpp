@@ -210,7 +210,7 @@ void ZELChatHistoryListWindow::showChatHistoryWindow()
 void ZELChatHistoryListWindow::showTranscript(const QString &html)
 {
     m_showingNotice = false;
-    m_historyDisplay->setHtml(html);
+    m_historyDisplay->showMessage(html);
     enableSaveButton();
 }
 
@@ -468,7 +468,7 @@ void ZELChatHistoryListWindow::saveChatSession()
 // Written as UTF-8, the encoding the document's own header declares.
 bool ZELChatHistoryListWindow::saveChatSessionAsHtml(const QString &fileName)
 {
-    const QString html = absolutePictures(m_historyDisplay->document()->toHtml(), m_imageFolder);
+    const QString html = absolutePictures(m_historyDisplay->wholeHtml(), m_imageFolder);
     QSaveFile file(fileName);
     if (!file.open(QIODevice::WriteOnly))
         return false;

@@ -252,7 +252,7 @@ void ZELClient::showOfflineMessage()
         + ZELTextBounds::shownName(name)
         + QStringLiteral(" says ::</td><td width='40%' align='right'><font color=darkgray><b>")
         + ZELTextBounds::shownName(time) + QStringLiteral("</td></tr></table>"));
-    window->m_messageBox->append(ZELTextBounds::breakableHtml(body));
+    window->m_messageBox->appendMessage(body);
     window->m_messageBox->verticalScrollBar()->setValue(window->m_messageBox->verticalScrollBar()->minimum());
 
     window->m_replyPushButton->setEnabled(true);
@@ -556,7 +556,10 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
         input->append(QStringLiteral("<b>To &nbsp;&nbsp;&nbsp;&nbsp;: </b>")
                       + ZELTextBounds::shownName(m_ownDisplayName));
         input->append(QString());
-        input->append(ZELTextBounds::breakableHtml(body));
+        // Only what the editor can lay out at once is quoted; the message
+        // itself stays whole in the offline message window.
+        const ZELTextBounds::Bounded quote = ZELTextBounds::bounded(body, Qt::mightBeRichText(body));
+        input->append(quote.rest.isEmpty() ? quote.shown : quote.shown + QChar(0x2026));
         input->moveCursor(QTextCursor::Start);
         input->setTextColor(QColor(Qt::blue));
     }

@@ -73,7 +73,7 @@ void ZELGroupMessageDisplay::showGroupMessageDialog(QStringList message)
     // Always the 12-hour form, whatever the chat windows use.
     const QString time = QTime::currentTime().toString(QStringLiteral("hh:mm:ss ap"));
     m_gMessageTextBrowser->append(headingHtml(sender, time));
-    m_gMessageTextBrowser->append(ZELTextBounds::breakableHtml(messageValue(message, Body)));
+    m_gMessageTextBrowser->appendMessage(messageValue(message, Body));
     m_title = QStringLiteral("Group Message received from ")
               + ZELTextBounds::elided(sender, ZELTextBounds::TitleNameLength);
     showTitle();

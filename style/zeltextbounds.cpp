@@ -90,7 +90,12 @@ QString omittedNote(qsizetype omitted, bool html)
     return html ? QStringLiteral("<br><i>") + note + QStringLiteral("</i>") : QStringLiteral("\n") + note;
 }
 
-QString breakable(const QString &text, int limit, bool html)
+// Walks a body once. With `bounded` null, every BreakEvery characters without
+// a break point get a zero-width space and the text ends at `limit`, with a
+// note of what was left out. With `bounded` given, nothing is added: the text
+// is cut where `limit` is reached or a run without a break point grows past
+// LongestRun, and the source from there on is handed back whole.
+QString breakable(const QString &text, int limit, bool html, ZELTextBounds::Bounded *bounded = nullptr)
 {
     QString out;
     out.reserve(std::min<qsizetype>(text.size(), qsizetype(limit) * 2) + 64);
@@ -98,10 +103,13 @@ QString breakable(const QString &text, int limit, bool html)
     qsizetype shown = 0;   // visible characters written
     qsizetype omitted = 0; // visible characters past the limit
     qsizetype tagEnd = -1; // the next '>' at or after a tag's '<'
+    qsizetype cutAt = -1;  // where the held-back source begins
     bool noTagsLeft = false;
     // Tags count towards a budget of their own: a body of nothing but tags is bounded too.
     const qsizetype outputBudget = qsizetype(limit) * 4;
-    const auto full = [&]() { return shown >= limit || out.size() >= outputBudget; };
+    const auto full = [&]() {
+        return bounded ? cutAt >= 0 : shown >= limit || out.size() >= outputBudget;
+    };
     qsizetype i = 0;
     while (i < text.size()) {
         if (full()) {
@@ -120,6 +128,8 @@ QString breakable(const QString &text, int limit, bool html)
                 noTagsLeft = tagEnd == -1;
             }
             if (!noTagsLeft && tagEnd - i <= kLongestTag) {
+                if (bounded && !full() && out.size() >= outputBudget)
+                    cutAt = i;
                 if (!full())
                     out += QStringView(text).mid(i, tagEnd - i + 1);
                 i = tagEnd + 1;
@@ -132,6 +142,13 @@ QString breakable(const QString &text, int limit, bool html)
         else if (c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
             unit = 2;
 
+        if (bounded && !full()) {
+            // Cut before a visible character, so the held-back part begins
+            // with it and no space is lost at the seam.
+            const bool over = shown >= limit || run >= ZELTextBounds::LongestRun;
+            if (isBreak(c) ? out.size() >= outputBudget : over)
+                cutAt = i;
+        }
         if (full()) {
             ++omitted;
             i += unit;
@@ -142,7 +159,7 @@ QString breakable(const QString &text, int limit, bool html)
         } else {
             // A long run of combining marks may be broken too, or it is one endless cluster.
             const bool mark = c.isMark() && run < 2 * qsizetype(ZELTextBounds::BreakEvery);
-            if (run >= ZELTextBounds::BreakEvery && !mark) {
+            if (!bounded && run >= ZELTextBounds::BreakEvery && !mark) {
                 out += kZeroWidthSpace;
                 run = 0;
             }
@@ -152,8 +169,12 @@ QString breakable(const QString &text, int limit, bool html)
         ++shown;
         i += unit;
     }
-    if (omitted > 0)
+    if (bounded) {
+        bounded->omitted = omitted;
+        bounded->rest = cutAt >= 0 ? text.mid(cutAt) : QString();
+    } else if (omitted > 0) {
         out += omittedNote(omitted, html);
+    }
     return out;
 }
 
@@ -242,6 +263,19 @@ QString ZELTextBounds::breakableHtml(const QString &html, int limit)
 QString ZELTextBounds::breakablePlain(const QString &text, int limit)
 {
     return breakable(text, limit, false);
+}
+
+ZELTextBounds::Bounded ZELTextBounds::bounded(const QString &text, bool html, int limit)
+{
+    Bounded result;
+    result.shown = breakable(text, limit, html, &result);
+    return result;
+}
+
+QString ZELTextBounds::heldBackNote(qsizetype omitted)
+{
+    return kEllipsis + QStringLiteral(" (") + QString::number(omitted)
+           + QStringLiteral(" more characters not shown; copy or save the conversation for the whole message)");
 }
 
 void ZELTextBounds::setFileName(QTableWidgetItem *item, const QString &wireName)

@@ -13,7 +13,7 @@ class QTableWidgetItem;
 // passed on; only the shown copy is bounded.
 //
 //     window->setWindowTitle(QStringLiteral("Chatting with ") + ZELTextBounds::shownName(displayName));
-//     transcript->append(ZELTextBounds::breakableHtml(body));
+//     transcript->appendMessage(body); // ZELMessageBrowser bounds it and keeps the rest
 //     row->setText(ZELTextBounds::shownFileName(wireName)); // keep wireName for the request
 class ZELTextBounds
 {
@@ -24,7 +24,10 @@ public:
         LineLength = 256,          // a status message, a result, a one-line notice
         FileNameLength = 128,      // a file name, elided in the middle to keep the extension
         BodyLength = 32 * 1024,    // characters of one message body a document shows
-        BreakEvery = 32            // longest run without a break point a document gets
+        BreakEvery = 32,           // longest run without a break point a label gets
+        // Longest run without a break point a document shows: it wraps such a
+        // run anywhere, in a time that grows with the square of the run.
+        LongestRun = 2048
     };
 
     // Elided with "…" beyond `limit` characters; never splits a surrogate pair.
@@ -52,13 +55,31 @@ public:
     static void setShownText(QTableWidgetItem *item, const QString &fullText, int limit = LineLength);
     static QString fullText(const QTableWidgetItem *item) { return wireName(item); }
 
-    // A message body for a rich-text document: a zero-width space after every
-    // BreakEvery characters that hold no break point (never inside a tag or an
-    // entity), and at most `limit` characters shown, then a note of how many
-    // were left out. Text without long runs and within the limit comes back unchanged.
+    // A text for a rich-text label, which cannot wrap inside a word: a
+    // zero-width space after every BreakEvery characters that hold no break
+    // point (never inside a tag or an entity), and at most `limit` characters
+    // shown, then a note of how many were left out. Text without long runs
+    // and within the limit comes back unchanged. Never for text a user copies
+    // or saves: documents use bounded().
     static QString breakableHtml(const QString &html, int limit = BodyLength);
     // The same for text shown as plain text.
     static QString breakablePlain(const QString &text, int limit = BodyLength);
+
+    // A message body for a document that wraps long words itself: the text as
+    // it came, up to `limit` visible characters or the first run without a
+    // break point longer than LongestRun, whichever comes first. From there
+    // on the source is held back whole in `rest` (never cut inside a tag, an
+    // entity or a pair, and always before a visible character), with the
+    // number of visible characters it holds.
+    struct Bounded
+    {
+        QString shown;
+        QString rest;
+        qsizetype omitted = 0;
+    };
+    static Bounded bounded(const QString &text, bool html, int limit = BodyLength);
+    // What a document shows in place of a held-back rest.
+    static QString heldBackNote(qsizetype omitted);
 };
 
 #endif

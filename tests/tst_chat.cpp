@@ -1,3 +1,4 @@
+#include <QClipboard>
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
@@ -546,15 +547,15 @@ private slots:
         QVERIFY(window->windowTitle().size() < 100);
 
         window->showNormal();
-        const QString transcript = window->totalMessage->toPlainText().remove(QChar(0x200B));
+        const QString transcript = window->totalMessage->toPlainText();
         QVERIFY(transcript.contains(ZELTextBounds::shownName(word) + " says ::"));
-        QVERIFY(transcript.contains(word.left(ZELTextBounds::BodyLength)));
-        const qsizetype omitted = word.size() - ZELTextBounds::BodyLength;
-        QVERIFY(transcript.contains(QString("%1 more characters not shown").arg(omitted)));
+        // The start of the word as it came, then a note of the held-back rest.
+        QVERIFY(transcript.contains(word.left(ZELTextBounds::LongestRun) + ZELTextBounds::heldBackNote(
+                                        word.size() - ZELTextBounds::LongestRun)));
         QTextDocument *document = window->totalMessage->document();
         const QTextBlock body = document->findBlock(int(document->toPlainText().lastIndexOf(word.left(20))));
         const QRectF bounds = document->documentLayout()->blockBoundingRect(body);
-        QVERIFY(body.layout()->lineCount() > 100);
+        QVERIFY(body.layout()->lineCount() > 20);
         QVERIFY(bounds.width() <= window->totalMessage->viewport()->width() + 1);
 
         // A second message keeps to the speaker's heading: the bounded name is found again.
@@ -565,6 +566,83 @@ private slots:
         QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
         QTRY_VERIFY(window->totalMessage->toPlainText().endsWith("again"));
         QCOMPARE(count(window->totalMessage->toPlainText(), " says ::"), 1);
+    }
+
+    // What the peer sent is what a copy of the transcript and a saved
+    // conversation give back, character for character, however long the
+    // message or its words; a stored conversation replayed into the window too.
+    void receivedTextCopiesAndSavesExactly_data()
+    {
+        QTest::addColumn<QString>("kind"); // CHAT, or CHATHISTORYTOCLIENT for a replayed conversation
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("plain"); // what the reader gets back
+        QTest::addColumn<bool>("heldBack"); // more than the window shows at once
+
+        const QString link = "https://intranet.example.com/projects/2026/q4/report-final-v3.pdf";
+        const QString hash = "9f86d081884c7d659a2feaa0c55ad015a3bf4f1b";
+        const QString word(64 * 1024, QLatin1Char('w'));
+        QStringList words;
+        while (words.size() * 5 < ZELTextBounds::BodyLength + 5000)
+            words << QString("word%1").arg(words.size() % 10);
+        QTest::newRow("link") << "CHAT" << link << link << false;
+        QTest::newRow("hash") << "CHAT" << hash << hash << false;
+        QTest::newRow("link in rich text")
+            << "CHAT" << "<p>read <a href=\"" + link + "\">" + link + "</a> <b>now</b></p>" << "read " + link + " now"
+            << false;
+        QTest::newRow("the peer's own zero-width spaces")
+            << "CHAT" << QString::fromUtf8("a\u200Bb ") + QString(100, 'x') << QString::fromUtf8("a\u200Bb ") + QString(100, 'x')
+            << false;
+        QTest::newRow("long word") << "CHAT" << word << word << true;
+        QTest::newRow("long rich word") << "CHAT" << "<p><i>" + word + "</i></p>" << word << true;
+        QTest::newRow("many words") << "CHAT" << words.join(' ') << words.join(' ') << true;
+        QTest::newRow("many rich words") << "CHAT" << "<p>" + words.join(' ') + "</p>" << words.join(' ') << true;
+        const QString heading = "Ravi Kumar says ::";
+        QTest::newRow("replayed long word") << "CHATHISTORYTOCLIENT" << "<p>" + heading + "</p><p>" + word + "</p>"
+                                            << heading + "\n" + word << true;
+    }
+
+    void receivedTextCopiesAndSavesExactly()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, html);
+        QFETCH(QString, plain);
+        QFETCH(bool, heldBack);
+        ZELChatWindow *window = openWithRavi();
+        QVERIFY(window);
+        window->showNormal();
+        if (kind == "CHAT") {
+            m_peer->sendText(chatFromRavi(html, plain));
+            QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        } else {
+            m_peer->sendText(ZELTestPeer::message(kind, {{"TRANSCRIPT", html}, {"CHATUSERNAME", "ravi"}}));
+        }
+        QTRY_VERIFY(window->totalMessage->toPlainText().contains(plain.left(40)));
+        const QString shown = window->totalMessage->toPlainText();
+        QCOMPARE(shown.contains(" more characters not shown; "), heldBack);
+        QVERIFY(!shown.contains(QChar(0x200B)) || plain.contains(QChar(0x200B)));
+
+        // Copied.
+        window->totalMessage->selectAll();
+        window->totalMessage->copy();
+        const QString copied = QGuiApplication::clipboard()->text();
+        if (kind == "CHAT")
+            QVERIFY2(copied.endsWith("\n" + plain), qPrintable(copied.right(200)));
+        else
+            QCOMPARE(copied, plain);
+
+        // Saved.
+        QTemporaryDir folder;
+        ZELFakeChoosers choosers;
+        ZELPlatform::setChoosers(&choosers);
+        choosers.saveFileAnswers << folder.filePath("saved.html");
+        window->saveChatSession();
+        ZELPlatform::setChoosers(nullptr);
+        QFile file(folder.filePath("saved.html"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTextDocument saved;
+        saved.setHtml(QString::fromUtf8(file.readAll()));
+        QVERIFY(saved.toPlainText().endsWith(plain));
+        QVERIFY(!saved.toPlainText().contains(" more characters not shown"));
     }
 
     // Colons typed in a chat go out whole with every later field, and a message

@@ -11,6 +11,10 @@
 #include "style/zelsharedsheet.h"
 #include "style/zelstyle.h"
 #include "style/zeltextbounds.h"
+#include "style/zellinkrule.h"
+#include "style/zelmessagebrowser.h"
+#include "platform/zelfakedesktopservices.h"
+#include "platform/zelplatform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -493,6 +497,11 @@ private slots:
     void textBoundsBreakPoints_data();
     void textBoundsBreakPoints();
     void textBoundsLimit();
+    void textBoundsHeldBack_data();
+    void textBoundsHeldBack();
+    void linkRule_data();
+    void linkRule();
+    void messageBrowserLinksAndPictures();
 
     // Application style: sizes and polish.
     void pixelMetrics_data();
@@ -1543,6 +1552,101 @@ void TestStyle::textBoundsLimit()
     QVERIFY(ZELTextBounds::breakableHtml(tags, 100).size() < 500);
     // Within the limit, nothing changes.
     QCOMPARE(ZELTextBounds::breakableHtml("short <b>text</b>", 40), QString("short <b>text</b>"));
+}
+
+void TestStyle::textBoundsHeldBack_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("cutAt"); // where the held-back source begins, -1 for none
+    QTest::addColumn<int>("omitted");
+    const QString w100(100, 'w');
+    QTest::newRow("within the limit") << "short <b>text</b>" << 40 << -1 << 0;
+    QTest::newRow("limit inside a word") << "<p>" + w100 + "</p>" << 40 << 43 << 60;
+    QTest::newRow("limit at a space: the space stays shown") << "aaaa bbbb" << 4 << 5 << 4;
+    QTest::newRow("long run") << QString(3000, 'w') << int(ZELTextBounds::BodyLength) << 2048 << 952;
+    QTest::newRow("run across tags") << "<b>" + QString(2000, 'w') + "</b><i>" + w100 + "</i>"
+                                     << int(ZELTextBounds::BodyLength) << 3 + 2000 + 7 + 48 << 52;
+    QTest::newRow("entities kept whole") << QString("&amp;").repeated(50) << 10 << 50 << 40;
+    QTest::newRow("pairs kept whole") << QString::fromUtf8("\U0001F600").repeated(40) << 11 << 22 << 29;
+    QTest::newRow("nothing but tags") << QString("<b>").repeated(100000) + "x" << 100 << 402 << 1;
+}
+
+void TestStyle::textBoundsHeldBack()
+{
+    QFETCH(QString, text);
+    QFETCH(int, limit);
+    QFETCH(int, cutAt);
+    QFETCH(int, omitted);
+    const ZELTextBounds::Bounded bounded = ZELTextBounds::bounded(text, true, limit);
+    // Nothing is added or lost: what is shown and what is held back are the text.
+    QCOMPARE(bounded.shown + bounded.rest, text);
+    QCOMPARE(int(bounded.shown.size()), cutAt < 0 ? int(text.size()) : cutAt);
+    QCOMPARE(int(bounded.omitted), omitted);
+    QVERIFY(!bounded.shown.contains(Zwsp));
+}
+
+void TestStyle::linkRule_data()
+{
+    QTest::addColumn<QString>("url");
+    QTest::addColumn<bool>("opens");  // on a click
+    QTest::addColumn<bool>("loads");  // as a picture's source
+    QTest::newRow("http") << "http://example.com/a" << true << false;
+    QTest::newRow("https, upper case") << "HTTPS://EXAMPLE.COM/" << true << false;
+    QTest::newRow("ftp") << "ftp://files.example.com/a.zip" << true << false;
+    QTest::newRow("mailto") << "mailto:ravi@example.com" << true << false;
+    QTest::newRow("web link without a host") << "http:" << false << false;
+    QTest::newRow("file") << "file:///etc/passwd" << false << false;
+    QTest::newRow("ssh") << "ssh://host.example.com" << false << false;
+    QTest::newRow("smb") << "smb://server/share" << false << false;
+    QTest::newRow("script") << "javascript:alert(1)" << false << false;
+    QTest::newRow("custom handler") << "zoommtg://join?x=1" << false << false;
+    QTest::newRow("empty") << "" << false << false;
+    QTest::newRow("data") << "data:image/png;base64,iVBORw0KGgo=" << false << false;
+    QTest::newRow("received picture") << "/data/ZEL/ScreenCapture/pic.png" << false << true;
+    QTest::newRow("received picture as a file URL") << "file:///data/ZEL/ScreenCapture/pic.png" << false << true;
+    QTest::newRow("out of the data folder") << "/data/ZEL/../secret.png" << false << false;
+    QTest::newRow("a folder beside it") << "/data/ZELother/pic.png" << false << false;
+    QTest::newRow("another local path") << "/etc/hostname" << false << false;
+    QTest::newRow("smiley") << "Smileys/Smile.png" << false << true;
+    QTest::newRow("out of the smileys") << "Smileys/../../etc/pic.png" << false << false;
+    QTest::newRow("another relative path") << "ScreenCapture/pic.png" << false << false;
+    QTest::newRow("own resource") << ":/images/icon.png" << false << true;
+    QTest::newRow("own resource URL") << "qrc:/images/icon.png" << false << true;
+}
+
+void TestStyle::linkRule()
+{
+    QFETCH(QString, url);
+    QFETCH(bool, opens);
+    QFETCH(bool, loads);
+    QCOMPARE(ZELLinkRule::opensOnClick(QUrl(url)), opens);
+    QCOMPARE(ZELLinkRule::mayLoadPicture(QUrl(url), QStringLiteral("/data/ZEL")), loads);
+}
+
+// A received message's links: one the rule opens stays a link, any other is
+// shown as its text and does nothing; a picture from elsewhere is not read.
+void TestStyle::messageBrowserLinksAndPictures()
+{
+    ZELFakeDesktopServices desktop;
+    ZELPlatform::setDesktopServices(&desktop);
+    ZELMessageBrowser view;
+    view.appendMessage("<p><a href=\"file:///etc/passwd\">report</a> and <a href=\"https://example.com/\">site</a>"
+                       " <img src=\"/etc/hostname\"></p>");
+    QCOMPARE(view.toPlainText().left(15), QString("report and site"));
+    QTextCursor cursor(view.document());
+    cursor.setPosition(2);
+    QVERIFY(!cursor.charFormat().isAnchor());
+    QVERIFY(cursor.charFormat().anchorHref().isEmpty());
+    cursor.setPosition(13);
+    QCOMPARE(cursor.charFormat().anchorHref(), QString("https://example.com/"));
+    emit view.anchorClicked(QUrl("file:///etc/passwd"));
+    emit view.anchorClicked(QUrl("https://example.com/"));
+    QCOMPARE(desktop.openedUrls, QList<QUrl>{QUrl("https://example.com/")});
+    QVERIFY(view.loadResource(QTextDocument::ImageResource, QUrl("/etc/hostname")).isNull());
+    QVERIFY(view.loadResource(QTextDocument::StyleSheetResource, QUrl("/etc/hostname")).isNull());
+    QVERIFY(!view.loadResource(QTextDocument::ImageResource, QUrl(":/images/icon.png")).isNull());
+    ZELPlatform::setDesktopServices(nullptr);
 }
 
 ZEL_TEST_MAIN(TestStyle)

@@ -778,7 +778,6 @@ void Ui_chatWidget::setupUi(QWidget *chatWidget)
     totalMessage->setUndoRedoEnabled(false);
     totalMessage->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
                                           | Qt::LinksAccessibleByKeyboard);
-    totalMessage->setOpenExternalLinks(true);
     totalMessage->setPalette(transcriptPalette());
     gridLayout1->addWidget(totalMessage, 5, 0);
     spacerItem24 = spacer(20, 5, QSizePolicy::Minimum, QSizePolicy::Fixed);

@@ -293,12 +293,11 @@ void Ui_OfflineMessagesWidget::setupUi(QWidget *OfflineMessagesWidget)
     vboxLayout1->addWidget(label_2);
     hboxLayout2 = new QHBoxLayout();
     name(hboxLayout2, "hboxLayout2");
-    m_messageBox = new QTextBrowser(OfflineMessageTab);
+    m_messageBox = new ZELMessageBrowser(OfflineMessageTab);
     name(m_messageBox, "m_messageBox");
     policy(m_messageBox, QSizePolicy::Preferred, QSizePolicy::Preferred);
     m_messageBox->setMinimumSize(400, 85);
     m_messageBox->setPalette(messagePalette());
-    m_messageBox->setOpenExternalLinks(true);
     hboxLayout2->addWidget(m_messageBox);
     vboxLayout1->addLayout(hboxLayout2);
     vboxLayout1->addItem(spacer(20, 10, QSizePolicy::Minimum, QSizePolicy::Fixed));

@@ -10,6 +10,8 @@
 #include <QtWidgets/QTabWidget>
 #include <QtWidgets/QTableWidget>
 #include <QtWidgets/QTextBrowser>
+
+#include "style/zelmessagebrowser.h"
 #include <QtWidgets/QWidget>
 
 // The offline messages window's form: a frameless frame around two tabs,
@@ -36,7 +38,7 @@ public:
     QTableWidget *m_offlineTable;
     QLabel *label_2;
     QHBoxLayout *hboxLayout2;
-    QTextBrowser *m_messageBox;
+    ZELMessageBrowser *m_messageBox;
     QHBoxLayout *hboxLayout3;
     QPushButton *m_replyPushButton;
     QPushButton *m_deleteButton;

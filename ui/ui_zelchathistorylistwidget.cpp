@@ -241,7 +241,7 @@ void Ui_ZELChatHistoryListWidget::setupUi(QDialog *ZELChatHistoryListWidget)
     vboxLayout3->addItem(vgap(20, 3));
     label_4 = heading(w, "label_4", 80);
     vboxLayout3->addWidget(label_4);
-    m_historyDisplay = new QTextBrowser(w);
+    m_historyDisplay = new ZELMessageBrowser(w);
     m_historyDisplay->setObjectName(QString::fromLatin1("m_historyDisplay"));
     m_historyDisplay->setMinimumSize(490, 180);
     QFont transcriptFont;
@@ -251,7 +251,6 @@ void Ui_ZELChatHistoryListWidget::setupUi(QDialog *ZELChatHistoryListWidget)
     m_historyDisplay->setUndoRedoEnabled(false);
     m_historyDisplay->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::LinksAccessibleByMouse
                                               | Qt::LinksAccessibleByKeyboard);
-    m_historyDisplay->setOpenExternalLinks(true);
     vboxLayout3->addWidget(m_historyDisplay);
     vboxLayout3->addItem(vgap(20, 12));
     hboxLayout5 = new QHBoxLayout();

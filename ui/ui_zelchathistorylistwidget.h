@@ -10,6 +10,8 @@
 #include <QtWidgets/QTableWidget>
 #include <QtWidgets/QTextBrowser>
 
+#include "style/zelmessagebrowser.h"
+
 #include "style/zelframelabels.h"
 
 // The chat history window's form: the title band and frame, on the left the
@@ -36,7 +38,7 @@ public:
     QTableWidget *m_chatDateList;
     QVBoxLayout *vboxLayout3; // transcript and buttons
     QLabel *label_4;
-    QTextBrowser *m_historyDisplay;
+    ZELMessageBrowser *m_historyDisplay;
     QHBoxLayout *hboxLayout5;
     QPushButton *m_saveChatButton;
     QPushButton *m_chatListclose;

@@ -130,7 +130,7 @@ void Ui_ZELGroupMessageDisplay::setupUi(QWidget *ZELGroupMessageDisplay)
     vboxLayout->addItem(vgap(2, 10));
     vboxLayout->addItem(vgap(20, 20));
     vboxLayout->addItem(vgap(20, 0));
-    m_gMessageTextBrowser = new QTextBrowser(w);
+    m_gMessageTextBrowser = new ZELMessageBrowser(w);
     m_gMessageTextBrowser->setObjectName(QString::fromLatin1("m_gMessageTextBrowser"));
     vboxLayout->addWidget(m_gMessageTextBrowser);
     vboxLayout->addItem(vgap(20, 20));

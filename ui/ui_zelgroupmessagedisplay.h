@@ -6,6 +6,8 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTextBrowser>
+
+#include "style/zelmessagebrowser.h"
 #include <QtWidgets/QVBoxLayout>
 #include <QtWidgets/QWidget>
 
@@ -24,7 +26,7 @@ public:
     QHBoxLayout *hboxLayout1;
     QLabel *m_leftStretch;
     QVBoxLayout *vboxLayout;
-    QTextBrowser *m_gMessageTextBrowser;
+    ZELMessageBrowser *m_gMessageTextBrowser;
     QHBoxLayout *hboxLayout2;
     QPushButton *m_cancelButton;
     QLabel *m_rightStretch;

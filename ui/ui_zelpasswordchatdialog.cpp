@@ -102,7 +102,7 @@ void Ui_ZELPasswordChatDialog::setupUi(QDialog *ZELPasswordChatDialog)
     m_contentColumn->addItem(fixedHeight(2, 10));
     m_contentColumn->addItem(fixedHeight(20, 20));
     m_contentColumn->addItem(fixedHeight(20, 0));
-    m_passwordTextBrowser = new QTextBrowser(ZELPasswordChatDialog);
+    m_passwordTextBrowser = new ZELMessageBrowser(ZELPasswordChatDialog);
     m_passwordTextBrowser->setObjectName(QString::fromLatin1("m_passwordTextBrowser"));
     m_contentColumn->addWidget(m_passwordTextBrowser);
     m_contentColumn->addItem(fixedHeight(20, 20));

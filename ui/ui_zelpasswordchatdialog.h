@@ -7,6 +7,8 @@
 #include <QtWidgets/QLabel>
 #include <QtWidgets/QPushButton>
 #include <QtWidgets/QTextBrowser>
+
+#include "style/zelmessagebrowser.h"
 #include <QtWidgets/QVBoxLayout>
 
 // The unlocked-message viewer's form (498 x 400, at least 400 x 400): the
@@ -21,7 +23,7 @@ public:
     QLabel *m_rightTopCorner;
     QLabel *m_leftStretch;
     QVBoxLayout *m_contentColumn;
-    QTextBrowser *m_passwordTextBrowser;
+    ZELMessageBrowser *m_passwordTextBrowser;
     QHBoxLayout *m_buttonRow;
     QPushButton *m_replyButton;
     QPushButton *m_cancelButton;

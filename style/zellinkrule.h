@@ -1,0 +1,27 @@
+#ifndef ZELLINKRULE_H
+#define ZELLINKRULE_H
+
+#include <QString>
+#include <QUrl>
+
+// What a link or a picture in a received message may reach. Messages are rich
+// text from peers: a link may carry any scheme under any text, and a picture
+// any local path. Every view that shows received text asks here.
+class ZELLinkRule
+{
+public:
+    // Only web, FTP and mail links go to the desktop's opener on a click;
+    // any other link shows as its text.
+    static bool opensOnClick(const QUrl &url);
+    // Hands an allowed link to the desktop's opener; false for any other.
+    static bool open(const QUrl &url);
+
+    // A picture may come from the client's own resources, its smileys or its
+    // data folder (received pictures), never from another local path. `url`
+    // is the picture's source as the document holds it.
+    static bool mayLoadPicture(const QUrl &url);
+    // The same for a path under `dataFolder`.
+    static bool mayLoadPicture(const QUrl &url, const QString &dataFolder);
+};
+
+#endif
