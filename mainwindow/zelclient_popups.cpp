@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "chat/zelchatwindow.h"
+#include "style/zellinkrule.h"
 #include "protocol/zelparsedmessage.h"
 #include "style/zeltextbounds.h"
 #include "protocol/zelsettingslists.h"
@@ -161,7 +162,8 @@ void ZELClient::showChatPopupWidget(QStringList message, QString fullSenderName)
     if (text.isEmpty())
         return;
 
-    popup->m_messageLabel->setText(text);
+    // The label would read any picture the peer names.
+    popup->m_messageLabel->setText(ZELLinkRule::withoutForeignPictures(text));
     QTimer::singleShot(3000, this, &ZELClient::popupChatHideSlot);
     popup->m_messageLabel->setCursor(Qt::PointingHandCursor);
     popup->setGeometry(desktopSize().width() - 200, popupY(), 300, 90);

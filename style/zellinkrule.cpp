@@ -5,6 +5,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 namespace {
 
@@ -60,7 +61,7 @@ bool ZELLinkRule::mayLoadPicture(const QUrl &url, const QString &dataFolder)
         return true; // the client's own resources
     if (!QDir::isAbsolutePath(path)) {
         // Relative sources resolve against the working folder: only its smileys.
-        return path.startsWith(QLatin1String("Smileys/")) && staysInside(path);
+        return staysInside(path) && QDir::cleanPath(path).startsWith(QLatin1String("Smileys/"));
     }
     if (dataFolder.isEmpty())
         return false;
@@ -72,4 +73,40 @@ bool ZELLinkRule::mayLoadPicture(const QUrl &url, const QString &dataFolder)
     const QString real = QFileInfo(clean).canonicalFilePath();
     const QString realFolder = QFileInfo(folder).canonicalFilePath();
     return real.isEmpty() || realFolder.isEmpty() || real.startsWith(realFolder + QLatin1Char('/'));
+}
+
+QString ZELLinkRule::withoutForeignPictures(const QString &html)
+{
+    return withoutForeignPictures(html, ZELPlatform::dataFolder());
+}
+
+QString ZELLinkRule::withoutForeignPictures(const QString &html, const QString &dataFolder)
+{
+    static const QRegularExpression tag(QStringLiteral("<\\s*img\\b[^>]*>?"),
+                                        QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression source(
+        QStringLiteral("\\bsrc\\s*=\\s*(?:\"([^\"]*)\"|'([^']*)'|([^\\s>]+))"),
+        QRegularExpression::CaseInsensitiveOption);
+    QString out;
+    qsizetype from = 0;
+    auto tags = tag.globalMatch(html);
+    while (tags.hasNext()) {
+        const QRegularExpressionMatch found = tags.next();
+        const QString text = found.captured();
+        out += QStringView(html).mid(from, found.capturedStart() - from);
+        from = found.capturedEnd();
+        auto sources = source.globalMatch(text);
+        if (!sources.hasNext())
+            continue;
+        const QRegularExpressionMatch src = sources.next();
+        QString value = src.captured(1) + src.captured(2) + src.captured(3);
+        // Entities and percent signs could spell a path other than the one
+        // read here; a second source could be the one the label takes.
+        if (sources.hasNext() || value.contains(QLatin1Char('&')) || value.contains(QLatin1Char('%'))
+            || !mayLoadPicture(QUrl(value), dataFolder))
+            continue;
+        out += text;
+    }
+    out += QStringView(html).mid(from);
+    return out;
 }

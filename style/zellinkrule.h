@@ -22,6 +22,12 @@ public:
     static bool mayLoadPicture(const QUrl &url);
     // The same for a path under `dataFolder`.
     static bool mayLoadPicture(const QUrl &url, const QString &dataFolder);
+
+    // Rich text for a label, which cannot be asked before it loads a
+    // picture: every <img> whose source the rule refuses (or cannot tell) is
+    // taken out, the rest stays as it is.
+    static QString withoutForeignPictures(const QString &html);
+    static QString withoutForeignPictures(const QString &html, const QString &dataFolder);
 };
 
 #endif

@@ -502,6 +502,8 @@ private slots:
     void linkRule_data();
     void linkRule();
     void messageBrowserLinksAndPictures();
+    void labelsLoseForeignPictures_data();
+    void labelsLoseForeignPictures();
 
     // Application style: sizes and polish.
     void pixelMetrics_data();
@@ -1610,6 +1612,7 @@ void TestStyle::linkRule_data()
     QTest::newRow("another local path") << "/etc/hostname" << false << false;
     QTest::newRow("smiley") << "Smileys/Smile.png" << false << true;
     QTest::newRow("out of the smileys") << "Smileys/../../etc/pic.png" << false << false;
+    QTest::newRow("beside the smileys") << "Smileys/../secret.png" << false << false;
     QTest::newRow("another relative path") << "ScreenCapture/pic.png" << false << false;
     QTest::newRow("own resource") << ":/images/icon.png" << false << true;
     QTest::newRow("own resource URL") << "qrc:/images/icon.png" << false << true;
@@ -1647,6 +1650,30 @@ void TestStyle::messageBrowserLinksAndPictures()
     QVERIFY(view.loadResource(QTextDocument::StyleSheetResource, QUrl("/etc/hostname")).isNull());
     QVERIFY(!view.loadResource(QTextDocument::ImageResource, QUrl(":/images/icon.png")).isNull());
     ZELPlatform::setDesktopServices(nullptr);
+}
+
+void TestStyle::labelsLoseForeignPictures_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("received picture") << "a <img src='/data/ZEL/ScreenCapture/p.png' width='60'> b"
+                                      << "a <img src='/data/ZEL/ScreenCapture/p.png' width='60'> b";
+    QTest::newRow("smiley, unquoted") << "<IMG SRC=Smileys/Grin.png>" << "<IMG SRC=Smileys/Grin.png>";
+    QTest::newRow("another local path") << "a <img src=\"/etc/hostname\"> b" << "a  b";
+    QTest::newRow("file URL elsewhere") << "<img width=1 src='file:///home/u/x.png'>" << "";
+    QTest::newRow("two sources") << "<img src='Smileys/a.png' src='/etc/x.png'>" << "";
+    QTest::newRow("entity in the path") << "<img src='/data/ZEL/&#46;&#46;/x.png'>" << "";
+    QTest::newRow("no source") << "x<img>y" << "xy";
+    QTest::newRow("tag cut short") << "x<img src='/etc/x.png'" << "x";
+}
+
+// A label has no way to refuse a picture once it has the text, so the
+// pictures it may not read leave the text first.
+void TestStyle::labelsLoseForeignPictures()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, shown);
+    QCOMPARE(ZELLinkRule::withoutForeignPictures(html, QStringLiteral("/data/ZEL")), shown);
 }
 
 ZEL_TEST_MAIN(TestStyle)
