@@ -25,6 +25,7 @@
 #include "zeldemosession.h"
 
 #include "protocol/zelpreferencesfile.h"
+#include "protocol/zeltcpsocket.h"
 #include "protocol/zelsettingslists.h"
 
 #include <QApplication>
@@ -163,11 +164,16 @@ int main(int argc, char *argv[])
                 for (ZELDemoSession *session : server.findChildren<ZELDemoSession *>())
                     session->disconnectClient();
             });
-            const bool back = waitUntil([&] { return !client.m_signedIn; }, 5000)
-                              && waitUntil([&] { return signedIn() && client.m_users.size() == contacts; }, 10000);
+            const bool lost = waitUntil([&] { return !client.m_signedIn; }, 5000);
+            const bool back = lost && waitUntil([&] { return signedIn() && client.m_users.size() == contacts; }, 10000);
             settle();
-            if (!back)
+            if (!back) {
                 ++failures;
+                std::printf("a cycle failed: %s (socket state %d, signed in %d, contacts %lld)\n",
+                            lost ? "not signed in again" : "the loss was not noticed",
+                            int(client.m_tcpSocket->state()), int(client.m_signedIn),
+                            static_cast<long long>(client.m_users.size()));
+            }
             return back;
         };
 
