@@ -339,10 +339,27 @@ QString ZELXmlCodec::compose(QStringList request) const
 QStringList ZELXmlCodec::parse(QString message) const
 {
     QDomDocument doc;
-    // A document that does not parse may still leave a root element behind:
-    // its values would be made up, so it says nothing at all.
-    if (!doc.setContent(message))
-        return QStringList();
+    QString error;
+    int line = 0;
+    int column = 0;
+    if (!doc.setContent(message, &error, &line, &column)) {
+        // Text after a whole root element (the server writes the contact list
+        // of DELETECONTACT there) leaves the document as it is. Any other fault
+        // may leave a root element behind whose values would be made up: such
+        // a message says nothing at all.
+        qsizetype at = 0;
+        for (int i = 1; i < line && at >= 0; ++i) {
+            at = message.indexOf(QLatin1Char('\n'), at);
+            if (at >= 0)
+                ++at;
+        }
+        if (at < 0 || line < 1 || column < 1)
+            return QStringList();
+        at += column - 1;
+        doc = QDomDocument();
+        if (at <= 0 || at > message.size() || !doc.setContent(message.left(at)))
+            return QStringList();
+    }
     const QDomElement root = doc.documentElement();
     const QString tag = root.tagName();
     const MessageRow *row = messageRow(tag);

@@ -87,7 +87,8 @@ private slots:
         const QString f = forgetPwd(), a = anotherUser();
         QTest::newRow("empty block") << QString() << false << false;
         QTest::newRow("two messages") << f + ":::" + a + ":::" << true << true;
-        QTest::newRow("empty frame between") << f + "::::::" + a + ":::" << true << false;
+        // An empty piece (a frame that carried nothing) does not end the block.
+        QTest::newRow("empty frame between") << f + "::::::" + a + ":::" << true << true;
         QTest::newRow("not xml between") << f + ":::<broken:::" + a + ":::" << true << true;
         QTest::newRow("unknown root between") << f + ":::<NOSUCHTYPE/>:::" + a + ":::" << true << true;
         QTest::newRow("voice chat ignored")
@@ -146,6 +147,9 @@ private slots:
         QTest::newRow("server has none") << QByteArray("<BANNEREMPTY><BANNEREND><FILEEND>")
                                          << readAll("Smileys/banner.gif");
         QTest::newRow("no banner marker") << QByteArray("<BANNEREMPTY><FILEEND>") << QByteArray("<none>");
+        QTest::newRow("image holding the markers")
+            << QByteArray("GIF89a<BANNEREMPTY><FILEEND><BANNEREND>#VOICE#;<BANNEREND><FILEEND>")
+            << QByteArray("GIF89a<BANNEREMPTY><FILEEND><BANNEREND>#VOICE#;");
     }
 
     // A banner ends the delivery: the message after it in the same delivery
@@ -241,7 +245,7 @@ private slots:
         client.m_downloadInProgress = true;
 
         QByteArray text;
-        QByteArray files("part one<FILEEND>part two<FILEEND>");
+        QByteArray files("part one<FILEEND>part two<FILEEND>"); // a file holding the marker
         client.messageFromServer(text, files);
 
         QVERIFY(!client.m_downloadInProgress);
@@ -251,7 +255,7 @@ private slots:
         QCOMPARE(client.m_chatDownloadDone, !writtenAs.isEmpty());
         QCOMPARE(window->m_dowLoadtable->item(0, 5)->text() == "Downloading Failed", writtenAs.isEmpty());
         if (!writtenAs.isEmpty())
-            QCOMPARE(readAll(folder + "/" + writtenAs), QByteArray("part onepart two"));
+            QCOMPARE(readAll(folder + "/" + writtenAs), QByteArray("part one<FILEEND>part two"));
         QVERIFY(!QFile::exists(root.path() + "/outside.txt"));
         // The name on the wire is left as it came.
         QCOMPARE(client.m_transferFileName, fileName);

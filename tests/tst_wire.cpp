@@ -412,6 +412,9 @@ void TestWire::parseForms_data()
         << "<!DOCTYPE CHAT [<!ENTITY e '&e;'>]><CHAT><A>&e;</A><B>b</B></CHAT>" << QStringList();
     QTest::newRow("entity not declared")
         << "<!DOCTYPE CHAT [<!ENTITY e 'x'>]><CHAT><A>&f;</A><B>b</B></CHAT>" << QStringList();
+    QTest::newRow("text after the root element stays readable")
+        << "<DELETECONTACT><DELETELIST>a</DELETELIST></DELETECONTACT>\nAnn,ann,Dev,"
+        << QStringList{"DELETECONTACT", "DELETELIST", "a"};
     QTest::newRow("entity that opens an element")
         << "<!DOCTYPE CHAT [<!ENTITY e '<A>'>]><CHAT>&e;</A><B>b</B></CHAT>" << QStringList();
 }

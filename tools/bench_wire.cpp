@@ -1,12 +1,23 @@
 // Prints throughput figures of the wire layer: the receive path against plain
-// qUncompress on the same bytes, and the codec's compose and parse rates.
+// qUncompress on the same bytes, and the codec's compose and parse rates; then
+// how long the GUI thread is held by framing a file of 1 MB and 4 MB for
+// sending (the frame must keep the terminator out whatever the bytes), and by
+// a received chat file of those sizes holding the server's markers inside,
+// stored through the real receive path and dispatcher, offscreen.
 
+#include "core/zelclient.h"
+#include "zelbenchhold.h"
+#include "zelbenchhome.h"
+
+#include "peer/zeltestpeer.h"
 #include "protocol/zeltcpsocket.h"
 #include "protocol/zelxmlcodec.h"
 
-#include <QCoreApplication>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QRandomGenerator>
+#include <QTemporaryDir>
 
 #include <cstdio>
 
@@ -88,11 +99,75 @@ void rate(const char *label, int count, double seconds)
     std::printf("  %-44s %10.0f per second  (%.2f us each)\n", label, count / seconds, seconds * 1e6 / count);
 }
 
+QByteArray randomBytes(qsizetype size, quint32 seed)
+{
+    QByteArray bytes(size, Qt::Uninitialized);
+    QRandomGenerator generator(seed);
+    generator.fillRange(reinterpret_cast<quint32 *>(bytes.data()), size / 4);
+    return bytes;
+}
+
+// Random bytes holding the terminator text every 64 KB and ending in a cut-short
+// one, made so that the zlib checksum begins with '>': compressing it must fall
+// back to stored blocks. The four bytes before the end are changed until it
+// does; the checksum of what comes before them is taken once.
+QByteArray terminatorsEverywhere(qsizetype size)
+{
+    QByteArray bytes = randomBytes(size, 5);
+    for (qsizetype at = 0; at + 10 < size; at += 64 * 1024)
+        bytes.replace(at, 10, "<WRITEEND>");
+    bytes.replace(size - 9, 9, "<WRITEEND");
+    const qsizetype tweak = size - 13;
+    quint32 a0 = 1;
+    quint32 b0 = 0;
+    for (qsizetype i = 0; i < tweak; ++i) {
+        a0 = (a0 + uchar(bytes[i])) % 65521;
+        b0 = (b0 + a0) % 65521;
+    }
+    for (quint32 n = 0;; ++n) {
+        bytes.replace(tweak, 4, QByteArrayView(reinterpret_cast<const char *>(&n), 4));
+        quint32 a = a0;
+        quint32 b = b0;
+        for (qsizetype i = tweak; i < size; ++i) {
+            a = (a + uchar(bytes[i])) % 65521;
+            b = (b + a) % 65521;
+        }
+        if ((b >> 8) == '>')
+            return bytes;
+    }
+}
+
+// The longest hold of the GUI thread while the client receives and stores one
+// chat file, and the time until it is stored.
+void receiveFile(ZELBenchHoldApplication &app, ZELClient &client, ZELBenchPeerThread &server, const char *label,
+                 const QByteArray &data)
+{
+    const QString path = client.m_saveFolder + QStringLiteral("/received.bin");
+    QFile::remove(path);
+    client.m_fileDataAwaited = true;
+    client.m_chatDownloadPending = true;
+    client.m_transferFileName = QStringLiteral("received.bin");
+    app.longest = 0;
+    QElapsedTimer timer;
+    timer.start();
+    server.run([&] { server.peer.sendFile(data); });
+    while (client.m_chatDownloadPending && timer.elapsed() < 60000)
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    QCoreApplication::processEvents();
+    QFile stored(path);
+    const bool same = stored.open(QIODevice::ReadOnly) && stored.readAll() == data;
+    std::printf("  %-44s hold %7.1f ms   stored after %7.1f ms   %s\n", label, app.longest,
+                timer.nsecsElapsed() / 1e6, same ? "byte-identical" : "NOT STORED AS SENT");
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    QCoreApplication app(argc, argv);
+    QTemporaryDir home;
+    zelBenchUseHome(home);
+    ZELBenchHoldApplication app(argc, argv);
+    Q_INIT_RESOURCE(images);
     const int runs = 15;
 #if !defined(__OPTIMIZE__)
     std::printf("Built without optimisation: build with -DCMAKE_BUILD_TYPE=Release for figures that count.\n\n");
@@ -148,5 +223,47 @@ int main(int argc, char *argv[])
         for (int i = 0; i < count / 20; ++i)
             sink += codec.parse(presence).size();
     }));
+
+    std::printf("\nFraming a file for sending (GUI thread), best of 3\n");
+    for (const qsizetype size : {qsizetype(1) << 20, qsizetype(4) << 20}) {
+        const QByteArray mb = QByteArray::number(size >> 20) + " MB";
+        QByteArray text;
+        for (int i = 0; text.size() < size; ++i)
+            text += chatMessage(i);
+        text.truncate(size);
+        const QList<std::pair<QByteArray, QByteArray>> cases{
+            {mb + " random bytes", randomBytes(size, 3)},
+            {mb + " text", text},
+            {mb + " random, terminator texts inside", terminatorsEverywhere(size)},
+        };
+        for (const auto &[label, data] : cases) {
+            QByteArray frame;
+            const double seconds = bestSeconds(3, [&] { frame = ZELTcpSocket::fileFrame(data); });
+            const bool clean = frame.indexOf("<WRITEEND>") == frame.size() - 10
+                               && ZELTcpSocket::decodeFrame(frame.chopped(10)) == data + "<FILEEND>";
+            std::printf("  %-44s %9.1f ms  frame %9lld B  %s\n", label.constData(), seconds * 1e3,
+                        static_cast<long long>(frame.size()), clean ? "one terminator, at the end" : "BROKEN");
+        }
+    }
+
+    std::printf("\nReceiving a chat file holding the markers (GUI thread hold)\n");
+    {
+        ZELClient client;
+        client.m_loginId = QStringLiteral("bench");
+        client.m_signedIn = true;
+        client.m_saveFolder = home.filePath(QStringLiteral("received"));
+        QDir().mkpath(client.m_saveFolder);
+        ZELBenchPeerThread server;
+        if (!server.connect(client.m_tcpSocket))
+            return 1;
+        for (const qsizetype size : {qsizetype(1) << 20, qsizetype(4) << 20}) {
+            QByteArray data = randomBytes(size, 7);
+            const QByteArray markers = "<FILEEND>#VOICE#<BANNEREND><BANNEREMPTY><WRITEEND>";
+            for (qsizetype at = 0; at + markers.size() < size; at += 4096)
+                data.replace(at, markers.size(), markers);
+            receiveFile(app, client, server,
+                        (QByteArray::number(size >> 20) + " MB, markers every 4 KB").constData(), data);
+        }
+    }
     return sink == 0 ? 1 : 0;
 }
