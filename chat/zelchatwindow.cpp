@@ -184,12 +184,9 @@ ZELChatWindow::ZELChatWindow()
 
 ZELChatWindow::~ZELChatWindow()
 {
-    delete m_questionBox;
-    m_questionBox = nullptr;
-    delete m_informationBox;
-    m_informationBox = nullptr;
-    delete m_smileyDialog;
-    m_smileyDialog = nullptr;
+    m_questionBox.reset();
+    m_informationBox.reset();
+    m_smileyDialog.reset();
     // A capture still open goes with its window, editor included, and reports nothing.
     if (m_captureHelper) {
         m_captureHelper->disconnect(this);
@@ -254,10 +251,16 @@ void ZELChatWindow::initializeMemberVariables()
     m_downloadIconFrame = 0;
     m_receivedFileCount = 0;
 
-    m_informationBox = new ZELMessageBoxClass(this);
-    m_questionBox = new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, QMessageBox::Yes,
-                                           QMessageBox::No, 0, this);
-    m_smileyDialog = new ZELSmileyDialog;
+    m_informationBox.setBuilder([this] { return new ZELMessageBoxClass(this); });
+    m_questionBox.setBuilder([this] {
+        return new ZELMessageBoxClass(QString(), QString(), QMessageBox::Question, QMessageBox::Yes,
+                                      QMessageBox::No, 0, this);
+    });
+    m_smileyDialog.setBuilder([this] {
+        auto *dialog = new ZELSmileyDialog;
+        connect(dialog, &ZELSmileyDialog::sendSelectedSmiley, this, &ZELChatWindow::selectSmiley);
+        return dialog;
+    });
     m_uploadTimer = new QTimer(this);
     m_downloadTimer = new QTimer(this);
 }
@@ -314,8 +317,7 @@ void ZELChatWindow::setZELStyle()
 {
     // Plain styles: the application style would paint its own faces over these.
     ZELMainWindowLook::setPlainStyle(this);
-    for (QWidget *w : {static_cast<QWidget *>(m_uploadedFiletable), static_cast<QWidget *>(m_dowLoadtable),
-                       static_cast<QWidget *>(m_hideTreeViewButton),
+    for (QWidget *w : {static_cast<QWidget *>(m_hideTreeViewButton),
                        static_cast<QWidget *>(m_messDeliveredCloseButton),
                        static_cast<QWidget *>(m_quickReplyButton)})
         ZELMainWindowLook::setXpStyle(w);
@@ -398,22 +400,37 @@ void ZELChatWindow::setZELStyle()
     // hundred KB for this one, per window), while a sheet already reaches the
     // children of its widget: a view that has it styles its own scroll bars.
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    // Each file table's own corner sheet carries the shared one for its parts.
-    for (QTableWidget *table : {m_uploadedFiletable, m_dowLoadtable})
-        ZELSharedSheet::apply(table,
-                              {table->verticalHeader(), table->horizontalHeader(), table->horizontalScrollBar(),
-                               table->verticalScrollBar()},
-                              sheet);
     for (QWidget *w : {static_cast<QWidget *>(totalMessage), static_cast<QWidget *>(serverMessage),
-                       static_cast<QWidget *>(m_onlineUsersListBox), static_cast<QWidget *>(m_chatRoomListBox),
-                       static_cast<QWidget *>(m_defaultFileLocation), static_cast<QWidget *>(m_findTextLineEdit)})
+                       static_cast<QWidget *>(m_findTextLineEdit)})
         ZELSharedSheet::setFitted(w, sheet);
+    // The file and conference pages are styled when one of them is first shown:
+    // most windows never show them, and their sheets cost the most.
+    connect(Chat, &QTabWidget::currentChanged, this, &ZELChatWindow::styleSidePages);
     m_messageDeliveredLabel->setStyleSheet(
         QStringLiteral("border: 1px solid gray;border-radius: 3px;background: lightyellow;"));
 
     m_conferenceChatFrame->setStyleSheet(QStringLiteral("border: 1px solid gray;border-radius: 5px;padding: 1px1px;"));
     m_userStatusPixmap->setStyleSheet(QString::fromLatin1(kPhotoFrameSheet));
     fitFindBarToFonts();
+}
+
+void ZELChatWindow::styleSidePages()
+{
+    if (m_sidePagesStyled || Chat->currentIndex() == 0)
+        return;
+    m_sidePagesStyled = true;
+    for (QWidget *w : {static_cast<QWidget *>(m_uploadedFiletable), static_cast<QWidget *>(m_dowLoadtable)})
+        ZELMainWindowLook::setXpStyle(w);
+    const QString sheet = ZELMainWindowLook::sharedStyleSheet();
+    // Each file table's own corner sheet carries the shared one for its parts.
+    for (QTableWidget *table : {m_uploadedFiletable, m_dowLoadtable})
+        ZELSharedSheet::apply(table,
+                              {table->verticalHeader(), table->horizontalHeader(), table->horizontalScrollBar(),
+                               table->verticalScrollBar()},
+                              sheet);
+    for (QWidget *w : {static_cast<QWidget *>(m_onlineUsersListBox), static_cast<QWidget *>(m_chatRoomListBox),
+                       static_cast<QWidget *>(m_defaultFileLocation)})
+        ZELSharedSheet::setFitted(w, sheet);
 }
 
 void ZELChatWindow::signalsAndSlots()
@@ -445,7 +462,6 @@ void ZELChatWindow::signalsAndSlots()
     connect(m_wholeWordCheckBox, &QCheckBox::stateChanged, this, &ZELChatWindow::wholeWordState);
     connect(m_findTextLineEdit, &QLineEdit::textChanged, this, &ZELChatWindow::findTextInChat);
     connect(serverMessage, &QTextEdit::textChanged, this, &ZELChatWindow::replaceTextSmiley);
-    connect(m_smileyDialog, &ZELSmileyDialog::sendSelectedSmiley, this, &ZELChatWindow::selectSmiley);
     connect(m_uploadTimer, &QTimer::timeout, this, &ZELChatWindow::rotateUploadingIcon);
     connect(m_downloadTimer, &QTimer::timeout, this, &ZELChatWindow::rotateDownloadingIcon);
     connect(m_insertImageToolButton, &QAbstractButton::clicked, this, &ZELChatWindow::insertImageClicked);
@@ -934,6 +950,9 @@ bool ZELChatWindow::eventFilter(QObject *watched, QEvent *event)
         const Qt::WindowStates old = static_cast<QWindowStateChangeEvent *>(event)->oldState();
         if (old == (Qt::WindowMinimized | Qt::WindowMaximized))
             QTimer::singleShot(1, this, &ZELChatWindow::showChatWindow);
+        // A minimised window is not seen: it paints nothing, and holds no
+        // picture of itself, until it is shown again.
+        setUpdatesEnabled(!isMinimized());
     }
     return false;
 }

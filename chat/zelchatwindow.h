@@ -12,6 +12,7 @@
 #include <QWidget>
 
 #include "chat/zelprivilegerecord.h"
+#include "core/zellazy.h"
 
 class QAction;
 class QCloseEvent;
@@ -84,7 +85,8 @@ public:
     bool m_matchCase = false;
     bool m_searchState = false;
     bool m_wholeWord = false;
-    ZELSmileyDialog *m_smileyDialog = nullptr;
+    // Built when the smiley button is first used.
+    ZELLazy<ZELSmileyDialog> m_smileyDialog;
     QPointer<ZELDesktopCaptureHelper> m_captureHelper;
     QColor m_backgroundColor = Qt::white;
     QColor m_textColor = Qt::black;
@@ -110,8 +112,9 @@ public:
     QString m_downloadFolder;
     QStringList m_conferenceInvitees;
     QStringList m_conferenceUsers;
-    ZELMessageBoxClass *m_informationBox = nullptr;
-    ZELMessageBoxClass *m_questionBox = nullptr;
+    // Built when first asked to show something.
+    ZELLazy<ZELMessageBoxClass> m_informationBox;
+    ZELLazy<ZELMessageBoxClass> m_questionBox;
     QTimer *m_uploadTimer = nullptr;
     QTimer *m_downloadTimer = nullptr;
     bool m_ignoreClose = false;
@@ -286,6 +289,9 @@ private:
     // the font this machine substitutes.
     void fitFindBarToFonts();
     QPixmap peerPhoto() const;
+    // Styles the upload, download and conference pages once, when first shown.
+    void styleSidePages();
+    bool m_sidePagesStyled = false;
 
     ZELFramelessHelper *m_chrome = nullptr;
     QMovie *m_typingMovie = nullptr;

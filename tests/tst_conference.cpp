@@ -304,7 +304,7 @@ private slots:
         // Asked again before the answer: a notice, nothing sent.
         select(w->m_onlineUsersListBox, {"ravi"});
         w->m_inviteChatButton->click();
-        QVERIFY(boxText(w, w->m_informationBox).endsWith("already invited in this conference chat"));
+        QVERIFY(boxText(w, w->m_informationBox.get()).endsWith("already invited in this conference chat"));
         fence();
         QCOMPARE(requestCount("CONFERENCECHAT"), 2);
 
@@ -334,7 +334,7 @@ private slots:
         // A participant cannot be invited again.
         select(w->m_onlineUsersListBox, {"ravi"});
         w->m_inviteChatButton->click();
-        QVERIFY(boxText(w, w->m_informationBox).endsWith("already added in this conference chat"));
+        QVERIFY(boxText(w, w->m_informationBox.get()).endsWith("already added in this conference chat"));
         fence();
         QCOMPARE(requestCount("CONFERENCECHAT"), 2);
     }

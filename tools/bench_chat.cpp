@@ -11,11 +11,20 @@
 //
 // --split prints where a message's memory goes: a transcript view of its own,
 // once shown (every paragraph laid out) and once never shown.
+//
+//     bench_chat --senders [count]   (default 1000)
+//
+// --senders: one message from each of that many people, each opening a chat
+// window of its own up to the bound of open windows, the rest waiting for one
+// to close; prints the memory of one such window, what all the senders add,
+// and the longest time the window could not answer, also while windows close
+// and the waiting senders' windows open in their place.
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
 #include "chat/zeltranscriptview.h"
 #include "core/zelclient.h"
+#include "zelbenchhold.h"
 #include "zelbenchhome.h"
 #include "peer/zeltestpeer.h"
 #include "protocol/zelsettingslists.h"
@@ -145,14 +154,97 @@ double transcriptPerMessage(int total, bool shown)
     return (zelBenchHeapKiB() - before) / total;
 }
 
+// Waits while the event loop runs, until the condition holds.
+bool settle(const std::function<bool()> &condition, int timeoutMs)
+{
+    return ZELTestPeer::waitUntil(condition, timeoutMs);
+}
+
+int senders(ZELBenchHoldApplication &app, int total)
+{
+    ZELBenchPeerThread server;
+    ZELClient client;
+    setUp(client);
+    if (!server.connect(client.m_tcpSocket))
+        return 1;
+    const int bound = client.m_chatWindowBound;
+    const auto from = [](int n) { return QStringLiteral("sender%1").arg(n); };
+    const auto send = [&](int first, int last) {
+        QStringList frames;
+        for (int n = first; n < last; ++n)
+            frames << chatFrom(from(n), n);
+        for (int i = 0; i < frames.size(); i += 100) {
+            const QStringList part = frames.mid(i, 100);
+            server.run([&] { server.peer.sendTexts(part); });
+        }
+    };
+    const auto waiting = [&]() { return int(client.m_waitingChats.size()); };
+    const auto idle = [] { settle([] { return false; }, 300); };
+
+    idle();
+    const double heapStart = zelBenchHeapKiB();
+    const long residentStart = residentKiB();
+    // The first window also pays for what every later one shares.
+    send(0, 1);
+    settle([&] { return client.m_chatWindows.size() == 1; }, 30000);
+    idle();
+    const double heapOne = zelBenchHeapKiB();
+    const long residentOne = residentKiB();
+    app.longest = 0;
+    const int windows = std::min(total, bound);
+    send(1, windows);
+    const bool opened = settle([&] { return client.m_chatWindows.size() == windows; }, 600000);
+    idle();
+    const double heapWindows = zelBenchHeapKiB();
+    const long residentWindows = residentKiB();
+    std::printf("%d senders, one message each; at most %d chat windows open:\n", total, bound);
+    std::printf("  %d windows opened: %s; longest hold while they opened: %.1f ms\n", windows,
+                opened ? "yes" : "NO", app.longest);
+    std::printf("  memory per chat window with one message: %.2f MB heap, %.2f MB resident "
+                "(goal: at most 1.5 MB)\n",
+                (heapWindows - heapOne) / 1024.0 / std::max(1, windows - 1),
+                (residentWindows - residentOne) / 1024.0 / std::max(1, windows - 1));
+
+    app.longest = 0;
+    send(windows, total);
+    const bool queued = settle([&] { return waiting() == total - windows; }, 600000);
+    idle();
+    std::printf("  the other %d waiting: %s; longest hold while they came: %.1f ms\n", total - windows,
+                queued ? "yes" : "NO", app.longest);
+    std::printf("  memory added by all %d senders: %.1f MB heap, %.1f MB resident (goal: under 500 MB)\n", total,
+                (zelBenchHeapKiB() - heapStart) / 1024.0, (residentKiB() - residentStart) / 1024.0);
+
+    // All windows close at once, as when the user turns invisible; the
+    // waiting senders' windows take their places one a turn.
+    app.longest = 0;
+    QElapsedTimer timer;
+    timer.start();
+    const QList<ZELChatWindow *> open = client.m_chatWindows.values();
+    for (ZELChatWindow *window : open) {
+        window->m_closeSilently = true;
+        window->close();
+    }
+    const int next = std::min(bound, total - windows);
+    const bool replaced = settle([&] { return client.m_chatWindows.size() == next; }, 600000);
+    std::printf("  %d windows closed at once, %d waiting senders' windows open in %.2f s: %s; "
+                "longest hold: %.1f ms\n",
+                int(open.size()), next, timer.nsecsElapsed() / 1e9, replaced ? "yes" : "NO", app.longest);
+    qDeleteAll(client.m_chatWindows.values());
+    client.m_chatWindows.clear();
+    return 0;
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
 {
     QTemporaryDir home;
     zelBenchUseHome(home);
-    QApplication app(argc, argv);
+    ZELBenchHoldApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
+
+    if (argc > 1 && QByteArray(argv[1]) == "--senders")
+        return senders(app, argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 1000);
 
     if (argc > 2 && QByteArray(argv[1]) == "--serve")
         return serve(QByteArray(argv[2]).toInt());
