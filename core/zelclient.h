@@ -467,6 +467,12 @@ public:
     // Group-message flood: at most this many message windows are open; later messages wait, in order.
     static constexpr int MaxGroupMessageWindows = 8;
     QList<QStringList> m_pendingGroupMessages;
+    // What the waiting group messages may take in all, counted by their text;
+    // one beyond it is not kept, and the user is told how many went that way.
+    static constexpr qsizetype MaxWaitingGroupMessageBytes = 64 * 1024 * 1024;
+    qsizetype m_groupMessageWaitingBound = MaxWaitingGroupMessageBytes;
+    qsizetype m_pendingGroupMessageBytes = 0;
+    qsizetype m_refusedGroupMessages = 0;
     // Messages still waiting for a window when their user signed out, by
     // login id: nobody has seen them, so they come at that user's next sign-in.
     QHash<QString, QList<QStringList>> m_heldGroupMessages;

@@ -526,6 +526,7 @@ void ZELClient::signOutSuccessFull()
     // first, so a closing window does not open the next of them).
     if (!m_pendingGroupMessages.isEmpty())
         m_heldGroupMessages[m_loginId] += std::exchange(m_pendingGroupMessages, {});
+    m_pendingGroupMessageBytes = 0;
     const QList<ZELGroupMessageDisplay *> displays = m_groupMessageDisplays.keys();
     for (ZELGroupMessageDisplay *display : displays) {
         QPointer<ZELGroupMessageDisplay> guard = display;

@@ -13,15 +13,6 @@ namespace {
 // CHAT and FTPREADY both name their sender here.
 const int WaitingSender = 2;
 
-// What a waiting message holds, roughly: its text and the lists around it.
-qsizetype waitingFootprint(const QStringList &message)
-{
-    qsizetype bytes = 64;
-    for (const QString &value : message)
-        bytes += value.size() * qsizetype(sizeof(QChar)) + 32;
-    return bytes;
-}
-
 } // namespace
 
 bool ZELClient::chatWaits(const QStringList &message, const QString &sender)
@@ -44,7 +35,7 @@ bool ZELClient::chatWaits(const QStringList &message, const QString &sender)
         return false;
     }
 
-    const qsizetype bytes = waitingFootprint(message);
+    const qsizetype bytes = messageFootprint(message);
     if (m_waitingChatBytes + bytes > MaxWaitingChatBytes) {
         // Not shown and not confirmed: the sender's window reports it as not
         // delivered, and the user is told how many went that way.
@@ -69,7 +60,7 @@ void ZELClient::releaseWaitingChats(const QString &sender)
     QList<QStringList> theirs;
     for (auto it = m_waitingChats.begin(); it != m_waitingChats.end();) {
         if (messageValue(*it, WaitingSender) == sender) {
-            m_waitingChatBytes -= waitingFootprint(*it);
+            m_waitingChatBytes -= messageFootprint(*it);
             theirs.append(std::move(*it));
             it = m_waitingChats.erase(it);
         } else {

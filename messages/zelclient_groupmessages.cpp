@@ -5,6 +5,7 @@
 
 #include "messages/zelgroupmessagedialog.h"
 #include "messages/zelgroupmessagedisplay.h"
+#include "protocol/zelparsedmessage.h"
 #include "style/zelmessageboxclass.h"
 
 QStringList ZELClient::groupMessageRecipients(const QTreeWidgetItem *groupRow)
@@ -52,7 +53,18 @@ void ZELClient::displayGroupMessage(QStringList message)
     // Every window is a top-level window of its own: a flood of messages would
     // open them without end. Beyond the bound a message waits for one to close.
     if (m_groupMessageDisplays.size() >= MaxGroupMessageWindows) {
+        const qsizetype bytes = messageFootprint(message);
+        if (m_pendingGroupMessageBytes + bytes > m_groupMessageWaitingBound) {
+            ++m_refusedGroupMessages;
+            m_informationBox->showInformationBox(
+                this, QStringLiteral("Group Message"),
+                QString::number(m_refusedGroupMessages)
+                    + QStringLiteral(" group messages could not wait for a window and were not shown. "
+                                     "Close some group message windows to see the messages that wait."));
+            return;
+        }
         m_pendingGroupMessages.append(message);
+        m_pendingGroupMessageBytes += bytes;
         showWaitingGroupMessageCount();
         return;
     }
@@ -79,8 +91,11 @@ void ZELClient::groupMessageDialogCloseSignal(ZELGroupMessageDisplay *window)
     if (window)
         m_groupMessageDisplays.remove(window);
     // The window's place goes to the oldest waiting message.
-    if (!m_pendingGroupMessages.isEmpty() && m_groupMessageDisplays.size() < MaxGroupMessageWindows)
-        displayGroupMessage(m_pendingGroupMessages.takeFirst());
-    else
+    if (!m_pendingGroupMessages.isEmpty() && m_groupMessageDisplays.size() < MaxGroupMessageWindows) {
+        const QStringList next = m_pendingGroupMessages.takeFirst();
+        m_pendingGroupMessageBytes -= messageFootprint(next);
+        displayGroupMessage(next);
+    } else {
         showWaitingGroupMessageCount();
+    }
 }

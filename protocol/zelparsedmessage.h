@@ -12,6 +12,15 @@ inline QString messageValue(const QStringList &message, int position)
 }
 
 // How many whole records of `width` values follow `first` in the message.
+// What a message kept waiting takes, roughly: its text and the lists around it.
+inline qsizetype messageFootprint(const QStringList &message)
+{
+    qsizetype bytes = 64;
+    for (const QString &value : message)
+        bytes += value.size() * qsizetype(sizeof(QChar)) + 32;
+    return bytes;
+}
+
 inline int messageRecordCount(const QStringList &message, int first, int width)
 {
     if (width <= 0 || message.size() <= first)

@@ -387,6 +387,43 @@ private slots:
         QVERIFY(client.m_pendingGroupMessages.isEmpty());
     }
 
+    // The waiting messages take bounded space: one beyond it is turned away
+    // and counted for the user, and those kept still show as windows close.
+    void waitingMessagesTakeBoundedSpace()
+    {
+        ZELClient client;
+        const auto deliver = [&client](int from, int count) {
+            QString batch;
+            for (int i = from; i < from + count; ++i)
+                batch += ZELTestPeer::message("ONLINEGROUPMESSAGE",
+                                              {{"PLAINMESSAGE", "m"},
+                                               {"HTMLMESSAGE", QString("message %1 end").arg(i, 3, 10, QChar('0'))},
+                                               {"LOGINNAME", "x"}, {"DISPLAYNAME", "Ravi"}})
+                         + ":::";
+            QByteArray text = batch.toUtf8();
+            QByteArray noFiles;
+            client.messageFromServer(text, noFiles);
+        };
+        deliver(0, ZELClient::MaxGroupMessageWindows + 1);
+        QCOMPARE(client.m_pendingGroupMessages.size(), 1);
+        const qsizetype one = client.m_pendingGroupMessageBytes;
+        QVERIFY(one > 0);
+        client.m_groupMessageWaitingBound = 3 * one;
+        deliver(100, 5);
+        QCOMPARE(client.m_pendingGroupMessages.size(), 3);
+        QCOMPARE(client.m_refusedGroupMessages, 3);
+        QCOMPARE(client.m_pendingGroupMessageBytes, 3 * one);
+
+        int shown = 0;
+        while (!client.m_groupMessageDisplays.isEmpty()) {
+            client.m_groupMessageDisplays.firstKey()->close();
+            QCoreApplication::sendPostedEvents();
+            ++shown;
+        }
+        QCOMPARE(shown, ZELClient::MaxGroupMessageWindows + 3);
+        QCOMPARE(client.m_pendingGroupMessageBytes, 0);
+    }
+
     // Signing out closes the windows; the messages still waiting for one were
     // never seen and come at the same user's next sign-in, not another's.
     void waitingMessagesOutlastSignOut_data()
