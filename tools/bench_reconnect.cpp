@@ -26,7 +26,6 @@
 
 #include "protocol/zelpreferencesfile.h"
 #include "protocol/zeltcpsocket.h"
-#include "protocol/zelsettingslists.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -74,18 +73,6 @@ long residentKiB()
     return 0;
 }
 
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
 // Lets whatever the last messages started (deferred deletions, queued calls) finish.
 void settle()
 {
@@ -100,14 +87,8 @@ void settle()
 // A returning user whose preferences name the server and sign him in by himself.
 bool seedPreferences(quint16 port, const QString &login)
 {
-    ZELPreferencesFile file(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation)
-                            + QStringLiteral("/ZEL"));
-    const QStringList connection = {QStringLiteral("127.0.0.1"), QString::number(port),
-                                    QStringLiteral("NoProxy"), QString(), QString(), QString(), QString()};
-    ZELPreferencesFile::UserSettings user = ZELPreferencesFile::UserSettings::defaults(
-        login, ZELDemoDirectory::DefaultPassword, QStringLiteral("TRUE"), QStringLiteral("TRUE"));
-    user.autoStatus[ZELAutoStatusList::AutoLogin] = QStringLiteral("TRUE");
-    return file.addUser(user, connection);
+    return ZELDemoDirectory::seedClientSettings(
+        QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + QStringLiteral("/ZEL"), port, login);
 }
 
 int option(const QStringList &arguments, const QString &name, int fallback)
@@ -149,7 +130,7 @@ int main(int argc, char *argv[])
         ZELClient client;
         client.m_workerThread->setTickInterval(20);
         const auto signedIn = [&] { return client.m_signedIn && !client.m_users.isEmpty(); };
-        if (!waitUntil(signedIn, 10000)) {
+        if (!zelBenchWaitUntil(signedIn, 10000)) {
             std::printf("the client did not sign in\n");
             ++failures;
             cycles = 0;
@@ -164,8 +145,8 @@ int main(int argc, char *argv[])
                 for (ZELDemoSession *session : server.findChildren<ZELDemoSession *>())
                     session->disconnectClient();
             });
-            const bool lost = waitUntil([&] { return !client.m_signedIn; }, 5000);
-            const bool back = lost && waitUntil([&] { return signedIn() && client.m_users.size() == contacts; }, 10000);
+            const bool lost = zelBenchWaitUntil([&] { return !client.m_signedIn; }, 5000);
+            const bool back = lost && zelBenchWaitUntil([&] { return signedIn() && client.m_users.size() == contacts; }, 10000);
             settle();
             if (!back) {
                 ++failures;

@@ -59,18 +59,6 @@ QMap<QByteArray, long> residentKiB()
     return figures;
 }
 
-bool waitUntil(const std::function<bool()> &condition, int timeoutMs)
-{
-    QElapsedTimer timer;
-    timer.start();
-    while (!condition()) {
-        if (timer.elapsed() > timeoutMs)
-            return false;
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
-    }
-    return true;
-}
-
 // As the client did before its long-lived windows were built on first use.
 void buildEveryLongLivedWindow(ZELClient &client)
 {
@@ -136,7 +124,7 @@ int runOnce(int argc, char *argv[], bool eager, bool settle, const QString &pref
     const double built = sinceStart.nsecsElapsed() / 1e6;
     splash->finish(client);
     client->show();
-    const bool shown = waitUntil([&]() { return client->windowHandle() && client->windowHandle()->isExposed(); },
+    const bool shown = zelBenchWaitUntil([&]() { return client->windowHandle() && client->windowHandle()->isExposed(); },
                                  10000);
     const double onScreen = sinceStart.nsecsElapsed() / 1e6;
     int callsOnScreen = -1;

@@ -3,6 +3,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QProcessEnvironment>
@@ -10,6 +11,8 @@
 #include <QTemporaryDir>
 
 #include <malloc.h>
+
+#include <functional>
 
 // Benchmarks never touch a real home: the client writes its data folder at
 // construction. Points home, data and configuration at the temporary folder
@@ -28,6 +31,19 @@ inline double zelBenchHeapKiB()
 {
     const struct mallinfo2 info = mallinfo2();
     return double(info.uordblks + info.hblkhd) / 1024.0;
+}
+
+// Runs the event loop until `condition` holds; false after `timeoutMs`.
+inline bool zelBenchWaitUntil(const std::function<bool()> &condition, int timeoutMs)
+{
+    QElapsedTimer timer;
+    timer.start();
+    while (!condition()) {
+        if (timer.elapsed() > timeoutMs)
+            return false;
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+    }
+    return true;
 }
 
 // Runs this bench again in a process of its own, so that what one measurement

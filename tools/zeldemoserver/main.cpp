@@ -15,7 +15,6 @@
 #include <QTextStream>
 
 #include "protocol/zelpreferencesfile.h"
-#include "protocol/zelsettingslists.h"
 #include "zeldemodirectory.h"
 #include "zeldemoserver.h"
 
@@ -24,15 +23,10 @@ namespace {
 // A first run of the client would ask for the server: answer that ahead.
 bool seedClientSettings(const QString &dataHome, quint16 port, const QString &login)
 {
-    ZELPreferencesFile file(QDir(dataHome).filePath(QStringLiteral("ZEL")));
-    if (file.exists())
+    const QString folder = QDir(dataHome).filePath(QStringLiteral("ZEL"));
+    if (ZELPreferencesFile(folder).exists())
         return true;
-    const QStringList connection = {QStringLiteral("127.0.0.1"), QString::number(port),
-                                    QStringLiteral("NoProxy"), QString(), QString(), QString(), QString()};
-    ZELPreferencesFile::UserSettings user = ZELPreferencesFile::UserSettings::defaults(
-        login, ZELDemoDirectory::DefaultPassword, QStringLiteral("TRUE"), QStringLiteral("TRUE"));
-    user.autoStatus[ZELAutoStatusList::AutoLogin] = QStringLiteral("TRUE");
-    return file.addUser(user, connection);
+    return ZELDemoDirectory::seedClientSettings(folder, port, login);
 }
 
 } // namespace

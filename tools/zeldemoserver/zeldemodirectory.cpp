@@ -1,5 +1,8 @@
 #include "zeldemodirectory.h"
 
+#include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsettingslists.h"
+
 const QString ZELDemoDirectory::Company = QStringLiteral("Zembrio Demo");
 const QString ZELDemoDirectory::DefaultPassword = QStringLiteral("demo");
 
@@ -134,4 +137,15 @@ QList<const ZELDemoDirectory::Person *> ZELDemoDirectory::search(const QString &
             found << &person;
     }
     return found;
+}
+
+bool ZELDemoDirectory::seedClientSettings(const QString &zelFolder, quint16 port, const QString &login)
+{
+    ZELPreferencesFile file(zelFolder);
+    const QStringList connection = {QStringLiteral("127.0.0.1"), QString::number(port),
+                                    QStringLiteral("NoProxy"), QString(), QString(), QString(), QString()};
+    ZELPreferencesFile::UserSettings user = ZELPreferencesFile::UserSettings::defaults(
+        login, DefaultPassword, QStringLiteral("TRUE"), QStringLiteral("TRUE"));
+    user.autoStatus[ZELAutoStatusList::AutoLogin] = QStringLiteral("TRUE");
+    return file.addUser(user, connection);
 }

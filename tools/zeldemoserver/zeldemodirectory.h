@@ -49,6 +49,11 @@ public:
     // A waiting request's profile carries the company where others carry the time zone.
     QStringList requestProfile(const Person &person) const;
 
+    // Writes a client's preferences file in `zelFolder` (its data folder): this
+    // server at 127.0.0.1:`port`, and `login` with the demo password signing
+    // in by himself. False when the file could not be written.
+    static bool seedClientSettings(const QString &zelFolder, quint16 port, const QString &login);
+
     // People whose contact list shows `login` (and so hear of its presence).
     QStringList watchersOf(const QString &login) const;
     // Directory search by login, display name, department or job title; never the searcher.
