@@ -403,13 +403,7 @@ void ZELClient::closeRequestDialogs()
     // Forgotten first, so that no closing pop-up makes room for one of them.
     m_waitingRequests.clear();
     m_waitingRequestText = 0;
-    const QList<ZELRequestDialog *> open = m_requestDialogs.keys();
-    for (ZELRequestDialog *dialog : open) {
-        QPointer<ZELRequestDialog> guard = dialog;
-        if (guard)
-            guard->close();
-        m_requestDialogs.remove(dialog);
-    }
+    closeEach(m_requestDialogs);
 }
 
 void ZELClient::sendAcceptRejectSignal(QString &kind, QString &answer, QStringList &details)

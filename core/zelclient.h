@@ -603,6 +603,19 @@ public:
     QMap<QString, UserRecord> m_users;
     QMap<ZELRequestDialog *, int> m_requestDialogs;
     QMap<ZELGroupMessageDisplay *, int> m_groupMessageDisplays;
+    // Closes every window of such a list (a closing window may close or
+    // delete others) and empties it.
+    template <typename Window>
+    static void closeEach(QMap<Window *, int> &windows)
+    {
+        const QList<Window *> open = windows.keys();
+        for (Window *window : open) {
+            QPointer<Window> guard = window;
+            if (guard)
+                guard->close();
+            windows.remove(window);
+        }
+    }
 
     QMenu *m_trayMenu = nullptr;
     QMenu *m_trayStatusMenu = nullptr;

@@ -527,13 +527,7 @@ void ZELClient::signOutSuccessFull()
     if (!m_pendingGroupMessages.isEmpty())
         m_heldGroupMessages[m_loginId] += std::exchange(m_pendingGroupMessages, {});
     m_pendingGroupMessageBytes = 0;
-    const QList<ZELGroupMessageDisplay *> displays = m_groupMessageDisplays.keys();
-    for (ZELGroupMessageDisplay *display : displays) {
-        QPointer<ZELGroupMessageDisplay> guard = display;
-        if (guard)
-            guard->close();
-        m_groupMessageDisplays.remove(display);
-    }
+    closeEach(m_groupMessageDisplays);
 
     m_screenCaptureActive = false;
 
