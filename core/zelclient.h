@@ -742,6 +742,12 @@ public:
     bool m_justConnected = false;
     bool m_reSignInPending = false;
     bool m_restoreStatusOnSignIn = false;
+    // Who started the sign-in that awaits its answer: the user, the client
+    // again after a reconnection, or the client from the stored automatic
+    // sign-in. A sign-in of the client's own that loses its connection before
+    // the answer is made again once the server is back.
+    enum class SignInStarter { User, AfterLoss, Stored };
+    SignInStarter m_pendingSignInStarter = SignInStarter::User;
     QString m_statusBeforeLoss;
     QString m_password;
     QString m_autoLoginPassword;

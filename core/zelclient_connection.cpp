@@ -103,6 +103,25 @@ void rememberStatusForReSignIn(ZELClient &client)
         client.m_reSignInPending = true;
         client.m_restoreStatusOnSignIn = true;
         client.m_statusBeforeLoss = client.m_statusMessageToolButton->text();
+        return;
+    }
+    if (!client.m_signInPending)
+        return;
+    // The client's own sign-in went with the connection before its answer
+    // came: it is made again, as it was, after the next banner. A sign-in the
+    // user started is not: the sign-in page waits for them.
+    switch (client.m_pendingSignInStarter) {
+    case ZELClient::SignInStarter::AfterLoss:
+        // The status before the first loss is still the one to restore.
+        client.m_reSignInPending = true;
+        client.m_restoreStatusOnSignIn = true;
+        break;
+    case ZELClient::SignInStarter::Stored:
+        client.m_autoLoginTried = false;
+        client.m_autoLoginList = {client.m_loginId, QStringLiteral("TRUE"), client.m_password};
+        break;
+    case ZELClient::SignInStarter::User:
+        break;
     }
 }
 
@@ -358,6 +377,9 @@ void ZELClient::disConnectedSignal()
     m_statusMessagesSaved = false;
     m_voiceMailDownloading = false;
     m_signInPending = false;
+    m_pendingSignInStarter = SignInStarter::User;
+    if (m_signInAnswerTimer)
+        m_signInAnswerTimer->stop();
     m_signedIn = false;
     m_contactMenuRequested = false;
     restoreWaitCursor(*this);
@@ -725,6 +747,8 @@ void ZELClient::callBannerLogoFileCreation(QByteArray data)
         m_autoReSignIn = true;
         signButton->setEnabled(false);
         verifyAccountInfo();
+        if (m_signInPending)
+            m_pendingSignInStarter = SignInStarter::AfterLoss;
         m_restoreStatusOnSignIn = false;
         connectedSignal();
         return;
@@ -748,6 +772,8 @@ void ZELClient::callBannerLogoFileCreation(QByteArray data)
                 m_autoSignInCheckBox->setChecked(true);
                 signButton->setEnabled(false);
                 verifyAccountInfo();
+                if (m_signInPending)
+                    m_pendingSignInStarter = SignInStarter::Stored;
             } else {
                 stopConnectingAnimations(*this);
                 stackedWidget->setCurrentWidget(loginPage);

@@ -150,6 +150,7 @@ void ZELClient::verifyAccountInfo()
 
     m_fileDataAwaited = false;
     m_signInPending = true;
+    m_pendingSignInStarter = SignInStarter::User;
     signButton->setEnabled(false);
 
     m_loginStatus = m_statusMessageSettings.value(ZELStatusMessageList::LoginStatus);
@@ -193,6 +194,7 @@ void ZELClient::verifyAccountInfo()
             if (!m_signInPending)
                 return;
             m_signInPending = false;
+            m_pendingSignInStarter = SignInStarter::User;
             m_abandonedSignIns << m_loginId;
             m_autoReSignIn = false;
             m_trayAnimationFrame = 0;
@@ -558,6 +560,7 @@ void ZELClient::signOutSuccessFull()
     m_userNotInPreferences = true;
     m_loginListFilled = true;
     m_signInPending = false;
+    m_pendingSignInStarter = SignInStarter::User;
     m_signedIn = false;
     m_autoReSignIn = false;
     m_reSignInPending = false;

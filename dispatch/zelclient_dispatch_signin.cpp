@@ -71,6 +71,7 @@ ZELDispatchResult ZELClient::dispatchLogin(const QStringList &message)
     }
 
     m_signInPending = false;
+    m_pendingSignInStarter = SignInStarter::User;
     m_trayAnimationFrame = 0;
     m_trayRotationTimer->stop();
     setWindowIcon(ZELContactRow::icon(QStringLiteral(":images/icon.png")));

@@ -3,11 +3,13 @@
 #include <QDir>
 #include <QFile>
 #include <QMenu>
+#include <QMovie>
 #include <QLineEdit>
 #include <QSet>
 #include <QSettings>
 #include <QTextEdit>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 
@@ -598,6 +600,99 @@ private slots:
         QVERIFY(!m_peer->waitForRequest("LOGIN", 500).isValid());
         QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
         QVERIFY(!m_client->m_signInPending);
+    }
+
+    // The connection goes at each stage of a sign-in. One the client made by
+    // itself (again after a loss, or the stored automatic one) is made again
+    // once the server is back, whatever stage it had reached; so is any that
+    // had reached the contact page. One the user typed and that got no answer,
+    // or one the user was told to try again, leaves the sign-in page, ready
+    // for the user, and no spinning page.
+    void lossDuringSignIn_data()
+    {
+        QTest::addColumn<QString>("starter"); // "typed", "stored", "again"
+        QTest::addColumn<QString>("stage");   // "banner", "answer", "contacts", "given up"
+        QTest::addColumn<bool>("signsInAgain");
+        QTest::addColumn<QString>("status");
+        QTest::newRow("again: lost before the banner") << "again" << "banner" << true << "Away";
+        QTest::newRow("again: lost before the answer") << "again" << "answer" << true << "Away";
+        QTest::newRow("again: lost before the contacts") << "again" << "contacts" << true << "Away";
+        QTest::newRow("again: given up, then lost") << "again" << "given up" << false << "";
+        QTest::newRow("stored: lost before the answer") << "stored" << "answer" << true << "Online";
+        QTest::newRow("stored: lost before the contacts") << "stored" << "contacts" << true << "Online";
+        QTest::newRow("typed: lost before the answer") << "typed" << "answer" << false << "";
+        QTest::newRow("typed: lost before the contacts") << "typed" << "contacts" << true << "Online";
+        QTest::newRow("typed: given up, then lost") << "typed" << "given up" << false << "";
+    }
+
+    void lossDuringSignIn()
+    {
+        QFETCH(QString, starter);
+        QFETCH(QString, stage);
+        QFETCH(bool, signsInAgain);
+        QFETCH(QString, status);
+        // The server goes and comes back; nothing is signed in before its banner.
+        auto reconnect = [this](bool banner) {
+            m_peer->clearRequests();
+            m_peer->dropConnection();
+            if (!m_peer->waitForConnection(10000) || !m_peer->waitForRequest("CHECKVERSION").isValid()
+                || requestCount("LOGIN") != 0)
+                return false;
+            if (banner)
+                m_peer->sendFile("<BANNEREMPTY><BANNEREND>");
+            return true;
+        };
+
+        if (starter == "stored") {
+            startClient({storedUser("alice", "secret", true)});
+        } else {
+            startClient();
+            if (stage == "given up")
+                m_client->m_signInAnswerMs = 1000;
+            if (starter == "again") {
+                signInAs("alice", "secret");
+                m_client->m_statusMessageToolButton->setText("Away");
+                QVERIFY(reconnect(stage != "banner"));
+                if (stage == "banner")
+                    QVERIFY(reconnect(true));
+            } else {
+                typeAndSignIn("alice", "secret");
+            }
+        }
+        if (stage != "banner")
+            QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+        if (stage == "contacts") {
+            m_peer->sendText(successReply("Alice Andersen"));
+            QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+        } else if (stage == "given up") {
+            QTRY_COMPARE(m_client->m_showErrorLable->text(),
+                         QString("No answer from the server. Please try again"));
+        }
+
+        if (stage != "banner")
+            QVERIFY(reconnect(true));
+        QTRY_VERIFY(!m_client->m_fileDataAwaited);
+        const ZELTestPeer::Request login = m_peer->waitForRequest("LOGIN", signsInAgain ? 5000 : 500);
+        QCOMPARE(login.isValid(), signsInAgain);
+        if (signsInAgain) {
+            QCOMPARE(login.value("UserName"), QString("alice"));
+            QCOMPARE(login.value("Password"), QString("secret"));
+            QCOMPARE(login.value("DefaultLoginStatus"), status);
+            m_peer->sendText(successReply("Alice Andersen"));
+            QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+            QVERIFY(m_client->m_signedIn);
+            return;
+        }
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+        QVERIFY(!m_client->m_signInPending);
+        QVERIFY(!m_client->m_trayRotationTimer->isActive());
+        QVERIFY(m_client->m_processMovie->state() != QMovie::Running);
+        // The user signs in by hand as on any sign-in page.
+        m_peer->clearRequests();
+        typeAndSignIn("alice", "secret");
+        QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+        m_peer->sendText(successReply("Alice Andersen"));
+        QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
     }
 
     // Signing in again after each loss shows the status pictures and the tray's
