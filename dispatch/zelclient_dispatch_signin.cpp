@@ -116,6 +116,8 @@ ZELDispatchResult ZELClient::dispatchLogin(const QStringList &message)
     if (!refusal)
         return ZELDispatchResult::Continue;
 
+    // The refused sign-in is answered: whatever follows is the user's own.
+    m_autoReSignIn = false;
     const bool versionRefused = result == QLatin1String("INVALIDVERSION");
     if (!versionRefused) {
         reofferLoginId(*this);

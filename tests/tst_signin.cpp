@@ -345,6 +345,24 @@ private slots:
         QVERIFY(m_client->m_autoReSignIn);
     }
 
+    // A sign-in made again after a loss that the server refuses is answered:
+    // what the user types next is a sign-in of his own, with its notices.
+    void refusedSignInAgainIsTheUsersNext()
+    {
+        startClient();
+        signInAs("alice", "secret");
+        m_peer->clearRequests();
+        m_peer->dropConnection();
+        QVERIFY(m_peer->waitForConnection(10000));
+        QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
+        m_peer->sendFile("<BANNEREMPTY><BANNEREND>");
+        QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+        QVERIFY(m_client->m_autoReSignIn);
+        m_peer->sendText(ZELTestPeer::message("LOGIN", {{"RESULT", "INVALIDLOGIN"}}));
+        QTRY_VERIFY(!m_client->m_signInPending);
+        QVERIFY(!m_client->m_autoReSignIn);
+    }
+
     void signOutFields()
     {
         startClient();
