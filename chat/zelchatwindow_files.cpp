@@ -420,6 +420,9 @@ void ZELChatWindow::ftpDeclined()
 void ZELChatWindow::checkFileStaus()
 {
     m_transferActive = false;
+    // Without file pages no offer ever came.
+    if (!hasFilePages())
+        return;
     for (int row = 0; row < filePages().m_dowLoadtable->rowCount(); ++row) {
         if (cellText(filePages().m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting")) {
             m_transferActive = true;
@@ -431,7 +434,8 @@ void ZELChatWindow::checkFileStaus()
 void ZELChatWindow::sendFileDeclainedStatus()
 {
     bool asked = false;
-    for (int row = 0; row < filePages().m_dowLoadtable->rowCount(); ++row) {
+    const int rows = hasFilePages() ? filePages().m_dowLoadtable->rowCount() : 0;
+    for (int row = 0; row < rows; ++row) {
         if (cellText(filePages().m_dowLoadtable, row, StateColumn) != QLatin1String("Waiting"))
             continue;
         if (!asked) {
