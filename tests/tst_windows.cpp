@@ -576,22 +576,6 @@ private slots:
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(0).center());
         QCOMPARE(window.Chat->currentIndex(), 0);
     }
-
-    // A minimised chat window stops painting only once the window system has
-    // taken it off the screen: one left on the screen, with no window manager
-    // to hide it, keeps painting over what lies under it.
-    void minimisedChatWindowPaintsWhileOnScreen()
-    {
-        ZELChatWindow window;
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        window.setWindowState(Qt::WindowMinimized);
-        QTRY_VERIFY(window.isMinimized());
-        QCoreApplication::processEvents();
-        QCOMPARE(window.updatesEnabled(), window.windowHandle()->isExposed());
-        window.setWindowState(Qt::WindowNoState);
-        QTRY_VERIFY(window.updatesEnabled());
-    }
 };
 
 ZEL_TEST_MAIN(TestWindows)
