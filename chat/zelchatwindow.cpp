@@ -178,7 +178,6 @@ ZELChatWindow::ZELChatWindow()
     initializeMemberVariables();
     defaultSettings();
     setZELStyle();
-    tableSettings();
     signalsAndSlots();
 }
 
@@ -272,7 +271,6 @@ void ZELChatWindow::defaultSettings()
     m_messageIndicationGif->setMovie(typing);
     m_messageIndicationGif->setScaledContents(true);
     typing->setCacheMode(QMovie::CacheAll);
-    m_downLoadProgressBar->setMovie(new QMovie(QStringLiteral(":images/filedownload.gif"), QByteArray(), this));
 
     totalMessage->setReadOnly(true);
     downLoadPage->setEnabled(false);
@@ -291,8 +289,7 @@ void ZELChatWindow::defaultSettings()
     m_inviteChatButton->setEnabled(false);
     m_removeChatButton->setEnabled(false);
 
-    for (QWidget *w : {static_cast<QWidget *>(m_downLoadProgressBar), static_cast<QWidget *>(m_dragAndDropFileNameLable),
-                       static_cast<QWidget *>(m_findFrame), static_cast<QWidget *>(m_wrappedLabel),
+    for (QWidget *w : {static_cast<QWidget *>(m_findFrame), static_cast<QWidget *>(m_wrappedLabel),
                        static_cast<QWidget *>(m_searchWrapped), static_cast<QWidget *>(m_messageDeliveredLabel),
                        static_cast<QWidget *>(m_messDeliveredCloseButton)})
         w->hide();
@@ -393,9 +390,6 @@ void ZELChatWindow::setZELStyle()
     for (const auto &entry : icons)
         entry.button->setIcon(QIcon(QString::fromLatin1(entry.icon)));
 
-    m_uploadedFiletable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    m_dowLoadtable->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-
     // Every widget given a style sheet keeps a parsed copy of its own (some
     // hundred KB for this one, per window), while a sheet already reaches the
     // children of its widget: a view that has it styles its own scroll bars.
@@ -403,8 +397,9 @@ void ZELChatWindow::setZELStyle()
     for (QWidget *w : {static_cast<QWidget *>(totalMessage), static_cast<QWidget *>(serverMessage),
                        static_cast<QWidget *>(m_findTextLineEdit)})
         ZELSharedSheet::setFitted(w, sheet);
-    // The file and conference pages are styled when one of them is first shown:
-    // most windows never show them, and their sheets cost the most.
+    // The file and conference pages are styled when one of them is first shown,
+    // the file pages built then if nothing needed them before: most windows
+    // never show them, and their widgets and sheets cost the most.
     connect(Chat, &QTabWidget::currentChanged, this, &ZELChatWindow::styleSidePages);
     m_messageDeliveredLabel->setStyleSheet(
         QStringLiteral("border: 1px solid gray;border-radius: 3px;background: lightyellow;"));
@@ -416,21 +411,25 @@ void ZELChatWindow::setZELStyle()
 
 void ZELChatWindow::styleSidePages()
 {
-    if (m_sidePagesStyled || Chat->currentIndex() == 0)
-        return;
-    m_sidePagesStyled = true;
-    for (QWidget *w : {static_cast<QWidget *>(m_uploadedFiletable), static_cast<QWidget *>(m_dowLoadtable)})
-        ZELMainWindowLook::setXpStyle(w);
+    QWidget *const page = Chat->currentWidget();
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    // Each file table's own corner sheet carries the shared one for its parts.
-    for (QTableWidget *table : {m_uploadedFiletable, m_dowLoadtable})
-        ZELSharedSheet::apply(table,
-                              {table->verticalHeader(), table->horizontalHeader(), table->horizontalScrollBar(),
-                               table->verticalScrollBar()},
-                              sheet);
-    for (QWidget *w : {static_cast<QWidget *>(m_onlineUsersListBox), static_cast<QWidget *>(m_chatRoomListBox),
-                       static_cast<QWidget *>(m_defaultFileLocation)})
-        ZELSharedSheet::setFitted(w, sheet);
+    if ((page == uploadfile || page == downLoadPage) && !m_filePagesStyled) {
+        m_filePagesStyled = true;
+        Ui_chatFilePages &pages = filePages();
+        for (QWidget *w : {static_cast<QWidget *>(pages.m_uploadedFiletable), static_cast<QWidget *>(pages.m_dowLoadtable)})
+            ZELMainWindowLook::setXpStyle(w);
+        // Each file table's own corner sheet carries the shared one for its parts.
+        for (QTableWidget *table : {pages.m_uploadedFiletable, pages.m_dowLoadtable})
+            ZELSharedSheet::apply(table,
+                                  {table->verticalHeader(), table->horizontalHeader(), table->horizontalScrollBar(),
+                                   table->verticalScrollBar()},
+                                  sheet);
+        ZELSharedSheet::setFitted(pages.m_defaultFileLocation, sheet);
+    } else if (page == Conference_Chat && !m_conferencePageStyled) {
+        m_conferencePageStyled = true;
+        for (QWidget *w : {static_cast<QWidget *>(m_onlineUsersListBox), static_cast<QWidget *>(m_chatRoomListBox)})
+            ZELSharedSheet::setFitted(w, sheet);
+    }
 }
 
 void ZELChatWindow::signalsAndSlots()
@@ -474,19 +473,56 @@ void ZELChatWindow::signalsAndSlots()
     keepTranscriptEndInView();
 }
 
+Ui_chatFilePages &ZELChatWindow::filePages()
+{
+    if (m_filePages)
+        return *m_filePages;
+    m_filePages = std::make_unique<Ui_chatFilePages>();
+    Ui_chatFilePages &pages = *m_filePages;
+    pages.setupUi(*this);
+    // The pages take the window's plain style, as the rest of the form did when it was set.
+    for (QWidget *page : {uploadfile, downLoadPage})
+        for (QWidget *w : page->findChildren<QWidget *>())
+            w->setStyle(style());
+    tableSettings();
+    pages.m_downLoadProgressBar->setMovie(
+        new QMovie(QStringLiteral(":images/filedownload.gif"), QByteArray(), this));
+    pages.m_downLoadProgressBar->hide();
+    pages.m_dragAndDropFileNameLable->hide();
+    connect(pages.m_dowLoadtable, &QTableWidget::cellClicked, this, &ZELChatWindow::selectFileToDowload);
+    connect(pages.m_dowLoadtable, &QTableWidget::cellDoubleClicked, this, &ZELChatWindow::openDowloadedFile);
+    connect(pages.m_browsebutton, &QAbstractButton::clicked, this, &ZELChatWindow::ftpBrowseLocation);
+    connect(pages.m_ftpOk, &QAbstractButton::clicked, this, &ZELChatWindow::ftpAccept);
+    connect(pages.m_ftpCancel, &QAbstractButton::clicked, this, &ZELChatWindow::ftpDeclined);
+    // Built while one of them is shown: styled as a shown page is.
+    styleSidePages();
+    return pages;
+}
+
+void ZELChatWindow::hideDownloadProgress()
+{
+    if (!hasFilePages())
+        return;
+    if (QMovie *movie = filePages().m_downLoadProgressBar->movie())
+        movie->stop();
+    filePages().m_downLoadProgressBar->hide();
+}
+
 void ZELChatWindow::tableSettings()
 {
-    for (QTableWidget *table : {m_uploadedFiletable, m_dowLoadtable}) {
+    Ui_chatFilePages &pages = filePages();
+    for (QTableWidget *table : {pages.m_uploadedFiletable, pages.m_dowLoadtable}) {
+        table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
         table->setColumnCount(kFileColumnCount);
         table->setEditTriggers(QAbstractItemView::NoEditTriggers);
         table->setColumnHidden(PeerColumn, true);
         table->setColumnHidden(LockedColumn, true);
     }
-    m_uploadedFiletable->setHorizontalHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Path"),
+    pages.m_uploadedFiletable->setHorizontalHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Path"),
                                                     QStringLiteral("Size"), QStringLiteral("Sent to"),
                                                     QStringLiteral("Sent to"), QStringLiteral("Status"),
                                                     QStringLiteral("Password Protected")});
-    m_dowLoadtable->setHorizontalHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Path"),
+    pages.m_dowLoadtable->setHorizontalHeaderLabels({QStringLiteral("File Name"), QStringLiteral("Path"),
                                                QStringLiteral("Size"), QStringLiteral("Recieved From"),
                                                QStringLiteral("Recieved From"), QStringLiteral("Status"),
                                                QStringLiteral("Password Protected")});
@@ -1198,22 +1234,24 @@ void ZELChatWindow::sendQuickReplyMessage(QAction *action)
 
 void ZELChatWindow::ftpCancel()
 {
-    m_browsebutton->setEnabled(true);
-    m_ftpOk->setEnabled(true);
-    m_ftpCancel->setEnabled(true);
+    filePages().m_browsebutton->setEnabled(true);
+    filePages().m_ftpOk->setEnabled(true);
+    filePages().m_ftpCancel->setEnabled(true);
 }
 
 void ZELChatWindow::changeDefaultFtpLocation(QString folder)
 {
     m_downloadFolder = folder;
-    for (int row = 0; row < m_dowLoadtable->rowCount(); ++row) {
-        QTableWidgetItem *status = m_dowLoadtable->item(row, StatusColumn);
+    if (!hasFilePages())
+        return;
+    for (int row = 0; row < filePages().m_dowLoadtable->rowCount(); ++row) {
+        QTableWidgetItem *status = filePages().m_dowLoadtable->item(row, StatusColumn);
         if (!status || status->text() != QLatin1String("Waiting"))
             continue;
-        QTableWidgetItem *path = m_dowLoadtable->item(row, FolderColumn);
+        QTableWidgetItem *path = filePages().m_dowLoadtable->item(row, FolderColumn);
         if (!path) {
             path = new QTableWidgetItem;
-            m_dowLoadtable->setItem(row, FolderColumn, path);
+            filePages().m_dowLoadtable->setItem(row, FolderColumn, path);
         }
         path->setText(folder);
     }
@@ -1221,14 +1259,16 @@ void ZELChatWindow::changeDefaultFtpLocation(QString folder)
 
 void ZELChatWindow::setUploadFailedStatus()
 {
+    if (!hasFilePages())
+        return;
     const QString time = ZELTranscript::timeStamp(m_hourFormat24);
-    for (int row = 0; row < m_uploadedFiletable->rowCount(); ++row) {
-        QTableWidgetItem *status = m_uploadedFiletable->item(row, StatusColumn);
+    for (int row = 0; row < filePages().m_uploadedFiletable->rowCount(); ++row) {
+        QTableWidgetItem *status = filePages().m_uploadedFiletable->item(row, StatusColumn);
         if (!status || status->text() != QLatin1String("Uploading..."))
             continue;
         status->setText(QStringLiteral("Uploading Failed"));
         status->setForeground(QBrush(Qt::red));
-        const QTableWidgetItem *name = m_uploadedFiletable->item(row, FileNameColumn);
+        const QTableWidgetItem *name = filePages().m_uploadedFiletable->item(row, FileNameColumn);
         totalMessage->append(QStringLiteral("<table bgcolor = ") + QLatin1String(kFailureBackground)
                              + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'>"
                                               "<b>File sending status ::: ")
@@ -1241,16 +1281,18 @@ void ZELChatWindow::setUploadFailedStatus()
 
 void ZELChatWindow::setDownloadFailedStatus()
 {
+    if (!hasFilePages())
+        return;
     const QString time = ZELTranscript::timeStamp(m_hourFormat24);
     bool failed = false;
-    for (int row = 0; row < m_dowLoadtable->rowCount(); ++row) {
-        QTableWidgetItem *status = m_dowLoadtable->item(row, StatusColumn);
+    for (int row = 0; row < filePages().m_dowLoadtable->rowCount(); ++row) {
+        QTableWidgetItem *status = filePages().m_dowLoadtable->item(row, StatusColumn);
         if (!status || status->text() != QLatin1String("Downloading..."))
             continue;
         failed = true;
         status->setText(QStringLiteral("Downloading Failed"));
         status->setForeground(QBrush(Qt::red));
-        const QTableWidgetItem *name = m_dowLoadtable->item(row, FileNameColumn);
+        const QTableWidgetItem *name = filePages().m_dowLoadtable->item(row, FileNameColumn);
         totalMessage->append(QStringLiteral("<table bgcolor = ") + QLatin1String(kFailureBackground)
                              + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'>"
                                               "<b>File downloading status ::: ")
@@ -1260,5 +1302,5 @@ void ZELChatWindow::setDownloadFailedStatus()
                              + time + QStringLiteral("</td></tr></table>"));
     }
     if (failed)
-        m_fileStatusLabel->setText(QStringLiteral("Downloading Failed"));
+        filePages().m_fileStatusLabel->setText(QStringLiteral("Downloading Failed"));
 }

@@ -11,6 +11,8 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <memory>
+
 #include "chat/zelprivilegerecord.h"
 #include "core/zellazy.h"
 
@@ -132,6 +134,15 @@ public:
     bool m_peerSignedOut = false;
     // An offline message was sent and its status is still awaited.
     bool m_offlineMessagePending = false;
+
+    // The upload and download pages: built, wired and set up the first time
+    // anything needs them (an offer sent or received, a tab shown, a test).
+    // Every use of their widgets goes through here.
+    Ui_chatFilePages &filePages();
+    // Whether they are built; a window without them has no transfer to show.
+    bool hasFilePages() const { return m_filePages != nullptr; }
+    // Stops and hides the download animation, if the pages exist.
+    void hideDownloadProgress();
 
     // Conference participants, found by user name (chat/zelchatwindow_conference.cpp).
     QListWidgetItem *participantRow(const QString &userName) const;
@@ -289,9 +300,11 @@ private:
     // the font this machine substitutes.
     void fitFindBarToFonts();
     QPixmap peerPhoto() const;
-    // Styles the upload, download and conference pages once, when first shown.
+    // Styles the file pages and the conference page once each, when first shown.
     void styleSidePages();
-    bool m_sidePagesStyled = false;
+    bool m_filePagesStyled = false;
+    bool m_conferencePageStyled = false;
+    std::unique_ptr<Ui_chatFilePages> m_filePages;
 
     ZELFramelessHelper *m_chrome = nullptr;
     QMovie *m_typingMovie = nullptr;

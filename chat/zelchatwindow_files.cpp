@@ -57,14 +57,15 @@ QString shortName(const QString &wireName)
 // The row of the download table for the file on the page: the first row of
 // that name still waiting for an answer (a name may be offered again after an
 // earlier file of that name was answered), else the first row of that name.
-int currentDownloadRow(const ZELChatWindow *window)
+int currentDownloadRow(ZELChatWindow *window)
 {
-    const QString name = ZELTextBounds::wireName(window->m_recievedFileLabel);
+    Ui_chatFilePages &pages = window->filePages();
+    const QString name = ZELTextBounds::wireName(pages.m_recievedFileLabel);
     int first = -1;
-    for (int row = 0; row < window->m_dowLoadtable->rowCount(); ++row) {
-        if (fileNameAt(window->m_dowLoadtable, row) != name)
+    for (int row = 0; row < pages.m_dowLoadtable->rowCount(); ++row) {
+        if (fileNameAt(pages.m_dowLoadtable, row) != name)
             continue;
-        if (cellText(window->m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting"))
+        if (cellText(pages.m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting"))
             return row;
         if (first < 0)
             first = row;
@@ -103,7 +104,7 @@ void ZELChatWindow::fileSend()
     emit pauseMovie();
     QString path;
     if (m_fileDropped) {
-        path = m_dragAndDropFileNameLable->text();
+        path = filePages().m_dragAndDropFileNameLable->text();
     } else {
         path = ZELPlatform::choosers()->openFileName(this, QStringLiteral("Choose a file to send"),
                                                      QDir::homePath() + QStringLiteral("/Desktop"),
@@ -144,7 +145,7 @@ void ZELChatWindow::fileSend()
     }
 
     const auto addRow = [&](const QString &user, const QString &display) {
-        QTableWidget *table = m_uploadedFiletable;
+        QTableWidget *table = filePages().m_uploadedFiletable;
         const int row = table->rowCount();
         table->insertRow(row);
         table->setRowHeight(row, 15);
@@ -210,7 +211,7 @@ void ZELChatWindow::dropEvent(QDropEvent *event)
         const QString path = urls.first().toLocalFile();
         if (QFileInfo(path).isFile() && m_fileSend->isEnabled()) {
             m_fileDropped = true;
-            m_dragAndDropFileNameLable->setText(path);
+            filePages().m_dragAndDropFileNameLable->setText(path);
             fileSend();
             m_fileDropped = false;
         }
@@ -223,35 +224,35 @@ void ZELChatWindow::dropEvent(QDropEvent *event)
 
 void ZELChatWindow::downLoadTabClose()
 {
-    m_browsebutton->setEnabled(false);
-    m_ftpOk->setEnabled(false);
-    m_ftpCancel->setEnabled(false);
+    filePages().m_browsebutton->setEnabled(false);
+    filePages().m_ftpOk->setEnabled(false);
+    filePages().m_ftpCancel->setEnabled(false);
 }
 
 void ZELChatWindow::selectFileToDowload(int row, int)
 {
-    m_dowLoadtable->setRangeSelected(QTableWidgetSelectionRange(row, NameColumn, row, StateColumn), true);
-    if (cellText(m_dowLoadtable, row, StateColumn) != QLatin1String("Waiting"))
+    filePages().m_dowLoadtable->setRangeSelected(QTableWidgetSelectionRange(row, NameColumn, row, StateColumn), true);
+    if (cellText(filePages().m_dowLoadtable, row, StateColumn) != QLatin1String("Waiting"))
         downLoadTabClose();
     else
         ftpCancel();
-    ZELTextBounds::setFileName(m_recievedFileLabel, fileNameAt(m_dowLoadtable, row));
-    m_defaultFileLocation->setText(cellText(m_dowLoadtable, row, PathColumn));
-    m_fileStatusLabel->setText(cellText(m_dowLoadtable, row, StateColumn));
+    ZELTextBounds::setFileName(filePages().m_recievedFileLabel, fileNameAt(filePages().m_dowLoadtable, row));
+    filePages().m_defaultFileLocation->setText(cellText(filePages().m_dowLoadtable, row, PathColumn));
+    filePages().m_fileStatusLabel->setText(cellText(filePages().m_dowLoadtable, row, StateColumn));
 }
 
 void ZELChatWindow::openDowloadedFile(int row, int)
 {
     const QString title = QStringLiteral("Open Downloaded File");
-    m_dowLoadtable->setRangeSelected(QTableWidgetSelectionRange(row, NameColumn, row, StateColumn), true);
-    if (!m_dowLoadtable->item(row, StateColumn))
+    filePages().m_dowLoadtable->setRangeSelected(QTableWidgetSelectionRange(row, NameColumn, row, StateColumn), true);
+    if (!filePages().m_dowLoadtable->item(row, StateColumn))
         return;
-    if (cellText(m_dowLoadtable, row, StateColumn) != QLatin1String("Accepted")) {
+    if (cellText(filePages().m_dowLoadtable, row, StateColumn) != QLatin1String("Accepted")) {
         m_informationBox->showInformationBox(this, title, QStringLiteral("File not downloaded"));
         return;
     }
-    const QString name = fileNameAt(m_dowLoadtable, row);
-    const QString path = zelSafeFilePath(cellText(m_dowLoadtable, row, PathColumn), name);
+    const QString name = fileNameAt(filePages().m_dowLoadtable, row);
+    const QString path = zelSafeFilePath(cellText(filePages().m_dowLoadtable, row, PathColumn), name);
     QString address = path;
     if (address.contains(QLatin1String("//")))
         address.replace(QLatin1Char('/'), QLatin1Char('\\'));
@@ -282,8 +283,8 @@ void ZELChatWindow::ftpBrowseLocation()
     }
     const int row = currentDownloadRow(this);
     if (row >= 0)
-        m_dowLoadtable->setItem(row, PathColumn, new QTableWidgetItem(folder));
-    m_defaultFileLocation->setText(folder);
+        filePages().m_dowLoadtable->setItem(row, PathColumn, new QTableWidgetItem(folder));
+    filePages().m_defaultFileLocation->setText(folder);
 }
 
 void ZELChatWindow::alertMessageBox()
@@ -296,16 +297,16 @@ void ZELChatWindow::alertMessageBox()
 QString ZELChatWindow::recieverName()
 {
     const int row = currentDownloadRow(this);
-    if (row < 0 || cellText(m_dowLoadtable, row, StateColumn) != QLatin1String("Waiting"))
+    if (row < 0 || cellText(filePages().m_dowLoadtable, row, StateColumn) != QLatin1String("Waiting"))
         return QString();
-    return cellText(m_dowLoadtable, row, UserColumn);
+    return cellText(filePages().m_dowLoadtable, row, UserColumn);
 }
 
 void ZELChatWindow::ftpAcceptStatus()
 {
     const int row = currentDownloadRow(this);
-    if (row >= 0 && cellText(m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting"))
-        m_dowLoadtable->setItem(row, StateColumn, colouredItem(QStringLiteral("Downloading..."), Qt::blue));
+    if (row >= 0 && cellText(filePages().m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting"))
+        filePages().m_dowLoadtable->setItem(row, StateColumn, colouredItem(QStringLiteral("Downloading..."), Qt::blue));
 }
 
 void ZELChatWindow::ftpAccept()
@@ -318,7 +319,7 @@ void ZELChatWindow::ftpAccept()
     // Only a waiting row can be answered; the buttons may still be on for another.
     if (recieverName().isEmpty())
         return;
-    QString folder = m_defaultFileLocation->text();
+    QString folder = filePages().m_defaultFileLocation->text();
     if (!QFileInfo(folder).isDir()) {
         m_informationBox->showInformationBox(this, title, QStringLiteral("Path does not exist"));
         return;
@@ -328,7 +329,7 @@ void ZELChatWindow::ftpAccept()
                                              QStringLiteral("Destination folder is write protected"));
         return;
     }
-    const QString target = zelSafeFilePath(folder, ZELTextBounds::wireName(m_recievedFileLabel));
+    const QString target = zelSafeFilePath(folder, ZELTextBounds::wireName(filePages().m_recievedFileLabel));
     if (!target.isEmpty() && QFileInfo::exists(target)) {
         alertMessageBox();
         // On Yes the old file stays until the received one replaces it in one
@@ -337,10 +338,10 @@ void ZELChatWindow::ftpAccept()
             const QString chosen = ZELPlatform::choosers()->existingFolder(
                 this, QStringLiteral("Choose a directory"), m_downloadFolder);
             if (!chosen.isEmpty()) {
-                m_defaultFileLocation->setText(chosen);
+                filePages().m_defaultFileLocation->setText(chosen);
                 const int row = currentDownloadRow(this);
                 if (row >= 0)
-                    m_dowLoadtable->setItem(row, PathColumn, new QTableWidgetItem(chosen));
+                    filePages().m_dowLoadtable->setItem(row, PathColumn, new QTableWidgetItem(chosen));
             }
             return;
         }
@@ -348,19 +349,19 @@ void ZELChatWindow::ftpAccept()
     if (findPasswordProtectedFile())
         return;
 
-    const QString fileName = ZELTextBounds::wireName(m_recievedFileLabel);
+    const QString fileName = ZELTextBounds::wireName(filePages().m_recievedFileLabel);
     QStringList request = m_peer.isEmpty()
                               ? QStringList{QStringLiteral("CONFERENCECHATFTPACCEPT"), m_ownLoginId, fileName,
                                             QStringLiteral("Accepted"), m_conferenceSessionName}
                               : QStringList{QStringLiteral("FTPACCEPT"), m_ownLoginId, fileName, m_peer};
 
-    m_fileStatusLabel->setText(QStringLiteral("Downloading.........."));
+    filePages().m_fileStatusLabel->setText(QStringLiteral("Downloading.........."));
     downLoadTabClose();
-    if (QMovie *movie = m_downLoadProgressBar->movie()) {
+    if (QMovie *movie = filePages().m_downLoadProgressBar->movie()) {
         if (!m_moviesPaused)
             movie->start();
     }
-    m_downLoadProgressBar->show();
+    filePages().m_downLoadProgressBar->show();
 
     QString sender = recieverName();
     ftpAcceptStatus();
@@ -382,25 +383,25 @@ void ZELChatWindow::ftpDeclined()
     if (m_questionBox->showQuestionBox(this, QStringLiteral("Decline File "),
                                        QStringLiteral("Are you sure you want to decline the selected file ?"), 0, 1)
         != 0) {
-        m_dowLoadtable->clearSelection();
+        filePages().m_dowLoadtable->clearSelection();
         return;
     }
     if (findDeclinedFilePwdProtected()) {
-        m_dowLoadtable->clearSelection();
+        filePages().m_dowLoadtable->clearSelection();
         return;
     }
     // A row already answered cannot be declined again.
     QString sender = recieverName();
     if (sender.isEmpty()) {
-        m_dowLoadtable->clearSelection();
+        filePages().m_dowLoadtable->clearSelection();
         return;
     }
-    const QString fileName = ZELTextBounds::wireName(m_recievedFileLabel);
+    const QString fileName = ZELTextBounds::wireName(filePages().m_recievedFileLabel);
     QStringList request = m_peer.isEmpty()
                               ? QStringList{QStringLiteral("CONFERECECHAT"), fileName, m_conferenceSessionName}
                               : QStringList{QStringLiteral("CHAT"), fileName, m_peer};
-    m_fileStatusLabel->setText(QStringLiteral("Declined"));
-    m_defaultFileLocation->setText(QStringLiteral("File Declined"));
+    filePages().m_fileStatusLabel->setText(QStringLiteral("Declined"));
+    filePages().m_defaultFileLocation->setText(QStringLiteral("File Declined"));
     request << sender;
     downLoadTabClose();
     emit fileDeclinedSignal(request);
@@ -413,14 +414,17 @@ void ZELChatWindow::ftpDeclined()
         m_indicateFileReceivedLabel->setText(QStringLiteral("(") + QString::number(m_receivedFileCount)
                                              + QStringLiteral(") Files received"));
     }
-    m_dowLoadtable->clearSelection();
+    filePages().m_dowLoadtable->clearSelection();
 }
 
 void ZELChatWindow::checkFileStaus()
 {
     m_transferActive = false;
-    for (int row = 0; row < m_dowLoadtable->rowCount(); ++row) {
-        if (cellText(m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting")) {
+    // Without file pages no offer ever came.
+    if (!hasFilePages())
+        return;
+    for (int row = 0; row < filePages().m_dowLoadtable->rowCount(); ++row) {
+        if (cellText(filePages().m_dowLoadtable, row, StateColumn) == QLatin1String("Waiting")) {
             m_transferActive = true;
             return;
         }
@@ -430,8 +434,9 @@ void ZELChatWindow::checkFileStaus()
 void ZELChatWindow::sendFileDeclainedStatus()
 {
     bool asked = false;
-    for (int row = 0; row < m_dowLoadtable->rowCount(); ++row) {
-        if (cellText(m_dowLoadtable, row, StateColumn) != QLatin1String("Waiting"))
+    const int rows = hasFilePages() ? filePages().m_dowLoadtable->rowCount() : 0;
+    for (int row = 0; row < rows; ++row) {
+        if (cellText(filePages().m_dowLoadtable, row, StateColumn) != QLatin1String("Waiting"))
             continue;
         if (!asked) {
             asked = true;
@@ -446,8 +451,8 @@ void ZELChatWindow::sendFileDeclainedStatus()
         }
         if (m_keepOpen)
             continue;
-        const QString sender = cellText(m_dowLoadtable, row, UserColumn);
-        const QString fileName = fileNameAt(m_dowLoadtable, row);
+        const QString sender = cellText(filePages().m_dowLoadtable, row, UserColumn);
+        const QString fileName = fileNameAt(filePages().m_dowLoadtable, row);
         QStringList request = m_peer.isEmpty()
                                   ? QStringList{QStringLiteral("CONFERENCECHATFTPSTATUS"), sender,
                                                 m_ownLoginId + QStringLiteral("##") + m_ownDisplayName,

@@ -71,8 +71,8 @@ void countAnsweredFile(ZELChatWindow &window)
 void unlockedFile(ZELChatWindow *window, QStringList list, QString folder, QString file)
 {
     if (!isAcceptList(list)) {
-        window->m_fileStatusLabel->setText(QStringLiteral("Declined"));
-        window->m_defaultFileLocation->setText(QStringLiteral("File Declined"));
+        window->filePages().m_fileStatusLabel->setText(QStringLiteral("Declined"));
+        window->filePages().m_defaultFileLocation->setText(QStringLiteral("File Declined"));
         window->downLoadTabClose();
         emit window->fileDeclinedSignal(list);
         countAnsweredFile(*window);
@@ -84,18 +84,18 @@ void unlockedFile(ZELChatWindow *window, QStringList list, QString folder, QStri
                                                      QStringLiteral("Wait..Already one file is downloading"));
         return;
     }
-    window->m_fileStatusLabel->setText(QStringLiteral("Downloading.........."));
+    window->filePages().m_fileStatusLabel->setText(QStringLiteral("Downloading.........."));
     window->downLoadTabClose();
-    if (QMovie *movie = window->m_downLoadProgressBar->movie()) {
+    if (QMovie *movie = window->filePages().m_downLoadProgressBar->movie()) {
         if (!window->m_moviesPaused)
             movie->start();
     }
-    window->m_downLoadProgressBar->show();
-    const int row = waitingRow(window->m_dowLoadtable, list.value(2));
+    window->filePages().m_downLoadProgressBar->show();
+    const int row = waitingRow(window->filePages().m_dowLoadtable, list.value(2));
     if (row >= 0) {
         auto *state = new QTableWidgetItem(QStringLiteral("Downloading..."));
         state->setForeground(QBrush(Qt::blue));
-        window->m_dowLoadtable->setItem(row, StateColumn, state);
+        window->filePages().m_dowLoadtable->setItem(row, StateColumn, state);
     }
     emit window->fileAcceptedSignal(list, folder, file);
     window->m_downloadTimer->start(100);
@@ -106,11 +106,11 @@ void unlockedFile(ZELChatWindow *window, QStringList list, QString folder, QStri
 // locked; false (the caller goes on) when it is not locked or not waiting.
 bool askForLockedFile(ZELChatWindow &window, bool accept)
 {
-    const QString fileName = ZELTextBounds::wireName(window.m_recievedFileLabel);
-    const int row = waitingRow(window.m_dowLoadtable, fileName);
-    if (row < 0 || cellText(window.m_dowLoadtable, row, LockColumn) != QLatin1String("1"))
+    const QString fileName = ZELTextBounds::wireName(window.filePages().m_recievedFileLabel);
+    const int row = waitingRow(window.filePages().m_dowLoadtable, fileName);
+    if (row < 0 || cellText(window.filePages().m_dowLoadtable, row, LockColumn) != QLatin1String("1"))
         return false;
-    const QString sender = cellText(window.m_dowLoadtable, row, SenderColumn);
+    const QString sender = cellText(window.filePages().m_dowLoadtable, row, SenderColumn);
     const bool oneToOne = !window.m_peer.isEmpty();
     QStringList list;
     if (accept)
@@ -121,7 +121,7 @@ bool askForLockedFile(ZELChatWindow &window, bool accept)
         list = oneToOne ? QStringList{QStringLiteral("CHAT"), fileName, window.m_peer, sender}
                         : QStringList{QStringLiteral("CONFERECECHAT"), fileName, window.m_conferenceSessionName,
                                       sender};
-    window.passwordProtectedMessage(list, window.m_loginPassword, window.m_defaultFileLocation->text(), sender);
+    window.passwordProtectedMessage(list, window.m_loginPassword, window.filePages().m_defaultFileLocation->text(), sender);
     return true;
 }
 

@@ -132,11 +132,6 @@ ZELChatWindow *ZELClient::newChatWindow()
     connect(window, &ZELChatWindow::pauseMovie, this, &ZELClient::pauseMovie);
     connect(window, &ZELChatWindow::restartMovie, this, &ZELClient::restartMovie);
     connect(window, &ZELChatWindow::sendPwdMessageStatus, this, &ZELClient::sendPwdMessageStatus);
-    connect(window->m_dowLoadtable, &QTableWidget::cellClicked, window, &ZELChatWindow::selectFileToDowload);
-    connect(window->m_dowLoadtable, &QTableWidget::cellDoubleClicked, window, &ZELChatWindow::openDowloadedFile);
-    connect(window->m_browsebutton, &QAbstractButton::clicked, window, &ZELChatWindow::ftpBrowseLocation);
-    connect(window->m_ftpOk, &QAbstractButton::clicked, window, &ZELChatWindow::ftpAccept);
-    connect(window->m_ftpCancel, &QAbstractButton::clicked, window, &ZELChatWindow::ftpDeclined);
     connect(window, &ZELChatWindow::sendFileInconferenceChat, this, &ZELClient::sendFileInconferenceChat);
     connect(window, &ZELChatWindow::fileAcceptedSignal, this, &ZELClient::fileAcceptedSignal);
     connect(window, &ZELChatWindow::fileDeclinedSignal, this, &ZELClient::fileDeclinedSignal);
@@ -362,8 +357,11 @@ void ZELClient::pauseMovie()
     }
     for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
         window->m_moviesPaused = true;
-        for (QLabel *label : {window->m_messageIndicationGif, window->m_downLoadProgressBar}) {
-            if (QMovie *movie = label->movie())
+        if (QMovie *movie = window->m_messageIndicationGif->movie())
+            movie->stop();
+        // A window that never built its file pages has no download animation.
+        if (window->hasFilePages()) {
+            if (QMovie *movie = window->filePages().m_downLoadProgressBar->movie())
                 movie->stop();
         }
     }

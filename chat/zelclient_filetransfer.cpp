@@ -38,9 +38,9 @@ void markDownloadRow(ZELClient &client, const QString &peer, const QString &file
     ZELChatWindow *window = client.m_chatWindows.value(peer);
     if (!window)
         return;
-    window->m_fileStatusLabel->setText(result);
+    window->filePages().m_fileStatusLabel->setText(result);
     const bool declined = result == QLatin1String("Declined");
-    QTableWidget *table = window->m_dowLoadtable;
+    QTableWidget *table = window->filePages().m_dowLoadtable;
     for (int row = 0; row < table->rowCount(); ++row) {
         const QTableWidgetItem *state = table->item(row, kStateColumn);
         const QTableWidgetItem *name = table->item(row, 0);
@@ -175,11 +175,9 @@ static void finishProgress(ZELClient &client, bool done, const QString &answer)
     ZELChatWindow *window = client.m_chatWindows.value(client.m_transferPeer);
     if (!window || !done)
         return;
-    if (QMovie *movie = window->m_downLoadProgressBar->movie())
-        movie->stop();
-    window->m_downLoadProgressBar->hide();
-    window->m_dowLoadtable->clearSelection();
-    window->m_fileStatusLabel->setText(answer == QLatin1String("YES") ? QStringLiteral("Downloaded")
+    window->hideDownloadProgress();
+    window->filePages().m_dowLoadtable->clearSelection();
+    window->filePages().m_fileStatusLabel->setText(answer == QLatin1String("YES") ? QStringLiteral("Downloaded")
                                                                       : QStringLiteral("Declined"));
 }
 

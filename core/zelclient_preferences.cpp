@@ -190,10 +190,10 @@ void ZELClient::saveDefaultLocation(QString &location)
     m_defaultFileLocation = location;
     editPreferencesSettings();
     for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
-        // A window whose field is empty has no transfer set up: leave it.
-        if (window->m_defaultFileLocation->text().isEmpty())
+        // A window without file pages, or whose field is empty, has no transfer set up: leave it.
+        if (!window->hasFilePages() || window->filePages().m_defaultFileLocation->text().isEmpty())
             continue;
-        window->m_defaultFileLocation->setText(location);
+        window->filePages().m_defaultFileLocation->setText(location);
         window->changeDefaultFtpLocation(location);
     }
 }

@@ -92,17 +92,15 @@ void closeDown(ZELChatWindow *window)
     window->Chat->setTabEnabled(2, false);
     window->Chat->setTabEnabled(3, false);
     window->Chat->setCurrentIndex(1);
-    window->m_dowLoadtable->setRowCount(0);
+    window->filePages().m_dowLoadtable->setRowCount(0);
     window->m_indicateFileReceivedLabel->hide();
-    window->m_recievedFileLabel->clear();
-    if (QMovie *movie = window->m_downLoadProgressBar->movie())
-        movie->stop();
-    window->m_downLoadProgressBar->hide();
-    window->m_fileStatusLabel->clear();
-    window->m_defaultFileLocation->clear();
-    window->m_browsebutton->setEnabled(false);
-    window->m_ftpOk->setEnabled(false);
-    window->m_ftpCancel->setEnabled(false);
+    window->filePages().m_recievedFileLabel->clear();
+    window->hideDownloadProgress();
+    window->filePages().m_fileStatusLabel->clear();
+    window->filePages().m_defaultFileLocation->clear();
+    window->filePages().m_browsebutton->setEnabled(false);
+    window->filePages().m_ftpOk->setEnabled(false);
+    window->filePages().m_ftpCancel->setEnabled(false);
     window->m_receivedFileCount = 0;
 }
 
@@ -367,11 +365,11 @@ ZELDispatchResult ZELClient::dispatchConferenceChatFtpReady(const QStringList &m
     ZELTranscript::appendConferenceSpeakerBlock(window, kMembershipColour, speaker, m_ownDisplayName, time, {body});
 
     window->downLoadPage->setEnabled(true);
-    window->m_recievedFileLabel->setText(fileName);
-    window->m_defaultFileLocation->setText(m_defaultFileLocation);
-    window->m_fileStatusLabel->setText(QStringLiteral("Waiting"));
+    window->filePages().m_recievedFileLabel->setText(fileName);
+    window->filePages().m_defaultFileLocation->setText(m_defaultFileLocation);
+    window->filePages().m_fileStatusLabel->setText(QStringLiteral("Waiting"));
 
-    QTableWidget *table = window->m_dowLoadtable;
+    QTableWidget *table = window->filePages().m_dowLoadtable;
     const int row = table->rowCount();
     table->insertRow(row);
     table->setRowHeight(row, 15);
@@ -405,7 +403,7 @@ ZELDispatchResult ZELClient::dispatchConferenceChatFtpStatus(const QStringList &
     const bool accepted = answer == QLatin1String("Accepted");
     ZELTranscript::drawAttention(window);
 
-    QTableWidget *uploads = window->m_uploadedFiletable;
+    QTableWidget *uploads = window->filePages().m_uploadedFiletable;
     for (int row = 0; row < uploads->rowCount(); ++row) {
         const QTableWidgetItem *state = uploads->item(row, StateColumn);
         const QTableWidgetItem *name = uploads->item(row, NameColumn);

@@ -52,11 +52,11 @@ void showOffer(ZELClient &client, ZELChatWindow *window, const QStringList &mess
     ZELTranscript::appendSpeakerBlock(window, kOfferColour, displayName, client.m_ownDisplayName, time, {body});
 
     window->Chat->setTabEnabled(window->Chat->indexOf(window->downLoadPage), true);
-    ZELTextBounds::setFileName(window->m_recievedFileLabel, fileName);
-    window->m_defaultFileLocation->setText(client.m_defaultFileLocation);
-    window->m_fileStatusLabel->setText(QStringLiteral("Waiting"));
+    ZELTextBounds::setFileName(window->filePages().m_recievedFileLabel, fileName);
+    window->filePages().m_defaultFileLocation->setText(client.m_defaultFileLocation);
+    window->filePages().m_fileStatusLabel->setText(QStringLiteral("Waiting"));
 
-    QTableWidget *table = window->m_dowLoadtable;
+    QTableWidget *table = window->filePages().m_dowLoadtable;
     const int row = table->rowCount();
     table->insertRow(row);
     table->setRowHeight(row, 15);
@@ -117,7 +117,7 @@ void transferReported(ZELClient &client, const QStringList &message, bool confer
         window->totalMessage->append(ZELTranscript::noticeRow(kTransferColour, pieces, time));
 
         // One row per participant in a conference, one row otherwise.
-        QTableWidget *uploads = window->m_uploadedFiletable;
+        QTableWidget *uploads = window->filePages().m_uploadedFiletable;
         for (int row = 0; row < uploads->rowCount(); ++row) {
             const QTableWidgetItem *state = uploads->item(row, kStateColumn);
             const QTableWidgetItem *name = uploads->item(row, 0);
@@ -193,7 +193,7 @@ ZELDispatchResult ZELClient::dispatchFtpStatus(const QStringList &message)
     const bool accepted = answer == QLatin1String("Accepted");
     ZELTranscript::drawAttention(window);
 
-    QTableWidget *uploads = window->m_uploadedFiletable;
+    QTableWidget *uploads = window->filePages().m_uploadedFiletable;
     for (int row = 0; row < uploads->rowCount(); ++row) {
         const QTableWidgetItem *state = uploads->item(row, kStateColumn);
         const QTableWidgetItem *name = uploads->item(row, 0);

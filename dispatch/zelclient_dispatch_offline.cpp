@@ -207,7 +207,7 @@ ZELDispatchResult ZELClient::dispatchOfflineFileTransferStatus(const QStringList
                                      "<font color=red>")
                           + result + QStringLiteral("</td><td width='20%' align='right'><font color=darkgray><b>");
         window->totalMessage->append(ZELTranscript::noticeRow(QColor(245, 255, 250), pieces, time));
-        QTableWidget *uploads = window->m_uploadedFiletable;
+        QTableWidget *uploads = window->filePages().m_uploadedFiletable;
         for (int row = 0; row < uploads->rowCount(); ++row) {
             const QTableWidgetItem *state = uploads->item(row, 5);
             const QTableWidgetItem *name = uploads->item(row, 0);

@@ -62,9 +62,7 @@ void reportChatDownloadFailed(ZELClient &client)
     if (!window)
         return;
     window->setDownloadFailedStatus();
-    if (QMovie *movie = window->m_downLoadProgressBar->movie())
-        movie->stop();
-    window->m_downLoadProgressBar->hide();
+    window->hideDownloadProgress();
     if (window->m_downloadTimer)
         window->m_downloadTimer->stop();
     window->Chat->setTabIcon(2, ZELContactRow::icon(QStringLiteral(":images/downloading.png")));

@@ -1206,7 +1206,7 @@ private slots:
         QVERIFY(!window.downLoadPage->isEnabled());
         QVERIFY(window.m_messageDeliveredLabel->isHidden());
         QVERIFY(window.m_findFrame->isHidden());
-        QCOMPARE(window.m_uploadedFiletable->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
+        QCOMPARE(window.filePages().m_uploadedFiletable->verticalHeader()->sectionResizeMode(0), QHeaderView::Fixed);
     }
 };
 

@@ -168,7 +168,7 @@ private slots:
         QVERIFY(m_peer->waitForFile(&received));
         QCOMPARE(received, data);
 
-        QTableWidget *uploads = w->m_uploadedFiletable;
+        QTableWidget *uploads = w->filePages().m_uploadedFiletable;
         QCOMPARE(uploads->rowCount(), 1);
         QCOMPARE(cell(uploads, 0, 1), path);
         QCOMPARE(cell(uploads, 0, 2), QString("25 bytes"));
@@ -223,7 +223,7 @@ private slots:
             QCOMPARE(m_questions.size(), 1);
         fence();
         QVERIFY(!m_peer->requestTypes().contains("FTPREADY"));
-        QCOMPARE(w->m_uploadedFiletable->rowCount(), 0);
+        QCOMPARE(w->filePages().m_uploadedFiletable->rowCount(), 0);
         QVERIFY(!m_client->m_uploadInProgress);
     }
 
@@ -249,7 +249,7 @@ private slots:
         transferStatus("Server disk full", "plan.txt");
         QTRY_VERIFY(!m_client->m_uploadInProgress);
         if (!closeFirst) {
-            QCOMPARE(cell(w->m_uploadedFiletable, 0, 5), QString("Uploading Failed"));
+            QCOMPARE(cell(w->filePages().m_uploadedFiletable, 0, 5), QString("Uploading Failed"));
             QVERIFY(w->totalMessage->toPlainText().contains("File sending Server disk full"));
             QVERIFY(!w->m_uploading);
         }
@@ -260,15 +260,15 @@ private slots:
         offerFromRavi("report.pdf");
         QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
         ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
-        QTableWidget *downloads = w->m_dowLoadtable;
+        QTableWidget *downloads = w->filePages().m_dowLoadtable;
         QTRY_COMPARE(downloads->rowCount(), 1);
         QCOMPARE(cell(downloads, 0, 5), QString("Waiting"));
         QCOMPARE(cell(downloads, 0, 1), m_client->m_defaultFileLocation);
         QCOMPARE(w->m_indicateFileReceivedLabel->text(), QString("(1) Files received"));
-        QVERIFY(w->m_ftpOk->isEnabled());
+        QVERIFY(w->filePages().m_ftpOk->isEnabled());
         QVERIFY(w->totalMessage->toPlainText().contains("File received :: report.pdf"));
 
-        w->m_ftpOk->click();
+        w->filePages().m_ftpOk->click();
         const ZELTestPeer::Request accept = m_peer->waitForRequest("FTPACCEPT");
         QVERIFY(accept.isValid());
         QCOMPARE(accept.value("LOGINNAME"), QString("anita"));
@@ -291,15 +291,15 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), data);
         QCOMPARE(cell(downloads, 0, 5), QString("Accepted"));
-        QCOMPARE(w->m_fileStatusLabel->text(), QString("Downloaded"));
+        QCOMPARE(w->filePages().m_fileStatusLabel->text(), QString("Downloaded"));
         QVERIFY(!m_client->m_downloadInProgress);
         QVERIFY(!w->m_downloading);
         QVERIFY(!w->m_downloadTimer->isActive());
 
         // A finished row cannot be answered again.
         downloads->cellClicked(0, 0);
-        QVERIFY(!w->m_ftpOk->isEnabled());
-        QVERIFY(!w->m_ftpCancel->isEnabled());
+        QVERIFY(!w->filePages().m_ftpOk->isEnabled());
+        QVERIFY(!w->filePages().m_ftpCancel->isEnabled());
     }
 
 
@@ -327,18 +327,18 @@ private slots:
         offerFromRavi(wire);
         QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
         ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
-        QTableWidget *downloads = w->m_dowLoadtable;
+        QTableWidget *downloads = w->filePages().m_dowLoadtable;
         QTRY_COMPARE(downloads->rowCount(), 1);
         QCOMPARE(cell(downloads, 0, 0), shown);
-        QCOMPARE(w->m_recievedFileLabel->text(), shown);
+        QCOMPARE(w->filePages().m_recievedFileLabel->text(), shown);
         const QString transcript = w->totalMessage->toPlainText();
         QVERIFY(transcript.contains("File received :: " + shown));
         QVERIFY(!transcript.contains(wire));
 
         // Picking the row again shows the cleaned name and keeps the sent one.
         downloads->cellClicked(0, 0);
-        QCOMPARE(w->m_recievedFileLabel->text(), shown);
-        w->m_ftpOk->click();
+        QCOMPARE(w->filePages().m_recievedFileLabel->text(), shown);
+        w->filePages().m_ftpOk->click();
         const ZELTestPeer::Request accept = m_peer->waitForRequest("FTPACCEPT");
         QVERIFY(accept.isValid());
         QCOMPARE(accept.value("FILENAME"), wire);
@@ -375,8 +375,8 @@ private slots:
         offerFromRavi("marked.bin", QString::number(data.size()));
         QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
         ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
-        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 1);
-        w->m_ftpOk->click();
+        QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 1);
+        w->filePages().m_ftpOk->click();
         QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
         const QString bannerFile = m_client->m_dataFolder + "/Banner/banner.gif";
         QFile::remove(bannerFile);
@@ -386,7 +386,7 @@ private slots:
         QFile saved(m_client->m_defaultFileLocation + "/marked.bin");
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), data);
-        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Accepted"));
+        QCOMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Accepted"));
         QVERIFY(!QFile::exists(bannerFile));
     }
 
@@ -411,27 +411,27 @@ private slots:
         offerFromRavi("two.txt");
         QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
         ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
-        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 2);
+        QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 2);
         QCOMPARE(w->m_indicateFileReceivedLabel->text(), QString("(2) Files received"));
 
-        w->m_dowLoadtable->cellClicked(0, 0);
-        w->m_ftpOk->click();
+        w->filePages().m_dowLoadtable->cellClicked(0, 0);
+        w->filePages().m_ftpOk->click();
         QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
         QCOMPARE(w->m_indicateFileReceivedLabel->text(), QString("(1) Files received"));
 
         // The second file waits for the first.
-        w->m_dowLoadtable->cellClicked(1, 0);
-        w->m_ftpOk->click();
+        w->filePages().m_dowLoadtable->cellClicked(1, 0);
+        w->filePages().m_ftpOk->click();
         QCOMPARE(boxText(w), QString("Wait..Already one file is downloading"));
 
         // A third offer arrives before the data: the downloaded row is still the one marked.
         offerFromRavi("three.txt");
-        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 3);
+        QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 3);
         m_peer->sendFile("first");
         QVERIFY(m_peer->waitForRequest("FTPSTATUS").isValid());
-        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Accepted"));
-        QCOMPARE(cell(w->m_dowLoadtable, 1, 5), QString("Waiting"));
-        QCOMPARE(cell(w->m_dowLoadtable, 2, 5), QString("Waiting"));
+        QCOMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Accepted"));
+        QCOMPARE(cell(w->filePages().m_dowLoadtable, 1, 5), QString("Waiting"));
+        QCOMPARE(cell(w->filePages().m_dowLoadtable, 2, 5), QString("Waiting"));
     }
 
     void declineAndCloseReportDeclined()
@@ -441,17 +441,17 @@ private slots:
         offerFromRavi("c.txt");
         QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
         ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
-        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 3);
+        QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 3);
 
-        w->m_dowLoadtable->cellClicked(0, 0);
-        w->m_ftpCancel->click();
+        w->filePages().m_dowLoadtable->cellClicked(0, 0);
+        w->filePages().m_ftpCancel->click();
         const ZELTestPeer::Request declined = m_peer->waitForRequest("FTPSTATUS");
         QVERIFY(declined.isValid());
         QCOMPARE(declined.value("LOGINNAME"), QString("ravi"));
         QCOMPARE(declined.value("FTPSTATUS"), QString("Declined"));
         QCOMPARE(declined.value("FILENAME"), QString("a.txt"));
-        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Declined"));
-        QCOMPARE(cell(w->m_dowLoadtable, 0, 1), QString("File Declined"));
+        QCOMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Declined"));
+        QCOMPARE(cell(w->filePages().m_dowLoadtable, 0, 1), QString("File Declined"));
         QCOMPARE(w->m_indicateFileReceivedLabel->text(), QString("(2) Files received"));
 
         // Closing with two files waiting: No keeps the window, Yes declines both.
@@ -484,19 +484,19 @@ private slots:
         ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
         ZELChatWindow *other = m_client->m_chatWindows.value(otherSender);
         const int otherRow = other == w ? 1 : 0;
-        QTRY_COMPARE(other->m_dowLoadtable->rowCount(), otherRow + 1);
+        QTRY_COMPARE(other->filePages().m_dowLoadtable->rowCount(), otherRow + 1);
 
-        w->m_dowLoadtable->cellClicked(0, 0);
-        w->m_ftpOk->click();
+        w->filePages().m_dowLoadtable->cellClicked(0, 0);
+        w->filePages().m_ftpOk->click();
         QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
 
-        other->m_dowLoadtable->cellClicked(otherRow, 0);
-        other->m_ftpCancel->click();
+        other->filePages().m_dowLoadtable->cellClicked(otherRow, 0);
+        other->filePages().m_ftpCancel->click();
         const ZELTestPeer::Request declined = m_peer->waitForRequest("FTPSTATUS");
         QCOMPARE(declined.value("LOGINNAME"), otherSender);
         QCOMPARE(declined.value("FTPSTATUS"), QString("Declined"));
         QCOMPARE(declined.value("FILENAME"), QString("small.txt"));
-        QCOMPARE(cell(other->m_dowLoadtable, otherRow, 5), QString("Declined"));
+        QCOMPARE(cell(other->filePages().m_dowLoadtable, otherRow, 5), QString("Declined"));
 
         m_peer->sendFile("iso bytes");
         const ZELTestPeer::Request accepted = m_peer->waitForRequest("FTPSTATUS");
@@ -505,7 +505,7 @@ private slots:
         QCOMPARE(accepted.value("FILENAME"), QString("big.iso"));
         QCOMPARE(savedText("big.iso"), QString("iso bytes"));
         QCOMPARE(savedText("small.txt"), QString("<missing>"));
-        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Accepted"));
+        QCOMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Accepted"));
     }
 
     // A name offered again after an earlier file of that name was answered
@@ -527,41 +527,41 @@ private slots:
         offerFromRavi("notes.txt");
         QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
         ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
-        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 1);
-        w->m_dowLoadtable->cellClicked(0, 0);
+        QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 1);
+        w->filePages().m_dowLoadtable->cellClicked(0, 0);
         if (acceptFirst) {
-            w->m_ftpOk->click();
+            w->filePages().m_ftpOk->click();
             QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
             m_peer->sendFile("first");
         } else {
-            w->m_ftpCancel->click();
+            w->filePages().m_ftpCancel->click();
         }
         QVERIFY(m_peer->waitForRequest("FTPSTATUS").isValid());
-        const QString firstState = cell(w->m_dowLoadtable, 0, 5);
+        const QString firstState = cell(w->filePages().m_dowLoadtable, 0, 5);
         QCOMPARE(firstState, QString(acceptFirst ? "Accepted" : "Declined"));
 
         offerFromRavi("notes.txt");
-        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 2);
-        w->m_dowLoadtable->cellClicked(1, 0);
-        QVERIFY(w->m_ftpOk->isEnabled());
+        QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 2);
+        w->filePages().m_dowLoadtable->cellClicked(1, 0);
+        QVERIFY(w->filePages().m_ftpOk->isEnabled());
         if (acceptAgain) {
             m_answer = QMessageBox::Yes; // overwrite the first file when there is one
-            w->m_ftpOk->click();
+            w->filePages().m_ftpOk->click();
             QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
-            QCOMPARE(cell(w->m_dowLoadtable, 1, 5), QString("Downloading..."));
+            QCOMPARE(cell(w->filePages().m_dowLoadtable, 1, 5), QString("Downloading..."));
             m_peer->sendFile("second");
             const ZELTestPeer::Request status = m_peer->waitForRequest("FTPSTATUS");
             QCOMPARE(status.value("FTPSTATUS"), QString("Accepted"));
-            QCOMPARE(cell(w->m_dowLoadtable, 1, 5), QString("Accepted"));
+            QCOMPARE(cell(w->filePages().m_dowLoadtable, 1, 5), QString("Accepted"));
             QCOMPARE(savedText("notes.txt"), QString("second"));
         } else {
-            w->m_ftpCancel->click();
+            w->filePages().m_ftpCancel->click();
             const ZELTestPeer::Request status = m_peer->waitForRequest("FTPSTATUS");
             QCOMPARE(status.value("FTPSTATUS"), QString("Declined"));
             QCOMPARE(status.value("FILENAME"), QString("notes.txt"));
-            QCOMPARE(cell(w->m_dowLoadtable, 1, 5), QString("Declined"));
+            QCOMPARE(cell(w->filePages().m_dowLoadtable, 1, 5), QString("Declined"));
         }
-        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), firstState);
+        QCOMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), firstState);
     }
 
     // Yes to overwrite keeps the old file until the new one is in place: a
@@ -580,8 +580,8 @@ private slots:
         offerFromRavi("plan.txt");
         QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
         ZELChatWindow *w = m_client->m_chatWindows.value("ravi");
-        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 1);
-        w->m_ftpOk->click();
+        QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 1);
+        w->filePages().m_ftpOk->click();
         QCOMPARE(m_questions.value(0), QString("Do you want to over write this file ?"));
         QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
         QCOMPARE(savedText("plan.txt"), QString("old plan"));
@@ -591,7 +591,7 @@ private slots:
             QCOMPARE(savedText("plan.txt"), QString("new plan"));
         } else {
             m_peer->dropConnection();
-            QTRY_COMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Downloading Failed"));
+            QTRY_COMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Downloading Failed"));
             QCOMPARE(savedText("plan.txt"), QString("old plan"));
         }
     }
@@ -602,15 +602,15 @@ private slots:
         offer(w, makeFile("up.txt", "12345"));
         QVERIFY(m_peer->waitForRequest("FTPREADY").isValid());
         offerFromRavi("down.txt");
-        QTRY_COMPARE(w->m_dowLoadtable->rowCount(), 1);
-        w->m_ftpOk->click();
+        QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 1);
+        w->filePages().m_ftpOk->click();
         QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
 
         m_peer->dropConnection();
         QTRY_VERIFY(!m_client->m_uploadInProgress);
         QVERIFY(!m_client->m_downloadInProgress);
-        QCOMPARE(cell(w->m_uploadedFiletable, 0, 5), QString("Uploading Failed"));
-        QCOMPARE(cell(w->m_dowLoadtable, 0, 5), QString("Downloading Failed"));
+        QCOMPARE(cell(w->filePages().m_uploadedFiletable, 0, 5), QString("Uploading Failed"));
+        QCOMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Downloading Failed"));
         QVERIFY(!w->m_uploading);
         QVERIFY(!w->m_downloading);
     }
@@ -699,7 +699,7 @@ private slots:
                 at = found;
                 offers += part.at(1) == "f";
             }
-            QCOMPARE(w->m_dowLoadtable->rowCount(), offers);
+            QCOMPARE(w->filePages().m_dowLoadtable->rowCount(), offers);
             // One window closes; one opens when anything waits.
             const int expected = m_client->m_waitingChats.isEmpty() ? m_client->m_chatWindows.size() - 1
                                                                     : m_client->m_chatWindows.size();

@@ -755,7 +755,7 @@ private slots:
         QVERIFY(m_peer->waitForRequest("CONFERECECHATSTATUS").isValid());
         send("CONFERENCECHATFTPREADY", {{"LOGINNAME", "mira##Mira Shah"}, {"CHATSUBJECT", Conference},
                                         {"FILENAME", "notes.txt"}, {"FILESIZE", "5##0"}, {"CHATUSERNAME", "anita"}});
-        QTableWidget *downloads = w->m_dowLoadtable;
+        QTableWidget *downloads = w->filePages().m_dowLoadtable;
         QTRY_COMPARE(downloads->rowCount(), 1);
         const QStringList expected{"notes.txt", m_client->m_defaultFileLocation, "5 bytes", "mira", "Mira Shah",
                                    "Waiting", "0"};
@@ -764,7 +764,7 @@ private slots:
         QCOMPARE(w->m_indicateFileReceivedLabel->text(), QString("(1) Files received"));
         QVERIFY(w->totalMessage->toPlainText().contains("File received :: notes.txt"));
 
-        w->m_ftpOk->click();
+        w->filePages().m_ftpOk->click();
         const Request accept = m_peer->waitForRequest("CONFERENCECHATFTPACCEPT");
         QVERIFY(accept.isValid());
         QCOMPARE(accept.tags(), QStringList({"LOGINNAME", "FILENAME", "FTPRESULT", "CHATSUBJECT"}));
@@ -809,7 +809,7 @@ private slots:
         QVERIFY(m_peer->waitForFile(&sent));
         QCOMPARE(sent, QByteArray("plan!"));
 
-        QTableWidget *uploads = w->m_uploadedFiletable;
+        QTableWidget *uploads = w->filePages().m_uploadedFiletable;
         QCOMPARE(uploads->rowCount(), 2);
         send("CONFERENCEFILETRANSFERSTATUS", {{"V", Conference}, {"V", "SUCCESS"}, {"V", "plan.txt"}});
         QTRY_COMPARE(uploads->item(1, 5)->text(), QString("Waiting"));

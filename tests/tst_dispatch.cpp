@@ -233,9 +233,9 @@ private slots:
         auto *window = new ZELChatWindow;
         window->m_peer = "bob";
         window->m_downloading = true;
-        window->m_dowLoadtable->setRowCount(1);
-        window->m_dowLoadtable->setItem(0, 0, new QTableWidgetItem(fileName));
-        window->m_dowLoadtable->setItem(0, 5, new QTableWidgetItem("Downloading..."));
+        window->filePages().m_dowLoadtable->setRowCount(1);
+        window->filePages().m_dowLoadtable->setItem(0, 0, new QTableWidgetItem(fileName));
+        window->filePages().m_dowLoadtable->setItem(0, 5, new QTableWidgetItem("Downloading..."));
         client.m_chatWindows.insert("bob", window);
         client.m_transferPeer = "bob";
         client.m_saveFolder = folder;
@@ -253,7 +253,7 @@ private slots:
         QVERIFY(!client.m_chatDownloadPending);
         QVERIFY(!client.m_fileDataAwaited);
         QCOMPARE(client.m_chatDownloadDone, !writtenAs.isEmpty());
-        QCOMPARE(window->m_dowLoadtable->item(0, 5)->text() == "Downloading Failed", writtenAs.isEmpty());
+        QCOMPARE(window->filePages().m_dowLoadtable->item(0, 5)->text() == "Downloading Failed", writtenAs.isEmpty());
         if (!writtenAs.isEmpty())
             QCOMPARE(readAll(folder + "/" + writtenAs), QByteArray("part one<FILEEND>part two"));
         QVERIFY(!QFile::exists(root.path() + "/outside.txt"));

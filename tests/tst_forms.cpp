@@ -50,7 +50,11 @@ namespace {
 const QList<std::function<QWidget *(QWidget *main)>> &onDemandWindows()
 {
     static const QList<std::function<QWidget *(QWidget *)>> makers{
-        [](QWidget *) { return new ZELChatWindow; },
+        [](QWidget *) {
+            auto *window = new ZELChatWindow;
+            window->filePages(); // built when a transfer first needs them
+            return window;
+        },
         [](QWidget *m) { return new ZELRequestDialog(m); },
         [](QWidget *m) { return new ZELConferenceChat(m); },
         [](QWidget *m) { return new ZELPasswordChatDialog(m); },

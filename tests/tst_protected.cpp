@@ -313,18 +313,18 @@ private slots:
         QVERIFY(ZELTestPeer::waitUntil(
             [&] {
                 window = m_client->m_chatWindows.value("ravi");
-                return window && window->m_dowLoadtable->rowCount() == 2;
+                return window && window->filePages().m_dowLoadtable->rowCount() == 2;
             },
             5000));
         window->selectFileToDowload(0, 0);
-        QCOMPARE(window->m_recievedFileLabel->text(), ZELTextBounds::shownFileName(file));
+        QCOMPARE(window->filePages().m_recievedFileLabel->text(), ZELTextBounds::shownFileName(file));
 
         QStringList boxes;
         ZELMessageBoxClass::setTestAnswerHook([&boxes](const QString &, const QString &text) {
             boxes << text;
             return int(QMessageBox::Yes);
         });
-        (accept ? window->m_ftpOk : window->m_ftpCancel)->click();
+        (accept ? window->filePages().m_ftpOk : window->filePages().m_ftpCancel)->click();
         const auto prompts = window->findChildren<ZELPasswordProtect *>("ZELPwdProtectDialog");
         QCOMPARE(prompts.size(), 1);
         QPointer<ZELPasswordProtect> prompt = prompts.first();
@@ -352,7 +352,7 @@ private slots:
             QCOMPARE(values, requestValues);
         }
         if (requestType == QLatin1String("FTPACCEPT")) {
-            QCOMPARE(window->m_dowLoadtable->item(0, 5)->text(), QString("Downloading..."));
+            QCOMPARE(window->filePages().m_dowLoadtable->item(0, 5)->text(), QString("Downloading..."));
             m_peer->sendFile("bytes");
             const ZELTestPeer::Request stored = m_peer->waitForRequest("FTPSTATUS");
             QCOMPARE(stored.value("FILENAME"), file);
@@ -363,7 +363,7 @@ private slots:
             QVERIFY(!m_peer->requestTypes().contains("FTPACCEPT"));
             QVERIFY(!m_peer->requestTypes().contains("FTPSTATUS"));
         }
-        const QTableWidgetItem *state = window->m_dowLoadtable->item(0, 5);
+        const QTableWidgetItem *state = window->filePages().m_dowLoadtable->item(0, 5);
         QVERIFY(state);
         QCOMPARE(state->text(), rowState);
         QCOMPARE(window->m_receivedFileCount, counter.isEmpty() ? 0 : counter.mid(1, 1).toInt());
@@ -371,7 +371,7 @@ private slots:
 
         // The other offer downloads at once.
         window->selectFileToDowload(1, 0);
-        window->m_ftpOk->click();
+        window->filePages().m_ftpOk->click();
         const ZELTestPeer::Request next = m_peer->waitForRequest("FTPACCEPT");
         QVERIFY2(next.isValid(), qPrintable(boxes.join(" | ")));
         QCOMPARE(next.value("FILENAME"), QString("b.txt"));

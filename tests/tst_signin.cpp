@@ -869,8 +869,8 @@ private slots:
         signInAs("alice", "secret");
         auto *withFolder = new ZELChatWindow;
         auto *withoutFolder = new ZELChatWindow;
-        withFolder->m_defaultFileLocation->setText("/old/folder");
-        withoutFolder->m_defaultFileLocation->clear();
+        withFolder->filePages().m_defaultFileLocation->setText("/old/folder");
+        withoutFolder->filePages().m_defaultFileLocation->clear();
         m_client->m_chatWindows.insert("bob", withFolder);
         m_client->m_chatWindows.insert("carol", withoutFolder);
 
@@ -882,8 +882,8 @@ private slots:
 
         for (ZELChatWindow *window : {withFolder, withoutFolder})
             QCOMPARE(window->serverMessage->font().pointSize(), 12);
-        QCOMPARE(withFolder->m_defaultFileLocation->text(), folder);
-        QVERIFY(withoutFolder->m_defaultFileLocation->text().isEmpty());
+        QCOMPARE(withFolder->filePages().m_defaultFileLocation->text(), folder);
+        QVERIFY(withoutFolder->filePages().m_defaultFileLocation->text().isEmpty());
         const auto read = ZELPreferencesFile(dataFolder()).read("alice");
         QCOMPARE(read.user.chatWindow.value(ZELChatWindowList::FontSize), QString("12"));
         QCOMPARE(read.user.defaultFileLocation, folder);

@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QPushButton>
+#include <QTabBar>
 
 #include "chat/zelchatwindow.h"
 #include "chat/zelpasswordchatdialog.h"
@@ -524,20 +525,56 @@ private slots:
     {
         ZELChatWindow window;
         window.m_hourFormat24 = QStringLiteral("TRUE");
-        addRow(window.m_uploadedFiletable, { "a.txt", "/home/a.txt", "3 bytes", "ravi", "Ravi", "Uploading..." });
-        addRow(window.m_uploadedFiletable, { "b.txt", "/home/b.txt", "3 bytes", "ravi", "Ravi", "Waiting" });
-        addRow(window.m_dowLoadtable, { "c.txt", "/tmp", "3 bytes", "ravi", "Ravi", "Downloading..." });
+        addRow(window.filePages().m_uploadedFiletable, { "a.txt", "/home/a.txt", "3 bytes", "ravi", "Ravi", "Uploading..." });
+        addRow(window.filePages().m_uploadedFiletable, { "b.txt", "/home/b.txt", "3 bytes", "ravi", "Ravi", "Waiting" });
+        addRow(window.filePages().m_dowLoadtable, { "c.txt", "/tmp", "3 bytes", "ravi", "Ravi", "Downloading..." });
 
         window.setUploadFailedStatus();
         window.setDownloadFailedStatus();
-        QCOMPARE(cell(window.m_uploadedFiletable, 0, 5)->text(), QStringLiteral("Uploading Failed"));
-        QCOMPARE(cell(window.m_uploadedFiletable, 1, 5)->text(), QStringLiteral("Waiting"));
-        QCOMPARE(cell(window.m_dowLoadtable, 0, 5)->text(), QStringLiteral("Downloading Failed"));
-        QCOMPARE(window.m_fileStatusLabel->text(), QStringLiteral("Downloading Failed"));
+        QCOMPARE(cell(window.filePages().m_uploadedFiletable, 0, 5)->text(), QStringLiteral("Uploading Failed"));
+        QCOMPARE(cell(window.filePages().m_uploadedFiletable, 1, 5)->text(), QStringLiteral("Waiting"));
+        QCOMPARE(cell(window.filePages().m_dowLoadtable, 0, 5)->text(), QStringLiteral("Downloading Failed"));
+        QCOMPARE(window.filePages().m_fileStatusLabel->text(), QStringLiteral("Downloading Failed"));
         const QString transcript = window.totalMessage->toPlainText();
         QVERIFY(transcript.contains(QLatin1String("File sending status ::: a.txt sending Failed")));
         QVERIFY(transcript.contains(QLatin1String("File downloading status ::: c.txt downloading Failed")));
         QVERIFY(!transcript.contains(QLatin1String("b.txt")));
+    }
+
+    // A click on a tab of the chat window shows its page; the file pages a
+    // window starts without are built, named and filled when first shown.
+    void chatTabsSwitchPages_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("page");
+        QTest::addColumn<QString>("child");
+        QTest::newRow("upload") << 1 << "uploadfile" << "m_uploadedFiletable";
+        QTest::newRow("download") << 2 << "downLoadPage" << "m_dowLoadtable";
+        QTest::newRow("conference") << 3 << "Conference_Chat" << "m_chatRoomListBox";
+    }
+
+    void chatTabsSwitchPages()
+    {
+        QFETCH(int, tab);
+        QFETCH(QString, page);
+        QFETCH(QString, child);
+        ZELChatWindow window;
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.hasFilePages());
+        QCOMPARE(window.Chat->currentIndex(), 0);
+
+        QTabBar *bar = window.Chat->tabBar();
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(tab).center());
+        QCOMPARE(window.Chat->currentIndex(), tab);
+        QCOMPARE(window.Chat->currentWidget()->objectName(), page);
+        QWidget *shown = window.Chat->currentWidget()->findChild<QWidget *>(child);
+        QVERIFY(shown);
+        QTRY_VERIFY(shown->isVisible());
+        QCOMPARE(window.hasFilePages(), tab != 3);
+
+        QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(0).center());
+        QCOMPARE(window.Chat->currentIndex(), 0);
     }
 };
 

@@ -28,7 +28,7 @@ namespace {
 QList<QWidget *> sharing(ZELChatWindow &window)
 {
     return {window.totalMessage, window.serverMessage, window.m_onlineUsersListBox, window.m_chatRoomListBox,
-            window.m_defaultFileLocation, window.m_findTextLineEdit};
+            window.filePages().m_defaultFileLocation, window.m_findTextLineEdit};
 }
 
 // Opens `count` chat windows given the sheet `way`; prints "heap ms chars".

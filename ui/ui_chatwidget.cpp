@@ -504,95 +504,12 @@ void Ui_chatWidget::setupUi(QWidget *chatWidget)
     gridLayout2->addLayout(vboxLayout, 0, 0);
     Chat->addTab(chatpage, QString());
 
-    // Page 1: files sent.
+    // Pages 1 and 2: files sent and received, filled by Ui_chatFilePages.
     uploadfile = new QWidget();
     name(uploadfile, "uploadfile");
-    gridLayout3 = new QGridLayout(uploadfile);
-    gridLayout3->setSpacing(6);
-    gridLayout3->setContentsMargins(9, 9, 9, 9);
-    name(gridLayout3, "gridLayout3");
-    vboxLayout1 = new QVBoxLayout();
-    vboxLayout1->setSpacing(6);
-    vboxLayout1->setContentsMargins(0, 0, 0, 0);
-    name(vboxLayout1, "vboxLayout1");
-    m_sendFileDetails = new QLabel(uploadfile);
-    name(m_sendFileDetails, "m_sendFileDetails");
-    m_sendFileDetails->setFont(font("Verdana", 8, true));
-    vboxLayout1->addWidget(m_sendFileDetails);
-    m_uploadedFiletable = new QTableWidget(uploadfile);
-    name(m_uploadedFiletable, "m_uploadedFiletable");
-    m_uploadedFiletable->setMinimumSize(410, 110);
-    m_uploadedFiletable->setContextMenuPolicy(Qt::NoContextMenu);
-    setupFileTable(m_uploadedFiletable);
-    vboxLayout1->addWidget(m_uploadedFiletable);
-    m_dragAndDropFileNameLable = new QLabel(uploadfile);
-    name(m_dragAndDropFileNameLable, "m_dragAndDropFileNameLable");
-    vboxLayout1->addWidget(m_dragAndDropFileNameLable);
-    gridLayout3->addLayout(vboxLayout1, 0, 0, 3, 2);
     Chat->addTab(uploadfile, QString());
-
-    // Page 2: files received.
     downLoadPage = new QWidget();
     name(downLoadPage, "downLoadPage");
-    gridLayout4 = new QGridLayout(downLoadPage);
-    gridLayout4->setSpacing(6);
-    gridLayout4->setContentsMargins(9, 9, 9, 9);
-    name(gridLayout4, "gridLayout4");
-    m_ftpCancel = downloadButton(downLoadPage, "m_ftpCancel");
-    gridLayout4->addWidget(m_ftpCancel, 2, 5);
-    m_ftpOk = downloadButton(downLoadPage, "m_ftpOk");
-    gridLayout4->addWidget(m_ftpOk, 2, 4);
-    m_browsebutton = downloadButton(downLoadPage, "m_browsebutton");
-    gridLayout4->addWidget(m_browsebutton, 2, 2);
-    m_fileStatusLabel = new QLabel(downLoadPage);
-    name(m_fileStatusLabel, "m_fileStatusLabel");
-    fixed(m_fileStatusLabel, 140, 16);
-    policy(m_fileStatusLabel, QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_fileStatusLabel->setFont(font("Verdana", 8, true));
-    gridLayout4->addWidget(m_fileStatusLabel, 1, 4, 1, 2);
-    m_statusLabel = new QLabel(downLoadPage);
-    name(m_statusLabel, "m_statusLabel");
-    fixed(m_statusLabel, 56, 16);
-    policy(m_statusLabel, QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_statusLabel->setFont(font("Verdana", 8));
-    gridLayout4->addWidget(m_statusLabel, 1, 3);
-    m_recievedFileLabel = new QLabel(downLoadPage);
-    name(m_recievedFileLabel, "m_recievedFileLabel");
-    m_recievedFileLabel->setMinimumSize(161, 16);
-    m_recievedFileLabel->setMaximumSize(QWIDGETSIZE_MAX, 16);
-    policy(m_recievedFileLabel, QSizePolicy::Expanding, QSizePolicy::Fixed);
-    m_recievedFileLabel->setFont(font("Verdana", 8, true));
-    m_recievedFileLabel->setWordWrap(false);
-    gridLayout4->addWidget(m_recievedFileLabel, 1, 1, 1, 2);
-    textLabel1 = new QLabel(downLoadPage);
-    name(textLabel1, "textLabel1");
-    fixed(textLabel1, 35, 11);
-    policy(textLabel1, QSizePolicy::Fixed, QSizePolicy::Fixed);
-    textLabel1->setFont(font("Verdana", 8));
-    gridLayout4->addWidget(textLabel1, 1, 0);
-    m_recievedFileDetails = new QLabel(downLoadPage);
-    name(m_recievedFileDetails, "m_recievedFileDetails");
-    fixed(m_recievedFileDetails, 160, 20);
-    policy(m_recievedFileDetails, QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_recievedFileDetails->setFont(font("Verdana", 8, true));
-    gridLayout4->addWidget(m_recievedFileDetails, 0, 0, 1, 3);
-    m_defaultFileLocation = new QLineEdit(downLoadPage);
-    name(m_defaultFileLocation, "m_defaultFileLocation");
-    m_defaultFileLocation->setReadOnly(true);
-    m_defaultFileLocation->setFont(font("Verdana", 8));
-    m_defaultFileLocation->setPalette(folderFieldPalette());
-    gridLayout4->addWidget(m_defaultFileLocation, 2, 0, 1, 2);
-    m_downLoadProgressBar = new QLabel(downLoadPage);
-    name(m_downLoadProgressBar, "m_downLoadProgressBar");
-    fixed(m_downLoadProgressBar, 60, 20);
-    policy(m_downLoadProgressBar, QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_downLoadProgressBar->setScaledContents(true);
-    gridLayout4->addWidget(m_downLoadProgressBar, 0, 5);
-    m_dowLoadtable = new QTableWidget(downLoadPage);
-    name(m_dowLoadtable, "m_dowLoadtable");
-    m_dowLoadtable->setMinimumSize(407, 57);
-    setupFileTable(m_dowLoadtable);
-    gridLayout4->addWidget(m_dowLoadtable, 3, 0, 1, 6);
     Chat->addTab(downLoadPage, QString());
 
     // Page 3: conference members.
@@ -888,8 +805,7 @@ void Ui_chatWidget::setupUi(QWidget *chatWidget)
         m_colorButton, m_backGroundColorButton, m_smileyButton, m_deskTopCaptureButton,
         m_insertImageToolButton, m_fileSend, m_savePushButton, m_conferenceButton, m_passwordProtectButton,
         m_quickReplyButton, sendButton, serverMessage, m_messDeliveredCloseButton, m_conferenceChatFrame,
-        m_hideTreeViewButton, m_uploadedFiletable, m_defaultFileLocation, m_browsebutton, m_ftpOk,
-        m_ftpCancel, m_dowLoadtable, m_onlineUsersListBox, m_inviteChatButton, m_stopChatButton,
+        m_hideTreeViewButton, m_onlineUsersListBox, m_inviteChatButton, m_stopChatButton,
         m_removeChatButton, m_chatRoomListBox, m_minimizeButton, m_closeButton, m_maximizeButton};
     for (size_t i = 1; i < sizeof(order) / sizeof(order[0]); ++i)
         QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
@@ -926,23 +842,7 @@ void Ui_chatWidget::retranslateUi(QWidget *chatWidget)
     sendButton->setText(tr("Send"));
     sendButton->setToolTip(tr("Send Message"));
     Chat->setTabText(Chat->indexOf(chatpage), tr("Chat"));
-    m_sendFileDetails->setText(tr("Uploaded File Details"));
-
-    const QString cornerSheet = QStringLiteral(
-        "QTableCornerButton::section { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, "
-        "stop: 0 #616161, stop: 0.5 #505050, stop: 0.6 #434343, stop: 1 #656565); }");
-    m_uploadedFiletable->setStyleSheet(cornerSheet);
     Chat->setTabText(Chat->indexOf(uploadfile), tr("Upload Status"));
-    m_ftpCancel->setText(tr("Decline"));
-    m_ftpCancel->setToolTip(tr("Decline File"));
-    m_ftpOk->setText(tr("Accept"));
-    m_ftpOk->setToolTip(tr("Accept File"));
-    m_browsebutton->setText(tr("Browse..."));
-    m_browsebutton->setToolTip(tr("Browse"));
-    m_statusLabel->setText(tr("Status   :"));
-    textLabel1->setText(tr("File  :"));
-    m_recievedFileDetails->setText(tr("Incoming file Details"));
-    m_dowLoadtable->setStyleSheet(cornerSheet);
     Chat->setTabText(Chat->indexOf(downLoadPage), tr("Download Status"));
     m_listOfOnLineUsersLabel->setText(tr("List Of Online Users"));
     m_inviteChatButton->setText(tr("Invite"));
@@ -971,4 +871,123 @@ void Ui_chatWidget::retranslateUi(QWidget *chatWidget)
     m_messDeliveredCloseButton->setToolTip(tr("Close"));
     m_cListLabel->setText(tr("Conference Users"));
     m_conferenceChatFrame->headerItem()->setText(0, tr("1"));
+}
+
+void Ui_chatFilePages::setupUi(Ui_chatWidget &form)
+{
+    // Page 1: files sent.
+    gridLayout3 = new QGridLayout(form.uploadfile);
+    gridLayout3->setSpacing(6);
+    gridLayout3->setContentsMargins(9, 9, 9, 9);
+    name(gridLayout3, "gridLayout3");
+    vboxLayout1 = new QVBoxLayout();
+    vboxLayout1->setSpacing(6);
+    vboxLayout1->setContentsMargins(0, 0, 0, 0);
+    name(vboxLayout1, "vboxLayout1");
+    m_sendFileDetails = new QLabel(form.uploadfile);
+    name(m_sendFileDetails, "m_sendFileDetails");
+    m_sendFileDetails->setFont(font("Verdana", 8, true));
+    vboxLayout1->addWidget(m_sendFileDetails);
+    m_uploadedFiletable = new QTableWidget(form.uploadfile);
+    name(m_uploadedFiletable, "m_uploadedFiletable");
+    m_uploadedFiletable->setMinimumSize(410, 110);
+    m_uploadedFiletable->setContextMenuPolicy(Qt::NoContextMenu);
+    setupFileTable(m_uploadedFiletable);
+    vboxLayout1->addWidget(m_uploadedFiletable);
+    m_dragAndDropFileNameLable = new QLabel(form.uploadfile);
+    name(m_dragAndDropFileNameLable, "m_dragAndDropFileNameLable");
+    vboxLayout1->addWidget(m_dragAndDropFileNameLable);
+    gridLayout3->addLayout(vboxLayout1, 0, 0, 3, 2);
+
+    // Page 2: files received.
+    gridLayout4 = new QGridLayout(form.downLoadPage);
+    gridLayout4->setSpacing(6);
+    gridLayout4->setContentsMargins(9, 9, 9, 9);
+    name(gridLayout4, "gridLayout4");
+    m_ftpCancel = downloadButton(form.downLoadPage, "m_ftpCancel");
+    gridLayout4->addWidget(m_ftpCancel, 2, 5);
+    m_ftpOk = downloadButton(form.downLoadPage, "m_ftpOk");
+    gridLayout4->addWidget(m_ftpOk, 2, 4);
+    m_browsebutton = downloadButton(form.downLoadPage, "m_browsebutton");
+    gridLayout4->addWidget(m_browsebutton, 2, 2);
+    m_fileStatusLabel = new QLabel(form.downLoadPage);
+    name(m_fileStatusLabel, "m_fileStatusLabel");
+    fixed(m_fileStatusLabel, 140, 16);
+    policy(m_fileStatusLabel, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_fileStatusLabel->setFont(font("Verdana", 8, true));
+    gridLayout4->addWidget(m_fileStatusLabel, 1, 4, 1, 2);
+    m_statusLabel = new QLabel(form.downLoadPage);
+    name(m_statusLabel, "m_statusLabel");
+    fixed(m_statusLabel, 56, 16);
+    policy(m_statusLabel, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_statusLabel->setFont(font("Verdana", 8));
+    gridLayout4->addWidget(m_statusLabel, 1, 3);
+    m_recievedFileLabel = new QLabel(form.downLoadPage);
+    name(m_recievedFileLabel, "m_recievedFileLabel");
+    m_recievedFileLabel->setMinimumSize(161, 16);
+    m_recievedFileLabel->setMaximumSize(QWIDGETSIZE_MAX, 16);
+    policy(m_recievedFileLabel, QSizePolicy::Expanding, QSizePolicy::Fixed);
+    m_recievedFileLabel->setFont(font("Verdana", 8, true));
+    m_recievedFileLabel->setWordWrap(false);
+    gridLayout4->addWidget(m_recievedFileLabel, 1, 1, 1, 2);
+    textLabel1 = new QLabel(form.downLoadPage);
+    name(textLabel1, "textLabel1");
+    fixed(textLabel1, 35, 11);
+    policy(textLabel1, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    textLabel1->setFont(font("Verdana", 8));
+    gridLayout4->addWidget(textLabel1, 1, 0);
+    m_recievedFileDetails = new QLabel(form.downLoadPage);
+    name(m_recievedFileDetails, "m_recievedFileDetails");
+    fixed(m_recievedFileDetails, 160, 20);
+    policy(m_recievedFileDetails, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_recievedFileDetails->setFont(font("Verdana", 8, true));
+    gridLayout4->addWidget(m_recievedFileDetails, 0, 0, 1, 3);
+    m_defaultFileLocation = new QLineEdit(form.downLoadPage);
+    name(m_defaultFileLocation, "m_defaultFileLocation");
+    m_defaultFileLocation->setReadOnly(true);
+    m_defaultFileLocation->setFont(font("Verdana", 8));
+    m_defaultFileLocation->setPalette(folderFieldPalette());
+    gridLayout4->addWidget(m_defaultFileLocation, 2, 0, 1, 2);
+    m_downLoadProgressBar = new QLabel(form.downLoadPage);
+    name(m_downLoadProgressBar, "m_downLoadProgressBar");
+    fixed(m_downLoadProgressBar, 60, 20);
+    policy(m_downLoadProgressBar, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_downLoadProgressBar->setScaledContents(true);
+    gridLayout4->addWidget(m_downLoadProgressBar, 0, 5);
+    m_dowLoadtable = new QTableWidget(form.downLoadPage);
+    name(m_dowLoadtable, "m_dowLoadtable");
+    m_dowLoadtable->setMinimumSize(407, 57);
+    setupFileTable(m_dowLoadtable);
+    gridLayout4->addWidget(m_dowLoadtable, 3, 0, 1, 6);
+
+    // Into the form's tab chain where the pages stand, after the participants
+    // button and before the conference page.
+    QWidget *previous = form.m_hideTreeViewButton;
+    for (QWidget *w : {static_cast<QWidget *>(m_uploadedFiletable), static_cast<QWidget *>(m_defaultFileLocation),
+                       static_cast<QWidget *>(m_browsebutton), static_cast<QWidget *>(m_ftpOk),
+                       static_cast<QWidget *>(m_ftpCancel), static_cast<QWidget *>(m_dowLoadtable)}) {
+        QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+
+    retranslateUi();
+}
+
+void Ui_chatFilePages::retranslateUi()
+{
+    m_sendFileDetails->setText(tr("Uploaded File Details"));
+    const QString cornerSheet = QStringLiteral(
+        "QTableCornerButton::section { background: qlineargradient(x1: 0, y1: 0, x2: 0, y2: 1, "
+        "stop: 0 #616161, stop: 0.5 #505050, stop: 0.6 #434343, stop: 1 #656565); }");
+    m_uploadedFiletable->setStyleSheet(cornerSheet);
+    m_ftpCancel->setText(tr("Decline"));
+    m_ftpCancel->setToolTip(tr("Decline File"));
+    m_ftpOk->setText(tr("Accept"));
+    m_ftpOk->setToolTip(tr("Accept File"));
+    m_browsebutton->setText(tr("Browse..."));
+    m_browsebutton->setToolTip(tr("Browse"));
+    m_statusLabel->setText(tr("Status   :"));
+    textLabel1->setText(tr("File  :"));
+    m_recievedFileDetails->setText(tr("Incoming file Details"));
+    m_dowLoadtable->setStyleSheet(cornerSheet);
 }

@@ -23,7 +23,8 @@
 // peer card, the delivery notice, the transcript, the find bar, the typing
 // indicator, the tab widget with the chat, upload, download and conference
 // pages, and the participants panel. It holds no behaviour; the window, the
-// main widget and the dispatcher reach the widgets by these names.
+// main widget and the dispatcher reach the widgets by these names. The upload
+// and download pages start empty: Ui_chatFilePages fills them when first used.
 class Ui_chatWidget
 {
 public:
@@ -79,24 +80,7 @@ public:
     QSpacerItem *spacerItem15;
     QTextEdit *serverMessage;
     QWidget *uploadfile;
-    QGridLayout *gridLayout3;
-    QVBoxLayout *vboxLayout1;
-    QLabel *m_sendFileDetails;
-    QTableWidget *m_uploadedFiletable;
-    QLabel *m_dragAndDropFileNameLable;
     QWidget *downLoadPage;
-    QGridLayout *gridLayout4;
-    QPushButton *m_ftpCancel;
-    QPushButton *m_ftpOk;
-    QPushButton *m_browsebutton;
-    QLabel *m_fileStatusLabel;
-    QLabel *m_statusLabel;
-    QLabel *m_recievedFileLabel;
-    QLabel *textLabel1;
-    QLabel *m_recievedFileDetails;
-    QLineEdit *m_defaultFileLocation;
-    QLabel *m_downLoadProgressBar;
-    QTableWidget *m_dowLoadtable;
     QWidget *Conference_Chat;
     QGridLayout *gridLayout5;
     QHBoxLayout *hboxLayout5;
@@ -163,6 +147,33 @@ public:
 
     void setupUi(QWidget *chatWidget);
     void retranslateUi(QWidget *chatWidget);
+};
+
+// The contents of the chat form's upload page (uploadfile) and download page
+// (downLoadPage), built into the form's empty pages when first needed.
+class Ui_chatFilePages
+{
+public:
+    QGridLayout *gridLayout3;
+    QVBoxLayout *vboxLayout1;
+    QLabel *m_sendFileDetails;
+    QTableWidget *m_uploadedFiletable;
+    QLabel *m_dragAndDropFileNameLable;
+    QGridLayout *gridLayout4;
+    QPushButton *m_ftpCancel;
+    QPushButton *m_ftpOk;
+    QPushButton *m_browsebutton;
+    QLabel *m_fileStatusLabel;
+    QLabel *m_statusLabel;
+    QLabel *m_recievedFileLabel;
+    QLabel *textLabel1;
+    QLabel *m_recievedFileDetails;
+    QLineEdit *m_defaultFileLocation;
+    QLabel *m_downLoadProgressBar;
+    QTableWidget *m_dowLoadtable;
+
+    void setupUi(Ui_chatWidget &form);
+    void retranslateUi();
 };
 
 namespace Ui {
