@@ -6,6 +6,7 @@
 
 #include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
+#include "messages/zelgroupmessagedisplay.h"
 #include "peer/zeltestpeer.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
@@ -108,26 +109,29 @@ private slots:
         }
     }
 
-    // A chat from someone new, or a conference joined from an invitation,
-    // opens minimised and flashing while the user's window keeps the focus. A
-    // window manager takes it off the screen until the user brings it up;
-    // without one it stays on the screen, and then it paints like any window
-    // rather than leaving a patch of what lay under it that takes its clicks.
+    // A chat from someone new, a conference joined from an invitation, or a
+    // group message opens minimised and flashing while the user's window keeps
+    // the focus. A window manager takes it off the screen until the user brings
+    // it up; without one it stays on the screen, and then it paints like any
+    // window rather than leaving a patch of what lay under it that takes its
+    // clicks.
     void windowOpenedMinimised_data()
     {
         QTest::addColumn<bool>("windowManager");
-        QTest::addColumn<bool>("conference");
+        QTest::addColumn<QString>("kind");
         // Rows without a window manager first: once started, it stays.
-        QTest::newRow("chat, no window manager") << false << false;
-        QTest::newRow("conference, no window manager") << false << true;
-        QTest::newRow("chat, window manager") << true << false;
-        QTest::newRow("conference, window manager") << true << true;
+        for (bool manager : {false, true}) {
+            for (const char *kind : {"chat", "conference", "group message"}) {
+                QTest::addRow("%s, %s", kind, manager ? "window manager" : "no window manager")
+                    << manager << QString::fromLatin1(kind);
+            }
+        }
     }
 
     void windowOpenedMinimised()
     {
         QFETCH(bool, windowManager);
-        QFETCH(bool, conference);
+        QFETCH(QString, kind);
         if (windowManager && !m_x.hasWindowManager() && !startWindowManager())
             QSKIP("openbox is not installed");
 
@@ -138,18 +142,23 @@ private slots:
         working.activateWindow();
         QTRY_VERIFY(working.isActiveWindow());
 
-        QString key = "ravi";
-        if (conference) {
-            key = "Weekly";
-            m_client->createChatWindowForConferenceChat(key, false, true);
-        } else {
+        QWidget *window = nullptr;
+        ZELChatWindow *chatWindow = nullptr;
+        if (kind == "chat") {
             m_peer->sendText(ZELTestPeer::message(
                 "CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"MESSAGE", "hello"},
                          {"SENDSMILEY", ""}, {"SENDPICTURE", ""}, {"BANNERSTATE", ""}, {"PLAINTEXT", "hello"},
                          {"DISPLAYNAME", "Ravi Kumar"}, {"PASSWORD", "FALSE"}}));
             QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+            window = chatWindow = m_client->m_chatWindows.value("ravi");
+        } else if (kind == "conference") {
+            m_client->createChatWindowForConferenceChat("Weekly", false, true);
+            window = chatWindow = m_client->m_chatWindows.value("Weekly");
+        } else {
+            m_client->displayGroupMessage({"ONLINEGROUPMESSAGE", "x", "<b>Meeting</b> at 3", "y", "Ravi Kumar"});
+            const auto displays = m_client->m_groupMessageDisplays.keys();
+            window = displays.value(0);
         }
-        ZELChatWindow *window = m_client->m_chatWindows.value(key);
         QVERIFY(window);
         const unsigned long id = window->winId();
         QCOMPARE(m_x.initialState(id), int(Iconic));
@@ -162,9 +171,12 @@ private slots:
             QTRY_COMPARE(m_x.wmState(id), Iconic);
             QVERIFY(m_x.netWmState(id).contains("_NET_WM_STATE_DEMANDS_ATTENTION"));
             QVERIFY(!window->windowHandle()->isExposed());
-            QVERIFY(!window->updatesEnabled());
-            // Brought up by the user (the contact list does this).
-            window->restoreWindowState();
+            if (chatWindow) {
+                QVERIFY(!chatWindow->updatesEnabled());
+                chatWindow->restoreWindowState(); // as the contact list brings it up
+            } else {
+                window->showNormal();
+            }
             QTRY_VERIFY(window->windowHandle()->isExposed());
         } else {
             QVERIFY(window->windowHandle()->isExposed());
@@ -172,6 +184,8 @@ private slots:
         QVERIFY(window->updatesEnabled());
         window->raise();
         QTRY_VERIFY2(seenShare(window) > 0.9, qPrintable(QString::number(seenShare(window))));
+        if (!chatWindow)
+            delete window;
     }
 };
 
