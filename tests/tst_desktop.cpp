@@ -161,7 +161,7 @@ private slots:
         }
         QVERIFY(window);
         const unsigned long id = window->winId();
-        QCOMPARE(m_x.initialState(id), int(Iconic));
+        QTRY_COMPARE(m_x.initialState(id), int(Iconic));
         QTest::qWait(500); // time for a window manager to act on it
         QVERIFY(window->isMinimized());
         QVERIFY(working.isActiveWindow());
