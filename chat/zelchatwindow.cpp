@@ -25,6 +25,7 @@
 #include <QTextCursor>
 #include <QTimer>
 #include <QTreeWidgetItem>
+#include <QWindow>
 #include <QWindowStateChangeEvent>
 
 namespace {
@@ -986,11 +987,25 @@ bool ZELChatWindow::eventFilter(QObject *watched, QEvent *event)
         const Qt::WindowStates old = static_cast<QWindowStateChangeEvent *>(event)->oldState();
         if (old == (Qt::WindowMinimized | Qt::WindowMaximized))
             QTimer::singleShot(1, this, &ZELChatWindow::showChatWindow);
-        // A minimised window is not seen: it paints nothing, and holds no
-        // picture of itself, until it is shown again.
-        setUpdatesEnabled(!isMinimized());
+        paintWhileSeen();
     }
+    // The window system takes a minimised window off the screen after the
+    // state has changed, and puts it back before it is restored.
+    if (watched == this && type == QEvent::Show && windowHandle())
+        windowHandle()->installEventFilter(this);
+    if (watched == windowHandle() && type == QEvent::Expose)
+        paintWhileSeen();
     return false;
+}
+
+void ZELChatWindow::paintWhileSeen()
+{
+    // A minimised window off the screen paints nothing and holds no picture of
+    // itself. One the window system leaves on the screen (with no window
+    // manager to hide it) keeps painting: else it would stay over the windows
+    // under it as their stale picture, and take the clicks meant for them.
+    const QWindow *handle = windowHandle();
+    setUpdatesEnabled(!isMinimized() || (handle && handle->isExposed()));
 }
 
 void ZELChatWindow::keyPressEvent(QKeyEvent *event)

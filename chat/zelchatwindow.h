@@ -300,6 +300,8 @@ private:
     // the font this machine substitutes.
     void fitFindBarToFonts();
     QPixmap peerPhoto() const;
+    // Painting stops while the window is minimised and off the screen.
+    void paintWhileSeen();
     // Styles the file pages and the conference page once each, when first shown.
     void styleSidePages();
     bool m_filePagesStyled = false;

@@ -272,13 +272,17 @@ void ZELClient::createChatWindow(QString userName)
         const QRect desktop = screen->geometry();
         window->move(desktop.width() / 2 - window->width() / 2, desktop.height() / 2 - window->height() / 2);
     }
-    if (m_openChatMinimized)
-        window->setWindowState(Qt::WindowMinimized);
     window->resize(window->minimumWidth(), window->minimumHeight() + 50);
     window->setMask(QRegion(window->rect()));
+    // Minimised only once sized: on X11 a resize between the two would open it
+    // as a normal window after all.
+    if (m_openChatMinimized)
+        window->setWindowState(Qt::WindowMinimized);
     window->show();
     if (m_openChatMinimized) {
-        window->activateWindow();
+        // Only its task-bar entry flashes: activating a minimised window would
+        // make most X11 window managers restore it and hand it the focus the
+        // user's current window keeps.
         QApplication::alert(window);
         m_openChatMinimized = false;
     }

@@ -216,7 +216,7 @@ void ZELClient::createChatWindowForConferenceChat(QString conferenceName, bool o
     window->setMask(QRegion(window->rect()));
     window->show();
     if (minimized) {
-        window->activateWindow();
+        // Flashes in the task bar without taking the focus (see createChatWindow).
         QApplication::alert(window);
     }
 }

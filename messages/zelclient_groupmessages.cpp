@@ -75,8 +75,9 @@ void ZELClient::displayGroupMessage(QStringList message)
     display->showMinimized();
     display->showGroupMessageDialog(message);
     showWaitingGroupMessageCount();
+    // It flashes in the task bar until read; activating it as well would take
+    // the focus from the window the user is typing in.
     QApplication::alert(display, 0);
-    display->activateWindow();
 }
 
 void ZELClient::showWaitingGroupMessageCount()

@@ -8,9 +8,10 @@ libqt6opengl6-dev libgl1-mesa-dev zlib1g-dev libx11-dev fonts-dejavu-core xvfb x
 python3 python3-pil lld"
 # Only for the test suite (scripts/test.sh, scripts/sanitize.sh): the SOCKS5 and
 # HTTP proxies that the proxy tests start (tinyproxy-bin is the program alone,
-# without the system service of the tinyproxy package), and the three font
-# families the form check measures every form under.
-ZEL_TEST_PACKAGES="microsocks tinyproxy-bin fonts-dejavu-core fonts-liberation2 fonts-urw-base35"
+# without the system service of the tinyproxy package), the three font
+# families the form check measures every form under, and a window manager for
+# the desktop test.
+ZEL_TEST_PACKAGES="microsocks tinyproxy-bin fonts-dejavu-core fonts-liberation2 fonts-urw-base35 openbox"
 # Only for the sanitizer and fuzz builds (scripts/sanitize.sh, scripts/fuzz.sh):
 # clang with libFuzzer and the sanitizer runtimes, and llvm-symbolizer for reports.
 ZEL_SANITIZER_PACKAGES="clang-14 libclang-rt-14-dev llvm-14"

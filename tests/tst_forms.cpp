@@ -521,7 +521,6 @@ private slots:
         substituteFormFamilies(family);
         // Nothing of an earlier row may stay to be measured in this one.
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const qsizetype windowsBefore = QApplication::topLevelWidgets().size();
         auto *client = new ZELClient;
         client->m_loginId = "alice";
         client->m_notificationSettings = ZELNotificationList::defaults();

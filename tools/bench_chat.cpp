@@ -4,7 +4,7 @@
 // same size into the window already open, whose memory is what each message
 // costs (the first burst also pays for opening the window); then the time one
 // more received message takes at 100 / 1,000 / 10,000 messages in the
-// transcript. Runs offscreen against the protocol test peer.
+// transcript. Runs offscreen against the protocol test peer (--senders: see below).
 //
 //     bench_chat [messages]        (default 10000)
 //     bench_chat --split [messages]
@@ -19,6 +19,13 @@
 // to close; prints the memory of one such window, what all the senders add,
 // and the longest time the window could not answer, also while windows close
 // and the waiting senders' windows open in their place.
+//
+// Those windows open minimised. A desktop's window manager takes them off the
+// screen, where they paint nothing; offscreen, as on an X display without a
+// window manager, they stay on the screen and paint like shown windows. So
+// --senders with neither QT_QPA_PLATFORM nor DISPLAY set runs on a virtual
+// display of its own with a window manager (Xvfb and openbox), as a desktop
+// does; offscreen only where this machine lacks them.
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
@@ -37,6 +44,8 @@
 #include <QTextBrowser>
 #include <QProcess>
 #include <QSocketNotifier>
+#include <QStandardPaths>
+#include <QThread>
 #include <QTimer>
 
 #include <cstdio>
@@ -160,8 +169,52 @@ bool settle(const std::function<bool()> &condition, int timeoutMs)
     return ZELTestPeer::waitUntil(condition, timeoutMs);
 }
 
+// Runs --senders again on a virtual display with a window manager; false when
+// this machine has no Xvfb or openbox, or the display does not start.
+bool sendersOnVirtualDesktop(int total, int *exitCode)
+{
+    const QString xvfb = QStandardPaths::findExecutable(QStringLiteral("Xvfb"));
+    const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+    if (xvfb.isEmpty() || openbox.isEmpty())
+        return false;
+    QProcess server;
+    server.start(xvfb, {QStringLiteral("-displayfd"), QStringLiteral("1"), QStringLiteral("-screen"),
+                        QStringLiteral("0"), QStringLiteral("1600x1000x24"), QStringLiteral("-nolisten"),
+                        QStringLiteral("tcp")});
+    QByteArray number;
+    QElapsedTimer started;
+    started.start();
+    while (!number.endsWith('\n') && started.elapsed() < 10000 && server.waitForReadyRead(10000))
+        number += server.readAllStandardOutput();
+    if (number.trimmed().isEmpty()) {
+        server.kill();
+        server.waitForFinished();
+        return false;
+    }
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
+    environment.insert(QStringLiteral("DISPLAY"), QLatin1Char(':') + QString::fromLatin1(number.trimmed()));
+    QProcess manager;
+    manager.setProcessEnvironment(environment);
+    manager.start(openbox, {});
+    manager.waitForStarted();
+    QThread::sleep(2); // the window manager takes over the display
+    std::printf("on a virtual X display (:%s) with a window manager (openbox):\n", number.trimmed().constData());
+    std::fflush(stdout);
+    const QByteArray printed =
+        zelBenchRunSelf({QStringLiteral("--senders"), QString::number(total)}, 1800000, exitCode, environment);
+    std::fwrite(printed.constData(), 1, size_t(printed.size()), stdout);
+    manager.kill();
+    manager.waitForFinished();
+    server.kill();
+    server.waitForFinished();
+    return true;
+}
+
 int senders(ZELBenchHoldApplication &app, int total)
 {
+    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
+        std::printf("offscreen, with no window manager: every minimised window stays on the screen and paints\n");
     ZELBenchPeerThread server;
     ZELClient client;
     setUp(client);
@@ -238,13 +291,19 @@ int senders(ZELBenchHoldApplication &app, int total)
 
 int main(int argc, char *argv[])
 {
+    const bool displayGiven = !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY");
     QTemporaryDir home;
     zelBenchUseHome(home);
     ZELBenchHoldApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
 
-    if (argc > 1 && QByteArray(argv[1]) == "--senders")
-        return senders(app, argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 1000);
+    if (argc > 1 && QByteArray(argv[1]) == "--senders") {
+        const int total = argc > 2 ? qMax(1, QByteArray(argv[2]).toInt()) : 1000;
+        int exitCode = 0;
+        if (!displayGiven && sendersOnVirtualDesktop(total, &exitCode))
+            return exitCode;
+        return senders(app, total);
+    }
 
     if (argc > 2 && QByteArray(argv[1]) == "--serve")
         return serve(QByteArray(argv[2]).toInt());

@@ -1,0 +1,194 @@
+#include <QProcess>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QWindow>
+#include <QtTest>
+
+#include "chat/zelchatwindow.h"
+#include "core/zelclient.h"
+#include "messages/zelgroupmessagedisplay.h"
+#include "peer/zeltestpeer.h"
+#include "protocol/zelsettingslists.h"
+#include "protocol/zeltcpsocket.h"
+#include "zeltestmain.h"
+#include "zelx11probe.h"
+
+// What only a real X display shows: how windows that open minimised map, paint
+// and take the focus, with and without a window manager (kiosk sessions run
+// none). Runs on a virtual display of its own (tests/run-on-x.sh).
+class TestDesktop : public QObject
+{
+    Q_OBJECT
+
+private:
+    ZELTestPeer *m_peer = nullptr;
+    ZELClient *m_client = nullptr;
+    QProcess m_manager;
+    ZELX11Probe m_x;
+
+    static constexpr long Iconic = 3;
+
+    bool startWindowManager()
+    {
+        const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
+        if (openbox.isEmpty())
+            return false;
+        m_manager.start(openbox, {});
+        return QTest::qWaitFor([this] { return m_x.hasWindowManager(); }, 10000);
+    }
+
+    // The share of the window's place on the screen that shows its own picture
+    // (sampled every fourth pixel): one that paints nothing shows what lay
+    // under it.
+    static double seenShare(QWidget *window)
+    {
+        const QImage own = window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect place = window->geometry();
+        const QImage screen = QGuiApplication::primaryScreen()
+                                  ->grabWindow(0, place.x(), place.y(), place.width(), place.height())
+                                  .toImage()
+                                  .convertToFormat(QImage::Format_RGB32);
+        if (own.size() != screen.size())
+            return 0;
+        int same = 0;
+        int all = 0;
+        for (int y = 0; y < own.height(); y += 4) {
+            for (int x = 0; x < own.width(); x += 4) {
+                const QRgb a = own.pixel(x, y);
+                const QRgb b = screen.pixel(x, y);
+                ++all;
+                if (qAbs(qRed(a) - qRed(b)) < 16 && qAbs(qGreen(a) - qGreen(b)) < 16 && qAbs(qBlue(a) - qBlue(b)) < 16)
+                    ++same;
+            }
+        }
+        return all ? double(same) / all : 0;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        if (QGuiApplication::platformName() != QLatin1String("xcb") || !m_x.isOpen())
+            QSKIP("needs an X display of its own (tests/run-on-x.sh)");
+        QVERIFY2(!m_x.hasWindowManager(), "the display must start without a window manager");
+    }
+
+    void init()
+    {
+        m_peer = new ZELTestPeer;
+        QVERIFY(m_peer->listen());
+        m_client = new ZELClient;
+        m_client->m_tcpSocket->connectToHost(m_peer->host(), m_peer->port());
+        QVERIFY(m_peer->waitForConnection());
+        QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectedState);
+        m_client->m_signedIn = true;
+        m_client->m_loginId = "anita";
+        m_client->m_password = "secret";
+        m_client->m_ownDisplayName = "Anita Rao";
+        m_client->m_chatWindowSettings = ZELChatWindowList::defaults();
+        m_client->m_chatHistorySettings = ZELChatHistoryList::defaults();
+        m_client->m_notificationSettings = ZELNotificationList::defaults();
+        m_client->m_notificationSettings[ZELNotificationList::SendsMessage] = "FALSE";
+        m_client->m_users.insert("ravi", UserRecord{"Engineer", "Ravi Kumar", "Sales", "Online", "At my desk",
+                                                    "Ravi&&Field&&Sales", "ravi", "", "GMT+05:30"});
+    }
+
+    void cleanup()
+    {
+        qDeleteAll(m_client->m_chatWindows.values());
+        delete m_client;
+        m_client = nullptr;
+        delete m_peer;
+        m_peer = nullptr;
+    }
+
+    void cleanupTestCase()
+    {
+        if (m_manager.state() != QProcess::NotRunning) {
+            m_manager.kill();
+            m_manager.waitForFinished();
+        }
+    }
+
+    // A chat from someone new, a conference joined from an invitation, or a
+    // group message opens minimised and flashing while the user's window keeps
+    // the focus. A window manager takes it off the screen until the user brings
+    // it up; without one it stays on the screen, and then it paints like any
+    // window rather than leaving a patch of what lay under it that takes its
+    // clicks.
+    void windowOpenedMinimised_data()
+    {
+        QTest::addColumn<bool>("windowManager");
+        QTest::addColumn<QString>("kind");
+        // Rows without a window manager first: once started, it stays.
+        for (bool manager : {false, true}) {
+            for (const char *kind : {"chat", "conference", "group message"}) {
+                QTest::addRow("%s, %s", kind, manager ? "window manager" : "no window manager")
+                    << manager << QString::fromLatin1(kind);
+            }
+        }
+    }
+
+    void windowOpenedMinimised()
+    {
+        QFETCH(bool, windowManager);
+        QFETCH(QString, kind);
+        if (windowManager && !m_x.hasWindowManager() && !startWindowManager())
+            QSKIP("openbox is not installed");
+
+        QWidget working;
+        working.setWindowTitle("working");
+        working.setGeometry(300, 200, 700, 600);
+        working.show();
+        working.activateWindow();
+        QTRY_VERIFY(working.isActiveWindow());
+
+        QWidget *window = nullptr;
+        ZELChatWindow *chatWindow = nullptr;
+        if (kind == "chat") {
+            m_peer->sendText(ZELTestPeer::message(
+                "CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"MESSAGE", "hello"},
+                         {"SENDSMILEY", ""}, {"SENDPICTURE", ""}, {"BANNERSTATE", ""}, {"PLAINTEXT", "hello"},
+                         {"DISPLAYNAME", "Ravi Kumar"}, {"PASSWORD", "FALSE"}}));
+            QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+            window = chatWindow = m_client->m_chatWindows.value("ravi");
+        } else if (kind == "conference") {
+            m_client->createChatWindowForConferenceChat("Weekly", false, true);
+            window = chatWindow = m_client->m_chatWindows.value("Weekly");
+        } else {
+            m_client->displayGroupMessage({"ONLINEGROUPMESSAGE", "x", "<b>Meeting</b> at 3", "y", "Ravi Kumar"});
+            const auto displays = m_client->m_groupMessageDisplays.keys();
+            window = displays.value(0);
+        }
+        QVERIFY(window);
+        const unsigned long id = window->winId();
+        QTRY_COMPARE(m_x.initialState(id), int(Iconic));
+        QTest::qWait(500); // time for a window manager to act on it
+        QVERIFY(window->isMinimized());
+        QVERIFY(working.isActiveWindow());
+        QVERIFY(!window->isActiveWindow());
+
+        if (windowManager) {
+            QTRY_COMPARE(m_x.wmState(id), Iconic);
+            QVERIFY(m_x.netWmState(id).contains("_NET_WM_STATE_DEMANDS_ATTENTION"));
+            QVERIFY(!window->windowHandle()->isExposed());
+            if (chatWindow) {
+                QVERIFY(!chatWindow->updatesEnabled());
+                chatWindow->restoreWindowState(); // as the contact list brings it up
+            } else {
+                window->showNormal();
+            }
+            QTRY_VERIFY(window->windowHandle()->isExposed());
+        } else {
+            QVERIFY(window->windowHandle()->isExposed());
+        }
+        QVERIFY(window->updatesEnabled());
+        window->raise();
+        QTRY_VERIFY2(seenShare(window) > 0.9, qPrintable(QString::number(seenShare(window))));
+        if (!chatWindow)
+            delete window;
+    }
+};
+
+ZEL_TEST_MAIN(TestDesktop)
+
+#include "tst_desktop.moc"

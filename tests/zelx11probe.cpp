@@ -1,0 +1,91 @@
+#include "zelx11probe.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+
+namespace {
+
+Display *display(void *handle)
+{
+    return static_cast<Display *>(handle);
+}
+
+// The property's items as longs (X11 hands 32-bit items back as longs).
+QList<long> longs(Display *dpy, Window window, const char *name, Atom type)
+{
+    QList<long> items;
+    Atom actualType = 0;
+    int format = 0;
+    unsigned long count = 0;
+    unsigned long after = 0;
+    unsigned char *data = nullptr;
+    const Atom property = XInternAtom(dpy, name, False);
+    if (XGetWindowProperty(dpy, window, property, 0, 64, False, type, &actualType, &format, &count, &after, &data)
+            == Success
+        && data && format == 32) {
+        const long *values = reinterpret_cast<const long *>(data);
+        for (unsigned long i = 0; i < count; ++i)
+            items << values[i];
+    }
+    if (data)
+        XFree(data);
+    return items;
+}
+
+} // namespace
+
+ZELX11Probe::ZELX11Probe()
+    : m_display(XOpenDisplay(nullptr))
+{
+}
+
+ZELX11Probe::~ZELX11Probe()
+{
+    if (m_display)
+        XCloseDisplay(display(m_display));
+}
+
+bool ZELX11Probe::isOpen() const
+{
+    return m_display != nullptr;
+}
+
+bool ZELX11Probe::hasWindowManager() const
+{
+    Display *dpy = display(m_display);
+    return !longs(dpy, DefaultRootWindow(dpy), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).isEmpty();
+}
+
+long ZELX11Probe::wmState(unsigned long window) const
+{
+    Display *dpy = display(m_display);
+    const Atom type = XInternAtom(dpy, "WM_STATE", False);
+    const QList<long> state = longs(dpy, window, "WM_STATE", type);
+    return state.isEmpty() ? -1 : state.first();
+}
+
+int ZELX11Probe::initialState(unsigned long window) const
+{
+    XWMHints *hints = XGetWMHints(display(m_display), window);
+    int state = -1;
+    if (hints && (hints->flags & StateHint))
+        state = hints->initial_state;
+    if (hints)
+        XFree(hints);
+    return state;
+}
+
+QStringList ZELX11Probe::netWmState(unsigned long window) const
+{
+    Display *dpy = display(m_display);
+    QStringList names;
+    for (long atom : longs(dpy, window, "_NET_WM_STATE", XA_ATOM)) {
+        char *name = XGetAtomName(dpy, Atom(atom));
+        if (name) {
+            names << QString::fromLatin1(name);
+            XFree(name);
+        }
+    }
+    return names;
+}

@@ -1,0 +1,31 @@
+#ifndef ZELX11PROBE_H
+#define ZELX11PROBE_H
+
+#include <QStringList>
+
+// What the X server and the window manager hold about a window, read through
+// a connection of the test's own (X11's headers stay in the .cpp: their macros
+// clash with Qt's names).
+class ZELX11Probe
+{
+public:
+    ZELX11Probe();
+    ~ZELX11Probe();
+    ZELX11Probe(const ZELX11Probe &) = delete;
+    ZELX11Probe &operator=(const ZELX11Probe &) = delete;
+
+    bool isOpen() const;
+    // A window manager has announced itself on the root window.
+    bool hasWindowManager() const;
+    // The state the window manager keeps (1 normal, 3 iconic; -1 none yet).
+    long wmState(unsigned long window) const;
+    // The state the client asked to be mapped in (1 normal, 3 iconic; -1 none).
+    int initialState(unsigned long window) const;
+    // The _NET_WM_STATE atoms' names.
+    QStringList netWmState(unsigned long window) const;
+
+private:
+    void *m_display = nullptr;
+};
+
+#endif
