@@ -227,6 +227,12 @@ void ZELChatWindow::restoreWindowState()
     }
 }
 
+void ZELChatWindow::setPresencePicture(const QString &path)
+{
+    m_statusPixmap->setPixmap(
+        QPixmap(path).scaled(15, 15, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation));
+}
+
 void ZELChatWindow::windowSettings()
 {
     setupUi(this);

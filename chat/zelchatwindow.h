@@ -50,6 +50,8 @@ public:
     void setUserDetails(QString ownLoginId, QString peer, QString loginPassword);
     // Shows a minimised window again, maximised or normal as it was.
     void restoreWindowState();
+    // The peer's presence picture in the title band, always at 15 x 15.
+    void setPresencePicture(const QString &path);
 
     // Milliseconds from a one-to-one send to its delivery check (30000).
     static int deliveryCheckInterval();

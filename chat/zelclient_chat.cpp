@@ -23,10 +23,9 @@ QString presenceIcon(const QString &status)
     return known.contains(status) ? status : QStringLiteral("splash");
 }
 
-QPixmap titleIcon(const QString &word)
+QString presencePicture(const QString &word)
 {
-    return QPixmap(QStringLiteral(":images/") + word + QStringLiteral(".png"))
-        .scaled(15, 15, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation);
+    return QStringLiteral(":images/") + word + QStringLiteral(".png");
 }
 
 const UserRecord *findUser(const QMap<QString, UserRecord> &users, const QString &userName)
@@ -193,7 +192,7 @@ void ZELClient::createChatWindow(QString userName)
     window->m_historyFolder = m_chatHistorySettings.value(ZELChatHistoryList::SaveLocation);
 
     // The peer's card, from the contact's record.
-    window->m_statusPixmap->setPixmap(titleIcon(QStringLiteral("Online")));
+    window->setPresencePicture(presencePicture(QStringLiteral("Online")));
     const UserRecord *record = findUser(m_users, userName);
     if (record) {
         window->m_userNameLabel->setText(ZELTextBounds::shownName(record->displayName));
@@ -206,7 +205,7 @@ void ZELClient::createChatWindow(QString userName)
                               + QStringLiteral(" (") + ZELTextBounds::shownName(record->status) + QStringLiteral(")");
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
-        window->m_statusPixmap->setPixmap(titleIcon(icon));
+        window->setPresencePicture(presencePicture(icon));
         window->m_peerStatus = icon;
         window->m_peerPhoto = record->photoBase64;
         QPixmap photo;

@@ -456,8 +456,7 @@ void ZELClient::disConnectedSignal()
         window->m_downloading = false;
         if (!window->m_peer.isEmpty()) {
             window->m_userStatusLabel->setText(QStringLiteral("I am offline"));
-            window->m_statusPixmap->setPixmap(QPixmap(OfflineIcon).scaled(
-                15, 15, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation));
+            window->setPresencePicture(OfflineIcon);
             window->m_peerStatus = QStringLiteral("Offline");
             QString title = window->m_logoLabel->text();
             const qsizetype bracket = title.indexOf(QLatin1Char('('));

@@ -240,9 +240,7 @@ static ZELDispatchResult peerTyping(ZELClient &client, const QStringList &messag
         }
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
-        window->m_statusPixmap->setPixmap(
-            QPixmap(QStringLiteral(":images/") + icon + QStringLiteral(".png"))
-                .scaled(15, 15, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation));
+        window->setPresencePicture(QStringLiteral(":images/") + icon + QStringLiteral(".png"));
         window->m_peerSignedOut = false;
     }
 

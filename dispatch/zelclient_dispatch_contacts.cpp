@@ -336,7 +336,7 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
     if (ZELChatWindow *window = m_chatWindows.value(userName)) {
         ZELTranscript::drawAttention(window);
         window->m_userStatusLabel->setText(ZELTextBounds::shownLine(statusMessage));
-        window->m_statusPixmap->setPixmap(QPixmap(QStringLiteral(":images/Offline.png")));
+        window->setPresencePicture(QStringLiteral(":images/Offline.png"));
         window->m_peerStatus = Offline;
         const QString title = window->m_logoLabel->text().section(QLatin1Char('('), 0, 0) + QStringLiteral("(Offline)");
         window->setWindowTitle(title);
@@ -401,7 +401,7 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
     if (ZELChatWindow *offline = m_chatWindows.value(userName + QStringLiteral("OfflineMessage"))) {
         offline->chatpage->setEnabled(false);
         offline->m_userStatusLabel->setText(ZELTextBounds::shownLine(statusMessage));
-        offline->m_statusPixmap->setPixmap(QPixmap(QStringLiteral(":images/Offline.png")));
+        offline->setPresencePicture(QStringLiteral(":images/Offline.png"));
     }
 
     const auto record = m_users.find(userName);
@@ -441,7 +441,7 @@ ZELDispatchResult ZELClient::dispatchChangeStatus(const QStringList &message)
 
     if (ZELChatWindow *window = m_chatWindows.value(userName)) {
         window->m_userStatusLabel->setText(ZELTextBounds::shownLine(statusMessage));
-        window->m_statusPixmap->setPixmap(QPixmap(ZELContactRow::statusPicture(status, true)));
+        window->setPresencePicture(ZELContactRow::statusPicture(status, true));
         const QString title = window->m_logoLabel->text().section(QLatin1Char('('), 0, 0) + QLatin1Char('(')
                               + ZELTextBounds::shownName(status) + QLatin1Char(')');
         window->setWindowTitle(title);

@@ -51,12 +51,6 @@ void showPhoto(QLabel *label, const QString &photoBase64, bool *isDefault)
         *isDefault = !decoded;
 }
 
-void showStatusPicture(QLabel *label, const QString &status)
-{
-    label->setPixmap(QPixmap(ZELContactRow::statusPicture(status, true))
-                         .scaled(15, 15, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation));
-}
-
 } // namespace
 
 void ZELClient::calculateTimeZone(QString &zone)
@@ -224,7 +218,7 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
                               + QLatin1Char(')');
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
-        showStatusPicture(window->m_statusPixmap, status);
+        window->setPresencePicture(ZELContactRow::statusPicture(status, true));
         window->m_peerStatus = status;
         window->m_userStatusLabel->setText(record->statusMessage);
     };
@@ -258,7 +252,7 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
         showPhoto(offline->m_userStatusPixmap, photoBase64, nullptr);
         offline->chatpage->setEnabled(false);
         if (present && record) {
-            showStatusPicture(offline->m_statusPixmap, record->status);
+            offline->setPresencePicture(ZELContactRow::statusPicture(record->status, true));
             offline->m_userStatusLabel->setText(record->statusMessage);
         }
     }

@@ -495,8 +495,7 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
                                m_chatWindowSettings.value(ZELChatWindowList::HourFormat24));
     window->serverMessage->setFocus();
     window->Chat->setTabText(0, QStringLiteral("Sending Offline Messages"));
-    window->m_statusPixmap->setPixmap(QPixmap(QStringLiteral(":images/Offline.png"))
-                                          .scaled(15, 15, Qt::KeepAspectRatioByExpanding, Qt::SmoothTransformation));
+    window->setPresencePicture(QStringLiteral(":images/Offline.png"));
     window->m_peerStatus = QStringLiteral("Offline");
 
     const auto found = m_users.constFind(peer);

@@ -907,13 +907,18 @@ private slots:
         m_client->createChatWindow("ann");
         ZELChatWindow *window = m_client->m_chatWindows.value("ann");
         QVERIFY(window);
+        // The presence picture keeps the title band's size through every change.
+        const auto picture = [window] { return window->m_statusPixmap->pixmap().size(); };
+        QCOMPARE(picture(), QSize(15, 15));
 
         deliver({changeStatus("ann", "Away")});
+        QCOMPARE(picture(), QSize(15, 15));
         QCOMPARE(window->m_logoLabel->text(), QString("Chatting with ANN (Away)"));
         QCOMPARE(window->m_userStatusLabel->text(), QString("New message"));
         QCOMPARE(window->totalMessage->toPlainText().count("Status :: New message"), 1);
 
         deliver({logout("ann")});
+        QCOMPARE(picture(), QSize(15, 15));
         QVERIFY(window->m_peerSignedOut);
         QCOMPARE(window->m_peerStatus, QString("Offline"));
         QCOMPARE(window->m_logoLabel->text(), QString("Chatting with ANN (Offline)"));
@@ -923,6 +928,7 @@ private slots:
         QCOMPARE(window->m_onlineUsersListBox->item(0)->toolTip(), QString("bob"));
 
         deliver({othersList({online("ann")})});
+        QCOMPARE(picture(), QSize(15, 15));
         QVERIFY(!window->m_peerSignedOut);
         QVERIFY(window->serverMessage->isEnabled());
         QCOMPARE(window->m_logoLabel->text(), QString("Chatting with ANN (Online)"));
