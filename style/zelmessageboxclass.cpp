@@ -191,6 +191,10 @@ void ZELMessageBoxClass::showInformationBox(QWidget *parent, const QString &titl
         ok->setToolTip(tr("Ok"));
         ok->setFocus();
     }
+    // A notice blocks nothing. A message box would show application-modal,
+    // and a window opened just after it (the chat it warns about) would cover
+    // it, leaving every window refusing input with no box in sight.
+    setModal(false);
     show();
 }
 

@@ -1189,6 +1189,9 @@ void TestStyle::informationReturnsAtOnce()
     box->showInformationBox(&owner, QStringLiteral("ZEL"), QStringLiteral("First notice"));
     QVERIFY(box->isVisible());
     QVERIFY(QTest::qWaitForWindowExposed(box));
+    // Not modal: every other window still takes input while it shows.
+    QVERIFY(!QApplication::activeModalWidget());
+    QVERIFY(!QApplication::activePopupWidget());
     QTest::qWait(20); // let the message box run its own layout passes
     QCOMPARE(box->m_logoLabel->text(), QStringLiteral("ZEL"));
     QCOMPARE(box->m_messageText->text(), QStringLiteral("First notice"));
