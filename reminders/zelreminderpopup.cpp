@@ -30,6 +30,9 @@ void ZELReminderPopup::windowSettings()
     // The form draws its own title strip and frame: on X11 the window system's
     // frame would otherwise show around the 300 x 160 area.
     setWindowFlags(Qt::Window | Qt::WindowStaysOnTopHint | Qt::WindowMinimizeButtonHint);
+    // It rings over whatever the user is doing without taking the keyboard:
+    // keys meant for another window must not snooze or dismiss it unread.
+    setAttribute(Qt::WA_ShowWithoutActivating);
     m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::WindowBackground);
 }
 

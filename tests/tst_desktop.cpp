@@ -7,6 +7,8 @@
 #include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
 #include "messages/zelgroupmessagedisplay.h"
+#include "reminders/zelreminderdialog.h"
+#include "reminders/zelreminderpopup.h"
 #include "peer/zeltestpeer.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
@@ -28,8 +30,17 @@ private:
 
     static constexpr long Iconic = 3;
 
-    bool startWindowManager()
+    // Brings the display to the state a row asks for: with openbox running on
+    // it, or with none. False when openbox is not installed.
+    bool useWindowManager(bool wanted)
     {
+        if (wanted == m_x.hasWindowManager())
+            return true;
+        if (!wanted) {
+            m_manager.terminate();
+            m_manager.waitForFinished();
+            return QTest::qWaitFor([this] { return !m_x.hasWindowManager(); }, 10000);
+        }
         const QString openbox = QStandardPaths::findExecutable(QStringLiteral("openbox"));
         if (openbox.isEmpty())
             return false;
@@ -119,7 +130,6 @@ private slots:
     {
         QTest::addColumn<bool>("windowManager");
         QTest::addColumn<QString>("kind");
-        // Rows without a window manager first: once started, it stays.
         for (bool manager : {false, true}) {
             for (const char *kind : {"chat", "conference", "group message"}) {
                 QTest::addRow("%s, %s", kind, manager ? "window manager" : "no window manager")
@@ -132,7 +142,7 @@ private slots:
     {
         QFETCH(bool, windowManager);
         QFETCH(QString, kind);
-        if (windowManager && !m_x.hasWindowManager() && !startWindowManager())
+        if (!useWindowManager(windowManager))
             QSKIP("openbox is not installed");
 
         QWidget working;
@@ -186,6 +196,40 @@ private slots:
         QTRY_VERIFY2(seenShare(window) > 0.9, qPrintable(QString::number(seenShare(window))));
         if (!chatWindow)
             delete window;
+    }
+
+    // A reminder that falls due rings on top of everything but leaves the
+    // keyboard where the user is typing.
+    void reminderLeavesTheFocus_data()
+    {
+        QTest::addColumn<bool>("windowManager");
+        QTest::newRow("no window manager") << false;
+        QTest::newRow("window manager") << true;
+    }
+
+    void reminderLeavesTheFocus()
+    {
+        QFETCH(bool, windowManager);
+        if (!useWindowManager(windowManager))
+            QSKIP("openbox is not installed");
+
+        QWidget working;
+        working.setWindowTitle("working");
+        working.setGeometry(300, 200, 700, 600);
+        working.show();
+        working.activateWindow();
+        QTRY_VERIFY(working.isActiveWindow());
+
+        const QString due = ZELReminderDialog::dueText(QDateTime::currentDateTime().addSecs(-5));
+        m_client->m_reminders.insert("r1", ReminderRecord{"r1", "Awaiting", "Standup", due, "Self", "Self"});
+        m_client->reminderPopupDisplay("Standup", "r1", due);
+        QWidget *popup = m_client->m_reminderPopup.get();
+        QVERIFY(popup->isVisible());
+        QTRY_VERIFY(popup->windowHandle()->isExposed());
+        QTest::qWait(500); // time for a window manager to act on it
+        QVERIFY(working.isActiveWindow());
+        QVERIFY(!popup->isActiveWindow());
+        popup->hide();
     }
 };
 

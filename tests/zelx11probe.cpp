@@ -51,10 +51,33 @@ bool ZELX11Probe::isOpen() const
     return m_display != nullptr;
 }
 
+namespace {
+
+bool g_xError = false;
+
+int noteError(Display *, XErrorEvent *)
+{
+    g_xError = true;
+    return 0;
+}
+
+} // namespace
+
 bool ZELX11Probe::hasWindowManager() const
 {
+    // The root names the manager's check window, which names itself; a manager
+    // that has gone may leave the root's entry behind, pointing at no window.
     Display *dpy = display(m_display);
-    return !longs(dpy, DefaultRootWindow(dpy), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).isEmpty();
+    const QList<long> check = longs(dpy, DefaultRootWindow(dpy), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+    if (check.isEmpty())
+        return false;
+    XSync(dpy, False);
+    g_xError = false;
+    const auto previous = XSetErrorHandler(noteError);
+    const QList<long> self = longs(dpy, Window(check.first()), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW);
+    XSync(dpy, False);
+    XSetErrorHandler(previous);
+    return !g_xError && self == check;
 }
 
 long ZELX11Probe::wmState(unsigned long window) const

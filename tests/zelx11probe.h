@@ -15,7 +15,7 @@ public:
     ZELX11Probe &operator=(const ZELX11Probe &) = delete;
 
     bool isOpen() const;
-    // A window manager has announced itself on the root window.
+    // A window manager runs: its announcement on the root window is current.
     bool hasWindowManager() const;
     // The state the window manager keeps (1 normal, 3 iconic; -1 none yet).
     long wmState(unsigned long window) const;
