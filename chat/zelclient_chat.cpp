@@ -1,6 +1,7 @@
 #include "core/zelclient.h"
 
 #include "chat/zelchatwindow.h"
+#include "mainwindow/zelcontactrow.h"
 #include "protocol/zelsettingslists.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zeltextbounds.h"
@@ -14,19 +15,6 @@
 namespace {
 
 const char kTrue[] = "TRUE";
-
-// Presence words that have an icon of their own; any other shows the splash.
-QString presenceIcon(const QString &status)
-{
-    static const QStringList known{QStringLiteral("Online"), QStringLiteral("Offline"), QStringLiteral("Meeting"),
-                                   QStringLiteral("Away"), QStringLiteral("Busy")};
-    return known.contains(status) ? status : QStringLiteral("splash");
-}
-
-QString presencePicture(const QString &word)
-{
-    return QStringLiteral(":images/") + word + QStringLiteral(".png");
-}
 
 const UserRecord *findUser(const QMap<QString, UserRecord> &users, const QString &userName)
 {
@@ -192,7 +180,7 @@ void ZELClient::createChatWindow(QString userName)
     window->m_historyFolder = m_chatHistorySettings.value(ZELChatHistoryList::SaveLocation);
 
     // The peer's card, from the contact's record.
-    window->setPresencePicture(presencePicture(QStringLiteral("Online")));
+    window->setPresencePicture(ZELContactRow::statusPicture(QStringLiteral("Online"), true));
     const UserRecord *record = findUser(m_users, userName);
     if (record) {
         window->m_userNameLabel->setText(ZELTextBounds::shownName(record->displayName));
@@ -200,12 +188,12 @@ void ZELClient::createChatWindow(QString userName)
         window->m_userRoleLabel->setText(ZELTextBounds::shownName(record->department) + QStringLiteral(" / ")
                                          + ZELTextBounds::shownName(record->jobTitle));
         window->m_userStatusLabel->setText(ZELTextBounds::shownLine(record->statusMessage));
-        const QString icon = presenceIcon(record->status);
+        const QString icon = ZELContactRow::statusWord(record->status, true);
         const QString title = QStringLiteral("Chatting with ") + ZELTextBounds::shownName(record->displayName)
                               + QStringLiteral(" (") + ZELTextBounds::shownName(record->status) + QStringLiteral(")");
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
-        window->setPresencePicture(presencePicture(icon));
+        window->setPresencePicture(ZELContactRow::statusPicture(icon, true));
         window->m_peerStatus = icon;
         window->m_peerPhoto = record->photoBase64;
         QPixmap photo;

@@ -2,6 +2,7 @@
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
+#include "mainwindow/zelcontactrow.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
 #include "style/zeltextbounds.h"
@@ -227,9 +228,7 @@ static ZELDispatchResult peerTyping(ZELClient &client, const QStringList &messag
         QString title;
         QString icon = QStringLiteral("Online");
         if (record) {
-            static const QStringList known{QStringLiteral("Online"), QStringLiteral("Offline"),
-                                           QStringLiteral("Meeting"), QStringLiteral("Away"), QStringLiteral("Busy")};
-            icon = known.contains(record->status) ? record->status : QStringLiteral("splash");
+            icon = ZELContactRow::statusWord(record->status, true);
             title = QStringLiteral("Chatting with ") + ZELTextBounds::shownName(record->displayName)
                     + QStringLiteral(" (") + ZELTextBounds::shownName(record->status) + QStringLiteral(")");
             window->m_peerStatus = icon;
@@ -240,7 +239,7 @@ static ZELDispatchResult peerTyping(ZELClient &client, const QStringList &messag
         }
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
-        window->setPresencePicture(QStringLiteral(":images/") + icon + QStringLiteral(".png"));
+        window->setPresencePicture(ZELContactRow::statusPicture(icon, true));
         window->m_peerSignedOut = false;
     }
 

@@ -140,10 +140,15 @@ QString ZELContactRow::timeInZone(const QString &zone, const QDateTime &utcNow)
     return local.time().toString(QStringLiteral("hh:mm:ss ap"));
 }
 
-QString ZELContactRow::statusPicture(const QString &status, bool withOffline)
+QString ZELContactRow::statusWord(const QString &status, bool withOffline)
 {
     const bool known = status == QLatin1String("Online") || status == QLatin1String("Away")
                        || status == QLatin1String("Busy") || status == QLatin1String("Meeting")
                        || (withOffline && status == QLatin1String("Offline"));
-    return QStringLiteral(":images/") + (known ? status : QStringLiteral("splash")) + QStringLiteral(".png");
+    return known ? status : QStringLiteral("splash");
+}
+
+QString ZELContactRow::statusPicture(const QString &status, bool withOffline)
+{
+    return QStringLiteral(":images/") + statusWord(status, withOffline) + QStringLiteral(".png");
 }

@@ -55,6 +55,9 @@ public:
     static bool decodePhoto(const QString &base64, QPixmap *picture);
     // The time in a "GMT+hh:mm" zone at the given UTC moment, as "hh:mm:ss ap".
     static QString timeInZone(const QString &zone, const QDateTime &utcNow);
+    // The presence word when it has a picture of its own ("Offline" only
+    // withOffline), else "splash".
+    static QString statusWord(const QString &status, bool withOffline);
     // ":images/" + word + ".png" for the presence words a picture exists for, else splash.
     static QString statusPicture(const QString &status, bool withOffline);
 };
