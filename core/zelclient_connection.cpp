@@ -566,8 +566,8 @@ void ZELClient::displayError(QAbstractSocket::SocketError error)
     m_connectToServerAction->setEnabled(true);
     restoreWaitCursor(*this);
     // A sign-in waiting for this attempt is given up: the sign-in page says
-    // why and keeps what was typed for the next Sign In.
-    m_signInOnConnect = false;
+    // so and keeps what was typed for the next Sign In.
+    const bool forSignIn = std::exchange(m_signInOnConnect, false);
     rememberStatusForReSignIn(*this);
 
     if (!m_reconnecting) {
@@ -617,6 +617,8 @@ void ZELClient::displayError(QAbstractSocket::SocketError error)
         m_showErrorLable->setText(QStringLiteral("Host Not Found"));
         break;
     }
+    if (forSignIn)
+        m_showErrorLable->setText(QStringLiteral("ZEL not connected. The server cannot be reached."));
 }
 
 void ZELClient::displayState(QAbstractSocket::SocketState state)

@@ -155,11 +155,10 @@ private:
     // says it could not, and keeps what was typed for the next press.
     void signInFindsServerDown()
     {
-        m_client->m_showErrorLable->clear();
         m_client->signButton->click();
         QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->processPage);
         QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
-        QCOMPARE(m_client->m_showErrorLable->text(), QString("Connection Refused.Check your inputs."));
+        QCOMPARE(m_client->m_showErrorLable->text(), QString("ZEL not connected. The server cannot be reached."));
         QVERIFY(!m_client->m_showErrorLable->isHidden());
         QCOMPARE(m_client->userNameEdit->currentText(), QString("alice"));
         QCOMPARE(m_client->passWordEdit->text(), QString("secret"));
