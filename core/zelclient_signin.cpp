@@ -382,6 +382,8 @@ void ZELClient::connectwithProxySettings()
         m_trayAnimationFrame = 0;
         m_trayRotationTimer->stop();
         m_trayIcon->setToolTip(QStringLiteral("ZEL Not Connected"));
+        if (!m_showErrorLable->isHidden())
+            m_showErrorLable->setText(QStringLiteral("ZEL not connected"));
     }
     m_signInOnConnect = false;
     getHostNameAndPortValue();
