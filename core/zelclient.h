@@ -531,6 +531,7 @@ public slots:
     void reminder();
     void reminderPopupDisplay(QString subject, QString reminderId, QString due);
     void scheduleNextReminder();
+    QString ownTimeZone() const;
     void reminderIsDismissed(QString &reminderId);
     void reminderIsSnoozed(QStringList &details);
     void selfDeleteReminderinQMap(QString &reminderId);
