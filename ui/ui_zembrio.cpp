@@ -261,7 +261,6 @@ void setupLoginPage(Ui_Zembrio &ui)
     ui.m_showErrorLable->setFont(fontF5());
     ui.m_showErrorLable->setAlignment(Qt::AlignCenter);
     ui.m_showErrorLable->setWordWrap(true);
-    ui.m_showErrorLable->setOpenExternalLinks(true);
 
     ui.m_rememberPasswordCheckBox =
         newCheckBox(page, "m_rememberPasswordCheckBox", QRect(65, 347, 180, 18));
