@@ -126,7 +126,7 @@ void ZELChatWindow::fileSend()
     const QString size = QString::number(data.size());
     if (m_questionBox->showQuestionBox(this, title,
                                        QStringLiteral("Are you sure you want to send <font color=Blue>")
-                                           + shortName(fileName) + QStringLiteral("</font> file ?"),
+                                           + shortName(fileName).toHtmlEscaped() + QStringLiteral("</font> file ?"),
                                        3, 4)
         != 3)
         return;
