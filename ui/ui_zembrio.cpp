@@ -328,6 +328,7 @@ void setupMainPage(Ui_Zembrio &ui)
     ui.m_animateText = new ZELMarqueeLabel(page);
     ui.m_animateText->setObjectName(QStringLiteral("m_animateText"));
     ui.m_animateText->setGeometry(QRect(290, 530, 10, 20));
+    ui.m_animateText->setTextFormat(Qt::PlainText); // the server's line, measured as plain text
     {
         QPalette p = basePalette();
         setRoleActiveInactive(p, QPalette::WindowText, QColor(0, 0, 255));
