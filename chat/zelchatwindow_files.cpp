@@ -48,10 +48,11 @@ QTableWidgetItem *colouredItem(const QString &text, const QColor &colour)
     return item;
 }
 
+// A file name as the questions show it, inside their markup.
 QString shortName(const QString &wireName)
 {
     const QString name = ZELTextBounds::withoutFormatControls(wireName);
-    return name.size() > 20 ? name.left(20) + QStringLiteral("...") : name;
+    return (name.size() > 20 ? name.left(20) + QStringLiteral("...") : name).toHtmlEscaped();
 }
 
 // The row of the download table for the file on the page: the first row of
@@ -126,7 +127,7 @@ void ZELChatWindow::fileSend()
     const QString size = QString::number(data.size());
     if (m_questionBox->showQuestionBox(this, title,
                                        QStringLiteral("Are you sure you want to send <font color=Blue>")
-                                           + shortName(fileName).toHtmlEscaped() + QStringLiteral("</font> file ?"),
+                                           + shortName(fileName) + QStringLiteral("</font> file ?"),
                                        3, 4)
         != 3)
         return;
