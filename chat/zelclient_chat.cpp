@@ -84,7 +84,7 @@ void ZELClient::userChatWindow(QTreeWidgetItem *item, int)
     const auto warnFirst = [&](ZELChatWindowList::Position option, const QString &what) {
         if (m_chatWindowSettings.value(option) == QLatin1String(kTrue)) {
             m_informationBox->showInformationBox(this, QStringLiteral("Zembrio"),
-                                                 QStringLiteral("<font color = 'blue'>") + displayName
+                                                 QStringLiteral("<font color = 'blue'>") + displayName.toHtmlEscaped()
                                                      + QStringLiteral(" ") + QStringLiteral("<font color = 'black'> ")
                                                      + what);
         }

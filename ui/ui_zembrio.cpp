@@ -261,7 +261,6 @@ void setupLoginPage(Ui_Zembrio &ui)
     ui.m_showErrorLable->setFont(fontF5());
     ui.m_showErrorLable->setAlignment(Qt::AlignCenter);
     ui.m_showErrorLable->setWordWrap(true);
-    ui.m_showErrorLable->setOpenExternalLinks(true);
 
     ui.m_rememberPasswordCheckBox =
         newCheckBox(page, "m_rememberPasswordCheckBox", QRect(65, 347, 180, 18));
@@ -329,6 +328,7 @@ void setupMainPage(Ui_Zembrio &ui)
     ui.m_animateText = new ZELMarqueeLabel(page);
     ui.m_animateText->setObjectName(QStringLiteral("m_animateText"));
     ui.m_animateText->setGeometry(QRect(290, 530, 10, 20));
+    ui.m_animateText->setTextFormat(Qt::PlainText); // the server's line, measured as plain text
     {
         QPalette p = basePalette();
         setRoleActiveInactive(p, QPalette::WindowText, QColor(0, 0, 255));
