@@ -273,6 +273,10 @@ void ZELClient::createChatWindow(QString userName)
         QApplication::alert(window);
         m_openChatMinimized = false;
     }
+    // Opened by the user while the sender waits for a window: what waits is
+    // shown and answered now, before anything the sender writes next.
+    if (m_waitingSenders.contains(userName))
+        releaseWaitingChats(userName);
 }
 
 void ZELClient::messageToSend(QStringList &request)

@@ -362,6 +362,10 @@ void ZELClient::showConferenceChatAcceptanceDialog(QString kind, QStringList det
     const bool mustWait = m_requestDialogs.size() >= MaxOpenRequestDialogs;
     if (mustWait
         && (m_waitingRequests.size() >= MaxWaitingRequests || m_waitingRequestText + text > MaxWaitingRequestText)) {
+        // A contact addition is not answered for the user: it stays unanswered
+        // in the approval list, where the user finds it.
+        if (kind == QLatin1String("ADD"))
+            return;
         QString answer = ZELRequestDialog::refusal(kind);
         sendAcceptRejectSignal(kind, answer, details);
         return;

@@ -359,6 +359,13 @@ void setupMainPage(Ui_Zembrio &ui)
     }
     ui.m_voiceMailIndicationLabel->setCursor(QCursor(Qt::PointingHandCursor));
 
+    // People waiting for a chat window, beside the voice mails: shown only while any wait.
+    ui.m_waitingChatsLabel = newLabel(page, "m_waitingChatsLabel", QRect(118, 417, 182, 14));
+    ui.m_waitingChatsLabel->setPalette(windowTextPalette(QColor(210, 105, 30)));
+    ui.m_waitingChatsLabel->setFont(ui.m_voiceMailIndicationLabel->font());
+    ui.m_waitingChatsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui.m_waitingChatsLabel->hide();
+
     // Search bar above the contact tree.
     ui.verticalLayout_2 = new QWidget(page);
     ui.verticalLayout_2->setObjectName(QStringLiteral("verticalLayout_2"));
@@ -623,6 +630,8 @@ void Ui_Zembrio::retranslateUi(QWidget *Zembrio)
     textBrowser->setText(QString());
     m_voiceMailIndicationLabel->setToolTip(tr("Voice Mails"));
     m_voiceMailIndicationLabel->setText(QString());
+    m_waitingChatsLabel->setToolTip(tr("Chats waiting for a free chat window"));
+    m_waitingChatsLabel->setText(QString());
     m_activeusersearch->setText(tr("Online"));
     m_inactiveusersearch->setText(tr("Offline"));
     m_searchCloseButton->setToolTip(tr("Close"));
