@@ -5,6 +5,7 @@
 #include "chat/zelrequestdialog.h"
 #include "chat/zeltranscript.h"
 #include "protocol/zelsettingslists.h"
+#include "style/zeltextbounds.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -36,7 +37,7 @@ QString headingRow(const QString &title)
     return QStringLiteral("<table bgcolor = ") + kHeadingColour.name()
            + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='100%' align='center'>"
                             "<font color=blue><b>")
-           + title + QStringLiteral("</td></tr></table>");
+           + title.toHtmlEscaped() + QStringLiteral("</td></tr></table>");
 }
 
 // Conference look of a window: icon, group picture in place of the peer's
@@ -361,6 +362,10 @@ void ZELClient::showConferenceChatAcceptanceDialog(QString kind, QStringList det
     const bool mustWait = m_requestDialogs.size() >= MaxOpenRequestDialogs;
     if (mustWait
         && (m_waitingRequests.size() >= MaxWaitingRequests || m_waitingRequestText + text > MaxWaitingRequestText)) {
+        // A contact addition is not answered for the user: it stays unanswered
+        // in the approval list, where the user finds it.
+        if (kind == QLatin1String("ADD"))
+            return;
         QString answer = ZELRequestDialog::refusal(kind);
         sendAcceptRejectSignal(kind, answer, details);
         return;
@@ -446,7 +451,7 @@ void ZELClient::sendAcceptRejectSignal(QString &kind, QString &answer, QStringLi
         window->totalMessage->append(
             QStringLiteral("<table bgcolor = ") + kInvitationColour.name()
             + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color=red><b>")
-            + inviterDisplayName
+            + ZELTextBounds::shownName(inviterDisplayName).toHtmlEscaped()
             + QStringLiteral(" <font color=black><b>  invites conference chat</b></td><td width='20%' "
                              "align='right'><font color=darkgray><b>")
             + time + QStringLiteral("</td></tr></table>"));

@@ -506,8 +506,13 @@ public:
     // Opens the window of the oldest waiting sender while there is room, one a turn.
     void showWaitingChats();
     void scheduleWaitingChats();
-    // Puts the waiting messages aside for this user's next sign-in.
-    void holdWaitingChats();
+    // How the session ended that holds the waiting messages.
+    enum class WaitingChatsEnd { SignOut, ConnectionLost };
+    // Puts the waiting messages aside for this user's next sign-in. Signing
+    // out declines the waiting file offers, as the closing windows do theirs.
+    void holdWaitingChats(WaitingChatsEnd end);
+    // The number of people waiting for a window, under the contact list.
+    void showWaitingChatCount();
 public slots:
     void getChatHistoryDetailsFromClient();
     void checkChatHistoryFolder();
@@ -533,6 +538,7 @@ public slots:
     void reminder();
     void reminderPopupDisplay(QString subject, QString reminderId, QString due);
     void scheduleNextReminder();
+    QString ownTimeZone() const;
     void reminderIsDismissed(QString &reminderId);
     void reminderIsSnoozed(QStringList &details);
     void selfDeleteReminderinQMap(QString &reminderId);

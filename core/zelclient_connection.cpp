@@ -394,6 +394,9 @@ void ZELClient::disConnectedSignal()
     m_presentContacts.clear();
     m_recentChatUsers.clear();
     m_invisibleLogin = QStringLiteral("FALSE");
+    // Chats waiting for a window came for this user: whoever signs in next
+    // must not see or confirm them.
+    holdWaitingChats(WaitingChatsEnd::ConnectionLost);
 
     // Markers back to their signed-out values
     m_preferencesEditMode = false;

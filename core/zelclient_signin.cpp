@@ -544,7 +544,7 @@ void ZELClient::signOutSuccessFull()
 
     // Chats still waiting for a window were never seen: like waiting group
     // messages they come at this user's next sign-in.
-    holdWaitingChats();
+    holdWaitingChats(WaitingChatsEnd::SignOut);
     // Windows leave the map as they close: walk a copy, and forget any that
     // did not take themselves out.
     const QMap<QString, ZELChatWindow *> chatWindows = m_chatWindows;

@@ -361,7 +361,7 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
         window->totalMessage->append(ZELTranscript::noticeRow(
             QColor(0xff, 0xff, 0xe0),
             QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>")
-                + ZELTextBounds::shownName(displayName)
+                + ZELTextBounds::shownName(displayName).toHtmlEscaped()
                 + QStringLiteral(" left from this conference chat</td><td width='20%' align='right'>"
                                  "<font color=darkgray><b>"),
             time));

@@ -94,6 +94,42 @@ private:
         w->m_fileSend->click();
     }
 
+    // "sender c text" is a chat, "sender f name" a file offer; all in one delivery.
+    static QString arrivalFrames(const QStringList &arrivals)
+    {
+        QString frames;
+        for (const QString &arrival : arrivals) {
+            const QStringList part = arrival.split(' ');
+            const QString &sender = part.at(0);
+            frames += (part.at(1) == "c"
+                           ? ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender},
+                                                           {"MESSAGE", part.at(2)}, {"SENDSMILEY", ""},
+                                                           {"SENDPICTURE", ""}, {"BANNERSTATE", ""},
+                                                           {"PLAINTEXT", part.at(2)}, {"DISPLAYNAME", sender + " K"},
+                                                           {"PASSWORD", "FALSE"}})
+                           : ZELTestPeer::message("FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender},
+                                                               {"FILENAME", part.at(2)}, {"FILESIZE", "5"},
+                                                               {"ADDBANNER", "ADD_BANNER"},
+                                                               {"DISPLAYNAME", sender + " K"}, {"PWDPROTECT", "0"}}))
+                      + ":::";
+        }
+        return frames;
+    }
+
+    // The server's answers so far: "delivered <text>" and "<answer> <file>".
+    QStringList answersSeen()
+    {
+        fence();
+        QStringList seen;
+        for (const ZELTestPeer::Request &request : m_peer->requests()) {
+            if (request.type == "MESSAGEDELIVERED")
+                seen << "delivered " + request.value("NewPass");
+            else if (request.type == "FTPSTATUS")
+                seen << request.value("FTPSTATUS") + " " + request.value("FILENAME");
+        }
+        return seen;
+    }
+
 private slots:
     void init()
     {
@@ -644,23 +680,8 @@ private slots:
         QFETCH(int, waiting);
         QFETCH(QStringList, answers);
         m_client->m_chatWindowBound = 2;
-        QStringList frames;
-        for (const QString &arrival : arrivals) {
-            const QStringList part = arrival.split(' ');
-            const QString &sender = part.at(0);
-            frames << (part.at(1) == "c"
-                           ? ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender},
-                                                           {"MESSAGE", part.at(2)}, {"SENDSMILEY", ""},
-                                                           {"SENDPICTURE", ""}, {"BANNERSTATE", ""},
-                                                           {"PLAINTEXT", part.at(2)}, {"DISPLAYNAME", sender + " K"},
-                                                           {"PASSWORD", "FALSE"}})
-                           : ZELTestPeer::message("FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender},
-                                                               {"FILENAME", part.at(2)}, {"FILESIZE", "5"},
-                                                               {"ADDBANNER", "ADD_BANNER"},
-                                                               {"DISPLAYNAME", sender + " K"}, {"PWDPROTECT", "0"}}));
-        }
         // All in one delivery, as a server relays what came meanwhile.
-        m_peer->sendText(frames.join(":::") + ":::");
+        m_peer->sendText(arrivalFrames(arrivals));
         fence();
         // One window opens a turn, up to the bound.
         QTRY_COMPARE(m_client->m_waitingChats.size(), waiting);
@@ -711,16 +732,92 @@ private slots:
         QVERIFY(m_client->m_waitingChats.isEmpty());
         QCOMPARE(m_client->m_waitingChatBytes, 0);
         QCOMPARE(m_client->m_refusedChats, 0);
+        QCOMPARE(answersSeen(), answers);
+    }
 
-        fence();
-        QStringList seen;
-        for (const ZELTestPeer::Request &request : m_peer->requests()) {
-            if (request.type == "MESSAGEDELIVERED")
-                seen << "delivered " + request.value("NewPass");
-            else if (request.type == "FTPSTATUS")
-                seen << request.value("FTPSTATUS") + " " + request.value("FILENAME");
-        }
-        QCOMPARE(seen, answers);
+    // The user opens a waiting sender's window (as the contact list does): it
+    // shows what waited, in order and before anything the sender writes next,
+    // and answers it as an open window does. Other senders go on waiting.
+    void openingWaitingSendersWindowShowsWhatWaits_data()
+    {
+        QTest::addColumn<QStringList>("arrivals");
+        QTest::addColumn<QStringList>("shown"); // in b's window, in order
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("offers");
+        QTest::newRow("chats") << QStringList{"a c a1", "b c b1", "b c b2"} << QStringList{"b1", "b2", "b3"}
+                               << QStringList{"delivered a1", "delivered b1", "delivered b2", "delivered b3"} << 0;
+        QTest::newRow("file offer and chat")
+            << QStringList{"a c a1", "b f b.txt", "b c b1"} << QStringList{"b.txt", "b1", "b3"}
+            << QStringList{"delivered a1", "delivered b1", "delivered b3"} << 1;
+        QTest::newRow("behind another sender")
+            << QStringList{"a c a1", "c c c1", "b c b1", "c c c2"} << QStringList{"b1", "b3"}
+            << QStringList{"delivered a1", "delivered b1", "delivered b3"} << 0;
+    }
+
+    void openingWaitingSendersWindowShowsWhatWaits()
+    {
+        QFETCH(QStringList, arrivals);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, answers);
+        QFETCH(int, offers);
+        m_client->m_chatWindowBound = 1;
+        m_peer->sendText(arrivalFrames(arrivals));
+        QTRY_VERIFY(m_client->m_waitingSenders.contains("b"));
+        QCOMPARE(m_client->m_chatWindows.keys(), QStringList{"a"});
+
+        m_client->createChatWindow("b");
+        ZELChatWindow *w = m_client->m_chatWindows.value("b");
+        QVERIFY(w);
+        const auto inOrder = [&](const QStringList &texts) {
+            const QString transcript = w->totalMessage->toPlainText();
+            qsizetype at = 0;
+            for (const QString &text : texts) {
+                const qsizetype found = transcript.indexOf(text, at);
+                if (found < 0 || transcript.count(text) != 1)
+                    return false;
+                at = found;
+            }
+            return true;
+        };
+        // Shown and answered at once, not when b writes again.
+        QVERIFY2(inOrder(shown.mid(0, shown.size() - 1)), qPrintable(w->totalMessage->toPlainText()));
+        QCOMPARE(w->filePages().m_dowLoadtable->rowCount(), offers);
+        QCOMPARE(answersSeen(), answers.mid(0, answers.size() - 1));
+        QVERIFY(!m_client->m_waitingSenders.contains("b"));
+
+        m_peer->sendText(arrivalFrames({"b c b3"}));
+        QTRY_VERIFY(w->totalMessage->toPlainText().contains("b3"));
+        QVERIFY2(inOrder(shown), qPrintable(w->totalMessage->toPlainText()));
+        QCOMPARE(answersSeen(), answers);
+        // Whoever else waited still waits for a place.
+        QCOMPARE(m_client->m_waitingSenders.contains("c"), arrivals.contains("c c c1"));
+        QCOMPARE(m_client->m_chatWindows.size(), 2);
+    }
+
+    // The main window tells how many people wait for a chat window, while any do.
+    void waitingPeopleAreCounted()
+    {
+        QLabel *notice = m_client->m_waitingChatsLabel;
+        QVERIFY(notice->isHidden());
+        m_client->m_chatWindowBound = 1;
+        m_peer->sendText(arrivalFrames({"a c a1", "b c b1", "c c c1", "b c b2"}));
+        QTRY_COMPARE(m_client->m_waitingChats.size(), 3);
+        QCOMPARE(notice->text(), QString("(2) Chats waiting for a window"));
+        QVERIFY(!notice->isHidden());
+
+        m_client->createChatWindow("c");
+        QCOMPARE(notice->text(), QString("(1) Chats waiting for a window"));
+        m_peer->sendText(arrivalFrames({"d f d.txt"}));
+        QTRY_COMPARE(notice->text(), QString("(2) Chats waiting for a window"));
+
+        // Closing windows lets the others in, one a place.
+        QVERIFY(m_client->m_chatWindows.value("a")->close());
+        QVERIFY(m_client->m_chatWindows.value("c")->close());
+        QTRY_VERIFY(m_client->m_chatWindows.contains("b"));
+        QCOMPARE(notice->text(), QString("(1) Chats waiting for a window"));
+        QVERIFY(m_client->m_chatWindows.value("b")->close());
+        QTRY_VERIFY(m_client->m_chatWindows.contains("d"));
+        QVERIFY(notice->isHidden());
     }
 };
 

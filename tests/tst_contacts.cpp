@@ -34,6 +34,7 @@
 #include "reminders/zelreminderdialog.h"
 #include "contacts/zeluserprofiledialog.h"
 #include "style/zelmessageboxclass.h"
+#include "zellinkclicks.h"
 #include "zeltestmain.h"
 
 // One contact of a presence list, in the order of the wire.
@@ -847,6 +848,9 @@ private slots:
         QTest::addColumn<QString>("opened");
         QTest::newRow("address") << "ann@example.com" << true << "mailto:ann@example.com";
         QTest::newRow("no record") << "ann@example.com" << false << "";
+        // The whole value is the address: it adds no field to the mail.
+        QTest::newRow("mail fields") << "ann@example.com?attach=/etc/passwd" << true
+                                     << "mailto:ann@example.com%3Fattach=/etc/passwd";
     }
 
     void mailTo()
@@ -864,6 +868,70 @@ private slots:
         QCOMPARE(m_desktop.openedUrls.isEmpty(), opened.isEmpty());
         if (!opened.isEmpty())
             QCOMPARE(m_desktop.openedUrls.first().toString(), opened);
+    }
+
+    // Wherever a contact's name, department or status message shows, it
+    // shows as the text it is: no markup of it takes effect, and a click on
+    // it opens nothing.
+    void peerTextStaysText_data()
+    {
+        QTest::addColumn<QString>("place");
+        for (const char *place : {"contact card", "chat window", "offline window", "meeting notice", "sign-in toast",
+                                  "chat preview", "protected message pop-up"})
+            QTest::newRow(place) << place;
+    }
+
+    void peerTextStaysText()
+    {
+        QFETCH(QString, place);
+        const QString hostile = "<a href='ssh://h'>A&amp;B</a>";
+        ZELDirectOpenings direct;
+        Contact ann = online("ann", "Meeting", hostile);
+        ann.name = hostile;
+        ann.statusMessage = hostile;
+        deliver({ownList({ann})});
+        m_client->m_chatWindowSettings = ZELChatWindowList::defaults();
+        m_client->m_chatWindowSettings[ZELChatWindowList::WarnMeeting] = "TRUE";
+        m_client->m_chatWindowSettings[ZELChatWindowList::DisplayInfoBox] = "TRUE";
+
+        QList<QLabel *> labels;
+        if (place == "contact card") {
+            m_client->m_contactView->setCurrentItem(findRow(m_client->m_onlineItem, "ann"));
+            auto *card = qobject_cast<ZELProfile *>(
+                m_client->m_contactView->itemWidget(findRow(m_client->m_onlineItem, "ann"), 0));
+            QVERIFY(card);
+            labels = {card->m_userName, card->m_statusMessageLabel};
+        } else if (place == "chat window" || place == "offline window") {
+            if (place == "chat window")
+                m_client->createChatWindow("ann");
+            else
+                m_client->openChatWindowForOfflineMessage("ann", QString(), QString(), hostile, QString());
+            ZELChatWindow *window =
+                m_client->m_chatWindows.value(place == "chat window" ? "ann" : "annOfflineMessage");
+            QVERIFY(window);
+            labels = {window->m_logoLabel, window->m_userNameLabel, window->m_userRoleLabel,
+                      window->m_userStatusLabel};
+        } else if (place == "meeting notice") {
+            m_client->processForActiveUsers(findRow(m_client->m_activeItem, "ann"), "Active");
+            QVERIFY(m_client->m_informationBox->isVisible());
+            labels = {m_client->m_informationBox->m_messageText};
+        } else if (place == "sign-in toast") {
+            m_client->raisePopUp(hostile, "Online");
+            labels = {m_client->m_businessCardPopup->m_businessCardUserNameLable};
+        } else if (place == "chat preview") {
+            m_client->showChatPopupWidget({"CHAT", "me", "ann", "hello", "", "", "", "hello", ""}, hostile);
+            labels = {m_client->m_notificationPopup->m_messageLabel};
+        } else {
+            m_client->showPasswordProtectPopup("ann", hostile);
+            labels = {m_client->m_notificationPopup->m_messageLabel};
+        }
+        for (QLabel *label : std::as_const(labels)) {
+            QVERIFY2(zelShownText(label).contains(hostile), qPrintable(label->objectName() + ": " + label->text()));
+            zelClickAllOver(label);
+        }
+        QCOMPARE(m_desktop.openedUrls, QList<QUrl>());
+        QCOMPARE(direct.urls, QList<QUrl>());
+        m_client->m_informationBox->close();
     }
 
     void chatPreview_data()

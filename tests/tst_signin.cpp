@@ -10,6 +10,7 @@
 #include <QSignalSpy>
 #include <QTextEdit>
 #include <QStandardPaths>
+#include <QTableWidget>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -164,6 +165,55 @@ private:
         QCOMPARE(m_client->passWordEdit->text(), QString("secret"));
         QVERIFY(m_client->signButton->isEnabled());
         QVERIFY(m_client->m_processMovie->state() != QMovie::Running);
+    }
+
+    static QString chatFrom(const QString &sender, const QString &text)
+    {
+        return ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "alice"}, {"LOGINNAME", sender}, {"MESSAGE", text},
+                                             {"SENDSMILEY", ""}, {"SENDPICTURE", ""}, {"BANNERSTATE", ""},
+                                             {"PLAINTEXT", text}, {"DISPLAYNAME", sender + " K"},
+                                             {"PASSWORD", "FALSE"}});
+    }
+
+    static QString offerFrom(const QString &sender, const QString &fileName)
+    {
+        return ZELTestPeer::message("FTPREADY", {{"CHATUSERNAME", "alice"}, {"LOGINNAME", sender},
+                                                 {"FILENAME", fileName}, {"FILESIZE", "5"},
+                                                 {"ADDBANNER", "ADD_BANNER"}, {"DISPLAYNAME", sender + " K"},
+                                                 {"PWDPROTECT", "0"}});
+    }
+
+    // The line drops and comes back; the client signs the same user in again
+    // by itself, which the server grants or refuses. Chats waiting for a window
+    // are put aside by then: windows may open again up to the usual bound.
+    void loseConnection(bool granted)
+    {
+        m_peer->dropConnection();
+        QVERIFY(m_peer->waitForConnection(10000));
+        m_client->m_chatWindowBound = ZELClient::MaxChatWindows;
+        QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
+        m_peer->sendFile("<BANNEREMPTY><BANNEREND>");
+        QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
+        if (granted) {
+            m_peer->sendText(successReply("Alice Andersen"));
+            QTRY_VERIFY(m_client->m_signedIn);
+        } else {
+            m_peer->sendText(ZELTestPeer::message("LOGIN", {{"RESULT", "INVALIDLOGIN"}}));
+            QTRY_VERIFY(!m_client->m_signInPending);
+        }
+    }
+
+    // The answers the server had for messages shown: "<answerer> delivered <text>", "<answer> <file>".
+    QStringList answers() const
+    {
+        QStringList seen;
+        for (const ZELTestPeer::Request &request : m_peer->requests()) {
+            if (request.type == "MESSAGEDELIVERED")
+                seen << request.value("OldPass") + " delivered " + request.value("NewPass");
+            else if (request.type == "FTPSTATUS")
+                seen << request.value("FTPSTATUS") + " " + request.value("FILENAME");
+        }
+        return seen;
     }
 
 private slots:
@@ -435,6 +485,106 @@ private slots:
         QCOMPARE(m_client->m_signInAction->text(), QString("Sign In"));
         QCOMPARE(m_client->userNameEdit->currentText(), QString("alice"));
         QCOMPARE(m_client->m_trayIcon->toolTip(), QString("ZEL Connected (Offline)"));
+    }
+
+    // Chats waiting for a window when the session ends belong to the user they
+    // came for: another user signing in next neither sees nor confirms them,
+    // and they come at that user's next sign-in.
+    void waitingChatsStayWithTheirUser_data()
+    {
+        QTest::addColumn<bool>("signOut");     // else the line drops
+        QTest::addColumn<QStringList>("next"); // who signs in by hand, in turn
+        QTest::newRow("lost connection, signed in again by itself") << false << QStringList{};
+        QTest::newRow("lost connection, another user next") << false << QStringList{"bob", "alice"};
+        QTest::newRow("sign-out, another user next") << true << QStringList{"bob", "alice"};
+    }
+
+    void waitingChatsStayWithTheirUser()
+    {
+        QFETCH(bool, signOut);
+        QFETCH(QStringList, next);
+        startClient();
+        signInAs("alice", "secret");
+        // Every new sender waits.
+        m_client->m_chatWindowBound = 0;
+        m_peer->sendText(chatFrom("ravi", "r1"));
+        QTRY_COMPARE(m_client->m_waitingChats.size(), 1);
+        m_peer->clearRequests();
+
+        if (signOut) {
+            m_client->signOut();
+            m_client->m_chatWindowBound = ZELClient::MaxChatWindows;
+        } else {
+            loseConnection(next.isEmpty());
+        }
+        for (const QString &user : std::as_const(next)) {
+            if (m_client->m_signedIn) {
+                m_client->signOut();
+                QVERIFY(m_peer->waitForRequest("SIGNOUT").isValid());
+            }
+            signInAs(user, "secret");
+            QTest::qWait(50);
+            if (user != "alice") {
+                QVERIFY(!m_client->m_chatWindows.contains("ravi"));
+                QVERIFY(m_client->m_waitingChats.isEmpty());
+                QVERIFY(m_client->m_waitingChatsLabel->isHidden());
+            }
+        }
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        QVERIFY(m_client->m_chatWindows.value("ravi")->totalMessage->toPlainText().contains("r1"));
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        QCOMPARE(answers(), QStringList{"alice delivered r1"});
+    }
+
+    // File offers waiting for a window are answered as the offers shown in
+    // windows are: declined when the user signs out, kept for the user when
+    // the line drops.
+    void waitingFileOffersEndAsShownOnes_data()
+    {
+        QTest::addColumn<bool>("signOut");
+        QTest::addColumn<QStringList>("answered");  // at the end of the session
+        QTest::addColumn<QStringList>("zoesRows");  // in Zoe's window at the next sign-in
+        QTest::newRow("sign-out") << true << QStringList{"Declined r.txt", "Declined z.txt"} << QStringList{};
+        QTest::newRow("lost connection") << false << QStringList{} << QStringList{"z.txt Waiting"};
+    }
+
+    void waitingFileOffersEndAsShownOnes()
+    {
+        QFETCH(bool, signOut);
+        QFETCH(QStringList, answered);
+        QFETCH(QStringList, zoesRows);
+        startClient();
+        signInAs("alice", "secret");
+        m_client->m_chatWindowBound = 1;
+        m_peer->sendText(offerFrom("ravi", "r.txt"));
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        m_peer->sendTexts({offerFrom("zoe", "z.txt"), chatFrom("zoe", "z1")});
+        QTRY_COMPARE(m_client->m_waitingChats.size(), 2);
+        m_peer->clearRequests();
+
+        if (signOut) {
+            m_client->signOut();
+            QVERIFY(m_peer->waitForRequest("SIGNOUT").isValid());
+            m_client->m_chatWindowBound = ZELClient::MaxChatWindows;
+        } else {
+            loseConnection(false);
+        }
+        QStringList seen = answers();
+        seen.sort();
+        QCOMPARE(seen, answered);
+
+        m_peer->clearRequests();
+        signInAs("alice", "secret");
+        QTRY_VERIFY(m_client->m_chatWindows.contains("zoe"));
+        ZELChatWindow *zoe = m_client->m_chatWindows.value("zoe");
+        QVERIFY(zoe->totalMessage->toPlainText().contains("z1"));
+        QStringList rows;
+        for (int row = 0; zoe->hasFilePages() && row < zoe->filePages().m_dowLoadtable->rowCount(); ++row)
+            rows << zoe->filePages().m_dowLoadtable->item(row, 0)->text() + " "
+                        + zoe->filePages().m_dowLoadtable->item(row, 5)->text();
+        QCOMPARE(rows, zoesRows);
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        QCOMPARE(answers(), QStringList{"alice delivered z1"});
     }
 
     void forgetMeRemovesOnlyThatUser()
