@@ -117,6 +117,7 @@ public slots:
     void getHostNameAndPortValue();
     void setHostDetails(QStringList &details);
     void connectToServer(QString host, QString port);
+    void connectForSignIn();
 
     // Banner and user details
     void callBannerLogoFileCreation(QByteArray data);
@@ -124,6 +125,7 @@ public slots:
 
     // Sign-in, remembered users (core/zelclient_signin.cpp)
     void verifyAccountInfo();
+    bool selectAutoLoginUser(const QStringList &entries);
     void enablePasswordField(const QString &text);
     void enableUserNameField(const QString &text);
     void clearPasswordField(const QString &text);
@@ -728,6 +730,9 @@ public:
     // Core: connection, sign-in, preferences
     int m_trayAnimationFrame = 0;
     bool m_signInPending = false;
+    // Sign In was pressed while the server was out of reach: the connection
+    // it started signs in with the fields as typed once the banner has come.
+    bool m_signInOnConnect = false;
     bool m_versionRefused = false;
     bool m_autoLoginTried = false;
     bool m_autoReSignIn = false;

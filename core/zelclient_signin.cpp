@@ -114,7 +114,15 @@ void ZELClient::verifyAccountInfo()
         return;
     }
     if (m_tcpSocket->state() != QAbstractSocket::ConnectedState) {
-        showLoginError(*this, QStringLiteral("ZEL not connected"));
+        // After the server refused this client's version or gave the account
+        // to another machine, Sign In makes no new connection.
+        if (m_versionRefused || m_signedInElsewhere) {
+            showLoginError(*this, QStringLiteral("ZEL not connected"));
+            return;
+        }
+        // The server is tried again now, and the sign-in goes out once it has
+        // greeted the client: the fields keep what was typed until then.
+        connectForSignIn();
         return;
     }
     m_loginId = loginId;
@@ -227,6 +235,22 @@ void ZELClient::verifyAccountInfo()
     delete previous;
 
     passWordEdit->clear();
+}
+
+bool ZELClient::selectAutoLoginUser(const QStringList &entries)
+{
+    const QString userName = entries.value(0);
+    int index = userNameEdit->findText(userName, Qt::MatchExactly);
+    if (index < 0) {
+        userNameEdit->addItem(userName);
+        index = userNameEdit->count() - 1;
+    }
+    userNameEdit->setCurrentIndex(index);
+    if (userNameEdit->currentText().isEmpty())
+        return false;
+    passWordEdit->setText(entries.value(2));
+    m_autoSignInCheckBox->setChecked(true);
+    return true;
 }
 
 void ZELClient::enablePasswordField(const QString &)
@@ -350,7 +374,18 @@ void ZELClient::connectwithProxySettings()
         m_trayIcon->setIcon(ZELContactRow::icon(QStringLiteral(":images/Offline.png")));
         clearLoginBoxes(*this);
         userNameEdit->setFocus();
+    } else if (m_workerThread->reconnectMode) {
+        // Reconnecting behind the sign-in page: where to go next is the
+        // user's choice now.
+        m_workerThread->reconnectMode = false;
+        m_reconnecting = false;
+        m_trayAnimationFrame = 0;
+        m_trayRotationTimer->stop();
+        m_trayIcon->setToolTip(QStringLiteral("ZEL Not Connected"));
+        if (!m_showErrorLable->isHidden())
+            m_showErrorLable->setText(QStringLiteral("ZEL not connected"));
     }
+    m_signInOnConnect = false;
     getHostNameAndPortValue();
 }
 
