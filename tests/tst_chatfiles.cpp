@@ -303,6 +303,65 @@ private slots:
     }
 
 
+    // What the user accepted is stored as it came, whatever its own first or
+    // last bytes are: a block is the file of the download asked for, never
+    // told apart by the server's markers at its edges.
+    void acceptedFileStoredByteForByte_data()
+    {
+        QTest::addColumn<QString>("kind"); // "chat" or "offline"
+        QTest::addColumn<QByteArray>("content");
+        QByteArray binary(70000, Qt::Uninitialized);
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char((i * 131) ^ (i >> 8));
+        const QList<std::pair<const char *, QByteArray>> contents{
+            {"begins with the voice-chat mark", "#VOICE#recording of a meeting"},
+            {"ends with the banner mark", "GIF89a a picture of mine<BANNEREND>"},
+            {"both marks", "#VOICE#<BANNEREMPTY><BANNEREND>"},
+            {"ends as a banner block does", "notes<BANNEREND><FILEEND>"},
+            {"only the file end mark", "<FILEEND>"},
+            {"empty", QByteArray()},
+            {"binary with every mark inside", binary + "<FILEEND>#VOICE#<BANNEREND><WRITEEND>" + binary},
+        };
+        for (const char *kind : {"chat", "offline"}) {
+            for (const auto &[name, content] : contents)
+                QTest::addRow("%s: %s", kind, name) << QString(kind) << content;
+        }
+    }
+
+    void acceptedFileStoredByteForByte()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        const QString folder = m_client->m_defaultFileLocation;
+        ZELChatWindow *w = nullptr;
+        if (kind == "chat") {
+            offerFromRavi("kept.bin", QString::number(content.size()));
+            QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+            w = m_client->m_chatWindows.value("ravi");
+            QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 1);
+            w->filePages().m_ftpOk->click();
+            QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+        } else {
+            QStringList request{"OFFLINEFTPACCEPT", "anita^%ravi^%kept.bin"};
+            QString into = folder;
+            QString name = "kept.bin";
+            m_client->downloadOfflineFile(request, into, name);
+            QVERIFY(m_peer->waitForRequest("OFFLINEFTPACCEPT").isValid());
+        }
+        m_peer->sendFile(content);
+        if (w) {
+            QCOMPARE(m_peer->waitForRequest("FTPSTATUS").value("FTPSTATUS"), QString("Accepted"));
+            QCOMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Accepted"));
+        }
+        QTRY_VERIFY(!m_client->m_downloadInProgress);
+        QFile stored(folder + "/kept.bin");
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), content);
+        // Nothing else was made of it: no banner, nothing beside the file.
+        QVERIFY(!QFile::exists(m_client->m_dataFolder + "/Banner/banner.gif"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.bin"});
+    }
+
     // A name with bidi controls or other invisible format characters, or a
     // very long one, shows cleaned (and elided with its end kept) in the row,
     // on the page and in the transcript; requests and the stored file keep the
