@@ -519,6 +519,9 @@ private slots:
         QTest::newRow("create, no room") << "create" << 5000 << 4096 << false;
         QTest::newRow("create over a file") << "create" << 100 << -1 << true;
         QTest::newRow("cancelled") << "cancelled" << 5000 << -1 << true;
+        // A real full file system, where one can be mounted: 8 KB left.
+        QTest::newRow("50 KB, 8 KB left on a small file system") << "replace" << 51200 << -2 << true;
+        QTest::newRow("5,000 bytes, 4 KB left on a small file system") << "replace" << 5000 << -2 << true;
     }
 
     void safeWriteOnFullDisk()
@@ -527,10 +530,18 @@ private slots:
         QFETCH(int, size);
         QFETCH(int, limit);
         QFETCH(bool, oldFile);
+        std::unique_ptr<ZELFullTmpfs> tmpfs;
+        if (limit == -2) {
+            tmpfs = std::make_unique<ZELFullTmpfs>(m_folder);
+            if (!tmpfs->isMounted())
+                QSKIP("no small file system can be mounted here");
+        }
         const QString path = m_folder + "/kept.bin";
         const QByteArray old("the old content, which must survive");
         if (oldFile)
             writeBytes(path, old);
+        if (tmpfs)
+            tmpfs->fill(size > 8192 ? 8192 : 4096);
         const QStringList files = zelFilesIn(m_folder);
         QByteArray content(size, Qt::Uninitialized);
         for (int i = 0; i < size; ++i)
@@ -564,12 +575,16 @@ private slots:
         QVERIFY(!result.error.isEmpty());
         if (limit >= 0)
             QCOMPARE(result.error, ZELFullDisk::reason());
+        if (tmpfs)
+            QCOMPARE(result.error, ZELFullTmpfs::reason());
         QCOMPARE(fileBytes(path), oldFile ? old : QByteArray());
         QCOMPARE(QFileInfo::exists(path), oldFile);
         QCOMPARE(zelFilesIn(m_folder), files);
         QVERIFY(ZELSafeWrite::notSaved("The file", result).endsWith(": " + result.error));
 
         // With room again the same write goes through.
+        if (tmpfs)
+            QFile::remove(m_folder + "/filler");
         if (how != "create" || !oldFile) {
             QFile::remove(path);
             QVERIFY(ZELSafeWrite::replace(path, content).ok);

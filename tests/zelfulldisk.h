@@ -71,8 +71,9 @@ public:
     bool isMounted() const { return m_mounted; }
     QString folder() const { return m_folder; }
 
-    // Takes every byte still free (after the files the test put there).
-    void fill()
+    // Takes every byte still free (after the files the test put there) but
+    // `left`, which stays free: a disk nearly full.
+    void fill(qint64 left = 0)
     {
         QFile filler(m_folder + QStringLiteral("/filler"));
         if (!filler.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
@@ -82,6 +83,7 @@ public:
         }
         while (filler.write("f", 1) == 1) {
         }
+        filler.resize(qMax<qint64>(0, filler.size() - left));
     }
 
     static QString reason() { return QString::fromLocal8Bit(strerror(ENOSPC)); }
