@@ -64,6 +64,8 @@ QTableWidgetItem *redItem(const QString &text)
 {
     auto *item = new QTableWidgetItem(text);
     item->setForeground(QBrush(Qt::red));
+    // The column is narrow: the whole reason shows on pointing at it.
+    item->setToolTip(text);
     return item;
 }
 
