@@ -183,6 +183,8 @@ signals:
     void insertImageSignal(QString &, QString &, QString &, QString &);
     void changeConferenceClickedSignal(ZELChatWindow *window);
     void sendPwdMessageStatus(QStringList &);
+    // The transcript saved on closing could not be written; text says why.
+    void automaticHistoryNotSaved(const QString &text);
 
 public slots:
     void windowSettings();

@@ -123,6 +123,10 @@ ZELChatWindow *ZELClient::newChatWindow()
     connect(window, &ZELChatWindow::fileAcceptedSignal, this, &ZELClient::fileAcceptedSignal);
     connect(window, &ZELChatWindow::fileDeclinedSignal, this, &ZELClient::fileDeclinedSignal);
     connect(window, &ZELChatWindow::fileTransferStatusSignal, this, &ZELClient::fileTransferStatusSignal);
+    // The window is closing: the main window tells.
+    connect(window, &ZELChatWindow::automaticHistoryNotSaved, this, [this](const QString &text) {
+        m_informationBox->showInformationBox(this, QStringLiteral("Chat History"), text);
+    });
     return window;
 }
 

@@ -39,10 +39,12 @@ class ZELChatHistoryListWindow;
 class ZELChatWindow;
 class ZELContactIndex;
 class ZELDeleteContact;
+class ZELFileWriter;
 class ZELGroupMessageDisplay;
 class ZELMessageBoxClass;
 class ZELOfflineMessagesWidget;
 class ZELPopup;
+class ZELPreferencesFile;
 class ZELReminderDialog;
 class ZELReminderPopup;
 class ZELRequestDialog;
@@ -259,6 +261,13 @@ public slots:
 public:
     // Routes the file block of a delivery; false ends the delivery there.
     bool routeFileBlock(QByteArray &files);
+    // Downloads under way end with the session (a lost connection, signing
+    // out): their flags clear, and a received file still being written gives
+    // up, an existing file of its name keeping what it held.
+    void endDownloads();
+    // After a write of the preferences file: when it could not be written
+    // (the file keeping its old content), the user is told.
+    void reportPreferencesWrite(const ZELPreferencesFile &file);
     // One handler per server message type, in the dispatcher's test order.
     ZELDispatchResult dispatchNewUser(const QStringList &message);
     ZELDispatchResult dispatchLogin(const QStringList &message);
@@ -737,6 +746,7 @@ public:
     bool m_autoLoginTried = false;
     bool m_autoReSignIn = false;
     bool m_fileDataAwaited = true;
+    bool m_bannerNotSavedTold = false; // a banner that could not be stored is told once a run
     bool m_userNotInPreferences = true;
     bool m_preferencesEditMode = false;
     bool m_loginListFilled = false;
@@ -823,6 +833,8 @@ public:
     bool m_offlineFileDownloading = false;
     QString m_offlineFileFolder;
     QString m_offlineFileName;
+    // Stores received files (chat, offline, voice mail) off the window's thread.
+    ZELFileWriter *m_fileWriter = nullptr;
 
     // ------------------------------------------------------------------
     // Counters, contacts, voice mail, offline messages

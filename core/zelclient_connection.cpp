@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QAuthenticator>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QListWidget>
@@ -26,6 +27,7 @@
 #include "contacts/zeldeletecontact.h"
 #include "protocol/zelfileblock.h"
 #include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsafewrite.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
@@ -505,8 +507,7 @@ void ZELClient::disConnectedSignal()
     }
 
     m_uploadInProgress = false;
-    m_downloadInProgress = false;
-    m_offlineFileDownloading = false;
+    endDownloads();
 
     closeRequestDialogs();
 
@@ -749,16 +750,20 @@ void ZELClient::connectForSignIn()
 void ZELClient::callBannerLogoFileCreation(QByteArray data)
 {
     const QString bannerFile = m_dataFolder + QStringLiteral("/Banner/banner.gif");
+    ZELSafeWrite::Result stored{true, QString()};
     if (ZELFileBlock::isEmptyBanner(data)) {
         // The server has none: the default one, unless a banner is already there.
-        QFile::copy(QStringLiteral("Smileys/banner.gif"), bannerFile);
+        QFile fallback(QStringLiteral("Smileys/banner.gif"));
+        if (!QFileInfo::exists(bannerFile) && fallback.open(QIODevice::ReadOnly))
+            stored = ZELSafeWrite::create(bannerFile, fallback.readAll());
     } else {
-        const QByteArrayView image = ZELFileBlock::bannerImage(data);
-        QFile file(bannerFile);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            file.write(image.data(), image.size());
-            file.close();
-        }
+        stored = ZELSafeWrite::replace(bannerFile, ZELFileBlock::bannerImage(data));
+    }
+    // Told once a run: it comes again with every connection.
+    if (!stored && !m_bannerNotSavedTold) {
+        m_bannerNotSavedTold = true;
+        m_informationBox->showInformationBox(this, QStringLiteral("Zembrio"),
+                                             ZELSafeWrite::notSaved(QStringLiteral("The banner"), stored));
     }
 
     m_trayAnimationFrame = 0;

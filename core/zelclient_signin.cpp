@@ -328,8 +328,11 @@ void ZELClient::forgetUserDetails()
     const QString userName = userNameEdit->currentText();
     // A file that cannot be read is left as it is; the user is forgotten
     // in this run all the same.
-    if (m_loginSettings.remove(userName) > 0)
-        ZELPreferencesFile(m_dataFolder).removeUser(userName);
+    if (m_loginSettings.remove(userName) > 0) {
+        ZELPreferencesFile file(m_dataFolder);
+        file.removeUser(userName);
+        reportPreferencesWrite(file);
+    }
 
     // The empty entry at the top stays: it is the "no user chosen" entry.
     if (!userName.isEmpty()) {
@@ -604,11 +607,9 @@ void ZELClient::signOutSuccessFull()
     m_rememberPasswordChanged = false;
     m_autoSignInChanged = false;
     m_statusMessagesSaved = false;
-    m_voiceMailDownloading = false;
-    if (m_waitCursorShown) {
-        QApplication::restoreOverrideCursor();
-        m_waitCursorShown = false;
-    }
+    // A download of this session, or its file still being written, ends here:
+    // nothing of it may reach the next user's folders.
+    endDownloads();
     m_sessionActive = false;
     m_contactMenuRequested = false;
     m_openChatMinimized = false;

@@ -1,12 +1,12 @@
 #include "protocol/zelpreferencesfile.h"
 
+#include "protocol/zelsafewrite.h"
 #include "protocol/zelsettingslists.h"
 
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace {
@@ -280,6 +280,7 @@ bool ZELPreferencesFile::fail(const QString &text)
 
 ZELPreferencesFile::FileState ZELPreferencesFile::load(QDomDocument &document)
 {
+    m_writeFailed = false;
     QFile file(fileName());
     if (!file.exists()) {
         m_error = QStringLiteral("No preferences file");
@@ -363,27 +364,27 @@ QDomElement ZELPreferencesFile::userElement(QDomDocument &document, const UserSe
 
 bool ZELPreferencesFile::save(const QDomDocument &document)
 {
+    m_writeFailed = false;
     if (document.documentElement().tagName() != SettingsTag)
         return fail(QStringLiteral("Refusing to write a preferences document without settings"));
     // Characters outside Latin-1 are stored as '?'.
     const QByteArray bytes = qCompress(document.toString(1).toLatin1(), 9);
 
     QDir().mkpath(m_dataFolder);
-    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    QSaveFile file(fileName());
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
     // The file holds passwords: owner only, before any byte is written.
-    file.setPermissions(ownerOnly);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return fail(file.errorString());
+    const ZELSafeWrite::Result written =
+        ZELSafeWrite::replace(fileName(), bytes, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!written) {
+        m_writeFailed = true;
+        return fail(written.error);
     }
-    if (!file.commit())
-        return fail(file.errorString());
-    QFile::setPermissions(fileName(), ownerOnly);
     m_error.clear();
     return true;
+}
+
+bool ZELPreferencesFile::writeFailed() const
+{
+    return m_writeFailed;
 }
 
 ZELPreferencesFile::ReadResult ZELPreferencesFile::read(const QString &loginId)

@@ -2,10 +2,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QSemaphore>
+#include <QThread>
 #include <QTemporaryDir>
 
 #include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
+#include "protocol/zelfilewriter.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
@@ -170,7 +173,7 @@ private slots:
     {
         ZELMessageBoxClass::setTestAnswerHook({});
         ZELPlatform::setChoosers(nullptr);
-        const QList<ZELChatWindow *> windows = m_client->m_chatWindows.values();
+        const QList<ZELChatWindow *> windows = m_client ? m_client->m_chatWindows.values() : QList<ZELChatWindow *>();
         for (ZELChatWindow *w : windows)
             delete w;
         delete m_client;
@@ -338,6 +341,65 @@ private slots:
         QVERIFY(!w->filePages().m_ftpCancel->isEnabled());
     }
 
+
+    // What the user accepted is stored as it came, whatever its own first or
+    // last bytes are: a block is the file of the download asked for, never
+    // told apart by the server's markers at its edges.
+    void acceptedFileStoredByteForByte_data()
+    {
+        QTest::addColumn<QString>("kind"); // "chat" or "offline"
+        QTest::addColumn<QByteArray>("content");
+        QByteArray binary(70000, Qt::Uninitialized);
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char((i * 131) ^ (i >> 8));
+        const QList<std::pair<const char *, QByteArray>> contents{
+            {"begins with the voice-chat mark", "#VOICE#recording of a meeting"},
+            {"ends with the banner mark", "GIF89a a picture of mine<BANNEREND>"},
+            {"both marks", "#VOICE#<BANNEREMPTY><BANNEREND>"},
+            {"ends as a banner block does", "notes<BANNEREND><FILEEND>"},
+            {"only the file end mark", "<FILEEND>"},
+            {"empty", QByteArray()},
+            {"binary with every mark inside", binary + "<FILEEND>#VOICE#<BANNEREND><WRITEEND>" + binary},
+        };
+        for (const char *kind : {"chat", "offline"}) {
+            for (const auto &[name, content] : contents)
+                QTest::addRow("%s: %s", kind, name) << QString(kind) << content;
+        }
+    }
+
+    void acceptedFileStoredByteForByte()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        const QString folder = m_client->m_defaultFileLocation;
+        ZELChatWindow *w = nullptr;
+        if (kind == "chat") {
+            offerFromRavi("kept.bin", QString::number(content.size()));
+            QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+            w = m_client->m_chatWindows.value("ravi");
+            QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 1);
+            w->filePages().m_ftpOk->click();
+            QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+        } else {
+            QStringList request{"OFFLINEFTPACCEPT", "anita^%ravi^%kept.bin"};
+            QString into = folder;
+            QString name = "kept.bin";
+            m_client->downloadOfflineFile(request, into, name);
+            QVERIFY(m_peer->waitForRequest("OFFLINEFTPACCEPT").isValid());
+        }
+        m_peer->sendFile(content);
+        if (w) {
+            QCOMPARE(m_peer->waitForRequest("FTPSTATUS").value("FTPSTATUS"), QString("Accepted"));
+            QCOMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Accepted"));
+        }
+        QTRY_VERIFY(!m_client->m_downloadInProgress);
+        QFile stored(folder + "/kept.bin");
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), content);
+        // Nothing else was made of it: no banner, nothing beside the file.
+        QVERIFY(!QFile::exists(m_client->m_dataFolder + "/Banner/banner.gif"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.bin"});
+    }
 
     // A name with bidi controls or other invisible format characters, or a
     // very long one, shows cleaned (and elided with its end kept) in the row,
@@ -629,6 +691,86 @@ private slots:
             m_peer->dropConnection();
             QTRY_COMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Downloading Failed"));
             QCOMPARE(savedText("plan.txt"), QString("old plan"));
+        }
+    }
+
+    // A received file is stored off the window's thread. Whatever ends
+    // meanwhile, nothing breaks and an existing file of that name is never
+    // left half written: closing the chat window lets the file be stored;
+    // signing out, a lost connection or the client closing give the write up
+    // and keep the old file, and the server hears of no acceptance.
+    void endingWhileAFileIsStored_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("chat window closed") << "window" << true;
+        QTest::newRow("signed out") << "sign out" << false;
+        QTest::newRow("connection lost") << "loss" << false;
+        QTest::newRow("client closed") << "exit" << false;
+    }
+
+    void endingWhileAFileIsStored()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, stored);
+        const QString folder = m_client->m_defaultFileLocation;
+        QVERIFY(!makeFile("in/plan.txt", "old plan").isEmpty());
+        offerFromRavi("plan.txt", QString::number(8 << 20));
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        QPointer<ZELChatWindow> w = m_client->m_chatWindows.value("ravi");
+        QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 1);
+        w->filePages().m_ftpOk->click();
+        QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+
+        // The writer's thread is held by another write until released (or
+        // given up), so the file's own write is surely under way at the end.
+        std::atomic_bool release{false};
+        QSemaphore started;
+        m_client->m_fileWriter->run(
+            [&](const std::atomic_bool &cancelled) {
+                started.release();
+                while (!release.load() && !cancelled.load())
+                    QThread::msleep(1);
+                return ZELSafeWrite::Result{true, QString()};
+            },
+            nullptr);
+        QVERIFY(started.tryAcquire(1, 5000));
+        const QByteArray data(8 << 20, 'n');
+        m_peer->sendFile(data);
+        QTRY_VERIFY(!m_client->m_chatDownloadPending);
+        QVERIFY(m_client->m_downloadInProgress);
+        QCOMPARE(savedText("plan.txt"), QString("old plan"));
+
+        m_peer->clearRequests();
+        if (ending == "window") {
+            QVERIFY(w->close());
+            QTRY_VERIFY(w.isNull());
+        } else if (ending == "sign out") {
+            m_client->signOutSuccessFull();
+        } else if (ending == "loss") {
+            m_peer->dropConnection();
+            QTRY_COMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Downloading Failed"));
+        } else {
+            const QList<ZELChatWindow *> windows = m_client->m_chatWindows.values();
+            for (ZELChatWindow *open : windows)
+                delete open;
+            delete m_client;
+            m_client = nullptr;
+        }
+        release = true;
+        if (m_client) {
+            QVERIFY(m_client->m_fileWriter->waitForWrites(10000));
+            QTRY_VERIFY(!m_client->m_fileWriter->isBusy());
+            QVERIFY(!m_client->m_downloadInProgress);
+        }
+        QFile file(folder + "/plan.txt");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.size(), stored ? data.size() : 8);
+        QCOMPARE(file.readAll() == data, stored);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"plan.txt"});
+        if (ending != "loss" && ending != "exit") {
+            fence();
+            QCOMPARE(m_peer->requestTypes().contains("FTPSTATUS"), stored);
         }
     }
 
