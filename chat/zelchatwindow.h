@@ -27,6 +27,7 @@ class QTimer;
 class QTreeWidgetItem;
 class ZELDesktopCaptureHelper;
 class ZELFramelessHelper;
+class ZELInvitableList;
 class ZELMessageBoxClass;
 class ZELSmileyDialog;
 
@@ -145,6 +146,11 @@ public:
     bool hasFilePages() const { return m_filePages != nullptr; }
     // Stops and hides the download animation, if the pages exist.
     void hideDownloadProgress();
+
+    // The contacts m_onlineUsersListBox offers for invitation
+    // (chat/zelchatwindow_conference.cpp): every change to that list's rows,
+    // and every read of them, goes through here.
+    ZELInvitableList &invitableUsers();
 
     // Conference participants, found by user name (chat/zelchatwindow_conference.cpp).
     QListWidgetItem *participantRow(const QString &userName) const;
@@ -311,6 +317,7 @@ private:
     bool m_filePagesStyled = false;
     bool m_conferencePageStyled = false;
     std::unique_ptr<Ui_chatFilePages> m_filePages;
+    ZELInvitableList *m_invitableUsers = nullptr;
 
     ZELFramelessHelper *m_chrome = nullptr;
     QMovie *m_typingMovie = nullptr;

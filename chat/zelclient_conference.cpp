@@ -2,6 +2,7 @@
 
 #include "chat/zelchatwindow.h"
 #include "chat/zelconferencechat.h"
+#include "chat/zelinvitablelist.h"
 #include "chat/zelrequestdialog.h"
 #include "chat/zeltranscript.h"
 #include "protocol/zelsettingslists.h"
@@ -112,17 +113,7 @@ QString ZELClient::unusedConferenceName(const QString &conferenceName) const
 void ZELClient::fillOnlineUsersList(ZELChatWindow *window)
 {
     // By user name: two contacts of the same display name are two rows.
-    QSet<QString> listed;
-    for (int i = 0; i < window->m_onlineUsersListBox->count(); ++i)
-        listed.insert(window->m_onlineUsersListBox->item(i)->toolTip());
-    for (const QString &entry : std::as_const(m_presentContacts)) {
-        const QString userName = entry.section(QStringLiteral("##"), 0, 0);
-        if (listed.contains(userName))
-            continue;
-        listed.insert(userName);
-        auto *row = new QListWidgetItem(entry.section(QStringLiteral("##"), 1), window->m_onlineUsersListBox);
-        row->setToolTip(userName);
-    }
+    window->invitableUsers().add(ZELInvitableList::fromPresent(m_presentContacts), ZELInvitableList::SameUserName);
 }
 
 // ---------------------------------------------------------------------------

@@ -21,6 +21,7 @@
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zelinvitablelist.h"
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
 #include "contacts/zelapprovalrequesteduser.h"
@@ -481,7 +482,7 @@ void ZELClient::disConnectedSignal()
             window->m_offlineMessagePending = false;
         }
         window->Chat->setEnabled(false);
-        window->m_onlineUsersListBox->clear();
+        window->invitableUsers().clear();
         window->m_uploading = false;
         window->m_downloading = false;
         if (!window->m_peer.isEmpty()) {

@@ -2,6 +2,7 @@
 
 #include "protocol/zelsafewrite.h"
 #include "protocol/zelsettingslists.h"
+#include "protocol/zelxmlbounds.h"
 
 #include <QDir>
 #include <QDomDocument>
@@ -303,8 +304,11 @@ ZELPreferencesFile::FileState ZELPreferencesFile::load(QDomDocument &document)
     QByteArray text;
     if (compressed.size() > 4 && qFromBigEndian<quint32>(compressed.constData()) <= MaxTextSize)
         text = qUncompress(compressed);
+    // A file past the bounds no copy of ours writes is damage too, and
+    // refused before the reader spends more than a pass over it.
+    const QString content = QString::fromLatin1(text);
     QDomDocument parsed;
-    if (text.isEmpty() || !parsed.setContent(QString::fromLatin1(text))
+    if (content.isEmpty() || !ZELXmlBounds::allows(content) || !parsed.setContent(content)
         || parsed.documentElement().tagName() != SettingsTag) {
         // Keep the user's file for inspection instead of overwriting it later.
         if (!setAside())

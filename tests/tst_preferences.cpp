@@ -326,6 +326,13 @@ private slots:
         QByteArray huge = qCompress(validText, 9);
         huge[0] = char(0x7f);
         QTest::newRow("absurd length") << huge;
+        // Past what any copy of ours writes: refused before a tree is built.
+        QTest::newRow("nested deeper than any file")
+            << qCompress("<!DOCTYPE PERSONALSETTINGS>\n<SETTINGS>" + QByteArray("<USERSETTINGS>").repeated(5000)
+                             + QByteArray("</USERSETTINGS>").repeated(5000) + "</SETTINGS>\n",
+                         9);
+        QTest::newRow("internal subset") << qCompress(
+            "<!DOCTYPE PERSONALSETTINGS [<!ENTITY u '<USERSETTINGS/>'>]>\n<SETTINGS>&u;</SETTINGS>\n", 9);
     }
 
     void damagedFileIsSetAside()

@@ -4,6 +4,9 @@
 // sending (the frame must keep the terminator out whatever the bytes), and by
 // a received chat file of those sizes and of 16 and 60 MB holding the server's
 // markers inside, stored through the real receive path and dispatcher, offscreen.
+// Last, the time the receiver thread spends parsing documents far deeper or
+// wider than any message, next to a real contact list of 50,000 (--documents:
+// only that).
 
 #include "core/zelclient.h"
 #include "zelbenchhold.h"
@@ -161,6 +164,48 @@ void receiveFile(ZELBenchHoldApplication &app, ZELClient &client, ZELBenchPeerTh
                 timer.nsecsElapsed() / 1e6, same ? "byte-identical" : "NOT STORED AS SENT");
 }
 
+// One parse of each hostile document on the receiver thread's path, beside a
+// real large message; every row must stay in proportion to its size.
+void documentFigures()
+{
+    std::printf("\nParsing one document (receiver thread), one run each\n");
+    const ZELXmlCodec codec;
+    const auto nested = [](int depth) {
+        return QStringLiteral("<CHAT><MESSAGE>") + QString(QStringLiteral("<b>")).repeated(depth) + QLatin1Char('x')
+            + QString(QStringLiteral("</b>")).repeated(depth) + QStringLiteral("</MESSAGE></CHAT>");
+    };
+    const auto attributes = [](int count) {
+        QString text = QStringLiteral("<CHAT");
+        for (int i = 0; i < count; ++i)
+            text += QStringLiteral(" a%1=\"v\"").arg(i);
+        return text + QStringLiteral("><MESSAGE>x</MESSAGE></CHAT>");
+    };
+    QString contacts = QStringLiteral("<NEWUSER>\n <OTHERS>\n");
+    for (int i = 0; i < 50000; ++i)
+        contacts += QStringLiteral("  <USER>\n   <NAME>user%1</NAME>\n   <STATE>Online</STATE>\n"
+                                   "   <DEPARTMENT>Department %2</DEPARTMENT>\n   <DISPLAYNAME>Contact %1</DISPLAYNAME>\n"
+                                   "   <PROFILE>Engineer&amp;&amp;Company</PROFILE>\n   <MESSAGE>Working</MESSAGE>\n"
+                                   "   <STATUS>Online</STATUS>\n   <APPROVAL>APPROVED</APPROVAL>\n  </USER>\n")
+                        .arg(i).arg(i % 10);
+    contacts += QStringLiteral(" </OTHERS>\n</NEWUSER>\n");
+    const QList<std::pair<const char *, QString>> rows{
+        {"50,000 contacts as records (parses)", contacts},
+        {"100,000 nested elements in a CHAT", nested(100000)},
+        {"100,000 attributes on the root", attributes(100000)},
+        {"4,000,001 comments after the root", QStringLiteral("<CHAT><MESSAGE>x</MESSAGE></CHAT>")
+                                                   + QString(QStringLiteral("<!---->")).repeated(4000001)},
+        {"1,000,000 nested elements in a CHAT", nested(1000000)},
+    };
+    for (const auto &[label, text] : rows) {
+        QElapsedTimer timer;
+        timer.start();
+        const qsizetype values = codec.parse(text).size();
+        std::printf("  %-40s %7.1f MB %10.1f ms  values %lld\n", label, text.size() / 1048576.0,
+                    timer.nsecsElapsed() / 1e6, static_cast<long long>(values));
+        std::fflush(stdout);
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -169,6 +214,10 @@ int main(int argc, char *argv[])
     zelBenchUseHome(home);
     ZELBenchHoldApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--documents"))) {
+        documentFigures();
+        return 0;
+    }
     const int runs = 15;
 #if !defined(__OPTIMIZE__)
     std::printf("Built without optimisation: build with -DCMAKE_BUILD_TYPE=Release for figures that count.\n\n");
@@ -267,5 +316,6 @@ int main(int argc, char *argv[])
                         (QByteArray::number(size >> 20) + " MB, markers every 4 KB").constData(), data);
         }
     }
+    documentFigures();
     return sink == 0 ? 1 : 0;
 }
