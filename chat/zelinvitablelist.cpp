@@ -89,7 +89,9 @@ ZELInvitableList::Contacts ZELInvitableList::fromPresent(const QStringList &pres
 
 bool ZELInvitableList::eventFilter(QObject *watched, QEvent *event)
 {
-    if (watched == m_list && event->type() == QEvent::Show)
+    // The type first: the list sends events while it is being destroyed, when
+    // the guarded pointer must not be read as a list any more.
+    if (event->type() == QEvent::Show && watched == m_list)
         apply();
     return QObject::eventFilter(watched, event);
 }
