@@ -340,10 +340,13 @@ private slots:
         if (users == 2)
             stored << storedUser("dave", "pw", false);
         startClient(stored);
-        const ZELTestPeer::Request login = m_peer->waitForRequest("LOGIN", signsIn ? 5000 : 300);
-        QCOMPARE(login.isValid(), signsIn);
+        // The banner decides the sign-in as it is handled: a LOGIN it sent
+        // arrives before the fence.
+        fence();
+        QCOMPARE(requestCount("LOGIN"), signsIn ? 1 : 0);
         if (!signsIn)
             return;
+        const ZELTestPeer::Request login = m_peer->waitForRequest("LOGIN");
         QCOMPARE(login.value("UserName"), QString("carol"));
         QCOMPARE(login.value("Password"), QString("stored-pw"));
         QCOMPARE(login.value("Invisible"), QString("FALSE"));
@@ -523,7 +526,11 @@ private slots:
                 QVERIFY(m_peer->waitForRequest("SIGNOUT").isValid());
             }
             signInAs(user, "secret");
-            QTest::qWait(50);
+            // Waiting chats open their windows a turn after the sign-in: a
+            // turn asked for now comes after theirs.
+            bool turned = false;
+            QTimer::singleShot(0, m_client, [&turned] { turned = true; });
+            QTRY_VERIFY(turned);
             if (user != "alice") {
                 QVERIFY(!m_client->m_chatWindows.contains("ravi"));
                 QVERIFY(m_client->m_waitingChats.isEmpty());
@@ -620,8 +627,20 @@ private slots:
         QVERIFY(!m_client->m_signedIn);
         QVERIFY(!m_client->m_signInAction->isEnabled());
         // The other machine keeps the account: a loss now brings no reconnection.
+        // Reconnecting is the worker's tick, handled on the client's thread:
+        // counted here after the client's own handling of the same tick.
+        int ticksHandled = 0;
+        const QMetaObject::Connection counter = connect(m_client->m_workerThread, &ZELThread::setConnectionState,
+                                                        m_client, [&ticksHandled] { ++ticksHandled; });
         m_peer->dropConnection();
-        QVERIFY(!m_peer->waitForConnection(500));
+        QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::UnconnectedState);
+        // Once the loss is handled the worker either does not run, or one of
+        // its ticks has been handled.
+        if (m_client->m_workerThread->isRunning())
+            QTRY_VERIFY(ticksHandled > 0);
+        disconnect(counter);
+        QCOMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::UnconnectedState);
+        QVERIFY(!m_peer->isConnected());
     }
 
     void exit_data()
@@ -661,7 +680,7 @@ private slots:
         QCOMPARE(settings.contains("MainWindow/pos"), yes);
         if (yes)
             QCOMPARE(settings.value("MainWindow/pos").toPoint(), position);
-        QTest::qWait(100);
+        fence();
         QCOMPARE(requestCount("SIGNOUT"), signedIn && yes ? 1 : 0);
         QCOMPARE(m_client->m_trayMenu->isEnabled(), !yes);
     }
