@@ -120,6 +120,9 @@ public slots:
     void setHostDetails(QStringList &details);
     void connectToServer(QString host, QString port);
     void connectForSignIn();
+    // Ends the user's connection attempt that has not connected yet, as a
+    // refused one ends: back to the sign-in page, what was typed kept.
+    void giveUpConnectionAttempt(bool closedByUser);
 
     // Banner and user details
     void callBannerLogoFileCreation(QByteArray data);
@@ -789,6 +792,10 @@ public:
     // Sign-in without an answer: given up after this long, with a message
     int m_signInAnswerMs = 30000;
     QTimer *m_signInAnswerTimer = nullptr;
+    // The user's connection attempt (start-up, the settings, Sign In) that
+    // has not connected after this long is given up
+    int m_connectAttemptMs = 25000;
+    QTimer *m_connectAttemptTimer = nullptr;
     // Login ids of the sign-ins given up on this connection whose answers
     // are still to come, oldest first (the server answers in order).
     QStringList m_abandonedSignIns;

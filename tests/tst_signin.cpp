@@ -11,6 +11,8 @@
 #include <QTextEdit>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
@@ -138,6 +140,23 @@ private:
         QVERIFY(m_peer->listen(m_downPort));
     }
 
+    // A port on 127.0.0.1 that neither answers nor refuses, as a host whose
+    // packets are dropped: its listening queue is full and nobody accepts, so
+    // the system drops further connection requests.
+    QTcpServer m_silent;
+    QList<QTcpSocket *> m_silentQueue;
+
+    void openSilentPort(quint16 port = 0)
+    {
+        m_silent.setListenBacklogSize(0);
+        QVERIFY(m_silent.listen(QHostAddress::LocalHost, port));
+        m_silent.pauseAccepting();
+        auto *queued = new QTcpSocket(&m_silent);
+        queued->connectToHost(QHostAddress::LocalHost, m_silent.serverPort());
+        QVERIFY(queued->waitForConnected());
+        m_silentQueue << queued;
+    }
+
     // The client starts with its settings naming a server that is down.
     void startClientWhileServerDown(const QList<ZELPreferencesFile::UserSettings> &users)
     {
@@ -245,6 +264,9 @@ private slots:
         m_client = nullptr;
         delete m_peer;
         m_peer = nullptr;
+        qDeleteAll(m_silentQueue);
+        m_silentQueue.clear();
+        m_silent.close();
     }
 
     void loginFields_data()
@@ -1066,6 +1088,108 @@ private slots:
         QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
         m_peer->sendText(successReply("Alice Andersen"));
         QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+    }
+
+    // A server whose packets are dropped neither takes nor refuses a
+    // connection. The user's attempt ends after a bounded wait, or at once by
+    // the connecting page's close button, as a refused one: on the sign-in
+    // page, what was typed kept. A signed-in user's reconnection waits on the
+    // connecting page as before, its close button as before.
+    void connectAttemptWithoutAnswer_data()
+    {
+        QTest::addColumn<QString>("attempt"); // "start-up", "sign in", "sign in on a reconnect", "signed in"
+        QTest::addColumn<bool>("closed");     // else the wait runs out
+        QTest::addColumn<QString>("message");
+        const QString unreachable = "ZEL not connected. The server cannot be reached.";
+        QTest::newRow("start-up, closed") << "start-up" << true << "ZEL not connected";
+        QTest::newRow("Sign In, no answer") << "sign in" << false << unreachable;
+        QTest::newRow("Sign In, closed") << "sign in" << true << "ZEL not connected";
+        QTest::newRow("Sign In on a reconnect attempt, no answer") << "sign in on a reconnect" << false << unreachable;
+        QTest::newRow("Sign In on a reconnect attempt, closed") << "sign in on a reconnect" << true
+                                                               << "ZEL not connected";
+        QTest::newRow("signed in, closed") << "signed in" << true << "";
+    }
+
+    void connectAttemptWithoutAnswer()
+    {
+        QFETCH(QString, attempt);
+        QFETCH(bool, closed);
+        QFETCH(QString, message);
+        if (attempt == "start-up") {
+            openSilentPort();
+            ZELPreferencesFile file(dataFolder());
+            const QStringList silent = {"127.0.0.1", QString::number(m_silent.serverPort()), "NoProxy",
+                                        "", "", "", ""};
+            QVERIFY(file.create(silent));
+            QVERIFY(file.addUser(storedUser("alice", "secret", true), silent));
+            m_client = new ZELClient;
+        } else if (attempt == "sign in") {
+            startClientWhileServerDown({});
+            openSilentPort(m_downPort);
+        } else {
+            startClient();
+            if (attempt == "signed in")
+                signInAs("alice", "secret");
+            stopServer();
+            openSilentPort(m_downPort);
+            // A reconnect attempt waits for the port.
+            QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectingState);
+        }
+        if (attempt != "start-up" && attempt != "signed in") {
+            QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+            m_client->userNameEdit->setEditText("alice");
+            m_client->passWordEdit->setText("secret");
+            m_client->m_connectAttemptMs = closed ? 60000 : 300;
+            m_client->signButton->click();
+        }
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->processPage);
+        QCOMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectingState);
+
+        QStringList asked;
+        ZELMessageBoxClass::setTestAnswerHook([&asked](const QString &title, const QString &text) {
+            asked << title + ": " + text;
+            return int(QMessageBox::No);
+        });
+        if (closed)
+            m_client->m_processPageCloseButton->click();
+        if (attempt == "signed in") {
+            // Without a tray the close button asks about exiting, as it did.
+            QCOMPARE(asked, QStringList("Zembrio: Are you sure you want to exit?"));
+            QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->processPage);
+            return;
+        }
+        QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+        QVERIFY(asked.isEmpty());
+        QCOMPARE(m_client->m_showErrorLable->text(), message);
+        QVERIFY(!m_client->m_showErrorLable->isHidden());
+        QCOMPARE(m_client->userNameEdit->currentText(), QString("alice"));
+        QCOMPARE(m_client->passWordEdit->text(), QString("secret"));
+        QVERIFY(m_client->signButton->isEnabled());
+        QVERIFY(m_client->m_processMovie->state() != QMovie::Running);
+        if (attempt != "sign in on a reconnect") {
+            // Nothing tries again behind the page (reconnect ticks do).
+            QCOMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::UnconnectedState);
+            QVERIFY(!m_client->m_trayRotationTimer->isActive());
+        }
+    }
+
+    // While reconnect attempts wait for a server that does not answer, the
+    // server settings' Connect goes to the address given there at once.
+    void settingsConnectWhileReconnectWaits()
+    {
+        startClient();
+        stopServer();
+        openSilentPort(m_downPort);
+        QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectingState);
+        m_peer = new ZELTestPeer;
+        QVERIFY(m_peer->listen());
+        QStringList details(ZELConnectToServerSettings::HostDetailCount);
+        details[ZELConnectToServerSettings::DetailHost] = m_peer->host();
+        details[ZELConnectToServerSettings::DetailPort] = QString::number(m_peer->port());
+        details[ZELConnectToServerSettings::DetailProxyType] = "NoProxy";
+        m_client->setHostDetails(details);
+        QVERIFY(m_peer->waitForConnection());
+        QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
     }
 
     // Signing in again after each loss shows the status pictures and the tray's
