@@ -146,6 +146,9 @@ public slots:
     void fileMenuExit();
     void signOut();
     void signOutSuccessFull();
+    // Closes what a session leaves that is its user's alone (its windows, the
+    // messages waiting for them, its counters), as at a sign-out.
+    void endUserSession();
 
     // Preferences file and saves (core/zelclient_preferences.cpp)
     void createXMLfile();
@@ -796,6 +799,12 @@ public:
     // has not connected after this long is given up
     int m_connectAttemptMs = 25000;
     QTimer *m_connectAttemptTimer = nullptr;
+    // The user whose session the connection took with it, while its windows
+    // stay for him to sign in again; empty when there is none
+    QString m_lostSessionUser;
+    // Set while a lost session's windows close: nothing of it goes to the
+    // server, which ended that session with the connection
+    bool m_requestsHeld = false;
     // Login ids of the sign-ins given up on this connection whose answers
     // are still to come, oldest first (the server answers in order).
     QStringList m_abandonedSignIns;

@@ -102,6 +102,8 @@ void restoreWaitCursor(ZELClient &client)
 void rememberStatusForReSignIn(ZELClient &client)
 {
     if (pageShown(client, client.MainPage, ContactPageIndex)) {
+        // The session's windows stay, disabled, for its user to sign in again.
+        client.m_lostSessionUser = client.m_loginId;
         client.m_reSignInPending = true;
         client.m_restoreStatusOnSignIn = true;
         client.m_statusBeforeLoss = client.m_statusMessageToolButton->text();
@@ -226,9 +228,12 @@ Dialog *namedChild(ZELClient &client, const QString &name)
 } // namespace
 
 // The one road of every request to the server: compose, encode, compress,
-// terminate and write. Nothing here checks the connection or the write.
+// terminate and write. Nothing here checks the connection or the write; only
+// while a lost session's windows close is nothing sent.
 void ZELClient::convertXMLSendToServer(QStringList &request)
 {
+    if (m_requestsHeld)
+        return;
     m_tcpSocket->sendRequest(request);
 }
 

@@ -18,8 +18,11 @@
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
+#include "messages/zelgroupmessagedisplay.h"
+#include "messages/zelofflinemessageswidget.h"
 #include "contacts/zeladdcontact.h"
 #include "core/zelclient.h"
+#include "protocol/zelhistorypaths.h"
 #include "protocol/zelpreferencesfile.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
@@ -1190,6 +1193,73 @@ private slots:
         m_client->setHostDetails(details);
         QVERIFY(m_peer->waitForConnection());
         QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
+    }
+
+    // After a lost connection the session's windows wait, disabled, for its
+    // user to sign in again. When another user signs in they go as at a
+    // sign-out (a chat's transcript saved under its user's settings), with
+    // no word to the server for a session it has already ended.
+    void lostSessionWindowsStayOnlyForTheirUser_data()
+    {
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<bool>("autoSave");
+        QTest::newRow("another user, automatic save") << "bob" << true;
+        QTest::newRow("another user, no automatic save") << "bob" << false;
+        QTest::newRow("the same user again") << "alice" << true;
+    }
+
+    void lostSessionWindowsStayOnlyForTheirUser()
+    {
+        QFETCH(QString, next);
+        QFETCH(bool, autoSave);
+        auto alice = storedUser("alice", "secret", false);
+        alice.chatHistory[ZELChatHistoryList::AutomaticSave] = autoSave ? "TRUE" : "FALSE";
+        alice.chatHistory[ZELChatHistoryList::SaveLocation] = dataFolder() + "/alice-history";
+        auto bob = storedUser("bob", "secret", false);
+        bob.chatHistory[ZELChatHistoryList::AutomaticSave] = "TRUE";
+        bob.chatHistory[ZELChatHistoryList::SaveLocation] = dataFolder() + "/bob-history";
+        startClient({alice, bob});
+        signInAs("alice", "secret");
+        m_peer->sendTexts({chatFrom("ravi", "r1"), offerFrom("ravi", "r.txt"),
+                           ZELTestPeer::message("ONLINEGROUPMESSAGE", {{"PLAINMESSAGE", "g1"},
+                                                                       {"HTMLMESSAGE", "g1"},
+                                                                       {"LOGINNAME", "mona"},
+                                                                       {"DISPLAYNAME", "Mona"}}),
+                           ZELTestPeer::message("OFFLINEMESSAGES",
+                                                {{"VALUE", "zoe##see you##10:00##NO##see you##ZOE##NO"}})});
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        QTRY_COMPARE(m_client->m_groupMessageDisplays.size(), 1);
+        const QPointer<ZELChatWindow> chat = m_client->m_chatWindows.value("ravi");
+        QTRY_VERIFY(chat->totalMessage->toPlainText().contains("r1"));
+        const QPointer<ZELGroupMessageDisplay> group = m_client->m_groupMessageDisplays.firstKey();
+        QTRY_COMPARE(m_client->m_offlineMessageList.size(), 2);
+        m_client->generateWindow();
+        QVERIFY(m_client->m_offlineMessagesWidget.isVisible());
+
+        loseConnection(false);
+        m_peer->clearRequests();
+        signInAs(next, "secret");
+
+        const bool kept = next == "alice";
+        QCOMPARE(m_client->m_chatWindows.contains("ravi"), kept);
+        QCOMPARE(chat && chat->isVisible(), kept);
+        QCOMPARE(group && group->isVisible(), kept);
+        QCOMPARE(m_client->m_offlineMessagesWidget.isVisible(), kept);
+        if (kept)
+            QVERIFY(chat->Chat->isEnabled());
+        QFile transcript(ZELHistoryPaths::userFolder(dataFolder() + "/alice-history", "Alice Andersen") + "/"
+                         + ZELHistoryPaths::dayFolderName(QDate::currentDate()) + "/"
+                         + ZELHistoryPaths::contactFileName("ravi K"));
+        QCOMPARE(transcript.exists(), autoSave && !kept);
+        if (transcript.exists()) {
+            QVERIFY(transcript.open(QIODevice::ReadOnly));
+            QVERIFY(QString::fromUtf8(transcript.readAll()).contains("r1"));
+        }
+        QVERIFY(!QDir(dataFolder() + "/bob-history").exists());
+        // The offer in the closed window is not declined on alice's behalf.
+        fence();
+        QVERIFY(!m_peer->requestTypes().contains("FTPSTATUS"));
+        QVERIFY(!m_peer->requestTypes().contains("CLOSECHATWINDOW"));
     }
 
     // Signing in again after each loss shows the status pictures and the tray's
