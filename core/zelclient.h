@@ -120,6 +120,9 @@ public slots:
     void setHostDetails(QStringList &details);
     void connectToServer(QString host, QString port);
     void connectForSignIn();
+    // Ends the user's connection attempt that has not connected yet, as a
+    // refused one ends: back to the sign-in page, what was typed kept.
+    void giveUpConnectionAttempt(bool closedByUser);
 
     // Banner and user details
     void callBannerLogoFileCreation(QByteArray data);
@@ -143,6 +146,9 @@ public slots:
     void fileMenuExit();
     void signOut();
     void signOutSuccessFull();
+    // Closes what a session leaves that is its user's alone (its windows, the
+    // messages waiting for them, its counters), as at a sign-out.
+    void endUserSession();
 
     // Preferences file and saves (core/zelclient_preferences.cpp)
     void createXMLfile();
@@ -789,6 +795,16 @@ public:
     // Sign-in without an answer: given up after this long, with a message
     int m_signInAnswerMs = 30000;
     QTimer *m_signInAnswerTimer = nullptr;
+    // The user's connection attempt (start-up, the settings, Sign In) that
+    // has not connected after this long is given up
+    int m_connectAttemptMs = 25000;
+    QTimer *m_connectAttemptTimer = nullptr;
+    // The user whose session the connection took with it, while its windows
+    // stay for him to sign in again; empty when there is none
+    QString m_lostSessionUser;
+    // Set while a lost session's windows close: nothing of it goes to the
+    // server, which ended that session with the connection
+    bool m_requestsHeld = false;
     // Login ids of the sign-ins given up on this connection whose answers
     // are still to come, oldest first (the server answers in order).
     QStringList m_abandonedSignIns;

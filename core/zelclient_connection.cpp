@@ -103,6 +103,8 @@ void restoreWaitCursor(ZELClient &client)
 void rememberStatusForReSignIn(ZELClient &client)
 {
     if (pageShown(client, client.MainPage, ContactPageIndex)) {
+        // The session's windows stay, disabled, for its user to sign in again.
+        client.m_lostSessionUser = client.m_loginId;
         client.m_reSignInPending = true;
         client.m_restoreStatusOnSignIn = true;
         client.m_statusBeforeLoss = client.m_statusMessageToolButton->text();
@@ -160,6 +162,32 @@ bool attemptBehindSignInPage(const ZELClient &client)
     return client.m_reconnecting && !client.m_reSignInPending;
 }
 
+// A host whose packets are dropped on the way neither takes nor refuses the
+// user's attempt: without a bound of our own he would wait for the system's
+// timeout, two minutes and more, on the connecting page. Reconnect ticks
+// have no bound: their attempts end as the system ends them.
+void boundConnectionAttempt(ZELClient &client)
+{
+    if (!client.m_connectAttemptTimer) {
+        client.m_connectAttemptTimer = new QTimer(&client);
+        client.m_connectAttemptTimer->setSingleShot(true);
+        QObject::connect(client.m_connectAttemptTimer, &QTimer::timeout, &client,
+                         [&client] { client.giveUpConnectionAttempt(false); });
+    }
+    client.m_connectAttemptTimer->start(client.m_connectAttemptMs);
+}
+
+void stopConnectionAttemptBound(ZELClient &client)
+{
+    if (client.m_connectAttemptTimer)
+        client.m_connectAttemptTimer->stop();
+}
+
+bool connecting(QAbstractSocket::SocketState state)
+{
+    return state == QAbstractSocket::HostLookupState || state == QAbstractSocket::ConnectingState;
+}
+
 // The steps every connection attempt shares, whether the user started it or
 // a reconnect tick did.
 void startConnectionAttempt(ZELClient &client, const QString &host, const QString &portText)
@@ -185,6 +213,9 @@ void startConnectionAttempt(ZELClient &client, const QString &host, const QStrin
     // reported at once must find it there and take it down again.
     if (!attemptBehindSignInPage(client))
         showConnectingPage(client);
+    // Armed first: an error reported at once stops it again.
+    if (!client.m_reconnecting)
+        boundConnectionAttempt(client);
 
     client.m_tcpSocket->connectToHost(host, port, QIODevice::ReadWrite);
 }
@@ -198,9 +229,12 @@ Dialog *namedChild(ZELClient &client, const QString &name)
 } // namespace
 
 // The one road of every request to the server: compose, encode, compress,
-// terminate and write. Nothing here checks the connection or the write.
+// terminate and write. Nothing here checks the connection or the write; only
+// while a lost session's windows close is nothing sent.
 void ZELClient::convertXMLSendToServer(QStringList &request)
 {
+    if (m_requestsHeld)
+        return;
     m_tcpSocket->sendRequest(request);
 }
 
@@ -236,6 +270,7 @@ void ZELClient::connected()
 
     m_workerThread->reconnectMode = false;
     m_reconnecting = false;
+    stopConnectionAttemptBound(*this);
 
     m_connectionStateText = QStringLiteral("Connected");
     m_justConnected = true;
@@ -570,6 +605,7 @@ void ZELClient::displayError(QAbstractSocket::SocketError error)
     m_settingsLabel->show();
     m_connectToServerAction->setEnabled(true);
     restoreWaitCursor(*this);
+    stopConnectionAttemptBound(*this);
     // A sign-in waiting for this attempt is given up: the sign-in page says
     // so and keeps what was typed for the next Sign In.
     const bool forSignIn = std::exchange(m_signInOnConnect, false);
@@ -726,8 +762,15 @@ void ZELClient::setHostDetails(QStringList &details)
 void ZELClient::connectToServer(QString host, QString port)
 {
     const QAbstractSocket::SocketState state = m_tcpSocket->state();
-    if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::ConnectingState)
+    if (state == QAbstractSocket::ConnectedState)
         return;
+    if (connecting(state)) {
+        if (!m_reconnecting)
+            return;
+        // A reconnect tick's attempt gives way to the user's, who may have
+        // given another address: the old one may never answer.
+        m_tcpSocket->abort();
+    }
     // The user's attempt (start-up, the settings, Sign In), even while the
     // reconnect ticks run: its failure is reported to him.
     m_reconnecting = false;
@@ -737,15 +780,30 @@ void ZELClient::connectToServer(QString host, QString port)
 void ZELClient::connectForSignIn()
 {
     m_signInOnConnect = true;
-    if (m_tcpSocket->state() == QAbstractSocket::UnconnectedState) {
+    const QAbstractSocket::SocketState state = m_tcpSocket->state();
+    if (state == QAbstractSocket::UnconnectedState) {
         connectToServer(setting(m_connectionSettings, ZELConnectionList::Host),
                         setting(m_connectionSettings, ZELConnectionList::Port));
         return;
     }
     // A reconnect attempt is under way behind the sign-in page: it becomes
-    // this sign-in's, shown and reported as the user's own.
+    // this sign-in's, shown, bounded and reported as the user's own.
     m_reconnecting = false;
     showConnectingPage(*this);
+    if (connecting(state))
+        boundConnectionAttempt(*this);
+}
+
+void ZELClient::giveUpConnectionAttempt(bool closedByUser)
+{
+    stopConnectionAttemptBound(*this);
+    if (m_reconnecting || !connecting(m_tcpSocket->state()))
+        return;
+    // An abort of an attempt reports no error of its own.
+    m_tcpSocket->abort();
+    displayError(QAbstractSocket::SocketTimeoutError);
+    if (closedByUser)
+        m_showErrorLable->setText(QStringLiteral("ZEL not connected"));
 }
 
 void ZELClient::callBannerLogoFileCreation(QByteArray data)

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QMovie>
+#include <QScopedValueRollback>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTimer>
@@ -124,6 +125,15 @@ void ZELClient::verifyAccountInfo()
         // greeted the client: the fields keep what was typed until then.
         connectForSignIn();
         return;
+    }
+    if (!m_lostSessionUser.isEmpty() && loginId != m_lostSessionUser) {
+        // Another user signs in where a lost session's windows wait for their
+        // user: they go as at his sign-out, under his settings, before
+        // anything of the new session. The server ended his session with the
+        // connection and is told nothing of it now.
+        const QScopedValueRollback<QString> owner(m_loginId, m_lostSessionUser);
+        const QScopedValueRollback<bool> quiet(m_requestsHeld, true);
+        endUserSession();
     }
     m_loginId = loginId;
     m_password = passWordEdit->text();
@@ -495,23 +505,8 @@ void ZELClient::signOut()
     }
 }
 
-void ZELClient::signOutSuccessFull()
+void ZELClient::endUserSession()
 {
-    passWordEdit->setText(QString());
-    passWordEdit->setFocus();
-
-    // Clearing the tree deletes the group rows: nothing may point at them.
-    m_contactView->clear();
-    m_expandedContactItem = nullptr;
-    m_recentChatsItem = m_onlineItem = m_offlineItem = nullptr;
-    m_activeItem = m_inactiveItem = m_contactListEmptyItem = nullptr;
-    m_searchMatches.clear();
-    m_voiceMailIndicationLabel->setVisible(true);
-
-    if (m_workerThread->isRunning() && !m_workerThread->reconnectMode)
-        m_workerThread->stop();
-    m_workerThread->activityMonitor = false;
-
     if (m_reminderDialog.isVisible())
         m_reminderDialog->hide();
     if (m_reminderPopup.isVisible())
@@ -525,25 +520,22 @@ void ZELClient::signOutSuccessFull()
         if (window && window->isVisible())
             window->close();
     }
-    if (QWidget *changePassword = findChild<QWidget *>(QStringLiteral("ZELChangePasswordDialog"))) {
-        if (changePassword->isVisible())
-            changePassword->close();
+    for (const QString &name : {QStringLiteral("ZELChangePasswordDialog"), QStringLiteral("ZELGroupMessageDialog")}) {
+        QWidget *dialog = findChild<QWidget *>(name);
+        if (dialog && dialog->isVisible())
+            dialog->close();
     }
-
-    if (m_bannerMovie && m_bannerMovie->state() == QMovie::Running)
-        m_bannerMovie->stop();
 
     m_reminders.clear();
     resetReminderAssignees();
 
     m_offlineMessageList.clear();
-
-    if (m_invisibleModeCheckBox->isChecked())
-        m_invisibleModeCheckBox->setChecked(false);
-    if (m_invisibleModeAction->isChecked()) {
-        m_invisibleModeAction->setChecked(false);
-        m_invisibleModeAction->setText(QStringLiteral("&Invisible Mode"));
-    }
+    m_unreadOfflineMessageCount = 0;
+    m_offlineFileCount = 0;
+    if (ZELOfflineMessagesWidget *offline = m_offlineMessagesWidget.built())
+        offline->m_offlineFileCount = 0;
+    m_offlineMessagesAction->setText(QStringLiteral("&Offline Messages"));
+    m_privilegeInfo.clear();
 
     // Chats still waiting for a window were never seen: like waiting group
     // messages they come at this user's next sign-in.
@@ -561,13 +553,45 @@ void ZELClient::signOutSuccessFull()
             m_chatWindows.remove(it.key());
     }
     closeRequestDialogs();
-    // Signing out closes the message windows. The messages waiting for one
-    // were never seen: they are kept for this user's next sign-in (taken out
-    // first, so a closing window does not open the next of them).
+    // The message windows close too. The messages waiting for one were never
+    // seen: they are kept for this user's next sign-in (taken out first, so a
+    // closing window does not open the next of them).
     if (!m_pendingGroupMessages.isEmpty())
         m_heldGroupMessages[m_loginId] += std::exchange(m_pendingGroupMessages, {});
     m_pendingGroupMessageBytes = 0;
     closeEach(m_groupMessageDisplays);
+
+    m_lostSessionUser.clear();
+}
+
+void ZELClient::signOutSuccessFull()
+{
+    passWordEdit->setText(QString());
+    passWordEdit->setFocus();
+
+    // Clearing the tree deletes the group rows: nothing may point at them.
+    m_contactView->clear();
+    m_expandedContactItem = nullptr;
+    m_recentChatsItem = m_onlineItem = m_offlineItem = nullptr;
+    m_activeItem = m_inactiveItem = m_contactListEmptyItem = nullptr;
+    m_searchMatches.clear();
+    m_voiceMailIndicationLabel->setVisible(true);
+
+    if (m_workerThread->isRunning() && !m_workerThread->reconnectMode)
+        m_workerThread->stop();
+    m_workerThread->activityMonitor = false;
+
+    endUserSession();
+
+    if (m_bannerMovie && m_bannerMovie->state() == QMovie::Running)
+        m_bannerMovie->stop();
+
+    if (m_invisibleModeCheckBox->isChecked())
+        m_invisibleModeCheckBox->setChecked(false);
+    if (m_invisibleModeAction->isChecked()) {
+        m_invisibleModeAction->setChecked(false);
+        m_invisibleModeAction->setText(QStringLiteral("&Invisible Mode"));
+    }
 
     m_screenCaptureActive = false;
 
@@ -579,7 +603,6 @@ void ZELClient::signOutSuccessFull()
     m_chatToolButton->setEnabled(false);
     m_chatAction->setEnabled(false);
     m_addContactApprovalAction->setEnabled(false);
-    m_offlineMessagesAction->setText(QStringLiteral("&Offline Messages"));
     m_addContactApprovalAction->setText(QStringLiteral("Add Contact A&pproval"));
     m_conferenceChatAction->setEnabled(false);
     m_conferenceChatToolButton->setEnabled(false);
@@ -616,13 +639,8 @@ void ZELClient::signOutSuccessFull()
 
     m_sortClickCount = 2;
     m_newVoiceMailCount = 0;
-    m_unreadOfflineMessageCount = 0;
-    m_offlineFileCount = 0;
     m_trayAnimationFrame = 0;
-    if (ZELOfflineMessagesWidget *offline = m_offlineMessagesWidget.built())
-        offline->m_offlineFileCount = 0;
 
-    m_privilegeInfo.clear();
     m_recentChatUsers.clear();
     // Kept across sessions they would announce contacts as present who are not.
     m_presentContacts.clear();

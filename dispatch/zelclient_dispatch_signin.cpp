@@ -84,6 +84,8 @@ ZELDispatchResult ZELClient::dispatchLogin(const QStringList &message)
 
     const QString result = messageValue(message, LoginResult);
     if (result == QLatin1String("SUCCESSLOGIN")) {
+        // A lost session's windows are this session's now.
+        m_lostSessionUser.clear();
         m_users.clear();
         successFullLoginStatus(message);
         // Group messages that waited unseen when this user last signed out.

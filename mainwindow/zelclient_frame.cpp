@@ -8,6 +8,7 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPixmap>
+#include <QTimer>
 
 #include "mainwindow/zelpopup.h"
 #include "platform/zelplatform.h"
@@ -362,6 +363,13 @@ void ZELClient::minimized()
 // keeps failing leaves the connecting page up for good), so they exit.
 void ZELClient::closeSlot()
 {
+    // The connecting page of the user's own attempt closes back to the
+    // sign-in page: he need not wait for a server that does not answer.
+    if (stackedWidget->currentWidget() == processPage && m_connectAttemptTimer
+        && m_connectAttemptTimer->isActive()) {
+        giveUpConnectionAttempt(true);
+        return;
+    }
     if (trayHoldsWindow(*this))
         hide();
     else

@@ -11,13 +11,18 @@
 #include <QTextEdit>
 #include <QStandardPaths>
 #include <QTableWidget>
+#include <QTcpServer>
+#include <QTcpSocket>
 #include <QTimer>
 #include <QToolTip>
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
+#include "messages/zelgroupmessagedisplay.h"
+#include "messages/zelofflinemessageswidget.h"
 #include "contacts/zeladdcontact.h"
 #include "core/zelclient.h"
+#include "protocol/zelhistorypaths.h"
 #include "protocol/zelpreferencesfile.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
@@ -138,6 +143,23 @@ private:
         QVERIFY(m_peer->listen(m_downPort));
     }
 
+    // A port on 127.0.0.1 that neither answers nor refuses, as a host whose
+    // packets are dropped: its listening queue is full and nobody accepts, so
+    // the system drops further connection requests.
+    QTcpServer m_silent;
+    QList<QTcpSocket *> m_silentQueue;
+
+    void openSilentPort(quint16 port = 0)
+    {
+        m_silent.setListenBacklogSize(0);
+        QVERIFY(m_silent.listen(QHostAddress::LocalHost, port));
+        m_silent.pauseAccepting();
+        auto *queued = new QTcpSocket(&m_silent);
+        queued->connectToHost(QHostAddress::LocalHost, m_silent.serverPort());
+        QVERIFY(queued->waitForConnected());
+        m_silentQueue << queued;
+    }
+
     // The client starts with its settings naming a server that is down.
     void startClientWhileServerDown(const QList<ZELPreferencesFile::UserSettings> &users)
     {
@@ -245,6 +267,9 @@ private slots:
         m_client = nullptr;
         delete m_peer;
         m_peer = nullptr;
+        qDeleteAll(m_silentQueue);
+        m_silentQueue.clear();
+        m_silent.close();
     }
 
     void loginFields_data()
@@ -340,10 +365,13 @@ private slots:
         if (users == 2)
             stored << storedUser("dave", "pw", false);
         startClient(stored);
-        const ZELTestPeer::Request login = m_peer->waitForRequest("LOGIN", signsIn ? 5000 : 300);
-        QCOMPARE(login.isValid(), signsIn);
+        // The banner decides the sign-in as it is handled: a LOGIN it sent
+        // arrives before the fence.
+        fence();
+        QCOMPARE(requestCount("LOGIN"), signsIn ? 1 : 0);
         if (!signsIn)
             return;
+        const ZELTestPeer::Request login = m_peer->waitForRequest("LOGIN");
         QCOMPARE(login.value("UserName"), QString("carol"));
         QCOMPARE(login.value("Password"), QString("stored-pw"));
         QCOMPARE(login.value("Invisible"), QString("FALSE"));
@@ -523,7 +551,11 @@ private slots:
                 QVERIFY(m_peer->waitForRequest("SIGNOUT").isValid());
             }
             signInAs(user, "secret");
-            QTest::qWait(50);
+            // Waiting chats open their windows a turn after the sign-in: a
+            // turn asked for now comes after theirs.
+            bool turned = false;
+            QTimer::singleShot(0, m_client, [&turned] { turned = true; });
+            QTRY_VERIFY(turned);
             if (user != "alice") {
                 QVERIFY(!m_client->m_chatWindows.contains("ravi"));
                 QVERIFY(m_client->m_waitingChats.isEmpty());
@@ -620,8 +652,20 @@ private slots:
         QVERIFY(!m_client->m_signedIn);
         QVERIFY(!m_client->m_signInAction->isEnabled());
         // The other machine keeps the account: a loss now brings no reconnection.
+        // Reconnecting is the worker's tick, handled on the client's thread:
+        // counted here after the client's own handling of the same tick.
+        int ticksHandled = 0;
+        const QMetaObject::Connection counter = connect(m_client->m_workerThread, &ZELThread::setConnectionState,
+                                                        m_client, [&ticksHandled] { ++ticksHandled; });
         m_peer->dropConnection();
-        QVERIFY(!m_peer->waitForConnection(500));
+        QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::UnconnectedState);
+        // Once the loss is handled the worker either does not run, or one of
+        // its ticks has been handled.
+        if (m_client->m_workerThread->isRunning())
+            QTRY_VERIFY(ticksHandled > 0);
+        disconnect(counter);
+        QCOMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::UnconnectedState);
+        QVERIFY(!m_peer->isConnected());
     }
 
     void exit_data()
@@ -661,7 +705,7 @@ private slots:
         QCOMPARE(settings.contains("MainWindow/pos"), yes);
         if (yes)
             QCOMPARE(settings.value("MainWindow/pos").toPoint(), position);
-        QTest::qWait(100);
+        fence();
         QCOMPARE(requestCount("SIGNOUT"), signedIn && yes ? 1 : 0);
         QCOMPARE(m_client->m_trayMenu->isEnabled(), !yes);
     }
@@ -1047,6 +1091,175 @@ private slots:
         QVERIFY(m_peer->waitForRequest("LOGIN").isValid());
         m_peer->sendText(successReply("Alice Andersen"));
         QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->MainPage);
+    }
+
+    // A server whose packets are dropped neither takes nor refuses a
+    // connection. The user's attempt ends after a bounded wait, or at once by
+    // the connecting page's close button, as a refused one: on the sign-in
+    // page, what was typed kept. A signed-in user's reconnection waits on the
+    // connecting page as before, its close button as before.
+    void connectAttemptWithoutAnswer_data()
+    {
+        QTest::addColumn<QString>("attempt"); // "start-up", "sign in", "sign in on a reconnect", "signed in"
+        QTest::addColumn<bool>("closed");     // else the wait runs out
+        QTest::addColumn<QString>("message");
+        const QString unreachable = "ZEL not connected. The server cannot be reached.";
+        QTest::newRow("start-up, closed") << "start-up" << true << "ZEL not connected";
+        QTest::newRow("Sign In, no answer") << "sign in" << false << unreachable;
+        QTest::newRow("Sign In, closed") << "sign in" << true << "ZEL not connected";
+        QTest::newRow("Sign In on a reconnect attempt, no answer") << "sign in on a reconnect" << false << unreachable;
+        QTest::newRow("Sign In on a reconnect attempt, closed") << "sign in on a reconnect" << true
+                                                               << "ZEL not connected";
+        QTest::newRow("signed in, closed") << "signed in" << true << "";
+    }
+
+    void connectAttemptWithoutAnswer()
+    {
+        QFETCH(QString, attempt);
+        QFETCH(bool, closed);
+        QFETCH(QString, message);
+        if (attempt == "start-up") {
+            openSilentPort();
+            ZELPreferencesFile file(dataFolder());
+            const QStringList silent = {"127.0.0.1", QString::number(m_silent.serverPort()), "NoProxy",
+                                        "", "", "", ""};
+            QVERIFY(file.create(silent));
+            QVERIFY(file.addUser(storedUser("alice", "secret", true), silent));
+            m_client = new ZELClient;
+        } else if (attempt == "sign in") {
+            startClientWhileServerDown({});
+            openSilentPort(m_downPort);
+        } else {
+            startClient();
+            if (attempt == "signed in")
+                signInAs("alice", "secret");
+            stopServer();
+            openSilentPort(m_downPort);
+            // A reconnect attempt waits for the port.
+            QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectingState);
+        }
+        if (attempt != "start-up" && attempt != "signed in") {
+            QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+            m_client->userNameEdit->setEditText("alice");
+            m_client->passWordEdit->setText("secret");
+            m_client->m_connectAttemptMs = closed ? 60000 : 300;
+            m_client->signButton->click();
+        }
+        QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->processPage);
+        QCOMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectingState);
+
+        QStringList asked;
+        ZELMessageBoxClass::setTestAnswerHook([&asked](const QString &title, const QString &text) {
+            asked << title + ": " + text;
+            return int(QMessageBox::No);
+        });
+        if (closed)
+            m_client->m_processPageCloseButton->click();
+        if (attempt == "signed in") {
+            // Without a tray the close button asks about exiting, as it did.
+            QCOMPARE(asked, QStringList("Zembrio: Are you sure you want to exit?"));
+            QCOMPARE(m_client->stackedWidget->currentWidget(), m_client->processPage);
+            return;
+        }
+        QTRY_COMPARE(m_client->stackedWidget->currentWidget(), m_client->loginPage);
+        QVERIFY(asked.isEmpty());
+        QCOMPARE(m_client->m_showErrorLable->text(), message);
+        QVERIFY(!m_client->m_showErrorLable->isHidden());
+        QCOMPARE(m_client->userNameEdit->currentText(), QString("alice"));
+        QCOMPARE(m_client->passWordEdit->text(), QString("secret"));
+        QVERIFY(m_client->signButton->isEnabled());
+        QVERIFY(m_client->m_processMovie->state() != QMovie::Running);
+        if (attempt != "sign in on a reconnect") {
+            // Nothing tries again behind the page (reconnect ticks do).
+            QCOMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::UnconnectedState);
+            QVERIFY(!m_client->m_trayRotationTimer->isActive());
+        }
+    }
+
+    // While reconnect attempts wait for a server that does not answer, the
+    // server settings' Connect goes to the address given there at once.
+    void settingsConnectWhileReconnectWaits()
+    {
+        startClient();
+        stopServer();
+        openSilentPort(m_downPort);
+        QTRY_COMPARE(m_client->m_tcpSocket->state(), QAbstractSocket::ConnectingState);
+        m_peer = new ZELTestPeer;
+        QVERIFY(m_peer->listen());
+        QStringList details(ZELConnectToServerSettings::HostDetailCount);
+        details[ZELConnectToServerSettings::DetailHost] = m_peer->host();
+        details[ZELConnectToServerSettings::DetailPort] = QString::number(m_peer->port());
+        details[ZELConnectToServerSettings::DetailProxyType] = "NoProxy";
+        m_client->setHostDetails(details);
+        QVERIFY(m_peer->waitForConnection());
+        QVERIFY(m_peer->waitForRequest("CHECKVERSION").isValid());
+    }
+
+    // After a lost connection the session's windows wait, disabled, for its
+    // user to sign in again. When another user signs in they go as at a
+    // sign-out (a chat's transcript saved under its user's settings), with
+    // no word to the server for a session it has already ended.
+    void lostSessionWindowsStayOnlyForTheirUser_data()
+    {
+        QTest::addColumn<QString>("next");
+        QTest::addColumn<bool>("autoSave");
+        QTest::newRow("another user, automatic save") << "bob" << true;
+        QTest::newRow("another user, no automatic save") << "bob" << false;
+        QTest::newRow("the same user again") << "alice" << true;
+    }
+
+    void lostSessionWindowsStayOnlyForTheirUser()
+    {
+        QFETCH(QString, next);
+        QFETCH(bool, autoSave);
+        auto alice = storedUser("alice", "secret", false);
+        alice.chatHistory[ZELChatHistoryList::AutomaticSave] = autoSave ? "TRUE" : "FALSE";
+        alice.chatHistory[ZELChatHistoryList::SaveLocation] = dataFolder() + "/alice-history";
+        auto bob = storedUser("bob", "secret", false);
+        bob.chatHistory[ZELChatHistoryList::AutomaticSave] = "TRUE";
+        bob.chatHistory[ZELChatHistoryList::SaveLocation] = dataFolder() + "/bob-history";
+        startClient({alice, bob});
+        signInAs("alice", "secret");
+        m_peer->sendTexts({chatFrom("ravi", "r1"), offerFrom("ravi", "r.txt"),
+                           ZELTestPeer::message("ONLINEGROUPMESSAGE", {{"PLAINMESSAGE", "g1"},
+                                                                       {"HTMLMESSAGE", "g1"},
+                                                                       {"LOGINNAME", "mona"},
+                                                                       {"DISPLAYNAME", "Mona"}}),
+                           ZELTestPeer::message("OFFLINEMESSAGES",
+                                                {{"VALUE", "zoe##see you##10:00##NO##see you##ZOE##NO"}})});
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        QTRY_COMPARE(m_client->m_groupMessageDisplays.size(), 1);
+        const QPointer<ZELChatWindow> chat = m_client->m_chatWindows.value("ravi");
+        QTRY_VERIFY(chat->totalMessage->toPlainText().contains("r1"));
+        const QPointer<ZELGroupMessageDisplay> group = m_client->m_groupMessageDisplays.firstKey();
+        QTRY_COMPARE(m_client->m_offlineMessageList.size(), 2);
+        m_client->generateWindow();
+        QVERIFY(m_client->m_offlineMessagesWidget.isVisible());
+
+        loseConnection(false);
+        m_peer->clearRequests();
+        signInAs(next, "secret");
+
+        const bool kept = next == "alice";
+        QCOMPARE(m_client->m_chatWindows.contains("ravi"), kept);
+        QCOMPARE(chat && chat->isVisible(), kept);
+        QCOMPARE(group && group->isVisible(), kept);
+        QCOMPARE(m_client->m_offlineMessagesWidget.isVisible(), kept);
+        if (kept)
+            QVERIFY(chat->Chat->isEnabled());
+        QFile transcript(ZELHistoryPaths::userFolder(dataFolder() + "/alice-history", "Alice Andersen") + "/"
+                         + ZELHistoryPaths::dayFolderName(QDate::currentDate()) + "/"
+                         + ZELHistoryPaths::contactFileName("ravi K"));
+        QCOMPARE(transcript.exists(), autoSave && !kept);
+        if (transcript.exists()) {
+            QVERIFY(transcript.open(QIODevice::ReadOnly));
+            QVERIFY(QString::fromUtf8(transcript.readAll()).contains("r1"));
+        }
+        QVERIFY(!QDir(dataFolder() + "/bob-history").exists());
+        // The offer in the closed window is not declined on alice's behalf.
+        fence();
+        QVERIFY(!m_peer->requestTypes().contains("FTPSTATUS"));
+        QVERIFY(!m_peer->requestTypes().contains("CLOSECHATWINDOW"));
     }
 
     // Signing in again after each loss shows the status pictures and the tray's
