@@ -23,6 +23,9 @@ public:
     int initialState(unsigned long window) const;
     // The _NET_WM_STATE atoms' names.
     QStringList netWmState(unsigned long window) const;
+    // The first window is stacked above the second on the screen (a window
+    // manager's frames compared when it keeps the windows in frames).
+    bool isStackedAbove(unsigned long upper, unsigned long lower) const;
 
 private:
     void *m_display = nullptr;
