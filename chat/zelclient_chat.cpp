@@ -81,14 +81,17 @@ void ZELClient::userChatWindow(QTreeWidgetItem *item, int)
     if (group != QLatin1String("Online"))
         return;
 
+    // The notice comes after the window it warns about, over it: shown
+    // first, the window opening after it would cover it.
     const auto warnFirst = [&](ZELChatWindowList::Position option, const QString &what) {
+        createChatWindow(userName);
         if (m_chatWindowSettings.value(option) == QLatin1String(kTrue)) {
-            m_informationBox->showInformationBox(this, QStringLiteral("Zembrio"),
+            QWidget *over = m_chatWindows.value(userName);
+            m_informationBox->showInformationBox(over ? over : this, QStringLiteral("Zembrio"),
                                                  QStringLiteral("<font color = 'blue'>") + displayName.toHtmlEscaped()
                                                      + QStringLiteral(" ") + QStringLiteral("<font color = 'black'> ")
                                                      + what);
         }
-        createChatWindow(userName);
     };
     if (state == QLatin1String("Meeting)")) {
         warnFirst(ZELChatWindowList::WarnMeeting, QStringLiteral("in meeting"));

@@ -373,9 +373,7 @@ void ZELClient::openWaitingRequests()
         m_waitingRequestText -= next.text;
         // The main window was just raised for this request: pop-ups still
         // open stay above it.
-        const QList<ZELRequestDialog *> open = m_requestDialogs.keys();
-        for (ZELRequestDialog *openDialog : open)
-            openDialog->raise();
+        raiseRequestDialogs();
         auto *dialog = new ZELRequestDialog(this);
         connect(dialog, &ZELRequestDialog::requestDialogCloseSignal, this, &ZELClient::requestDialogCloseSignal);
         connect(dialog, &ZELRequestDialog::sendAcceptRejectSignal, this, &ZELClient::sendAcceptRejectSignal);
@@ -384,6 +382,13 @@ void ZELClient::openWaitingRequests()
         dialog->setRequestDetails(next.kind, next.details);
         dialog->setFocus();
     }
+}
+
+void ZELClient::raiseRequestDialogs()
+{
+    const QList<ZELRequestDialog *> open = m_requestDialogs.keys();
+    for (ZELRequestDialog *dialog : open)
+        dialog->raise();
 }
 
 void ZELClient::requestDialogCloseSignal(ZELRequestDialog *dialog)

@@ -45,6 +45,89 @@ QString ZELTranscript::headingRow(HeadingKind kind, const QColor &colour, const 
            + time + QStringLiteral("</td></tr></table>");
 }
 
+namespace {
+
+// Two ASCII digits at the position as a number, -1 otherwise.
+int twoDigits(QStringView text, qsizetype at)
+{
+    if (at + 2 > text.size())
+        return -1;
+    const char16_t tens = text[at].unicode();
+    const char16_t units = text[at + 1].unicode();
+    if (tens < u'0' || tens > u'9' || units < u'0' || units > u'9')
+        return -1;
+    return (tens - u'0') * 10 + (units - u'0');
+}
+
+} // namespace
+
+QString ZELTranscript::headingTimesAs(const QString &html, const QString &hourFormat24)
+{
+    // The time cell that follows the speaker's cell in every heading row; the
+    // own heading closes its bold run before the cell, the received and
+    // conference headings (and the server's) leave it open.
+    static const QString boldEnd = QStringLiteral("</b>");
+    static const QString cellEnd = QStringLiteral("</td>");
+    static const QString timeCell = QStringLiteral("</td><td width='20%' align='right'><font color=darkgray><b>");
+    const QString marker = headingMarker();
+    const bool hour24 = hourFormat24 == QLatin1String("TRUE");
+    const QStringView text(html);
+    QString out;
+    qsizetype copied = 0;
+    for (qsizetype found = text.indexOf(marker); found >= 0; found = text.indexOf(marker, found + 1)) {
+        qsizetype at = found + marker.size();
+        if (text.mid(at).startsWith(boldEnd))
+            at += boldEnd.size();
+        if (!text.mid(at).startsWith(timeCell))
+            continue;
+        at += timeCell.size();
+        // "hh:mm:ss", then " am" or " pm" in the 12-hour form, then the cell's end.
+        int hour = twoDigits(text, at);
+        const int minute = twoDigits(text, at + 3);
+        const int second = twoDigits(text, at + 6);
+        if (hour < 0 || minute < 0 || second < 0 || text[at + 2] != u':' || text[at + 5] != u':')
+            continue;
+        qsizetype end = at + 8;
+        const QStringView half = text.mid(end, 3);
+        const bool afternoon = half.compare(u" pm", Qt::CaseInsensitive) == 0;
+        const bool twelveHour = afternoon || half.compare(u" am", Qt::CaseInsensitive) == 0;
+        if (twelveHour) {
+            if (hour < 1 || hour > 12)
+                continue;
+            hour = hour % 12 + (afternoon ? 12 : 0);
+            end += 3;
+        }
+        const QStringView rest = text.mid(end);
+        if (!rest.startsWith(cellEnd) && !(rest.startsWith(boldEnd) && rest.mid(boldEnd.size()).startsWith(cellEnd)))
+            continue;
+        // A stamp already in the chosen form stays as it is.
+        if (twelveHour != hour24 || hour > 23 || minute > 59 || second > 59)
+            continue;
+        if (copied == 0)
+            out.reserve(html.size() + html.size() / 64);
+        out += text.mid(copied, at - copied);
+        // What timeStamp() writes for that time, without a locale's formatter
+        // for each of thousands of rows.
+        const int shownHour = hour24 ? hour : (hour % 12 == 0 ? 12 : hour % 12);
+        const auto twoDigitText = [&out](int value) {
+            out += QChar(u'0' + value / 10);
+            out += QChar(u'0' + value % 10);
+        };
+        twoDigitText(shownHour);
+        out += u':';
+        twoDigitText(minute);
+        out += u':';
+        twoDigitText(second);
+        if (!hour24)
+            out += hour < 12 ? QLatin1String(" am") : QLatin1String(" pm");
+        copied = end;
+    }
+    if (copied == 0)
+        return html;
+    out += text.mid(copied);
+    return out;
+}
+
 QString ZELTranscript::continuationRow(const QString &time)
 {
     return QStringLiteral("<table width='100%' cellspacing='0' border='0'><tr><td width='80%'>"

@@ -43,6 +43,12 @@ public:
 
     static QString headingRow(HeadingKind kind, const QColor &colour, const QString &name,
                               const QString &time);
+    // A conversation replayed from the server carries the server's own
+    // "hh:mm:ss ap" stamps: the time cell of each heading row (the cell right
+    // after the speaker's " says ::" cell) is rewritten in the chosen form, so
+    // it reads like the rows the window writes itself. Times written inside a
+    // message are left as they are.
+    static QString headingTimesAs(const QString &html, const QString &hourFormat24);
     static QString continuationRow(const QString &time);
     // pieces: the cells' opening, the notice and the time cell's opening.
     static QString noticeRow(const QColor &colour, const QString &pieces, const QString &time);

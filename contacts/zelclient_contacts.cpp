@@ -143,6 +143,8 @@ void ZELClient::approvalAddContactWindow()
 {
     m_approvalAddContactDialog->setModal(true);
     m_approvalAddContactDialog->show();
+    m_approvalAddContactDialog->raise();
+    raiseRequestDialogs();
 }
 
 void ZELClient::sendAcceptedUsersListSignal(QStringList &users, int &count)

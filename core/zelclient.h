@@ -416,6 +416,9 @@ public:
     // Closes every pop-up without an answer and forgets the waiting requests
     // with them (sign-out, lost connection).
     void closeRequestDialogs();
+    // Brings the open request pop-ups in front of a window just shown: they
+    // stay on top, and without a window manager nothing else puts them there.
+    void raiseRequestDialogs();
     void addConferenceParticipant(ZELChatWindow *window, const QString &userName, const QString &displayName);
     // The name itself, or, when a window already has it, the typed part marked
     // " (2)", " (3)", ... before the time, so that no open window is replaced.

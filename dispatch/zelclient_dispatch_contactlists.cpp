@@ -357,6 +357,10 @@ ZELDispatchResult ZELClient::dispatchAddContactApprovalStatus(const QStringList 
         if (!m_autoReSignIn && !m_decideLater) {
             dialog->setModal(true);
             dialog->show();
+            // In front of the main window the alert raised, under the
+            // "added you" pop-up the alert opened.
+            dialog->raise();
+            raiseRequestDialogs();
         }
     } else {
         m_addContactApprovalAction->setText(tr(ApprovalText));

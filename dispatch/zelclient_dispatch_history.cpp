@@ -5,6 +5,7 @@
 #include <QTreeWidgetItem>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zeltranscript.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
 #include "messages/zelchathistorylistwindow.h"
@@ -46,7 +47,8 @@ void emptyTable(QTableWidget *table)
 ZELDispatchResult ZELClient::dispatchChatHistoryToClient(const QStringList &message)
 {
     if (ZELChatWindow *window = m_chatWindows.value(messageValue(message, 2))) {
-        window->totalMessage->showMessage(messageValue(message, 1));
+        window->totalMessage->showMessage(ZELTranscript::headingTimesAs(
+            messageValue(message, 1), m_chatWindowSettings.value(ZELChatWindowList::HourFormat24)));
         window->totalMessage->verticalScrollBar()->setValue(window->totalMessage->verticalScrollBar()->maximum());
     }
     return ZELDispatchResult::Continue;
@@ -153,7 +155,8 @@ ZELDispatchResult ZELClient::dispatchChatHistoryForOpenNewWidget(const QStringLi
     const QString transcript = messageValue(message, 1);
     window->totalMessage->clear();
     if (transcript != QLatin1String("EMPTY")) {
-        window->totalMessage->showMessage(rewritePicturePaths(transcript, m_dataFolder));
+        window->totalMessage->showMessage(ZELTranscript::headingTimesAs(
+            rewritePicturePaths(transcript, m_dataFolder), m_chatWindowSettings.value(ZELChatWindowList::HourFormat24)));
         window->totalMessage->verticalScrollBar()->setValue(window->totalMessage->verticalScrollBar()->maximum());
     }
     return ZELDispatchResult::Continue;

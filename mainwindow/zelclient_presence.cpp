@@ -273,13 +273,15 @@ void openConversation(ZELClient &client, QTreeWidgetItem *row, Reach reach)
         return;
     }
     const QString mark = ZELContactRow::statusMark(row);
+    // The window first, then the notice over it (see userChatWindow).
     auto warnThenOpen = [&](ZELChatWindowList::Position option, const QString &what) {
+        client.createChatWindow(userName);
+        QWidget *over = client.m_chatWindows.value(userName);
         if (client.m_chatWindowSettings.value(option) == True)
-            client.m_informationBox->showInformationBox(&client, QStringLiteral("Zembrio"),
+            client.m_informationBox->showInformationBox(over ? over : &client, QStringLiteral("Zembrio"),
                                                         QStringLiteral("<font color = 'blue'>") + displayName.toHtmlEscaped()
                                                             + QStringLiteral(" ")
                                                             + QStringLiteral("<font color = 'black'> ") + what);
-        client.createChatWindow(userName);
     };
     if (mark == QLatin1String("Meeting)")) {
         warnThenOpen(ZELChatWindowList::WarnMeeting, QStringLiteral("in meeting"));

@@ -22,6 +22,7 @@
 #include "chat/zelchatwindow.h"
 #include "protocol/zelsettingslists.h"
 #include "messages/zelofflinemessageswidget.h"
+#include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zeltextbounds.h"
 
@@ -207,7 +208,8 @@ void ZELClient::showOfflineMessage()
 {
     ZELOfflineMessagesWidget *window = m_offlineMessagesWidget.get();
     QTableWidget *table = window->m_offlineTable;
-    if (table->rowCount() == 0 || !table->hasFocus() || window->m_inactive || !table->currentItem())
+    if (table->rowCount() == 0 || !ZELFramelessHelper::holdsWindowFocus(table) || window->m_inactive
+        || !table->currentItem())
         return;
     const int row = table->currentItem()->row();
     QTableWidgetItem *senderItem = table->item(row, SenderColumn);

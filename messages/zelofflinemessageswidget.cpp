@@ -337,7 +337,7 @@ void ZELOfflineMessagesWidget::onRejectButtonClicked()
 
 void ZELOfflineMessagesWidget::selectionChangedFileDetails()
 {
-    if (!m_receivedFileDetailsTable->hasFocus() || m_inactive)
+    if (!ZELFramelessHelper::holdsWindowFocus(m_receivedFileDetailsTable) || m_inactive)
         return;
     const int row = m_receivedFileDetailsTable->currentRow();
     if (row < 0)

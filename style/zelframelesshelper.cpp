@@ -252,6 +252,11 @@ void ZELFramelessHelper::setButtonImage(QAbstractButton *button, const QString &
         button->setMask(shape);
 }
 
+bool ZELFramelessHelper::holdsWindowFocus(const QWidget *widget)
+{
+    return widget && widget->window()->focusWidget() == widget;
+}
+
 void ZELFramelessHelper::setLabelImage(QLabel *label, const QString &path)
 {
     if (!label)

@@ -105,6 +105,10 @@ public:
     static void setButtonImage(QAbstractButton *button, const QString &path);
     // Image of a frame label as its Window brush (tiled along stretching labels).
     static void setLabelImage(QLabel *label, const QString &path);
+    // The widget holds the keyboard focus of its window: a click gave it, or
+    // the window gave it, whether or not the window is the active one (no
+    // window manager activates a window that is clicked).
+    static bool holdsWindowFocus(const QWidget *widget);
 
 public slots:
     void toggleMaximized();

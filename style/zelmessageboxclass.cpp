@@ -168,6 +168,25 @@ void ZELMessageBoxClass::prepare(QWidget *parent, const QString &title, const QS
     setIconPixmap(loadCachedPixmap(QString::fromLatin1(BlankIcon)));
 }
 
+void ZELMessageBoxClass::keepAbove(QWidget *parent)
+{
+    // A window manager keeps a box above the window it is transient for,
+    // even when that window is raised or given the focus; the box's own
+    // parent only decides who owns it.
+    QWidget *over = parent ? parent->window() : parentWidget() ? parentWidget()->window() : nullptr;
+    if (!over || over == this)
+        return;
+    create();
+    QWindow *box = windowHandle();
+    QWindow *target = over->windowHandle();
+    if (!box || !target || box->transientParent() == target)
+        return;
+    // The link reaches the window manager when the box maps.
+    if (isVisible())
+        hide();
+    box->setTransientParent(target);
+}
+
 void ZELMessageBoxClass::centreOver(QWidget *parent)
 {
     QRect over;
@@ -195,7 +214,10 @@ void ZELMessageBoxClass::showInformationBox(QWidget *parent, const QString &titl
     // and a window opened just after it (the chat it warns about) would cover
     // it, leaving every window refusing input with no box in sight.
     setModal(false);
+    keepAbove(parent);
     show();
+    // Shown again while up: in front once more, window manager or none.
+    raise();
 }
 
 int ZELMessageBoxClass::showQuestionBox(QWidget *parent, const QString &title, QString text,

@@ -70,6 +70,7 @@ private:
     void setUp();
     void prepare(QWidget *parent, const QString &title, const QString &text, const QString &icon);
     void centreOver(QWidget *parent);
+    void keepAbove(QWidget *parent);
     void nameButton(int code, const QString &text);
     void keepFace();
     void placeStandardButtons();

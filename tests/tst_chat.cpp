@@ -686,6 +686,71 @@ private slots:
         QVERIFY(!saved.toPlainText().contains(" more characters not shown"));
     }
 
+    // A conversation the server replays into a window carries the server's own
+    // 12-hour stamps; its heading rows read in the clock the user chose, like
+    // the rows the window writes itself. Times inside the messages stay as
+    // written.
+    void replayedHeadingsFollowTheChosenClock_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("hour24");
+        QTest::addColumn<QStringList>("stamps");   // the heading times shown, in order
+        QTest::addColumn<QStringList>("unstamped"); // heading times no longer shown
+        for (const char *kind : {"CHATHISTORYFOROPENNEWWIDGET", "CHATHISTORYTOCLIENT"}) {
+            QTest::addRow("%s, 24 hours", kind)
+                << kind << "TRUE" << QStringList{"17:48:34", "00:05:09", "12:30:00", "17:48:52"}
+                << QStringList{"05:48:34 pm", "12:05:09 am", "12:30:00 pm"};
+            QTest::addRow("%s, 12 hours", kind)
+                << kind << "FALSE" << QStringList{"05:48:34 pm", "12:05:09 am", "12:30:00 pm", "05:48:52 pm"}
+                << QStringList{"17:48:52"};
+        }
+    }
+
+    void replayedHeadingsFollowTheChosenClock()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, hour24);
+        QFETCH(QStringList, stamps);
+        QFETCH(QStringList, unstamped);
+        m_client->m_chatWindowSettings[ZELChatWindowList::HourFormat24] = hour24;
+        ZELChatWindow *window = openWithRavi();
+        QVERIFY(window);
+
+        // The server's heading rows, the user's own heading, and one row kept
+        // in 24-hour form (a day saved while the other clock was chosen).
+        const QString transcript
+            = ZELTranscript::headingRow(ZELTranscript::Received, ZELTranscript::receivedColour(), "Ravi Kumar",
+                                        "05:48:34 pm")
+              + "<p>meet at 05:48:34 pm, not 17:48:34</p>"
+              + ZELTranscript::headingRow(ZELTranscript::OwnOneToOne, ZELTranscript::ownColour(), "Anita Rao",
+                                          "12:05:09 am")
+              + "<p>" + QString("Ravi Kumar says ::</td><td width='20%' align='right'><font color=darkgray><b>"
+                                "12:05:09 am</td>").toHtmlEscaped()
+              + "</p>"
+              + ZELTranscript::headingRow(ZELTranscript::Received, ZELTranscript::receivedColour(), "Ravi Kumar",
+                                          "12:30:00 pm")
+              + "<p>lunch</p>"
+              + ZELTranscript::headingRow(ZELTranscript::Received, ZELTranscript::receivedColour(), "Ravi Kumar",
+                                          "17:48:52")
+              + "<p>later</p>";
+        if (kind == "CHATHISTORYFOROPENNEWWIDGET")
+            m_peer->sendText(ZELTestPeer::message(kind, {{"HISTORY", transcript}, {"CHATUSER", "ravi"}}));
+        else
+            m_peer->sendText(ZELTestPeer::message(kind, {{"TRANSCRIPT", transcript}, {"CHATUSERNAME", "ravi"}}));
+        QTRY_VERIFY(window->totalMessage->toPlainText().contains("later"));
+
+        const QString shown = window->totalMessage->toPlainText();
+        qsizetype from = 0;
+        for (const QString &stamp : stamps) {
+            from = shown.indexOf(stamp, from);
+            QVERIFY2(from >= 0, qPrintable(stamp + " in " + shown));
+        }
+        for (const QString &stamp : unstamped)
+            QVERIFY2(!shown.contains(stamp + "\n"), qPrintable(stamp + " in " + shown));
+        QVERIFY(shown.contains("meet at 05:48:34 pm, not 17:48:34\n"));
+        QVERIFY(shown.contains("darkgray><b>12:05:09 am</td>"));
+    }
+
     // Colons typed in a chat go out whole with every later field, and a message
     // holding them, received in one batch with the next, loses neither.
     void colonRunsSurvive_data()

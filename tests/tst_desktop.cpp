@@ -5,10 +5,15 @@
 #include <QtTest>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zelrequestdialog.h"
+#include "contacts/zelapprovaladdcontact.h"
 #include "core/zelclient.h"
+#include "mainwindow/zelcontactrow.h"
 #include "messages/zelgroupmessagedisplay.h"
+#include "messages/zelofflinemessageswidget.h"
 #include "reminders/zelreminderdialog.h"
 #include "reminders/zelreminderpopup.h"
+#include "style/zelmessageboxclass.h"
 #include "peer/zeltestpeer.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
@@ -84,6 +89,40 @@ private:
         if (m_x.hasWindowManager())
             QVERIFY(m_x.windowManagerRoundTrip());
         QGuiApplication::sync();
+    }
+
+    // The window the user works in: shown and holding the focus.
+    static void showWorkingWindow(QWidget &working)
+    {
+        working.setWindowTitle("working");
+        working.setGeometry(300, 200, 700, 600);
+        working.show();
+        working.activateWindow();
+        QTRY_VERIFY(working.isActiveWindow());
+    }
+
+    // Signed in with one contact, ravi, present in the given status.
+    void signInWithRavi(const QString &status)
+    {
+        m_client->m_contactDisplaySettings = ZELContactDisplayList::defaults();
+        m_client->successFullLoginStatus({"LOGIN", "SUCCESSLOGIN", "Anita Rao", "", "1", ""});
+        QStringList profile(12);
+        profile[0] = "Engineer";
+        profile[11] = "GMT+05:30";
+        const QStringList ravi{"ravi", "Online", "Sales", "Ravi Kumar", profile.join("&&"), "At my desk", status,
+                               "APPROVED"};
+        m_peer->sendText(
+            ZELTestPeer::messageTree("NEWUSER", {ZELTestPeer::Node("OWN", ravi.join(',') + ',')}));
+        QTRY_VERIFY(rowOf(m_client->m_activeItem, "ravi"));
+    }
+
+    static QTreeWidgetItem *rowOf(QTreeWidgetItem *group, const QString &user)
+    {
+        for (int i = 0; group && i < group->childCount(); ++i) {
+            if (ZELContactRow::userName(group->child(i)) == user)
+                return group->child(i);
+        }
+        return nullptr;
     }
 
 private slots:
@@ -241,6 +280,127 @@ private slots:
         QVERIFY(working.isActiveWindow());
         QVERIFY(!popup->isActiveWindow());
         popup->hide();
+    }
+
+    // The away or in-meeting notice comes up with the chat window it warns
+    // about and stays above it, with its OK button in sight; it holds no
+    // window, so the chat can start at once.
+    void awayNoticeAboveTheChatWindow_data()
+    {
+        QTest::addColumn<bool>("windowManager");
+        QTest::addColumn<QString>("status");
+        for (bool manager : {false, true}) {
+            for (const char *status : {"Away", "Meeting"}) {
+                QTest::addRow("%s, %s", status, manager ? "window manager" : "no window manager")
+                    << manager << QString::fromLatin1(status);
+            }
+        }
+    }
+
+    void awayNoticeAboveTheChatWindow()
+    {
+        QFETCH(bool, windowManager);
+        QFETCH(QString, status);
+        if (!useWindowManager(windowManager))
+            QSKIP("openbox is not installed");
+
+        signInWithRavi(status);
+        m_client->processForActiveUsers(rowOf(m_client->m_activeItem, "ravi"), "Active");
+        ZELChatWindow *chat = m_client->m_chatWindows.value("ravi");
+        QVERIFY(chat);
+        ZELMessageBoxClass *notice = m_client->m_informationBox;
+        QVERIFY(notice->isVisible());
+        QVERIFY(notice->m_messageText->text().contains(status == "Away" ? "away from system" : "in meeting"));
+        // The server answers the opening with the conversation so far.
+        QVERIFY(m_peer->waitForRequest("CHATOPENED").isValid());
+        m_peer->sendText(ZELTestPeer::message("CHATHISTORYFOROPENNEWWIDGET", {{"HISTORY", "EMPTY"}, {"CHATUSER", "ravi"}}));
+        QTRY_VERIFY(chat->windowHandle()->isExposed());
+        QTRY_VERIFY(notice->windowHandle()->isExposed());
+        if (windowManager) {
+            // What the window manager does with a window the user's double
+            // click opened: it takes the focus and comes to the top.
+            chat->activateWindow();
+            chat->raise();
+        }
+        QTest::qWait(500); // time for a window manager to act on them
+        QVERIFY(m_x.isStackedAbove(notice->winId(), chat->winId()));
+        QVERIFY(chat->geometry().contains(notice->geometry()));
+        QCOMPARE(notice->windowModality(), Qt::NonModal);
+        notice->close();
+    }
+
+    // A click on a row of the offline inbox shows the message and offers the
+    // reply, whether or not a window manager hands the inbox the focus.
+    void inboxClickShowsTheMessage_data()
+    {
+        QTest::addColumn<bool>("windowManager");
+        QTest::newRow("no window manager") << false;
+        QTest::newRow("window manager") << true;
+    }
+
+    void inboxClickShowsTheMessage()
+    {
+        QFETCH(bool, windowManager);
+        if (!useWindowManager(windowManager))
+            QSKIP("openbox is not installed");
+
+        QWidget working;
+        showWorkingWindow(working);
+        const QString record = QStringList({"ravi", "call me", "2026-12-01 10:00", "NO", "<b>call me at five</b>",
+                                            "Ravi Kumar", "NO"})
+                                   .join("##");
+        m_peer->sendText(ZELTestPeer::message("OFFLINEMESSAGES", {{"VALUE", record}}));
+        QTRY_COMPARE(m_client->m_offlineMessageList.size(), 2);
+        m_client->generateWindow();
+        ZELOfflineMessagesWidget *inbox = m_client->m_offlineMessagesWidget.get();
+        QTRY_VERIFY(inbox->windowHandle()->isExposed());
+        QTest::qWait(500); // time for a window manager to act on it
+        QVERIFY(!inbox->m_replyPushButton->isEnabled());
+
+        QTableWidget *table = inbox->m_offlineTable;
+        QTableWidgetItem *cell = table->item(0, 5);
+        QVERIFY(cell);
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualItemRect(cell).center());
+        QTRY_VERIFY(inbox->m_messageBox->toPlainText().contains("call me at five"));
+        QVERIFY(inbox->m_replyPushButton->isEnabled());
+        QVERIFY(m_peer->waitForRequest("OFFLINEMESSAGEREAD").isValid());
+        inbox->close();
+    }
+
+    // The "added you" question comes above the approval list that the same
+    // request opens, and stays answerable there.
+    void addedYouAboveTheApprovalList_data()
+    {
+        QTest::addColumn<bool>("windowManager");
+        QTest::newRow("no window manager") << false;
+        QTest::newRow("window manager") << true;
+    }
+
+    void addedYouAboveTheApprovalList()
+    {
+        QFETCH(bool, windowManager);
+        if (!useWindowManager(windowManager))
+            QSKIP("openbox is not installed");
+
+        signInWithRavi("Online");
+        m_client->show();
+        // As a server sends a request: the alert, then the list of requests.
+        const QString request = QStringList({"mohan", "Mohan Das", "Sales", "Engineer", "", "Engineer&&Acme"}).join('#');
+        m_peer->sendText(ZELTestPeer::message("APPROVALALERT", {{"USERNAME", "mohan"}, {"DISPLAYNAME", "Mohan Das"}}));
+        m_peer->sendText(ZELTestPeer::message("ADDCONTACTAPPROVALSTATUS", {{"REQUEST", request}}));
+        QTRY_VERIFY(m_client->m_approvalAddContactDialog.isVisible());
+        QTRY_COMPARE(m_client->m_requestDialogs.size(), 1);
+        ZELApprovalAddContact *list = m_client->m_approvalAddContactDialog.get();
+        ZELRequestDialog *popup = m_client->m_requestDialogs.firstKey();
+        QTRY_VERIFY(list->windowHandle()->isExposed());
+        QTRY_VERIFY(popup->windowHandle()->isExposed());
+        QTest::qWait(500); // time for a window manager to act on them
+        QVERIFY(m_x.isStackedAbove(popup->winId(), list->winId()));
+        QVERIFY(list->geometry().intersects(popup->geometry()));
+
+        popup->m_decideLaterButton->click();
+        QTRY_VERIFY(m_client->m_requestDialogs.isEmpty());
+        list->close();
     }
 };
 

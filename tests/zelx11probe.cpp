@@ -140,3 +140,52 @@ bool ZELX11Probe::windowManagerRoundTrip(int timeoutMs) const
     XSync(dpy, False);
     return answered;
 }
+
+namespace {
+
+// The child of the root that holds the window: the window itself, or the
+// frame a window manager put it in.
+Window topLevelOf(Display *dpy, Window window)
+{
+    for (;;) {
+        Window root = 0;
+        Window parent = 0;
+        Window *children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(dpy, window, &root, &parent, &children, &count))
+            return 0;
+        if (children)
+            XFree(children);
+        if (parent == root || parent == 0)
+            return window;
+        window = parent;
+    }
+}
+
+} // namespace
+
+bool ZELX11Probe::isStackedAbove(unsigned long upper, unsigned long lower) const
+{
+    Display *dpy = display(m_display);
+    XSync(dpy, False);
+    const Window upperTop = topLevelOf(dpy, upper);
+    const Window lowerTop = topLevelOf(dpy, lower);
+    Window root = 0;
+    Window parent = 0;
+    Window *children = nullptr;
+    unsigned int count = 0;
+    if (!upperTop || !lowerTop || !XQueryTree(dpy, DefaultRootWindow(dpy), &root, &parent, &children, &count))
+        return false;
+    // The root lists its children from the bottom of the stack to the top.
+    int upperAt = -1;
+    int lowerAt = -1;
+    for (unsigned int i = 0; i < count; ++i) {
+        if (children[i] == upperTop)
+            upperAt = int(i);
+        if (children[i] == lowerTop)
+            lowerAt = int(i);
+    }
+    if (children)
+        XFree(children);
+    return upperAt >= 0 && lowerAt >= 0 && upperAt > lowerAt;
+}

@@ -27,6 +27,9 @@ public:
     // request only once it has handled everything the server gave it before.
     // False when no answer came in time.
     bool windowManagerRoundTrip(int timeoutMs = 5000) const;
+    // The first window is stacked above the second on the screen (a window
+    // manager's frames compared when it keeps the windows in frames).
+    bool isStackedAbove(unsigned long upper, unsigned long lower) const;
 
 private:
     void *m_display = nullptr;
