@@ -2,6 +2,7 @@
 
 #include "chat/zelinvitablelist.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 
 #include <QLabel>
 #include <QListWidget>
@@ -267,7 +268,7 @@ void ZELChatWindow::setItemWidgetList(QString displayName, QString userName, QSt
     auto *picture = new QLabel(entry);
     picture->setFixedSize(kPhotoRect.size());
     picture->move(kPhotoRect.topLeft());
-    auto *name = new QLabel(displayName, entry);
+    auto *name = new QLabel(ZELTextBounds::shownName(displayName), entry);
     name->setWordWrap(true);
     name->setFixedSize(kNameRect.size());
     name->move(kNameRect.topLeft());

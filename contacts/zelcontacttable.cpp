@@ -1,5 +1,6 @@
 #include "contacts/zelcontacttable.h"
 
+#include "mainwindow/zelcontactrow.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
 
@@ -44,7 +45,8 @@ void ZELContactTable::setUp(QTableWidget *table, const QStringList &labels, cons
 QTableWidgetItem *ZELContactTable::profileItem(int type)
 {
     auto *item = new QTableWidgetItem(type);
-    item->setIcon(QIcon(QString::fromLatin1(ProfileIcon)));
+    // One icon for every row: a list of thousands must not read the picture once per row.
+    item->setIcon(ZELContactRow::icon(ProfileIcon));
     return item;
 }
 

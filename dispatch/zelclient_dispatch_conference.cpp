@@ -442,7 +442,8 @@ ZELDispatchResult ZELClient::dispatchCloseConferenceChatWindow(const QStringList
     if (window->participantRow(userName)) {
         window->totalMessage->append(ZELTranscript::noticeRow(
             kClosedColour,
-            QString::fromLatin1(kCells) + QStringLiteral("<b>") + messageValue(message, CloseText)
+            QString::fromLatin1(kCells) + QStringLiteral("<b>")
+                + ZELTextBounds::breakableHtml(messageValue(message, CloseText), ZELTextBounds::LineLength)
                 + QString::fromLatin1(kTimeCell),
             time));
         window->removeParticipant(userName);

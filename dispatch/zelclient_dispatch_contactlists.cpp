@@ -6,6 +6,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QRegularExpression>
+#include <QSet>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTableWidget>
@@ -327,12 +328,18 @@ ZELDispatchResult ZELClient::dispatchAddContactApprovalStatus(const QStringList 
     ZELApprovalAddContact *dialog = m_approvalAddContactDialog.get();
     QTableWidget *table = dialog->m_approvaltable;
     table->setSortingEnabled(false);
+    // The requests listed already, looked up once each: a long list must not
+    // walk the table for every request it holds.
+    QSet<QString> listed;
+    for (int row = 0; row < table->rowCount(); ++row)
+        listed.insert(ZELContactTable::text(table, row, ZELApprovalAddContact::LoginIdColumn));
     int k = 0;
     for (int i = 1; i < message.size(); ++i) {
         const QStringList fields = messageValue(message, i).split(QLatin1Char('#'), Qt::KeepEmptyParts);
         // A request of fewer fields is outside the format: nothing to show of it.
-        if (fields.size() < RequestFields || dialog->checkUserAlreadyAdded(fields.at(RequestLoginId)))
+        if (fields.size() < RequestFields || listed.contains(fields.at(RequestLoginId)))
             continue;
+        listed.insert(fields.at(RequestLoginId));
         const QStringList profile = fields.at(RequestProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
         table->insertRow(k);
         table->setRowHeight(k, 20);

@@ -2,6 +2,7 @@
 
 #include <QHeaderView>
 #include <QScrollBar>
+#include <QSet>
 #include <QTreeWidgetItem>
 
 #include "chat/zelchatwindow.h"
@@ -168,12 +169,12 @@ ZELDispatchResult ZELClient::dispatchConferenceDates(const QStringList &message)
     ZELChatHistoryListWindow *window = m_chatHistoryWindow.get();
     if (window->isVisible()) {
         window->m_conferenceChatDateList->clear();
-        QStringList seen;
+        QSet<QString> seen;
         for (int i = FirstListValue; i < message.size(); ++i) {
             const QString date = messageValue(message, i);
             if (seen.contains(date))
                 continue;
-            seen << date;
+            seen.insert(date);
             if (!date.isEmpty())
                 window->m_conferenceChatDateList->addItem(date);
         }

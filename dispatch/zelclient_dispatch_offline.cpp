@@ -4,6 +4,7 @@
 #include <QBrush>
 #include <QIcon>
 #include <QLabel>
+#include <QSet>
 #include <QStackedWidget>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -38,14 +39,15 @@ QString messageIdentity(const QString &record)
     return fields.join(RecordSeparator);
 }
 
-bool holdsRecord(const QStringList &list, const QString &record)
+// The identities of the records a list holds (from position 1), each made
+// once: a long delivery must not compare every record with every other.
+QSet<QString> identitiesOf(const QStringList &list)
 {
-    const QString identity = messageIdentity(record);
-    for (int i = 1; i < list.size(); ++i) {
-        if (list.at(i) == record || messageIdentity(list.at(i)) == identity)
-            return true;
-    }
-    return false;
+    QSet<QString> identities;
+    identities.reserve(list.size());
+    for (int i = 1; i < list.size(); ++i)
+        identities.insert(messageIdentity(list.at(i)));
+    return identities;
 }
 
 } // namespace
@@ -54,10 +56,15 @@ ZELDispatchResult ZELClient::dispatchOfflineMessages(const QStringList &message)
 {
     if (m_offlineMessageList.size() > 1) {
         // A record the list already holds, read or unread, is not added again.
+        QSet<QString> held = identitiesOf(m_offlineMessageList);
         for (int i = 1; i < message.size(); ++i) {
             const QString record = messageValue(message, i);
-            if (!record.contains(RecordSeparator) || holdsRecord(m_offlineMessageList, record))
+            if (!record.contains(RecordSeparator))
                 continue;
+            const QString identity = messageIdentity(record);
+            if (held.contains(identity))
+                continue;
+            held.insert(identity);
             m_offlineMessageList.append(record);
         }
     } else {

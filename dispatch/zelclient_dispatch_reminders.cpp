@@ -30,11 +30,13 @@ QString recordValue(const QStringList &message, int record, RecordValue value)
 
 } // namespace
 
-// A trailing incomplete record is left out.
+// A trailing incomplete record is left out. The next reminder to ring is
+// chosen once, after the whole list: choosing looks at every reminder.
 ZELDispatchResult ZELClient::dispatchSelfReminders(const QStringList &message)
 {
     const QStringList copy = message;
-    for (int r = 0, n = messageRecordCount(copy, FirstRecord, RecordWidth); r < n; ++r) {
+    const int records = messageRecordCount(copy, FirstRecord, RecordWidth);
+    for (int r = 0; r < records; ++r) {
         QString subject = recordValue(copy, r, RecordSubject);
         QString due = recordValue(copy, r, RecordDue);
         QString state = recordValue(copy, r, RecordState);
@@ -44,6 +46,8 @@ ZELDispatchResult ZELClient::dispatchSelfReminders(const QStringList &message)
         QString localDue = recordValue(copy, r, RecordLocalDue);
         loadReminderinQMap(subject, due, state, id, assignee, owner, localDue);
     }
+    if (records > 0)
+        scheduleNextReminder();
     return ZELDispatchResult::Continue;
 }
 

@@ -13,11 +13,16 @@
 #include "mainwindow/zelsearchcontactaction.h"
 #include "style/zelmessageboxclass.h"
 #include "mainwindow/zelcontactrow.h"
+#include "style/zeltextbounds.h"
 
 namespace {
 
 // Values of a successful "LOGIN" reply.
 enum SignInReply { DisplayName = 2, MarqueeText = 3, InvisiblePermission = 4, OwnProfile = 5 };
+
+// The scrolling line is laid out and painted whole at every step: the server's
+// text is shown up to this many characters (an announcement, not a document).
+constexpr int MarqueeLength = 4 * ZELTextBounds::LineLength;
 
 const QString True = QStringLiteral("TRUE");
 const QString False = QStringLiteral("FALSE");
@@ -107,7 +112,7 @@ void ZELClient::successFullLoginStatus(QStringList reply)
 
     // The scrolling line: a sign-in without a text leaves a running one alone.
     watchWhetherSeen();
-    const QString marquee = messageValue(reply, MarqueeText);
+    const QString marquee = ZELTextBounds::elided(messageValue(reply, MarqueeText), MarqueeLength);
     if (!marquee.isEmpty()) {
         if (m_textScrollTimer->isActive())
             m_textScrollTimer->stop();

@@ -359,7 +359,6 @@ void ZELClient::loadReminderinQMap(QString &subject, QString &due, QString &stat
     if (assignee == Self)
         m_reminderDialog->appendReminderRow(
             {subject, ZELReminderDialog::tableDateTime(due), state, reminderId, assignee, assignee});
-    scheduleNextReminder();
 }
 
 void ZELClient::loadOtherReminderinQMap(QString &subject, QString &due, QString &state, QString &reminderId,

@@ -1,5 +1,7 @@
 #include "style/zelstyle.h"
 
+#include "style/zeltextbounds.h"
+
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QImage>
@@ -16,6 +18,23 @@
 #include <QTabBar>
 
 namespace {
+
+// A list, tree or table row is laid out and elided whole each time it is
+// measured or painted, in a time that grows with its length: a name or status
+// a peer sent may be megabytes long. No row shows more than this anyway; the
+// item keeps its text whole for whatever reads it back.
+constexpr qsizetype ItemTextLength = 4 * ZELTextBounds::LineLength;
+
+// The option itself, or with `bound` a copy in *copy whose text is bounded.
+const QStyleOption *boundedItem(bool bound, const QStyleOption *option, QStyleOptionViewItem *copy)
+{
+    const auto *item = bound ? qstyleoption_cast<const QStyleOptionViewItem *>(option) : nullptr;
+    if (!item || item->text.size() <= ItemTextLength)
+        return option;
+    *copy = *item;
+    copy->text = ZELTextBounds::elided(item->text, ItemTextLength);
+    return copy;
+}
 
 const char TitleCapLeftImage[] = ":images/title_cap_left.png";
 const char TitleCapRightImage[] = ":images/title_cap_right.png";
@@ -209,7 +228,8 @@ int ZELStyle::pixelMetric(PixelMetric metric, const QStyleOption *option, const 
 QSize ZELStyle::sizeFromContents(ContentsType type, const QStyleOption *option, const QSize &size,
                                  const QWidget *widget) const
 {
-    QSize result = QProxyStyle::sizeFromContents(type, option, size, widget);
+    QStyleOptionViewItem item;
+    QSize result = QProxyStyle::sizeFromContents(type, boundedItem(type == CT_ItemViewItem, option, &item), size, widget);
     switch (type) {
     case CT_PushButton:
         result.setHeight(23);
@@ -227,6 +247,9 @@ QSize ZELStyle::sizeFromContents(ContentsType type, const QStyleOption *option, 
 QRect ZELStyle::subElementRect(SubElement element, const QStyleOption *option,
                                const QWidget *widget) const
 {
+    // An item's text and icon places (the item widgets of a list are laid over them) measure its text too.
+    QStyleOptionViewItem item;
+    option = boundedItem(true, option, &item);
     QRect rect;
     switch (element) {
     case SE_RadioButtonClickRect:
@@ -600,7 +623,8 @@ void ZELStyle::drawControl(ControlElement element, const QStyleOption *option, Q
         drawControl(radio ? CE_RadioButtonLabel : CE_CheckBoxLabel, &part, painter, widget);
         return;
     }
-    QProxyStyle::drawControl(element, option, painter, widget);
+    QStyleOptionViewItem item;
+    QProxyStyle::drawControl(element, boundedItem(element == CE_ItemViewItem, option, &item), painter, widget);
 }
 
 void ZELStyle::drawTabShape(const QStyleOption *option, QPainter *painter, const QWidget *widget) const

@@ -19,6 +19,8 @@ public:
     using QApplication::QApplication;
 
     double longest = 0;
+    // The receiver's class and the event type of the longest event.
+    QByteArray longestEvent;
 
     bool notify(QObject *receiver, QEvent *event) override
     {
@@ -27,8 +29,14 @@ public:
         ++m_depth;
         QElapsedTimer timer;
         timer.start();
+        const int type = event->type(); // the event may be gone once handled
+        const char *className = receiver->metaObject()->className();
         const bool result = QApplication::notify(receiver, event);
-        longest = std::max(longest, timer.nsecsElapsed() / 1e6);
+        const double ms = timer.nsecsElapsed() / 1e6;
+        if (ms > longest) {
+            longest = ms;
+            longestEvent = QByteArray(className) + ':' + QByteArray::number(type);
+        }
         --m_depth;
         return result;
     }
