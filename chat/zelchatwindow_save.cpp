@@ -108,7 +108,7 @@ void ZELChatWindow::filePrintPdf(QString fileName)
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(fileName);
-    totalMessage->document()->print(&printer);
+    totalMessage->printWhole(&printer);
 
     const QFileInfo after(fileName);
     const bool written = after.isFile() && after.size() > 0

@@ -46,7 +46,7 @@ void emptyTable(QTableWidget *table)
 ZELDispatchResult ZELClient::dispatchChatHistoryToClient(const QStringList &message)
 {
     if (ZELChatWindow *window = m_chatWindows.value(messageValue(message, 2))) {
-        window->totalMessage->showMessage(messageValue(message, 1));
+        window->totalMessage->showConversation(messageValue(message, 1));
         window->totalMessage->verticalScrollBar()->setValue(window->totalMessage->verticalScrollBar()->maximum());
     }
     return ZELDispatchResult::Continue;
@@ -153,7 +153,7 @@ ZELDispatchResult ZELClient::dispatchChatHistoryForOpenNewWidget(const QStringLi
     const QString transcript = messageValue(message, 1);
     window->totalMessage->clear();
     if (transcript != QLatin1String("EMPTY")) {
-        window->totalMessage->showMessage(rewritePicturePaths(transcript, m_dataFolder));
+        window->totalMessage->showConversation(rewritePicturePaths(transcript, m_dataFolder));
         window->totalMessage->verticalScrollBar()->setValue(window->totalMessage->verticalScrollBar()->maximum());
     }
     return ZELDispatchResult::Continue;
