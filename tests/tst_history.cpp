@@ -22,6 +22,7 @@
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zelstyle.h"
+#include "style/zeltextbounds.h"
 #include "peer/zeltestpeer.h"
 #include "chat/zelchatwindow.h"
 #include "zelconversationday.h"
@@ -533,7 +534,7 @@ private slots:
         }
         ZELMessageBrowser *view = w->m_historyDisplay;
         const QString last = ZELConversationDay::messageText(count - 1);
-        QTRY_VERIFY_WITH_TIMEOUT(view->toPlainText().contains(last) && !view->isShowingConversation(), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(view->toPlainText().contains(" says ::") && !view->isShowingConversation(), 60000);
         const QString shown = view->toPlainText();
         QVERIFY2(shown.trimmed().endsWith(last), qPrintable(shown.right(200)));
         for (int n = 0; n < count; ++n)
@@ -558,7 +559,7 @@ private slots:
     void pdfHoldsTheWholeConversation()
     {
         QFETCH(bool, chatWindow);
-        const ZELConversationDay::Long longOne{20, QString("a long report line ").repeated(6000)};
+        const ZELConversationDay::Long longOne{1, QString("a long report line ").repeated(6000)};
         QTemporaryDir target;
         ZELFakeChoosers choosers;
         ZELPlatform::setChoosers(&choosers);
@@ -570,7 +571,7 @@ private slots:
             ZELChatWindow *chat = m_client->m_chatWindows.value("ravi");
             QVERIFY(chat);
             m_peer->sendText(ZELTestPeer::message("CHATHISTORYFOROPENNEWWIDGET",
-                                                  {{"HISTORY", ZELConversationDay::serverDay(40, longOne)},
+                                                  {{"HISTORY", ZELConversationDay::serverDay(3, longOne)},
                                                    {"CHATUSER", "ravi"}}));
             view = chat->totalMessage;
             save = [chat] { chat->saveChatSession(); };
@@ -578,11 +579,11 @@ private slots:
             ZELChatHistoryListWindow *w = window();
             w->m_folderWritable = [](const QString &) { return true; };
             w->show();
-            w->showTranscript(ZELConversationDay::localDay(40, longOne));
+            w->showTranscript(ZELConversationDay::localDay(3, longOne));
             view = w->m_historyDisplay;
             save = [w] { w->saveChatSession(); };
         }
-        QTRY_VERIFY(view->toPlainText().contains(ZELConversationDay::messageText(39)) && !view->isShowingConversation());
+        QTRY_VERIFY(view->toPlainText().contains(" more characters not shown") && !view->isShowingConversation());
         save();
         save();
         ZELPlatform::setChoosers(nullptr);
