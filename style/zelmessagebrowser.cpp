@@ -83,6 +83,46 @@ bool restoreHeld(QTextDocument *document)
     return !notes.isEmpty();
 }
 
+// Gives each note marked with `mark` + its index its held text back.
+void restoreMarkedNotes(QTextDocument *document, const QString &mark, const QList<HeldNote> &notes,
+                        const QStringList &noteTexts)
+{
+    struct Found
+    {
+        int position;
+        qsizetype note;
+        QTextCharFormat format;
+    };
+    QList<Found> found;
+    for (QTextBlock block = document->begin(); block.isValid() && !notes.isEmpty(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QString name = fragment.charFormat().anchorNames().value(0);
+            if (!fragment.isValid() || !name.startsWith(mark))
+                continue;
+            bool known = false;
+            const qsizetype note = name.mid(mark.size()).toLongLong(&known);
+            if (known && note >= 0 && note < notes.size())
+                found.append({fragment.position(), note, fragment.charFormat()});
+        }
+    }
+    QTextCursor cursor(document);
+    for (Found &at : found) {
+        const HeldNote &note = notes.at(at.note);
+        cursor.setPosition(at.position);
+        cursor.setPosition(at.position + note.end - note.start, QTextCursor::KeepAnchor);
+        if (cursor.selectedText() != noteTexts.at(at.note))
+            continue;
+        at.format.clearProperty(QTextFormat::IsAnchor);
+        at.format.clearProperty(QTextFormat::AnchorName);
+        at.format.setProperty(HeldTextProperty, note.text);
+        at.format.setProperty(HeldIsHtmlProperty, note.html);
+        if (!note.context.isEmpty())
+            at.format.setProperty(HeldContextProperty, note.context);
+        cursor.setCharFormat(at.format);
+    }
+}
+
 } // namespace
 
 ZELMessageBrowser::ZELMessageBrowser(QWidget *parent)
@@ -141,9 +181,16 @@ void ZELMessageBrowser::afterConversation(const std::function<void()> &edit)
 
 void ZELMessageBrowser::showConversation(const QString &text)
 {
+    startConversation(text, true, {});
+}
+
+void ZELMessageBrowser::startConversation(const QString &text, bool bounded, const std::function<void()> &whenShown)
+{
     dropConversation();
     clear();
     m_conversation = std::make_unique<ZELConversationReader>(text);
+    m_boundConversation = bounded;
+    m_whenShown = whenShown;
     showSlice(SliceMilliseconds);
 }
 
@@ -202,7 +249,8 @@ void ZELMessageBrowser::insertConversationPart(QTextCursor &cursor)
             continue;
         // A message longer than any within the bounds goes straight to them.
         const bool surelyOver = source.size() > MessageCheckedWhole;
-        if (!surelyOver && ZELTextBounds::bounded(source.toString(), html).rest.isEmpty()) {
+        if (!m_boundConversation
+            || (!surelyOver && ZELTextBounds::bounded(source.toString(), html).rest.isEmpty())) {
             if (chunkStart < 0) {
                 chunkStart = message.start;
                 chunkPrefix = message.prefix;
@@ -245,6 +293,8 @@ void ZELMessageBrowser::timedInsert(QTextCursor &cursor, const ZELTextBounds::Bo
 void ZELMessageBrowser::endConversation()
 {
     m_conversation.reset();
+    if (m_whenShown)
+        std::exchange(m_whenShown, {})();
     const QList<std::function<void()>> after = std::exchange(m_afterConversation, {});
     for (const std::function<void()> &edit : after)
         edit();
@@ -255,6 +305,7 @@ void ZELMessageBrowser::dropConversation()
 {
     m_nextSlice.stop();
     m_conversation.reset();
+    m_whenShown = {};
     m_afterConversation.clear();
 }
 
@@ -349,43 +400,11 @@ void ZELMessageBrowser::reloadFromHtml()
         named.setAnchorNames({mark + QString::number(i)});
         cursor.mergeCharFormat(named);
     }
-    setHtml(toHtml());
-    if (notes.isEmpty())
-        return;
-
-    struct Found
-    {
-        int position;
-        qsizetype note;
-        QTextCharFormat format;
-    };
-    QList<Found> found;
-    for (QTextBlock block = document()->begin(); block.isValid(); block = block.next()) {
-        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const QString name = fragment.charFormat().anchorNames().value(0);
-            if (!fragment.isValid() || !name.startsWith(mark))
-                continue;
-            bool known = false;
-            const qsizetype note = name.mid(mark.size()).toLongLong(&known);
-            if (known && note >= 0 && note < notes.size())
-                found.append({fragment.position(), note, fragment.charFormat()});
-        }
-    }
-    for (Found &at : found) {
-        const HeldNote &note = notes.at(at.note);
-        cursor.setPosition(at.position);
-        cursor.setPosition(at.position + note.end - note.start, QTextCursor::KeepAnchor);
-        if (cursor.selectedText() != noteTexts.at(at.note))
-            continue;
-        at.format.clearProperty(QTextFormat::IsAnchor);
-        at.format.clearProperty(QTextFormat::AnchorName);
-        at.format.setProperty(HeldTextProperty, note.text);
-        at.format.setProperty(HeldIsHtmlProperty, note.html);
-        if (!note.context.isEmpty())
-            at.format.setProperty(HeldContextProperty, note.context);
-        cursor.setCharFormat(at.format);
-    }
+    // Read back a slice at a time, as a stored conversation is shown; what
+    // it holds was bounded when it was first shown.
+    startConversation(toHtml(), false, [this, notes, noteTexts, mark] {
+        restoreMarkedNotes(document(), mark, notes, noteTexts);
+    });
 }
 
 QMimeData *ZELMessageBrowser::createMimeDataFromSelection() const

@@ -55,7 +55,8 @@ public:
     // Prints that whole document, as wholeHtml() saves it.
     void printWhole(QPagedPaintDevice *printer);
     // setHtml(toHtml()): the document read back from its own markup, each
-    // held-back rest still behind its note.
+    // held-back rest still behind its note; a long one a slice at a time,
+    // like a stored conversation.
     void reloadFromHtml();
 
     QVariant loadResource(int type, const QUrl &name) override;
@@ -79,6 +80,7 @@ private:
     void insertMessage(QTextCursor &cursor, const QString &text);
     void insertBounded(QTextCursor &cursor, const ZELTextBounds::Bounded &bounded, bool html);
     void showRefusedLinksAsText(int from, int to);
+    void startConversation(const QString &text, bool bounded, const std::function<void()> &whenShown);
     void showSlice(qint64 budgetMs);
     void insertConversationPart(QTextCursor &cursor);
     void timedInsert(QTextCursor &cursor, const ZELTextBounds::Bounded &bounded, bool html);
@@ -86,6 +88,8 @@ private:
     void dropConversation();
 
     std::unique_ptr<ZELConversationReader> m_conversation;
+    bool m_boundConversation = true;
+    std::function<void()> m_whenShown;
     QList<std::function<void()>> m_afterConversation;
     QTimer m_nextSlice;
     bool m_insertingConversation = false;
