@@ -93,7 +93,7 @@ void ZELChatWindow::filePrintPdf(QString fileName)
 {
     if (fileName.isEmpty())
         return;
-    const bool written = ZELPdfExport::write(*totalMessage->document(), fileName).ok;
+    const bool written = totalMessage->saveWholeAsPdf(fileName).ok;
     tell(*this, QString::fromLatin1(kTitle), written ? kSaved : kNotSaved);
 }
 

@@ -295,7 +295,7 @@ void ZELClient::changeConferenceChatWindow(QString conferenceName, bool converte
             time));
     }
     window->totalMessage->append(headingRow(QStringLiteral("Conference Chat - ") + shortName(wholeName)));
-    window->totalMessage->setHtml(window->totalMessage->toHtml());
+    window->totalMessage->reloadFromHtml();
 
     if (window->m_conferenceTab && window->Chat->indexOf(window->m_conferenceTab) < 0)
         window->Chat->addTab(window->m_conferenceTab, QIcon(QStringLiteral(":images/conferance_icon.png")),

@@ -105,18 +105,22 @@ ZELTranscriptView::ZELTranscriptView(QWidget *parent)
 
 void ZELTranscriptView::append(const QString &html)
 {
-    QScrollBar *bar = verticalScrollBar();
-    const bool atBottom = bar->value() >= bar->maximum();
-    if (appendFlatRow(html)) {
-        if (atBottom)
-            bar->setValue(bar->maximum());
-        return;
-    }
-    appendParagraph([&html](QTextCursor &cursor) {
-        if (Qt::mightBeRichText(html))
-            cursor.insertHtml(html);
-        else
-            cursor.insertText(html);
+    // A row or message written while a stored conversation is still being
+    // laid out comes after it.
+    afterConversation([this, html] {
+        QScrollBar *bar = verticalScrollBar();
+        const bool atBottom = bar->value() >= bar->maximum();
+        if (appendFlatRow(html)) {
+            if (atBottom)
+                bar->setValue(bar->maximum());
+            return;
+        }
+        appendParagraph([html](QTextCursor &cursor) {
+            if (Qt::mightBeRichText(html))
+                cursor.insertHtml(html);
+            else
+                cursor.insertText(html);
+        });
     });
 }
 

@@ -48,7 +48,7 @@ void emptyTable(QTableWidget *table)
 ZELDispatchResult ZELClient::dispatchChatHistoryToClient(const QStringList &message)
 {
     if (ZELChatWindow *window = m_chatWindows.value(messageValue(message, 2))) {
-        window->totalMessage->showMessage(ZELTranscript::headingTimesAs(
+        window->totalMessage->showConversation(ZELTranscript::headingTimesAs(
             messageValue(message, 1), m_chatWindowSettings.value(ZELChatWindowList::HourFormat24)));
         window->totalMessage->verticalScrollBar()->setValue(window->totalMessage->verticalScrollBar()->maximum());
     }
@@ -156,7 +156,7 @@ ZELDispatchResult ZELClient::dispatchChatHistoryForOpenNewWidget(const QStringLi
     const QString transcript = messageValue(message, 1);
     window->totalMessage->clear();
     if (transcript != QLatin1String("EMPTY")) {
-        window->totalMessage->showMessage(ZELTranscript::headingTimesAs(
+        window->totalMessage->showConversation(ZELTranscript::headingTimesAs(
             rewritePicturePaths(transcript, m_dataFolder), m_chatWindowSettings.value(ZELChatWindowList::HourFormat24)));
         window->totalMessage->verticalScrollBar()->setValue(window->totalMessage->verticalScrollBar()->maximum());
     }

@@ -210,7 +210,7 @@ void ZELChatHistoryListWindow::showChatHistoryWindow()
 void ZELChatHistoryListWindow::showTranscript(const QString &html)
 {
     m_showingNotice = false;
-    m_historyDisplay->showMessage(html);
+    m_historyDisplay->showConversation(html);
     enableSaveButton();
 }
 
@@ -407,9 +407,12 @@ void ZELChatHistoryListWindow::displayMessage(QString text)
     m_informationBox->showInformationBox(this, QStringLiteral("Chat History Listing"), text);
 }
 
+// Runs at every slice of a long transcript: looks for the first character
+// that is not white space rather than copying the whole text.
 void ZELChatHistoryListWindow::enableSaveButton()
 {
-    m_saveChatButton->setEnabled(!m_showingNotice && !m_historyDisplay->toPlainText().simplified().isEmpty());
+    static const QRegularExpression shown(QStringLiteral("\\S"));
+    m_saveChatButton->setEnabled(!m_showingNotice && !m_historyDisplay->document()->find(shown).isNull());
 }
 
 bool ZELChatHistoryListWindow::folderWritable(const QString &folder) const
@@ -476,7 +479,7 @@ bool ZELChatHistoryListWindow::saveChatSessionAsPdf(QString fileName)
 {
     if (fileName.isEmpty())
         return false;
-    return ZELPdfExport::write(*m_historyDisplay->document(), fileName).ok;
+    return m_historyDisplay->saveWholeAsPdf(fileName).ok;
 }
 
 // The session table stays enabled; its handler checks the flag instead.

@@ -1,16 +1,21 @@
 #include "style/zelmessagebrowser.h"
 
+#include "style/zelconversationreader.h"
 #include "style/zellinkrule.h"
+#include "style/zelpdfexport.h"
 #include "style/zeltextbounds.h"
 
+#include <QElapsedTimer>
 #include <QMimeData>
+#include <QRandomGenerator>
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
 
-#include <memory>
+#include <algorithm>
+#include <utility>
 
 namespace {
 
@@ -18,6 +23,16 @@ namespace {
 // whether it is markup or plain text.
 const int HeldTextProperty = QTextFormat::UserProperty + 0x2E1;
 const int HeldIsHtmlProperty = QTextFormat::UserProperty + 0x2E2;
+// What was open where the held-back source was cut (ZELOpenMarkup::context()).
+const int HeldContextProperty = QTextFormat::UserProperty + 0x2E3;
+
+// Messages within their bounds are inserted together, one import for many:
+// as many characters of source as take about ChunkMilliseconds to lay out.
+const int ChunkMilliseconds = 5;
+const qsizetype MinChunk = 256;
+const qsizetype MaxChunk = 32 * 1024;
+// Longer than any message within the bounds can be.
+const qsizetype MessageCheckedWhole = 8 * qsizetype(ZELTextBounds::BodyLength);
 
 struct HeldNote
 {
@@ -25,6 +40,7 @@ struct HeldNote
     int end;
     QString text;
     bool html;
+    QString context;
 };
 
 // Every note in [from, to), in document order.
@@ -43,7 +59,8 @@ QList<HeldNote> heldNotes(const QTextDocument *document, int from = 0, int to = 
             const int end = start + fragment.length();
             if (end > from && start < to)
                 notes.append({start, end, fragment.charFormat().stringProperty(HeldTextProperty),
-                              fragment.charFormat().boolProperty(HeldIsHtmlProperty)});
+                              fragment.charFormat().boolProperty(HeldIsHtmlProperty),
+                              fragment.charFormat().stringProperty(HeldContextProperty)});
         }
     }
     return notes;
@@ -59,11 +76,51 @@ bool restoreHeld(QTextDocument *document)
         cursor.setPosition(it->end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
         if (it->html)
-            cursor.insertHtml(it->text);
+            cursor.insertHtml(it->context + it->text);
         else
             cursor.insertText(it->text);
     }
     return !notes.isEmpty();
+}
+
+// Gives each note marked with `mark` + its index its held text back.
+void restoreMarkedNotes(QTextDocument *document, const QString &mark, const QList<HeldNote> &notes,
+                        const QStringList &noteTexts)
+{
+    struct Found
+    {
+        int position;
+        qsizetype note;
+        QTextCharFormat format;
+    };
+    QList<Found> found;
+    for (QTextBlock block = document->begin(); block.isValid() && !notes.isEmpty(); block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const QString name = fragment.charFormat().anchorNames().value(0);
+            if (!fragment.isValid() || !name.startsWith(mark))
+                continue;
+            bool known = false;
+            const qsizetype note = name.mid(mark.size()).toLongLong(&known);
+            if (known && note >= 0 && note < notes.size())
+                found.append({fragment.position(), note, fragment.charFormat()});
+        }
+    }
+    QTextCursor cursor(document);
+    for (Found &at : found) {
+        const HeldNote &note = notes.at(at.note);
+        cursor.setPosition(at.position);
+        cursor.setPosition(at.position + note.end - note.start, QTextCursor::KeepAnchor);
+        if (cursor.selectedText() != noteTexts.at(at.note))
+            continue;
+        at.format.clearProperty(QTextFormat::IsAnchor);
+        at.format.clearProperty(QTextFormat::AnchorName);
+        at.format.setProperty(HeldTextProperty, note.text);
+        at.format.setProperty(HeldIsHtmlProperty, note.html);
+        if (!note.context.isEmpty())
+            at.format.setProperty(HeldContextProperty, note.context);
+        cursor.setCharFormat(at.format);
+    }
 }
 
 } // namespace
@@ -77,43 +134,189 @@ ZELMessageBrowser::ZELMessageBrowser(QWidget *parent)
     setOpenLinks(false);
     setOpenExternalLinks(false);
     connect(this, &QTextBrowser::anchorClicked, this, [](const QUrl &url) { ZELLinkRule::open(url); });
+    m_nextSlice.setSingleShot(true);
+    m_nextSlice.setInterval(0);
+    connect(&m_nextSlice, &QTimer::timeout, this, [this] { showSlice(SliceMilliseconds); });
+    // Whatever replaces the document (clear(), setHtml()) ends the
+    // conversation being shown, and what was to come after it.
+    connect(document(), &QTextDocument::contentsChange, this, [this](int, int removed, int added) {
+        if (m_conversation && !m_insertingConversation && removed > 0 && removed != added)
+            dropConversation();
+    });
 }
+
+ZELMessageBrowser::~ZELMessageBrowser() = default;
 
 void ZELMessageBrowser::appendMessage(const QString &text)
 {
-    appendParagraph([this, &text](QTextCursor &cursor) { insertMessage(cursor, text); });
+    appendParagraph([this, text](QTextCursor &cursor) { insertMessage(cursor, text); });
 }
 
 void ZELMessageBrowser::appendParagraph(const std::function<void(QTextCursor &)> &insert)
 {
+    afterConversation([this, insert] {
+        QScrollBar *bar = verticalScrollBar();
+        const bool atBottom = bar->value() >= bar->maximum();
+        QTextCursor cursor(document());
+        cursor.beginEditBlock();
+        cursor.movePosition(QTextCursor::End);
+        // As QTextEdit::append, but the new paragraph always starts plain:
+        // wherever the user clicked, a message never takes on a row's colour.
+        if (!document()->isEmpty())
+            cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
+        insert(cursor);
+        cursor.endEditBlock();
+        if (atBottom)
+            bar->setValue(bar->maximum());
+    });
+}
+
+void ZELMessageBrowser::afterConversation(const std::function<void()> &edit)
+{
+    if (m_conversation)
+        m_afterConversation.append(edit);
+    else
+        edit();
+}
+
+void ZELMessageBrowser::showConversation(const QString &text)
+{
+    startConversation(text, true, {});
+}
+
+void ZELMessageBrowser::startConversation(const QString &text, bool bounded, const std::function<void()> &whenShown)
+{
+    dropConversation();
+    clear();
+    m_conversation = std::make_unique<ZELConversationReader>(text);
+    m_boundConversation = bounded;
+    m_whenShown = whenShown;
+    showSlice(SliceMilliseconds);
+}
+
+void ZELMessageBrowser::finishConversation()
+{
+    if (m_conversation)
+        showSlice(-1);
+}
+
+// Lays out messages until the budget is spent (none with a negative budget);
+// the next slice follows once the event loop has run.
+void ZELMessageBrowser::showSlice(qint64 budgetMs)
+{
+    m_nextSlice.stop();
+    QElapsedTimer slice;
+    slice.start();
     QScrollBar *bar = verticalScrollBar();
     const bool atBottom = bar->value() >= bar->maximum();
     QTextCursor cursor(document());
-    cursor.beginEditBlock();
     cursor.movePosition(QTextCursor::End);
-    // As QTextEdit::append, but the new paragraph always starts plain:
-    // wherever the user clicked, a message never takes on a row's colour.
-    if (!document()->isEmpty())
-        cursor.insertBlock(QTextBlockFormat(), QTextCharFormat());
-    insert(cursor);
-    cursor.endEditBlock();
+    m_insertingConversation = true;
+    while (m_conversation && !m_conversation->atEnd() && (budgetMs < 0 || slice.elapsed() < budgetMs))
+        insertConversationPart(cursor);
+    m_insertingConversation = false;
     if (atBottom)
         bar->setValue(bar->maximum());
+    if (!m_conversation)
+        return;
+    if (m_conversation->atEnd())
+        endConversation();
+    else
+        m_nextSlice.start();
 }
 
-void ZELMessageBrowser::showMessage(const QString &text)
+// Inserts the next messages within their bounds together, or one message
+// over them on its own, behind its note.
+void ZELMessageBrowser::insertConversationPart(QTextCursor &cursor)
 {
-    clear();
-    QTextCursor cursor(document());
-    cursor.beginEditBlock();
-    insertMessage(cursor, text);
-    cursor.endEditBlock();
+    ZELConversationReader &reader = *m_conversation;
+    const bool html = reader.isHtml();
+    qsizetype chunkStart = -1;
+    qsizetype chunkEnd = -1;
+    QString chunkPrefix;
+    const auto insertChunk = [&] {
+        if (chunkStart < 0)
+            return;
+        ZELTextBounds::Bounded within;
+        within.shown = chunkPrefix + reader.text().mid(chunkStart, chunkEnd - chunkStart);
+        timedInsert(cursor, within, html);
+        chunkStart = -1;
+    };
+    while (!reader.atEnd()) {
+        const ZELConversationReader::Message message = reader.next();
+        const QStringView source = reader.source(message);
+        if (source.trimmed().isEmpty())
+            continue;
+        // A message longer than any within the bounds goes straight to them.
+        const bool surelyOver = source.size() > MessageCheckedWhole;
+        if (!m_boundConversation
+            || (!surelyOver && ZELTextBounds::bounded(source.toString(), html).rest.isEmpty())) {
+            if (chunkStart < 0) {
+                chunkStart = message.start;
+                chunkPrefix = message.prefix;
+            }
+            chunkEnd = message.end;
+            if (chunkEnd - chunkStart >= m_chunkCharacters)
+                break;
+            continue;
+        }
+        insertChunk();
+        // The whole conversation as one message is bounded without a copy of it.
+        const bool whole = message.start == 0 && message.end == reader.text().size() && message.prefix.isEmpty();
+        QString text;
+        if (whole) {
+            text = reader.text();
+        } else {
+            text.reserve(message.prefix.size() + source.size());
+            text += message.prefix;
+            text += source;
+        }
+        timedInsert(cursor, ZELTextBounds::bounded(text, html), html);
+        return;
+    }
+    insertChunk();
+}
+
+// Inserts a part and sizes the next chunk so that it takes about
+// ChunkMilliseconds, whatever the markup costs to lay out.
+void ZELMessageBrowser::timedInsert(QTextCursor &cursor, const ZELTextBounds::Bounded &bounded, bool html)
+{
+    QElapsedTimer timer;
+    timer.start();
+    insertBounded(cursor, bounded, html);
+    const qint64 nanoseconds = std::max<qint64>(1, timer.nsecsElapsed());
+    const double perCharacter = double(nanoseconds) / double(std::max<qsizetype>(1, bounded.shown.size()));
+    const double fits = ChunkMilliseconds * 1e6 / perCharacter;
+    m_chunkCharacters = qsizetype(std::clamp(fits, double(MinChunk), double(MaxChunk)));
+}
+
+void ZELMessageBrowser::endConversation()
+{
+    m_conversation.reset();
+    if (m_whenShown)
+        std::exchange(m_whenShown, {})();
+    const QList<std::function<void()>> after = std::exchange(m_afterConversation, {});
+    for (const std::function<void()> &edit : after)
+        edit();
+    emit conversationShown();
+}
+
+void ZELMessageBrowser::dropConversation()
+{
+    m_nextSlice.stop();
+    m_conversation.reset();
+    m_whenShown = {};
+    m_afterConversation.clear();
 }
 
 void ZELMessageBrowser::insertMessage(QTextCursor &cursor, const QString &text)
 {
     const bool html = Qt::mightBeRichText(text);
-    const ZELTextBounds::Bounded bounded = ZELTextBounds::bounded(text, html);
+    insertBounded(cursor, ZELTextBounds::bounded(text, html), html);
+}
+
+void ZELMessageBrowser::insertBounded(QTextCursor &cursor, const ZELTextBounds::Bounded &bounded, bool html)
+{
     const int start = cursor.position();
     if (html)
         cursor.insertHtml(bounded.shown);
@@ -125,7 +328,10 @@ void ZELMessageBrowser::insertMessage(QTextCursor &cursor, const QString &text)
     QTextCharFormat note;
     note.setFontItalic(true);
     note.setForeground(QColor(Qt::darkGray));
+    // With what was open where it was cut, so that it reads as it did in place.
     note.setProperty(HeldTextProperty, bounded.rest);
+    if (!bounded.restContext.isEmpty())
+        note.setProperty(HeldContextProperty, bounded.restContext);
     note.setProperty(HeldIsHtmlProperty, html);
     cursor.insertText(ZELTextBounds::heldBackNote(bounded.omitted), note);
     cursor.setCharFormat(QTextCharFormat());
@@ -153,16 +359,52 @@ void ZELMessageBrowser::showRefusedLinksAsText(int from, int to)
     }
 }
 
-QString ZELMessageBrowser::wholeHtml() const
+QString ZELMessageBrowser::wholeHtml()
 {
+    finishConversation();
     std::unique_ptr<QTextDocument> whole(document()->clone());
     return restoreHeld(whole.get()) ? whole->toHtml() : document()->toHtml();
 }
 
-QString ZELMessageBrowser::wholePlainText() const
+QString ZELMessageBrowser::wholePlainText()
 {
+    finishConversation();
     std::unique_ptr<QTextDocument> whole(document()->clone());
     return restoreHeld(whole.get()) ? whole->toPlainText() : document()->toPlainText();
+}
+
+ZELSafeWrite::Result ZELMessageBrowser::saveWholeAsPdf(const QString &fileName)
+{
+    finishConversation();
+    // A child of the shown document: pictures load through this view's rule.
+    std::unique_ptr<QTextDocument> whole(document()->clone(document()));
+    restoreHeld(whole.get());
+    return ZELPdfExport::write(*whole, fileName);
+}
+
+void ZELMessageBrowser::reloadFromHtml()
+{
+    finishConversation();
+    const QList<HeldNote> notes = heldNotes(document());
+    // Markup keeps no property of a note: each travels as a named anchor no
+    // message can know the name of, and gets its held text back after.
+    const QString mark = QStringLiteral("zelheld%1-").arg(QRandomGenerator::global()->generate64(), 0, 16);
+    QStringList noteTexts;
+    QTextCursor cursor(document());
+    for (qsizetype i = 0; i < notes.size(); ++i) {
+        cursor.setPosition(notes.at(i).start);
+        cursor.setPosition(notes.at(i).end, QTextCursor::KeepAnchor);
+        noteTexts << cursor.selectedText();
+        QTextCharFormat named;
+        named.setAnchor(true);
+        named.setAnchorNames({mark + QString::number(i)});
+        cursor.mergeCharFormat(named);
+    }
+    // Read back a slice at a time, as a stored conversation is shown; what
+    // it holds was bounded when it was first shown.
+    startConversation(toHtml(), false, [this, notes, noteTexts, mark] {
+        restoreMarkedNotes(document(), mark, notes, noteTexts);
+    });
 }
 
 QMimeData *ZELMessageBrowser::createMimeDataFromSelection() const

@@ -1,5 +1,7 @@
 #include "style/zeltextbounds.h"
 
+#include "style/zelopenmarkup.h"
+
 #include <QLabel>
 #include <QTableWidgetItem>
 
@@ -8,6 +10,7 @@
 #endif
 
 #include <algorithm>
+#include <optional>
 
 namespace {
 
@@ -105,6 +108,11 @@ QString breakable(const QString &text, int limit, bool html, ZELTextBounds::Boun
     qsizetype tagEnd = -1; // the next '>' at or after a tag's '<'
     qsizetype cutAt = -1;  // where the held-back source begins
     bool noTagsLeft = false;
+    qsizetype nextSheetClose = -2;
+    // What is open where the held-back source begins.
+    std::optional<ZELOpenMarkup> markup;
+    if (bounded && html)
+        markup.emplace(text);
     // Tags count towards a budget of their own: a body of nothing but tags is bounded too.
     const qsizetype outputBudget = qsizetype(limit) * 4;
     const auto full = [&]() {
@@ -130,9 +138,20 @@ QString breakable(const QString &text, int limit, bool html, ZELTextBounds::Boun
             if (!noTagsLeft && tagEnd - i <= kLongestTag) {
                 if (bounded && !full() && out.size() >= outputBudget)
                     cutAt = i;
-                if (!full())
-                    out += QStringView(text).mid(i, tagEnd - i + 1);
-                i = tagEnd + 1;
+                qsizetype end = tagEnd;
+                if (!full()) {
+                    qsizetype sheetClose = -1;
+                    // A style sheet is markup: not counted, never broken.
+                    if (!ZELOpenMarkup::opensSheet(text, i, tagEnd, &nextSheetClose, &sheetClose, &end))
+                        sheetClose = -1;
+                    out += QStringView(text).mid(i, end - i + 1);
+                    if (markup) {
+                        markup->take(i, tagEnd);
+                        if (sheetClose >= 0)
+                            markup->take(sheetClose, end);
+                    }
+                }
+                i = end + 1;
                 continue;
             }
         }
@@ -172,6 +191,8 @@ QString breakable(const QString &text, int limit, bool html, ZELTextBounds::Boun
     if (bounded) {
         bounded->omitted = omitted;
         bounded->rest = cutAt >= 0 ? text.mid(cutAt) : QString();
+        if (cutAt >= 0 && markup)
+            bounded->restContext = markup->context();
     } else if (omitted > 0) {
         out += omittedNote(omitted, html);
     }

@@ -70,12 +70,15 @@ public:
     // break point longer than LongestRun, whichever comes first. From there
     // on the source is held back whole in `rest` (never cut inside a tag, an
     // entity or a pair, and always before a visible character), with the
-    // number of visible characters it holds.
+    // number of visible characters it holds and, for markup, what is open
+    // where it begins (ZELOpenMarkup::context()): put before the rest, it
+    // reads as it did in place, indentation and all.
     struct Bounded
     {
         QString shown;
         QString rest;
         qsizetype omitted = 0;
+        QString restContext;
     };
     static Bounded bounded(const QString &text, bool html, int limit = BodyLength);
     // What a document shows in place of a held-back rest.

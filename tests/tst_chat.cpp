@@ -31,6 +31,7 @@
 #include <QTextBlock>
 #include <QAbstractTextDocumentLayout>
 #include "style/zeltextbounds.h"
+#include "zelconversationday.h"
 
 // One-to-one chat end to end: a real client, signed in as "anita", talks
 // through the protocol test peer with "ravi".
@@ -640,6 +641,16 @@ private slots:
         const QString heading = "Ravi Kumar says ::";
         QTest::newRow("replayed long word") << "CHATHISTORYTOCLIENT" << "<p>" + heading + "</p><p>" + word + "</p>"
                                             << heading + "\n" + word << true;
+        // A long composed message: indentation and runs of spaces come back
+        // in the held-back part too.
+        QStringList steps;
+        for (int step = 0; step < 2000; ++step)
+            steps << QString("    step %1:  value  =  %2").arg(step).arg(step * 7);
+        const QString indented = steps.join('\n');
+        QTest::newRow("long composed message") << "CHAT" << ZELConversationDay::composed(indented) << indented << true;
+        QTest::newRow("replayed long composed message")
+            << "CHATHISTORYTOCLIENT" << "<p>" + heading + "</p>" + ZELConversationDay::composed(indented)
+            << heading + "\n" + indented << true;
     }
 
     void receivedTextCopiesAndSavesExactly()
@@ -749,6 +760,43 @@ private slots:
             QVERIFY2(!shown.contains(stamp + "\n"), qPrintable(stamp + " in " + shown));
         QVERIFY(shown.contains("meet at 05:48:34 pm, not 17:48:34\n"));
         QVERIFY(shown.contains("darkgray><b>12:05:09 am</td>"));
+    }
+
+    // A replayed conversation shows to its last message, newest at the bottom
+    // and in view; only a message over the bound is held back, behind its
+    // own note; a message that arrives meanwhile comes after the replay.
+    void replayShowsTheWholeConversation_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("longAt"); // the long message, -1 for none
+        QTest::newRow("into the open window, a day of 600") << "CHATHISTORYTOCLIENT" << 600 << -1;
+        QTest::newRow("earlier conversation of a new window, 1500") << "CHATHISTORYFOROPENNEWWIDGET" << 1500 << -1;
+        QTest::newRow("a long message in the middle") << "CHATHISTORYTOCLIENT" << 600 << 300;
+    }
+
+    void replayShowsTheWholeConversation()
+    {
+        QFETCH(QString, kind);
+        QFETCH(int, count);
+        QFETCH(int, longAt);
+        ZELChatWindow *window = openWithRavi();
+        QVERIFY(window);
+        window->showNormal();
+        const QString report = QString("a long report line ").repeated(2200);
+        const QString day = ZELConversationDay::serverDay(count, {longAt, report});
+        m_peer->sendTexts({ZELTestPeer::message(kind, {{"TRANSCRIPT", day}, {"CHATUSERNAME", "ravi"}}),
+                           chatFromRavi("just now", "just now")});
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        ZELTranscriptView *view = window->totalMessage;
+        QTRY_VERIFY_WITH_TIMEOUT(!view->isShowingConversation() && view->toPlainText().contains("just now"), 60000);
+        QVERIFY(view->toPlainText().endsWith("just now"));
+        const QString shown = view->toPlainText();
+        for (int n = 0; n < count; ++n)
+            QVERIFY2(n == longAt || shown.contains(ZELConversationDay::messageText(n)), qPrintable(QString::number(n)));
+        QVERIFY(shown.indexOf(ZELConversationDay::messageText(count - 1)) < shown.indexOf("just now"));
+        QCOMPARE(int(shown.count(" more characters not shown")), longAt >= 0 ? 1 : 0);
+        QTRY_COMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
     }
 
     // Colons typed in a chat go out whole with every later field, and a message

@@ -1,4 +1,6 @@
+#include <QClipboard>
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -19,6 +21,7 @@
 #include "protocol/zeltcpsocket.h"
 #include "style/zelmessageboxclass.h"
 #include "protocol/zelpicturefield.h"
+#include "zelconversationday.h"
 #include "zeltestmain.h"
 
 // Conferences end to end: a real client signed in as "anita" starts, joins,
@@ -712,6 +715,69 @@ private slots:
         }
         fence();
         QCOMPARE(requestCount("CHANGECONFERENCECHAT"), int(steps.filter("ok ").size()));
+    }
+
+    // A long message received before the chat becomes a conference stays
+    // whole behind its note, whichever side converts: a copy of the
+    // transcript, the HTML save and the automatic save give it back as sent.
+    void conversionKeepsLongMessagesWhole_data()
+    {
+        QTest::addColumn<bool>("here");
+        QTest::newRow("converted here") << true;
+        QTest::newRow("converted by the peer") << false;
+    }
+
+    void conversionKeepsLongMessagesWhole()
+    {
+        QFETCH(bool, here);
+        m_client->createChatWindow("ravi");
+        QPointer<ZELChatWindow> w = m_client->m_chatWindows.value("ravi");
+        QVERIFY(w);
+        QStringList steps;
+        for (int step = 0; step < 2000; ++step)
+            steps << QString("    step %1:  value  =  %2").arg(step).arg(step * 7);
+        const QString plain = steps.join('\n');
+        send("CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"MESSAGE", ZELConversationDay::composed(plain)},
+                      {"SENDSMILEY", ""}, {"SENDPICTURE", ""}, {"BANNERSTATE", ""}, {"PLAINTEXT", plain},
+                      {"DISPLAYNAME", "Ravi Kumar"}, {"PASSWORD", "FALSE"}});
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        QTRY_VERIFY(w->totalMessage->toPlainText().contains(" more characters not shown"));
+        if (here) {
+            w->m_conferenceButton->click();
+            ZELConferenceChat *dialog = w->findChild<ZELConferenceChat *>();
+            QVERIFY(dialog);
+            QTest::keyClicks(dialog->m_chatSessionNameEdit, "Plan");
+            dialog->m_conferenceChatOkButton->click();
+            QVERIFY(m_peer->waitForRequest("CHANGECONFERENCECHAT").isValid());
+        } else {
+            send("CHANGECONFERENCECHAT", {{"CHATUSERNAME", "anita"}, {"CHATSESSION", "ravi"},
+                                          {"NewPass", Conference}, {"DISPLAYNAME", "Ravi Kumar"}});
+            QTRY_VERIFY(m_client->m_chatWindows.contains(Conference));
+        }
+        QVERIFY(!m_client->m_chatWindows.contains("ravi"));
+        QCOMPARE(occurrences(w->totalMessage->toPlainText(), " more characters not shown"), 1);
+
+        w->totalMessage->selectAll();
+        w->totalMessage->copy();
+        QVERIFY(QGuiApplication::clipboard()->text().contains(plain));
+
+        const auto holdsTheMessage = [&plain](const QString &path) {
+            QFile file(path);
+            if (!file.open(QIODevice::ReadOnly))
+                return false;
+            QTextDocument saved;
+            saved.setHtml(QString::fromUtf8(file.readAll()));
+            return saved.toPlainText().contains(plain) && !saved.toPlainText().contains(" more characters not shown");
+        };
+        m_choosers.saveFileAnswers << m_dir->filePath("saved.html");
+        w->saveChatSession();
+        QVERIFY(holdsTheMessage(m_dir->filePath("saved.html")));
+
+        w->m_historyFolder = m_dir->filePath("history");
+        w->saveAutomaticChatHistory();
+        QDirIterator stored(w->m_historyFolder, {"*.html"}, QDir::Files, QDirIterator::Subdirectories);
+        QVERIFY(stored.hasNext());
+        QVERIFY(holdsTheMessage(stored.next()));
     }
 
     void conversionByThePeer_data()

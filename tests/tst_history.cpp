@@ -22,8 +22,13 @@
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zelstyle.h"
+#include "style/zeltextbounds.h"
 #include "peer/zeltestpeer.h"
+#include "chat/zelchatwindow.h"
+#include "zelconversationday.h"
 #include "zeltestmain.h"
+
+#include <QPrinter>
 
 namespace {
 
@@ -76,6 +81,24 @@ QImage brushImage(const QWidget *widget, QPalette::ColorRole role)
 QImage imageOf(const QString &path)
 {
     return loadCachedPixmap(path).toImage().convertToFormat(QImage::Format_ARGB32);
+}
+
+// Pages of a PDF file as the writer counts them: one page object each.
+int pdfPages(const QByteArray &pdf)
+{
+    static const QRegularExpression page(QStringLiteral("/Type\\s*/Page(?!s)"));
+    return int(QString::fromLatin1(pdf).count(page));
+}
+
+// Pages of a document printed as the windows print it.
+int printedPages(const QTextDocument &document, const QString &path)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(path);
+    document.print(&printer);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? pdfPages(file.readAll()) : -1;
 }
 
 QStringList texts(const QListWidget *list)
@@ -462,6 +485,121 @@ private slots:
         QVERIFY(html.contains("src=\"file:///work/folder/Smileys/Hot.png\""));
         QVERIFY(html.contains("src=\"/data/ScreenCapture/a.jpg\""));
         QVERIFY(html.contains("src=\":images/lock.gif\""));
+    }
+
+    // A stored day is shown to its last message, newest at the bottom and in
+    // view, whether it comes from the local history or from the server; only
+    // a message over the bound is held back, behind its own note, and the
+    // messages after it show.
+    void wholeDays_data()
+    {
+        QTest::addColumn<bool>("local");
+        QTest::addColumn<int>("count");
+        QTest::addColumn<int>("longAt"); // the long message, -1 for none
+        QTest::addColumn<QString>("longText");
+        const QString report = QString("a long report line ").repeated(2200);
+        const QString link = "https://intranet.example.com/" + QString(3000, 'x');
+        QTest::newRow("local, a day of 600") << true << 600 << -1 << QString();
+        QTest::newRow("local, 1500") << true << 1500 << -1 << QString();
+        QTest::newRow("server, a day of 600") << false << 600 << -1 << QString();
+        QTest::newRow("server, 1500") << false << 1500 << -1 << QString();
+        QTest::newRow("local, a long message in the middle") << true << 600 << 300 << report;
+        QTest::newRow("server, a long message in the middle") << false << 600 << 300 << report;
+        QTest::newRow("server, beginning with a long link") << false << 11 << 0 << link;
+    }
+
+    void wholeDays()
+    {
+        QFETCH(bool, local);
+        QFETCH(int, count);
+        QFETCH(int, longAt);
+        QFETCH(QString, longText);
+        const ZELConversationDay::Long longOne{longAt, longText};
+        if (local) {
+            m_client->m_chatHistorySettings[ZELChatHistoryList::FromServer] = "FALSE";
+            makeDay(root(), "2026-12-01", 1, {});
+            writeFile(root() + "/2026-12-01/" + ZELHistoryPaths::contactFileName("ravi"),
+                      ZELConversationDay::localDay(count, longOne).toUtf8());
+        }
+        m_client->showChatHistoryList();
+        ZELChatHistoryListWindow *w = window();
+        w->resize(900, 600);
+        if (local) {
+            w->activateWindow();
+            pick(w->m_contactNamesList, 0);
+            pick(w->m_chatDateList, 0);
+        } else {
+            m_peer->sendText(ZELTestPeer::message(
+                "CHATHISTORYFROMSERVER", {{"T", ZELConversationDay::serverDay(count, longOne)}}));
+        }
+        ZELMessageBrowser *view = w->m_historyDisplay;
+        const QString last = ZELConversationDay::messageText(count - 1);
+        QTRY_VERIFY_WITH_TIMEOUT(view->toPlainText().contains(" says ::") && !view->isShowingConversation(), 60000);
+        const QString shown = view->toPlainText();
+        QVERIFY2(shown.trimmed().endsWith(last), qPrintable(shown.right(200)));
+        for (int n = 0; n < count; ++n)
+            QVERIFY2(n == longAt || shown.contains(ZELConversationDay::messageText(n)), qPrintable(QString::number(n)));
+        QCOMPARE(int(shown.count(" more characters not shown")), longAt >= 0 ? 1 : 0);
+        if (longAt >= 0)
+            QVERIFY(shown.contains(longText.left(ZELTextBounds::LongestRun)));
+        QCOMPARE(view->verticalScrollBar()->value(), view->verticalScrollBar()->maximum());
+        QVERIFY(w->m_saveChatButton->isEnabled());
+    }
+
+    // A PDF save holds what the HTML save holds, the whole conversation, not
+    // what the window shows with its notes: as many pages as the saved HTML
+    // printed, far more than the shown part.
+    void pdfHoldsTheWholeConversation_data()
+    {
+        QTest::addColumn<bool>("chatWindow");
+        QTest::newRow("history window") << false;
+        QTest::newRow("chat window") << true;
+    }
+
+    void pdfHoldsTheWholeConversation()
+    {
+        QFETCH(bool, chatWindow);
+        const ZELConversationDay::Long longOne{1, QString("a long report line ").repeated(6000)};
+        QTemporaryDir target;
+        ZELFakeChoosers choosers;
+        ZELPlatform::setChoosers(&choosers);
+        choosers.saveFileAnswers << target.filePath("day.pdf") << target.filePath("day.html");
+        ZELMessageBrowser *view = nullptr;
+        std::function<void()> save;
+        if (chatWindow) {
+            m_client->createChatWindow("ravi");
+            ZELChatWindow *chat = m_client->m_chatWindows.value("ravi");
+            QVERIFY(chat);
+            m_peer->sendText(ZELTestPeer::message("CHATHISTORYFOROPENNEWWIDGET",
+                                                  {{"HISTORY", ZELConversationDay::serverDay(3, longOne)},
+                                                   {"CHATUSER", "ravi"}}));
+            view = chat->totalMessage;
+            save = [chat] { chat->saveChatSession(); };
+        } else {
+            ZELChatHistoryListWindow *w = window();
+            w->m_folderWritable = [](const QString &) { return true; };
+            w->show();
+            w->showTranscript(ZELConversationDay::localDay(3, longOne));
+            view = w->m_historyDisplay;
+            save = [w] { w->saveChatSession(); };
+        }
+        QTRY_VERIFY(view->toPlainText().contains(" more characters not shown") && !view->isShowingConversation());
+        save();
+        save();
+        ZELPlatform::setChoosers(nullptr);
+
+        QFile pdf(target.filePath("day.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        const int saved = pdfPages(pdf.readAll());
+        QFile html(target.filePath("day.html"));
+        QVERIFY(html.open(QIODevice::ReadOnly));
+        QTextDocument whole;
+        whole.setHtml(QString::fromUtf8(html.readAll()));
+        QVERIFY(whole.toPlainText().contains(longOne.text.trimmed()));
+        const int wholePages = printedPages(whole, target.filePath("whole.pdf"));
+        const int shownPages = printedPages(*view->document(), target.filePath("shown.pdf"));
+        QVERIFY2(qAbs(saved - wholePages) <= 1 && shownPages * 2 < wholePages,
+                 qPrintable(QString("saved %1, whole %2, shown %3").arg(saved).arg(wholePages).arg(shownPages)));
     }
 
     // The window's frame: title drag, corner resize down to the form's

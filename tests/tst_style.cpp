@@ -6,7 +6,10 @@
 #include "zellinkclicks.h"
 #include "zeltestmain.h"
 
+#include "zelconversationday.h"
+
 #include "style/zelaboutdialog.h"
+#include "style/zelconversationreader.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
@@ -28,7 +31,9 @@
 #include <QMenu>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextFrame>
 #include <QTextEdit>
 #include <QTreeWidget>
 #include <QDialogButtonBox>
@@ -501,6 +506,10 @@ private slots:
     void textBoundsLimit();
     void textBoundsHeldBack_data();
     void textBoundsHeldBack();
+    void conversationMessages_data();
+    void conversationMessages();
+    void conversationShownAsOneDocument_data();
+    void conversationShownAsOneDocument();
     void linkRule_data();
     void linkRule();
     void messageBrowserLinksAndPictures();
@@ -1578,16 +1587,27 @@ void TestStyle::textBoundsHeldBack_data()
     QTest::addColumn<int>("limit");
     QTest::addColumn<int>("cutAt"); // where the held-back source begins, -1 for none
     QTest::addColumn<int>("omitted");
+    QTest::addColumn<QString>("context"); // what is open there, for the rest to read as it did
     const QString w100(100, 'w');
-    QTest::newRow("within the limit") << "short <b>text</b>" << 40 << -1 << 0;
-    QTest::newRow("limit inside a word") << "<p>" + w100 + "</p>" << 40 << 43 << 60;
-    QTest::newRow("limit at a space: the space stays shown") << "aaaa bbbb" << 4 << 5 << 4;
-    QTest::newRow("long run") << QString(3000, 'w') << int(ZELTextBounds::BodyLength) << 2048 << 952;
+    QTest::newRow("within the limit") << "short <b>text</b>" << 40 << -1 << 0 << "";
+    QTest::newRow("limit inside a word") << "<p>" + w100 + "</p>" << 40 << 43 << 60 << "<p>";
+    QTest::newRow("limit at a space: the space stays shown") << "aaaa bbbb" << 4 << 5 << 4 << "";
+    QTest::newRow("long run") << QString(3000, 'w') << int(ZELTextBounds::BodyLength) << 2048 << 952 << "";
     QTest::newRow("run across tags") << "<b>" + QString(2000, 'w') + "</b><i>" + w100 + "</i>"
-                                     << int(ZELTextBounds::BodyLength) << 3 + 2000 + 7 + 48 << 52;
-    QTest::newRow("entities kept whole") << QString("&amp;").repeated(50) << 10 << 50 << 40;
-    QTest::newRow("pairs kept whole") << QString::fromUtf8("\U0001F600").repeated(40) << 11 << 22 << 29;
-    QTest::newRow("nothing but tags") << QString("<b>").repeated(100000) + "x" << 100 << 402 << 1;
+                                     << int(ZELTextBounds::BodyLength) << 3 + 2000 + 7 + 48 << 52 << "<i>";
+    QTest::newRow("entities kept whole") << QString("&amp;").repeated(50) << 10 << 50 << 40 << "";
+    QTest::newRow("pairs kept whole") << QString::fromUtf8("\U0001F600").repeated(40) << 11 << 22 << 29 << "";
+    // Too deep to say what is open: the rest goes without.
+    QTest::newRow("nothing but tags") << QString("<b>").repeated(100000) + "x" << 100 << 402 << 1 << "";
+    const QString sheet = "<style type=\"text/css\">p, li { white-space: pre-wrap; }</style>";
+    const QString open = "<html><head>" + sheet + "</head><body style=\"font-size:9pt\"><p style=\"margin:0px\">";
+    QTest::newRow("sheet, body and paragraph go with the rest")
+        << open + w100 + "</p></body></html>" << 40 << int(open.size()) + 40 << 60
+        << sheet + "<html><body style=\"font-size:9pt\"><p style=\"margin:0px\">";
+    QTest::newRow("closed elements stay behind")
+        << "<p><b>bold</b> <i>" + w100 + "</i></p>" << 40 << 3 + 11 + 1 + 3 + 35 << 65 << "<p><i>";
+    QTest::newRow("a table is continued, not begun again")
+        << "<table><tr><td><font color=red>" + w100 << 40 << 31 + 40 << 60 << "<font color=red>";
 }
 
 void TestStyle::textBoundsHeldBack()
@@ -1596,12 +1616,115 @@ void TestStyle::textBoundsHeldBack()
     QFETCH(int, limit);
     QFETCH(int, cutAt);
     QFETCH(int, omitted);
+    QFETCH(QString, context);
     const ZELTextBounds::Bounded bounded = ZELTextBounds::bounded(text, true, limit);
     // Nothing is added or lost: what is shown and what is held back are the text.
     QCOMPARE(bounded.shown + bounded.rest, text);
     QCOMPARE(int(bounded.shown.size()), cutAt < 0 ? int(text.size()) : cutAt);
     QCOMPARE(int(bounded.omitted), omitted);
     QVERIFY(!bounded.shown.contains(Zwsp));
+    QCOMPARE(bounded.restContext, context);
+}
+
+// A conversation is taken apart where its rows begin: a heading or a
+// continuation rule at its top level, as a paragraph or a table. Each
+// expected message is named by its first characters.
+void TestStyle::conversationMessages_data()
+{
+    QTest::addColumn<QString>("conversation");
+    QTest::addColumn<QStringList>("messages");
+    const QString head = "<html><head><style>p { white-space: pre-wrap; }</style></head><body style=\"font-size:9pt\">";
+    QTest::newRow("as a chat window stores it")
+        << head + "<p style=\"background-color:#fff8dc;\">Ann says ::\t10:00</p>\n<p>hi</p>\n<hr />\n<p>again</p>\n"
+                  "<p style=\"background-color:#f0f8ff;\">Bob says ::\t10:01</p>\n<p>yo</p></body></html>"
+        << QStringList{"<html>", "<hr />", "<p style=\"background-color:#f0f8ff"};
+    const QString row = "<table bgcolor = #f0f8ff width='100%'><tr><td><font color=Chocolate><b>%1 says ::</td>"
+                        "<td><font color=darkgray><b>10:00</td></tr></table>";
+    QTest::newRow("as the server sends it")
+        << row.arg("Ann") + "<p>" + head + "<p>hi</p></body></html></p>" + row.arg("Bob") + "<p>yo</p>"
+        << QStringList{"<table bgcolor = #f0f8ff width='100%'><tr><td><font color=Chocolate><b>Ann",
+                       "<table bgcolor = #f0f8ff width='100%'><tr><td><font color=Chocolate><b>Bob"};
+    QTest::newRow("a row inside a block begins the message at that block")
+        << row.arg("Ann") + "<p>hi</p><table><tr><td>" + row.arg("Bob") + "</td></tr></table><div>one<hr />two</div>"
+        << QStringList{"<table bgcolor", "<table><tr><td><table bgcolor"};
+    QTest::newRow("markup before the first row is no message of its own")
+        << head + "<p>Ann says ::</p><p>hi</p><p>Bob says ::</p>" << QStringList{"<html>", "<p>Bob"};
+    QTest::newRow("nested too deep to say what is open")
+        << QString("<font>").repeated(70) + row.arg("Ann") + "<p>hi</p>" + row.arg("Bob") << QStringList{"<font>"};
+    QTest::newRow("plain text") << "Ann says :: 10:00\nhi\nBob says :: 10:01\nyo\n"
+                                << QStringList{"Ann says", "Bob says"};
+    QTest::newRow("no heading at all") << "<p>just a note</p><p>and another</p>" << QStringList{"<p>just"};
+}
+
+void TestStyle::conversationMessages()
+{
+    QFETCH(QString, conversation);
+    QFETCH(QStringList, messages);
+    ZELConversationReader reader(conversation);
+    QStringList found;
+    qsizetype end = 0;
+    while (!reader.atEnd()) {
+        const ZELConversationReader::Message message = reader.next();
+        QVERIFY(message.start >= end);
+        end = message.end;
+        const QString source = reader.source(message).toString();
+        QVERIFY2(messages.value(found.size()).isEmpty() || source.startsWith(messages.value(found.size())),
+                 qPrintable(source.left(80)));
+        found << source;
+    }
+    QCOMPARE(found.size(), messages.size());
+}
+
+namespace {
+
+// What a reader sees of a document: each block's text, colours, margins and
+// rule, and each piece's weight, colour and size.
+QString looks(const QTextDocument *document)
+{
+    QString out;
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        const QTextBlockFormat format = block.blockFormat();
+        out += QString("[%1 %2 %3 %4]")
+                   .arg(format.background().color().name())
+                   .arg(format.topMargin())
+                   .arg(format.bottomMargin())
+                   .arg(format.hasProperty(QTextFormat::BlockTrailingHorizontalRulerWidth));
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextCharFormat chars = it.fragment().charFormat();
+            out += QString("{%1 %2 %3 %4}")
+                       .arg(it.fragment().text())
+                       .arg(chars.fontWeight())
+                       .arg(chars.foreground().color().name())
+                       .arg(chars.fontPointSize());
+        }
+        out += '\n';
+    }
+    return out + QString::number(document->rootFrame()->childFrames().size());
+}
+
+} // namespace
+
+// Shown message by message, a slice at a time, a conversation makes the very
+// document it makes inserted at once: headings keep their colours, rules and
+// tables stay where they were, nothing runs into the paragraph before it.
+void TestStyle::conversationShownAsOneDocument_data()
+{
+    QTest::addColumn<QString>("conversation");
+    QTest::newRow("as a chat window stores it") << ZELConversationDay::localDay(120);
+    QTest::newRow("as the server sends it") << ZELConversationDay::serverDay(120);
+}
+
+void TestStyle::conversationShownAsOneDocument()
+{
+    QFETCH(QString, conversation);
+    QTextBrowser once;
+    QTextCursor(once.document()).insertHtml(conversation);
+    ZELMessageBrowser view;
+    view.resize(500, 300);
+    view.show();
+    view.showConversation(conversation);
+    QTRY_VERIFY(!view.isShowingConversation());
+    QCOMPARE(looks(view.document()), looks(once.document()));
 }
 
 void TestStyle::linkRule_data()
