@@ -1,5 +1,7 @@
 #include "style/zeltextbounds.h"
 
+#include "style/zelmarkupbounds.h"
+
 #include <QLabel>
 #include <QTableWidgetItem>
 
@@ -257,7 +259,7 @@ QString ZELTextBounds::shownFileName(const QString &wireName)
 
 QString ZELTextBounds::breakableHtml(const QString &html, int limit)
 {
-    return breakable(html, limit, true);
+    return ZELMarkupBounds::shallow(breakable(html, limit, true));
 }
 
 QString ZELTextBounds::breakablePlain(const QString &text, int limit)
