@@ -1,6 +1,7 @@
 #include "style/zelmessagebrowser.h"
 
 #include "style/zellinkrule.h"
+#include "style/zelmarkupbounds.h"
 #include "style/zeltextbounds.h"
 
 #include <QMimeData>
@@ -59,7 +60,7 @@ bool restoreHeld(QTextDocument *document)
         cursor.setPosition(it->end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
         if (it->html)
-            cursor.insertHtml(it->text);
+            cursor.insertHtml(ZELMarkupBounds::shallow(it->text));
         else
             cursor.insertText(it->text);
     }
@@ -116,7 +117,7 @@ void ZELMessageBrowser::insertMessage(QTextCursor &cursor, const QString &text)
     const ZELTextBounds::Bounded bounded = ZELTextBounds::bounded(text, html);
     const int start = cursor.position();
     if (html)
-        cursor.insertHtml(bounded.shown);
+        cursor.insertHtml(ZELMarkupBounds::shallow(bounded.shown));
     else
         cursor.insertText(bounded.shown);
     showRefusedLinksAsText(start, cursor.position());
@@ -155,13 +156,14 @@ void ZELMessageBrowser::showRefusedLinksAsText(int from, int to)
 
 QString ZELMessageBrowser::wholeHtml() const
 {
-    std::unique_ptr<QTextDocument> whole(document()->clone());
+    // Copies live under the document, so what they load is asked of this view.
+    std::unique_ptr<QTextDocument> whole(document()->clone(document()));
     return restoreHeld(whole.get()) ? whole->toHtml() : document()->toHtml();
 }
 
 QString ZELMessageBrowser::wholePlainText() const
 {
-    std::unique_ptr<QTextDocument> whole(document()->clone());
+    std::unique_ptr<QTextDocument> whole(document()->clone(document()));
     return restoreHeld(whole.get()) ? whole->toPlainText() : document()->toPlainText();
 }
 
@@ -171,7 +173,7 @@ QMimeData *ZELMessageBrowser::createMimeDataFromSelection() const
     if (heldNotes(document(), selection.selectionStart(), selection.selectionEnd()).isEmpty())
         return QTextBrowser::createMimeDataFromSelection();
     // A note in the selection is copied as the text it stands for.
-    QTextDocument whole;
+    QTextDocument whole(document());
     QTextCursor(&whole).insertFragment(selection.selection());
     restoreHeld(&whole);
     auto *data = new QMimeData;
@@ -182,9 +184,6 @@ QMimeData *ZELMessageBrowser::createMimeDataFromSelection() const
 
 QVariant ZELMessageBrowser::loadResource(int type, const QUrl &name)
 {
-    // Only pictures, and only from where the rule allows: no style sheet or
-    // page a message names is ever read.
-    if (type != QTextDocument::ImageResource || !ZELLinkRule::mayLoadPicture(name))
-        return QVariant();
-    return QTextBrowser::loadResource(type, name);
+    // Never empty: an empty answer makes the toolkit open the source itself.
+    return ZELLinkRule::resource(type, name);
 }
