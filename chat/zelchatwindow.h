@@ -145,6 +145,11 @@ public:
     bool hasFilePages() const { return m_filePages != nullptr; }
     // Stops and hides the download animation, if the pages exist.
     void hideDownloadProgress();
+    // A file offered to the user here, one-to-one or in a conference: the
+    // download page shows it waiting and the table gains its row. The name
+    // is shown cleaned and shortened and kept as sent for the answer.
+    void showFileOffer(const QString &wireName, const QString &size, const QString &sender,
+                       const QString &displayName, const QString &locked, const QString &folder);
 
     // Conference participants, found by user name (chat/zelchatwindow_conference.cpp).
     QListWidgetItem *participantRow(const QString &userName) const;
