@@ -243,6 +243,9 @@ void ZELChatWindow::windowSettings()
     setAcceptDrops(true);
     // Title buttons, drag, corner resize and the frame pictures.
     m_chrome = new ZELFramelessHelper(this, ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground);
+    // The peer's name, role and status as written: no markup, no pictures.
+    for (QLabel *label : {m_userNameLabel, m_userRoleLabel, m_userStatusLabel, m_messageTypeLabel})
+        label->setTextFormat(Qt::PlainText);
 }
 
 void ZELChatWindow::initializeMemberVariables()

@@ -61,6 +61,11 @@ void ZELUserProfileDialog::windowSettings()
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     m_viewProfileImage->setStyleSheet(QString::fromLatin1(FramedSheet));
     m_defaultImageShown = false;
+    // Lines of values as the server sent them: never read as markup, which
+    // would load any picture a value names.
+    for (QLabel *line : {m_profileLabel0, m_profileLabel1, m_profileLabel2, m_profileLabel3, m_profileLabel6,
+                         m_profileLabel7})
+        line->setTextFormat(Qt::PlainText);
 }
 
 void ZELUserProfileDialog::showUserProfileDetails(QStringList details)
@@ -80,7 +85,7 @@ void ZELUserProfileDialog::showUserProfileDetails(QStringList details)
                                  + QStringLiteral("'><b>Offline</b>"));
     } else {
         m_profileLabel5->setText(QStringLiteral("Status   :: <font color = '") + QColor(0, 170, 0).name()
-                                 + QStringLiteral("'><b>") + value(Presence) + QStringLiteral("</b>"));
+                                 + QStringLiteral("'><b>") + value(Presence).toHtmlEscaped() + QStringLiteral("</b>"));
     }
 
     const bool hasAddress = !value(Address).trimmed().isEmpty();

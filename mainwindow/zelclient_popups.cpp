@@ -56,13 +56,14 @@ int popupY()
 // A long chat line gets a break and an indent every 40 characters.
 QString withLineBreaks(const QString &text)
 {
+    // The plain text of a message: every piece is escaped before it becomes markup.
     if (text.size() <= 40)
-        return text;
+        return text.toHtmlEscaped();
     QString broken;
     for (int at = 0; at < text.size(); at += 40) {
         if (at > 0)
             broken += QStringLiteral("<br>") + Indent;
-        broken += text.mid(at, 40);
+        broken += text.mid(at, 40).toHtmlEscaped();
     }
     return broken;
 }
@@ -78,7 +79,7 @@ void ZELClient::raisePopUp(QString name, QString status)
     const bool online = status == QLatin1String("Online");
     toast->setBackgroundPicture(online ? QStringLiteral(":images/status_img.png")
                                        : QStringLiteral(":images/status_offline.png"));
-    toast->m_businessCardUserNameLable->setText(QStringLiteral("<b>") + ZELTextBounds::shownName(name));
+    toast->m_businessCardUserNameLable->setText(QStringLiteral("<b>") + ZELTextBounds::shownName(name).toHtmlEscaped());
     toast->m_businessCardDepartment->setText(online ? QStringLiteral("<font color = 'green'><b>Online")
                                                     : QStringLiteral("<font color = 'red'><b>Logout"));
     toast->m_businessCardLoginId->clear();
@@ -110,8 +111,9 @@ void ZELClient::showChatPopupWidget(QStringList message, QString fullSenderName)
     ZELPopup *popup = m_notificationPopup.get();
     if (popup->isVisible())
         return;
-    // A preview: the name and the start of the message, never the whole of a long one.
-    const QString senderName = ZELTextBounds::shownName(fullSenderName);
+    // A preview: the name and the start of the message, never the whole of a
+    // long one, both plain text put into markup.
+    const QString senderName = ZELTextBounds::shownName(fullSenderName).toHtmlEscaped();
     const auto preview = [&](int position) { return ZELTextBounds::shownLine(messageValue(message, position)); };
     const QString type = messageValue(message, 0);
     const bool hasValues = message.size() > 6;

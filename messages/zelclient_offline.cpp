@@ -501,13 +501,14 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
     const auto found = m_users.constFind(peer);
     if (found != m_users.constEnd()) {
         const UserRecord &record = found.value();
-        const QString title = QStringLiteral("Sending Offline Messages for ") + record.displayName;
+        const QString title = QStringLiteral("Sending Offline Messages for ") + ZELTextBounds::shownName(record.displayName);
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
         window->m_peerDisplayName = record.displayName;
-        window->m_userNameLabel->setText(record.displayName);
-        window->m_userRoleLabel->setText(record.department + QStringLiteral(" / ") + record.jobTitle);
-        window->m_userStatusLabel->setText(record.statusMessage);
+        window->m_userNameLabel->setText(ZELTextBounds::shownName(record.displayName));
+        window->m_userRoleLabel->setText(ZELTextBounds::shownName(record.department) + QStringLiteral(" / ")
+                                         + ZELTextBounds::shownName(record.jobTitle));
+        window->m_userStatusLabel->setText(ZELTextBounds::shownLine(record.statusMessage));
         window->m_peerPhoto = record.photoBase64;
         QPixmap photo;
         if (!record.photoBase64.isEmpty()) {
@@ -538,7 +539,7 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
                            static_cast<QWidget *>(window->m_userRoleLabel),
                            static_cast<QWidget *>(window->m_userStatusLabel)})
             w->hide();
-        const QString title = QStringLiteral("Sending Offline Messages for ") + name;
+        const QString title = QStringLiteral("Sending Offline Messages for ") + ZELTextBounds::shownName(name);
         window->m_logoLabel->setText(title);
         window->setWindowTitle(title);
         window->m_peerDisplayName = name;
