@@ -12,6 +12,7 @@
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
 #include "style/zelstyle.h"
+#include "style/zellinkrule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -246,6 +247,8 @@ void ZELChatWindow::windowSettings()
     // The peer's name, role and status as written: no markup, no pictures.
     for (QLabel *label : {m_userNameLabel, m_userRoleLabel, m_userStatusLabel, m_messageTypeLabel})
         label->setTextFormat(Qt::PlainText);
+    // A received text pasted into the input box brings its pictures along.
+    ZELLinkRule::guardPictures(serverMessage);
 }
 
 void ZELChatWindow::initializeMemberVariables()

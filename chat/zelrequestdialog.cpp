@@ -110,7 +110,7 @@ void ZELRequestDialog::setRequestDetails(QString kind, QStringList details)
         setPalette(palette);
         setMask(picture.mask());
     }
-    m_displayTextLable->setText(QStringLiteral("<font color=Blue>") + shownName(details, row.nameIndex).toHtmlEscaped()
+    m_displayTextLable->setText(QStringLiteral("<font color=Blue>") + shownName(details, row.nameIndex)
                                 + QStringLiteral("  <font color = black>") + QLatin1String(row.question));
     m_decideLaterButton->setVisible(row.decideLater);
     setModal(true);

@@ -4,6 +4,7 @@
 #include "platform/zelplatform.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zellinkrule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -105,6 +106,8 @@ void ZELScreenCaptureEditor::setPicture(const QPixmap &picture)
 void ZELScreenCaptureEditor::windowSettings()
 {
     setupUi(this);
+    // A received text pasted in brings its pictures along.
+    ZELLinkRule::guardPictures(m_screenCaptureTextEdit);
     setWindowIcon(QIcon(QStringLiteral(":images/capture.png")));
     setAttribute(Qt::WA_StaticContents);
     setMask(rect());

@@ -22,6 +22,7 @@
 #include "platform/zelplatform.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zellinkrule.h"
 
 namespace {
 
@@ -74,6 +75,8 @@ ZELGroupMessageDialog::~ZELGroupMessageDialog()
 void ZELGroupMessageDialog::windowSettings(QWidget *parent)
 {
     setupUi(this);
+    // A received text pasted in brings its pictures along.
+    ZELLinkRule::guardPictures(m_groupMessageTextEdit);
     ZELMainWindowLook::setPlainStyle(this);
     setWindowIcon(QIcon(QStringLiteral(":images/icon.png")));
     m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground

@@ -14,6 +14,7 @@
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextDocumentFragment>
+#include <QTextEdit>
 #include <QTextImageFormat>
 
 #include <fcntl.h>
@@ -171,6 +172,16 @@ private:
     bool m_refused = false;
 };
 
+// A document that asks the rule for what its text names.
+class GuardedDocument : public QTextDocument
+{
+public:
+    using QTextDocument::QTextDocument;
+
+protected:
+    QVariant loadResource(int type, const QUrl &name) override { return ZELLinkRule::resource(type, name); }
+};
+
 } // namespace
 
 const qint64 ZELLinkRule::MaxPictureBytes = ZELPictureField::MaxPictureFileSize;
@@ -223,6 +234,13 @@ QVariant ZELLinkRule::resource(int type, const QUrl &url, const QString &dataFol
             return picture;
     }
     return noPicture();
+}
+
+void ZELLinkRule::guardPictures(QTextEdit *editor)
+{
+    auto *document = new GuardedDocument(editor);
+    document->setDefaultFont(editor->font());
+    editor->setDocument(document);
 }
 
 QString ZELLinkRule::withoutForeignPictures(const QString &html)

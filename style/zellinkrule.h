@@ -5,6 +5,8 @@
 #include <QUrl>
 #include <QVariant>
 
+class QTextEdit;
+
 // What a link or a picture in a received message may reach. Messages are rich
 // text from peers: a link may carry any scheme under any text, and a picture
 // any local path. Every view that shows received text asks here.
@@ -42,6 +44,11 @@ public:
     // be read (a style sheet, a background) it is shown as plain text.
     static QString withoutForeignPictures(const QString &html);
     static QString withoutForeignPictures(const QString &html, const QString &dataFolder);
+
+    // Gives an editor the user types into, where a received text may be
+    // pasted from a transcript, a document whose pictures and sheets are
+    // asked of this rule too. Call it before the editor holds any text.
+    static void guardPictures(QTextEdit *editor);
 
     // Largest picture file shown: as large as a picture a message may carry.
     static const qint64 MaxPictureBytes;

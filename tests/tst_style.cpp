@@ -4,6 +4,7 @@
 // framed message box and the About box.
 
 #include "zeltestmain.h"
+#include "zelopenwatch.h"
 
 #include "style/zelaboutdialog.h"
 #include "style/zelframelesshelper.h"
@@ -14,6 +15,7 @@
 #include "style/zellinkrule.h"
 #include "style/zelmarkupbounds.h"
 #include "style/zelmessagebrowser.h"
+#include "style/zelplaintooltips.h"
 #include "platform/zelfakedesktopservices.h"
 #include "platform/zelplatform.h"
 
@@ -54,13 +56,10 @@
 #include <QTextTable>
 #include <QThread>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
 
-#include <atomic>
-
-#include <fcntl.h>
 #include <sys/stat.h>
-#include <unistd.h>
 
 namespace {
 
@@ -101,64 +100,6 @@ bool containsPicture(const QImage &image, const QImage &picture, const QPoint &a
     return true;
 }
 
-
-// Watches, from a thread of its own, whether this process opens `path`. A
-// reader waiting in open() on a FIFO is seen at once and let go (the FIFO
-// then gives it end of file); a reader of any other file is seen while it
-// holds the file open, and one of /dev/zero, which never ends, ends the test.
-class OpenWatch : public QThread
-{
-public:
-    explicit OpenWatch(const QString &path)
-        : m_path(QFile::encodeName(path))
-    {
-        struct stat status;
-        m_fifo = ::stat(m_path.constData(), &status) == 0 && S_ISFIFO(status.st_mode);
-        start();
-    }
-    ~OpenWatch() override
-    {
-        m_stop = true;
-        wait();
-    }
-    bool seen() const { return m_seen; }
-
-protected:
-    void run() override
-    {
-        while (!m_stop) {
-            if (m_fifo) {
-                const int fd = ::open(m_path.constData(), O_WRONLY | O_NONBLOCK | O_CLOEXEC);
-                if (fd >= 0) {
-                    m_seen = true;
-                    ::close(fd);
-                }
-            } else if (heldOpen()) {
-                m_seen = true;
-                if (m_path == "/dev/zero")
-                    qFatal("a picture source /dev/zero was opened: its reader never ends");
-            }
-            QThread::usleep(100);
-        }
-    }
-
-private:
-    bool heldOpen() const
-    {
-        const QDir descriptors(QStringLiteral("/proc/self/fd"));
-        const QStringList entries = descriptors.entryList(QDir::System | QDir::NoDotAndDotDot);
-        for (const QString &entry : entries) {
-            if (QFile::encodeName(QFileInfo(descriptors.filePath(entry)).symLinkTarget()) == m_path)
-                return true;
-        }
-        return false;
-    }
-
-    QByteArray m_path;
-    bool m_fifo = false;
-    std::atomic<bool> m_stop{false};
-    std::atomic<bool> m_seen{false};
-};
 
 QByteArray pngOf(const QSize &size, const QColor &colour)
 {
@@ -627,6 +568,7 @@ private slots:
     void markupNesting();
     void markupWithinBoundsUnchanged_data();
     void markupWithinBoundsUnchanged();
+    void toolTipsShowPlainText();
 
     // Application style: sizes and polish.
     void pixelMetrics_data();
@@ -1893,7 +1835,7 @@ void TestStyle::pictureSources()
     source.replace(QStringLiteral("{red}"), QString::fromLatin1(pngOf(QSize(40, 30), Qt::red).toBase64()));
     const QString html = markup.arg(source);
     const QString watched = QUrl(source).isLocalFile() ? QUrl(source).toLocalFile() : source;
-    OpenWatch watch(watched);
+    ZELOpenWatch watch(watched);
 
     ZELMessageBrowser view;
     view.resize(400, 300);
@@ -2013,6 +1955,43 @@ void TestStyle::markupWithinBoundsUnchanged()
     QTextDocument after;
     after.setHtml(bounded);
     QCOMPARE(after.toHtml(), before.toHtml());
+}
+
+// A tooltip holds what a peer wrote (a name, a status message): it shows as
+// that text, and the picture it names is never read.
+void TestStyle::toolTipsShowPlainText()
+{
+    preparePictures();
+    ZELPlainToolTips::install();
+    const QString fifo = m_outside.path() + QStringLiteral("/pipe.png");
+    const QString written = QStringLiteral("<img src=\"%1\"><b>Ravi</b> & co").arg(fifo);
+    ZELOpenWatch watch(fifo);
+
+    QTreeWidget contacts;
+    contacts.resize(300, 200);
+    auto *row = new QTreeWidgetItem(&contacts, QStringList(QStringLiteral("Ravi")));
+    row->setToolTip(0, written);
+    contacts.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&contacts));
+    const QPoint at = contacts.visualItemRect(row).center();
+    QHelpEvent hover(QEvent::ToolTip, at, contacts.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(contacts.viewport(), &hover);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QTextDocument shown;
+    shown.setHtml(QToolTip::text());
+    QCOMPARE(shown.toPlainText(), written);
+    QCOMPARE(row->toolTip(0), written); // read back as it was set
+    QToolTip::hideText();
+
+    QLabel status;
+    status.setToolTip(QString(100000, QLatin1Char('x')));
+    status.show();
+    QHelpEvent over(QEvent::ToolTip, QPoint(1, 1), status.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&status, &over);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().size() < 2 * ZELTextBounds::LineLength);
+    QToolTip::hideText();
+    QVERIFY2(!watch.seen(), "the tooltip read the picture");
 }
 
 ZEL_TEST_MAIN(TestStyle)
