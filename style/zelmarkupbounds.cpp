@@ -310,30 +310,21 @@ private:
     bool m_changed = false;
 };
 
-} // namespace
-
-QString ZELMarkupBounds::shallow(const QString &html)
+// The markup the import reads as one whole: the record starts empty here.
+// Null when nothing changes.
+QString shapeOf(QStringView part)
 {
-    // A copied text is read only between its fragment marks.
-    qsizetype from = html.indexOf(kStartFragment);
-    qsizetype to = html.size();
-    if (from >= 0) {
-        const qsizetype end = html.indexOf(kEndFragment);
-        if (from < end)
-            to = end;
-    } else {
-        from = 0;
-    }
-    const QStringView part = QStringView(html).sliced(from, to - from);
+    const int Depth = ZELMarkupBounds::Depth;
+    const int TableDepth = ZELMarkupBounds::TableDepth;
     if (!part.contains(u'<'))
-        return html;
+        return QString();
 
     TagReader reader(part);
     Rewrite rewrite(part);
     QStringList open; // the elements the import has open, innermost last
     int tables = 0;
     int paragraphs = 0;
-    qsizetype sheetRoom = StyleSheetLength;
+    qsizetype sheetRoom = ZELMarkupBounds::StyleSheetLength;
     QList<QStringView> sheets;
 
     const auto pop = [&] {
@@ -366,8 +357,11 @@ QString ZELMarkupBounds::shallow(const QString &html)
         }
         if (tag.kind == TagKind::Close) {
             // The import closes the innermost element of that name and all
-            // inside it, and passes over a name it has not open.
+            // inside it, and passes over a name it has not open: such a tag
+            // (the closing tags of elements left out) is left out too.
             const qsizetype index = open.lastIndexOf(tag.name);
+            if (index < 0)
+                rewrite.drop(start, tag.end);
             while (index >= 0 && open.size() > index)
                 pop();
             continue;
@@ -431,7 +425,29 @@ QString ZELMarkupBounds::shallow(const QString &html)
             pos = sheetEnd;
         }
     }
-    if (!rewrite.changed())
+    return rewrite.changed() ? rewrite.result() : QString();
+}
+
+} // namespace
+
+QString ZELMarkupBounds::shallow(const QString &html)
+{
+    // A copied text is read only between its fragment marks; a first part of
+    // it, cut before the mark (a message held back in part), is read from
+    // its start. Each is shaped as read on its own.
+    qsizetype from = html.indexOf(kStartFragment);
+    qsizetype to = html.size();
+    if (from >= 0) {
+        const qsizetype end = html.indexOf(kEndFragment);
+        if (from < end)
+            to = end;
+    } else {
+        from = 0;
+    }
+    const QString before = shapeOf(QStringView(html).first(from));
+    const QString fragment = shapeOf(QStringView(html).sliced(from, to - from));
+    if (before.isNull() && fragment.isNull())
         return html;
-    return html.left(from) + rewrite.result() + html.mid(to);
+    return (before.isNull() ? html.left(from) : before) + (fragment.isNull() ? html.mid(from, to - from) : fragment)
+           + html.mid(to);
 }

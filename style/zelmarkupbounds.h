@@ -19,9 +19,9 @@
 // closing tag or leaves the tag out, so that the record always matches the
 // tree the import builds. Left out are: an element that would open deeper
 // than Depth, a table inside TableDepth tables, a tag whose name is quoted or
-// spelled with entities, and a style sheet that is long, repeated or uses
-// anything but plain selectors. Their text stays. Markup within the bounds
-// comes back unchanged.
+// spelled with entities, a closing tag for nothing open, and a style sheet
+// that is long, repeated or uses anything but plain selectors. Their text
+// stays. Markup within the bounds comes back unchanged.
 class ZELMarkupBounds
 {
 public:

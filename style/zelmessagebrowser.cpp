@@ -114,10 +114,11 @@ void ZELMessageBrowser::showMessage(const QString &text)
 void ZELMessageBrowser::insertMessage(QTextCursor &cursor, const QString &text)
 {
     const bool html = Qt::mightBeRichText(text);
-    const ZELTextBounds::Bounded bounded = ZELTextBounds::bounded(text, html);
+    const ZELTextBounds::Bounded bounded =
+        ZELTextBounds::bounded(html ? ZELMarkupBounds::shallow(text) : text, html);
     const int start = cursor.position();
     if (html)
-        cursor.insertHtml(ZELMarkupBounds::shallow(bounded.shown));
+        cursor.insertHtml(bounded.shown);
     else
         cursor.insertText(bounded.shown);
     showRefusedLinksAsText(start, cursor.position());

@@ -1885,6 +1885,9 @@ void TestStyle::markupNesting_data()
         << QStringLiteral("<div style='margin-left:1px' title='</div>'>").repeated(1000) + "deep" << "deep";
     QTest::newRow("closing tag with entities") << (margin + QStringLiteral("</&#100;iv>")).repeated(1000) + "deep"
                                                << "deep";
+    // Read from its start when the part shown at once ends before the mark.
+    QTest::newRow("deep before a fragment mark")
+        << margin.repeated(5000) + QStringLiteral("<!--StartFragment-->x<!--EndFragment-->") << "x";
     QTest::newRow("style sheet with ancestors")
         << QStringLiteral("<style>b b { color: #ff0000; }</style><b><b>deep</b></b>") << "deep";
 }

@@ -118,6 +118,9 @@ QList<MarkupCase> markupCases(const QString &fifo)
     table.append({QStringLiteral("chat body, 100000 nested <x>"), body(QStringLiteral("<x>").repeated(100000))});
     table.append({QStringLiteral("chat body, 20 nested tables"),
                   body(nested(QStringLiteral("<table><tr><td>"), QStringLiteral("</td></tr></table>"), 20))});
+    // The same markup without the sheet: what its volume alone costs.
+    table.append({QStringLiteral("chat body, 100 x 256 nested <b>"),
+                  body(nested(QStringLiteral("<b>"), QStringLiteral("</b>"), 256).repeated(100))});
     table.append({QStringLiteral("chat body, ancestor style sheet"),
                   body(QStringLiteral("<style>i b b b b b b b b b b { color: red; }</style>")
                        + nested(QStringLiteral("<b>"), QStringLiteral("</b>"), 256).repeated(100))});
