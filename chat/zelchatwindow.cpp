@@ -502,6 +502,8 @@ Ui_chatFilePages &ZELChatWindow::filePages()
         new QMovie(QStringLiteral(":images/filedownload.gif"), QByteArray(), this));
     pages.m_downLoadProgressBar->hide();
     pages.m_dragAndDropFileNameLable->hide();
+    // A transfer's state may be the server's word: plain text, never markup.
+    pages.m_fileStatusLabel->setTextFormat(Qt::PlainText);
     connect(pages.m_dowLoadtable, &QTableWidget::cellClicked, this, &ZELChatWindow::selectFileToDowload);
     connect(pages.m_dowLoadtable, &QTableWidget::cellDoubleClicked, this, &ZELChatWindow::openDowloadedFile);
     connect(pages.m_browsebutton, &QAbstractButton::clicked, this, &ZELChatWindow::ftpBrowseLocation);

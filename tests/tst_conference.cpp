@@ -18,6 +18,7 @@
 #include "style/zeltextbounds.h"
 #include "protocol/zelpicturefield.h"
 #include "zeltestmain.h"
+#include "zelopenwatch.h"
 
 // Conferences end to end: a real client signed in as "anita" starts, joins,
 // converts and leaves conferences with "ravi" and "mira" (and "ravi2", a
@@ -794,6 +795,7 @@ private slots:
     {
         const QString name = QStringLiteral("<img src=\"/dev/zero\"><b>") + QString(256 * 1024, QLatin1Char('N'))
                              + QStringLiteral(" 10~00~00");
+        ZELOpenWatch watch(QStringLiteral("/dev/zero"));
         send("CHANGECONFERENCECHAT",
              {{"CHATUSERNAME", "anita"}, {"CHATSESSION", "mira"}, {"NewPass", name}, {"DISPLAYNAME", "Mira Shah"}});
         QTRY_VERIFY(m_client->m_chatWindows.contains(name));
@@ -803,6 +805,9 @@ private slots:
         QCOMPARE(w->m_logoLabel->text(), shown);
         QCOMPARE(w->totalMessage->toPlainText().trimmed(), shown);
         QCOMPARE(rows(w->m_chatRoomListBox), QStringList({"mira##Mira Shah"}));
+        w->showNormal();
+        w->grab();
+        QVERIFY(!watch.seen());
     }
 
     void conferenceFileOfferNames_data()
