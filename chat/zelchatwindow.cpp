@@ -9,6 +9,7 @@
 #include "platform/zeldesktopservices.h"
 #include "platform/zelplatform.h"
 #include "style/zelframelesshelper.h"
+#include "style/zellinkrule.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
 #include "style/zelstyle.h"
@@ -64,14 +65,6 @@ const SmileyCode smileyCodes[] = {
     {":|", "<img src = 'Smileys/Smile.png'>&nbsp;"},
     {":)", "<img src = 'Smileys/Hot.png'>&nbsp;"},
 };
-
-bool isLinkWord(const QString &word)
-{
-    return word.contains(QLatin1String("www.")) || word.contains(QLatin1String("\\\\"))
-           || word.contains(QLatin1String(".com")) || word.contains(QLatin1String("http://"))
-           || word.contains(QLatin1String("ftp://"))
-           || (word.contains(QLatin1Char('@')) && word.contains(QLatin1Char('.')));
-}
 
 // A colour button: its picture as face and the colour in the bar under it.
 QPalette colourButtonPalette(QPalette palette, const QString &image, const QSize &size, const QColor &text)
@@ -820,7 +813,7 @@ void ZELChatWindow::hyperLink()
     serverMessage->moveCursor(QTextCursor::Start);
     const QStringList words = serverMessage->toPlainText().simplified().split(QLatin1Char(' '));
     for (const QString &word : words) {
-        if (word.isEmpty() || !isLinkWord(word))
+        if (word.isEmpty() || !ZELLinkRule::isLinkWord(word))
             continue;
         serverMessage->find(word, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords);
         QTextCharFormat link;

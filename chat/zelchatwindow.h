@@ -27,6 +27,7 @@ class QTimer;
 class QTreeWidgetItem;
 class ZELDesktopCaptureHelper;
 class ZELFramelessHelper;
+class ZELInvitableList;
 class ZELMessageBoxClass;
 class ZELSmileyDialog;
 
@@ -151,6 +152,11 @@ public:
     void showFileOffer(const QString &wireName, const QString &size, const QString &sender,
                        const QString &displayName, const QString &locked, const QString &folder);
 
+    // The contacts m_onlineUsersListBox offers for invitation
+    // (chat/zelchatwindow_conference.cpp): every change to that list's rows,
+    // and every read of them, goes through here.
+    ZELInvitableList &invitableUsers();
+
     // Conference participants, found by user name (chat/zelchatwindow_conference.cpp).
     QListWidgetItem *participantRow(const QString &userName) const;
     QStringList participantUserNames() const;
@@ -188,6 +194,8 @@ signals:
     void insertImageSignal(QString &, QString &, QString &, QString &);
     void changeConferenceClickedSignal(ZELChatWindow *window);
     void sendPwdMessageStatus(QStringList &);
+    // The transcript saved on closing could not be written; text says why.
+    void automaticHistoryNotSaved(const QString &text);
 
 public slots:
     void windowSettings();
@@ -314,6 +322,7 @@ private:
     bool m_filePagesStyled = false;
     bool m_conferencePageStyled = false;
     std::unique_ptr<Ui_chatFilePages> m_filePages;
+    ZELInvitableList *m_invitableUsers = nullptr;
 
     ZELFramelessHelper *m_chrome = nullptr;
     QMovie *m_typingMovie = nullptr;

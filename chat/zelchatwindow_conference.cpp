@@ -1,5 +1,6 @@
 #include "chat/zelchatwindow.h"
 
+#include "chat/zelinvitablelist.h"
 #include "style/zelmessageboxclass.h"
 
 #include <QLabel>
@@ -337,4 +338,13 @@ void ZELChatWindow::treeViewDoubleClicked(QTreeWidgetItem *item, int)
 {
     if (item)
         item->setExpanded(false);
+}
+
+ZELInvitableList &ZELChatWindow::invitableUsers()
+{
+    if (!m_invitableUsers) {
+        m_invitableUsers = new ZELInvitableList(this);
+        m_invitableUsers->attach(m_onlineUsersListBox);
+    }
+    return *m_invitableUsers;
 }

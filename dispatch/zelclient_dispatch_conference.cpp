@@ -161,9 +161,10 @@ ZELDispatchResult ZELClient::dispatchConferenceChatStatus(const QStringList &mes
     window->m_forceConferenceHeading = QStringLiteral("ADD");
     window->totalMessage->append(ZELTranscript::noticeRow(
         kMembershipColour,
-        QString::fromLatin1(kCells) + QStringLiteral("<font color=black><b>") + displayName
+        QString::fromLatin1(kCells) + QStringLiteral("<font color=black><b>")
+            + ZELTextBounds::shownName(displayName).toHtmlEscaped()
             + (accepted ? QStringLiteral(" has <font color=darkgreen> ") : QStringLiteral(" has <font color=red> "))
-            + answer + QStringLiteral(" <font color = black>  conference chat</b>") + QString::fromLatin1(kTimeCell),
+            + ZELTextBounds::shownName(answer).toHtmlEscaped() + QStringLiteral(" <font color = black>  conference chat</b>") + QString::fromLatin1(kTimeCell),
         time));
     ZELTranscript::scrollToEnd(window->totalMessage);
 
@@ -217,8 +218,10 @@ ZELDispatchResult ZELClient::dispatchUpdateConferenceChatUsers(const QStringList
     if (firstField(added) != m_loginId) {
         window->m_forceConferenceHeading = QStringLiteral("ADD");
         window->totalMessage->append(centredRow(kHeadingColour, QStringLiteral("blue"),
-                                                secondField(messageValue(message, UpdateAdder))
-                                                    + QStringLiteral(" added ") + secondField(added)
+                                                ZELTextBounds::shownName(secondField(messageValue(message, UpdateAdder)))
+                                                        .toHtmlEscaped()
+                                                    + QStringLiteral(" added ")
+                                                    + ZELTextBounds::shownName(secondField(added)).toHtmlEscaped()
                                                     + QStringLiteral(" in this chat")));
         window->totalMessage->append(centredRow(kHeadingColour, QStringLiteral("darkgray"), time));
         ZELTranscript::scrollToEnd(window->totalMessage);
@@ -316,7 +319,7 @@ ZELDispatchResult ZELClient::dispatchRemoveConferenceChatUser(const QStringList 
         return ZELDispatchResult::Continue;
     }
     appendNotice(window, kMembershipColour,
-                 QStringLiteral("<b><font color=red>") + secondField(removed)
+                 QStringLiteral("<b><font color=red>") + ZELTextBounds::shownName(secondField(removed)).toHtmlEscaped()
                      + QStringLiteral(" <font color=black><b> removed from this conference chat"),
                  time);
     // By user name: a namesake stays.

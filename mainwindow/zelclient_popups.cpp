@@ -112,7 +112,7 @@ void ZELClient::showChatPopupWidget(QStringList message, QString fullSenderName)
     if (popup->isVisible())
         return;
     // A preview: the name and the start of the message, never the whole of a
-    // long one, both plain text put into markup.
+    // long one. Both are plain text, escaped as they go into the pop-up's markup.
     const QString senderName = ZELTextBounds::shownName(fullSenderName).toHtmlEscaped();
     const auto preview = [&](int position) { return ZELTextBounds::shownLine(messageValue(message, position)); };
     const QString type = messageValue(message, 0);

@@ -16,8 +16,7 @@
 #include "protocol/zelsettingslists.h"
 #include "mainwindow/zelcontactrow.h"
 #include "mainwindow/zelprofile.h"
-#include "platform/zeldesktopservices.h"
-#include "platform/zelplatform.h"
+#include "style/zellinkrule.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zeltextbounds.h"
 
@@ -281,7 +280,7 @@ void openConversation(ZELClient &client, QTreeWidgetItem *row, Reach reach)
     auto warnThenOpen = [&](ZELChatWindowList::Position option, const QString &what) {
         if (client.m_chatWindowSettings.value(option) == True)
             client.m_informationBox->showInformationBox(&client, QStringLiteral("Zembrio"),
-                                                        QStringLiteral("<font color = 'blue'>") + displayName
+                                                        QStringLiteral("<font color = 'blue'>") + displayName.toHtmlEscaped()
                                                             + QStringLiteral(" ")
                                                             + QStringLiteral("<font color = 'black'> ") + what);
         client.createChatWindow(userName);
@@ -394,5 +393,5 @@ void ZELClient::mailToFunction()
     // A profile without an address opens nothing rather than a blank mail.
     if (profile.size() < 3)
         return;
-    ZELPlatform::desktopServices()->openUrl(QUrl(QStringLiteral("mailto:") + profile.at(2)));
+    ZELLinkRule::open(ZELLinkRule::mailUrl(profile.at(2)));
 }

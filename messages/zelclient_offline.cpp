@@ -249,9 +249,9 @@ void ZELClient::showOfflineMessage()
         QStringLiteral("<table bgcolor = ") + QColor(240, 248, 255).name()
         + QStringLiteral(" width='100%' cellspacing='0' radius = '5' border='0'><tr><td width='60%'>"
                          "<font color=Chocolate><b>")
-        + ZELTextBounds::shownName(name)
+        + ZELTextBounds::shownName(name).toHtmlEscaped()
         + QStringLiteral(" says ::</td><td width='40%' align='right'><font color=darkgray><b>")
-        + ZELTextBounds::shownName(time) + QStringLiteral("</td></tr></table>"));
+        + ZELTextBounds::shownName(time).toHtmlEscaped() + QStringLiteral("</td></tr></table>"));
     window->m_messageBox->appendMessage(body);
     window->m_messageBox->verticalScrollBar()->setValue(window->m_messageBox->verticalScrollBar()->minimum());
 
@@ -551,10 +551,10 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
         input->append(QStringLiteral("<table width='100%' cellspacing='0' border='0'><hr size='1' width='100%'/>"
                                      "<tr><td></td></tr></table>"));
         // A quote: bounded like any received text the editor lays out.
-        input->append(QStringLiteral("<b>From : </b>") + ZELTextBounds::shownName(name));
-        input->append(QStringLiteral("<b>Sent &nbsp;: </b>") + ZELTextBounds::shownName(time));
+        input->append(QStringLiteral("<b>From : </b>") + ZELTextBounds::shownName(name).toHtmlEscaped());
+        input->append(QStringLiteral("<b>Sent &nbsp;: </b>") + ZELTextBounds::shownName(time).toHtmlEscaped());
         input->append(QStringLiteral("<b>To &nbsp;&nbsp;&nbsp;&nbsp;: </b>")
-                      + ZELTextBounds::shownName(m_ownDisplayName));
+                      + ZELTextBounds::shownName(m_ownDisplayName).toHtmlEscaped());
         input->append(QString());
         // Only what the editor can lay out at once is quoted; the message
         // itself stays whole in the offline message window.
