@@ -13,6 +13,7 @@
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
 #include "style/zelstyle.h"
+#include "style/zellinkrule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -236,6 +237,11 @@ void ZELChatWindow::windowSettings()
     setAcceptDrops(true);
     // Title buttons, drag, corner resize and the frame pictures.
     m_chrome = new ZELFramelessHelper(this, ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground);
+    // The peer's name, role and status as written: no markup, no pictures.
+    for (QLabel *label : {m_userNameLabel, m_userRoleLabel, m_userStatusLabel, m_messageTypeLabel})
+        label->setTextFormat(Qt::PlainText);
+    // A received text pasted into the input box brings its pictures along.
+    ZELLinkRule::guardPictures(serverMessage);
 }
 
 void ZELChatWindow::initializeMemberVariables()
@@ -489,6 +495,8 @@ Ui_chatFilePages &ZELChatWindow::filePages()
         new QMovie(QStringLiteral(":images/filedownload.gif"), QByteArray(), this));
     pages.m_downLoadProgressBar->hide();
     pages.m_dragAndDropFileNameLable->hide();
+    // A transfer's state may be the server's word: plain text, never markup.
+    pages.m_fileStatusLabel->setTextFormat(Qt::PlainText);
     connect(pages.m_dowLoadtable, &QTableWidget::cellClicked, this, &ZELChatWindow::selectFileToDowload);
     connect(pages.m_dowLoadtable, &QTableWidget::cellDoubleClicked, this, &ZELChatWindow::openDowloadedFile);
     connect(pages.m_browsebutton, &QAbstractButton::clicked, this, &ZELChatWindow::ftpBrowseLocation);

@@ -146,6 +146,11 @@ public:
     bool hasFilePages() const { return m_filePages != nullptr; }
     // Stops and hides the download animation, if the pages exist.
     void hideDownloadProgress();
+    // A file offered to the user here, one-to-one or in a conference: the
+    // download page shows it waiting and the table gains its row. The name
+    // is shown cleaned and shortened and kept as sent for the answer.
+    void showFileOffer(const QString &wireName, const QString &size, const QString &sender,
+                       const QString &displayName, const QString &locked, const QString &folder);
 
     // The contacts m_onlineUsersListBox offers for invitation
     // (chat/zelchatwindow_conference.cpp): every change to that list's rows,

@@ -2,6 +2,7 @@
 #include "chat/zelchatwindow.h"
 
 #include "chat/zeltranscript.h"
+#include "mainwindow/zelcontactrow.h"
 #include "protocol/zelfilenames.h"
 #include "platform/zelchoosers.h"
 #include "platform/zeldesktopservices.h"
@@ -470,4 +471,34 @@ void ZELChatWindow::rotateDownloadingIcon()
     Chat->setTabIcon(2, QIcon(QStringLiteral(":images/icon") + QString::number(m_downloadIconFrame)
                               + QStringLiteral(".png")));
     m_downloadIconFrame = m_downloadIconFrame == 3 ? 0 : m_downloadIconFrame + 1;
+}
+
+void ZELChatWindow::showFileOffer(const QString &wireName, const QString &size, const QString &sender,
+                                  const QString &displayName, const QString &locked, const QString &folder)
+{
+    Ui_chatFilePages &pages = filePages();
+    ZELTextBounds::setFileName(pages.m_recievedFileLabel, wireName);
+    pages.m_defaultFileLocation->setText(folder);
+    pages.m_fileStatusLabel->setText(QStringLiteral("Waiting"));
+
+    QTableWidget *table = pages.m_dowLoadtable;
+    const int row = table->rowCount();
+    table->insertRow(row);
+    table->setRowHeight(row, 15);
+    auto *name = new QTableWidgetItem;
+    ZELTextBounds::setFileName(name, wireName);
+    if (locked == QLatin1String("1"))
+        name->setIcon(ZELContactRow::icon(":images/lock.gif"));
+    table->setItem(row, NameColumn, name);
+    table->setItem(row, PathColumn, new QTableWidgetItem(folder));
+    table->setItem(row, SizeColumn, new QTableWidgetItem(ZELTextBounds::shownName(size) + QStringLiteral(" bytes")));
+    table->setItem(row, UserColumn, new QTableWidgetItem(sender));
+    table->setItem(row, DisplayColumn, new QTableWidgetItem(ZELTextBounds::shownName(displayName)));
+    table->setItem(row, StateColumn, colouredItem(QStringLiteral("Waiting"), Qt::blue));
+    table->setItem(row, LockColumn, new QTableWidgetItem(locked));
+
+    ++m_receivedFileCount;
+    m_indicateFileReceivedLabel->setText(QStringLiteral("(") + QString::number(m_receivedFileCount)
+                                         + QStringLiteral(") Files received"));
+    m_indicateFileReceivedLabel->show();
 }

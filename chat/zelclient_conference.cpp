@@ -62,7 +62,7 @@ void applyConferenceLook(ZELChatWindow *window)
 
 void setConferenceTitle(ZELChatWindow *window, const QString &conferenceName)
 {
-    const QString title = QStringLiteral("Conference Chat - ") + shortName(conferenceName);
+    const QString title = QStringLiteral("Conference Chat - ") + ZELTranscript::shownConferenceName(conferenceName);
     window->setWindowTitle(title);
     window->m_logoLabel->setText(title);
 }
@@ -177,7 +177,7 @@ void ZELClient::createChatWindowForConferenceChat(QString conferenceName, bool o
             w->setEnabled(false);
     }
 
-    window->totalMessage->append(headingRow(shortName(conferenceName)));
+    window->totalMessage->append(headingRow(ZELTranscript::shownConferenceName(conferenceName).toHtmlEscaped()));
     window->totalMessage->setHtml(window->totalMessage->toHtml());
 
     fillOnlineUsersList(window);
@@ -294,7 +294,8 @@ void ZELClient::changeConferenceChatWindow(QString conferenceName, bool converte
                            "changed as conference chat</td><td width='20%' align='right'><font color=darkgray><b>"),
             time));
     }
-    window->totalMessage->append(headingRow(QStringLiteral("Conference Chat - ") + shortName(wholeName)));
+    window->totalMessage->append(headingRow(QStringLiteral("Conference Chat - ")
+                                            + ZELTranscript::shownConferenceName(wholeName).toHtmlEscaped()));
     window->totalMessage->reloadFromHtml();
 
     if (window->m_conferenceTab && window->Chat->indexOf(window->m_conferenceTab) < 0)

@@ -142,6 +142,22 @@ QString ZELTranscript::noticeRow(const QColor &colour, const QString &pieces, co
            + QStringLiteral("</td></tr></table>");
 }
 
+QString ZELTranscript::fileOfferLine(const QString &wireName, bool locked)
+{
+    const QString name = ZELTextBounds::shownFileName(wireName).toHtmlEscaped();
+    return locked ? QStringLiteral("<b>File received ::&nbsp;<img src = ':images/lock.gif' width='20' height='20'>"
+                                   "&nbsp;<font color ='blue'>")
+                        + name + QStringLiteral("</b></font>")
+                  : QStringLiteral("<b>File received ::&nbsp;<font color ='blue'>") + name
+                        + QStringLiteral("</b></font>");
+}
+
+QString ZELTranscript::shownConferenceName(const QString &conferenceName)
+{
+    const int timeLength = 8;
+    return ZELTextBounds::shownName(conferenceName.left(qMax(0, int(conferenceName.size()) - timeLength)));
+}
+
 int ZELTranscript::lastHeading(const QString &plainText, const QString &name)
 {
     return int(plainText.lastIndexOf(ZELTextBounds::shownName(name) + headingMarker()));

@@ -56,6 +56,13 @@ public:
     // Last position of name + " says ::" in the text, -1 when absent (case-sensitive).
     static int lastHeading(const QString &plainText, const QString &name);
 
+    // The line of a received file offer, the name cleaned and shortened
+    // (ZELTextBounds::shownFileName) and never read as markup.
+    static QString fileOfferLine(const QString &wireName, bool locked);
+    // A conference name as windows show it: without the 8-character time it
+    // ends in, bounded as any name. Plain text.
+    static QString shownConferenceName(const QString &conferenceName);
+
     // Message HTML never carries a comma on the wire.
     static QString encodeCommas(QString html);
     static QString decodeCommas(QString html);

@@ -128,7 +128,8 @@ bool ZELTranscriptView::appendFlatRow(const QString &html)
 {
     if (!html.contains(QLatin1String("<table"), Qt::CaseInsensitive))
         return false;
-    QTextDocument scratch;
+    // Under the transcript's document, so what the row names is asked of the view.
+    QTextDocument scratch(document());
     scratch.setDefaultFont(document()->defaultFont());
     scratch.setHtml(html);
     FlatRow row;

@@ -23,6 +23,7 @@
 #include "platform/zelplatform.h"
 #include "platform/zelsystemfolders.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelplaintooltips.h"
 
 #include "chat/zelrequestdialog.h"
 #include "contacts/zeladdcontact.h"
@@ -43,6 +44,8 @@ const char *const ZELClient::BuildTag = "BETAZEL 08-4-2009";
 ZELClient::ZELClient()
     : QWidget(nullptr)
 {
+    // Tooltips carry what peers wrote: shown as plain text, whichever window.
+    ZELPlainToolTips::install();
     windowSettings();
     createActions();
     createShortCutKeys();

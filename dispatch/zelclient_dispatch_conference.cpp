@@ -136,9 +136,10 @@ ZELDispatchResult ZELClient::dispatchChangeConferenceChat(const QStringList &mes
         return ZELDispatchResult::Continue;
     window->m_forceConferenceHeading = QStringLiteral("ADD");
     if (!existed)
-        window->totalMessage->setHtml(centredRow(
-            kHeadingColour, QStringLiteral("blue"),
-            QStringLiteral("Conference Chat - ") + conferenceName.left(qMax(0, int(conferenceName.size()) - 8))));
+        window->totalMessage->setHtml(
+            centredRow(kHeadingColour, QStringLiteral("blue"),
+                       QStringLiteral("Conference Chat - ")
+                           + ZELTranscript::shownConferenceName(conferenceName).toHtmlEscaped()));
     if (!window->participantRow(peer))
         addConferenceParticipant(window, peer, displayName);
     addMember(window, peer + QStringLiteral("##") + displayName);
@@ -360,39 +361,11 @@ ZELDispatchResult ZELClient::dispatchConferenceChatFtpReady(const QStringList &m
             && m_notificationSettings.value(ZELNotificationList::SendsFile) == QLatin1String("TRUE"))
             showChatPopupWidget(message, speaker);
     });
-    const QString shownFile = ZELTextBounds::shownFileName(fileName).toHtmlEscaped();
-    const QString body =
-        isLocked ? QStringLiteral("<b>File received ::&nbsp;<img src = ':images/lock.gif' width='20' height='20'>"
-                                  "&nbsp;<font color ='blue'>")
-                       + shownFile + QStringLiteral("</b></font>")
-                 : QStringLiteral("<b>File received ::&nbsp;<font color ='blue'>") + shownFile
-                       + QStringLiteral("</b></font>");
-    ZELTranscript::appendConferenceSpeakerBlock(window, kMembershipColour, speaker, m_ownDisplayName, time, {body});
-
+    ZELTranscript::appendConferenceSpeakerBlock(window, kMembershipColour, speaker, m_ownDisplayName, time,
+                                                {ZELTranscript::fileOfferLine(fileName, isLocked)});
     window->downLoadPage->setEnabled(true);
-    ZELTextBounds::setFileName(window->filePages().m_recievedFileLabel, fileName);
-    window->filePages().m_defaultFileLocation->setText(m_defaultFileLocation);
-    window->filePages().m_fileStatusLabel->setText(QStringLiteral("Waiting"));
-
-    QTableWidget *table = window->filePages().m_dowLoadtable;
-    const int row = table->rowCount();
-    table->insertRow(row);
-    table->setRowHeight(row, 15);
-    auto *name = new QTableWidgetItem(fileName);
-    if (isLocked)
-        name->setIcon(QIcon(QStringLiteral(":images/lock.gif")));
-    table->setItem(row, NameColumn, name);
-    table->setItem(row, FolderColumn, new QTableWidgetItem(m_defaultFileLocation));
-    table->setItem(row, SizeColumn, new QTableWidgetItem(firstField(sizeAndLock) + QStringLiteral(" bytes")));
-    table->setItem(row, UserColumn, new QTableWidgetItem(firstField(sender)));
-    table->setItem(row, DisplayColumn, new QTableWidgetItem(speaker));
-    table->setItem(row, StateColumn, colouredItem(QStringLiteral("Waiting"), Qt::blue));
-    table->setItem(row, LockColumn, new QTableWidgetItem(locked));
-
-    ++window->m_receivedFileCount;
-    window->m_indicateFileReceivedLabel->setText(QStringLiteral("(") + QString::number(window->m_receivedFileCount)
-                                                 + QStringLiteral(") Files received"));
-    window->m_indicateFileReceivedLabel->show();
+    window->showFileOffer(fileName, firstField(sizeAndLock), firstField(sender), speaker, locked,
+                          m_defaultFileLocation);
     return ZELDispatchResult::Continue;
 }
 
@@ -423,9 +396,10 @@ ZELDispatchResult ZELClient::dispatchConferenceChatFtpStatus(const QStringList &
     const QString colour = QColor(accepted ? Qt::darkGreen : Qt::red).name();
     ZELTranscript::appendConferenceSpeakerBlock(
         window, kMembershipColour, secondField(member), m_ownDisplayName, time,
-        {QStringLiteral("<b>Sent file status ::&nbsp;</b>") + secondField(member)
-         + QStringLiteral(" has <b><font color = ") + colour + QStringLiteral(">") + answer
-         + QStringLiteral(" <font color = black>") + fileName + QStringLiteral(" </b> file")});
+        {QStringLiteral("<b>Sent file status ::&nbsp;</b>") + ZELTextBounds::shownName(secondField(member)).toHtmlEscaped()
+         + QStringLiteral(" has <b><font color = ") + colour + QStringLiteral(">")
+         + ZELTextBounds::shownName(answer).toHtmlEscaped() + QStringLiteral(" <font color = black>")
+         + ZELTextBounds::shownFileName(fileName).toHtmlEscaped() + QStringLiteral(" </b> file")});
     return ZELDispatchResult::Continue;
 }
 

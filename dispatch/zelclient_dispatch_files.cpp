@@ -36,47 +36,15 @@ QTableWidgetItem *colouredItem(const QString &text, const QColor &colour)
 // The offer's transcript line, page and table row in the peer's window.
 void showOffer(ZELClient &client, ZELChatWindow *window, const QStringList &message, const QString &time)
 {
-    const QString fileName = messageValue(message, ReadyFileName);
     // The name as a person reads it; requests and paths keep the name as sent.
-    const QString shownFile = ZELTextBounds::shownFileName(fileName).toHtmlEscaped();
+    const QString fileName = messageValue(message, ReadyFileName);
     const QString displayName = messageValue(message, ReadyDisplayName);
     const QString locked = messageValue(message, ReadyLocked);
-    const bool isLocked = locked == QLatin1String("1");
-
-    const QString body =
-        isLocked ? QStringLiteral("<b>File received ::&nbsp;<img src = ':images/lock.gif' width='20' height='20'>"
-                                  "&nbsp;<font color ='blue'>")
-                       + shownFile + QStringLiteral("</b></font>")
-                 : QStringLiteral("<b>File received ::&nbsp;<font color ='blue'>") + shownFile
-                       + QStringLiteral("</b></font>");
-    ZELTranscript::appendSpeakerBlock(window, kOfferColour, displayName, client.m_ownDisplayName, time, {body});
-
+    ZELTranscript::appendSpeakerBlock(window, kOfferColour, displayName, client.m_ownDisplayName, time,
+                                      {ZELTranscript::fileOfferLine(fileName, locked == QLatin1String("1"))});
     window->Chat->setTabEnabled(window->Chat->indexOf(window->downLoadPage), true);
-    ZELTextBounds::setFileName(window->filePages().m_recievedFileLabel, fileName);
-    window->filePages().m_defaultFileLocation->setText(client.m_defaultFileLocation);
-    window->filePages().m_fileStatusLabel->setText(QStringLiteral("Waiting"));
-
-    QTableWidget *table = window->filePages().m_dowLoadtable;
-    const int row = table->rowCount();
-    table->insertRow(row);
-    table->setRowHeight(row, 15);
-    auto *name = new QTableWidgetItem;
-    ZELTextBounds::setFileName(name, fileName);
-    if (isLocked)
-        name->setIcon(ZELContactRow::icon(QStringLiteral(":images/lock.gif")));
-    table->setItem(row, 0, name);
-    table->setItem(row, 1, new QTableWidgetItem(client.m_defaultFileLocation));
-    table->setItem(row, 2, new QTableWidgetItem(ZELTextBounds::shownName(messageValue(message, ReadySize))
-                                                + QStringLiteral(" bytes")));
-    table->setItem(row, 3, new QTableWidgetItem(messageValue(message, ReadySender)));
-    table->setItem(row, 4, new QTableWidgetItem(ZELTextBounds::shownName(displayName)));
-    table->setItem(row, kStateColumn, colouredItem(QStringLiteral("Waiting"), Qt::blue));
-    table->setItem(row, 6, new QTableWidgetItem(locked));
-
-    ++window->m_receivedFileCount;
-    window->m_indicateFileReceivedLabel->setText(QStringLiteral("(") + QString::number(window->m_receivedFileCount)
-                                                 + QStringLiteral(") Files received"));
-    window->m_indicateFileReceivedLabel->show();
+    window->showFileOffer(fileName, messageValue(message, ReadySize), messageValue(message, ReadySender), displayName,
+                          locked, client.m_defaultFileLocation);
 }
 
 // The server's word on an upload of the user's: the row waits for the peers'

@@ -109,7 +109,8 @@ ZELDispatchResult ZELClient::dispatchOfflineMessageStatus(const QStringList &mes
                        "<font color=Chocolate><b>")
             + notice + QStringLiteral("</td><td width='20%' align='right'><font color=darkgray><b>"),
         time));
-    window->totalMessage->append(html);
+    // The message as the server echoes it: a received text, bounded as one.
+    window->totalMessage->appendMessage(html);
     return ZELDispatchResult::Continue;
 }
 

@@ -56,13 +56,14 @@ int popupY()
 // A long chat line gets a break and an indent every 40 characters.
 QString withLineBreaks(const QString &text)
 {
+    // The plain text of a message: every piece is escaped before it becomes markup.
     if (text.size() <= 40)
-        return text;
+        return text.toHtmlEscaped();
     QString broken;
     for (int at = 0; at < text.size(); at += 40) {
         if (at > 0)
             broken += QStringLiteral("<br>") + Indent;
-        broken += text.mid(at, 40);
+        broken += text.mid(at, 40).toHtmlEscaped();
     }
     return broken;
 }
@@ -110,8 +111,8 @@ void ZELClient::showChatPopupWidget(QStringList message, QString fullSenderName)
     ZELPopup *popup = m_notificationPopup.get();
     if (popup->isVisible())
         return;
-    // A preview: the name and the start of the message, never the whole of a long one.
-    // The name goes into the pop-up's markup; the message is markup already.
+    // A preview: the name and the start of the message, never the whole of a
+    // long one. Both are plain text, escaped as they go into the pop-up's markup.
     const QString senderName = ZELTextBounds::shownName(fullSenderName).toHtmlEscaped();
     const auto preview = [&](int position) { return ZELTextBounds::shownLine(messageValue(message, position)); };
     const QString type = messageValue(message, 0);

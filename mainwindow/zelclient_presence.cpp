@@ -100,7 +100,10 @@ ZELProfile *makeCard(ZELClient &client, QTreeWidgetItem *row)
     QObject::connect(card->m_chatToolButton, &QToolButton::clicked, &client, &ZELClient::setUserNameForChat);
     card->m_menuToolButton->setPopupMode(QToolButton::MenuButtonPopup);
     card->m_menuToolButton->setMenu(client.m_contactContextMenu);
-    card->m_userName->setText(QStringLiteral("<b>&nbsp;&nbsp;") + ZELContactRow::displayName(row).toHtmlEscaped());
+    card->m_userName->setText(QStringLiteral("<b>&nbsp;&nbsp;")
+                              + ZELTextBounds::shownName(ZELContactRow::displayName(row)).toHtmlEscaped());
+    // A status message is plain text a peer wrote.
+    card->m_statusMessageLabel->setTextFormat(Qt::PlainText);
     return card;
 }
 
@@ -128,7 +131,7 @@ void fillCardFromRecord(ZELClient &client, ZELProfile *card, const UserRecord &r
 
 void showPresentState(ZELProfile *card, const QString &status)
 {
-    card->m_userStatusLabel->setText(QStringLiteral("<b><font color='green'>") + status.toHtmlEscaped());
+    card->m_userStatusLabel->setText(QStringLiteral("<b><font color='green'>") + ZELTextBounds::shownName(status).toHtmlEscaped());
     card->m_chatToolButton->setIcon(ZELContactRow::icon(QStringLiteral(":images/chat_icon.png")));
     card->m_chatToolButton->setToolTip(QStringLiteral("Chat"));
     card->m_userStatusPixmap->setPixmap(QPixmap(ZELContactRow::statusPicture(status, false)));
@@ -167,7 +170,7 @@ void ZELClient::changeTreewidgetUser()
     m_contactView->setItemWidget(row, 0, card);
 
     if (presence == Offline || presence == NotApproved) {
-        card->m_userStatusLabel->setText(QStringLiteral("<b><font color='red'>") + presence);
+        card->m_userStatusLabel->setText(QStringLiteral("<b><font color='red'>") + presence.toHtmlEscaped());
         card->m_userStatusPixmap->setPixmap(QPixmap(QStringLiteral(":images/Offline.png")));
         card->m_chatToolButton->setIcon(ZELContactRow::icon(QStringLiteral(":images/offlineMessage.gif")));
         card->m_chatToolButton->setToolTip(QStringLiteral("Send Offline Messages"));
@@ -241,7 +244,8 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
             if (m_chatWindowSettings.value(ZELChatWindowList::ShowStatusChange) == True)
                 ZELTranscript::appendSpeakerBlock(window, QColor(240, 248, 255), window->m_peerDisplayName,
                                                   m_ownDisplayName, time,
-                                                  {QStringLiteral("<b>Status :: </b>") + statusMessage.toHtmlEscaped()});
+                                                  {QStringLiteral("<b>Status :: </b>")
+                                                   + ZELTextBounds::shownLine(statusMessage).toHtmlEscaped()});
         } else if (present) {
             updateFromRecord(window);
         }

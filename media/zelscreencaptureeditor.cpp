@@ -5,6 +5,7 @@
 #include "protocol/zelsafewrite.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zellinkrule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -106,6 +107,8 @@ void ZELScreenCaptureEditor::setPicture(const QPixmap &picture)
 void ZELScreenCaptureEditor::windowSettings()
 {
     setupUi(this);
+    // A received text pasted in brings its pictures along.
+    ZELLinkRule::guardPictures(m_screenCaptureTextEdit);
     setWindowIcon(QIcon(QStringLiteral(":images/capture.png")));
     setAttribute(Qt::WA_StaticContents);
     setMask(rect());

@@ -23,6 +23,7 @@
 #include "style/zelframelesshelper.h"
 #include "style/zellinkrule.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zellinkrule.h"
 
 namespace {
 
@@ -67,6 +68,8 @@ ZELGroupMessageDialog::~ZELGroupMessageDialog()
 void ZELGroupMessageDialog::windowSettings(QWidget *parent)
 {
     setupUi(this);
+    // A received text pasted in brings its pictures along.
+    ZELLinkRule::guardPictures(m_groupMessageTextEdit);
     ZELMainWindowLook::setPlainStyle(this);
     setWindowIcon(QIcon(QStringLiteral(":images/icon.png")));
     m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground

@@ -74,6 +74,8 @@ ZELOfflineMessagesWidget::~ZELOfflineMessagesWidget()
 void ZELOfflineMessagesWidget::windowSettings()
 {
     setupUi(this);
+    // A file's state may be the server's word: plain text, never markup.
+    m_fileStatusLabel->setTextFormat(Qt::PlainText);
     setWindowIcon(QIcon(QStringLiteral(":images/offlineMessage.gif")));
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
     setMask(rect());

@@ -112,6 +112,10 @@ void ZELFramelessHelper::findFormWidgets()
 void ZELFramelessHelper::setTitleLabel(QLabel *label)
 {
     m_titleLabel = label;
+    // A title is one plain line, and many carry a name a peer chose: never
+    // markup, which the label would read pictures for.
+    if (label)
+        label->setTextFormat(Qt::PlainText);
     if (label && (m_options & TitleBackground))
         setLabelImage(label, QString::fromLatin1(TitleImage));
 }

@@ -2,6 +2,7 @@
 
 #include "style/zelframelesshelper.h"
 #include "style/zelstyle.h"
+#include "style/zellinkrule.h"
 #include "style/zeltextbounds.h"
 
 #include <QAbstractButton>
@@ -160,8 +161,10 @@ void ZELMessageBoxClass::prepare(QWidget *parent, const QString &title, const QS
     if (windowFlags() != flags)
         setWindowFlags(flags);
 
-    // Notices may carry server text: bounded, with break points, before the label wraps it.
-    m_messageText->setText(ZELTextBounds::breakableHtml(text, ZELTextBounds::LineLength * 4));
+    // Notices may carry server text: bounded, with break points, before the
+    // label wraps it, and without pictures the label may not read.
+    m_messageText->setText(
+        ZELLinkRule::withoutForeignPictures(ZELTextBounds::breakableHtml(text, ZELTextBounds::LineLength * 4)));
     m_logoLabel->setText(ZELTextBounds::shownLine(title));
     m_pixmapLabel->setPixmap(loadCachedPixmap(icon));
     setText(BlankText);

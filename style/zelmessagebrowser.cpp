@@ -2,6 +2,7 @@
 
 #include "style/zelconversationreader.h"
 #include "style/zellinkrule.h"
+#include "style/zelmarkupbounds.h"
 #include "style/zelpdfexport.h"
 #include "style/zeltextbounds.h"
 
@@ -76,7 +77,7 @@ bool restoreHeld(QTextDocument *document)
         cursor.setPosition(it->end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
         if (it->html)
-            cursor.insertHtml(it->context + it->text);
+            cursor.insertHtml(ZELMarkupBounds::shallow(it->context + it->text));
         else
             cursor.insertText(it->text);
     }
@@ -312,14 +313,16 @@ void ZELMessageBrowser::dropConversation()
 void ZELMessageBrowser::insertMessage(QTextCursor &cursor, const QString &text)
 {
     const bool html = Qt::mightBeRichText(text);
-    insertBounded(cursor, ZELTextBounds::bounded(text, html), html);
+    insertBounded(cursor, ZELTextBounds::bounded(html ? ZELMarkupBounds::shallow(text) : text, html), html);
 }
 
 void ZELMessageBrowser::insertBounded(QTextCursor &cursor, const ZELTextBounds::Bounded &bounded, bool html)
 {
     const int start = cursor.position();
+    // Stored and replayed conversations come here a slice at a time: each is
+    // made shallow as a single message is.
     if (html)
-        cursor.insertHtml(bounded.shown);
+        cursor.insertHtml(ZELMarkupBounds::shallow(bounded.shown));
     else
         cursor.insertText(bounded.shown);
     showRefusedLinksAsText(start, cursor.position());
@@ -362,14 +365,14 @@ void ZELMessageBrowser::showRefusedLinksAsText(int from, int to)
 QString ZELMessageBrowser::wholeHtml()
 {
     finishConversation();
-    std::unique_ptr<QTextDocument> whole(document()->clone());
+    std::unique_ptr<QTextDocument> whole(document()->clone(document()));
     return restoreHeld(whole.get()) ? whole->toHtml() : document()->toHtml();
 }
 
 QString ZELMessageBrowser::wholePlainText()
 {
     finishConversation();
-    std::unique_ptr<QTextDocument> whole(document()->clone());
+    std::unique_ptr<QTextDocument> whole(document()->clone(document()));
     return restoreHeld(whole.get()) ? whole->toPlainText() : document()->toPlainText();
 }
 
@@ -413,7 +416,7 @@ QMimeData *ZELMessageBrowser::createMimeDataFromSelection() const
     if (heldNotes(document(), selection.selectionStart(), selection.selectionEnd()).isEmpty())
         return QTextBrowser::createMimeDataFromSelection();
     // A note in the selection is copied as the text it stands for.
-    QTextDocument whole;
+    QTextDocument whole(document());
     QTextCursor(&whole).insertFragment(selection.selection());
     restoreHeld(&whole);
     auto *data = new QMimeData;
@@ -424,9 +427,6 @@ QMimeData *ZELMessageBrowser::createMimeDataFromSelection() const
 
 QVariant ZELMessageBrowser::loadResource(int type, const QUrl &name)
 {
-    // Only pictures, and only from where the rule allows: no style sheet or
-    // page a message names is ever read.
-    if (type != QTextDocument::ImageResource || !ZELLinkRule::mayLoadPicture(name))
-        return QVariant();
-    return QTextBrowser::loadResource(type, name);
+    // Never empty: an empty answer makes the toolkit open the source itself.
+    return ZELLinkRule::resource(type, name);
 }

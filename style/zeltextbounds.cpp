@@ -1,5 +1,6 @@
 #include "style/zeltextbounds.h"
 
+#include "style/zelmarkupbounds.h"
 #include "style/zelopenmarkup.h"
 
 #include <QLabel>
@@ -278,7 +279,7 @@ QString ZELTextBounds::shownFileName(const QString &wireName)
 
 QString ZELTextBounds::breakableHtml(const QString &html, int limit)
 {
-    return breakable(html, limit, true);
+    return ZELMarkupBounds::shallow(breakable(html, limit, true));
 }
 
 QString ZELTextBounds::breakablePlain(const QString &text, int limit)

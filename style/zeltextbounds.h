@@ -58,9 +58,10 @@ public:
     // A text for a rich-text label, which cannot wrap inside a word: a
     // zero-width space after every BreakEvery characters that hold no break
     // point (never inside a tag or an entity), and at most `limit` characters
-    // shown, then a note of how many were left out. Text without long runs
-    // and within the limit comes back unchanged. Never for text a user copies
-    // or saves: documents use bounded().
+    // shown, then a note of how many were left out, its markup made shallow
+    // (ZELMarkupBounds). Text without long runs and within the limits comes
+    // back unchanged. Never for text a user copies or saves: documents use
+    // bounded().
     static QString breakableHtml(const QString &html, int limit = BodyLength);
     // The same for text shown as plain text.
     static QString breakablePlain(const QString &text, int limit = BodyLength);

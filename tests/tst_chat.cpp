@@ -2,6 +2,7 @@
 #include <QHeaderView>
 #include <QListWidget>
 #include <QMenu>
+#include <QMimeData>
 #include <QMovie>
 #include <QPointer>
 #include <QScopeGuard>
@@ -26,6 +27,7 @@
 #include "style/zelmessageboxclass.h"
 #include "zellinkclicks.h"
 #include "zeltestmain.h"
+#include "zelopenwatch.h"
 #include <QTextDocument>
 #include <QTextLayout>
 #include <QTextBlock>
@@ -608,6 +610,64 @@ private slots:
         QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
         QTRY_VERIFY(window->totalMessage->toPlainText().endsWith("again"));
         QCOMPARE(count(window->totalMessage->toPlainText(), " says ::"), 1);
+    }
+
+    void hostileMarkupLeavesTheWindowAnswering_data()
+    {
+        QTest::addColumn<QString>("html");
+        QTest::addColumn<QString>("watched"); // a file nothing may open
+        QTest::newRow("picture from /dev/zero") << "<p>look <img src=\"/dev/zero\"> here</p>" << "/dev/zero";
+        QTest::newRow("picture from a FIFO") << "<p>look <img src=\"{fifo}\"> here</p>" << "{fifo}";
+        QTest::newRow("100,000 nested b") << "<b>" + QString("<b>").repeated(100000) + "look here" << "";
+    }
+
+    // A received chat text naming /dev/zero or a FIFO as a picture, or nested
+    // beyond reason, shows its words and reads nothing; the window takes the
+    // next message as usual.
+    void hostileMarkupLeavesTheWindowAnswering()
+    {
+        QFETCH(QString, html);
+        QFETCH(QString, watched);
+        QTemporaryDir folder;
+        const QString fifo = folder.path() + "/pipe.png";
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        html.replace("{fifo}", fifo);
+        watched.replace("{fifo}", fifo);
+        ZELOpenWatch watch(watched.isEmpty() ? fifo : watched);
+
+        m_peer->sendText(chatFromRavi(html, "look here"));
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        ZELChatWindow *window = m_client->m_chatWindows.value("ravi");
+        QVERIFY(window);
+        window->showNormal();
+        window->grab();
+        const QString shown = window->totalMessage->wholePlainText();
+        QVERIFY(shown.contains("look") && shown.contains("here"));
+
+        m_peer->sendText(chatFromRavi("still here", "still here"));
+        QVERIFY(m_peer->waitForRequest("MESSAGEDELIVERED").isValid());
+        QTRY_VERIFY(window->totalMessage->toPlainText().endsWith("still here"));
+        QVERIFY2(!watch.seen(), "the picture's source was opened");
+    }
+
+    // A received text copied from the transcript and pasted into the input
+    // box keeps its words; the picture it names is not read there either.
+    void pastedPictureIsNotRead()
+    {
+        QTemporaryDir folder;
+        const QString fifo = folder.path() + "/pipe.png";
+        QCOMPARE(::mkfifo(QFile::encodeName(fifo).constData(), 0600), 0);
+        ZELOpenWatch watch(fifo);
+        ZELChatWindow *window = openWithRavi();
+        QVERIFY(window);
+        window->showNormal();
+        auto *copied = new QMimeData;
+        copied->setHtml("<p>look <img src=\"" + fifo + "\"> here</p>");
+        QApplication::clipboard()->setMimeData(copied);
+        window->serverMessage->paste();
+        window->grab();
+        QVERIFY(window->serverMessage->toPlainText().contains("here"));
+        QVERIFY2(!watch.seen(), "the pasted picture's source was opened");
     }
 
     // What the peer sent is what a copy of the transcript and a saved

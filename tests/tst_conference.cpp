@@ -20,9 +20,11 @@
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 #include "protocol/zelpicturefield.h"
 #include "zelconversationday.h"
 #include "zeltestmain.h"
+#include "zelopenwatch.h"
 
 // Conferences end to end: a real client signed in as "anita" starts, joins,
 // converts and leaves conferences with "ravi" and "mira" (and "ravi2", a
@@ -854,6 +856,62 @@ private slots:
         QVERIFY(saved.open(QIODevice::ReadOnly));
         QCOMPARE(saved.readAll(), QByteArray("12345"));
         QCOMPARE(downloads->item(0, 5)->text(), QString("Accepted"));
+    }
+
+    // A conference name of any length, markup and all, heads the window the
+    // peer's conversion opens as text, bounded like any other name.
+    void longConferenceNameFromThePeer()
+    {
+        const QString name = QStringLiteral("<img src=\"/dev/zero\"><b>") + QString(256 * 1024, QLatin1Char('N'))
+                             + QStringLiteral(" 10~00~00");
+        ZELOpenWatch watch(QStringLiteral("/dev/zero"));
+        send("CHANGECONFERENCECHAT",
+             {{"CHATUSERNAME", "anita"}, {"CHATSESSION", "mira"}, {"NewPass", name}, {"DISPLAYNAME", "Mira Shah"}});
+        QTRY_VERIFY(m_client->m_chatWindows.contains(name));
+        ZELChatWindow *w = m_client->m_chatWindows.value(name);
+        const QString shown = QStringLiteral("Conference Chat - ") + ZELTextBounds::shownName(name.chopped(8));
+        QCOMPARE(w->windowTitle(), shown);
+        QCOMPARE(w->m_logoLabel->text(), shown);
+        QCOMPARE(w->totalMessage->toPlainText().trimmed(), shown);
+        QCOMPARE(rows(w->m_chatRoomListBox), QStringList({"mira##Mira Shah"}));
+        w->showNormal();
+        w->grab();
+        QVERIFY(!watch.seen());
+    }
+
+    void conferenceFileOfferNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::newRow("plain") << "notes.txt";
+        QTest::newRow("bidi controls") << QString::fromUtf8("report\u202Efdp.exe\u200F");
+        QTest::newRow("4,000 characters") << QString(4000, QLatin1Char('a')) + ".txt";
+        QTest::newRow("markup") << "<img src=\"/dev/zero\"><b>x</b>.txt";
+    }
+
+    // A conference file offer shows its name as a one-to-one offer does:
+    // cleaned and shortened in the line, the page and the table, and
+    // answered with the name as sent.
+    void conferenceFileOfferNames()
+    {
+        QFETCH(QString, name);
+        ZELChatWindow *w = joined();
+        QVERIFY(w);
+        QVERIFY(m_peer->waitForRequest("CONFERECECHATSTATUS").isValid());
+        send("CONFERENCECHATFTPREADY", {{"LOGINNAME", "mira##Mira Shah"}, {"CHATSUBJECT", Conference},
+                                        {"FILENAME", name}, {"FILESIZE", "5##0"}, {"CHATUSERNAME", "anita"}});
+        QTableWidget *downloads = w->filePages().m_dowLoadtable;
+        QTRY_COMPARE(downloads->rowCount(), 1);
+        const QString shown = ZELTextBounds::shownFileName(name);
+        QCOMPARE(downloads->item(0, 0)->text(), shown);
+        QCOMPARE(w->filePages().m_recievedFileLabel->text(), shown);
+        QVERIFY(w->totalMessage->toPlainText().contains("File received :: " + shown));
+        QVERIFY(shown.size() <= ZELTextBounds::FileNameLength);
+        QVERIFY(!shown.contains(QChar(0x202E)));
+
+        w->filePages().m_ftpOk->click();
+        const Request accept = m_peer->waitForRequest("CONFERENCECHATFTPACCEPT");
+        QVERIFY(accept.isValid());
+        QCOMPARE(accept.value("FILENAME"), name);
     }
 
     void conferenceFileUpload()

@@ -5,6 +5,7 @@
 
 #include "zellinkclicks.h"
 #include "zeltestmain.h"
+#include "zelopenwatch.h"
 
 #include "zelconversationday.h"
 
@@ -16,13 +17,16 @@
 #include "style/zelstyle.h"
 #include "style/zeltextbounds.h"
 #include "style/zellinkrule.h"
+#include "style/zelmarkupbounds.h"
 #include "style/zelmessagebrowser.h"
+#include "style/zelplaintooltips.h"
 #include "platform/zelfakedesktopservices.h"
 #include "platform/zelplatform.h"
 
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QBuffer>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -54,8 +58,15 @@
 #include <QTabWidget>
 #include <QTableWidgetItem>
 #include <QRegularExpression>
+#include <QTextFrame>
+#include <QTextList>
+#include <QTextTable>
+#include <QThread>
 #include <QTimer>
+#include <QToolTip>
 #include <QVBoxLayout>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -94,6 +105,53 @@ bool containsPicture(const QImage &image, const QImage &picture, const QPoint &a
         }
     }
     return true;
+}
+
+
+QByteArray pngOf(const QSize &size, const QColor &colour)
+{
+    QImage image(size, QImage::Format_RGB32);
+    image.fill(colour);
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+bool writeFile(const QString &path, const QByteArray &bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// The deepest of: nested tables, a block's left margin in pixels, a list's indent.
+struct Depths
+{
+    int tables = 0;
+    qreal margin = 0;
+    int indent = 0;
+};
+
+int tableDepth(QTextFrame *frame)
+{
+    int deepest = 0;
+    for (QTextFrame *child : frame->childFrames())
+        deepest = qMax(deepest, tableDepth(child));
+    return deepest + (qobject_cast<QTextTable *>(frame) ? 1 : 0);
+}
+
+Depths depthsOf(QTextDocument *document)
+{
+    Depths depths;
+    depths.tables = tableDepth(document->rootFrame());
+    for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+        depths.margin = qMax(depths.margin, block.blockFormat().leftMargin());
+        if (block.textList())
+            depths.indent = qMax(depths.indent, block.textList()->format().indent());
+    }
+    return depths;
 }
 
 void sendMouse(QWidget *target, QEvent::Type type, const QPoint &pos,
@@ -515,6 +573,13 @@ private slots:
     void messageBrowserLinksAndPictures();
     void labelsLoseForeignPictures_data();
     void labelsLoseForeignPictures();
+    void pictureSources_data();
+    void pictureSources();
+    void markupNesting_data();
+    void markupNesting();
+    void markupWithinBoundsUnchanged_data();
+    void markupWithinBoundsUnchanged();
+    void toolTipsShowPlainText();
 
     // Application style: sizes and polish.
     void pixelMetrics_data();
@@ -566,8 +631,12 @@ private slots:
     void showcase();
 
 private:
+    void preparePictures();
+
     ZELStyle *m_style = nullptr;
     QStyle *m_windows = nullptr;
+    // Pictures inside and outside the data folder, a FIFO and a link out.
+    QTemporaryDir m_outside;
 };
 
 void TestStyle::initTestCase()
@@ -1768,7 +1837,13 @@ void TestStyle::linkRule()
     QFETCH(bool, opens);
     QFETCH(bool, loads);
     QCOMPARE(ZELLinkRule::opensOnClick(QUrl(url)), opens);
-    QCOMPARE(ZELLinkRule::mayLoadPicture(QUrl(url), QStringLiteral("/data/ZEL")), loads);
+    // The rule looks at real files: every path the rows name exists, under a
+    // folder of this test's own in place of /data.
+    const QString root = m_outside.path() + QStringLiteral("/rule");
+    for (const char *file : {"/data/ZEL/ScreenCapture/pic.png", "/data/secret.png", "/data/ZELother/pic.png"})
+        QVERIFY(writeFile(root + QLatin1String(file), pngOf(QSize(4, 4), Qt::red)));
+    url.replace(QStringLiteral("/data/ZEL"), root + QStringLiteral("/data/ZEL"));
+    QCOMPARE(ZELLinkRule::mayLoadPicture(QUrl(url), root + QStringLiteral("/data/ZEL")), loads);
 }
 
 // A received message's links: one the rule opens stays a link, any other is
@@ -1790,34 +1865,277 @@ void TestStyle::messageBrowserLinksAndPictures()
     emit view.anchorClicked(QUrl("file:///etc/passwd"));
     emit view.anchorClicked(QUrl("https://example.com/"));
     QCOMPARE(desktop.openedUrls, QList<QUrl>{QUrl("https://example.com/")});
-    QVERIFY(view.loadResource(QTextDocument::ImageResource, QUrl("/etc/hostname")).isNull());
-    QVERIFY(view.loadResource(QTextDocument::StyleSheetResource, QUrl("/etc/hostname")).isNull());
-    QVERIFY(!view.loadResource(QTextDocument::ImageResource, QUrl(":/images/icon.png")).isNull());
+    // A refused source gets an empty picture of the view's own, never a
+    // null answer (on which the toolkit would read the file itself).
+    QCOMPARE(qvariant_cast<QImage>(view.loadResource(QTextDocument::ImageResource, QUrl("/etc/hostname"))).size(),
+             QSize(1, 1));
+    QCOMPARE(view.loadResource(QTextDocument::StyleSheetResource, QUrl("/etc/hostname")), QVariant(QString()));
+    QCOMPARE(qvariant_cast<QImage>(view.loadResource(QTextDocument::ImageResource, QUrl(":/images/icon.png"))).size(),
+             QImage(QStringLiteral(":/images/icon.png")).size());
     ZELPlatform::setDesktopServices(nullptr);
 }
 
 void TestStyle::labelsLoseForeignPictures_data()
 {
     QTest::addColumn<QString>("html");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("received picture") << "a <img src='/data/ZEL/ScreenCapture/p.png' width='60'> b"
-                                      << "a <img src='/data/ZEL/ScreenCapture/p.png' width='60'> b";
-    QTest::newRow("smiley, unquoted") << "<IMG SRC=Smileys/Grin.png>" << "<IMG SRC=Smileys/Grin.png>";
-    QTest::newRow("another local path") << "a <img src=\"/etc/hostname\"> b" << "a  b";
-    QTest::newRow("file URL elsewhere") << "<img width=1 src='file:///home/u/x.png'>" << "";
-    QTest::newRow("two sources") << "<img src='Smileys/a.png' src='/etc/x.png'>" << "";
-    QTest::newRow("entity in the path") << "<img src='/data/ZEL/&#46;&#46;/x.png'>" << "";
-    QTest::newRow("no source") << "x<img>y" << "xy";
-    QTest::newRow("tag cut short") << "x<img src='/etc/x.png'" << "x";
+    QTest::addColumn<bool>("unchanged");
+    QTest::addColumn<QString>("gone"); // what the label's text no longer names
+    QTest::newRow("received picture") << "a <img src='{data}/ScreenCapture/stored.png' width='60'> b" << true << "";
+    QTest::newRow("smiley, unquoted") << "a <IMG SRC=Smileys/Grin.png> b" << true << "";
+    QTest::newRow("another local path") << "a <img src=\"/etc/hostname\"> b" << false << "/etc/hostname";
+    QTest::newRow("file URL elsewhere") << "a <img width=1 src='file:///home/u/x.png'> b" << false << "/home/u";
+    QTest::newRow("two sources") << "a <img src='Smileys/Grin.png' src='/etc/x.png'> b" << false << "/etc/x.png";
+    QTest::newRow("entity in the path") << "a <img src='{data}/&#46;&#46;/x.png'> b" << false << "x.png";
+    QTest::newRow("entity in the name") << "a <img &#115;rc='/etc/hostname'> b" << false << "hostname";
+    QTest::newRow("background attribute") << "<table background='/etc/hostname'><tr><td>a b</td></tr></table>"
+                                          << false << "hostname";
+    QTest::newRow("background in a style") << "<p style=\"background-image:url('/etc/hostname')\">a b</p>" << false
+                                           << "hostname";
+    QTest::newRow("style sheet link") << "a b<link rel='stylesheet' type='text/css' href='/etc/hostname'>" << false
+                                      << "hostname";
+    QTest::newRow("tag cut short") << "a b<img src='/etc/x.png'" << false << "/etc/x.png";
 }
 
-// A label has no way to refuse a picture once it has the text, so the
-// pictures it may not read leave the text first.
+// A label has no way to refuse a picture once it has the text, so what it
+// may not read leaves the text first; the words stay.
 void TestStyle::labelsLoseForeignPictures()
 {
     QFETCH(QString, html);
-    QFETCH(QString, shown);
-    QCOMPARE(ZELLinkRule::withoutForeignPictures(html, QStringLiteral("/data/ZEL")), shown);
+    QFETCH(bool, unchanged);
+    QFETCH(QString, gone);
+    preparePictures();
+    html.replace(QStringLiteral("{data}"), ZELPlatform::dataFolder());
+    const QString shown = ZELLinkRule::withoutForeignPictures(html);
+    if (unchanged) {
+        QCOMPARE(shown, html);
+        return;
+    }
+    QVERIFY(!shown.contains(gone));
+    QTextDocument read;
+    read.setHtml(shown);
+    QVERIFY(read.toPlainText().simplified().startsWith(QStringLiteral("a b")));
+}
+
+void TestStyle::preparePictures()
+{
+    const QString data = ZELPlatform::dataFolder() + QStringLiteral("/ScreenCapture");
+    if (QFileInfo::exists(data + QStringLiteral("/stored.png")))
+        return;
+    const QByteArray red = pngOf(QSize(40, 30), Qt::red);
+    QVERIFY(writeFile(m_outside.path() + QStringLiteral("/red.png"), red));
+    QVERIFY(writeFile(data + QStringLiteral("/stored.png"), red));
+    QVERIFY(QFile::link(m_outside.path() + QStringLiteral("/red.png"), data + QStringLiteral("/out.png")));
+    // A picture any reader would show, made larger than a message may carry.
+    QVERIFY(writeFile(data + QStringLiteral("/huge.png"), red + QByteArray(ZELLinkRule::MaxPictureBytes, '\0')));
+    QCOMPARE(::mkfifo(QFile::encodeName(m_outside.path() + QStringLiteral("/pipe.png")).constData(), 0600), 0);
+}
+
+void TestStyle::pictureSources_data()
+{
+    QTest::addColumn<QString>("markup"); // %1: the source
+    QTest::addColumn<QString>("source");
+    QTest::addColumn<QSize>("shown"); // the picture the document holds; (1, 1) is our empty one
+
+    const QString img = QStringLiteral("<p>before <img src=\"%1\"> after</p>");
+    const QSize none(1, 1);
+    const QSize stored(40, 30);
+    QTest::newRow("/dev/zero") << img << "/dev/zero" << none;
+    QTest::newRow("FIFO") << img << "{outside}/pipe.png" << none;
+    QTest::newRow("file URL outside") << img << "file://{outside}/red.png" << none;
+    QTest::newRow("path outside") << img << "{outside}/red.png" << none;
+    QTest::newRow("link in the data folder to outside") << img << "{data}/ScreenCapture/out.png" << none;
+    QTest::newRow("data URL") << img << "data:image/png;base64,{red}" << none;
+    QTest::newRow("too large, in the data folder") << img << "{data}/ScreenCapture/huge.png" << none;
+    QTest::newRow("another machine") << img << "file://host/{data}/ScreenCapture/stored.png" << none;
+    QTest::newRow("stored picture") << img << "{data}/ScreenCapture/stored.png" << stored;
+    QTest::newRow("stored picture as a file URL") << img << "file://{data}/ScreenCapture/stored.png" << stored;
+    QTest::newRow("smiley") << img << "Smileys/Smile.png" << QImage(QStringLiteral("Smileys/Smile.png")).size();
+    QTest::newRow("own picture") << img << ":/images/icon.png" << QImage(QStringLiteral(":/images/icon.png")).size();
+    // Read while the markup is parsed, not when it is laid out.
+    QTest::newRow("background from a FIFO") << "<table background=\"%1\"><tr><td>before after</td></tr></table>"
+                                            << "{outside}/pipe.png" << QSize();
+    QTest::newRow("background from /dev/zero") << "<p style=\"background-image: url(%1)\">before after</p>"
+                                               << "/dev/zero" << QSize();
+    QTest::newRow("style sheet from /dev/zero") << "<p>before after</p><link rel=\"stylesheet\" type=\"text/css\" href=\"%1\">"
+                                                << "/dev/zero" << QSize();
+    QTest::newRow("style sheet import from a FIFO") << "<style>@import url(%1);</style><p>before after</p>"
+                                                    << "{outside}/pipe.png" << QSize();
+}
+
+// A received text names a picture: one from anywhere but the client's own
+// places is never opened (a FIFO or /dev/zero row would hold the window for
+// good) and shows nothing; an allowed one shows. The same text in a label.
+void TestStyle::pictureSources()
+{
+    QFETCH(QString, markup);
+    QFETCH(QString, source);
+    QFETCH(QSize, shown);
+    preparePictures();
+    source.replace(QStringLiteral("{outside}"), m_outside.path());
+    source.replace(QStringLiteral("{data}"), ZELPlatform::dataFolder());
+    source.replace(QStringLiteral("{red}"), QString::fromLatin1(pngOf(QSize(40, 30), Qt::red).toBase64()));
+    const QString html = markup.arg(source);
+    const QString watched = QUrl(source).isLocalFile() ? QUrl(source).toLocalFile() : source;
+    ZELOpenWatch watch(watched);
+
+    ZELMessageBrowser view;
+    view.resize(400, 300);
+    view.appendMessage(html);
+    view.document()->documentLayout()->documentSize();
+    view.grab();
+    QVERIFY(view.toPlainText().contains(QStringLiteral("before")));
+    QVERIFY(view.toPlainText().contains(QStringLiteral("after")));
+    if (shown.isValid()) {
+        const QUrl key(source.startsWith(QStringLiteral(":/")) ? QStringLiteral("qrc") + source : source);
+        QCOMPARE(qvariant_cast<QImage>(view.document()->resource(QTextDocument::ImageResource, key)).size(), shown);
+    }
+
+    QLabel label;
+    label.setText(ZELLinkRule::withoutForeignPictures(html));
+    label.adjustSize();
+    label.grab();
+    QTextDocument read;
+    read.setHtml(label.text());
+    QVERIFY(read.toPlainText().contains(QStringLiteral("after")));
+    QCOMPARE(label.text() == html, shown.isValid() && shown != QSize(1, 1));
+
+    QVERIFY2(!watch.seen(), "the source was opened");
+}
+
+void TestStyle::markupNesting_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<QString>("text"); // kept whole
+
+    const QString margin = QStringLiteral("<div style=\"margin-left:1px\">");
+    QTest::newRow("100,000 nested b") << QStringLiteral("<b>").repeated(100000) + "deep" + QStringLiteral("</b>").repeated(100000)
+                                      << "deep";
+    QTest::newRow("a space before the name") << QStringLiteral("< b>").repeated(100000) + "deep" << "deep";
+    QTest::newRow("unknown elements") << QStringLiteral("<x>").repeated(100000) + "deep" << "deep";
+    QTest::newRow("nested blocks") << margin.repeated(5000) + "deep" << "deep";
+    QTest::newRow("nested lists") << QStringLiteral("<ul><li>").repeated(2000) + "deep" << "deep";
+    QTest::newRow("nested tables") << QStringLiteral("<table><tr><td>").repeated(12) + "deep" << "deep";
+    QTest::newRow("tables in lone cells") << QStringLiteral("<table><td>").repeated(12) + "deep" << "deep";
+    // A close the import passes over must not end anything in the count.
+    QTest::newRow("closing what a new paragraph ended")
+        << (QStringLiteral("<p><b>x<p>") + margin.repeated(300) + QStringLiteral("</b>")).repeated(20) + "deep"
+        << "deep";
+    QTest::newRow("closing tag in a quoted value")
+        << QStringLiteral("<div style=\"margin-left:1px\" title=\"</div>\">").repeated(1000) + "deep" << "deep";
+    QTest::newRow("closing tag in a single-quoted value")
+        << QStringLiteral("<div style='margin-left:1px' title='</div>'>").repeated(1000) + "deep" << "deep";
+    QTest::newRow("closing tag with entities") << (margin + QStringLiteral("</&#100;iv>")).repeated(1000) + "deep"
+                                               << "deep";
+    // Read from its start when the part shown at once ends before the mark.
+    QTest::newRow("deep before a fragment mark")
+        << margin.repeated(5000) + QStringLiteral("<!--StartFragment-->x<!--EndFragment-->") << "x";
+    QTest::newRow("style sheet with ancestors")
+        << QStringLiteral("<style>b b { color: #ff0000; }</style><b><b>deep</b></b>") << "deep";
+}
+
+// Deep markup keeps its text and loses only the depth: no element opens
+// deeper than the bound, no table in more tables than its bound, and a sheet
+// the import would match against every ancestor is left out.
+void TestStyle::markupNesting()
+{
+    QFETCH(QString, html);
+    QFETCH(QString, text);
+    ZELMessageBrowser view;
+    view.resize(400, 300);
+    view.appendMessage(html);
+    view.grab();
+    // Beyond what the view lays out at once, the text is held back whole,
+    // and comes back as shallow as the rest.
+    QTextDocument whole;
+    whole.setHtml(view.wholeHtml());
+    QVERIFY(whole.toPlainText().simplified().contains(text));
+    for (QTextDocument *document : {view.document(), &whole}) {
+        const Depths depths = depthsOf(document);
+        QVERIFY2(depths.tables <= ZELMarkupBounds::TableDepth, qPrintable(QString::number(depths.tables)));
+        QVERIFY2(depths.margin <= ZELMarkupBounds::Depth, qPrintable(QString::number(depths.margin)));
+        QVERIFY2(depths.indent <= ZELMarkupBounds::Depth, qPrintable(QString::number(depths.indent)));
+    }
+    const QTextCursor found = whole.find(text);
+    QVERIFY(!found.isNull());
+    QVERIFY(found.charFormat().foreground().color() != QColor(Qt::red));
+    if (html.startsWith(QStringLiteral("<b>")))
+        QCOMPARE(found.charFormat().fontWeight(), int(QFont::Bold));
+}
+
+void TestStyle::markupWithinBoundsUnchanged_data()
+{
+    QTest::addColumn<QString>("html");
+    QTest::addColumn<bool>("unchanged");
+
+    QTextEdit composer;
+    composer.setHtml(QStringLiteral("<b>bold</b> <i>italic</i>    spaced <font color=red>red</font>"
+                                    "<ul><li>one<ul><li>two</li></ul></li></ul>"
+                                    "<table border=1><tr><td>cell <img src=\"Smileys/Smile.png\"></td>"
+                                    "<td><table><tr><td>inner</td></tr></table></td></tr></table>"));
+    const QString message = composer.toHtml();
+    QTest::newRow("a composed message") << message << true;
+    QTest::newRow("a row the client writes")
+        << "<table bgcolor = #f0f8ff width='100%' cellspacing='0' border='0'><tr><td width='80%'>"
+           "<font color=Chocolate><b>Ravi says ::</td><td width='20%' align='right'><font color=darkgray><b>"
+           "10:01:02 am</td></tr></table>"
+        << true;
+    QTest::newRow("paragraphs left open") << "<p>one<p>two<li>three<li>four" << false;
+    QTest::newRow("copied fragment") << "junk <b><b><b> <!--StartFragment--><b>x</b><!--EndFragment--> junk" << true;
+    // A day of messages, each a whole document with the composer's sheet:
+    // the sheet is read once, and the day looks the same.
+    QTest::newRow("600 messages") << message.repeated(600) << false;
+}
+
+// What a person writes passes as it is, or reads the same after the bound.
+void TestStyle::markupWithinBoundsUnchanged()
+{
+    QFETCH(QString, html);
+    QFETCH(bool, unchanged);
+    const QString bounded = ZELMarkupBounds::shallow(html);
+    if (unchanged)
+        QCOMPARE(bounded, html);
+    QTextDocument before;
+    before.setHtml(html);
+    QTextDocument after;
+    after.setHtml(bounded);
+    QCOMPARE(after.toHtml(), before.toHtml());
+}
+
+// A tooltip holds what a peer wrote (a name, a status message): it shows as
+// that text, and the picture it names is never read.
+void TestStyle::toolTipsShowPlainText()
+{
+    preparePictures();
+    ZELPlainToolTips::install();
+    const QString fifo = m_outside.path() + QStringLiteral("/pipe.png");
+    const QString written = QStringLiteral("<img src=\"%1\"><b>Ravi</b> & co").arg(fifo);
+    ZELOpenWatch watch(fifo);
+
+    QTreeWidget contacts;
+    contacts.resize(300, 200);
+    auto *row = new QTreeWidgetItem(&contacts, QStringList(QStringLiteral("Ravi")));
+    row->setToolTip(0, written);
+    contacts.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&contacts));
+    const QPoint at = contacts.visualItemRect(row).center();
+    QHelpEvent hover(QEvent::ToolTip, at, contacts.viewport()->mapToGlobal(at));
+    QApplication::sendEvent(contacts.viewport(), &hover);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QTextDocument shown;
+    shown.setHtml(QToolTip::text());
+    QCOMPARE(shown.toPlainText(), written);
+    QCOMPARE(row->toolTip(0), written); // read back as it was set
+    QToolTip::hideText();
+
+    QLabel status;
+    status.setToolTip(QString(100000, QLatin1Char('x')));
+    status.show();
+    QHelpEvent over(QEvent::ToolTip, QPoint(1, 1), status.mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(&status, &over);
+    QTRY_VERIFY(QToolTip::isVisible());
+    QVERIFY(QToolTip::text().size() < 2 * ZELTextBounds::LineLength);
+    QToolTip::hideText();
+    QVERIFY2(!watch.seen(), "the tooltip read the picture");
 }
 
 ZEL_TEST_MAIN(TestStyle)

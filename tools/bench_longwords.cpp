@@ -17,6 +17,9 @@
 //     bench_longwords 64 256     only the sizes named, in KB
 //     bench_longwords --show 64  one group message of a 64 KB word and sender,
 //                                left on screen until its window is closed
+//     bench_longwords --markup   only the second table: deep markup, pictures
+//                                from /dev/zero and a FIFO, long conference
+//                                names (it also follows the first table)
 
 #include "core/zelclient.h"
 #include "zelbenchhold.h"
@@ -29,7 +32,10 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QTemporaryDir>
+
+#include <sys/stat.h>
 
 #include <cstdio>
 #include <functional>
@@ -91,6 +97,66 @@ const QList<BenchCase> &cases()
     return table;
 }
 
+// Received markup that costs by its shape, not its length, and pictures that
+// name what no message may read.
+struct MarkupCase
+{
+    QString name;
+    std::function<QString(int n)> message;
+};
+
+QList<MarkupCase> markupCases(const QString &fifo)
+{
+    const auto nested = [](const QString &open, const QString &close, int depth) {
+        return open.repeated(depth) + QStringLiteral("deep") + close.repeated(depth);
+    };
+    const auto body = [](const QString &html) { return [html](int) { return chat("ravi", html, "Ravi"); }; };
+    QList<MarkupCase> table;
+    for (const int depth : {1000, 10000, 100000})
+        table.append({QStringLiteral("chat body, %1 nested <b>").arg(depth),
+                      body(nested(QStringLiteral("<b>"), QStringLiteral("</b>"), depth))});
+    table.append({QStringLiteral("chat body, 100000 nested <x>"), body(QStringLiteral("<x>").repeated(100000))});
+    table.append({QStringLiteral("chat body, 20 nested tables"),
+                  body(nested(QStringLiteral("<table><tr><td>"), QStringLiteral("</td></tr></table>"), 20))});
+    // The same markup without the sheet: what its volume alone costs.
+    table.append({QStringLiteral("chat body, 100 x 256 nested <b>"),
+                  body(nested(QStringLiteral("<b>"), QStringLiteral("</b>"), 256).repeated(100))});
+    table.append({QStringLiteral("chat body, ancestor style sheet"),
+                  body(QStringLiteral("<style>i b b b b b b b b b b { color: red; }</style>")
+                       + nested(QStringLiteral("<b>"), QStringLiteral("</b>"), 256).repeated(100))});
+    table.append({QStringLiteral("chat body, 100000 attributes"),
+                  body(QStringLiteral("<b") + QStringLiteral(" a=1").repeated(100000) + QStringLiteral(">x</b>"))});
+    table.append({QStringLiteral("chat body, <img src=/dev/zero>"), body(QStringLiteral("<img src=\"/dev/zero\">"))});
+    table.append({QStringLiteral("chat body, <img src=FIFO>"), body(QStringLiteral("<img src=\"%1\">").arg(fifo))});
+    table.append({QStringLiteral("chat body, background /dev/zero"),
+                  body(QStringLiteral("<table background=\"/dev/zero\"><tr><td>x</td></tr></table>"))});
+    table.append({QStringLiteral("group message, 100000 nested <b>"), [nested](int) {
+                      const QString html = nested(QStringLiteral("<b>"), QStringLiteral("</b>"), 100000);
+                      return ZELTestPeer::message("ONLINEGROUPMESSAGE", {{"PLAINMESSAGE", "x"}, {"HTMLMESSAGE", html},
+                                                                         {"LOGINNAME", "ravi"}, {"DISPLAYNAME", "Ravi"}});
+                  }});
+    table.append({QStringLiteral("group message, <img src=FIFO>"), [fifo](int) {
+                      return ZELTestPeer::message(
+                          "ONLINEGROUPMESSAGE", {{"PLAINMESSAGE", "x"}, {"HTMLMESSAGE", QStringLiteral("<img src=\"%1\">").arg(fifo)},
+                                                 {"LOGINNAME", "ravi"}, {"DISPLAYNAME", "Ravi"}});
+                  }});
+    for (const int kb : {16, 256, 1024}) {
+        table.append({QStringLiteral("conference name (new window), %1 KB").arg(kb), [kb](int n) {
+                          const QString name = QString(kb * 1024, QLatin1Char('c')) + QStringLiteral("%1").arg(n, 8, 10, QLatin1Char('0'));
+                          return ZELTestPeer::message("CHANGECONFERENCECHAT", {{"CHATUSERNAME", "bench"},
+                                                                               {"CHATSESSION", QStringLiteral("conv%1").arg(n)},
+                                                                               {"NewPass", name}, {"DISPLAYNAME", "Conv"}});
+                      }});
+    }
+    table.append({QStringLiteral("conference name with <img src=/dev/zero>"), [](int n) {
+                      const QString name = QStringLiteral("<img src=\"/dev/zero\">%1").arg(n, 8, 10, QLatin1Char('0'));
+                      return ZELTestPeer::message("CHANGECONFERENCECHAT", {{"CHATUSERNAME", "bench"},
+                                                                           {"CHATSESSION", QStringLiteral("conv%1").arg(n)},
+                                                                           {"NewPass", name}, {"DISPLAYNAME", "Conv"}});
+                  }});
+    return table;
+}
+
 // Runs posted events and timers until nothing is left; returns the longest single pass.
 double drainEvents()
 {
@@ -146,9 +212,12 @@ int main(int argc, char *argv[])
 
     QList<int> sizesKb;
     bool show = false;
+    bool markupOnly = false;
     for (int i = 1; i < argc; ++i) {
         if (QByteArray(argv[i]) == "--show")
             show = true;
+        else if (QByteArray(argv[i]) == "--markup")
+            markupOnly = true;
         else
             sizesKb << QByteArray(argv[i]).toInt();
     }
@@ -214,8 +283,11 @@ int main(int argc, char *argv[])
     if (nearLimit)
         rows.append({&cases().at(2), int((ZELTcpSocket::MaxFramePayload - 64 * 1024) / 2 / 1024)});
 
-    std::printf("%-38s %9s %13s %9s %9s %9s\n", "field", "word", "old hold ms", "hold ms", "ready ms", "shown ms");
     int n = 0;
+    if (markupOnly)
+        rows.clear();
+    else
+        std::printf("%-38s %9s %13s %9s %9s %9s\n", "field", "word", "old hold ms", "hold ms", "ready ms", "shown ms");
     int lastKb = -1;
     for (const Row &row : std::as_const(rows)) {
         if (row.kb != lastKb) {
@@ -271,6 +343,34 @@ int main(int argc, char *argv[])
             window->totalMessage->moveCursor(QTextCursor::End);
             drainEvents();
         }
+        closeGroupMessages();
+    }
+
+    // Second table: shape, not length. A picture from /dev/zero or a FIFO held
+    // the window for good before; so did a conference name of 1 MB.
+    const QString fifo = home.path() + QStringLiteral("/pipe.png");
+    ::mkfifo(QFile::encodeName(fifo).constData(), 0600);
+    std::printf("\n%-44s %9s %9s %9s\n", "received", "hold ms", "ready ms", "shown ms");
+    for (const MarkupCase &row : markupCases(fifo)) {
+        ++n;
+        const QByteArray frame = ZELTestPeer::textFrame(row.message(n));
+        const QList<QWidget *> before = QApplication::topLevelWidgets();
+        const int expected = handedOver + 1;
+        app.longest = 0;
+        QElapsedTimer timer;
+        timer.start();
+        onPeer([&] { peer.sendRaw(frame); });
+        while (handedOver < expected && timer.elapsed() < 120000)
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+        const double readyMs = timer.nsecsElapsed() / 1e6;
+        drainEvents();
+        const double shownMs = showWindows(before);
+        drainEvents();
+        std::printf("%-44s %9.1f %9.1f %9.1f%s\n", qPrintable(row.name), app.longest, readyMs, shownMs,
+                    handedOver < expected ? "  (not handed over)" : "");
+        std::fflush(stdout);
+        if (ZELChatWindow *window = client.m_chatWindows.value(QStringLiteral("ravi")))
+            window->totalMessage->clear();
         closeGroupMessages();
     }
     std::printf("goal: every hold under 100 ms\n");
