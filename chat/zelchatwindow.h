@@ -29,6 +29,33 @@ class ZELDesktopCaptureHelper;
 class ZELFramelessHelper;
 class ZELMessageBoxClass;
 class ZELSmileyDialog;
+class ZELChatWindow;
+
+// A widget of the chat window's conference page, under its form name. Using it
+// (->, or as a pointer) builds the page first, through the window's
+// conferencePage(); the window's own questions that need no page do not go
+// through here.
+template <typename T>
+class ZELConferencePageWidget
+{
+public:
+    using Member = T *Ui_chatConferencePage::*;
+    ZELConferencePageWidget(ZELChatWindow *window, Member member)
+        : m_window(window)
+        , m_member(member)
+    {
+    }
+    ZELConferencePageWidget(const ZELConferencePageWidget &) = delete;
+    ZELConferencePageWidget &operator=(const ZELConferencePageWidget &) = delete;
+
+    T *get() const;
+    T *operator->() const { return get(); }
+    operator T *() const { return get(); }
+
+private:
+    ZELChatWindow *m_window;
+    Member m_member;
+};
 
 // The window of one conversation: one-to-one, conference or offline message.
 // It never talks to the server; it emits request lists, and the main widget
@@ -146,7 +173,27 @@ public:
     // Stops and hides the download animation, if the pages exist.
     void hideDownloadProgress();
 
+    // The conference page: built, wired and set up the first time anything
+    // needs its lists or buttons (the page shown, a conference made, a list
+    // filled). The page's widgets below reach it through here.
+    Ui_chatConferencePage &conferencePage();
+    // Whether it is built; a window without it has no participant and no one to invite.
+    bool hasConferencePage() const { return m_conferencePage != nullptr; }
+    ZELConferencePageWidget<QLabel> m_listOfOnLineUsersLabel{this, &Ui_chatConferencePage::m_listOfOnLineUsersLabel};
+    ZELConferencePageWidget<QListWidget> m_onlineUsersListBox{this, &Ui_chatConferencePage::m_onlineUsersListBox};
+    ZELConferencePageWidget<QPushButton> m_inviteChatButton{this, &Ui_chatConferencePage::m_inviteChatButton};
+    ZELConferencePageWidget<QPushButton> m_stopChatButton{this, &Ui_chatConferencePage::m_stopChatButton};
+    ZELConferencePageWidget<QPushButton> m_removeChatButton{this, &Ui_chatConferencePage::m_removeChatButton};
+    ZELConferencePageWidget<QLabel> m_chatRoomtextLabel{this, &Ui_chatConferencePage::m_chatRoomtextLabel};
+    ZELConferencePageWidget<QListWidget> m_chatRoomListBox{this, &Ui_chatConferencePage::m_chatRoomListBox};
+    // The user runs this window's conference: its Invite, Remove and Stop
+    // buttons are not hidden. Both read and set without building the page.
+    bool conferenceControlsShown() const;
+    void setConferenceControlsShown(bool shown);
+
     // Conference participants, found by user name (chat/zelchatwindow_conference.cpp).
+    // None of these builds the conference page.
+    int participantCount() const;
     QListWidgetItem *participantRow(const QString &userName) const;
     QStringList participantUserNames() const;
     // Takes the participant's tree entry out and deletes it with its widget.
@@ -309,10 +356,19 @@ private:
     bool m_filePagesStyled = false;
     bool m_conferencePageStyled = false;
     std::unique_ptr<Ui_chatFilePages> m_filePages;
+    std::unique_ptr<Ui_chatConferencePage> m_conferencePage;
+    // Whether the conference page's buttons show once the page is built.
+    bool m_conferenceControlsShown = true;
 
     ZELFramelessHelper *m_chrome = nullptr;
     QMovie *m_typingMovie = nullptr;
     QMovie *m_transferMovie = nullptr;
 };
+
+template <typename T>
+T *ZELConferencePageWidget<T>::get() const
+{
+    return m_window->conferencePage().*m_member;
+}
 
 #endif

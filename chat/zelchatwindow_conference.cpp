@@ -51,9 +51,14 @@ QPixmap participantPicture(const QString &photo)
 // Participants: rows of m_chatRoomListBox and entries of the tree, both found
 // by user name (the tool tip) so that namesakes stay apart.
 
+int ZELChatWindow::participantCount() const
+{
+    return m_conferencePage ? m_conferencePage->m_chatRoomListBox->count() : 0;
+}
+
 QListWidgetItem *ZELChatWindow::participantRow(const QString &userName) const
 {
-    for (int i = 0; i < m_chatRoomListBox->count(); ++i) {
+    for (int i = 0; i < participantCount(); ++i) {
         if (m_chatRoomListBox->item(i)->toolTip() == userName)
             return m_chatRoomListBox->item(i);
     }
@@ -63,7 +68,7 @@ QListWidgetItem *ZELChatWindow::participantRow(const QString &userName) const
 QStringList ZELChatWindow::participantUserNames() const
 {
     QStringList names;
-    for (int i = 0; i < m_chatRoomListBox->count(); ++i)
+    for (int i = 0; i < participantCount(); ++i)
         names << m_chatRoomListBox->item(i)->toolTip();
     return names;
 }
@@ -225,8 +230,7 @@ void ZELChatWindow::stopConferenceChat()
         clearParticipantEntries();
         m_conferenceUsers.clear();
     };
-    if (m_chatRoomListBox->count() == 0) {
-        m_chatRoomListBox->clear();
+    if (participantCount() == 0) {
         forgetParticipants();
         emit stopConferenceChat(request);
         return;
