@@ -306,11 +306,14 @@ QString fitted(const QString &sheet, const QWidget *widget)
     QStringList names = reachableClasses(widget);
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
-    const QString key = names.join(QLatin1Char(' ')) + QLatin1Char('\n') + sheet;
+    const QString key = names.join(QLatin1Char(' '));
 
-    static QHash<QString, QString> cache;
-    const auto found = cache.constFind(key);
-    if (found != cache.cend())
+    // By sheet, then by the classes: a window asks for the same sheet for
+    // widgets of the same kinds every time it opens.
+    static QHash<QString, QHash<QString, QString>> cache;
+    QHash<QString, QString> &forSheet = cache[sheet];
+    const auto found = forSheet.constFind(key);
+    if (found != forSheet.cend())
         return *found;
 
     bool ok = true;
@@ -329,7 +332,7 @@ QString fitted(const QString &sheet, const QWidget *widget)
     } else {
         out = sheet;
     }
-    cache.insert(key, out);
+    forSheet.insert(key, out);
     return out;
 }
 
