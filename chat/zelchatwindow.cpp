@@ -217,6 +217,12 @@ ZELChatWindow::ZELChatWindow()
 
 ZELChatWindow::~ZELChatWindow()
 {
+    // The page's lists may still signal while the form goes, after the page's
+    // record has gone: a slot reaching the page then must not build it anew.
+    if (m_conferencePage) {
+        m_conferencePage->m_onlineUsersListBox->disconnect(this);
+        m_conferencePage->m_chatRoomListBox->disconnect(this);
+    }
     m_questionBox.reset();
     m_informationBox.reset();
     m_smileyDialog.reset();
