@@ -15,6 +15,7 @@
 
 #include "chat/zelprivilegerecord.h"
 #include "core/zellazy.h"
+#include "core/zellazypart.h"
 
 class QAction;
 class QCloseEvent;
@@ -29,34 +30,6 @@ class ZELDesktopCaptureHelper;
 class ZELFramelessHelper;
 class ZELMessageBoxClass;
 class ZELSmileyDialog;
-class ZELChatWindow;
-
-// A widget of the chat window's conference page, under its form name. Using it
-// (->, or as a pointer) builds the page first, through the window's
-// conferencePage(); the window's own questions that need no page do not go
-// through here.
-template <typename T>
-class ZELConferencePageWidget
-{
-public:
-    using Member = T *Ui_chatConferencePage::*;
-    ZELConferencePageWidget(ZELChatWindow *window, Member member)
-        : m_window(window)
-        , m_member(member)
-    {
-    }
-    ZELConferencePageWidget(const ZELConferencePageWidget &) = delete;
-    ZELConferencePageWidget &operator=(const ZELConferencePageWidget &) = delete;
-
-    T *get() const;
-    T *operator->() const { return get(); }
-    operator T *() const { return get(); }
-
-private:
-    ZELChatWindow *m_window;
-    Member m_member;
-};
-
 // The window of one conversation: one-to-one, conference or offline message.
 // It never talks to the server; it emits request lists, and the main widget
 // and the dispatcher call its slots and write its members and form widgets,
@@ -175,17 +148,28 @@ public:
 
     // The conference page: built, wired and set up the first time anything
     // needs its lists or buttons (the page shown, a conference made, a list
-    // filled). The page's widgets below reach it through here.
+    // filled). The page's widgets below, under their form names, reach it
+    // through here when used; the window's own questions that need no page
+    // (a conference? who takes part?) go through the calls further below.
     Ui_chatConferencePage &conferencePage();
     // Whether it is built; a window without it has no participant and no one to invite.
     bool hasConferencePage() const { return m_conferencePage != nullptr; }
-    ZELConferencePageWidget<QLabel> m_listOfOnLineUsersLabel{this, &Ui_chatConferencePage::m_listOfOnLineUsersLabel};
-    ZELConferencePageWidget<QListWidget> m_onlineUsersListBox{this, &Ui_chatConferencePage::m_onlineUsersListBox};
-    ZELConferencePageWidget<QPushButton> m_inviteChatButton{this, &Ui_chatConferencePage::m_inviteChatButton};
-    ZELConferencePageWidget<QPushButton> m_stopChatButton{this, &Ui_chatConferencePage::m_stopChatButton};
-    ZELConferencePageWidget<QPushButton> m_removeChatButton{this, &Ui_chatConferencePage::m_removeChatButton};
-    ZELConferencePageWidget<QLabel> m_chatRoomtextLabel{this, &Ui_chatConferencePage::m_chatRoomtextLabel};
-    ZELConferencePageWidget<QListWidget> m_chatRoomListBox{this, &Ui_chatConferencePage::m_chatRoomListBox};
+    template <typename T>
+    using ConferencePageWidget = ZELLazyPart<ZELChatWindow, Ui_chatConferencePage, T>;
+    ConferencePageWidget<QLabel> m_listOfOnLineUsersLabel{this, &ZELChatWindow::conferencePage,
+                                                          &Ui_chatConferencePage::m_listOfOnLineUsersLabel};
+    ConferencePageWidget<QListWidget> m_onlineUsersListBox{this, &ZELChatWindow::conferencePage,
+                                                           &Ui_chatConferencePage::m_onlineUsersListBox};
+    ConferencePageWidget<QPushButton> m_inviteChatButton{this, &ZELChatWindow::conferencePage,
+                                                         &Ui_chatConferencePage::m_inviteChatButton};
+    ConferencePageWidget<QPushButton> m_stopChatButton{this, &ZELChatWindow::conferencePage,
+                                                       &Ui_chatConferencePage::m_stopChatButton};
+    ConferencePageWidget<QPushButton> m_removeChatButton{this, &ZELChatWindow::conferencePage,
+                                                         &Ui_chatConferencePage::m_removeChatButton};
+    ConferencePageWidget<QLabel> m_chatRoomtextLabel{this, &ZELChatWindow::conferencePage,
+                                                     &Ui_chatConferencePage::m_chatRoomtextLabel};
+    ConferencePageWidget<QListWidget> m_chatRoomListBox{this, &ZELChatWindow::conferencePage,
+                                                        &Ui_chatConferencePage::m_chatRoomListBox};
     // The user runs this window's conference: its Invite, Remove and Stop
     // buttons are not hidden. Both read and set without building the page.
     bool conferenceControlsShown() const;
@@ -364,11 +348,5 @@ private:
     QMovie *m_typingMovie = nullptr;
     QMovie *m_transferMovie = nullptr;
 };
-
-template <typename T>
-T *ZELConferencePageWidget<T>::get() const
-{
-    return m_window->conferencePage().*m_member;
-}
 
 #endif
