@@ -1,5 +1,6 @@
 #include "chat/zelchatwindow.h"
 
+#include "chat/zelinvitablelist.h"
 #include "chat/zelsmileydialog.h"
 #include "chat/zeltranscript.h"
 #include "mainwindow/zelmainwindowlook.h"
@@ -9,6 +10,7 @@
 #include "platform/zeldesktopservices.h"
 #include "platform/zelplatform.h"
 #include "style/zelframelesshelper.h"
+#include "style/zellinkrule.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
 #include "style/zelstyle.h"
@@ -63,14 +65,6 @@ const SmileyCode smileyCodes[] = {
     {":|", "<img src = 'Smileys/Smile.png'>&nbsp;"},
     {":)", "<img src = 'Smileys/Hot.png'>&nbsp;"},
 };
-
-bool isLinkWord(const QString &word)
-{
-    return word.contains(QLatin1String("www.")) || word.contains(QLatin1String("\\\\"))
-           || word.contains(QLatin1String(".com")) || word.contains(QLatin1String("http://"))
-           || word.contains(QLatin1String("ftp://"))
-           || (word.contains(QLatin1Char('@')) && word.contains(QLatin1Char('.')));
-}
 
 // A colour button: its picture as face and the colour in the bar under it.
 QPalette colourButtonPalette(QPalette palette, const QString &image, const QSize &size, const QColor &text)
@@ -555,6 +549,9 @@ Ui_chatConferencePage &ZELChatWindow::conferencePage()
     connect(page.m_stopChatButton, &QAbstractButton::clicked, this, qOverload<>(&ZELChatWindow::stopConferenceChat));
     connect(page.m_onlineUsersListBox, &QListWidget::itemSelectionChanged, this, &ZELChatWindow::enableInviteButton);
     connect(page.m_chatRoomListBox, &QListWidget::itemSelectionChanged, this, &ZELChatWindow::enableRemoveButton);
+    // Invitable contacts that came while the page was not built.
+    if (m_invitableUsers)
+        m_invitableUsers->attach(page.m_onlineUsersListBox);
     // Built while it is shown: styled as a shown page is.
     styleSidePages();
     return page;
@@ -871,7 +868,7 @@ void ZELChatWindow::hyperLink()
     serverMessage->moveCursor(QTextCursor::Start);
     const QStringList words = serverMessage->toPlainText().simplified().split(QLatin1Char(' '));
     for (const QString &word : words) {
-        if (word.isEmpty() || !isLinkWord(word))
+        if (word.isEmpty() || !ZELLinkRule::isLinkWord(word))
             continue;
         serverMessage->find(word, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords);
         QTextCharFormat link;

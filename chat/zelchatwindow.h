@@ -28,6 +28,7 @@ class QTimer;
 class QTreeWidgetItem;
 class ZELDesktopCaptureHelper;
 class ZELFramelessHelper;
+class ZELInvitableList;
 class ZELMessageBoxClass;
 class ZELSmileyDialog;
 // The window of one conversation: one-to-one, conference or offline message.
@@ -174,6 +175,11 @@ public:
     // buttons are not hidden. Both read and set without building the page.
     bool conferenceControlsShown() const;
     void setConferenceControlsShown(bool shown);
+    // The contacts m_onlineUsersListBox offers for invitation
+    // (chat/zelchatwindow_conference.cpp): every change to that list's rows,
+    // and every read of them, goes through here. Changes wait for the list
+    // while the conference page is not built, and build it only when read.
+    ZELInvitableList &invitableUsers();
 
     // Conference participants, found by user name (chat/zelchatwindow_conference.cpp).
     // None of these builds the conference page.
@@ -214,6 +220,8 @@ signals:
     void insertImageSignal(QString &, QString &, QString &, QString &);
     void changeConferenceClickedSignal(ZELChatWindow *window);
     void sendPwdMessageStatus(QStringList &);
+    // The transcript saved on closing could not be written; text says why.
+    void automaticHistoryNotSaved(const QString &text);
 
 public slots:
     void windowSettings();
@@ -343,6 +351,7 @@ private:
     std::unique_ptr<Ui_chatConferencePage> m_conferencePage;
     // Whether the conference page's buttons show once the page is built.
     bool m_conferenceControlsShown = true;
+    ZELInvitableList *m_invitableUsers = nullptr;
 
     ZELFramelessHelper *m_chrome = nullptr;
     QMovie *m_typingMovie = nullptr;

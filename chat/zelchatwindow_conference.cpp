@@ -1,5 +1,6 @@
 #include "chat/zelchatwindow.h"
 
+#include "chat/zelinvitablelist.h"
 #include "style/zelmessageboxclass.h"
 
 #include <QLabel>
@@ -341,4 +342,17 @@ void ZELChatWindow::treeViewDoubleClicked(QTreeWidgetItem *item, int)
 {
     if (item)
         item->setExpanded(false);
+}
+
+ZELInvitableList &ZELChatWindow::invitableUsers()
+{
+    if (!m_invitableUsers) {
+        m_invitableUsers = new ZELInvitableList(this);
+        // The list is the conference page's: the page attaches it when built,
+        // and a read of the rows builds it.
+        m_invitableUsers->setListMaker([this] { return conferencePage().m_onlineUsersListBox; });
+        if (m_conferencePage)
+            m_invitableUsers->attach(m_conferencePage->m_onlineUsersListBox);
+    }
+    return *m_invitableUsers;
 }

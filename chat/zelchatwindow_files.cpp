@@ -48,10 +48,11 @@ QTableWidgetItem *colouredItem(const QString &text, const QColor &colour)
     return item;
 }
 
+// A file name as the questions show it, inside their markup.
 QString shortName(const QString &wireName)
 {
     const QString name = ZELTextBounds::withoutFormatControls(wireName);
-    return name.size() > 20 ? name.left(20) + QStringLiteral("...") : name;
+    return (name.size() > 20 ? name.left(20) + QStringLiteral("...") : name).toHtmlEscaped();
 }
 
 // The row of the download table for the file on the page: the first row of

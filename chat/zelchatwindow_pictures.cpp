@@ -6,8 +6,10 @@
 #include "platform/zelchoosers.h"
 #include "platform/zelplatform.h"
 #include "protocol/zelpicturefield.h"
+#include "protocol/zelsafewrite.h"
 #include "style/zelmessageboxclass.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
@@ -25,6 +27,14 @@ const char kTooLargeTitle[] = "Screen Capture";
 const char kTooLargeText[] = "Screen Capture file size should be less than 1 MB";
 const char kCaptured[] = "TRUE";
 const char kTooLarge[] = "GREATERTHAN1MB";
+const char kNotSaved[] = "NOTSAVED";
+
+void tellNotSaved(ZELChatWindow &window, const QString &reason)
+{
+    window.m_informationBox->showInformationBox(
+        &window, QString::fromLatin1(kTooLargeTitle),
+        ZELSafeWrite::notSaved(QStringLiteral("The picture"), ZELSafeWrite::Result{false, reason}));
+}
 
 QString pictureFolder(const ZELChatWindow &window)
 {
@@ -91,12 +101,15 @@ void ZELChatWindow::capturedScreen(QString &status, QString &path, QString &file
     serverMessage->setFocus();
     emit screenCaptureClosedSignal();
 
-    if (status.isEmpty() || status == QLatin1String(kTooLarge)) {
+    if (status.isEmpty() || status == QLatin1String(kTooLarge) || status == QLatin1String(kNotSaved)) {
         m_imageData.clear();
+        const QString reason = m_captureHelper ? m_captureHelper->m_saveError : QString();
         endCapture(*this);
         if (status == QLatin1String(kTooLarge))
             m_informationBox->showInformationBox(this, QString::fromLatin1(kTooLargeTitle),
                                                  QString::fromLatin1(kTooLargeText));
+        else if (status == QLatin1String(kNotSaved))
+            tellNotSaved(*this, reason);
         return;
     }
 
@@ -144,13 +157,21 @@ void ZELChatWindow::checkPictureFile(QString path)
         == 3) {
         QString target = folder + QLatin1Char('/') + name;
         QString status;
-        if (picture.save(target, "JPEG")) {
+        QByteArray jpeg;
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
+        ZELSafeWrite::Result saved{false, QString()};
+        if (picture.save(&buffer, "JPEG")) {
+            saved = ZELSafeWrite::create(target, jpeg);
             // The editor's limit holds for a picture that goes around it too.
-            status = QFileInfo(target).size() >= ZELPictureField::MaxPictureFileSize ? QString::fromLatin1(kTooLarge)
-                                                                                     : QString::fromLatin1(kCaptured);
+            if (saved)
+                status = jpeg.size() >= ZELPictureField::MaxPictureFileSize ? QString::fromLatin1(kTooLarge)
+                                                                            : QString::fromLatin1(kCaptured);
         }
         QString text;
         capturedScreen(status, target, name, text);
+        if (!saved && !saved.error.isEmpty())
+            tellNotSaved(*this, saved.error);
     }
     m_pictureDropped = true;
 }

@@ -155,7 +155,8 @@ void ZELChatWindow::passwordProtectedMessage(QStringList message, QString passwo
     } else {
         const QString sender =
             message.value(0) == QLatin1String("CHAT") ? message.value(8) : conferenceSender(message);
-        prompt->m_passwordProtectLabel->setText(QString::fromLatin1(kMessagePromptHead) + sender
+        prompt->m_passwordProtectLabel->setText(QString::fromLatin1(kMessagePromptHead)
+                                                + ZELTextBounds::shownName(sender).toHtmlEscaped()
                                                 + QString::fromLatin1(kMessagePromptTail));
     }
     prompt->m_messageTime = ZELTranscript::timeStamp(m_hourFormat24);
@@ -220,7 +221,7 @@ void ZELChatWindow::displayPasswordProtectedMessage(QStringList message, QString
     }
     viewer->m_passwordTextBrowser->appendMessage(body);
 
-    const QString title = QStringLiteral("Password Protected Message from ") + sender;
+    const QString title = QStringLiteral("Password Protected Message from ") + ZELTextBounds::shownName(sender);
     viewer->setWindowTitle(title);
     viewer->m_logoLabel->setText(title);
     QScrollBar *bar = viewer->m_passwordTextBrowser->verticalScrollBar();

@@ -7,14 +7,13 @@
 #include "platform/zelfilepermissions.h"
 #include "platform/zelplatform.h"
 #include "protocol/zelhistorypaths.h"
+#include "protocol/zelsafewrite.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelpdfexport.h"
 
 #include <QDate>
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
-#include <QPrinter>
 #include <QRegularExpression>
 #include <QTextDocument>
 
@@ -33,16 +32,11 @@ bool holdsConversation(const QString &plainText)
 }
 
 // The HTML export declares UTF-8, so it is written as UTF-8: every script
-// survives. A write that does not reach the disk whole is a failure.
-bool writeTranscript(const QString &path, const QString &html)
+// survives. A write that does not reach the disk whole is a failure, and the
+// file of that name keeps what it held.
+ZELSafeWrite::Result writeTranscript(const QString &path, const QString &html)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
-        return false;
-    const QByteArray bytes = html.toUtf8();
-    const bool written = file.write(bytes) == bytes.size() && file.flush();
-    file.close();
-    return written && file.error() == QFileDevice::NoError;
+    return ZELSafeWrite::replace(path, html.toUtf8());
 }
 
 // A browser opening the saved file finds pictures shown from absolute local
@@ -92,27 +86,14 @@ void ZELChatWindow::saveChatSession()
         filePrintPdf(chosen);
         return;
     }
-    tell(*this, title, writeTranscript(chosen, withFileAddresses(totalMessage->wholeHtml())) ? kSaved : kNotSaved);
+    tell(*this, title, writeTranscript(chosen, withFileAddresses(totalMessage->wholeHtml())).ok ? kSaved : kNotSaved);
 }
 
 void ZELChatWindow::filePrintPdf(QString fileName)
 {
     if (fileName.isEmpty())
         return;
-    // Printing reports nothing: success is a file that this print wrote.
-    const QFileInfo before(fileName);
-    const bool existed = before.exists();
-    const QDateTime oldTime = existed ? before.lastModified() : QDateTime();
-    const qint64 oldSize = existed ? before.size() : -1;
-
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    totalMessage->document()->print(&printer);
-
-    const QFileInfo after(fileName);
-    const bool written = after.isFile() && after.size() > 0
-                         && (!existed || after.lastModified() != oldTime || after.size() != oldSize);
+    const bool written = ZELPdfExport::write(*totalMessage->document(), fileName).ok;
     tell(*this, QString::fromLatin1(kTitle), written ? kSaved : kNotSaved);
 }
 
@@ -131,7 +112,15 @@ void ZELChatWindow::saveAutomaticChatHistory()
         userFolder + QLatin1Char('/') + ZELHistoryPaths::dayFolderName(QDate::currentDate());
     if (!QDir(dayFolder).exists())
         QDir().mkpath(dayFolder);
-    // Nothing is reported: a close never waits for, or fails on, the history.
-    if (holdsConversation(plain))
-        writeTranscript(dayFolder + QLatin1Char('/') + fileName, totalMessage->wholeHtml());
+    // A close never waits for, or fails on, the history: a failure is handed
+    // to the main window to tell, as this window is going.
+    if (!holdsConversation(plain))
+        return;
+    const ZELSafeWrite::Result written = writeTranscript(dayFolder + QLatin1Char('/') + fileName,
+                                                         totalMessage->wholeHtml());
+    if (!written) {
+        QString text = ZELSafeWrite::notSaved(QStringLiteral("The chat history"), written)
+                       + QStringLiteral(". The history saved before is kept.");
+        emit automaticHistoryNotSaved(text);
+    }
 }

@@ -84,7 +84,7 @@ void ZELClient::userChatWindow(QTreeWidgetItem *item, int)
     const auto warnFirst = [&](ZELChatWindowList::Position option, const QString &what) {
         if (m_chatWindowSettings.value(option) == QLatin1String(kTrue)) {
             m_informationBox->showInformationBox(this, QStringLiteral("Zembrio"),
-                                                 QStringLiteral("<font color = 'blue'>") + displayName
+                                                 QStringLiteral("<font color = 'blue'>") + displayName.toHtmlEscaped()
                                                      + QStringLiteral(" ") + QStringLiteral("<font color = 'black'> ")
                                                      + what);
         }
@@ -123,6 +123,10 @@ ZELChatWindow *ZELClient::newChatWindow()
     connect(window, &ZELChatWindow::fileAcceptedSignal, this, &ZELClient::fileAcceptedSignal);
     connect(window, &ZELChatWindow::fileDeclinedSignal, this, &ZELClient::fileDeclinedSignal);
     connect(window, &ZELChatWindow::fileTransferStatusSignal, this, &ZELClient::fileTransferStatusSignal);
+    // The window is closing: the main window tells.
+    connect(window, &ZELChatWindow::automaticHistoryNotSaved, this, [this](const QString &text) {
+        m_informationBox->showInformationBox(this, QStringLiteral("Chat History"), text);
+    });
     return window;
 }
 
@@ -271,6 +275,10 @@ void ZELClient::createChatWindow(QString userName)
         QApplication::alert(window);
         m_openChatMinimized = false;
     }
+    // Opened by the user while the sender waits for a window: what waits is
+    // shown and answered now, before anything the sender writes next.
+    if (m_waitingSenders.contains(userName))
+        releaseWaitingChats(userName);
 }
 
 void ZELClient::messageToSend(QStringList &request)

@@ -2,9 +2,11 @@
 
 #include "chat/zelchatwindow.h"
 #include "chat/zelconferencechat.h"
+#include "chat/zelinvitablelist.h"
 #include "chat/zelrequestdialog.h"
 #include "chat/zeltranscript.h"
 #include "protocol/zelsettingslists.h"
+#include "style/zeltextbounds.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -36,7 +38,7 @@ QString headingRow(const QString &title)
     return QStringLiteral("<table bgcolor = ") + kHeadingColour.name()
            + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='100%' align='center'>"
                             "<font color=blue><b>")
-           + title + QStringLiteral("</td></tr></table>");
+           + title.toHtmlEscaped() + QStringLiteral("</td></tr></table>");
 }
 
 // Conference look of a window: icon, group picture in place of the peer's
@@ -111,17 +113,7 @@ QString ZELClient::unusedConferenceName(const QString &conferenceName) const
 void ZELClient::fillOnlineUsersList(ZELChatWindow *window)
 {
     // By user name: two contacts of the same display name are two rows.
-    QSet<QString> listed;
-    for (int i = 0; i < window->m_onlineUsersListBox->count(); ++i)
-        listed.insert(window->m_onlineUsersListBox->item(i)->toolTip());
-    for (const QString &entry : std::as_const(m_presentContacts)) {
-        const QString userName = entry.section(QStringLiteral("##"), 0, 0);
-        if (listed.contains(userName))
-            continue;
-        listed.insert(userName);
-        auto *row = new QListWidgetItem(entry.section(QStringLiteral("##"), 1), window->m_onlineUsersListBox);
-        row->setToolTip(userName);
-    }
+    window->invitableUsers().add(ZELInvitableList::fromPresent(m_presentContacts), ZELInvitableList::SameUserName);
 }
 
 // ---------------------------------------------------------------------------
@@ -361,6 +353,10 @@ void ZELClient::showConferenceChatAcceptanceDialog(QString kind, QStringList det
     const bool mustWait = m_requestDialogs.size() >= MaxOpenRequestDialogs;
     if (mustWait
         && (m_waitingRequests.size() >= MaxWaitingRequests || m_waitingRequestText + text > MaxWaitingRequestText)) {
+        // A contact addition is not answered for the user: it stays unanswered
+        // in the approval list, where the user finds it.
+        if (kind == QLatin1String("ADD"))
+            return;
         QString answer = ZELRequestDialog::refusal(kind);
         sendAcceptRejectSignal(kind, answer, details);
         return;
@@ -446,7 +442,7 @@ void ZELClient::sendAcceptRejectSignal(QString &kind, QString &answer, QStringLi
         window->totalMessage->append(
             QStringLiteral("<table bgcolor = ") + kInvitationColour.name()
             + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color=red><b>")
-            + inviterDisplayName
+            + ZELTextBounds::shownName(inviterDisplayName).toHtmlEscaped()
             + QStringLiteral(" <font color=black><b>  invites conference chat</b></td><td width='20%' "
                              "align='right'><font color=darkgray><b>")
             + time + QStringLiteral("</td></tr></table>"));

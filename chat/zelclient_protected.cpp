@@ -1,6 +1,7 @@
 #include "core/zelclient.h"
 
 #include "mainwindow/zelpopup.h"
+#include "style/zeltextbounds.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -15,7 +16,7 @@ void ZELClient::showPasswordProtectPopup(QString key, QString senderName)
     const QString text = QStringLiteral("<br><br><font color=") + QStringLiteral("#C34A2C")
                          + QStringLiteral("><b>&nbsp;&nbsp;&nbsp;&nbsp;You have received a password <br>"
                                           "&nbsp;&nbsp;&nbsp;&nbsp;protected message from ")
-                         + senderName + QStringLiteral("</b></font>");
+                         + ZELTextBounds::shownName(senderName).toHtmlEscaped() + QStringLiteral("</b></font>");
     // A click on the pop-up brings this chat window forward.
     m_popupChatUser = key;
     popup->m_messageLabel->setText(text);

@@ -18,8 +18,9 @@ QString ZELTranscript::headingRow(HeadingKind kind, const QColor &colour, const 
                                   const QString &time)
 {
     const QString open = QStringLiteral("<table bgcolor = ") + colour.name();
-    // Names come from the server: bounded, and lastHeading() looks for the same form.
-    const QString name = ZELTextBounds::shownName(fullName);
+    // Names come from the server: bounded and escaped; lastHeading() looks
+    // for the same name in the shown text.
+    const QString name = ZELTextBounds::shownName(fullName).toHtmlEscaped();
     switch (kind) {
     case OwnOneToOne:
         return open

@@ -132,7 +132,7 @@ void ZELClient::deleteSelectedUserFromContact()
     QStringList request{QStringLiteral("MULTIPLEDELETECONTACT"), QStringLiteral("DELETENAME"), login};
     const int answer = m_questionBox->showQuestionBox(
         this, tr("Remove Contact"),
-        tr("Are you sure you want to remove <font color='blue'>") + shown + QStringLiteral("<font color = 'black'>?"),
+        tr("Are you sure you want to remove <font color='blue'>") + shown.toHtmlEscaped() + QStringLiteral("<font color = 'black'>?"),
         3, 4);
     // The row stays until the server confirms the removal.
     if (answer == 3)

@@ -1,5 +1,6 @@
 #include "contacts/zelprofilesettings.h"
 
+#include <QBuffer>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
@@ -197,21 +198,22 @@ void ZELProfileSettings::changeImageClicked()
     emit restartMovie();
     if (fileName.isEmpty())
         return;
-    const QString tempFile = m_dataFolder + QStringLiteral("/image.jpg");
+    // The photo is made in memory: a file for it could fail on a full disk
+    // and would only be read back at once.
     const QImage chosen(fileName);
+    QByteArray jpeg;
     if (!chosen.isNull()) {
+        QBuffer buffer(&jpeg);
+        buffer.open(QIODevice::WriteOnly);
         chosen.scaled(m_displayImageLabel->width(), m_displayImageLabel->height(), Qt::KeepAspectRatioByExpanding,
                       Qt::SmoothTransformation)
-            .save(tempFile, "JPG");
+            .save(&buffer, "JPG");
     }
     m_displayImageLabel->setPixmap(QPixmap(fileName));
     m_resetButton->setEnabled(true);
     m_updateButton->setEnabled(true);
     m_resetImageButton->setEnabled(true);
-    QFile file(tempFile);
-    m_photoBase64 = encodePhoto(file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray());
-    file.close();
-    QFile::remove(tempFile);
+    m_photoBase64 = encodePhoto(jpeg);
 }
 
 void ZELProfileSettings::resetImageFunction()

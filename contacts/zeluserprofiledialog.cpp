@@ -5,9 +5,11 @@
 #include <QColor>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QUrl>
 
 #include "mainwindow/zelcontactrow.h"
 #include "style/zelframelesshelper.h"
+#include "style/zellinkrule.h"
 #include "style/zeltextbounds.h"
 
 namespace {
@@ -26,6 +28,18 @@ void givePlainStyle(QWidget *widget)
         plain->setParent(widget);
         widget->setStyle(plain);
     }
+}
+
+// The address as a mail link. In the link it is percent-encoded, so none of
+// its characters can end the attribute or add another link; shown, it is
+// escaped. A value longer than a card line is no mail address: shown only.
+QString mailLink(const QString &address)
+{
+    const QString shown = ZELTextBounds::shownLine(address).toHtmlEscaped();
+    if (address.size() > ZELTextBounds::LineLength)
+        return shown;
+    return QStringLiteral("<a href='mailto:") + QString::fromLatin1(QUrl::toPercentEncoding(address, "@+"))
+           + QStringLiteral("'>") + shown + QStringLiteral("</a>");
 }
 
 } // namespace
@@ -47,6 +61,7 @@ void ZELUserProfileDialog::windowSettings()
     m_viewProfileImage->setPixmap(QPixmap(QString::fromLatin1(DefaultImage)));
     m_phoneLabel->setPixmap(QPixmap(QStringLiteral(":images/phone.png")));
     m_emailLabel->setPixmap(QPixmap(QStringLiteral(":images/email.gif")));
+    ZELLinkRule::routeLinks(m_profileLabel4);
 
     // The card's picture is its background and, by its opaque part, its shape.
     const QPixmap shape(QStringLiteral(":images/image2.png"));
@@ -67,20 +82,20 @@ void ZELUserProfileDialog::showUserProfileDetails(QStringList details)
 {
     // Both openers guarantee nine values; a shorter list reads as empty ones.
     // Server values, each bounded to what a card line can show; the photo is
-    // decoded from its whole text further down.
+    // decoded from its whole text further down. The plain rows show them as
+    // plain text; the mail and status rows escape them into their markup.
     auto value = [&details](CardValue v) { return ZELTextBounds::shownLine(details.value(v)); };
     m_profileLabel0->setText(QStringLiteral("Name      :: ") + value(Name).trimmed());
     m_profileLabel1->setText(QStringLiteral("Login Id    :: ") + value(LoginId));
     m_profileLabel2->setText(QStringLiteral("Company  :: ") + value(Company));
     m_profileLabel3->setText(QStringLiteral("Dept/Role  :: ") + value(DepartmentRole));
-    m_profileLabel4->setText(QStringLiteral("<a href='mailto:") + value(Email) + QStringLiteral("'>") + value(Email)
-                             + QStringLiteral("</a>"));
+    m_profileLabel4->setText(mailLink(details.value(Email)));
     if (value(Presence) == QLatin1String("Offline")) {
         m_profileLabel5->setText(QStringLiteral("Status   &nbsp;&nbsp;:: <font color = '") + QColor(255, 0, 0).name()
                                  + QStringLiteral("'><b>Offline</b>"));
     } else {
         m_profileLabel5->setText(QStringLiteral("Status   :: <font color = '") + QColor(0, 170, 0).name()
-                                 + QStringLiteral("'><b>") + value(Presence) + QStringLiteral("</b>"));
+                                 + QStringLiteral("'><b>") + value(Presence).toHtmlEscaped() + QStringLiteral("</b>"));
     }
 
     const bool hasAddress = !value(Address).trimmed().isEmpty();

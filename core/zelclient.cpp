@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QTimer>
 
+#include "protocol/zelfilewriter.h"
 #include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
 #include "protocol/zelxmlcodec.h"
@@ -68,6 +69,10 @@ ZELClient::~ZELClient()
     }
     if (m_workerThread)
         m_workerThread->disconnect(this);
+    // A received file still being written gives up (its target keeps its old
+    // content) before anything its report would touch is gone.
+    delete m_fileWriter;
+    m_fileWriter = nullptr;
     // The marquee's watcher reads this widget's members when it is hidden, and
     // ~QWidget hides it once this part is gone: the watcher goes first.
     delete findChild<QObject *>(QStringLiteral("zelMarqueePause"), Qt::FindDirectChildrenOnly);
@@ -275,6 +280,7 @@ void ZELClient::createObjectsForChildWidgets()
     m_tcpSocket->setParsesMessages(true);
     m_workerThread = new ZELThread();
     m_xmlCodec = new ZELXmlCodec();
+    m_fileWriter = new ZELFileWriter(this);
     m_trayIcon = new QSystemTrayIcon(this);
 
     setUpLazyWindows();

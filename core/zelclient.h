@@ -39,10 +39,12 @@ class ZELChatHistoryListWindow;
 class ZELChatWindow;
 class ZELContactIndex;
 class ZELDeleteContact;
+class ZELFileWriter;
 class ZELGroupMessageDisplay;
 class ZELMessageBoxClass;
 class ZELOfflineMessagesWidget;
 class ZELPopup;
+class ZELPreferencesFile;
 class ZELReminderDialog;
 class ZELReminderPopup;
 class ZELRequestDialog;
@@ -117,6 +119,7 @@ public slots:
     void getHostNameAndPortValue();
     void setHostDetails(QStringList &details);
     void connectToServer(QString host, QString port);
+    void connectForSignIn();
 
     // Banner and user details
     void callBannerLogoFileCreation(QByteArray data);
@@ -124,6 +127,7 @@ public slots:
 
     // Sign-in, remembered users (core/zelclient_signin.cpp)
     void verifyAccountInfo();
+    bool selectAutoLoginUser(const QStringList &entries);
     void enablePasswordField(const QString &text);
     void enableUserNameField(const QString &text);
     void clearPasswordField(const QString &text);
@@ -257,6 +261,13 @@ public slots:
 public:
     // Routes the file block of a delivery; false ends the delivery there.
     bool routeFileBlock(QByteArray &files);
+    // Downloads under way end with the session (a lost connection, signing
+    // out): their flags clear, and a received file still being written gives
+    // up, an existing file of its name keeping what it held.
+    void endDownloads();
+    // After a write of the preferences file: when it could not be written
+    // (the file keeping its old content), the user is told.
+    void reportPreferencesWrite(const ZELPreferencesFile &file);
     // One handler per server message type, in the dispatcher's test order.
     ZELDispatchResult dispatchNewUser(const QStringList &message);
     ZELDispatchResult dispatchLogin(const QStringList &message);
@@ -504,8 +515,13 @@ public:
     // Opens the window of the oldest waiting sender while there is room, one a turn.
     void showWaitingChats();
     void scheduleWaitingChats();
-    // Puts the waiting messages aside for this user's next sign-in.
-    void holdWaitingChats();
+    // How the session ended that holds the waiting messages.
+    enum class WaitingChatsEnd { SignOut, ConnectionLost };
+    // Puts the waiting messages aside for this user's next sign-in. Signing
+    // out declines the waiting file offers, as the closing windows do theirs.
+    void holdWaitingChats(WaitingChatsEnd end);
+    // The number of people waiting for a window, under the contact list.
+    void showWaitingChatCount();
 public slots:
     void getChatHistoryDetailsFromClient();
     void checkChatHistoryFolder();
@@ -531,6 +547,7 @@ public slots:
     void reminder();
     void reminderPopupDisplay(QString subject, QString reminderId, QString due);
     void scheduleNextReminder();
+    QString ownTimeZone() const;
     void reminderIsDismissed(QString &reminderId);
     void reminderIsSnoozed(QStringList &details);
     void selfDeleteReminderinQMap(QString &reminderId);
@@ -722,10 +739,14 @@ public:
     // Core: connection, sign-in, preferences
     int m_trayAnimationFrame = 0;
     bool m_signInPending = false;
+    // Sign In was pressed while the server was out of reach: the connection
+    // it started signs in with the fields as typed once the banner has come.
+    bool m_signInOnConnect = false;
     bool m_versionRefused = false;
     bool m_autoLoginTried = false;
     bool m_autoReSignIn = false;
     bool m_fileDataAwaited = true;
+    bool m_bannerNotSavedTold = false; // a banner that could not be stored is told once a run
     bool m_userNotInPreferences = true;
     bool m_preferencesEditMode = false;
     bool m_loginListFilled = false;
@@ -812,6 +833,8 @@ public:
     bool m_offlineFileDownloading = false;
     QString m_offlineFileFolder;
     QString m_offlineFileName;
+    // Stores received files (chat, offline, voice mail) off the window's thread.
+    ZELFileWriter *m_fileWriter = nullptr;
 
     // ------------------------------------------------------------------
     // Counters, contacts, voice mail, offline messages

@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QAuthenticator>
 #include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QIcon>
 #include <QListWidget>
@@ -20,12 +21,14 @@
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zelinvitablelist.h"
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
 #include "contacts/zelapprovalrequesteduser.h"
 #include "contacts/zeldeletecontact.h"
 #include "protocol/zelfileblock.h"
 #include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsafewrite.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
@@ -133,6 +136,30 @@ void setPlainFont(QAction *action)
     action->setFont(font);
 }
 
+void showConnectingPage(ZELClient &client)
+{
+    client.m_connectToServerAction->setEnabled(false);
+    client.m_settingsLabel->hide();
+    if (!(client.processPage->isVisible() && client.stackedWidget->currentIndex() == ProcessPageIndex)) {
+        client.m_connectingStatusLabel->setText(QStringLiteral("Connecting with Server"));
+        if (!client.m_animationsPaused) {
+            client.m_processMovie->start();
+            client.m_connectingMovie->start();
+        }
+        client.stackedWidget->setCurrentWidget(client.processPage);
+    }
+}
+
+// Reconnecting for a user who was not signed in: the attempts run behind the
+// sign-in page, which says why and stays usable. On the connecting page he
+// would wait, with no word and no way back, for a server that may be gone
+// for hours. A signed-in user's session is made again by itself, and he
+// waits for it on the connecting page.
+bool attemptBehindSignInPage(const ZELClient &client)
+{
+    return client.m_reconnecting && !client.m_reSignInPending;
+}
+
 // The steps every connection attempt shares, whether the user started it or
 // a reconnect tick did.
 void startConnectionAttempt(ZELClient &client, const QString &host, const QString &portText)
@@ -153,19 +180,11 @@ void startConnectionAttempt(ZELClient &client, const QString &host, const QStrin
 
     client.m_trayIcon->setToolTip(QStringLiteral("ZEL Connecting..."));
     client.m_trayRotationTimer->start(100);
-    client.m_connectToServerAction->setEnabled(false);
-    client.m_settingsLabel->hide();
 
     // The connecting page goes up before the socket starts: a socket error
     // reported at once must find it there and take it down again.
-    if (!(client.processPage->isVisible() && client.stackedWidget->currentIndex() == ProcessPageIndex)) {
-        client.m_connectingStatusLabel->setText(QStringLiteral("Connecting with Server"));
-        if (!client.m_animationsPaused) {
-            client.m_processMovie->start();
-            client.m_connectingMovie->start();
-        }
-        client.stackedWidget->setCurrentWidget(client.processPage);
-    }
+    if (!attemptBehindSignInPage(client))
+        showConnectingPage(client);
 
     client.m_tcpSocket->connectToHost(host, port, QIODevice::ReadWrite);
 }
@@ -248,6 +267,7 @@ void ZELClient::sendKeepAliveSignalToServer()
     // The banner never came: do not keep the connecting page up for ever.
     if (!m_signInPending && m_justConnected && m_tcpSocket->state() == QAbstractSocket::ConnectedState) {
         m_justConnected = false;
+        m_signInOnConnect = false;
         if (pageShown(*this, processPage, ProcessPageIndex)) {
             stopConnectingAnimations(*this);
             stackedWidget->setCurrentWidget(loginPage);
@@ -274,6 +294,8 @@ void ZELClient::closeConnection()
     // A frame cut off by the loss is dropped.
     m_tcpSocket->clearReceiveBuffer();
     rememberStatusForReSignIn(*this);
+    // A sign-in waiting for this connection's banner is the user's to repeat.
+    m_signInOnConnect = false;
 
     if (!m_workerThread->isRunning())
         m_workerThread->start();
@@ -307,13 +329,19 @@ void ZELClient::closeConnection()
 
     m_keepAliveTimer->stop();
     m_settingsLabel->show();
+
+    if (!m_reSignInPending) {
+        m_showErrorLable->setText(QStringLiteral("Connection to the server lost. Reconnecting..."));
+        m_showErrorLable->show();
+    }
 }
 
 // Everything of the signed-in state goes back to signed out, and every window
 // that sends requests is told that the server is gone.
 void ZELClient::disConnectedSignal()
 {
-    passWordEdit->clear();
+    // The field is empty once a sign-in went out; what it holds now was typed
+    // (or remembered) on the sign-in page and stays for the next Sign In.
     passWordEdit->setFocus();
 
     // Clearing the tree deletes its rows: forget every pointer into it.
@@ -369,6 +397,9 @@ void ZELClient::disConnectedSignal()
     m_presentContacts.clear();
     m_recentChatUsers.clear();
     m_invisibleLogin = QStringLiteral("FALSE");
+    // Chats waiting for a window came for this user: whoever signs in next
+    // must not see or confirm them.
+    holdWaitingChats(WaitingChatsEnd::ConnectionLost);
 
     // Markers back to their signed-out values
     m_preferencesEditMode = false;
@@ -451,7 +482,7 @@ void ZELClient::disConnectedSignal()
             window->m_offlineMessagePending = false;
         }
         window->Chat->setEnabled(false);
-        window->m_onlineUsersListBox->clear();
+        window->invitableUsers().clear();
         window->m_uploading = false;
         window->m_downloading = false;
         if (!window->m_peer.isEmpty()) {
@@ -477,8 +508,7 @@ void ZELClient::disConnectedSignal()
     }
 
     m_uploadInProgress = false;
-    m_downloadInProgress = false;
-    m_offlineFileDownloading = false;
+    endDownloads();
 
     closeRequestDialogs();
 
@@ -519,8 +549,11 @@ void ZELClient::connectedSignal()
         if (!window)
             continue;
         window->Chat->setEnabled(true);
-        window->m_inviteChatButton->setEnabled(false);
-        window->m_removeChatButton->setEnabled(false);
+        // A conference page not built yet has them off already.
+        if (window->hasConferencePage()) {
+            window->m_inviteChatButton->setEnabled(false);
+            window->m_removeChatButton->setEnabled(false);
+        }
     }
 
     ZELChangePassword *changePassword = namedChild<ZELChangePassword>(*this, ChangePasswordName);
@@ -540,6 +573,9 @@ void ZELClient::displayError(QAbstractSocket::SocketError error)
     m_settingsLabel->show();
     m_connectToServerAction->setEnabled(true);
     restoreWaitCursor(*this);
+    // A sign-in waiting for this attempt is given up: the sign-in page says
+    // so and keeps what was typed for the next Sign In.
+    const bool forSignIn = std::exchange(m_signInOnConnect, false);
     rememberStatusForReSignIn(*this);
 
     if (!m_reconnecting) {
@@ -589,6 +625,8 @@ void ZELClient::displayError(QAbstractSocket::SocketError error)
         m_showErrorLable->setText(QStringLiteral("Host Not Found"));
         break;
     }
+    if (forSignIn)
+        m_showErrorLable->setText(QStringLiteral("ZEL not connected. The server cannot be reached."));
 }
 
 void ZELClient::displayState(QAbstractSocket::SocketState state)
@@ -693,22 +731,43 @@ void ZELClient::connectToServer(QString host, QString port)
     const QAbstractSocket::SocketState state = m_tcpSocket->state();
     if (state == QAbstractSocket::ConnectedState || state == QAbstractSocket::ConnectingState)
         return;
+    // The user's attempt (start-up, the settings, Sign In), even while the
+    // reconnect ticks run: its failure is reported to him.
+    m_reconnecting = false;
     startConnectionAttempt(*this, host, port);
+}
+
+void ZELClient::connectForSignIn()
+{
+    m_signInOnConnect = true;
+    if (m_tcpSocket->state() == QAbstractSocket::UnconnectedState) {
+        connectToServer(setting(m_connectionSettings, ZELConnectionList::Host),
+                        setting(m_connectionSettings, ZELConnectionList::Port));
+        return;
+    }
+    // A reconnect attempt is under way behind the sign-in page: it becomes
+    // this sign-in's, shown and reported as the user's own.
+    m_reconnecting = false;
+    showConnectingPage(*this);
 }
 
 void ZELClient::callBannerLogoFileCreation(QByteArray data)
 {
     const QString bannerFile = m_dataFolder + QStringLiteral("/Banner/banner.gif");
+    ZELSafeWrite::Result stored{true, QString()};
     if (ZELFileBlock::isEmptyBanner(data)) {
         // The server has none: the default one, unless a banner is already there.
-        QFile::copy(QStringLiteral("Smileys/banner.gif"), bannerFile);
+        QFile fallback(QStringLiteral("Smileys/banner.gif"));
+        if (!QFileInfo::exists(bannerFile) && fallback.open(QIODevice::ReadOnly))
+            stored = ZELSafeWrite::create(bannerFile, fallback.readAll());
     } else {
-        const QByteArrayView image = ZELFileBlock::bannerImage(data);
-        QFile file(bannerFile);
-        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
-            file.write(image.data(), image.size());
-            file.close();
-        }
+        stored = ZELSafeWrite::replace(bannerFile, ZELFileBlock::bannerImage(data));
+    }
+    // Told once a run: it comes again with every connection.
+    if (!stored && !m_bannerNotSavedTold) {
+        m_bannerNotSavedTold = true;
+        m_informationBox->showInformationBox(this, QStringLiteral("Zembrio"),
+                                             ZELSafeWrite::notSaved(QStringLiteral("The banner"), stored));
     }
 
     m_trayAnimationFrame = 0;
@@ -727,7 +786,25 @@ void ZELClient::callBannerLogoFileCreation(QByteArray data)
             m_bannerMovie->start();
     }
 
-    // Signing in again after a lost connection comes first.
+    // A sign-in the user asked for while the server was out of reach comes
+    // first; nothing signs in by itself after that in this run.
+    if (m_signInOnConnect && !MainPage->isVisible()) {
+        m_signInOnConnect = false;
+        m_autoLoginTried = true;
+        // It replaces a sign-in the client would make again by itself; the
+        // status before the loss goes only with the same login id.
+        const bool reSignIn = std::exchange(m_reSignInPending, false);
+        if (userNameEdit->currentText() != m_loginId)
+            m_restoreStatusOnSignIn = false;
+        stopConnectingAnimations(*this);
+        stackedWidget->setCurrentWidget(loginPage);
+        verifyAccountInfo();
+        if (reSignIn)
+            connectedSignal();
+        return;
+    }
+
+    // Signing in again after a lost connection.
     if (m_reSignInPending && !MainPage->isVisible()) {
         const int index = userNameEdit->findText(m_loginId, Qt::MatchExactly);
         if (index >= 0) {
@@ -758,15 +835,7 @@ void ZELClient::callBannerLogoFileCreation(QByteArray data)
         const QStringList entries = std::exchange(m_autoLoginList, QStringList());
         if (entries.size() == 3 && entries.at(1) == QLatin1String("TRUE") && !entries.at(2).isEmpty()) {
             m_autoLoginTried = true;
-            int index = userNameEdit->findText(entries.at(0), Qt::MatchExactly);
-            if (index < 0) {
-                userNameEdit->addItem(entries.at(0));
-                index = userNameEdit->count() - 1;
-            }
-            userNameEdit->setCurrentIndex(index);
-            if (!userNameEdit->currentText().isEmpty()) {
-                passWordEdit->setText(entries.at(2));
-                m_autoSignInCheckBox->setChecked(true);
+            if (selectAutoLoginUser(entries)) {
                 signButton->setEnabled(false);
                 verifyAccountInfo();
                 if (m_signInPending)

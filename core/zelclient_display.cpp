@@ -25,9 +25,15 @@ void ZELClient::displayClientWidget()
 
 void ZELClient::connectToSocket()
 {
-    if (m_preferencesFile.exists())
+    if (m_preferencesFile.exists()) {
         readUserList();
-    else
+        // The one user who signs in by himself shows on the sign-in page as
+        // his automatic sign-in fills it: a server out of reach leaves him
+        // there, ready for Sign In. The sign-in itself waits for the banner.
+        const QStringList &entries = m_autoLoginList;
+        if (entries.size() == 3 && entries.at(1) == QLatin1String("TRUE") && !entries.at(2).isEmpty())
+            selectAutoLoginUser(entries);
+    } else
         getHostNameAndPortValue();
 }
 

@@ -8,9 +8,11 @@
 
 #include "chat/zelchatwindow.h"
 #include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsafewrite.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
 #include "mainwindow/zelsearchcontactaction.h"
+#include "style/zelmessageboxclass.h"
 
 namespace {
 
@@ -81,13 +83,26 @@ void applyUserStatusAction(ZELClient &client, bool retitleStatusButton)
 
 } // namespace
 
+void ZELClient::reportPreferencesWrite(const ZELPreferencesFile &file)
+{
+    if (!file.writeFailed())
+        return;
+    const ZELSafeWrite::Result failed{false, file.errorString()};
+    m_informationBox->showInformationBox(
+        this, QStringLiteral("Preferences"),
+        ZELSafeWrite::notSaved(QStringLiteral("The preferences"), failed)
+            + QStringLiteral(". The settings saved before are kept."));
+}
+
 void ZELClient::createXMLfile()
 {
     // First run: the file starts with the server connection alone; user
     // blocks follow at each user's first successful sign-in.
     ZELPreferencesFile file(m_dataFolder);
-    if (!file.exists())
+    if (!file.exists()) {
         file.create(m_connectionSettings);
+        reportPreferencesWrite(file);
+    }
 }
 
 void ZELClient::readUserList()
@@ -155,6 +170,7 @@ void ZELClient::createXMLfileForUsers()
     if (!m_preferencesEditMode) {
         ZELPreferencesFile file(m_dataFolder);
         file.addUser(heldSettings(*this), m_connectionSettings);
+        reportPreferencesWrite(file);
     }
     applyUserStatusAction(*this, true);
 }
@@ -171,12 +187,14 @@ void ZELClient::editPreferencesSettings()
         m_preferencesEditMode = true;
         applyUserStatusAction(*this, true);
     }
+    reportPreferencesWrite(file);
 }
 
 void ZELClient::replaceNodeForConnectionSettings()
 {
     ZELPreferencesFile file(m_dataFolder);
     file.replaceConnection(m_connectionSettings);
+    reportPreferencesWrite(file);
 }
 
 void ZELClient::saveDefaultNotificationSettings(QStringList &settings)

@@ -114,7 +114,15 @@ void ZELClient::verifyAccountInfo()
         return;
     }
     if (m_tcpSocket->state() != QAbstractSocket::ConnectedState) {
-        showLoginError(*this, QStringLiteral("ZEL not connected"));
+        // After the server refused this client's version or gave the account
+        // to another machine, Sign In makes no new connection.
+        if (m_versionRefused || m_signedInElsewhere) {
+            showLoginError(*this, QStringLiteral("ZEL not connected"));
+            return;
+        }
+        // The server is tried again now, and the sign-in goes out once it has
+        // greeted the client: the fields keep what was typed until then.
+        connectForSignIn();
         return;
     }
     m_loginId = loginId;
@@ -229,6 +237,22 @@ void ZELClient::verifyAccountInfo()
     passWordEdit->clear();
 }
 
+bool ZELClient::selectAutoLoginUser(const QStringList &entries)
+{
+    const QString userName = entries.value(0);
+    int index = userNameEdit->findText(userName, Qt::MatchExactly);
+    if (index < 0) {
+        userNameEdit->addItem(userName);
+        index = userNameEdit->count() - 1;
+    }
+    userNameEdit->setCurrentIndex(index);
+    if (userNameEdit->currentText().isEmpty())
+        return false;
+    passWordEdit->setText(entries.value(2));
+    m_autoSignInCheckBox->setChecked(true);
+    return true;
+}
+
 void ZELClient::enablePasswordField(const QString &)
 {
     updateSignButton(*this);
@@ -304,8 +328,11 @@ void ZELClient::forgetUserDetails()
     const QString userName = userNameEdit->currentText();
     // A file that cannot be read is left as it is; the user is forgotten
     // in this run all the same.
-    if (m_loginSettings.remove(userName) > 0)
-        ZELPreferencesFile(m_dataFolder).removeUser(userName);
+    if (m_loginSettings.remove(userName) > 0) {
+        ZELPreferencesFile file(m_dataFolder);
+        file.removeUser(userName);
+        reportPreferencesWrite(file);
+    }
 
     // The empty entry at the top stays: it is the "no user chosen" entry.
     if (!userName.isEmpty()) {
@@ -350,7 +377,18 @@ void ZELClient::connectwithProxySettings()
         m_trayIcon->setIcon(ZELContactRow::icon(QStringLiteral(":images/Offline.png")));
         clearLoginBoxes(*this);
         userNameEdit->setFocus();
+    } else if (m_workerThread->reconnectMode) {
+        // Reconnecting behind the sign-in page: where to go next is the
+        // user's choice now.
+        m_workerThread->reconnectMode = false;
+        m_reconnecting = false;
+        m_trayAnimationFrame = 0;
+        m_trayRotationTimer->stop();
+        m_trayIcon->setToolTip(QStringLiteral("ZEL Not Connected"));
+        if (!m_showErrorLable->isHidden())
+            m_showErrorLable->setText(QStringLiteral("ZEL not connected"));
     }
+    m_signInOnConnect = false;
     getHostNameAndPortValue();
 }
 
@@ -509,7 +547,7 @@ void ZELClient::signOutSuccessFull()
 
     // Chats still waiting for a window were never seen: like waiting group
     // messages they come at this user's next sign-in.
-    holdWaitingChats();
+    holdWaitingChats(WaitingChatsEnd::SignOut);
     // Windows leave the map as they close: walk a copy, and forget any that
     // did not take themselves out.
     const QMap<QString, ZELChatWindow *> chatWindows = m_chatWindows;
@@ -569,11 +607,9 @@ void ZELClient::signOutSuccessFull()
     m_rememberPasswordChanged = false;
     m_autoSignInChanged = false;
     m_statusMessagesSaved = false;
-    m_voiceMailDownloading = false;
-    if (m_waitCursorShown) {
-        QApplication::restoreOverrideCursor();
-        m_waitCursorShown = false;
-    }
+    // A download of this session, or its file still being written, ends here:
+    // nothing of it may reach the next user's folders.
+    endDownloads();
     m_sessionActive = false;
     m_contactMenuRequested = false;
     m_openChatMinimized = false;

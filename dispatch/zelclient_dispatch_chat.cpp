@@ -290,7 +290,7 @@ ZELDispatchResult ZELClient::dispatchCloseChatWindow(const QStringList &message)
     window->totalMessage->append(ZELTranscript::noticeRow(
         ZELTranscript::noticeColour(),
         QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>")
-            + ZELTextBounds::shownName(window->m_peerDisplayName)
+            + ZELTextBounds::shownName(window->m_peerDisplayName).toHtmlEscaped()
             + QStringLiteral(" has closed the chat window</td><td width='20%' align='right'><font color=darkgray><b>"),
         time));
     ZELTranscript::scrollToEnd(window->totalMessage);

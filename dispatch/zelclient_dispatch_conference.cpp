@@ -4,6 +4,7 @@
 #include "chat/zeltranscript.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
+#include "style/zeltextbounds.h"
 
 #include <QApplication>
 #include <QIcon>
@@ -159,9 +160,10 @@ ZELDispatchResult ZELClient::dispatchConferenceChatStatus(const QStringList &mes
     window->m_forceConferenceHeading = QStringLiteral("ADD");
     window->totalMessage->append(ZELTranscript::noticeRow(
         kMembershipColour,
-        QString::fromLatin1(kCells) + QStringLiteral("<font color=black><b>") + displayName
+        QString::fromLatin1(kCells) + QStringLiteral("<font color=black><b>")
+            + ZELTextBounds::shownName(displayName).toHtmlEscaped()
             + (accepted ? QStringLiteral(" has <font color=darkgreen> ") : QStringLiteral(" has <font color=red> "))
-            + answer + QStringLiteral(" <font color = black>  conference chat</b>") + QString::fromLatin1(kTimeCell),
+            + ZELTextBounds::shownName(answer).toHtmlEscaped() + QStringLiteral(" <font color = black>  conference chat</b>") + QString::fromLatin1(kTimeCell),
         time));
     ZELTranscript::scrollToEnd(window->totalMessage);
 
@@ -215,8 +217,10 @@ ZELDispatchResult ZELClient::dispatchUpdateConferenceChatUsers(const QStringList
     if (firstField(added) != m_loginId) {
         window->m_forceConferenceHeading = QStringLiteral("ADD");
         window->totalMessage->append(centredRow(kHeadingColour, QStringLiteral("blue"),
-                                                secondField(messageValue(message, UpdateAdder))
-                                                    + QStringLiteral(" added ") + secondField(added)
+                                                ZELTextBounds::shownName(secondField(messageValue(message, UpdateAdder)))
+                                                        .toHtmlEscaped()
+                                                    + QStringLiteral(" added ")
+                                                    + ZELTextBounds::shownName(secondField(added)).toHtmlEscaped()
                                                     + QStringLiteral(" in this chat")));
         window->totalMessage->append(centredRow(kHeadingColour, QStringLiteral("darkgray"), time));
         ZELTranscript::scrollToEnd(window->totalMessage);
@@ -314,7 +318,7 @@ ZELDispatchResult ZELClient::dispatchRemoveConferenceChatUser(const QStringList 
         return ZELDispatchResult::Continue;
     }
     appendNotice(window, kMembershipColour,
-                 QStringLiteral("<b><font color=red>") + secondField(removed)
+                 QStringLiteral("<b><font color=red>") + ZELTextBounds::shownName(secondField(removed)).toHtmlEscaped()
                      + QStringLiteral(" <font color=black><b> removed from this conference chat"),
                  time);
     // By user name: a namesake stays.
@@ -356,16 +360,17 @@ ZELDispatchResult ZELClient::dispatchConferenceChatFtpReady(const QStringList &m
             && m_notificationSettings.value(ZELNotificationList::SendsFile) == QLatin1String("TRUE"))
             showChatPopupWidget(message, speaker);
     });
+    const QString shownFile = ZELTextBounds::shownFileName(fileName).toHtmlEscaped();
     const QString body =
         isLocked ? QStringLiteral("<b>File received ::&nbsp;<img src = ':images/lock.gif' width='20' height='20'>"
                                   "&nbsp;<font color ='blue'>")
-                       + fileName + QStringLiteral("</b></font>")
-                 : QStringLiteral("<b>File received ::&nbsp;<font color ='blue'>") + fileName
+                       + shownFile + QStringLiteral("</b></font>")
+                 : QStringLiteral("<b>File received ::&nbsp;<font color ='blue'>") + shownFile
                        + QStringLiteral("</b></font>");
     ZELTranscript::appendConferenceSpeakerBlock(window, kMembershipColour, speaker, m_ownDisplayName, time, {body});
 
     window->downLoadPage->setEnabled(true);
-    window->filePages().m_recievedFileLabel->setText(fileName);
+    ZELTextBounds::setFileName(window->filePages().m_recievedFileLabel, fileName);
     window->filePages().m_defaultFileLocation->setText(m_defaultFileLocation);
     window->filePages().m_fileStatusLabel->setText(QStringLiteral("Waiting"));
 

@@ -12,6 +12,7 @@
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zelinvitablelist.h"
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
 #include "contacts/zelapprovalrequesteduser.h"
@@ -208,10 +209,8 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
         };
         place(groupRow(m_contactView, groupRow(m_contactView, m_onlineItem, company, icon), department, icon));
         for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
-            if (!window || !window->m_onlineUsersListBox->findItems(displayName, Qt::MatchExactly).isEmpty())
-                continue;
-            auto *entry = new QListWidgetItem(displayName, window->m_onlineUsersListBox);
-            entry->setToolTip(userName);
+            if (window)
+                window->invitableUsers().add({{userName, displayName}}, ZELInvitableList::SameDisplayName);
         }
         place(m_activeItem);
     }
@@ -298,17 +297,12 @@ ZELDispatchResult ZELClient::dispatchDeleteName(const QStringList &message)
             const QString prefix = userName + QStringLiteral("##");
             m_presentContacts.removeIf([&prefix](const QString &entry) { return entry.startsWith(prefix); });
             updateConferenceAction(*this);
+            const ZELInvitableList::Contacts present = ZELInvitableList::fromPresent(m_presentContacts);
             for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
                 if (!window)
                     continue;
-                window->m_onlineUsersListBox->clear();
-                for (const QString &entry : std::as_const(m_presentContacts)) {
-                    const QString name = entry.section(QStringLiteral("##"), 1);
-                    if (!window->m_onlineUsersListBox->findItems(name, Qt::MatchExactly).isEmpty())
-                        continue;
-                    auto *item = new QListWidgetItem(name, window->m_onlineUsersListBox);
-                    item->setToolTip(entry.section(QStringLiteral("##"), 0, 0));
-                }
+                window->invitableUsers().clear();
+                window->invitableUsers().add(present, ZELInvitableList::SameDisplayName);
             }
         }
     }

@@ -10,6 +10,7 @@
 #include <QTreeWidget>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zelinvitablelist.h"
 #include "chat/zeltranscript.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
@@ -186,6 +187,9 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
             assignees.insert(name);
     }
     const bool onlinePopup = m_notificationSettings.value(ZELNotificationList::ComesOnline) == True;
+    // Every window can invite the contacts online, handed over once for the
+    // whole list; namesakes are rows of their own.
+    ZELInvitableList::Contacts invitable;
     // Only whole records: a short or truncated list never reads past its end.
     const int contacts = empty ? 0 : messageRecordCount(message, FirstContact, ContactWidth);
     for (int c = 0; c < contacts; ++c) {
@@ -257,16 +261,7 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
             else
                 m_activeItem->addChild(ZELContactRow::make(text, icon, toolTip));
 
-            // Every window can invite the contact; namesakes are rows of their own.
-            for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
-                if (!window)
-                    continue;
-                bool listed = false;
-                for (int i = 0; i < window->m_onlineUsersListBox->count() && !listed; ++i)
-                    listed = window->m_onlineUsersListBox->item(i)->toolTip() == userName;
-                if (!listed)
-                    (new QListWidgetItem(displayName, window->m_onlineUsersListBox))->setToolTip(userName);
-            }
+            invitable.append({userName, displayName});
             if (!own && onlinePopup)
                 raisePopUp(displayName, Online);
         }
@@ -291,6 +286,11 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
             addReminderAssignee(displayName,
                                 displayName + QStringLiteral("##") + userName + QStringLiteral("##") + record.timeZone);
         }
+    }
+
+    for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
+        if (window)
+            window->invitableUsers().add(invitable, ZELInvitableList::SameUserName);
     }
 
     signInNotices(*this, false);
@@ -361,7 +361,7 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
         window->totalMessage->append(ZELTranscript::noticeRow(
             QColor(0xff, 0xff, 0xe0),
             QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>")
-                + ZELTextBounds::shownName(displayName)
+                + ZELTextBounds::shownName(displayName).toHtmlEscaped()
                 + QStringLiteral(" left from this conference chat</td><td width='20%' align='right'>"
                                  "<font color=darkgray><b>"),
             time));
@@ -371,14 +371,15 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
 
     // Every window's lists and participants tree are built again from the
     // contacts present and the window's own members.
+    const ZELInvitableList::Contacts present = ZELInvitableList::fromPresent(m_presentContacts);
     for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
         if (!window)
             continue;
-        window->m_onlineUsersListBox->clear();
+        window->invitableUsers().clear();
+        window->invitableUsers().add(present, ZELInvitableList::SameUserName);
         window->m_chatRoomListBox->clear();
         window->clearParticipantEntries();
         window->m_privilegeMap.clear();
-        fillOnlineUsersList(window);
         for (const QString &member : std::as_const(window->m_conferenceUsers)) {
             const QString memberName = member.section(QStringLiteral("##"), 0, 0);
             if (!window->participantRow(memberName))

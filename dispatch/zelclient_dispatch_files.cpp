@@ -38,7 +38,7 @@ void showOffer(ZELClient &client, ZELChatWindow *window, const QStringList &mess
 {
     const QString fileName = messageValue(message, ReadyFileName);
     // The name as a person reads it; requests and paths keep the name as sent.
-    const QString shownFile = ZELTextBounds::shownFileName(fileName);
+    const QString shownFile = ZELTextBounds::shownFileName(fileName).toHtmlEscaped();
     const QString displayName = messageValue(message, ReadyDisplayName);
     const QString locked = messageValue(message, ReadyLocked);
     const bool isLocked = locked == QLatin1String("1");
@@ -90,8 +90,8 @@ void transferReported(ZELClient &client, const QStringList &message, bool confer
         const QString result = messageValue(message, 2);
         const QString fileName = messageValue(message, 3);
         const bool success = result == QLatin1String("SUCCESS");
-        const QString shownResult = ZELTextBounds::shownLine(result);
-        const QString shownFile = ZELTextBounds::shownFileName(fileName);
+        const QString shownResult = ZELTextBounds::shownLine(result).toHtmlEscaped();
+        const QString shownFile = ZELTextBounds::shownFileName(fileName).toHtmlEscaped();
         ZELTranscript::drawAttention(window);
         window->m_uploadTimer->stop();
         window->Chat->setTabIcon(1, ZELContactRow::icon(QStringLiteral(":images/uploading.png")));
@@ -110,7 +110,8 @@ void transferReported(ZELClient &client, const QStringList &message, bool confer
         } else {
             pieces = QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color = "
                                     "Chocolate><b>File sent ::: </b><font color = black>")
-                     + ZELTextBounds::shownName(window->m_peerDisplayName) + QStringLiteral(" has recieved <b>")
+                     + ZELTextBounds::shownName(window->m_peerDisplayName).toHtmlEscaped()
+                     + QStringLiteral(" has recieved <b>")
                      + shownFile
                      + QStringLiteral(" </b>file</td><td width='20%' align='right'><font color=darkgray><b>");
         }
@@ -207,10 +208,11 @@ ZELDispatchResult ZELClient::dispatchFtpStatus(const QStringList &message)
     const QString colour = QColor(accepted ? Qt::darkGreen : Qt::red).name();
     ZELTranscript::appendSpeakerBlock(window, kOfferColour, window->m_peerDisplayName, m_ownDisplayName, time,
                                       {QStringLiteral("<b>Sent file status ::&nbsp;</b>")
-                                       + ZELTextBounds::shownName(window->m_peerDisplayName)
+                                       + ZELTextBounds::shownName(window->m_peerDisplayName).toHtmlEscaped()
                                        + QStringLiteral(" has <b><font color = ") + colour + QStringLiteral(">")
-                                       + ZELTextBounds::shownLine(answer) + QStringLiteral(" <font color = black>")
-                                       + ZELTextBounds::shownFileName(fileName)
+                                       + ZELTextBounds::shownLine(answer).toHtmlEscaped()
+                                       + QStringLiteral(" <font color = black>")
+                                       + ZELTextBounds::shownFileName(fileName).toHtmlEscaped()
                                        + QStringLiteral(" </b> file")});
     return ZELDispatchResult::Continue;
 }

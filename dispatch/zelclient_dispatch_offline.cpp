@@ -17,6 +17,7 @@
 #include "media/zelvoicemailinbox.h"
 #include "messages/zelofflinemessageswidget.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 #include "mainwindow/zelcontactrow.h"
 
 namespace {
@@ -200,12 +201,13 @@ ZELDispatchResult ZELClient::dispatchOfflineFileTransferStatus(const QStringList
         const QString pieces =
             success ? QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color = "
                                      "Chocolate><b>File sent ::: </b><font color = black><b>")
-                          + fileName
+                          + ZELTextBounds::shownFileName(fileName).toHtmlEscaped()
                           + QStringLiteral(" </b>file successfully uploaded</td><td width='20%' align='right'>"
                                            "<font color=darkgray><b>")
                     : QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><b>File sending "
                                      "<font color=red>")
-                          + result + QStringLiteral("</td><td width='20%' align='right'><font color=darkgray><b>");
+                          + ZELTextBounds::shownLine(result).toHtmlEscaped()
+                          + QStringLiteral("</td><td width='20%' align='right'><font color=darkgray><b>");
         window->totalMessage->append(ZELTranscript::noticeRow(QColor(245, 255, 250), pieces, time));
         QTableWidget *uploads = window->filePages().m_uploadedFiletable;
         for (int row = 0; row < uploads->rowCount(); ++row) {

@@ -12,6 +12,10 @@ namespace {
 
 // CHAT and FTPREADY both name their sender here.
 const int WaitingSender = 2;
+// A waiting "FTPREADY": the offered file's name.
+const int WaitingFileName = 3;
+// After the number of people waiting, as the other counters under the contact list.
+const char WaitingChatsText[] = "Chats waiting for a window";
 
 } // namespace
 
@@ -51,6 +55,7 @@ bool ZELClient::chatWaits(const QStringList &message, const QString &sender)
     m_waitingChats.append(message);
     ++m_waitingSenders[sender];
     m_waitingChatBytes += bytes;
+    showWaitingChatCount();
     scheduleWaitingChats();
     return true;
 }
@@ -68,6 +73,7 @@ void ZELClient::releaseWaitingChats(const QString &sender)
         }
     }
     m_waitingSenders.remove(sender);
+    showWaitingChatCount();
     const QScopedValueRollback<bool> releasing(m_releasingWaitingChat, true);
     for (const QStringList &message : std::as_const(theirs))
         dispatchMessage(message);
@@ -93,11 +99,35 @@ void ZELClient::showWaitingChats()
     scheduleWaitingChats();
 }
 
-void ZELClient::holdWaitingChats()
+void ZELClient::holdWaitingChats(WaitingChatsEnd end)
 {
-    if (m_waitingChats.isEmpty())
-        return;
-    m_heldChats[m_loginId] += std::exchange(m_waitingChats, {});
+    QList<QStringList> waiting = std::exchange(m_waitingChats, {});
     m_waitingSenders.clear();
     m_waitingChatBytes = 0;
+    showWaitingChatCount();
+    if (end == WaitingChatsEnd::SignOut) {
+        // The windows closing now decline the offers they show; the offers
+        // waiting for a window get the same answer, or their senders' rows
+        // would wait for ever and a stale offer be accepted days later.
+        waiting.removeIf([this](const QStringList &message) {
+            if (messageValue(message, 0) != QLatin1String("FTPREADY"))
+                return false;
+            QStringList request{QStringLiteral("FTPSTATUS"), messageValue(message, WaitingSender), m_loginId,
+                                QStringLiteral("Declined"), messageValue(message, WaitingFileName)};
+            convertXMLSendToServer(request);
+            return true;
+        });
+    }
+    // A lost connection leaves the shown offers in their windows; the waiting
+    // ones stay too, and everything comes back at this user's next sign-in.
+    if (!waiting.isEmpty())
+        m_heldChats[m_loginId] += std::move(waiting);
+}
+
+void ZELClient::showWaitingChatCount()
+{
+    const qsizetype people = m_waitingSenders.size();
+    m_waitingChatsLabel->setText(QStringLiteral("(") + QString::number(people) + QStringLiteral(") ")
+                                 + tr(WaitingChatsText));
+    m_waitingChatsLabel->setVisible(people > 0);
 }

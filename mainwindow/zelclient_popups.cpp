@@ -78,7 +78,7 @@ void ZELClient::raisePopUp(QString name, QString status)
     const bool online = status == QLatin1String("Online");
     toast->setBackgroundPicture(online ? QStringLiteral(":images/status_img.png")
                                        : QStringLiteral(":images/status_offline.png"));
-    toast->m_businessCardUserNameLable->setText(QStringLiteral("<b>") + ZELTextBounds::shownName(name));
+    toast->m_businessCardUserNameLable->setText(QStringLiteral("<b>") + ZELTextBounds::shownName(name).toHtmlEscaped());
     toast->m_businessCardDepartment->setText(online ? QStringLiteral("<font color = 'green'><b>Online")
                                                     : QStringLiteral("<font color = 'red'><b>Logout"));
     toast->m_businessCardLoginId->clear();
@@ -111,7 +111,8 @@ void ZELClient::showChatPopupWidget(QStringList message, QString fullSenderName)
     if (popup->isVisible())
         return;
     // A preview: the name and the start of the message, never the whole of a long one.
-    const QString senderName = ZELTextBounds::shownName(fullSenderName);
+    // The name goes into the pop-up's markup; the message is markup already.
+    const QString senderName = ZELTextBounds::shownName(fullSenderName).toHtmlEscaped();
     const auto preview = [&](int position) { return ZELTextBounds::shownLine(messageValue(message, position)); };
     const QString type = messageValue(message, 0);
     const bool hasValues = message.size() > 6;

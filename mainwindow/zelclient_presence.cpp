@@ -16,9 +16,9 @@
 #include "protocol/zelsettingslists.h"
 #include "mainwindow/zelcontactrow.h"
 #include "mainwindow/zelprofile.h"
-#include "platform/zeldesktopservices.h"
-#include "platform/zelplatform.h"
+#include "style/zellinkrule.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 
 namespace {
 
@@ -100,7 +100,7 @@ ZELProfile *makeCard(ZELClient &client, QTreeWidgetItem *row)
     QObject::connect(card->m_chatToolButton, &QToolButton::clicked, &client, &ZELClient::setUserNameForChat);
     card->m_menuToolButton->setPopupMode(QToolButton::MenuButtonPopup);
     card->m_menuToolButton->setMenu(client.m_contactContextMenu);
-    card->m_userName->setText(QStringLiteral("<b>&nbsp;&nbsp;") + ZELContactRow::displayName(row));
+    card->m_userName->setText(QStringLiteral("<b>&nbsp;&nbsp;") + ZELContactRow::displayName(row).toHtmlEscaped());
     return card;
 }
 
@@ -128,7 +128,7 @@ void fillCardFromRecord(ZELClient &client, ZELProfile *card, const UserRecord &r
 
 void showPresentState(ZELProfile *card, const QString &status)
 {
-    card->m_userStatusLabel->setText(QStringLiteral("<b><font color='green'>") + status);
+    card->m_userStatusLabel->setText(QStringLiteral("<b><font color='green'>") + status.toHtmlEscaped());
     card->m_chatToolButton->setIcon(ZELContactRow::icon(QStringLiteral(":images/chat_icon.png")));
     card->m_chatToolButton->setToolTip(QStringLiteral("Chat"));
     card->m_userStatusPixmap->setPixmap(QPixmap(ZELContactRow::statusPicture(status, false)));
@@ -214,13 +214,13 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
         if (!record)
             return;
         const QString status = record->status;
-        const QString title = QStringLiteral("Chatting with ") + displayName + QStringLiteral(" (") + status
-                              + QLatin1Char(')');
+        const QString title = QStringLiteral("Chatting with ") + ZELTextBounds::shownName(displayName)
+                              + QStringLiteral(" (") + ZELTextBounds::shownName(status) + QLatin1Char(')');
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
         window->setPresencePicture(ZELContactRow::statusPicture(status, true));
         window->m_peerStatus = status;
-        window->m_userStatusLabel->setText(record->statusMessage);
+        window->m_userStatusLabel->setText(ZELTextBounds::shownLine(record->statusMessage));
     };
 
     if (ZELChatWindow *window = chat) {
@@ -241,7 +241,7 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
             if (m_chatWindowSettings.value(ZELChatWindowList::ShowStatusChange) == True)
                 ZELTranscript::appendSpeakerBlock(window, QColor(240, 248, 255), window->m_peerDisplayName,
                                                   m_ownDisplayName, time,
-                                                  {QStringLiteral("<b>Status :: </b>") + statusMessage});
+                                                  {QStringLiteral("<b>Status :: </b>") + statusMessage.toHtmlEscaped()});
         } else if (present) {
             updateFromRecord(window);
         }
@@ -253,7 +253,7 @@ void ZELClient::userLoggedInStatus(QString userName, QString displayName, QStrin
         offline->chatpage->setEnabled(false);
         if (present && record) {
             offline->setPresencePicture(ZELContactRow::statusPicture(record->status, true));
-            offline->m_userStatusLabel->setText(record->statusMessage);
+            offline->m_userStatusLabel->setText(ZELTextBounds::shownLine(record->statusMessage));
         }
     }
 }
@@ -276,7 +276,7 @@ void openConversation(ZELClient &client, QTreeWidgetItem *row, Reach reach)
     auto warnThenOpen = [&](ZELChatWindowList::Position option, const QString &what) {
         if (client.m_chatWindowSettings.value(option) == True)
             client.m_informationBox->showInformationBox(&client, QStringLiteral("Zembrio"),
-                                                        QStringLiteral("<font color = 'blue'>") + displayName
+                                                        QStringLiteral("<font color = 'blue'>") + displayName.toHtmlEscaped()
                                                             + QStringLiteral(" ")
                                                             + QStringLiteral("<font color = 'black'> ") + what);
         client.createChatWindow(userName);
@@ -389,5 +389,5 @@ void ZELClient::mailToFunction()
     // A profile without an address opens nothing rather than a blank mail.
     if (profile.size() < 3)
         return;
-    ZELPlatform::desktopServices()->openUrl(QUrl(QStringLiteral("mailto:") + profile.at(2)));
+    ZELLinkRule::open(ZELLinkRule::mailUrl(profile.at(2)));
 }

@@ -3,7 +3,9 @@
 #include "media/zelscreencaptureeditor.h"
 #include "platform/zelplatform.h"
 #include "platform/zelscreengrabber.h"
+#include "protocol/zelsafewrite.h"
 
+#include <QBuffer>
 #include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
@@ -186,15 +188,25 @@ void ZELDesktopCaptureHelper::sendPictureToChatWidget(QPixmap &picture, QString 
     const QString folder = m_dataFolder + QStringLiteral("/ScreenCapture");
     if (!QDir(folder).exists())
         QDir(m_dataFolder).mkdir(QStringLiteral("ScreenCapture"));
-    const int count = int(QDir(folder).count());
-    QString fileName = captureFileName(m_peerName, m_loginId, m_conferenceName, stamp, count);
-    QString path = folder + QLatin1Char('/') + fileName;
-    picture.save(path, "JPEG", -1);
-    const QFileInfo saved(path);
-    if (saved.exists())
-        status = QStringLiteral("TRUE");
-    if (saved.exists() && saved.size() >= CaptureSizeLimit)
-        status = QStringLiteral("GREATERTHAN1MB");
+    // The folder's entry count makes the name; a count that repeats (a file
+    // was removed) must not write over an older capture.
+    int count = int(QDir(folder).count());
+    QString fileName;
+    QString path;
+    do {
+        fileName = captureFileName(m_peerName, m_loginId, m_conferenceName, stamp, count++);
+        path = folder + QLatin1Char('/') + fileName;
+    } while (QFileInfo::exists(path));
+    QByteArray jpeg;
+    QBuffer buffer(&jpeg);
+    buffer.open(QIODevice::WriteOnly);
+    picture.save(&buffer, "JPEG", -1);
+    const ZELSafeWrite::Result saved = ZELSafeWrite::create(path, jpeg);
+    m_saveError = saved.error;
+    if (saved)
+        status = jpeg.size() >= CaptureSizeLimit ? QStringLiteral("GREATERTHAN1MB") : QStringLiteral("TRUE");
+    else
+        status = QStringLiteral("NOTSAVED");
     m_captureHandled = true;
     emit capturedScreen(status, path, fileName, text);
 }

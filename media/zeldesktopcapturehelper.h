@@ -41,6 +41,8 @@ public:
     bool m_selecting = false;
     bool m_captureHandled = false;
     QPointer<ZELScreenCaptureEditor> m_screenCaptureEditor;
+    // Why the last capture could not be stored (status "NOTSAVED").
+    QString m_saveError;
 
     // The stored capture file's name: peer + login id + stamp + count + ".jpg",
     // or login id + stamp + count + ".jpg" in a conference.
@@ -48,6 +50,9 @@ public:
                                    const QString &conferenceName, const QString &stamp, int count);
 
 signals:
+    // status: "TRUE" stored, "GREATERTHAN1MB" stored but too large to send,
+    // "NOTSAVED" the file could not be written (m_saveError says why), empty
+    // when the capture ended without a picture.
     void capturedScreen(QString &status, QString &path, QString &fileName, QString &text);
     void pauseMovieSignal();
     void restartMovieSignal();

@@ -2,6 +2,7 @@
 
 #include "platform/zelchoosers.h"
 #include "platform/zelplatform.h"
+#include "protocol/zelsafewrite.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 
@@ -994,8 +995,12 @@ void ZELScreenCaptureEditor::saveImage()
                                              tr("Destination folder is write protected"));
         return;
     }
-    if (!m_pixmap.save(name, suffix.toLatin1().toUpper().constData())) {
-        m_informationBox->showInformationBox(this, tr("Save Image"), tr("Image not saved"));
+    const QByteArray format = suffix.toLatin1().toUpper();
+    const ZELSafeWrite::Result saved = ZELSafeWrite::replace(
+        name, [this, &format](QIODevice &device) { return m_pixmap.save(&device, format.constData()); });
+    if (!saved) {
+        m_informationBox->showInformationBox(this, tr("Save Image"),
+                                             ZELSafeWrite::notSaved(tr("The image"), saved));
         return;
     }
     m_informationBox->showInformationBox(this, tr("Save Image"), tr("Image saved successfully"));

@@ -3,6 +3,7 @@
 #include "platform/zelplatform.h"
 #include "platform/zelsoundplayer.h"
 #include "platform/zelsoundrecorder.h"
+#include "protocol/zelsafewrite.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 
@@ -224,11 +225,13 @@ void ZELVoiceMail::saveRecordedFile()
         m_voiceRecordLabel->setText(QStringLiteral("<h1>Play or Send Voice Mail..........</h1>"));
         m_timeLabel->setText(ZeroClock);
         if (!recorder->save(tempFilePath())) {
+            const QString reason = recorder->errorString();
             recorder->close();
             // Play and Send would use whatever an earlier recording left there.
             showIdleState();
-            m_informationBox->showInformationBox(this, QStringLiteral("Voice Mail"),
-                                                 QStringLiteral("Sound device cannot open"));
+            m_informationBox->showInformationBox(
+                this, QStringLiteral("Voice Mail"),
+                ZELSafeWrite::notSaved(QStringLiteral("The recording"), ZELSafeWrite::Result{false, reason}));
             return;
         }
     } else {

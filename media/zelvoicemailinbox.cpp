@@ -1,6 +1,7 @@
 #include "media/zelvoicemailinbox.h"
 
 #include "protocol/zelfilenames.h"
+#include "protocol/zelsafewrite.h"
 #include "platform/zelchoosers.h"
 #include "platform/zelplatform.h"
 #include "platform/zelsoundplayer.h"
@@ -17,7 +18,6 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QMovie>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QTimer>
 
@@ -38,25 +38,20 @@ QString clockText(int minutes, int seconds)
 }
 
 // The save dialog has asked before a file is overwritten, so an existing file
-// is replaced. The copy is written beside the target and takes its place
-// whole: a copy that fails leaves the file as it was.
-bool copyReplacing(const QString &source, const QString &target)
+// is replaced; a copy that fails leaves it as it was.
+ZELSafeWrite::Result copyReplacing(const QString &source, const QString &target)
 {
     QFile in(source);
     if (source.isEmpty() || !in.open(QIODevice::ReadOnly))
-        return false;
-    QSaveFile out(target);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    while (!in.atEnd()) {
-        const QByteArray chunk = in.read(256 * 1024);
-        if (chunk.isEmpty() || out.write(chunk) != chunk.size()) {
-            out.cancelWriting();
-            out.commit();
-            return false;
+        return ZELSafeWrite::Result{false, in.errorString()};
+    return ZELSafeWrite::replace(target, [&in](QIODevice &out) {
+        while (!in.atEnd()) {
+            const QByteArray chunk = in.read(256 * 1024);
+            if (chunk.isEmpty() || out.write(chunk) != chunk.size())
+                return false;
         }
-    }
-    return out.commit();
+        return true;
+    });
 }
 
 } // namespace
@@ -353,9 +348,10 @@ void ZELVoiceMailInbox::saveVoiceMail()
                                              QStringLiteral("Destination folder is write protected"));
         return;
     }
-    if (!copyReplacing(source, chosen)) {
+    const ZELSafeWrite::Result copied = copyReplacing(source, chosen);
+    if (!copied) {
         m_informationBox->showInformationBox(this, QStringLiteral("Voice Mail"),
-                                             QStringLiteral("Voice mail could not be saved"));
+                                             ZELSafeWrite::notSaved(QStringLiteral("Voice mail"), copied));
         return;
     }
     m_saveButton->setEnabled(false);

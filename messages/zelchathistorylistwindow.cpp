@@ -8,9 +8,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QKeyEvent>
-#include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QScrollBar>
 #include <QStringDecoder>
 #include <QStyleFactory>
@@ -20,8 +18,10 @@
 
 #include "mainwindow/zelmainwindowlook.h"
 #include "protocol/zelhistorypaths.h"
+#include "protocol/zelsafewrite.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zelpdfexport.h"
 #include "platform/zelchoosers.h"
 #include "platform/zelplatform.h"
 #include "style/zelsharedsheet.h"
@@ -469,27 +469,14 @@ void ZELChatHistoryListWindow::saveChatSession()
 bool ZELChatHistoryListWindow::saveChatSessionAsHtml(const QString &fileName)
 {
     const QString html = absolutePictures(m_historyDisplay->wholeHtml(), m_imageFolder);
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    file.write(html.toUtf8());
-    return file.commit();
+    return ZELSafeWrite::replace(fileName, html.toUtf8()).ok;
 }
 
 bool ZELChatHistoryListWindow::saveChatSessionAsPdf(QString fileName)
 {
     if (fileName.isEmpty())
         return false;
-    // The printer reports nothing: find out first whether the file can be written.
-    QFile probe(fileName);
-    if (!probe.open(QIODevice::WriteOnly))
-        return false;
-    probe.close();
-    QPrinter printer(QPrinter::HighResolution);
-    printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(fileName);
-    m_historyDisplay->document()->print(&printer);
-    return QFileInfo(fileName).size() > 0;
+    return ZELPdfExport::write(*m_historyDisplay->document(), fileName).ok;
 }
 
 // The session table stays enabled; its handler checks the flag instead.

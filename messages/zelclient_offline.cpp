@@ -249,9 +249,9 @@ void ZELClient::showOfflineMessage()
         QStringLiteral("<table bgcolor = ") + QColor(240, 248, 255).name()
         + QStringLiteral(" width='100%' cellspacing='0' radius = '5' border='0'><tr><td width='60%'>"
                          "<font color=Chocolate><b>")
-        + ZELTextBounds::shownName(name)
+        + ZELTextBounds::shownName(name).toHtmlEscaped()
         + QStringLiteral(" says ::</td><td width='40%' align='right'><font color=darkgray><b>")
-        + ZELTextBounds::shownName(time) + QStringLiteral("</td></tr></table>"));
+        + ZELTextBounds::shownName(time).toHtmlEscaped() + QStringLiteral("</td></tr></table>"));
     window->m_messageBox->appendMessage(body);
     window->m_messageBox->verticalScrollBar()->setValue(window->m_messageBox->verticalScrollBar()->minimum());
 
@@ -501,13 +501,14 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
     const auto found = m_users.constFind(peer);
     if (found != m_users.constEnd()) {
         const UserRecord &record = found.value();
-        const QString title = QStringLiteral("Sending Offline Messages for ") + record.displayName;
+        const QString title = QStringLiteral("Sending Offline Messages for ") + ZELTextBounds::shownName(record.displayName);
         window->setWindowTitle(title);
         window->m_logoLabel->setText(title);
         window->m_peerDisplayName = record.displayName;
-        window->m_userNameLabel->setText(record.displayName);
-        window->m_userRoleLabel->setText(record.department + QStringLiteral(" / ") + record.jobTitle);
-        window->m_userStatusLabel->setText(record.statusMessage);
+        window->m_userNameLabel->setText(ZELTextBounds::shownName(record.displayName));
+        window->m_userRoleLabel->setText(ZELTextBounds::shownName(record.department) + QStringLiteral(" / ")
+                                         + ZELTextBounds::shownName(record.jobTitle));
+        window->m_userStatusLabel->setText(ZELTextBounds::shownLine(record.statusMessage));
         window->m_peerPhoto = record.photoBase64;
         QPixmap photo;
         if (!record.photoBase64.isEmpty()) {
@@ -538,7 +539,7 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
                            static_cast<QWidget *>(window->m_userRoleLabel),
                            static_cast<QWidget *>(window->m_userStatusLabel)})
             w->hide();
-        const QString title = QStringLiteral("Sending Offline Messages for ") + name;
+        const QString title = QStringLiteral("Sending Offline Messages for ") + ZELTextBounds::shownName(name);
         window->m_logoLabel->setText(title);
         window->setWindowTitle(title);
         window->m_peerDisplayName = name;
@@ -550,10 +551,10 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
         input->append(QStringLiteral("<table width='100%' cellspacing='0' border='0'><hr size='1' width='100%'/>"
                                      "<tr><td></td></tr></table>"));
         // A quote: bounded like any received text the editor lays out.
-        input->append(QStringLiteral("<b>From : </b>") + ZELTextBounds::shownName(name));
-        input->append(QStringLiteral("<b>Sent &nbsp;: </b>") + ZELTextBounds::shownName(time));
+        input->append(QStringLiteral("<b>From : </b>") + ZELTextBounds::shownName(name).toHtmlEscaped());
+        input->append(QStringLiteral("<b>Sent &nbsp;: </b>") + ZELTextBounds::shownName(time).toHtmlEscaped());
         input->append(QStringLiteral("<b>To &nbsp;&nbsp;&nbsp;&nbsp;: </b>")
-                      + ZELTextBounds::shownName(m_ownDisplayName));
+                      + ZELTextBounds::shownName(m_ownDisplayName).toHtmlEscaped());
         input->append(QString());
         // Only what the editor can lay out at once is quoted; the message
         // itself stays whole in the offline message window.

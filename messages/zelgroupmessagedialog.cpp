@@ -21,6 +21,7 @@
 #include "platform/zelchoosers.h"
 #include "platform/zelplatform.h"
 #include "style/zelframelesshelper.h"
+#include "style/zellinkrule.h"
 #include "style/zelmessageboxclass.h"
 
 namespace {
@@ -45,14 +46,6 @@ QTreeWidgetItem *childNamed(QTreeWidgetItem *parent, const QString &text)
     auto *item = new QTreeWidgetItem(parent);
     item->setText(0, text);
     return item;
-}
-
-bool linkLike(const QString &word)
-{
-    return word.contains(QLatin1String("www.")) || word.contains(QLatin1String("\\\\"))
-        || word.contains(QLatin1String(".com")) || word.contains(QLatin1String("http://"))
-        || word.contains(QLatin1String("ftp://"))
-        || (word.contains(QLatin1Char('@')) && word.contains(QLatin1Char('.')));
 }
 
 } // namespace
@@ -316,7 +309,7 @@ void ZELGroupMessageDialog::convertLinksInEditor()
     editor->moveCursor(QTextCursor::Start);
     const QStringList words = editor->toPlainText().simplified().split(QLatin1Char(' '));
     for (const QString &word : words) {
-        if (word.isEmpty() || !linkLike(word))
+        if (word.isEmpty() || !ZELLinkRule::isLinkWord(word))
             continue;
         if (!editor->find(word, QTextDocument::FindCaseSensitively | QTextDocument::FindWholeWords))
             continue;

@@ -62,7 +62,7 @@ QString ZELGroupMessageDisplay::headingHtml(const QString &sender, const QString
 {
     return QStringLiteral("<table bgcolor = ") + QColor(240, 248, 255).name()
         + QStringLiteral(" width='100%' cellspacing='0' border='0'><tr><td width='80%'><font color=Chocolate><b>")
-        + ZELTextBounds::shownName(sender)
+        + ZELTextBounds::shownName(sender).toHtmlEscaped()
         + QStringLiteral(" says ::</td><td width='20%' align='right'><font color=darkgray><b>") + time
         + QStringLiteral("</td></tr></table>");
 }

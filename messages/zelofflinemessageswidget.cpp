@@ -201,7 +201,7 @@ QString ZELOfflineMessagesWidget::chooseFolder()
 QString ZELOfflineMessagesWidget::shortName(const QString &wireName)
 {
     const QString fileName = ZELTextBounds::withoutFormatControls(wireName);
-    return fileName.size() > 20 ? fileName.left(20) + QStringLiteral("...") : fileName;
+    return (fileName.size() > 20 ? fileName.left(20) + QStringLiteral("...") : fileName).toHtmlEscaped();
 }
 
 void ZELOfflineMessagesWidget::fillOfflineFileTable(QStringList details, QString folder)

@@ -42,7 +42,7 @@ public:
     // Appends one row per file of an "OFFLINEFILEDETAILS" message, saved into folder.
     void fillOfflineFileTable(QStringList details, QString folder);
 
-    // A name longer than 20 characters, as questions show it.
+    // A name as questions show it: cut after 20 characters, escaped for their markup.
     static QString shortName(const QString &fileName);
 
     QString m_loginId;

@@ -1,6 +1,7 @@
 #include "platform/zelwavefile.h"
 
-#include <QSaveFile>
+#include "protocol/zelsafewrite.h"
+
 #include <QtEndian>
 
 namespace {
@@ -68,13 +69,11 @@ bool ZELWaveFile::write(const QString &fileName, const QAudioFormat &format,
     const QByteArray head = header(format, quint32(samples.size()));
     if (head.isEmpty())
         return fail(QStringLiteral("Unsupported sound format"));
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
-    if (file.write(head) != head.size() || file.write(samples) != samples.size())
-        return fail(file.errorString());
-    if (!file.commit())
-        return fail(file.errorString());
+    const ZELSafeWrite::Result written = ZELSafeWrite::replace(fileName, [&](QIODevice &file) {
+        return file.write(head) == head.size() && file.write(samples) == samples.size();
+    });
+    if (!written)
+        return fail(written.error);
     if (errorString)
         errorString->clear();
     return true;

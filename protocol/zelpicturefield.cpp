@@ -1,6 +1,7 @@
 #include "protocol/zelpicturefield.h"
 
 #include "protocol/zelfilenames.h"
+#include "protocol/zelsafewrite.h"
 
 #include <QCryptographicHash>
 #include <QDateTime>
@@ -230,19 +231,12 @@ Stored storeReceived(const QString &dataFolder, const QString &field, ReceivedPi
             stored.outcome = Outcome::SpaceUsedUp;
             return stored;
         }
-        QFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
+        if (!ZELSafeWrite::create(path, bytes)) {
             // Taken since it was looked at: the next number may be free. Any
             // other refusal (no room, no permission, a name still too long)
             // holds for every number.
             if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
                 continue;
-            return stored;
-        }
-        const bool written = file.write(bytes) == bytes.size() && file.flush();
-        file.close();
-        if (!written || file.error() != QFileDevice::NoError) {
-            file.remove();
             return stored;
         }
         received.spaceUsed += spaceFor(bytes.size());

@@ -1,12 +1,13 @@
 #include "protocol/zelpreferencesfile.h"
 
+#include "protocol/zelsafewrite.h"
 #include "protocol/zelsettingslists.h"
+#include "protocol/zelxmlbounds.h"
 
 #include <QDir>
 #include <QDomDocument>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QtEndian>
 
 namespace {
@@ -280,6 +281,7 @@ bool ZELPreferencesFile::fail(const QString &text)
 
 ZELPreferencesFile::FileState ZELPreferencesFile::load(QDomDocument &document)
 {
+    m_writeFailed = false;
     QFile file(fileName());
     if (!file.exists()) {
         m_error = QStringLiteral("No preferences file");
@@ -302,8 +304,11 @@ ZELPreferencesFile::FileState ZELPreferencesFile::load(QDomDocument &document)
     QByteArray text;
     if (compressed.size() > 4 && qFromBigEndian<quint32>(compressed.constData()) <= MaxTextSize)
         text = qUncompress(compressed);
+    // A file past the bounds no copy of ours writes is damage too, and
+    // refused before the reader spends more than a pass over it.
+    const QString content = QString::fromLatin1(text);
     QDomDocument parsed;
-    if (text.isEmpty() || !parsed.setContent(QString::fromLatin1(text))
+    if (content.isEmpty() || !ZELXmlBounds::allows(content) || !parsed.setContent(content)
         || parsed.documentElement().tagName() != SettingsTag) {
         // Keep the user's file for inspection instead of overwriting it later.
         if (!setAside())
@@ -363,27 +368,27 @@ QDomElement ZELPreferencesFile::userElement(QDomDocument &document, const UserSe
 
 bool ZELPreferencesFile::save(const QDomDocument &document)
 {
+    m_writeFailed = false;
     if (document.documentElement().tagName() != SettingsTag)
         return fail(QStringLiteral("Refusing to write a preferences document without settings"));
     // Characters outside Latin-1 are stored as '?'.
     const QByteArray bytes = qCompress(document.toString(1).toLatin1(), 9);
 
     QDir().mkpath(m_dataFolder);
-    const QFileDevice::Permissions ownerOnly = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-    QSaveFile file(fileName());
-    if (!file.open(QIODevice::WriteOnly))
-        return fail(file.errorString());
     // The file holds passwords: owner only, before any byte is written.
-    file.setPermissions(ownerOnly);
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return fail(file.errorString());
+    const ZELSafeWrite::Result written =
+        ZELSafeWrite::replace(fileName(), bytes, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    if (!written) {
+        m_writeFailed = true;
+        return fail(written.error);
     }
-    if (!file.commit())
-        return fail(file.errorString());
-    QFile::setPermissions(fileName(), ownerOnly);
     m_error.clear();
     return true;
+}
+
+bool ZELPreferencesFile::writeFailed() const
+{
+    return m_writeFailed;
 }
 
 ZELPreferencesFile::ReadResult ZELPreferencesFile::read(const QString &loginId)

@@ -114,6 +114,9 @@ public:
 
     // Why the last operation failed.
     QString errorString() const;
+    // The last operation had a new content and could not write it (no room
+    // left, ...): the file holds what it held before.
+    bool writeFailed() const;
 
     static QStringList connectionElementNames();
     static QStringList userElementNames();
@@ -129,6 +132,7 @@ private:
 
     QString m_dataFolder;
     QString m_error;
+    bool m_writeFailed = false;
 };
 
 #endif

@@ -1,5 +1,7 @@
 #include "protocol/zelxmlcodec.h"
 
+#include "protocol/zelxmlbounds.h"
+
 #include <QDomDocument>
 #include <QDomElement>
 #include <QDomImplementation>
@@ -338,6 +340,10 @@ QString ZELXmlCodec::compose(QStringList request) const
 
 QStringList ZELXmlCodec::parse(QString message) const
 {
+    // Deeper or wider than any message: refused before the reader spends
+    // more than a pass over the text on it, like text that does not parse.
+    if (!ZELXmlBounds::allows(message))
+        return QStringList();
     QDomDocument doc;
     QString error;
     int line = 0;

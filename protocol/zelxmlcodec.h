@@ -20,8 +20,9 @@ public:
     // know gives the document-type line alone.
     QString compose(QStringList request) const;
 
-    // One server message -> parsed message; the empty list for an unknown type
-    // or for text that is not one well-formed XML document.
+    // One server message -> parsed message; the empty list for an unknown type,
+    // for text that is not one well-formed XML document, and for a document
+    // past the bounds of ZELXmlBounds.
     QStringList parse(QString message) const;
 
     // A received text block (Latin-1 messages, each followed by ":::") -> its

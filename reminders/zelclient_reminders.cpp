@@ -10,9 +10,11 @@
 #include <QScreen>
 #include <QTableWidget>
 
+#include "contacts/zelprofilesettings.h"
 #include "core/zelthread.h"
 #include "reminders/zelreminderdialog.h"
 #include "reminders/zelreminderpopup.h"
+#include "reminders/zelzonetime.h"
 #include "style/zeltextbounds.h"
 
 namespace {
@@ -47,6 +49,15 @@ void removeReminderRow(ZELReminderDialog *dialog, const QString &reminderId)
 void setCell(QTableWidget *table, int row, int column, const QString &text)
 {
     table->setItem(row, column, new QTableWidgetItem(text));
+}
+
+// When a reminder rings. A due time that cannot be read rings at once rather
+// than waiting for ever unseen; the user then snoozes it to a real time or
+// dismisses it.
+QDateTime ringTime(const ReminderRecord &record)
+{
+    const QDateTime due = QDateTime::fromString(record.dueDateTime, Qt::TextDate);
+    return due.isValid() ? due : QDateTime::currentDateTime();
 }
 
 } // namespace
@@ -152,8 +163,8 @@ void ZELClient::scheduleNextReminder()
     QString dueText;
     // Key order, and >=: of equal due times the later id wins.
     for (const ReminderRecord &record : std::as_const(m_reminders)) {
-        const QDateTime candidate = QDateTime::fromString(record.dueDateTime, Qt::TextDate);
-        if (!candidate.isValid() || record.state != Awaiting)
+        const QDateTime candidate = ringTime(record);
+        if (record.state != Awaiting)
             continue;
         if (best >= candidate) {
             best = candidate;
@@ -183,9 +194,11 @@ void ZELClient::reminderPopupDisplay(QString subject, QString reminderId, QStrin
         scheduleNextReminder();
         return;
     }
-    const QDateTime recordDue = QDateTime::fromString(found->dueDateTime, Qt::TextDate);
-    if (found->state != Awaiting || !recordDue.isValid() || recordDue > QDateTime::currentDateTime())
+    if (found->state != Awaiting || ringTime(*found) > QDateTime::currentDateTime())
         return;
+    // A time that could not be read is shown as such, not as the moment it rang.
+    if (!QDateTime::fromString(found->dueDateTime, Qt::TextDate).isValid())
+        due = found->dueDateTime;
     found->state = Triggered;
     const ReminderRecord record = *found;
     scheduleNextReminder();
@@ -246,7 +259,10 @@ void ZELClient::reminderIsSnoozed(QStringList &details)
     const QString assignee = found->assignee;
     scheduleNextReminder();
 
-    QStringList request { QStringLiteral("SNOOZEREMINDER"), reminderId, assignee, dueText };
+    // Somebody else's reminder goes back in the zone of this user's profile,
+    // the zone it came in.
+    const QString sentDue = assignee == Self ? dueText : ZELZoneTime::localToZone(newDue, ownTimeZone());
+    QStringList request { QStringLiteral("SNOOZEREMINDER"), reminderId, assignee, sentDue };
     convertXMLSendToServer(request);
 
     if (assignee != Self)
@@ -338,7 +354,7 @@ void ZELClient::crossAddReminderinQMap(QString &subject, QString &due, QString &
 void ZELClient::loadReminderinQMap(QString &subject, QString &due, QString &state, QString &reminderId,
                                    QString &assignee, QString &owner, QString &localDue)
 {
-    const QString alarmDue = localDue == Self ? due : localDue;
+    const QString alarmDue = localDue == Self ? due : ZELZoneTime::zoneToLocal(localDue, ownTimeZone());
     m_reminders.insert(reminderId, ReminderRecord{reminderId, state, subject, alarmDue, assignee, owner});
     if (assignee == Self)
         m_reminderDialog->appendReminderRow(
@@ -356,8 +372,16 @@ void ZELClient::loadOtherReminderinQMap(QString &subject, QString &due, QString 
 void ZELClient::crossEditReminderinQMap(QString &subject, QString &, QString &state, QString &reminderId,
                                         QString &assignee, QString &owner, QString &due)
 {
-    m_reminders.insert(reminderId, ReminderRecord{reminderId, state, subject, due, assignee, owner});
+    m_reminders.insert(reminderId, ReminderRecord{reminderId, state, subject,
+                                                  ZELZoneTime::zoneToLocal(due, ownTimeZone()), assignee, owner});
     scheduleNextReminder();
+}
+
+// The due time of a reminder another user set for this one is wall-clock time
+// in the zone of this user's profile.
+QString ZELClient::ownTimeZone() const
+{
+    return m_ownProfile.value(ZELProfileSettings::TimeZone);
 }
 
 void ZELClient::deleteReminderinTable(QString &reminderId)

@@ -1,9 +1,12 @@
 #include "reminders/zelreminderdialog.h"
 
+#include "reminders/zelzonetime.h"
+
 #include "mainwindow/zelmainwindowlook.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
+#include "style/zeltextbounds.h"
 
 #include <QCalendarWidget>
 #include <QCloseEvent>
@@ -45,6 +48,10 @@ ZELReminderDialog::~ZELReminderDialog()
 QString ZELReminderDialog::tableDateTime(const QString &dueText)
 {
     const QDateTime due = QDateTime::fromString(dueText, Qt::TextDate);
+    // Such a reminder rings at once: say why its time is missing.
+    if (!due.isValid())
+        return dueText.trimmed().isEmpty() ? QStringLiteral("No time given")
+                                           : QStringLiteral("Unreadable time: ") + ZELTextBounds::shownLine(dueText);
     return due.date().toString(Qt::TextDate) + QLatin1Char(' ') + due.time().toString(QStringLiteral("hh:mm:ss ap"));
 }
 
@@ -391,16 +398,7 @@ void ZELReminderDialog::dateTimeValidation(QDate date)
 
 void ZELReminderDialog::calculateGmtTime(QString zone, QDateTime due)
 {
-    const QString offset = zone.section(QStringLiteral("GMT"), 1, 1);
-    const QDateTime utc = due.toUTC();
-    if (offset.startsWith(QLatin1Char('+')) || offset.startsWith(QLatin1Char('-'))) {
-        const int hours = offset.right(5).left(2).toInt();
-        const int minutes = zone.section(QLatin1Char(':'), 1, 1).toInt();
-        const qint64 seconds = static_cast<qint64>((hours * 60.0 + minutes) * 60.0);
-        m_gmtTime = dueText(utc.addSecs(offset.startsWith(QLatin1Char('+')) ? seconds : -seconds));
-    } else {
-        m_gmtTime = dueText(utc);
-    }
+    m_gmtTime = ZELZoneTime::localToZone(due, zone);
 }
 
 void ZELReminderDialog::deleteContactFromReminder(QString userName, bool sendRequest)

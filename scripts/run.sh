@@ -19,8 +19,10 @@ source "$here/scripts/deps.sh"
 zel_install_missing
 
 build="${ZEL_BUILD_DIR:-$here/build}"
-cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
-cmake --build "$build" -j"$(nproc)"
+# Only the client and the demo server: the tests are scripts/test.sh's. Once
+# configured, the build itself re-runs the configuration when it must.
+[ -f "$build/CMakeCache.txt" ] || cmake -S "$here" -B "$build" -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build "$build" -j"$(nproc)" --target zembrio zeldemoserver
 
 # The client keeps its data under build/ on a first run, so a newcomer's
 # own settings are never touched; every further user has folders of their own.

@@ -1,6 +1,7 @@
 #include "style/zelaboutdialog.h"
 
 #include "style/zelframelesshelper.h"
+#include "style/zellinkrule.h"
 #include "style/zelstyle.h"
 
 #include <QCloseEvent>
@@ -33,6 +34,7 @@ void ZELAboutDialog::windowSettings()
     setWindowModality(Qt::WindowModal);
     m_applicationLogoLabel->installEventFilter(this);
     m_applicationLogoLabel->setPixmap(loadCachedPixmap(QStringLiteral(":images/ZEL_logo.png")));
+    ZELLinkRule::routeLinks(label_3);
 }
 
 void ZELAboutDialog::signalsAndSlots()

@@ -98,6 +98,8 @@ QLabel *ZELFrameLabels::titleLabel(QWidget *form, const QRect &geometry)
     font.setBold(true);
     label->setFont(font);
     label->setAlignment(Qt::AlignCenter);
+    // Titles name peers; a name is never markup.
+    label->setTextFormat(Qt::PlainText);
     return label;
 }
 

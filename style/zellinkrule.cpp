@@ -5,7 +5,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QRegularExpression>
+#include <QUrlQuery>
 
 namespace {
 
@@ -17,6 +19,25 @@ bool staysInside(const QString &relative)
     const QString clean = QDir::cleanPath(relative);
     return clean != QLatin1String("..") && !clean.startsWith(QLatin1String("../"));
 }
+
+// A mail link may fill in the header fields and the body of a new mail; any
+// other field (an attachment, for one) could make the mail program pick up a
+// local file.
+bool onlyMailFields(const QUrl &url)
+{
+    static const QStringList fields = {QStringLiteral("to"), QStringLiteral("cc"), QStringLiteral("bcc"),
+                                       QStringLiteral("subject"), QStringLiteral("body")};
+    const auto items = QUrlQuery(url).queryItems();
+    for (const auto &item : items) {
+        if (!fields.contains(item.first.toLower()))
+            return false;
+    }
+    return true;
+}
+
+// What makes a typed word a link when sent. A word of a web address, a share
+// path or a mail address; https is here as http is.
+const char *const LinkWords[] = {"www.", "\\\\", ".com", "http://", "https://", "ftp://"};
 
 } // namespace
 
@@ -30,7 +51,9 @@ bool ZELLinkRule::opensOnClick(const QUrl &url)
     if (!allowed.contains(scheme))
         return false;
     // A web or FTP link names a host; a mail link an address.
-    return scheme == QLatin1String("mailto") ? !url.path().isEmpty() : !url.host().isEmpty();
+    if (scheme == QLatin1String("mailto"))
+        return !url.path().isEmpty() && onlyMailFields(url);
+    return !url.host().isEmpty();
 }
 
 bool ZELLinkRule::open(const QUrl &url)
@@ -38,6 +61,29 @@ bool ZELLinkRule::open(const QUrl &url)
     if (!opensOnClick(url))
         return false;
     return ZELPlatform::desktopServices()->openUrl(url);
+}
+
+void ZELLinkRule::routeLinks(QLabel *label)
+{
+    label->setOpenExternalLinks(false);
+    QObject::connect(label, &QLabel::linkActivated, label, [](const QString &link) { open(QUrl(link)); });
+}
+
+QUrl ZELLinkRule::mailUrl(const QString &address)
+{
+    QUrl url;
+    url.setScheme(QStringLiteral("mailto"));
+    url.setPath(address, QUrl::DecodedMode);
+    return url;
+}
+
+bool ZELLinkRule::isLinkWord(const QString &word)
+{
+    for (const char *linkWord : LinkWords) {
+        if (word.contains(QLatin1String(linkWord)))
+            return true;
+    }
+    return word.contains(QLatin1Char('@')) && word.contains(QLatin1Char('.'));
 }
 
 bool ZELLinkRule::mayLoadPicture(const QUrl &url)

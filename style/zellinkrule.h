@@ -4,6 +4,8 @@
 #include <QString>
 #include <QUrl>
 
+class QLabel;
+
 // What a link or a picture in a received message may reach. Messages are rich
 // text from peers: a link may carry any scheme under any text, and a picture
 // any local path. Every view that shows received text asks here.
@@ -15,6 +17,16 @@ public:
     static bool opensOnClick(const QUrl &url);
     // Hands an allowed link to the desktop's opener; false for any other.
     static bool open(const QUrl &url);
+    // A label's links open through open(), never through the label itself:
+    // a label that opens external links hands any scheme to the desktop.
+    static void routeLinks(QLabel *label);
+    // A mail link whose address is the whole of `address`, whatever it holds:
+    // no part of it becomes a query or another field.
+    static QUrl mailUrl(const QString &address);
+
+    // Whether a word the user sends becomes a link (the sender's side; the
+    // receiver still asks opensOnClick before opening it).
+    static bool isLinkWord(const QString &word);
 
     // A picture may come from the client's own resources, its smileys or its
     // data folder (received pictures), never from another local path. `url`

@@ -292,6 +292,7 @@ void ZELTextBounds::setShownText(QTableWidgetItem *item, const QString &fullText
 
 void ZELTextBounds::setFileName(QLabel *label, const QString &wireName)
 {
+    label->setTextFormat(Qt::PlainText);
     label->setText(shownFileName(wireName));
     label->setProperty(kWireNameProperty, wireName);
 }

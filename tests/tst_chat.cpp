@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMovie>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QTextBlock>
 #include <QTextFrame>
 #include <QTemporaryDir>
@@ -20,8 +21,10 @@
 #include "protocol/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
 #include "platform/zelfakechoosers.h"
+#include "platform/zelfakedesktopservices.h"
 #include "platform/zelplatform.h"
 #include "style/zelmessageboxclass.h"
+#include "zellinkclicks.h"
 #include "zeltestmain.h"
 #include <QTextDocument>
 #include <QTextLayout>
@@ -455,14 +458,52 @@ private slots:
         QVERIFY(conference.totalMessage->toPlainText().contains("Anita Rao says ::"));
     }
 
+    // The words a sent message makes links of, and what a click on one opens
+    // at the receiving end: only what the link rule lets through.
+    void linksAreMarked_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("href");   // empty: the word is no link
+        QTest::addColumn<QString>("opened"); // empty: a click opens nothing
+        QTest::newRow("web address") << "see www.zel.com now" << "www.zel.com" << "www.zel.com" << "";
+        QTest::newRow("mail") << "mail ann@corp.org now" << "ann@corp.org" << "mailto:ann@corp.org"
+                              << "mailto:ann@corp.org";
+        QTest::newRow("http") << "read http://intranet.example.org/report now" << "http://intranet.example.org/report"
+                              << "http://intranet.example.org/report" << "http://intranet.example.org/report";
+        QTest::newRow("https") << "read https://intranet.example.org/report?id=7 now"
+                               << "https://intranet.example.org/report?id=7"
+                               << "https://intranet.example.org/report?id=7"
+                               << "https://intranet.example.org/report?id=7";
+        QTest::newRow("plain word") << "see you at noon" << "noon" << "" << "";
+    }
+
     void linksAreMarked()
     {
+        QFETCH(QString, text);
+        QFETCH(QString, word);
+        QFETCH(QString, href);
+        QFETCH(QString, opened);
+        ZELFakeDesktopServices seam;
+        ZELPlatform::setDesktopServices(&seam);
+        const auto restore = qScopeGuard([] { ZELPlatform::setDesktopServices(nullptr); });
+        ZELDirectOpenings direct;
+
         ZELChatWindow *window = openWithRavi();
-        send(window, "see www.zel.com or mail ann@corp.org now");
+        send(window, text);
         const QString html = ZELTranscript::decodeCommas(m_peer->waitForRequest("CHAT").value("MESSAGE"));
-        QVERIFY2(html.contains("href=\"www.zel.com\""), qPrintable(html));
-        QVERIFY2(html.contains("href=\"mailto:ann@corp.org\""), qPrintable(html));
-        QVERIFY(!html.contains("href=\"see\""));
+        if (href.isEmpty())
+            QVERIFY2(!html.contains("href="), qPrintable(html));
+        else
+            QVERIFY2(html.contains("href=\"" + href.toHtmlEscaped() + "\""), qPrintable(html));
+
+        // The same message as the peer's client receives it.
+        window->totalMessage->clear();
+        m_peer->sendText(chatFromRavi(html, text));
+        QTRY_VERIFY(window->totalMessage->toPlainText().contains(word));
+        QVERIFY(zelClickText(window->totalMessage, word));
+        QCOMPARE(seam.openedUrls, opened.isEmpty() ? QList<QUrl>() : QList<QUrl>{QUrl(opened)});
+        QCOMPARE(direct.urls, QList<QUrl>());
     }
 
     // ------------------------------------------------------------------

@@ -2,10 +2,13 @@
 #include <QFile>
 #include <QLabel>
 #include <QPointer>
+#include <QSemaphore>
+#include <QThread>
 #include <QTemporaryDir>
 
 #include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
+#include "protocol/zelfilewriter.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
@@ -94,6 +97,42 @@ private:
         w->m_fileSend->click();
     }
 
+    // "sender c text" is a chat, "sender f name" a file offer; all in one delivery.
+    static QString arrivalFrames(const QStringList &arrivals)
+    {
+        QString frames;
+        for (const QString &arrival : arrivals) {
+            const QStringList part = arrival.split(' ');
+            const QString &sender = part.at(0);
+            frames += (part.at(1) == "c"
+                           ? ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender},
+                                                           {"MESSAGE", part.at(2)}, {"SENDSMILEY", ""},
+                                                           {"SENDPICTURE", ""}, {"BANNERSTATE", ""},
+                                                           {"PLAINTEXT", part.at(2)}, {"DISPLAYNAME", sender + " K"},
+                                                           {"PASSWORD", "FALSE"}})
+                           : ZELTestPeer::message("FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender},
+                                                               {"FILENAME", part.at(2)}, {"FILESIZE", "5"},
+                                                               {"ADDBANNER", "ADD_BANNER"},
+                                                               {"DISPLAYNAME", sender + " K"}, {"PWDPROTECT", "0"}}))
+                      + ":::";
+        }
+        return frames;
+    }
+
+    // The server's answers so far: "delivered <text>" and "<answer> <file>".
+    QStringList answersSeen()
+    {
+        fence();
+        QStringList seen;
+        for (const ZELTestPeer::Request &request : m_peer->requests()) {
+            if (request.type == "MESSAGEDELIVERED")
+                seen << "delivered " + request.value("NewPass");
+            else if (request.type == "FTPSTATUS")
+                seen << request.value("FTPSTATUS") + " " + request.value("FILENAME");
+        }
+        return seen;
+    }
+
 private slots:
     void init()
     {
@@ -134,7 +173,7 @@ private slots:
     {
         ZELMessageBoxClass::setTestAnswerHook({});
         ZELPlatform::setChoosers(nullptr);
-        const QList<ZELChatWindow *> windows = m_client->m_chatWindows.values();
+        const QList<ZELChatWindow *> windows = m_client ? m_client->m_chatWindows.values() : QList<ZELChatWindow *>();
         for (ZELChatWindow *w : windows)
             delete w;
         delete m_client;
@@ -302,6 +341,65 @@ private slots:
         QVERIFY(!w->filePages().m_ftpCancel->isEnabled());
     }
 
+
+    // What the user accepted is stored as it came, whatever its own first or
+    // last bytes are: a block is the file of the download asked for, never
+    // told apart by the server's markers at its edges.
+    void acceptedFileStoredByteForByte_data()
+    {
+        QTest::addColumn<QString>("kind"); // "chat" or "offline"
+        QTest::addColumn<QByteArray>("content");
+        QByteArray binary(70000, Qt::Uninitialized);
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char((i * 131) ^ (i >> 8));
+        const QList<std::pair<const char *, QByteArray>> contents{
+            {"begins with the voice-chat mark", "#VOICE#recording of a meeting"},
+            {"ends with the banner mark", "GIF89a a picture of mine<BANNEREND>"},
+            {"both marks", "#VOICE#<BANNEREMPTY><BANNEREND>"},
+            {"ends as a banner block does", "notes<BANNEREND><FILEEND>"},
+            {"only the file end mark", "<FILEEND>"},
+            {"empty", QByteArray()},
+            {"binary with every mark inside", binary + "<FILEEND>#VOICE#<BANNEREND><WRITEEND>" + binary},
+        };
+        for (const char *kind : {"chat", "offline"}) {
+            for (const auto &[name, content] : contents)
+                QTest::addRow("%s: %s", kind, name) << QString(kind) << content;
+        }
+    }
+
+    void acceptedFileStoredByteForByte()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QByteArray, content);
+        const QString folder = m_client->m_defaultFileLocation;
+        ZELChatWindow *w = nullptr;
+        if (kind == "chat") {
+            offerFromRavi("kept.bin", QString::number(content.size()));
+            QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+            w = m_client->m_chatWindows.value("ravi");
+            QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 1);
+            w->filePages().m_ftpOk->click();
+            QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+        } else {
+            QStringList request{"OFFLINEFTPACCEPT", "anita^%ravi^%kept.bin"};
+            QString into = folder;
+            QString name = "kept.bin";
+            m_client->downloadOfflineFile(request, into, name);
+            QVERIFY(m_peer->waitForRequest("OFFLINEFTPACCEPT").isValid());
+        }
+        m_peer->sendFile(content);
+        if (w) {
+            QCOMPARE(m_peer->waitForRequest("FTPSTATUS").value("FTPSTATUS"), QString("Accepted"));
+            QCOMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Accepted"));
+        }
+        QTRY_VERIFY(!m_client->m_downloadInProgress);
+        QFile stored(folder + "/kept.bin");
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), content);
+        // Nothing else was made of it: no banner, nothing beside the file.
+        QVERIFY(!QFile::exists(m_client->m_dataFolder + "/Banner/banner.gif"));
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"kept.bin"});
+    }
 
     // A name with bidi controls or other invisible format characters, or a
     // very long one, shows cleaned (and elided with its end kept) in the row,
@@ -596,6 +694,86 @@ private slots:
         }
     }
 
+    // A received file is stored off the window's thread. Whatever ends
+    // meanwhile, nothing breaks and an existing file of that name is never
+    // left half written: closing the chat window lets the file be stored;
+    // signing out, a lost connection or the client closing give the write up
+    // and keep the old file, and the server hears of no acceptance.
+    void endingWhileAFileIsStored_data()
+    {
+        QTest::addColumn<QString>("ending");
+        QTest::addColumn<bool>("stored");
+        QTest::newRow("chat window closed") << "window" << true;
+        QTest::newRow("signed out") << "sign out" << false;
+        QTest::newRow("connection lost") << "loss" << false;
+        QTest::newRow("client closed") << "exit" << false;
+    }
+
+    void endingWhileAFileIsStored()
+    {
+        QFETCH(QString, ending);
+        QFETCH(bool, stored);
+        const QString folder = m_client->m_defaultFileLocation;
+        QVERIFY(!makeFile("in/plan.txt", "old plan").isEmpty());
+        offerFromRavi("plan.txt", QString::number(8 << 20));
+        QTRY_VERIFY(m_client->m_chatWindows.contains("ravi"));
+        QPointer<ZELChatWindow> w = m_client->m_chatWindows.value("ravi");
+        QTRY_COMPARE(w->filePages().m_dowLoadtable->rowCount(), 1);
+        w->filePages().m_ftpOk->click();
+        QVERIFY(m_peer->waitForRequest("FTPACCEPT").isValid());
+
+        // The writer's thread is held by another write until released (or
+        // given up), so the file's own write is surely under way at the end.
+        std::atomic_bool release{false};
+        QSemaphore started;
+        m_client->m_fileWriter->run(
+            [&](const std::atomic_bool &cancelled) {
+                started.release();
+                while (!release.load() && !cancelled.load())
+                    QThread::msleep(1);
+                return ZELSafeWrite::Result{true, QString()};
+            },
+            nullptr);
+        QVERIFY(started.tryAcquire(1, 5000));
+        const QByteArray data(8 << 20, 'n');
+        m_peer->sendFile(data);
+        QTRY_VERIFY(!m_client->m_chatDownloadPending);
+        QVERIFY(m_client->m_downloadInProgress);
+        QCOMPARE(savedText("plan.txt"), QString("old plan"));
+
+        m_peer->clearRequests();
+        if (ending == "window") {
+            QVERIFY(w->close());
+            QTRY_VERIFY(w.isNull());
+        } else if (ending == "sign out") {
+            m_client->signOutSuccessFull();
+        } else if (ending == "loss") {
+            m_peer->dropConnection();
+            QTRY_COMPARE(cell(w->filePages().m_dowLoadtable, 0, 5), QString("Downloading Failed"));
+        } else {
+            const QList<ZELChatWindow *> windows = m_client->m_chatWindows.values();
+            for (ZELChatWindow *open : windows)
+                delete open;
+            delete m_client;
+            m_client = nullptr;
+        }
+        release = true;
+        if (m_client) {
+            QVERIFY(m_client->m_fileWriter->waitForWrites(10000));
+            QTRY_VERIFY(!m_client->m_fileWriter->isBusy());
+            QVERIFY(!m_client->m_downloadInProgress);
+        }
+        QFile file(folder + "/plan.txt");
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.size(), stored ? data.size() : 8);
+        QCOMPARE(file.readAll() == data, stored);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden), QStringList{"plan.txt"});
+        if (ending != "loss" && ending != "exit") {
+            fence();
+            QCOMPARE(m_peer->requestTypes().contains("FTPSTATUS"), stored);
+        }
+    }
+
     void connectionLossFailsRunningTransfers()
     {
         ZELChatWindow *w = window();
@@ -644,23 +822,8 @@ private slots:
         QFETCH(int, waiting);
         QFETCH(QStringList, answers);
         m_client->m_chatWindowBound = 2;
-        QStringList frames;
-        for (const QString &arrival : arrivals) {
-            const QStringList part = arrival.split(' ');
-            const QString &sender = part.at(0);
-            frames << (part.at(1) == "c"
-                           ? ZELTestPeer::message("CHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender},
-                                                           {"MESSAGE", part.at(2)}, {"SENDSMILEY", ""},
-                                                           {"SENDPICTURE", ""}, {"BANNERSTATE", ""},
-                                                           {"PLAINTEXT", part.at(2)}, {"DISPLAYNAME", sender + " K"},
-                                                           {"PASSWORD", "FALSE"}})
-                           : ZELTestPeer::message("FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", sender},
-                                                               {"FILENAME", part.at(2)}, {"FILESIZE", "5"},
-                                                               {"ADDBANNER", "ADD_BANNER"},
-                                                               {"DISPLAYNAME", sender + " K"}, {"PWDPROTECT", "0"}}));
-        }
         // All in one delivery, as a server relays what came meanwhile.
-        m_peer->sendText(frames.join(":::") + ":::");
+        m_peer->sendText(arrivalFrames(arrivals));
         fence();
         // One window opens a turn, up to the bound.
         QTRY_COMPARE(m_client->m_waitingChats.size(), waiting);
@@ -711,16 +874,92 @@ private slots:
         QVERIFY(m_client->m_waitingChats.isEmpty());
         QCOMPARE(m_client->m_waitingChatBytes, 0);
         QCOMPARE(m_client->m_refusedChats, 0);
+        QCOMPARE(answersSeen(), answers);
+    }
 
-        fence();
-        QStringList seen;
-        for (const ZELTestPeer::Request &request : m_peer->requests()) {
-            if (request.type == "MESSAGEDELIVERED")
-                seen << "delivered " + request.value("NewPass");
-            else if (request.type == "FTPSTATUS")
-                seen << request.value("FTPSTATUS") + " " + request.value("FILENAME");
-        }
-        QCOMPARE(seen, answers);
+    // The user opens a waiting sender's window (as the contact list does): it
+    // shows what waited, in order and before anything the sender writes next,
+    // and answers it as an open window does. Other senders go on waiting.
+    void openingWaitingSendersWindowShowsWhatWaits_data()
+    {
+        QTest::addColumn<QStringList>("arrivals");
+        QTest::addColumn<QStringList>("shown"); // in b's window, in order
+        QTest::addColumn<QStringList>("answers");
+        QTest::addColumn<int>("offers");
+        QTest::newRow("chats") << QStringList{"a c a1", "b c b1", "b c b2"} << QStringList{"b1", "b2", "b3"}
+                               << QStringList{"delivered a1", "delivered b1", "delivered b2", "delivered b3"} << 0;
+        QTest::newRow("file offer and chat")
+            << QStringList{"a c a1", "b f b.txt", "b c b1"} << QStringList{"b.txt", "b1", "b3"}
+            << QStringList{"delivered a1", "delivered b1", "delivered b3"} << 1;
+        QTest::newRow("behind another sender")
+            << QStringList{"a c a1", "c c c1", "b c b1", "c c c2"} << QStringList{"b1", "b3"}
+            << QStringList{"delivered a1", "delivered b1", "delivered b3"} << 0;
+    }
+
+    void openingWaitingSendersWindowShowsWhatWaits()
+    {
+        QFETCH(QStringList, arrivals);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, answers);
+        QFETCH(int, offers);
+        m_client->m_chatWindowBound = 1;
+        m_peer->sendText(arrivalFrames(arrivals));
+        QTRY_VERIFY(m_client->m_waitingSenders.contains("b"));
+        QCOMPARE(m_client->m_chatWindows.keys(), QStringList{"a"});
+
+        m_client->createChatWindow("b");
+        ZELChatWindow *w = m_client->m_chatWindows.value("b");
+        QVERIFY(w);
+        const auto inOrder = [&](const QStringList &texts) {
+            const QString transcript = w->totalMessage->toPlainText();
+            qsizetype at = 0;
+            for (const QString &text : texts) {
+                const qsizetype found = transcript.indexOf(text, at);
+                if (found < 0 || transcript.count(text) != 1)
+                    return false;
+                at = found;
+            }
+            return true;
+        };
+        // Shown and answered at once, not when b writes again.
+        QVERIFY2(inOrder(shown.mid(0, shown.size() - 1)), qPrintable(w->totalMessage->toPlainText()));
+        QCOMPARE(w->filePages().m_dowLoadtable->rowCount(), offers);
+        QCOMPARE(answersSeen(), answers.mid(0, answers.size() - 1));
+        QVERIFY(!m_client->m_waitingSenders.contains("b"));
+
+        m_peer->sendText(arrivalFrames({"b c b3"}));
+        QTRY_VERIFY(w->totalMessage->toPlainText().contains("b3"));
+        QVERIFY2(inOrder(shown), qPrintable(w->totalMessage->toPlainText()));
+        QCOMPARE(answersSeen(), answers);
+        // Whoever else waited still waits for a place.
+        QCOMPARE(m_client->m_waitingSenders.contains("c"), arrivals.contains("c c c1"));
+        QCOMPARE(m_client->m_chatWindows.size(), 2);
+    }
+
+    // The main window tells how many people wait for a chat window, while any do.
+    void waitingPeopleAreCounted()
+    {
+        QLabel *notice = m_client->m_waitingChatsLabel;
+        QVERIFY(notice->isHidden());
+        m_client->m_chatWindowBound = 1;
+        m_peer->sendText(arrivalFrames({"a c a1", "b c b1", "c c c1", "b c b2"}));
+        QTRY_COMPARE(m_client->m_waitingChats.size(), 3);
+        QCOMPARE(notice->text(), QString("(2) Chats waiting for a window"));
+        QVERIFY(!notice->isHidden());
+
+        m_client->createChatWindow("c");
+        QCOMPARE(notice->text(), QString("(1) Chats waiting for a window"));
+        m_peer->sendText(arrivalFrames({"d f d.txt"}));
+        QTRY_COMPARE(notice->text(), QString("(2) Chats waiting for a window"));
+
+        // Closing windows lets the others in, one a place.
+        QVERIFY(m_client->m_chatWindows.value("a")->close());
+        QVERIFY(m_client->m_chatWindows.value("c")->close());
+        QTRY_VERIFY(m_client->m_chatWindows.contains("b"));
+        QCOMPARE(notice->text(), QString("(1) Chats waiting for a window"));
+        QVERIFY(m_client->m_chatWindows.value("b")->close());
+        QTRY_VERIFY(m_client->m_chatWindows.contains("d"));
+        QVERIFY(notice->isHidden());
     }
 };
 

@@ -1,4 +1,7 @@
 #include <QAction>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QDate>
 #include <QDir>
 #include <QFile>
 #include <QMenu>
@@ -12,16 +15,414 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
+#include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
 #include "mainwindow/zelpopup.h"
+#include "media/zeldesktopcapturehelper.h"
+#include "media/zelscreencaptureeditor.h"
+#include "media/zelvoicemail.h"
+#include "media/zelvoicemailinbox.h"
+#include "messages/zelchathistorylistwindow.h"
+#include "messages/zelofflinemessageswidget.h"
+#include "protocol/zelfilewriter.h"
+#include "protocol/zelhistorypaths.h"
+#include "protocol/zelpicturefield.h"
+#include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsettingslists.h"
 #include "core/zelruntimefolder.h"
 #include "protocol/zeltcpsocket.h"
 #include "peer/zeltestpeer.h"
+#include "platform/zelfakechoosers.h"
+#include "platform/zelfakesoundrecorder.h"
 #include "platform/zelfakesystemtray.h"
 #include "platform/zelplatform.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zelaboutdialog.h"
+#include "zelfulldisk.h"
 #include "zeltestmain.h"
+
+// A client signed in as "anita" on the protocol test peer, with Ravi as a
+// contact, choosers and a sound recorder of the test's own, and every question
+// answered Yes: the scene in which each kind of saved file is written.
+struct SavingScene
+{
+    QTemporaryDir dir;
+    ZELTestPeer peer;
+    ZELClient *client = nullptr;
+    ZELFakeChoosers choosers;
+    ZELFakeSoundRecorder recorder;
+    QPointer<ZELChatWindow> chat;
+    std::unique_ptr<ZELScreenCaptureEditor> editor;
+    QString shownMessage; // a received message as the window shows it
+
+    // The data folder is the test's own, and each scene starts without one:
+    // a preferences file left there would have the next client connect by itself.
+    static void clearDataFolder()
+    {
+        QDir(QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + "/ZEL").removeRecursively();
+    }
+
+    bool start()
+    {
+        clearDataFolder();
+        if (!dir.isValid() || !peer.listen())
+            return false;
+        ZELPlatform::setChoosers(&choosers);
+        ZELPlatform::setSoundRecorder(&recorder);
+        ZELMessageBoxClass::setTestAnswerHook([](const QString &, const QString &) { return int(QMessageBox::Yes); });
+        client = new ZELClient;
+        client->m_tcpSocket->connectToHost(peer.host(), peer.port());
+        if (!peer.waitForConnection()
+            || !QTest::qWaitFor([this] { return client->m_tcpSocket->state() == QAbstractSocket::ConnectedState; }))
+            return false;
+        client->m_signedIn = true;
+        client->m_loginId = "anita";
+        client->m_ownDisplayName = "Anita Rao";
+        client->m_chatWindowSettings = ZELChatWindowList::defaults();
+        client->m_chatHistorySettings = ZELChatHistoryList::defaults();
+        client->m_notificationSettings = ZELNotificationList::defaults();
+        client->m_notificationSettings[ZELNotificationList::SendsFile] = "FALSE";
+        client->m_defaultFileLocation = dir.filePath("in");
+        client->m_users.insert("ravi", UserRecord{"Engineer", "Ravi Kumar", "Sales", "Online", "At my desk",
+                                                  "Ravi&&Field&&Sales", "ravi", "", "GMT+05:30"});
+        client->m_privilegeInfo = QStringList{"PRIVILEGEINFO", "Field###Sales###1###1"};
+        return QDir().mkpath(client->m_defaultFileLocation);
+    }
+
+    ~SavingScene()
+    {
+        editor.reset();
+        if (client) {
+            const QList<ZELChatWindow *> windows = client->m_chatWindows.values();
+            for (ZELChatWindow *w : windows)
+                delete w;
+            delete client;
+        }
+        clearDataFolder();
+        ZELMessageBoxClass::setTestAnswerHook({});
+        ZELPlatform::setChoosers(nullptr);
+        ZELPlatform::setSoundRecorder(nullptr);
+    }
+
+    ZELChatWindow *chatWithRavi()
+    {
+        if (!client->m_chatWindows.contains("ravi"))
+            client->createChatWindow("ravi");
+        chat = client->m_chatWindows.value("ravi");
+        if (chat && !chat->totalMessage->toPlainText().contains("says ::"))
+            chat->totalMessage->append("<b>Ravi Kumar says ::</b> the figures for May");
+        return chat;
+    }
+
+    static QString shown(ZELMessageBoxClass *box)
+    {
+        return box && box->isVisible() ? box->m_messageText->text() : QString();
+    }
+
+    static void write(const QString &path, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (file.open(QIODevice::WriteOnly))
+            file.write(bytes);
+    }
+
+    // Lets the client finish what a write started: its own thread's writes and their ends.
+    bool settle()
+    {
+        client->m_fileWriter->waitForWrites();
+        return QTest::qWaitFor([this] { return !client->m_fileWriter->isBusy(); }, 5000);
+    }
+};
+
+// One kind of file the client saves: how the file there before is put in
+// place (its path is returned), what writes it anew, and where the user reads
+// what became of it.
+struct SavedKind
+{
+    const char *name;
+    QString (*prepare)(SavingScene &);
+    void (*write)(SavingScene &);
+    QString (*told)(SavingScene &);
+    const char *toldHolds; // besides the system's reason, when that is not shown
+};
+
+QString cellText(QTableWidget *table, int row, int column)
+{
+    const QTableWidgetItem *item = table ? table->item(row, column) : nullptr;
+    return item ? item->text() : QString();
+}
+
+const QList<SavedKind> &savedKinds()
+{
+    static const QList<SavedKind> kinds = {
+        {"preferences file",
+         [](SavingScene &s) {
+             ZELPreferencesFile file(s.client->m_dataFolder);
+             file.create({"127.0.0.1", "5222", "No Proxy", "", "", "", ""});
+             file.addUser(ZELPreferencesFile::UserSettings::defaults("anita", "secret", "TRUE", "TRUE"), {});
+             return file.fileName();
+         },
+         [](SavingScene &s) {
+             QStringList notifications = ZELNotificationList::defaults();
+             notifications[0] = "FALSE";
+             s.client->saveDefaultNotificationSettings(notifications);
+         },
+         [](SavingScene &s) { return SavingScene::shown(s.client->m_informationBox); }, "settings saved before are kept"},
+
+        {"received chat file",
+         [](SavingScene &s) {
+             const QString path = s.client->m_defaultFileLocation + "/plan.txt";
+             SavingScene::write(path, "the old plan");
+             s.peer.sendText(ZELTestPeer::message(
+                 "FTPREADY", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"}, {"FILENAME", "plan.txt"},
+                              {"FILESIZE", "5000"}, {"ADDBANNER", "ADD_BANNER"}, {"DISPLAYNAME", "Ravi K"},
+                              {"PWDPROTECT", "0"}}));
+             QTest::qWaitFor([&s] { return s.client->m_chatWindows.contains("ravi"); });
+             ZELChatWindow *w = s.chatWithRavi();
+             QTest::qWaitFor([w] { return w->filePages().m_dowLoadtable->rowCount() == 1; });
+             w->filePages().m_ftpOk->click();
+             s.peer.waitForRequest("FTPACCEPT");
+             return path;
+         },
+         [](SavingScene &s) {
+             s.peer.sendFile(QByteArray(5000, 'n'));
+             QTest::qWaitFor([&s] { return !s.client->m_downloadInProgress; }, 10000);
+         },
+         [](SavingScene &s) {
+             QTableWidget *rows = s.chat->filePages().m_dowLoadtable;
+             return cellText(rows, 0, 5) + " | " + cellText(rows, 0, 1);
+         },
+         "Downloading Failed"},
+
+        {"received offline file",
+         [](SavingScene &s) {
+             const QString path = s.client->m_defaultFileLocation + "/report.txt";
+             SavingScene::write(path, "the old report");
+             QByteArray text = ZELTestPeer::message("OFFLINEFILEDETAILS", {{"VALUE", "7^%ravi^%report.txt"},
+                                                                             {"VALUE", "10:00"},
+                                                                             {"VALUE", "5000##Ravi Kumar"}})
+                                   .toLatin1()
+                               + ":::";
+             QByteArray none;
+             s.client->messageFromServer(text, none);
+             s.client->generateWindow();
+             ZELOfflineMessagesWidget *inbox = s.client->m_offlineMessagesWidget.get();
+             inbox->m_offlineTabWidget->setCurrentIndex(1);
+             inbox->m_receivedFileDetailsTable->setCurrentCell(0, 3);
+             inbox->onDownloadButtonClicked();
+             s.peer.waitForRequest("OFFLINEFTPACCEPT");
+             return path;
+         },
+         [](SavingScene &s) {
+             s.peer.sendFile(QByteArray(5000, 'n'));
+             QTest::qWaitFor([&s] { return !s.client->m_downloadInProgress; }, 10000);
+         },
+         [](SavingScene &s) {
+             QTableWidget *rows = s.client->m_offlineMessagesWidget->m_receivedFileDetailsTable;
+             return cellText(rows, 0, ZELOfflineMessagesWidget::StatusColumn) + " | "
+                    + cellText(rows, 0, ZELOfflineMessagesWidget::PathColumn);
+         },
+         "Failed"},
+
+        {"received voice mail",
+         [](SavingScene &s) {
+             const QString name = "anita`VS`ravi`VS`10;00;01MIN0SEC7.wav";
+             const QString path = s.client->m_dataFolder + "/VoiceMails/" + name;
+             SavingScene::write(path, "an earlier mail of that name");
+             s.client->showVoiceMailInboxDialog();
+             s.client->m_voiceMailDownloading = true;
+             s.client->m_downloadVoiceMailName = name;
+             return path;
+         },
+         [](SavingScene &s) {
+             QByteArray text;
+             QByteArray block = QByteArray(5000, 'v') + "<FILEEND>";
+             s.client->messageFromServer(text, block);
+             s.settle();
+         },
+         // Told by the main widget's box, over the inbox.
+         [](SavingScene &s) { return SavingScene::shown(s.client->m_informationBox); }, "Voice mail"},
+
+        {"voice mail saved as",
+         [](SavingScene &s) {
+             SavingScene::write(s.client->m_dataFolder + "/VoiceMails/mail.wav", QByteArray(5000, 'v'));
+             const QString target = s.dir.filePath("copy.wav");
+             SavingScene::write(target, "an older copy");
+             s.client->showVoiceMailInboxDialog();
+             s.client->m_voiceMailInbox->m_playFileName = "mail.wav";
+             s.client->m_voiceMailInbox->m_saveButton->setEnabled(true);
+             s.choosers.saveFileAnswers << target;
+             return target;
+         },
+         [](SavingScene &s) { s.client->m_voiceMailInbox->m_saveButton->click(); },
+         [](SavingScene &s) { return SavingScene::shown(s.client->m_voiceMailInbox->m_informationBox); }, ""},
+
+        {"voice recording",
+         [](SavingScene &s) {
+             s.client->m_selectedUserName = "ravi";
+             s.client->m_voiceMailAction->setEnabled(true);
+             s.client->showVoiceRecorderDialog();
+             const QString path = s.client->m_voiceMailRecorder->tempFilePath();
+             SavingScene::write(path, "RIFF the recording before");
+             return path;
+         },
+         [](SavingScene &s) {
+             ZELVoiceMail *recorder = s.client->m_voiceMailRecorder.get();
+             recorder->m_startButton->click();
+             recorder->m_stopButton->click();
+         },
+         [](SavingScene &s) { return SavingScene::shown(s.client->m_voiceMailRecorder->m_informationBox); }, ""},
+
+        {"chat transcript as HTML",
+         [](SavingScene &s) {
+             ZELChatWindow *w = s.chatWithRavi();
+             w->m_downloadFolder = s.dir.path();
+             const QString target = s.dir.filePath("saved/log.html");
+             SavingScene::write(target, "<html>an earlier conversation</html>");
+             s.choosers.saveFileAnswers << target;
+             return target;
+         },
+         [](SavingScene &s) { s.chat->saveChatSession(); },
+         [](SavingScene &s) { return SavingScene::shown(s.chat->m_informationBox.get()); },
+         "Chat History has not been saved"},
+
+        {"chat transcript as PDF",
+         [](SavingScene &s) {
+             ZELChatWindow *w = s.chatWithRavi();
+             w->m_downloadFolder = s.dir.path();
+             const QString target = s.dir.filePath("saved/log.pdf");
+             SavingScene::write(target, "%PDF an earlier conversation");
+             s.choosers.saveFileAnswers << target;
+             return target;
+         },
+         [](SavingScene &s) { s.chat->saveChatSession(); },
+         [](SavingScene &s) { return SavingScene::shown(s.chat->m_informationBox.get()); },
+         "Chat History has not been saved"},
+
+        {"transcript saved on closing",
+         [](SavingScene &s) {
+             ZELChatWindow *w = s.chatWithRavi();
+             w->m_autoSave = "TRUE";
+             w->m_historyFolder = s.dir.filePath("history");
+             const QString path = ZELHistoryPaths::userFolder(w->m_historyFolder, w->m_ownDisplayName) + "/"
+                                  + ZELHistoryPaths::dayFolderName(QDate::currentDate()) + "/"
+                                  + ZELHistoryPaths::contactFileName(w->m_peerDisplayName);
+             SavingScene::write(path, "<html>this morning's conversation</html>");
+             return path;
+         },
+         [](SavingScene &s) {
+             s.chat->close();
+             QTest::qWaitFor([&s] { return s.chat.isNull(); });
+         },
+         [](SavingScene &s) { return SavingScene::shown(s.client->m_informationBox); }, "history saved before is kept"},
+
+        {"history as HTML",
+         [](SavingScene &s) {
+             ZELChatHistoryListWindow *w = s.client->m_chatHistoryWindow.get();
+             w->m_saveFolder = s.dir.path();
+             w->m_folderWritable = [](const QString &) { return true; };
+             w->show();
+             w->showTranscript("<p>Ravi Kumar says :: the figures for May</p>");
+             const QString target = s.dir.filePath("saved/history.html");
+             SavingScene::write(target, "<html>kept history</html>");
+             s.choosers.saveFileAnswers << target;
+             return target;
+         },
+         [](SavingScene &s) { s.client->m_chatHistoryWindow->saveChatSession(); },
+         [](SavingScene &s) { return SavingScene::shown(s.client->m_chatHistoryWindow->m_informationBox); },
+         "Chat History has not been saved"},
+
+        {"history as PDF",
+         [](SavingScene &s) {
+             ZELChatHistoryListWindow *w = s.client->m_chatHistoryWindow.get();
+             w->m_saveFolder = s.dir.path();
+             w->m_folderWritable = [](const QString &) { return true; };
+             w->show();
+             w->showTranscript("<p>Ravi Kumar says :: the figures for May</p>");
+             const QString target = s.dir.filePath("saved/history.pdf");
+             SavingScene::write(target, "%PDF kept history");
+             s.choosers.saveFileAnswers << target;
+             return target;
+         },
+         [](SavingScene &s) { s.client->m_chatHistoryWindow->saveChatSession(); },
+         [](SavingScene &s) { return SavingScene::shown(s.client->m_chatHistoryWindow->m_informationBox); },
+         "Chat History has not been saved"},
+
+        {"screen capture saved from the editor",
+         [](SavingScene &s) {
+             s.editor = std::make_unique<ZELScreenCaptureEditor>();
+             QPixmap picture(200, 100);
+             picture.fill(Qt::white);
+             s.editor->setPicture(picture);
+             const QString target = s.dir.filePath("saved/shot.png");
+             SavingScene::write(target, "an earlier shot");
+             s.choosers.saveFileAnswers << target;
+             return target;
+         },
+         [](SavingScene &s) { s.editor->saveImage(); },
+         [](SavingScene &s) { return SavingScene::shown(s.editor->m_informationBox); }, ""},
+
+        {"screen capture put into a chat",
+         [](SavingScene &s) {
+             const QString picked = s.dir.filePath("picked.png");
+             QPixmap picture(120, 80);
+             picture.fill(Qt::blue);
+             picture.save(picked);
+             const QString earlier = s.client->m_dataFolder + "/ScreenCapture/an earlier capture.jpg";
+             SavingScene::write(earlier, "an earlier capture");
+             ZELChatWindow *w = s.chatWithRavi();
+             s.choosers.openFileAnswers << picked;
+             w->insertImageClicked();
+             return earlier;
+         },
+         [](SavingScene &s) {
+             if (s.chat && s.chat->m_captureHelper && s.chat->m_captureHelper->m_screenCaptureEditor)
+                 s.chat->m_captureHelper->m_screenCaptureEditor->m_pasteScreenCaptureButton->click();
+         },
+         [](SavingScene &s) { return SavingScene::shown(s.chat->m_informationBox.get()); }, ""},
+
+        {"picture dropped into a chat",
+         [](SavingScene &s) {
+             QImage picture(120, 80, QImage::Format_RGB32);
+             picture.fill(Qt::green);
+             picture.save(s.dir.filePath("dropped.png"));
+             const QString earlier = s.client->m_dataFolder + "/ScreenCapture/an earlier capture.jpg";
+             SavingScene::write(earlier, "an earlier capture");
+             s.chatWithRavi();
+             return earlier;
+         },
+         [](SavingScene &s) { s.chat->checkPictureFile(s.dir.filePath("dropped.png")); },
+         [](SavingScene &s) { return SavingScene::shown(s.chat->m_informationBox.get()); }, ""},
+
+        {"received picture",
+         [](SavingScene &s) {
+             const QString earlier = s.client->m_dataFolder + "/ScreenCapture/" + "view.jpg";
+             SavingScene::write(earlier, "another picture of that name");
+             return earlier;
+         },
+         [](SavingScene &s) {
+             const QString field = ZELPictureField::encode("view.jpg", QByteArray(5000, 'p'));
+             s.shownMessage = s.client->showReceivedPicture(field, "<img src=\"ScreenCapture/view.jpg\">");
+         },
+         [](SavingScene &s) { return s.shownMessage; }, "Picture could not be stored"},
+
+        {"banner",
+         [](SavingScene &s) {
+             s.client->m_autoLoginTried = true; // no sign-in of its own after the banner
+             s.client->m_fileDataAwaited = true;
+             QDir().mkpath(s.client->m_dataFolder + "/Banner");
+             return s.client->m_dataFolder + "/Banner/banner.gif"; // none yet: none after
+         },
+         [](SavingScene &s) {
+             QByteArray text;
+             QByteArray block = "GIF89a" + QByteArray(5000, 'b') + "<BANNEREND><FILEEND>";
+             s.client->messageFromServer(text, block);
+         },
+         [](SavingScene &s) { return SavingScene::shown(s.client->m_informationBox); }, "banner"},
+    };
+    return kinds;
+}
 
 // Construction of the main widget: folders, actions, menus, shortcuts,
 // timers and validators, and a clean end while the connection is up.
@@ -375,6 +776,47 @@ private slots:
         QVERIFY(validator);
         int position = 0;
         QCOMPARE(validator->validate(text, position) == QValidator::Acceptable, acceptable);
+    }
+
+    // Every kind of file the client saves, on a full disk (here a file-size
+    // limit: writes fail as they do when no room is left): the file there
+    // before stays byte for byte, nothing of the failed write is left beside
+    // it, and the user is told, with the system's reason where the place has
+    // room for one.
+    void fullDiskKeepsEverySavedFile_data()
+    {
+        QTest::addColumn<int>("kind");
+        for (int i = 0; i < savedKinds().size(); ++i)
+            QTest::newRow(savedKinds().at(i).name) << i;
+    }
+
+    void fullDiskKeepsEverySavedFile()
+    {
+        QFETCH(int, kind);
+        const SavedKind &saved = savedKinds().at(kind);
+        SavingScene scene;
+        QVERIFY(scene.start());
+        const QString path = saved.prepare(scene);
+        QVERIFY(!path.isEmpty());
+        const QString folder = QFileInfo(path).absolutePath();
+        const bool existed = QFileInfo::exists(path);
+        QFile before(path);
+        const QByteArray old = before.open(QIODevice::ReadOnly) ? before.readAll() : QByteArray();
+        const QStringList files = zelFilesIn(folder);
+        {
+            ZELFullDisk full(0);
+            QVERIFY(full.isActive());
+            saved.write(scene);
+            QVERIFY(scene.settle());
+        }
+        QCOMPARE(QFileInfo::exists(path), existed);
+        QFile after(path);
+        QCOMPARE(after.open(QIODevice::ReadOnly) ? after.readAll() : QByteArray(), old);
+        QCOMPARE(zelFilesIn(folder), files);
+        const QString told = saved.told(scene);
+        QVERIFY2(told.contains(QLatin1String(saved.toldHolds)), qPrintable(told));
+        if (!QByteArray(saved.toldHolds).startsWith("Chat History") && !QByteArray(saved.toldHolds).startsWith("Picture"))
+            QVERIFY2(told.contains(ZELFullDisk::reason()), qPrintable(told));
     }
 
     void endsCleanlyWhileConnected()

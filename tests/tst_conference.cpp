@@ -1,12 +1,15 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QListWidget>
 #include <QMovie>
 #include <QPointer>
+#include <QRandomGenerator>
 #include <QTemporaryDir>
 
 #include "chat/zelchatwindow.h"
 #include "chat/zelconferencechat.h"
+#include "chat/zelinvitablelist.h"
 #include "chat/zelrequestdialog.h"
 #include "core/zelclient.h"
 #include "peer/zeltestpeer.h"
@@ -268,7 +271,7 @@ private slots:
         QCOMPARE(w->windowTitle(), QString("Conference Chat - Team "));
         QVERIFY(w->totalMessage->toPlainText().contains("Team "));
         // Namesakes are two rows: the list goes by user name.
-        QCOMPARE(rows(w->m_onlineUsersListBox),
+        QCOMPARE(rows(w->invitableUsers().list()),
                  QStringList({"ravi##Ravi Kumar", "mira##Mira Shah", "ravi2##Ravi Kumar"}));
         QVERIFY(!w->m_inviteChatButton->isHidden());
         QVERIFY(!w->m_stopChatButton->isEnabled());
@@ -282,7 +285,7 @@ private slots:
         QVERIFY(!w->m_conferenceChatFrame->isHidden());
         QCOMPARE(w->minimumWidth(), 776);
 
-        select(w->m_onlineUsersListBox, {"ravi", "mira"});
+        select(w->invitableUsers().list(), {"ravi", "mira"});
         QVERIFY(w->m_inviteChatButton->isEnabled());
         w->m_inviteChatButton->click();
         QCOMPARE(m_questions.value(0), QString("Are you sure you want to invite selected user(s) to conference chat? "));
@@ -298,11 +301,11 @@ private slots:
         }
         invited.sort();
         QCOMPARE(invited, QStringList({"mira", "ravi"}));
-        QVERIFY(w->m_onlineUsersListBox->selectedItems().isEmpty());
+        QVERIFY(w->invitableUsers().list()->selectedItems().isEmpty());
         QVERIFY(!w->m_inviteChatButton->isEnabled());
 
         // Asked again before the answer: a notice, nothing sent.
-        select(w->m_onlineUsersListBox, {"ravi"});
+        select(w->invitableUsers().list(), {"ravi"});
         w->m_inviteChatButton->click();
         QVERIFY(boxText(w, w->m_informationBox.get()).endsWith("already invited in this conference chat"));
         fence();
@@ -332,7 +335,7 @@ private slots:
         QCOMPARE(requestCount("UPDATECONFERENCECHATUSERS"), 1);
 
         // A participant cannot be invited again.
-        select(w->m_onlineUsersListBox, {"ravi"});
+        select(w->invitableUsers().list(), {"ravi"});
         w->m_inviteChatButton->click();
         QVERIFY(boxText(w, w->m_informationBox.get()).endsWith("already added in this conference chat"));
         fence();
@@ -603,7 +606,7 @@ private slots:
         QTRY_VERIFY(w->totalMessage->toPlainText().contains("Ravi Kumar left from this conference chat"));
         QCOMPARE(rows(w->m_chatRoomListBox), QStringList({"ravi##Ravi Kumar", "mira##Mira Shah"}));
         QCOMPARE(entries(w), QStringList({"ravi", "mira"}));
-        QCOMPARE(rows(w->m_onlineUsersListBox), QStringList({"ravi##Ravi Kumar", "mira##Mira Shah"}));
+        QCOMPARE(rows(w->invitableUsers().list()), QStringList({"ravi##Ravi Kumar", "mira##Mira Shah"}));
     }
 
     void conversionOfOneToOneWindow()
@@ -932,6 +935,57 @@ private slots:
         QString key = "Other 10~00~01";
         emit w->closeChat(key);
         QCOMPARE(m_client->m_chatWindows.value(key), other);
+    }
+
+    // A hidden list keeps the changes, merging them past its bounds, and when
+    // shown holds the rows a list in sight made one change at a time:
+    // namesakes, repeats, clears, small and large batches of either match.
+    void hiddenInvitableListShowsTheSameRows()
+    {
+        using List = ZELInvitableList;
+        QListWidget shown;
+        shown.show();
+        QListWidget hidden;
+        List inSight;
+        inSight.attach(&shown);
+        List waiting;
+        waiting.attach(&hidden);
+        const auto rowsOf = [](const QListWidget &list) {
+            QStringList rows;
+            for (int i = 0; i < list.count(); ++i)
+                rows << list.item(i)->toolTip() + "##" + list.item(i)->text();
+            return rows;
+        };
+
+        QRandomGenerator random(31);
+        // 40 users under 25 names.
+        const auto contact = [&random] {
+            const int n = int(random.bounded(40));
+            return List::Contact{QStringLiteral("u%1").arg(n), QStringLiteral("Name %1").arg(n % 25)};
+        };
+        for (int change = 1; change <= 90000; ++change) {
+            const quint32 roll = random.bounded(40000);
+            if (roll == 0) {
+                inSight.clear();
+                waiting.clear();
+                continue;
+            }
+            List::Contacts batch;
+            for (int i = 0, size = roll < 40 ? 100 : 1 + int(roll % 3); i < size; ++i)
+                batch << contact();
+            const List::Match match = roll % 2 ? List::SameUserName : List::SameDisplayName;
+            inSight.add(batch, match);
+            waiting.add(batch, match);
+            if (change == 45000) {
+                // Shown once and hidden again: from then on it has rows.
+                hidden.show();
+                QCOMPARE(rowsOf(hidden), rowsOf(shown));
+                hidden.hide();
+            }
+        }
+        QVERIFY(!rowsOf(shown).isEmpty());
+        hidden.show();
+        QCOMPARE(rowsOf(hidden), rowsOf(shown));
     }
 };
 

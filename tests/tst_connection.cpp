@@ -16,6 +16,7 @@
 #include <QTimer>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zelinvitablelist.h"
 #include "contacts/zeladdcontact.h"
 #include "contacts/zelapprovaladdcontact.h"
 #include "contacts/zelapprovalrequesteduser.h"
@@ -434,7 +435,7 @@ private slots:
         chat->m_peer = "bob";
         chat->m_logoLabel->setText("Bob (Online)");
         chat->m_offlineMessagePending = true;
-        chat->m_onlineUsersListBox->addItem("bob");
+        chat->invitableUsers().list()->addItem("bob");
         auto *conference = new ZELChatWindow;
         conference->m_logoLabel->setText("Conference");
         conference->setWindowTitle("Conference");
@@ -459,7 +460,7 @@ private slots:
         QCOMPARE(chat->m_logoLabel->text(), QStringLiteral("Bob (Offline)"));
         QCOMPARE(chat->m_peerStatus, QStringLiteral("Offline"));
         QVERIFY(!chat->Chat->isEnabled());
-        QCOMPARE(chat->m_onlineUsersListBox->count(), 0);
+        QCOMPARE(chat->invitableUsers().list()->count(), 0);
         QVERIFY(chat->totalMessage->toPlainText().contains("ZEL Disconnected Offline message sending failed"));
         QVERIFY(!chat->m_offlineMessagePending);
         QCOMPARE(conference->windowTitle(), QStringLiteral("Conference"));

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -24,11 +25,13 @@
 #include "mainwindow/zelcontactrow.h"
 #include "peer/zeltestpeer.h"
 #include "platform/zelfakechoosers.h"
+#include "platform/zelfakedesktopservices.h"
 #include "platform/zelplatform.h"
 #include "reminders/zelreminderdialog.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zeltextbounds.h"
+#include "zellinkclicks.h"
 #include "zeltestmain.h"
 
 // The contact dialogs and their glue: search and add, remove, approvals,
@@ -679,6 +682,61 @@ private slots:
         QCOMPARE(dialog->m_profileLabel7->text(), phoneRow);
         QCOMPARE(dialog->m_phoneLabel->isVisibleTo(dialog), phoneIcon);
         QVERIFY(dialog->m_defaultImageShown);
+        dialog->close();
+        QTRY_VERIFY(!m_client->findChild<ZELUserProfileDialog *>());
+    }
+
+    // A profile value is text, whatever it holds: every row of the card shows
+    // it as given, and a click anywhere on the card opens at most a mail link
+    // whose address is the whole value, through the link rule.
+    void cardValuesStayText_data()
+    {
+        QTest::addColumn<QString>("value");
+        QTest::addColumn<bool>("mailLink");
+        QTest::newRow("address") << "z@example.com" << true;
+        QTest::newRow("quote ends the link") << "x'></a><a href='file:///etc/passwd'>report</a>" << true;
+        QTest::newRow("double quote") << "x\"></a><a href=\"ssh://host.example.com\">go</a>" << true;
+        QTest::newRow("markup") << "<b>z</b>@<i>example.com</i>" << true;
+        QTest::newRow("ampersand") << "a&amp;b&lt;c & d@example.com" << true;
+        QTest::newRow("script") << "javascript:alert(1)" << true;
+        QTest::newRow("mail fields") << "z@example.com?attach=/etc/passwd" << true;
+        QTest::newRow("over-long") << QString(300, 'x') + "@example.com" << false;
+    }
+
+    void cardValuesStayText()
+    {
+        QFETCH(QString, value);
+        QFETCH(bool, mailLink);
+        ZELFakeDesktopServices seam;
+        ZELPlatform::setDesktopServices(&seam);
+        const auto restore = qScopeGuard([] { ZELPlatform::setDesktopServices(nullptr); });
+        ZELDirectOpenings direct;
+
+        QStringList card(9, value);
+        card[5] = "Online <a href='file:///etc/passwd'>" + value + "</a>";
+        card[8] = QString();
+        QPoint at(40, 40);
+        m_client->showApprovalProfileDetails(card, at);
+        auto *dialog = m_client->findChild<ZELUserProfileDialog *>();
+        QVERIFY(dialog);
+        const QString shown = ZELTextBounds::shownLine(value);
+        const QList<QLabel *> rows{dialog->m_profileLabel0, dialog->m_profileLabel1, dialog->m_profileLabel2,
+                                   dialog->m_profileLabel3, dialog->m_profileLabel4, dialog->m_profileLabel6,
+                                   dialog->m_profileLabel7};
+        for (QLabel *row : rows)
+            QVERIFY2(zelShownText(row).contains(shown.simplified()), qPrintable(row->objectName()));
+        QCOMPARE(zelShownText(dialog->m_profileLabel4), shown);
+        QVERIFY(zelShownText(dialog->m_profileLabel5).contains(ZELTextBounds::shownLine(card[5])));
+
+        for (QLabel *row : rows + QList<QLabel *>{dialog->m_profileLabel5})
+            zelClickAllOver(row);
+        QCOMPARE(direct.urls, QList<QUrl>());
+        QCOMPARE(!seam.openedUrls.isEmpty(), mailLink);
+        for (const QUrl &url : std::as_const(seam.openedUrls)) {
+            QCOMPARE(url.scheme(), QString("mailto"));
+            QCOMPARE(url.path(), value);
+            QCOMPARE(url.query(), QString());
+        }
         dialog->close();
         QTRY_VERIFY(!m_client->findChild<ZELUserProfileDialog *>());
     }

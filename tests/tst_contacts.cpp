@@ -16,6 +16,7 @@
 #include <QTreeWidgetItemIterator>
 
 #include "chat/zelchatwindow.h"
+#include "chat/zelinvitablelist.h"
 #include "core/zelclient.h"
 #include "protocol/zelpreferencesfile.h"
 #include "protocol/zelsettingslists.h"
@@ -34,6 +35,7 @@
 #include "reminders/zelreminderdialog.h"
 #include "contacts/zeluserprofiledialog.h"
 #include "style/zelmessageboxclass.h"
+#include "zellinkclicks.h"
 #include "zeltestmain.h"
 
 // One contact of a presence list, in the order of the wire.
@@ -847,6 +849,9 @@ private slots:
         QTest::addColumn<QString>("opened");
         QTest::newRow("address") << "ann@example.com" << true << "mailto:ann@example.com";
         QTest::newRow("no record") << "ann@example.com" << false << "";
+        // The whole value is the address: it adds no field to the mail.
+        QTest::newRow("mail fields") << "ann@example.com?attach=/etc/passwd" << true
+                                     << "mailto:ann@example.com%3Fattach=/etc/passwd";
     }
 
     void mailTo()
@@ -864,6 +869,70 @@ private slots:
         QCOMPARE(m_desktop.openedUrls.isEmpty(), opened.isEmpty());
         if (!opened.isEmpty())
             QCOMPARE(m_desktop.openedUrls.first().toString(), opened);
+    }
+
+    // Wherever a contact's name, department or status message shows, it
+    // shows as the text it is: no markup of it takes effect, and a click on
+    // it opens nothing.
+    void peerTextStaysText_data()
+    {
+        QTest::addColumn<QString>("place");
+        for (const char *place : {"contact card", "chat window", "offline window", "meeting notice", "sign-in toast",
+                                  "chat preview", "protected message pop-up"})
+            QTest::newRow(place) << place;
+    }
+
+    void peerTextStaysText()
+    {
+        QFETCH(QString, place);
+        const QString hostile = "<a href='ssh://h'>A&amp;B</a>";
+        ZELDirectOpenings direct;
+        Contact ann = online("ann", "Meeting", hostile);
+        ann.name = hostile;
+        ann.statusMessage = hostile;
+        deliver({ownList({ann})});
+        m_client->m_chatWindowSettings = ZELChatWindowList::defaults();
+        m_client->m_chatWindowSettings[ZELChatWindowList::WarnMeeting] = "TRUE";
+        m_client->m_chatWindowSettings[ZELChatWindowList::DisplayInfoBox] = "TRUE";
+
+        QList<QLabel *> labels;
+        if (place == "contact card") {
+            m_client->m_contactView->setCurrentItem(findRow(m_client->m_onlineItem, "ann"));
+            auto *card = qobject_cast<ZELProfile *>(
+                m_client->m_contactView->itemWidget(findRow(m_client->m_onlineItem, "ann"), 0));
+            QVERIFY(card);
+            labels = {card->m_userName, card->m_statusMessageLabel};
+        } else if (place == "chat window" || place == "offline window") {
+            if (place == "chat window")
+                m_client->createChatWindow("ann");
+            else
+                m_client->openChatWindowForOfflineMessage("ann", QString(), QString(), hostile, QString());
+            ZELChatWindow *window =
+                m_client->m_chatWindows.value(place == "chat window" ? "ann" : "annOfflineMessage");
+            QVERIFY(window);
+            labels = {window->m_logoLabel, window->m_userNameLabel, window->m_userRoleLabel,
+                      window->m_userStatusLabel};
+        } else if (place == "meeting notice") {
+            m_client->processForActiveUsers(findRow(m_client->m_activeItem, "ann"), "Active");
+            QVERIFY(m_client->m_informationBox->isVisible());
+            labels = {m_client->m_informationBox->m_messageText};
+        } else if (place == "sign-in toast") {
+            m_client->raisePopUp(hostile, "Online");
+            labels = {m_client->m_businessCardPopup->m_businessCardUserNameLable};
+        } else if (place == "chat preview") {
+            m_client->showChatPopupWidget({"CHAT", "me", "ann", "hello", "", "", "", "hello", ""}, hostile);
+            labels = {m_client->m_notificationPopup->m_messageLabel};
+        } else {
+            m_client->showPasswordProtectPopup("ann", hostile);
+            labels = {m_client->m_notificationPopup->m_messageLabel};
+        }
+        for (QLabel *label : std::as_const(labels)) {
+            QVERIFY2(zelShownText(label).contains(hostile), qPrintable(label->objectName() + ": " + label->text()));
+            zelClickAllOver(label);
+        }
+        QCOMPARE(m_desktop.openedUrls, QList<QUrl>());
+        QCOMPARE(direct.urls, QList<QUrl>());
+        m_client->m_informationBox->close();
     }
 
     void chatPreview_data()
@@ -897,6 +966,67 @@ private slots:
         QCOMPARE(m_client->m_notificationPopup->m_messageLabel->text(), text);
         m_client->m_notificationPopup->close();
     }
+    // Every open window offers the contacts online for invitation as they
+    // sign in, are added, sign out and are removed, whether its list is in
+    // sight while that happens or is shown only afterwards.
+    void invitableListsFollowTheContacts_data()
+    {
+        QTest::addColumn<bool>("inSight");
+        QTest::newRow("list in sight") << true;
+        QTest::newRow("list shown afterwards") << false;
+    }
+
+    void invitableListsFollowTheContacts()
+    {
+        QFETCH(bool, inSight);
+        const auto addName = [](const Contact &contact) {
+            const QStringList v = contact.values();
+            return ZELTestPeer::messageTree(
+                "ADDCONTACT", {Node("ADDNAME", {Node("U", v.at(0)), Node("S", v.at(1)), Node("D", v.at(2)),
+                                                Node("P", v.at(4)), Node("N", v.at(3)), Node("M", v.at(5)),
+                                                Node("T", v.at(6))})});
+        };
+        const auto deletePresent = [](const QString &user) {
+            return ZELTestPeer::message("DELETENAME", {{"U", user}, {"D", "Development"}, {"P", "1"}, {"C", "Acme"}});
+        };
+        m_client->createChatWindow("zed");
+        ZELChatWindow *window = m_client->m_chatWindows.value("zed");
+        QVERIFY(window);
+        // The page as the user opens it, and its rows as they are on the screen.
+        const auto showList = [window] {
+            window->Chat->addTab(window->m_conferenceTab, "Conference Chat");
+            window->Chat->setCurrentWidget(window->m_conferenceTab);
+            QVERIFY(window->m_onlineUsersListBox->isVisible());
+        };
+        const auto shownRows = [window] {
+            QStringList rows;
+            for (int i = 0; i < window->m_onlineUsersListBox->count(); ++i) {
+                const QListWidgetItem *row = window->m_onlineUsersListBox->item(i);
+                rows << row->toolTip() + "##" + row->text();
+            }
+            return rows;
+        };
+        if (inSight)
+            showList();
+
+        const std::pair<QString, QStringList> steps[] = {
+            {ownList({online("ann"), offline("bob"), online("cat"), online("eve")}), {"ann##ANN", "cat##CAT", "eve##EVE"}},
+            {logout("ann"), {"cat##CAT", "eve##EVE"}},
+            {deletePresent("cat"), {"eve##EVE"}},
+            {addName(online("dan")), {"eve##EVE", "dan##DAN"}},
+            {othersList({online("bob")}), {"eve##EVE", "dan##DAN", "bob##BOB"}},
+            {othersList({online("eve")}), {"eve##EVE", "dan##DAN", "bob##BOB"}},
+        };
+        for (const auto &[message, rows] : steps) {
+            deliver({message});
+            if (inSight)
+                QCOMPARE(shownRows(), rows);
+        }
+        if (!inSight)
+            showList();
+        QCOMPARE(shownRows(), steps[std::size(steps) - 1].second);
+    }
+
     // The contact's chat window follows the status, is shut down at sign-out
     // and opened again when the contact returns, with a status entry each time.
     void chatWindowFollowsPresence()
@@ -924,8 +1054,11 @@ private slots:
         QCOMPARE(window->m_logoLabel->text(), QString("Chatting with ANN (Offline)"));
         QVERIFY(!window->serverMessage->isEnabled());
         QVERIFY(window->totalMessage->toPlainText().contains("Status :: Left for the day"));
-        QCOMPARE(window->m_onlineUsersListBox->count(), 1);
-        QCOMPARE(window->m_onlineUsersListBox->item(0)->toolTip(), QString("bob"));
+        // Presence changes wait for the list of a page the one-to-one window
+        // never showed, without building it; reading the rows builds it.
+        QVERIFY(!window->hasConferencePage());
+        QCOMPARE(window->invitableUsers().list()->count(), 1);
+        QCOMPARE(window->invitableUsers().list()->item(0)->toolTip(), QString("bob"));
 
         deliver({othersList({online("ann")})});
         QCOMPARE(picture(), QSize(15, 15));
@@ -933,7 +1066,7 @@ private slots:
         QVERIFY(window->serverMessage->isEnabled());
         QCOMPARE(window->m_logoLabel->text(), QString("Chatting with ANN (Online)"));
         QVERIFY(window->totalMessage->toPlainText().endsWith("Status :: Working"));
-        QCOMPARE(window->m_onlineUsersListBox->findItems("ANN", Qt::MatchExactly).size(), 1);
+        QCOMPARE(window->invitableUsers().list()->findItems("ANN", Qt::MatchExactly).size(), 1);
     }
 
     void openingFromFlatGroups_data()

@@ -149,6 +149,7 @@ private slots:
 
     void officeOfThree();
     void awayUserGetsWhatWaitedAtSignIn();
+    void offlineMessageKeptWholeOrRefused();
     void secondPlaceSignIn();
     void everyQuestionIsAnswered_data();
     void everyQuestionIsAnswered();
@@ -446,6 +447,35 @@ void TestDemoServer::awayUserGetsWhatWaitedAtSignIn()
     QCOMPARE(kept.size(), 3);
     QCOMPARE(kept.value(1).section(QStringLiteral("##"), 3, 3), QStringLiteral("YES"));
     QVERIFY(!bobAgain.has(QStringLiteral("OFFLINEFILEDETAILS")));
+}
+
+// A long offline message arrives as it was sent; one the box cannot hold is
+// refused, so its sender is told, and nothing already kept is cut for it.
+void TestDemoServer::offlineMessageKeptWholeOrRefused()
+{
+    ScriptedClient alice;
+    QVERIFY(alice.signIn(m_server->port(), QStringLiteral("alice")));
+    QString text;
+    for (int i = 0; text.size() < 100000; ++i)
+        text += QStringLiteral("line %1 of a long report, ").arg(i);
+    const QString html = QStringLiteral("<p>") + text.toHtmlEscaped() + QStringLiteral("</p>");
+    alice.send({QStringLiteral("OFFLINEMESSAGE"), QStringLiteral("bob"), QStringLiteral("alice"), text, html, QString()});
+    QCOMPARE(alice.waitFor(QStringLiteral("OFFLINEMESSAGESTATUS")).value(1), QStringLiteral("SENT"));
+
+    const QString tooLong(ZELDemoServer::MaxOfflineBoxChars, QLatin1Char('x'));
+    alice.send({QStringLiteral("OFFLINEMESSAGE"), QStringLiteral("bob"), QStringLiteral("alice"), tooLong, tooLong,
+                QString()});
+    QCOMPARE(alice.waitFor(QStringLiteral("OFFLINEMESSAGESTATUS"), 0, QString(), 30000).value(1),
+             QStringLiteral("NOTSENT"));
+
+    ScriptedClient bob;
+    QVERIFY(bob.signIn(m_server->port(), QStringLiteral("bob")));
+    const QStringList offline = bob.waitFor(QStringLiteral("OFFLINEMESSAGES"));
+    QCOMPARE(offline.size(), 2);
+    const QStringList kept = offline.value(1).split(QStringLiteral("##"));
+    QCOMPARE(kept.value(1).size(), text.size());
+    QCOMPARE(kept.value(1), text);
+    QCOMPARE(kept.value(4), html);
 }
 
 void TestDemoServer::secondPlaceSignIn()

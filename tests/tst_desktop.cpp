@@ -75,6 +75,17 @@ private:
         return all ? double(same) / all : 0;
     }
 
+    // Everything the client asked of the X server, and all the window manager
+    // made of it, has come back as events the client handled: what has not
+    // happened by now was never asked for.
+    void settle()
+    {
+        QGuiApplication::sync();
+        if (m_x.hasWindowManager())
+            QVERIFY(m_x.windowManagerRoundTrip());
+        QGuiApplication::sync();
+    }
+
 private slots:
     void initTestCase()
     {
@@ -172,7 +183,7 @@ private slots:
         QVERIFY(window);
         const unsigned long id = window->winId();
         QTRY_COMPARE(m_x.initialState(id), int(Iconic));
-        QTest::qWait(500); // time for a window manager to act on it
+        settle();
         QVERIFY(window->isMinimized());
         QVERIFY(working.isActiveWindow());
         QVERIFY(!window->isActiveWindow());
@@ -226,7 +237,7 @@ private slots:
         QWidget *popup = m_client->m_reminderPopup.get();
         QVERIFY(popup->isVisible());
         QTRY_VERIFY(popup->windowHandle()->isExposed());
-        QTest::qWait(500); // time for a window manager to act on it
+        settle();
         QVERIFY(working.isActiveWindow());
         QVERIFY(!popup->isActiveWindow());
         popup->hide();

@@ -367,6 +367,7 @@ const LaterText laterTexts[] = {
     // buttons, the connection state and the connecting page.
     {"ZELClient", "textBrowser", "(25/99) Offline Messages/files"},
     {"ZELClient", "m_voiceMailIndicationLabel", "(99) Voice Mails"},
+    {"ZELClient", "m_waitingChatsLabel", "(999) Chats waiting for a window"},
     {"ZELClient", "m_statusMessageToolButton", "Invisible"},
     {"ZELClient", "m_chatToolButton", "Offline"},
     {"ZELClient", "m_connectedStateLabel", "<font color = 'red'>Disconnected"},

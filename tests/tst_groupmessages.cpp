@@ -2,6 +2,7 @@
 #include <QFontComboBox>
 #include <QMenu>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QAbstractTextDocumentLayout>
 #include <QTextBlock>
 #include <QTextLayout>
@@ -17,8 +18,11 @@
 #include "messages/zelgroupmessagedialog.h"
 #include "messages/zelgroupmessagedisplay.h"
 #include "peer/zeltestpeer.h"
+#include "platform/zelfakedesktopservices.h"
+#include "platform/zelplatform.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zeltextbounds.h"
+#include "zellinkclicks.h"
 #include "zeltestmain.h"
 
 namespace {
@@ -278,6 +282,57 @@ private slots:
         // The mail link reloads the text, so the repeated address is found at its first place again.
         QCOMPARE(anchors(dialog->m_groupMessageTextEdit->document()),
                  (QList<QPair<QString, QString>>{{"www.a.com", "www.a.com"}, {"me@x.org", "mailto:me@x.org"}}));
+    }
+
+    // A link word of a group message is a link where the message is read, and
+    // a click on it opens it through the link rule.
+    void linkWordsOpenWhereRead_data()
+    {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("opened");
+        QTest::newRow("http") << "http://wiki.example.org/page" << "http://wiki.example.org/page";
+        QTest::newRow("https") << "https://wiki.example.org/page" << "https://wiki.example.org/page";
+        QTest::newRow("mail") << "me@x.org" << "mailto:me@x.org";
+    }
+
+    void linkWordsOpenWhereRead()
+    {
+        QFETCH(QString, word);
+        QFETCH(QString, opened);
+        ZELFakeDesktopServices seam;
+        ZELPlatform::setDesktopServices(&seam);
+        const auto restore = qScopeGuard([] { ZELPlatform::setDesktopServices(nullptr); });
+        ZELDirectOpenings direct;
+
+        ZELGroupMessageDialog *dialog = composer(false, true, Records);
+        dialog->m_groupMessageTextEdit->setPlainText("see " + word + " now");
+        dialog->convertLinksInEditor();
+        const QStringList request = dialog->buildRequest();
+        ZELGroupMessageDisplay display;
+        display.show();
+        display.showGroupMessageDialog({"ONLINEGROUPMESSAGE", request.at(1), request.at(2), "y", "Ravi Kumar"});
+        QVERIFY(zelClickText(display.m_gMessageTextBrowser, word));
+        QCOMPARE(seam.openedUrls, QList<QUrl>{QUrl(opened)});
+        QCOMPARE(direct.urls, QList<QUrl>());
+    }
+
+    // The sender's name is text in the heading and the title, never markup.
+    void senderIsText()
+    {
+        ZELFakeDesktopServices seam;
+        ZELPlatform::setDesktopServices(&seam);
+        const auto restore = qScopeGuard([] { ZELPlatform::setDesktopServices(nullptr); });
+        ZELDirectOpenings direct;
+        const QString sender = "<a href='ssh://h'>A&amp;B</a>";
+        ZELGroupMessageDisplay display;
+        display.show();
+        display.showGroupMessageDialog({"ONLINEGROUPMESSAGE", "x", "hello", "y", sender});
+        QVERIFY(display.m_gMessageTextBrowser->toPlainText().contains(sender + " says ::"));
+        QVERIFY(zelShownText(display.m_logoLabel).endsWith(sender));
+        QVERIFY(zelClickText(display.m_gMessageTextBrowser, "A&amp;B"));
+        zelClickAllOver(display.m_logoLabel);
+        QCOMPARE(seam.openedUrls, QList<QUrl>());
+        QCOMPARE(direct.urls, QList<QUrl>());
     }
 
     void toolbar()

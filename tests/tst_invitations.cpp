@@ -5,10 +5,12 @@
 #include <QSet>
 
 #include "chat/zelrequestdialog.h"
+#include "contacts/zelapprovaladdcontact.h"
 #include "core/zelclient.h"
 #include "peer/zeltestpeer.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
+#include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
 
 // The invitation pop-up: its form, keys and close paths, and the answers the
@@ -286,16 +288,16 @@ private slots:
     }
 
     // Requests beyond the open pop-ups wait, and open oldest first as pop-ups
-    // close; what the wait cannot hold is refused at once. Every sender gets
-    // the answer of the pop-up he would have had, exactly once.
+    // close; an invitation the wait cannot hold is refused at once. Every
+    // sender gets the answer of the pop-up he would have had, exactly once.
     void floodIsAnsweredInFull_data()
     {
         QTest::addColumn<QString>("kind");
         QTest::addColumn<int>("count");
         QTest::newRow("conference, 25") << "CHAT" << 25;
         QTest::newRow("contact, 25") << "ADD" << 25;
-        QTest::newRow("contact, beyond the wait")
-            << "ADD" << ZELClient::MaxOpenRequestDialogs + ZELClient::MaxWaitingRequests + 3;
+        QTest::newRow("conference, beyond the wait")
+            << "CHAT" << ZELClient::MaxOpenRequestDialogs + ZELClient::MaxWaitingRequests + 3;
     }
 
     void floodIsAnsweredInFull()
@@ -358,6 +360,51 @@ private slots:
         QCOMPARE(answered, expected);
         fence();
         QCOMPARE(m_peer->requestTypes().count(request), count);
+    }
+
+    // A contact addition the wait cannot hold is not answered for the user: it
+    // stays in the approval list, and the user answers it there.
+    void contactFloodWaitsInApprovalList()
+    {
+        const int count = ZELClient::MaxOpenRequestDialogs + ZELClient::MaxWaitingRequests + 3;
+        auto sender = [](int i) { return QString("user%1").arg(i); };
+        ZELTestPeer::Fields listed;
+        QStringList flood;
+        for (int i = 0; i < count; ++i) {
+            listed << qMakePair(QString("REQUEST"),
+                                QStringList{sender(i), "Zoe", "Sales", "Engineer", "", QStringList(12).join("&&")}
+                                    .join('#'));
+            flood << approvalAlert(sender(i), "Zoe Adams");
+        }
+        // After the flood, an invitation that finds the wait full: its refusal
+        // says that every addition before it was handled.
+        flood << ZELTestPeer::message("CONFERENCECHAT", {{"CHATUSERNAME", "anita"}, {"LOGINNAME", "ravi"},
+                                                         {"INVITECHAT", "Design 10~15~00"},
+                                                         {"DISPLAYNAME", "Ravi Kumar"}});
+        m_peer->sendText(ZELTestPeer::message("ADDCONTACTAPPROVALSTATUS", listed));
+        QTableWidget *table = m_client->m_approvalAddContactDialog->m_approvaltable;
+        QTRY_COMPARE(table->rowCount(), count);
+        m_peer->sendTexts(flood);
+        QCOMPARE(m_peer->waitForRequest("CONFERECECHATSTATUS").value("STATUS"), QString("Declined"));
+        QCOMPARE(m_client->m_requestDialogs.size() + m_client->m_waitingRequests.size(), count - 3);
+        QCOMPARE(m_peer->requestTypes().count("ADDCONTACTAPPROVALSTATUS"), 0);
+        QCOMPARE(table->rowCount(), count);
+
+        // The last three, never asked in a pop-up, are answered in the list.
+        QStringList late;
+        for (int i = count - 3; i < count; ++i)
+            late << sender(i);
+        for (int row = 0; row < table->rowCount(); ++row) {
+            if (late.contains(table->item(row, ZELApprovalAddContact::LoginIdColumn)->text()))
+                table->item(row, ZELApprovalAddContact::NameColumn)->setCheckState(Qt::Checked);
+        }
+        ZELMessageBoxClass::setTestAnswerHook([](const QString &, const QString &) { return int(QMessageBox::Yes); });
+        m_client->m_approvalAddContactDialog->m_acceptPushButton->click();
+        ZELMessageBoxClass::setTestAnswerHook({});
+        QStringList accepted = m_peer->waitForRequest("ADDCONTACTACCEPTEDLIST").values("ADDUSERNAME");
+        accepted.sort();
+        QCOMPARE(accepted, late);
+        QCOMPARE(table->rowCount(), count - 3);
     }
 
     // A conference answer given after signing out is dropped.

@@ -112,6 +112,7 @@ private slots:
         row("m_offlineLable", "QLabel", "MainPage", QRect(8, 434, 21, 19));
         row("textBrowser", "QLabel", "MainPage", QRect(28, 437, 165, 14));
         row("m_voiceMailIndicationLabel", "QLabel", "MainPage", QRect(28, 417, 90, 14));
+        row("m_waitingChatsLabel", "QLabel", "MainPage", QRect(118, 417, 182, 14));
         row("verticalLayout_2", "QWidget", "MainPage", QRect(10, 120, 291, 295));
         row("m_searchLineEdit", "QLineEdit", "verticalLayout_2");
         row("m_activeusersearch", "QRadioButton", "verticalLayout_2");
@@ -180,6 +181,7 @@ private slots:
         row("signoutButton", "", "Sign Out");
         row("textBrowser", "", "Offline Messages / Files");
         row("m_voiceMailIndicationLabel", "", "Voice Mails");
+        row("m_waitingChatsLabel", "", "Chats waiting for a free chat window");
         row("m_activeusersearch", "Online", "");
         row("m_inactiveusersearch", "Offline", "");
         row("m_searchCloseButton", "", "Close");

@@ -1,9 +1,14 @@
+#include "zelfulldisk.h"
 #include "zeltestmain.h"
 
+#include "protocol/zelfilewriter.h"
 #include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsafewrite.h"
 #include "protocol/zelsettingslists.h"
 
 #include <QDomDocument>
+#include <QSemaphore>
+#include <QThread>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QFileInfo>
@@ -321,6 +326,13 @@ private slots:
         QByteArray huge = qCompress(validText, 9);
         huge[0] = char(0x7f);
         QTest::newRow("absurd length") << huge;
+        // Past what any copy of ours writes: refused before a tree is built.
+        QTest::newRow("nested deeper than any file")
+            << qCompress("<!DOCTYPE PERSONALSETTINGS>\n<SETTINGS>" + QByteArray("<USERSETTINGS>").repeated(5000)
+                             + QByteArray("</USERSETTINGS>").repeated(5000) + "</SETTINGS>\n",
+                         9);
+        QTest::newRow("internal subset") << qCompress(
+            "<!DOCTYPE PERSONALSETTINGS [<!ENTITY u '<USERSETTINGS/>'>]>\n<SETTINGS>&u;</SETTINGS>\n", 9);
     }
 
     void damagedFileIsSetAside()
@@ -430,6 +442,219 @@ private slots:
 
     // A default folder missing on this desktop falls back to the download
     // folder, then home; nothing is created for it.
+    // A full disk: whatever the operation, the preferences file stays byte for
+    // byte as it was, the operation says it could not write and why, and no
+    // file of its own is left beside it. The file-size limit works anywhere;
+    // the small file system is a real full disk where one can be mounted.
+    void fullDiskKeepsTheFile_data()
+    {
+        QTest::addColumn<QString>("operation");
+        QTest::addColumn<QString>("disk"); // "limit 0", "limit 1024" or "tmpfs"
+        for (const char *operation : {"addUser", "replaceUser", "removeUser", "replaceConnection"}) {
+            for (const char *disk : {"limit 0", "limit 1024", "tmpfs"})
+                QTest::addRow("%s, %s", operation, disk) << QString(operation) << QString(disk);
+        }
+    }
+
+    void fullDiskKeepsTheFile()
+    {
+        QFETCH(QString, operation);
+        QFETCH(QString, disk);
+        std::unique_ptr<ZELFullTmpfs> tmpfs;
+        if (disk == "tmpfs") {
+            tmpfs = std::make_unique<ZELFullTmpfs>(m_folder);
+            if (!tmpfs->isMounted())
+                QSKIP("no small file system can be mounted here");
+        }
+        Prefs p = prefs();
+        QVERIFY(p.create(localServer));
+        // A remembered circle of colleagues: a file of some kilobytes.
+        for (const char *name : {"alice", "bob", "carol", "dave", "erin", "frank", "grace", "heidi"})
+            QVERIFY(p.addUser(customUser(name, "old"), localServer));
+        const QByteArray before = fileBytes(p.fileName());
+        QVERIFY(before.size() > 2048);
+        const QStringList files = zelFilesIn(m_folder);
+
+        bool done = true;
+        QString reason;
+        {
+            std::unique_ptr<ZELFullDisk> limit;
+            if (tmpfs) {
+                tmpfs->fill();
+                reason = ZELFullTmpfs::reason();
+            } else {
+                limit = std::make_unique<ZELFullDisk>(disk == "limit 0" ? 0 : 1024);
+                QVERIFY(limit->isActive());
+                reason = ZELFullDisk::reason();
+            }
+            if (operation == "addUser")
+                done = p.addUser(customUser("ivan", "new"), localServer);
+            else if (operation == "replaceUser")
+                done = p.replaceUser(customUser("carol", "new"));
+            else if (operation == "removeUser")
+                done = p.removeUser("bob");
+            else
+                done = p.replaceConnection({"chat.example", "5223", "No Proxy", "", "", "", ""});
+        }
+        if (tmpfs)
+            QFile::remove(m_folder + "/filler");
+        QVERIFY(!done);
+        QVERIFY(p.writeFailed());
+        QCOMPARE(p.errorString(), reason);
+        QCOMPARE(fileBytes(p.fileName()), before);
+        QCOMPARE(zelFilesIn(m_folder), files);
+        // And the next start reads every remembered user.
+        QCOMPARE(p.read("carol").user.blockValues(), customUser("carol", "old").blockValues());
+        QCOMPARE(p.read("carol").loginSettings.size(), 8);
+    }
+
+    // The one writer of stored files, on a full disk: the old file stays byte
+    // for byte (or no file appears), the reason is the system's, and nothing of
+    // the failed write is left in the folder.
+    void safeWriteOnFullDisk_data()
+    {
+        QTest::addColumn<QString>("how");     // replace, filler, create, cancelled
+        QTest::addColumn<int>("size");        // bytes of the new content
+        QTest::addColumn<int>("limit");       // the file-size limit, -1 for none
+        QTest::addColumn<bool>("oldFile");
+        QTest::newRow("small, buffered, nothing written") << "replace" << 200 << 0 << true;
+        QTest::newRow("5,000 bytes, room for 4,096") << "replace" << 5000 << 4096 << true;
+        QTest::newRow("3 MB in chunks, room for 1 MB") << "replace" << (3 << 20) << (1 << 20) << true;
+        QTest::newRow("new file, no room") << "replace" << 5000 << 4096 << false;
+        QTest::newRow("written by a filler") << "filler" << 5000 << 4096 << true;
+        QTest::newRow("filler giving up") << "filler gives up" << 100 << -1 << true;
+        QTest::newRow("create, no room") << "create" << 5000 << 4096 << false;
+        QTest::newRow("create over a file") << "create" << 100 << -1 << true;
+        QTest::newRow("cancelled") << "cancelled" << 5000 << -1 << true;
+        // A real full file system, where one can be mounted: 8 KB left.
+        QTest::newRow("50 KB, 8 KB left on a small file system") << "replace" << 51200 << -2 << true;
+        QTest::newRow("5,000 bytes, 4 KB left on a small file system") << "replace" << 5000 << -2 << true;
+    }
+
+    void safeWriteOnFullDisk()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, size);
+        QFETCH(int, limit);
+        QFETCH(bool, oldFile);
+        std::unique_ptr<ZELFullTmpfs> tmpfs;
+        if (limit == -2) {
+            tmpfs = std::make_unique<ZELFullTmpfs>(m_folder);
+            if (!tmpfs->isMounted())
+                QSKIP("no small file system can be mounted here");
+        }
+        const QString path = m_folder + "/kept.bin";
+        const QByteArray old("the old content, which must survive");
+        if (oldFile)
+            writeBytes(path, old);
+        if (tmpfs)
+            tmpfs->fill(size > 8192 ? 8192 : 4096);
+        const QStringList files = zelFilesIn(m_folder);
+        QByteArray content(size, Qt::Uninitialized);
+        for (int i = 0; i < size; ++i)
+            content[i] = char(i * 31 + 7);
+
+        ZELSafeWrite::Result result;
+        {
+            std::unique_ptr<ZELFullDisk> full;
+            if (limit >= 0)
+                full = std::make_unique<ZELFullDisk>(limit);
+            if (how == "replace") {
+                result = ZELSafeWrite::replace(path, content);
+            } else if (how == "filler") {
+                result = ZELSafeWrite::replace(path, [&](QIODevice &device) {
+                    device.write(content); // a writer that does not look at what it wrote
+                    return true;
+                });
+            } else if (how == "filler gives up") {
+                result = ZELSafeWrite::replace(path, [&](QIODevice &device) {
+                    device.write(content);
+                    return false;
+                });
+            } else if (how == "create") {
+                result = ZELSafeWrite::create(path, content);
+            } else {
+                const std::atomic_bool cancelled{true};
+                result = ZELSafeWrite::replace(path, content, {}, &cancelled);
+            }
+        }
+        QVERIFY(!result.ok);
+        QVERIFY(!result.error.isEmpty());
+        if (limit >= 0)
+            QCOMPARE(result.error, ZELFullDisk::reason());
+        if (tmpfs)
+            QCOMPARE(result.error, ZELFullTmpfs::reason());
+        QCOMPARE(fileBytes(path), oldFile ? old : QByteArray());
+        QCOMPARE(QFileInfo::exists(path), oldFile);
+        QCOMPARE(zelFilesIn(m_folder), files);
+        QVERIFY(ZELSafeWrite::notSaved("The file", result).endsWith(": " + result.error));
+
+        // With room again the same write goes through.
+        if (tmpfs)
+            QFile::remove(m_folder + "/filler");
+        if (how != "create" || !oldFile) {
+            QFile::remove(path);
+            QVERIFY(ZELSafeWrite::replace(path, content).ok);
+            QCOMPARE(fileBytes(path), content);
+        }
+    }
+
+    // Writes off the caller's thread end in the order asked and are reported
+    // there; cancelled ones give up, report nothing and leave their target as
+    // it was; destroying the writer cancels and waits.
+    void fileWriterOrderAndCancel()
+    {
+        const QString first = m_folder + "/first.bin";
+        const QString second = m_folder + "/second.bin";
+        writeBytes(second, "old second");
+        QStringList told;
+        QSemaphore started;
+        // Holds the writer's thread until it is cancelled.
+        const auto holdUntilCancelled = [&](const std::atomic_bool &cancelled) {
+            started.release();
+            while (!cancelled.load())
+                QThread::msleep(1);
+            return ZELSafeWrite::replace(first, QByteArray("first"));
+        };
+        const auto note = [&](const char *what) {
+            return [&told, what](const ZELSafeWrite::Result &r) { told << QString("%1 %2").arg(what).arg(r.ok); };
+        };
+        auto writer = std::make_unique<ZELFileWriter>();
+        writer->run(holdUntilCancelled, note("first"));
+        writer->run(
+            [&](const std::atomic_bool &cancelled) {
+                return ZELSafeWrite::replace(second, QByteArray(3 << 20, 'n'), {}, &cancelled);
+            },
+            note("second"));
+        QVERIFY(started.tryAcquire(1, 5000));
+        QVERIFY(writer->isBusy());
+        writer->cancelAll();
+        QVERIFY(writer->waitForWrites(5000));
+        QTRY_VERIFY(!writer->isBusy());
+        QCOMPARE(told, QStringList()); // cancelled: neither reports
+        QCOMPARE(fileBytes(second), QByteArray("old second"));
+
+        writer->run([&](const std::atomic_bool &) { return ZELSafeWrite::replace(first, QByteArray("a")); },
+                    note("a"));
+        writer->run([&](const std::atomic_bool &) { return ZELSafeWrite::replace(second, QByteArray("b")); },
+                    note("b"));
+        QTRY_COMPARE(told, (QStringList{"a 1", "b 1"}));
+
+        // Destroyed while a write runs and another waits: both give up.
+        writer->run(holdUntilCancelled, note("late"));
+        writer->run(
+            [&](const std::atomic_bool &cancelled) {
+                return ZELSafeWrite::replace(second, QByteArray("never"), {}, &cancelled);
+            },
+            note("never"));
+        QVERIFY(started.tryAcquire(1, 5000));
+        writer.reset();
+        QCoreApplication::processEvents();
+        QCOMPARE(told, (QStringList{"a 1", "b 1"}));
+        QCOMPARE(fileBytes(second), QByteArray("b"));
+        QCOMPARE(zelFilesIn(m_folder), (QStringList{"first.bin", "second.bin"}));
+    }
+
     void defaultFoldersExist_data()
     {
         QTest::addColumn<QStringList>("present");

@@ -9,6 +9,8 @@
 #include <QTableWidget>
 #include <QTimeEdit>
 
+#include <ctime>
+
 #include "core/zelclient.h"
 #include "protocol/zeltcpsocket.h"
 #include "core/zelthread.h"
@@ -17,6 +19,7 @@
 #include "platform/zelplatform.h"
 #include "reminders/zelreminderdialog.h"
 #include "reminders/zelreminderpopup.h"
+#include "reminders/zelzonetime.h"
 #include "style/zelmessageboxclass.h"
 #include "zeltestmain.h"
 
@@ -133,6 +136,13 @@ private:
 
     QString informationText() const { return dialog()->m_informationBox->m_messageText->text(); }
 
+    // The zone the machine's clock is in (a POSIX TZ text, no zone files needed).
+    static void setMachineZone(const char *tz)
+    {
+        qputenv("TZ", tz);
+        tzset();
+    }
+
     // An own reminder due the given number of seconds from now, loaded as the server sends it.
     void loadOwn(const QString &id, const QString &subject, qint64 dueIn, const QString &assignee = "Self",
                  const QString &owner = "Self")
@@ -144,6 +154,7 @@ private slots:
     void initTestCase()
     {
         ZELPlatform::setInputMonitor(&m_input);
+        setMachineZone("UTC0");
     }
 
     void cleanupTestCase()
@@ -169,6 +180,7 @@ private slots:
 
     void cleanup()
     {
+        setMachineZone("UTC0");
         ZELMessageBoxClass::setTestAnswerHook({});
         m_client->m_workerThread->stop();
         delete m_client;
@@ -193,7 +205,7 @@ private slots:
                                                             "02/Jan/2026 a|Awaiting|120"}
                                              << "02/Jan/2026 a";
         QTest::newRow("past due first") << QStringList{"a|Awaiting|-3600", "b|Awaiting|60"} << "a";
-        QTest::newRow("unreadable due passed over") << QStringList{"a|Awaiting|x", "b|Awaiting|90"} << "b";
+        QTest::newRow("unreadable due rings at once") << QStringList{"b|Awaiting|90", "a|Awaiting|x"} << "a";
     }
 
     void scheduling()
@@ -218,7 +230,10 @@ private slots:
             QVERIFY(qAbs(next.due.secsTo(QDateTime::currentDateTime().addMonths(12))) <= 5);
         } else {
             QCOMPARE(next.subject, "S-" + chosen);
-            QCOMPARE(ZELReminderDialog::dueText(next.due), dues.value(chosen));
+            if (QDateTime::fromString(dues.value(chosen), Qt::TextDate).isValid())
+                QCOMPARE(ZELReminderDialog::dueText(next.due), dues.value(chosen));
+            else
+                QVERIFY(qAbs(next.due.secsTo(QDateTime::currentDateTime())) <= 5);
         }
     }
 
@@ -490,6 +505,98 @@ private slots:
         QCOMPARE(mapRecords(), records);
         QCOMPARE(tableRows(), rows);
         QCOMPARE(sentTypes(), QStringList());
+    }
+
+    // ------------------------------------------------------------------
+    // A reminder set by somebody else comes as wall-clock time in the zone of
+    // this user's profile; it rings at the moment its owner chose whatever
+    // zone the machine is in, and a snooze goes back in the profile's zone.
+    void zonedReminderRingsAtOwnersMoment_data()
+    {
+        QTest::addColumn<QByteArray>("machineZone");
+        QTest::addColumn<QString>("profileZone");
+        QTest::addColumn<QString>("message");
+        const struct {
+            const char *name;
+            const char *machine;
+            const char *profile;
+        } zones[] = {
+            {"machine at UTC, profile GMT+01:00", "UTC0", "GMT+01:00"},
+            {"machine east, profile west", "IST-5:30", "GMT-03:30"},
+            {"machine and profile alike", "CET-1", "GMT+01:00"},
+            {"profile without a zone", "EST5", ""},
+        };
+        for (const auto &zone : zones) {
+            for (const char *message : {"SELFREMINDERS", "ADDCROSSREMINDER"})
+                QTest::addRow("%s, %s", zone.name, message) << QByteArray(zone.machine) << zone.profile << message;
+        }
+    }
+
+    void zonedReminderRingsAtOwnersMoment()
+    {
+        QFETCH(QByteArray, machineZone);
+        QFETCH(QString, profileZone);
+        QFETCH(QString, message);
+        setMachineZone(machineZone.constData());
+        QStringList profile(12);
+        profile[10] = profileZone; // the time zone of the own profile
+        m_client->m_ownProfile = profile;
+        const QDateTime chosen = QDateTime::currentDateTime().addSecs(120);
+        const QString onWire = ZELReminderDialog::dueText(chosen.toUTC().addSecs(ZELZoneTime::offsetSeconds(profileZone)));
+        const QString id = "10/Dec/2026 09:00:00:000";
+        if (message == "SELFREMINDERS")
+            deliver({serverMessage(message, {id, "Stand-up", inDays(1), "Awaiting", "priya", "Priya", onWire})});
+        else
+            deliver({serverMessage(message, {id, "Stand-up", "unread", "Awaiting", "anita", "priya", onWire})});
+
+        const ZELThread::Reminder next = m_client->m_workerThread->nextReminder();
+        QCOMPARE(next.id, id);
+        QVERIFY2(qAbs(next.due.secsTo(chosen)) <= 1, qPrintable(next.due.toString() + " / " + chosen.toString()));
+
+        m_client->m_reminders[id].state = "Triggered";
+        QStringList snooze{id, "60"};
+        m_client->reminderIsSnoozed(snooze);
+        fence();
+        const ZELTestPeer::Request sent = m_peer->waitForRequest("SNOOZEREMINDER", 0);
+        const QDateTime later = QDateTime::currentDateTime().addSecs(3600);
+        const QDateTime sentWall = QDateTime::fromString(sent.value("DATETIME"), Qt::TextDate);
+        const QDateTime wantedWall = QDateTime::fromString(
+            ZELReminderDialog::dueText(later.toUTC().addSecs(ZELZoneTime::offsetSeconds(profileZone))), Qt::TextDate);
+        QVERIFY2(sentWall.isValid() && qAbs(sentWall.secsTo(wantedWall)) <= 2, qPrintable(sent.value("DATETIME")));
+        QVERIFY(qAbs(m_client->m_workerThread->nextReminder().due.secsTo(later)) <= 1);
+    }
+
+    // A due time that does not read rings at once and says so, rather than
+    // waiting unseen for ever.
+    void unreadableDueRingsAtOnce_data()
+    {
+        QTest::addColumn<QString>("due");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("empty") << "" << "No time given";
+        QTest::newRow("year 0") << "Sat Jan 1 10:00:00 0" << "Unreadable time: Sat Jan 1 10:00:00 0";
+        QTest::newRow("30 February") << "Mon Feb 30 10:00:00 2026" << "Unreadable time: Mon Feb 30 10:00:00 2026";
+        QTest::newRow("words") << "next Tuesday" << "Unreadable time: next Tuesday";
+    }
+
+    void unreadableDueRingsAtOnce()
+    {
+        QFETCH(QString, due);
+        QFETCH(QString, shown);
+        loadOwn("a", "Later", 600);
+        deliver({serverMessage("SELFREMINDERS", {"b", "Odd one", due, "Awaiting", "Self", "Self", "Self"})});
+        const ZELThread::Reminder next = m_client->m_workerThread->nextReminder();
+        QCOMPARE(next.id, QString("b"));
+        QVERIFY(qAbs(next.due.secsTo(QDateTime::currentDateTime())) <= 5);
+        QCOMPARE(dialog()->m_reminderTable->item(1, ZELReminderDialog::DueColumn)->text(), shown);
+
+        m_client->reminderPopupDisplay(next.subject, next.id, ZELReminderDialog::dueText(next.due));
+        QVERIFY(popup()->isVisible());
+        QCOMPARE(popup()->m_reminderDisplayText->text(), QString("Odd one"));
+        QCOMPARE(popup()->m_dateTimeLabel->text(), "Date & Time : " + shown);
+        // Snoozed, it waits for a real time.
+        popup()->m_snoozeTime->setCurrentText("5");
+        popup()->m_snoozeButton->click();
+        QVERIFY(qAbs(m_client->m_workerThread->nextReminder().due.secsTo(QDateTime::currentDateTime().addSecs(300))) <= 5);
     }
 
     // ------------------------------------------------------------------

@@ -248,7 +248,11 @@ private slots:
         m_peer->sendText(ZELTestPeer::message("CHANGEPASSWORD", {{"STATUS", "SUCCESS"}, {"PASSWORD", "other99"}}));
         m_peer->sendText(ZELTestPeer::message("CHANGEPASSWORD", {{"STATUS", "INVALIDOLDPASSWORD"},
                                                                  {"PASSWORD", "x"}}));
-        QTest::qWait(300);
+        // Messages are handled in order: once the one sent after them has
+        // enabled the forgotten-password link, both answers were handled.
+        m_client->m_forgetPasswordButton->setEnabled(false);
+        m_peer->sendText(ZELTestPeer::message("FORGETPWD", {{"USERNAME", "alice"}, {"STATUS", "-"}}));
+        QTRY_VERIFY(m_client->m_forgetPasswordButton->isEnabled());
         QCOMPARE(m_client->m_password, QString("secret1"));
         QVERIFY(!passwordDialog());
     }

@@ -2,6 +2,7 @@
 
 #include "core/zelclient.h"
 #include "protocol/zeltcpsocket.h"
+#include "protocol/zelxmlbounds.h"
 #include "protocol/zelxmlcodec.h"
 #include "peer/zeltestpeer.h"
 
@@ -108,6 +109,9 @@ private slots:
     void parseVocabulary();
     void parseForms_data();
     void parseForms();
+    void parseBounds_data();
+    void parseBounds();
+    void largeContactListParses();
 
     void receive_data();
     void receive();
@@ -424,6 +428,87 @@ void TestWire::parseForms()
     QFETCH(QString, message);
     QFETCH(QStringList, expected);
     QCOMPARE(ZELXmlCodec().parse(message), expected);
+}
+
+// A document deeper or wider than any message is refused before a tree is
+// built, as one that does not parse; one at the bounds reads as before.
+void TestWire::parseBounds_data()
+{
+    QTest::addColumn<QString>("message");
+    QTest::addColumn<QStringList>("expected");
+
+    const QString e;
+    const QStringList chatX{"CHAT", "x", e, e, e, e, e, e, e, e};
+    // CHAT and its first child, then nested elements around "x": `depth` in all.
+    const auto nested = [](int depth) {
+        return "<CHAT><A>" + QString("<b>").repeated(depth - 2) + 'x' + QString("</b>").repeated(depth - 2)
+            + "</A></CHAT>";
+    };
+    const auto attributes = [](int count) {
+        QString list;
+        for (int i = 0; i < count; ++i)
+            list += QStringLiteral(" a%1='v=>'").arg(i);
+        return list;
+    };
+    const int depth = ZELXmlBounds::MaxDepth;
+    const int width = ZELXmlBounds::MaxAttributes;
+
+    QTest::newRow("depth at the bound") << nested(depth) << chatX;
+    QTest::newRow("depth over the bound") << nested(depth + 1) << QStringList();
+    QTest::newRow("depth far over the bound") << nested(100000) << QStringList();
+    QTest::newRow("attributes on the root at the bound")
+        << "<CHAT" + attributes(width) + "><A>x</A></CHAT>" << chatX;
+    QTest::newRow("attributes on the root over the bound")
+        << "<CHAT" + attributes(width + 1) + "><A>x</A></CHAT>" << QStringList();
+    QTest::newRow("attributes on the root far over the bound")
+        << "<CHAT" + attributes(100000) + "><A>x</A></CHAT>" << QStringList();
+    QTest::newRow("attributes on an empty child over the bound")
+        << "<CHAT><A>x</A><B" + attributes(width + 1) + "/></CHAT>" << QStringList();
+    // Entities of an internal subset may expand into markup no scan of the text sees.
+    QTest::newRow("entity that expands into nesting")
+        << "<!DOCTYPE CHAT [<!ENTITY n '<b><b><b>x</b></b></b>'>]><CHAT><A>&n;</A></CHAT>" << QStringList();
+    // With an external subset named, every unknown reference becomes a node.
+    QTest::newRow("references over the node bound")
+        << "<!DOCTYPE CHAT SYSTEM 'x'><CHAT><A>" + QString("&r;").repeated(ZELXmlBounds::MaxNodes) + "</A></CHAT>"
+        << QStringList();
+    QTest::newRow("comments over the node bound")
+        << "<CHAT><A>x</A></CHAT>" + QString("<!---->").repeated(ZELXmlBounds::MaxNodes) << QStringList();
+    // What the reader does not read does not count: text after the root element.
+    QTest::newRow("deep markup after the root element")
+        << "<DELETECONTACT><DELETELIST>a</DELETELIST></DELETECONTACT>\nAnn,ann," + QString("<b>").repeated(depth + 1)
+        << QStringList{"DELETECONTACT", "DELETELIST", "a"};
+}
+
+void TestWire::parseBounds()
+{
+    QFETCH(QString, message);
+    QFETCH(QStringList, expected);
+    QCOMPARE(ZELXmlCodec().parse(message), expected);
+}
+
+// A list of 50,000 contacts sent as records, the way the server writes it.
+void TestWire::largeContactListParses()
+{
+    constexpr int contacts = 50000;
+    QList<ZELTestPeer::Node> records;
+    records.reserve(contacts);
+    for (int i = 0; i < contacts; ++i) {
+        const QString user = QStringLiteral("user%1").arg(i);
+        records << ZELTestPeer::Node("USER", {ZELTestPeer::Node("NAME", user),
+                                              ZELTestPeer::Node("STATE", i % 2 ? "Offline" : "Online"),
+                                              ZELTestPeer::Node("DEPARTMENT", "Department"),
+                                              ZELTestPeer::Node("DISPLAYNAME", "Contact " + user),
+                                              ZELTestPeer::Node("PROFILE", "Engineer&&Company"),
+                                              ZELTestPeer::Node("MESSAGE", "Working"),
+                                              ZELTestPeer::Node("STATUS", "Online"),
+                                              ZELTestPeer::Node("APPROVAL", "APPROVED")});
+    }
+    const QString list = ZELTestPeer::messageTree("NEWUSER", {ZELTestPeer::Node("OTHERS", records)});
+    const QStringList parsed = ZELXmlCodec().parse(list);
+    QCOMPARE(parsed.size(), 2 + 8 * contacts);
+    QCOMPARE(parsed.mid(0, 4), QStringList({"NEWUSER", "OTHERS", "user0", "Online"}));
+    QCOMPARE(parsed.last(), QString("APPROVED"));
+    QCOMPARE(parsed.at(2 + 8 * (contacts - 1)), QString("user%1").arg(contacts - 1));
 }
 
 void TestWire::receive_data()
@@ -963,6 +1048,10 @@ void TestWire::parseBlock_data()
     QTest::newRow("unparseable between") << a + ":::<CHAT><A>]]></A></CHAT>:::" + b + ":::" << both;
     QTest::newRow("unparseable and empty between") << a + ":::<CHAT>&#0;</CHAT>::::::" + b + ":::" << both;
     QTest::newRow("text between") << a + ":::hello:::" + b + ":::" << both;
+    QTest::newRow("too deep between")
+        << a + ":::<CHAT><A>" + QByteArray("<b>").repeated(ZELXmlBounds::MaxDepth - 1) + 'x'
+               + QByteArray("</b>").repeated(ZELXmlBounds::MaxDepth - 1) + "</A></CHAT>:::" + b + ":::"
+        << both;
 }
 
 void TestWire::parseBlock()

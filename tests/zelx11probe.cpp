@@ -1,5 +1,8 @@
 #include "zelx11probe.h"
 
+#include <QElapsedTimer>
+#include <QThread>
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -111,4 +114,29 @@ QStringList ZELX11Probe::netWmState(unsigned long window) const
         }
     }
     return names;
+}
+
+bool ZELX11Probe::windowManagerRoundTrip(int timeoutMs) const
+{
+    Display *dpy = display(m_display);
+    const Window root = DefaultRootWindow(dpy);
+    // A window of the probe's own that is never mapped: asking about it
+    // changes nothing on the screen or in the focus.
+    const Window probe = XCreateSimpleWindow(dpy, root, 0, 0, 1, 1, 0, 0, 0);
+    XEvent request{};
+    request.xclient.type = ClientMessage;
+    request.xclient.window = probe;
+    request.xclient.message_type = XInternAtom(dpy, "_NET_REQUEST_FRAME_EXTENTS", False);
+    request.xclient.format = 32;
+    XSendEvent(dpy, root, False, SubstructureRedirectMask | SubstructureNotifyMask, &request);
+    XFlush(dpy);
+    QElapsedTimer clock;
+    clock.start();
+    bool answered = false;
+    while (!(answered = !longs(dpy, probe, "_NET_FRAME_EXTENTS", XA_CARDINAL).isEmpty())
+           && clock.elapsed() < timeoutMs)
+        QThread::msleep(5);
+    XDestroyWindow(dpy, probe);
+    XSync(dpy, False);
+    return answered;
 }

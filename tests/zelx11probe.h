@@ -23,6 +23,10 @@ public:
     int initialState(unsigned long window) const;
     // The _NET_WM_STATE atoms' names.
     QStringList netWmState(unsigned long window) const;
+    // A round trip through the window manager: it answers a frame-extents
+    // request only once it has handled everything the server gave it before.
+    // False when no answer came in time.
+    bool windowManagerRoundTrip(int timeoutMs = 5000) const;
 
 private:
     void *m_display = nullptr;

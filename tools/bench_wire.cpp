@@ -2,8 +2,11 @@
 // qUncompress on the same bytes, and the codec's compose and parse rates; then
 // how long the GUI thread is held by framing a file of 1 MB and 4 MB for
 // sending (the frame must keep the terminator out whatever the bytes), and by
-// a received chat file of those sizes holding the server's markers inside,
-// stored through the real receive path and dispatcher, offscreen.
+// a received chat file of those sizes and of 16 and 60 MB holding the server's
+// markers inside, stored through the real receive path and dispatcher, offscreen.
+// Last, the time the receiver thread spends parsing documents far deeper or
+// wider than any message, next to a real contact list of 50,000 (--documents:
+// only that).
 
 #include "core/zelclient.h"
 #include "zelbenchhold.h"
@@ -138,7 +141,7 @@ QByteArray terminatorsEverywhere(qsizetype size)
 }
 
 // The longest hold of the GUI thread while the client receives and stores one
-// chat file, and the time until it is stored.
+// chat file, and the time until it is stored (the download ends).
 void receiveFile(ZELBenchHoldApplication &app, ZELClient &client, ZELBenchPeerThread &server, const char *label,
                  const QByteArray &data)
 {
@@ -146,18 +149,61 @@ void receiveFile(ZELBenchHoldApplication &app, ZELClient &client, ZELBenchPeerTh
     QFile::remove(path);
     client.m_fileDataAwaited = true;
     client.m_chatDownloadPending = true;
+    client.m_downloadInProgress = true;
     client.m_transferFileName = QStringLiteral("received.bin");
     app.longest = 0;
     QElapsedTimer timer;
     timer.start();
     server.run([&] { server.peer.sendFile(data); });
-    while (client.m_chatDownloadPending && timer.elapsed() < 60000)
+    while ((client.m_chatDownloadPending || client.m_downloadInProgress) && timer.elapsed() < 60000)
         QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
     QCoreApplication::processEvents();
     QFile stored(path);
     const bool same = stored.open(QIODevice::ReadOnly) && stored.readAll() == data;
     std::printf("  %-44s hold %7.1f ms   stored after %7.1f ms   %s\n", label, app.longest,
                 timer.nsecsElapsed() / 1e6, same ? "byte-identical" : "NOT STORED AS SENT");
+}
+
+// One parse of each hostile document on the receiver thread's path, beside a
+// real large message; every row must stay in proportion to its size.
+void documentFigures()
+{
+    std::printf("\nParsing one document (receiver thread), one run each\n");
+    const ZELXmlCodec codec;
+    const auto nested = [](int depth) {
+        return QStringLiteral("<CHAT><MESSAGE>") + QString(QStringLiteral("<b>")).repeated(depth) + QLatin1Char('x')
+            + QString(QStringLiteral("</b>")).repeated(depth) + QStringLiteral("</MESSAGE></CHAT>");
+    };
+    const auto attributes = [](int count) {
+        QString text = QStringLiteral("<CHAT");
+        for (int i = 0; i < count; ++i)
+            text += QStringLiteral(" a%1=\"v\"").arg(i);
+        return text + QStringLiteral("><MESSAGE>x</MESSAGE></CHAT>");
+    };
+    QString contacts = QStringLiteral("<NEWUSER>\n <OTHERS>\n");
+    for (int i = 0; i < 50000; ++i)
+        contacts += QStringLiteral("  <USER>\n   <NAME>user%1</NAME>\n   <STATE>Online</STATE>\n"
+                                   "   <DEPARTMENT>Department %2</DEPARTMENT>\n   <DISPLAYNAME>Contact %1</DISPLAYNAME>\n"
+                                   "   <PROFILE>Engineer&amp;&amp;Company</PROFILE>\n   <MESSAGE>Working</MESSAGE>\n"
+                                   "   <STATUS>Online</STATUS>\n   <APPROVAL>APPROVED</APPROVAL>\n  </USER>\n")
+                        .arg(i).arg(i % 10);
+    contacts += QStringLiteral(" </OTHERS>\n</NEWUSER>\n");
+    const QList<std::pair<const char *, QString>> rows{
+        {"50,000 contacts as records (parses)", contacts},
+        {"100,000 nested elements in a CHAT", nested(100000)},
+        {"100,000 attributes on the root", attributes(100000)},
+        {"4,000,001 comments after the root", QStringLiteral("<CHAT><MESSAGE>x</MESSAGE></CHAT>")
+                                                   + QString(QStringLiteral("<!---->")).repeated(4000001)},
+        {"1,000,000 nested elements in a CHAT", nested(1000000)},
+    };
+    for (const auto &[label, text] : rows) {
+        QElapsedTimer timer;
+        timer.start();
+        const qsizetype values = codec.parse(text).size();
+        std::printf("  %-40s %7.1f MB %10.1f ms  values %lld\n", label, text.size() / 1048576.0,
+                    timer.nsecsElapsed() / 1e6, static_cast<long long>(values));
+        std::fflush(stdout);
+    }
 }
 
 } // namespace
@@ -168,6 +214,10 @@ int main(int argc, char *argv[])
     zelBenchUseHome(home);
     ZELBenchHoldApplication app(argc, argv);
     Q_INIT_RESOURCE(images);
+    if (QCoreApplication::arguments().contains(QStringLiteral("--documents"))) {
+        documentFigures();
+        return 0;
+    }
     const int runs = 15;
 #if !defined(__OPTIMIZE__)
     std::printf("Built without optimisation: build with -DCMAKE_BUILD_TYPE=Release for figures that count.\n\n");
@@ -256,7 +306,8 @@ int main(int argc, char *argv[])
         ZELBenchPeerThread server;
         if (!server.connect(client.m_tcpSocket))
             return 1;
-        for (const qsizetype size : {qsizetype(1) << 20, qsizetype(4) << 20}) {
+        // 16 and 60 MB: a large received file is written off the window's thread.
+        for (const qsizetype size : {qsizetype(1) << 20, qsizetype(4) << 20, qsizetype(16) << 20, qsizetype(60) << 20}) {
             QByteArray data = randomBytes(size, 7);
             const QByteArray markers = "<FILEEND>#VOICE#<BANNEREND><BANNEREMPTY><WRITEEND>";
             for (qsizetype at = 0; at + markers.size() < size; at += 4096)
@@ -265,5 +316,6 @@ int main(int argc, char *argv[])
                         (QByteArray::number(size >> 20) + " MB, markers every 4 KB").constData(), data);
         }
     }
+    documentFigures();
     return sink == 0 ? 1 : 0;
 }

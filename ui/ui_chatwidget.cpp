@@ -330,6 +330,7 @@ void Ui_chatWidget::setupUi(QWidget *chatWidget)
     m_logoLabel->setFont(font("Verdana", 8, true));
     m_logoLabel->setAlignment(Qt::AlignCenter);
     m_logoLabel->setIndent(0);
+    m_logoLabel->setTextFormat(Qt::PlainText);
     hboxLayout->addWidget(m_logoLabel);
     m_minimizeButton = titleButton(chatWidget, "m_minimizeButton");
     hboxLayout->addWidget(m_minimizeButton);
@@ -561,6 +562,7 @@ void Ui_chatWidget::setupUi(QWidget *chatWidget)
         policy(*label, QSizePolicy::Fixed, QSizePolicy::Fixed);
         (*label)->setFont(font("Verdana", 8));
         (*label)->setFrameShape(QFrame::NoFrame);
+        (*label)->setTextFormat(Qt::PlainText); // the peer's name, role and status message
         vboxLayout5->addWidget(*label);
     }
     hboxLayout7->addLayout(vboxLayout5);
@@ -577,6 +579,7 @@ void Ui_chatWidget::setupUi(QWidget *chatWidget)
     fixed(m_messageTypeLabel, 390, 21);
     policy(m_messageTypeLabel, QSizePolicy::Fixed, QSizePolicy::Fixed);
     m_messageTypeLabel->setFont(font("Verdana", 8, true));
+    m_messageTypeLabel->setTextFormat(Qt::PlainText);
     gridLayout1->addWidget(m_messageTypeLabel, 11, 0);
 
     hboxLayout8 = new QHBoxLayout();

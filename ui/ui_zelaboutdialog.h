@@ -75,7 +75,7 @@ public:
         label_3 = new QLabel(ZELAboutDialog);
         label_3->setObjectName("label_3");
         label_3->setGeometry(QRect(178, 100, 251, 16));
-        label_3->setOpenExternalLinks(true);
+        label_3->setTextFormat(Qt::RichText);
 
         line = new QFrame(ZELAboutDialog);
         line->setObjectName("line");

@@ -104,6 +104,7 @@ void Ui_ZELGroupMessageDisplay::setupUi(QWidget *ZELGroupMessageDisplay)
         m_logoLabel->setFont(font);
     }
     m_logoLabel->setAlignment(Qt::AlignCenter);
+    m_logoLabel->setTextFormat(Qt::PlainText);
     hboxLayout->addWidget(m_logoLabel);
     hboxLayout->addItem(hgap(4, 12));
     m_minimizeButton = titleButton(w, "m_minimizeButton");

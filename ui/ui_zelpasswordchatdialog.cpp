@@ -64,6 +64,7 @@ void Ui_ZELPasswordChatDialog::setupUi(QDialog *ZELPasswordChatDialog)
     verdana.setBold(true);
     m_logoLabel->setFont(verdana);
     m_logoLabel->setAlignment(Qt::AlignCenter);
+    m_logoLabel->setTextFormat(Qt::PlainText);
     QPalette palette = m_logoLabel->palette();
     const QColor face(236, 233, 216);
     for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {

@@ -308,7 +308,6 @@ void Ui_ZELPreferenceSettingsDialog::setupUi(QDialog *ZELPreferenceSettingsDialo
     m_defaultFileLocationLineEdit->setReadOnly(true);
     m_browseButton = pointingButton(m_ftpTransferGroupBox, "m_browseButton", QRect(405, 37, 90, 24));
     m_openFtpLabel = linkLabel(m_ftpTransferGroupBox, "m_openFtpLabel", QRect(15, 72, 50, 20));
-    m_openFtpLabel->setOpenExternalLinks(true);
     m_ftpErrorLabel = errorLabel(m_ftpTransferGroupBox, "m_ftpErrorLabel", QRect(70, 72, 430, 20));
     pageButtons(FTPSettingsPage, m_ftpResetButton, "m_ftpResetButton", m_ftpOkButton, "m_ftpOkButton",
                 m_ftpApplyButton, "m_ftpApplyButton", m_ftpCloseButton, "m_ftpCloseButton");

@@ -103,6 +103,7 @@ void Ui_ZELProfileDisplay::setupUi(QWidget *ZELProfileDisplay)
     m_statusMessageLabel->setObjectName(QString::fromLatin1("m_statusMessageLabel"));
     m_statusMessageLabel->setGeometry(60, 38, 205, 16);
     m_statusMessageLabel->setFont(tahoma(formFont, 7));
+    m_statusMessageLabel->setTextFormat(Qt::PlainText);
 
     m_menuToolButton = new QToolButton(ZELProfileDisplay);
     m_menuToolButton->setObjectName(QString::fromLatin1("m_menuToolButton"));

@@ -54,6 +54,7 @@ void Ui_ZELReminderPopup::setupUi(QDialog *ZELReminderPopup)
     m_reminderDisplayText = widget<QLineEdit>(ZELReminderPopup, "m_reminderDisplayText", 60, 60, 220, 18);
     m_reminderDisplayText->setReadOnly(true);
     m_assigneeNameLabel = widget<QLabel>(ZELReminderPopup, "m_assigneeNameLabel", 12, 88, 275, 14);
+    m_assigneeNameLabel->setTextFormat(Qt::PlainText); // the name of the user who set it
     m_closeButton = titleButton(ZELReminderPopup, "m_closeButton", QRect(281, 7, 12, 11));
     m_closeButton->setFont(verdana(false));
     m_closeButton->setAutoFillBackground(true);

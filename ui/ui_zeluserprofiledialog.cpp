@@ -40,7 +40,6 @@ void Ui_ZELUserProfileDialog::setupUi(QWidget *ZELUserProfileDialog)
     m_profileLabel4 = rowLabel(ZELUserProfileDialog, "m_profileLabel4", QRect(146, 20, 140, 26), leftCentre, small);
     m_profileLabel4->setContextMenuPolicy(Qt::NoContextMenu);
     m_profileLabel4->setScaledContents(true);
-    m_profileLabel4->setOpenExternalLinks(true);
     m_profileLabel5 = rowLabel(ZELUserProfileDialog, "m_profileLabel5", QRect(120, 57, 110, 15), leftTop, small);
     m_profileLabel5->setScaledContents(true);
     m_profileLabel6 = rowLabel(ZELUserProfileDialog, "m_profileLabel6", QRect(120, 80, 168, 20), leftCentre, small);
@@ -49,6 +48,11 @@ void Ui_ZELUserProfileDialog::setupUi(QWidget *ZELUserProfileDialog)
     for (QLabel *label : {m_profileLabel0, m_profileLabel1, m_profileLabel2, m_profileLabel3, m_profileLabel4,
                           m_profileLabel5, m_profileLabel6, m_profileLabel7})
         label->setWordWrap(true);
+    for (QLabel *label : {m_profileLabel0, m_profileLabel1, m_profileLabel2, m_profileLabel3, m_profileLabel6,
+                          m_profileLabel7})
+        label->setTextFormat(Qt::PlainText);
+    m_profileLabel4->setTextFormat(Qt::RichText);
+    m_profileLabel5->setTextFormat(Qt::RichText);
     m_phoneLabel = rowLabel(ZELUserProfileDialog, "m_phoneLabel", QRect(120, 110, 20, 15), leftCentre, tahoma);
     m_phoneLabel->setScaledContents(true);
     m_emailLabel = rowLabel(ZELUserProfileDialog, "m_emailLabel", QRect(120, 20, 20, 26), leftCentre, tahoma);

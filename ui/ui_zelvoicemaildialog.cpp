@@ -78,6 +78,7 @@ void Ui_ZELVoiceMailDialog::setupUi(QDialog *ZELVoiceMailDialog)
     m_logoLabel->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     m_logoLabel->setFont(verdana(true));
     m_logoLabel->setAlignment(Qt::AlignCenter);
+    m_logoLabel->setTextFormat(Qt::PlainText);
     m_logoLabel->setAutoFillBackground(false);
     {
         QPalette palette = m_logoLabel->palette();

@@ -261,7 +261,6 @@ void setupLoginPage(Ui_Zembrio &ui)
     ui.m_showErrorLable->setFont(fontF5());
     ui.m_showErrorLable->setAlignment(Qt::AlignCenter);
     ui.m_showErrorLable->setWordWrap(true);
-    ui.m_showErrorLable->setOpenExternalLinks(true);
 
     ui.m_rememberPasswordCheckBox =
         newCheckBox(page, "m_rememberPasswordCheckBox", QRect(65, 347, 180, 18));
@@ -329,6 +328,7 @@ void setupMainPage(Ui_Zembrio &ui)
     ui.m_animateText = new ZELMarqueeLabel(page);
     ui.m_animateText->setObjectName(QStringLiteral("m_animateText"));
     ui.m_animateText->setGeometry(QRect(290, 530, 10, 20));
+    ui.m_animateText->setTextFormat(Qt::PlainText); // the server's line, measured as plain text
     {
         QPalette p = basePalette();
         setRoleActiveInactive(p, QPalette::WindowText, QColor(0, 0, 255));
@@ -358,6 +358,13 @@ void setupMainPage(Ui_Zembrio &ui)
         ui.m_voiceMailIndicationLabel->setFont(f);
     }
     ui.m_voiceMailIndicationLabel->setCursor(QCursor(Qt::PointingHandCursor));
+
+    // People waiting for a chat window, beside the voice mails: shown only while any wait.
+    ui.m_waitingChatsLabel = newLabel(page, "m_waitingChatsLabel", QRect(118, 417, 182, 14));
+    ui.m_waitingChatsLabel->setPalette(windowTextPalette(QColor(210, 105, 30)));
+    ui.m_waitingChatsLabel->setFont(ui.m_voiceMailIndicationLabel->font());
+    ui.m_waitingChatsLabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    ui.m_waitingChatsLabel->hide();
 
     // Search bar above the contact tree.
     ui.verticalLayout_2 = new QWidget(page);
@@ -623,6 +630,8 @@ void Ui_Zembrio::retranslateUi(QWidget *Zembrio)
     textBrowser->setText(QString());
     m_voiceMailIndicationLabel->setToolTip(tr("Voice Mails"));
     m_voiceMailIndicationLabel->setText(QString());
+    m_waitingChatsLabel->setToolTip(tr("Chats waiting for a free chat window"));
+    m_waitingChatsLabel->setText(QString());
     m_activeusersearch->setText(tr("Online"));
     m_inactiveusersearch->setText(tr("Offline"));
     m_searchCloseButton->setToolTip(tr("Close"));

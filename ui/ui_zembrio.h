@@ -65,6 +65,7 @@ public:
     QLabel *m_offlineLable;
     QLabel *textBrowser;
     QLabel *m_voiceMailIndicationLabel;
+    QLabel *m_waitingChatsLabel;
     QWidget *verticalLayout_2;
     QVBoxLayout *vboxLayout;
     QHBoxLayout *hboxLayout;

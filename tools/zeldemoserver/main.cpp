@@ -6,8 +6,9 @@
 //
 // With --data DIR (a client's XDG_DATA_HOME) a client that has no preferences
 // file yet gets one pointing at this server, holding one user block that signs
-// LOGIN (default "alice") in automatically. --seed-only writes those settings
-// for a further client and ends without serving.
+// LOGIN (default "alice") in automatically; a client seeded earlier for this
+// server on another port is moved to the port given. --seed-only writes those
+// settings for a further client and ends without serving.
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -15,18 +16,29 @@
 #include <QTextStream>
 
 #include "protocol/zelpreferencesfile.h"
+#include "protocol/zelsettingslists.h"
 #include "zeldemodirectory.h"
 #include "zeldemoserver.h"
 
 namespace {
 
-// A first run of the client would ask for the server: answer that ahead.
+// A first run of the client would ask for the server: answer that ahead. A
+// client seeded before, for this server on another port, follows the port;
+// settings for any other server are left as they are.
 bool seedClientSettings(const QString &dataHome, quint16 port, const QString &login)
 {
     const QString folder = QDir(dataHome).filePath(QStringLiteral("ZEL"));
-    if (ZELPreferencesFile(folder).exists())
+    ZELPreferencesFile file(folder);
+    if (!file.exists())
+        return ZELDemoDirectory::seedClientSettings(folder, port, login);
+    const ZELPreferencesFile::ReadResult stored = file.read(QString());
+    QStringList connection = stored.connectionSettings;
+    const QString wanted = QString::number(port);
+    if (stored.state != ZELPreferencesFile::Loaded || connection.value(ZELConnectionList::Host) != QLatin1String("127.0.0.1")
+        || connection.value(ZELConnectionList::Port) == wanted)
         return true;
-    return ZELDemoDirectory::seedClientSettings(folder, port, login);
+    connection[ZELConnectionList::Port] = wanted;
+    return file.replaceConnection(connection);
 }
 
 } // namespace

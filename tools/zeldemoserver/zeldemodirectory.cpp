@@ -3,6 +3,8 @@
 #include "protocol/zelpreferencesfile.h"
 #include "protocol/zelsettingslists.h"
 
+#include <QDateTime>
+
 const QString ZELDemoDirectory::Company = QStringLiteral("Zembrio Demo");
 const QString ZELDemoDirectory::DefaultPassword = QStringLiteral("demo");
 
@@ -29,10 +31,25 @@ const Seed seeds[] = {
     {"helpdesk", "Help Desk", "Sales", "Support", "6 Bridge Street", "Ogdenville", "555-0100", true},
 };
 
+// Every demo user sits where the demo runs: their profiles give this
+// machine's own zone, in the form of the profile's zone list.
+QString machineZone()
+{
+    const int seconds = QDateTime::currentDateTime().offsetFromUtc();
+    if (seconds == 0)
+        return QStringLiteral("GMT");
+    const int minutes = qAbs(seconds) / 60;
+    return QStringLiteral("GMT%1%2:%3")
+        .arg(seconds > 0 ? QLatin1Char('+') : QLatin1Char('-'))
+        .arg(minutes / 60, 2, 10, QLatin1Char('0'))
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
+}
+
 } // namespace
 
 ZELDemoDirectory::ZELDemoDirectory()
 {
+    const QString zone = machineZone();
     for (const Seed &seed : seeds) {
         Person person;
         person.login = QString::fromLatin1(seed.login);
@@ -51,7 +68,7 @@ ZELDemoDirectory::ZELDemoDirectory()
         person.ownProfile[OwnEmail] = person.login + QStringLiteral("@demo.invalid");
         person.ownProfile[OwnZipCode] = QStringLiteral("30159");
         person.ownProfile[OwnCountry] = QStringLiteral("Germany");
-        person.ownProfile[OwnTimeZone] = QStringLiteral("GMT+01:00");
+        person.ownProfile[OwnTimeZone] = zone;
         person.ownProfile[OwnBuilding] = QStringLiteral("Main Building");
         m_order << person.login;
         m_people.insert(person.login, person);

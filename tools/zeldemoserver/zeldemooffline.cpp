@@ -21,27 +21,41 @@ QString yesNo(bool value)
 
 } // namespace
 
-void ZELDemoServer::keepOfflineMessage(const QString &to, const QString &from, const QString &text,
+// An upper bound of what a message takes in the box's frame: markup
+// characters grow when escaped.
+qsizetype ZELDemoServer::wireChars(const OfflineMessage &message)
+{
+    return message.text.toHtmlEscaped().size() + message.html.toHtmlEscaped().size() + message.from.size() + 64;
+}
+
+bool ZELDemoServer::keepOfflineMessage(const QString &to, const QString &from, const QString &text,
                                        const QString &html)
 {
     if (!m_directory.contains(to))
-        return;
+        return false;
     QList<OfflineMessage> &box = m_offlineMessages[to];
     OfflineMessage message;
     message.from = from;
-    message.text = text.left(int(MaxHistoryEntryBytes));
-    message.html = html.left(int(MaxHistoryEntryBytes));
+    message.text = text;
+    message.html = html;
     message.sentTime = timeStamp(QDateTime::currentDateTime());
+    // A message is kept whole or not at all: a full box turns the newest away,
+    // so that its sender can be told, rather than cutting or dropping one
+    // that was already confirmed.
+    qsizetype held = wireChars(message);
+    for (const OfflineMessage &earlier : std::as_const(box))
+        held += wireChars(earlier);
+    if (box.size() >= MaxOfflineMessages || held > MaxOfflineBoxChars)
+        return false;
     // Two messages within one second would share their key (sender and time).
     for (const OfflineMessage &earlier : std::as_const(box)) {
         if (earlier.from == from && earlier.sentTime == message.sentTime)
             message.sentTime += QStringLiteral(".") + QString::number(box.size());
     }
     box << message;
-    while (box.size() > MaxOfflineMessages)
-        box.removeFirst();
     if (sessionOf(to))
         sendOfflineMessages(to);
+    return true;
 }
 
 void ZELDemoServer::sendOfflineMessages(const QString &login)
@@ -67,8 +81,8 @@ void ZELDemoServer::offlineMessage(ZELDemoSession &session, const Request &reque
     const QString to = request.value(QStringLiteral("RECEIVER"));
     const QString html = request.value(QStringLiteral("HTMLMESSAGE"));
     const bool known = m_directory.contains(to) && to != session.login;
-    if (known) {
-        keepOfflineMessage(to, session.login, request.value(QStringLiteral("MESSAGE")), html);
+    const bool kept = known && keepOfflineMessage(to, session.login, request.value(QStringLiteral("MESSAGE")), html);
+    if (kept) {
         // An answer marks the message it answers as replied: its details are
         // the sender "##" the time of that message.
         const QString details = request.value(QStringLiteral("RMESSAGE"));
@@ -78,7 +92,7 @@ void ZELDemoServer::offlineMessage(ZELDemoSession &session, const Request &reque
         }
     }
     session.sendText(message(QStringLiteral("OFFLINEMESSAGESTATUS"), {
-        {QStringLiteral("STATUS"), known ? QStringLiteral("SENT") : QStringLiteral("NOTSENT")},
+        {QStringLiteral("STATUS"), kept ? QStringLiteral("SENT") : QStringLiteral("NOTSENT")},
         {QStringLiteral("RECEIVER"), to}, {QStringLiteral("MESSAGE"), html}}));
 }
 

@@ -38,6 +38,10 @@ public:
     static constexpr int MaxOfflineMessages = 200;
     static constexpr int MaxHistoryEntries = 200;
     static constexpr qsizetype MaxHistoryEntryBytes = 16 * 1024;
+    // What one user's offline box may hold, counted as the characters it takes
+    // on the wire (escaped): the whole box goes out in one frame at sign-in,
+    // which must stay well inside the client's frame limit.
+    static constexpr qsizetype MaxOfflineBoxChars = 8 * 1024 * 1024;
 
     explicit ZELDemoServer(QObject *parent = nullptr);
     ~ZELDemoServer() override;
@@ -183,7 +187,9 @@ private:
     void deleteOfflineMessages(ZELDemoSession &session, const Request &request);
     void onlineGroupMessage(ZELDemoSession &session, const Request &request);
     void offlineGroupMessage(ZELDemoSession &session, const Request &request);
-    void keepOfflineMessage(const QString &to, const QString &from, const QString &text, const QString &html);
+    static qsizetype wireChars(const OfflineMessage &message);
+    // False when the message was not kept (an unknown receiver, or a full box).
+    bool keepOfflineMessage(const QString &to, const QString &from, const QString &text, const QString &html);
     void sendOfflineMessages(const QString &login);
     static QStringList groupRecipients(const Request &request);
 
