@@ -1,5 +1,6 @@
 #include "chat/zelchatwindow.h"
 
+#include "chat/zelinvitablelist.h"
 #include "chat/zelsmileydialog.h"
 #include "chat/zeltranscript.h"
 #include "mainwindow/zelmainwindowlook.h"
@@ -80,6 +81,39 @@ QPalette colourButtonPalette(QPalette palette, const QString &image, const QSize
     return palette;
 }
 
+// The light blue of the tab widget, the tool buttons and the conference lists.
+QPalette toolPalette()
+{
+    QPalette tools;
+    const auto set = [&tools](QPalette::ColorRole role, const QColor &colour) {
+        ZELMainWindowLook::setRole(tools, role, QBrush(colour));
+    };
+    set(QPalette::Light, QColor(255, 255, 255, 255));
+    set(QPalette::Midlight, QColor(144, 209, 247, 255));
+    set(QPalette::Dark, QColor(255, 255, 255, 255));
+    set(QPalette::WindowText, QColor(0, 102, 204, 255));
+    set(QPalette::Base, QColor(255, 255, 255, 255));
+    set(QPalette::Window, QColor(144, 209, 247, 255));
+    set(QPalette::Shadow, QColor(144, 209, 247, 255));
+    set(QPalette::Highlight, QColor(144, 209, 247, 255));
+    set(QPalette::AlternateBase, QColor(248, 252, 255, 255));
+    set(QPalette::Text, QColor(0, 0, 0, 255));
+    set(QPalette::Button, QColor(240, 245, 251, 255));
+    return tools;
+}
+
+// The icons of the form, read once for every window: each icon read from its
+// file anew costs every window some KB and its opening the time to read it.
+QIcon formIcon(const char *path)
+{
+    static QHash<QString, QIcon> icons;
+    const QString name = QString::fromLatin1(path);
+    auto found = icons.constFind(name);
+    if (found == icons.cend())
+        found = icons.insert(name, QIcon(name));
+    return *found;
+}
+
 // Keys pressed in the input, tested in this order; the first row that
 // matches acts. A row with exact modifiers matches only that set.
 struct InputKeyRow
@@ -147,8 +181,8 @@ const WindowKeyRow windowKeys[] = {
     {Qt::Key_F, nullptr,
      [](ZELChatWindow &w) {
          w.m_findTextLineEdit->setFocus();
-         w.m_findTextLineEdit->setStyleSheet(
-             QStringLiteral("border: 1px solid gray;background: white;border-radius: 3px;"));
+         ZELSharedSheet::setShared(w.m_findTextLineEdit,
+                                   QStringLiteral("border: 1px solid gray;background: white;border-radius: 3px;"));
          w.m_findFrame->show();
      }},
     {Qt::Key_S, [](const ZELChatWindow &w) { return w.m_savePushButton->isEnabled(); },
@@ -178,6 +212,12 @@ ZELChatWindow::ZELChatWindow()
 
 ZELChatWindow::~ZELChatWindow()
 {
+    // The page's lists may still signal while the form goes, after the page's
+    // record has gone: a slot reaching the page then must not build it anew.
+    if (m_conferencePage) {
+        m_conferencePage->m_onlineUsersListBox->disconnect(this);
+        m_conferencePage->m_chatRoomListBox->disconnect(this);
+    }
     m_questionBox.reset();
     m_informationBox.reset();
     m_smileyDialog.reset();
@@ -233,7 +273,7 @@ void ZELChatWindow::windowSettings()
     setMask(QRegion(rect()));
     // Without a frame from the window system; it can still be minimised.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
-    setWindowIcon(QIcon(QStringLiteral(":images/chat_icon.png")));
+    setWindowIcon(formIcon(":images/chat_icon.png"));
     setAcceptDrops(true);
     // Title buttons, drag, corner resize and the frame pictures.
     m_chrome = new ZELFramelessHelper(this, ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground);
@@ -291,9 +331,6 @@ void ZELChatWindow::defaultSettings()
 
     serverMessage->setFocus();
     sendButton->setEnabled(false);
-    m_stopChatButton->setEnabled(false);
-    m_inviteChatButton->setEnabled(false);
-    m_removeChatButton->setEnabled(false);
 
     for (QWidget *w : {static_cast<QWidget *>(m_findFrame), static_cast<QWidget *>(m_wrappedLabel),
                        static_cast<QWidget *>(m_searchWrapped), static_cast<QWidget *>(m_messageDeliveredLabel),
@@ -336,23 +373,8 @@ void ZELChatWindow::setZELStyle()
         m_findFrame->setPalette(strip);
     }
 
-    QPalette tools;
-    const auto set = [&tools](QPalette::ColorRole role, const QColor &colour) {
-        ZELMainWindowLook::setRole(tools, role, QBrush(colour));
-    };
-    set(QPalette::Light, QColor(255, 255, 255, 255));
-    set(QPalette::Midlight, QColor(144, 209, 247, 255));
-    set(QPalette::Dark, QColor(255, 255, 255, 255));
-    set(QPalette::WindowText, QColor(0, 102, 204, 255));
-    set(QPalette::Base, QColor(255, 255, 255, 255));
-    set(QPalette::Window, QColor(144, 209, 247, 255));
-    set(QPalette::Shadow, QColor(144, 209, 247, 255));
-    set(QPalette::Highlight, QColor(144, 209, 247, 255));
-    set(QPalette::AlternateBase, QColor(248, 252, 255, 255));
-    set(QPalette::Text, QColor(0, 0, 0, 255));
-    set(QPalette::Button, QColor(240, 245, 251, 255));
-    for (QWidget *w : {static_cast<QWidget *>(Chat), static_cast<QWidget *>(m_onlineUsersListBox),
-                       static_cast<QWidget *>(m_chatRoomListBox), static_cast<QWidget *>(m_fileSend),
+    const QPalette tools = toolPalette();
+    for (QWidget *w : {static_cast<QWidget *>(Chat), static_cast<QWidget *>(m_fileSend),
                        static_cast<QWidget *>(m_boldButton), static_cast<QWidget *>(m_italicButton),
                        static_cast<QWidget *>(m_underLineButton), static_cast<QWidget *>(m_smileyButton),
                        static_cast<QWidget *>(m_deskTopCaptureButton), static_cast<QWidget *>(m_savePushButton),
@@ -367,7 +389,7 @@ void ZELChatWindow::setZELStyle()
     const char *tabIcons[] = {":images/chat_icon.png", ":images/uploading.png", ":images/downloading.png",
                               ":images/conferance_icon.png"};
     for (int tab = 0; tab < 4; ++tab)
-        Chat->setTabIcon(tab, QIcon(QString::fromLatin1(tabIcons[tab])));
+        Chat->setTabIcon(tab, formIcon(tabIcons[tab]));
 
     const struct
     {
@@ -394,24 +416,27 @@ void ZELChatWindow::setZELStyle()
         {m_quickReplyButton, ":images/quickreply.gif"},
     };
     for (const auto &entry : icons)
-        entry.button->setIcon(QIcon(QString::fromLatin1(entry.icon)));
+        entry.button->setIcon(formIcon(entry.icon));
 
-    // Every widget given a style sheet keeps a parsed copy of its own (some
-    // hundred KB for this one, per window), while a sheet already reaches the
-    // children of its widget: a view that has it styles its own scroll bars.
+    // Every widget given a style sheet keeps a parsed copy of its own and
+    // styles what lies inside it by it. The sheets go through the one style
+    // all shared sheets use, and each part of the window takes its sheet when
+    // it first shows: the views' scroll bars when they have something to
+    // scroll, the delivery notice and the participants tree when shown, the
+    // find field when the find bar opens. Most windows never show them.
     const QString sheet = ZELMainWindowLook::sharedStyleSheet();
-    for (QWidget *w : {static_cast<QWidget *>(totalMessage), static_cast<QWidget *>(serverMessage),
-                       static_cast<QWidget *>(m_findTextLineEdit)})
-        ZELSharedSheet::setFitted(w, sheet);
+    for (QTextEdit *view : {static_cast<QTextEdit *>(totalMessage), serverMessage})
+        ZELSharedSheet::setFittedView(view, sheet);
     // The file and conference pages are styled when one of them is first shown,
-    // the file pages built then if nothing needed them before: most windows
-    // never show them, and their widgets and sheets cost the most.
+    // and built then if nothing needed them before: most windows never show
+    // them, and their widgets and sheets cost the most.
     connect(Chat, &QTabWidget::currentChanged, this, &ZELChatWindow::styleSidePages);
-    m_messageDeliveredLabel->setStyleSheet(
-        QStringLiteral("border: 1px solid gray;border-radius: 3px;background: lightyellow;"));
+    ZELSharedSheet::setSharedWhenShown(
+        m_messageDeliveredLabel, QStringLiteral("border: 1px solid gray;border-radius: 3px;background: lightyellow;"));
 
-    m_conferenceChatFrame->setStyleSheet(QStringLiteral("border: 1px solid gray;border-radius: 5px;padding: 1px1px;"));
-    m_userStatusPixmap->setStyleSheet(QString::fromLatin1(kPhotoFrameSheet));
+    ZELSharedSheet::setSharedWhenShown(m_conferenceChatFrame,
+                                       QStringLiteral("border: 1px solid gray;border-radius: 5px;padding: 1px1px;"));
+    ZELSharedSheet::setShared(m_userStatusPixmap, QString::fromLatin1(kPhotoFrameSheet));
     fitFindBarToFonts();
 }
 
@@ -433,7 +458,9 @@ void ZELChatWindow::styleSidePages()
         ZELSharedSheet::setFitted(pages.m_defaultFileLocation, sheet);
     } else if (page == Conference_Chat && !m_conferencePageStyled) {
         m_conferencePageStyled = true;
-        for (QWidget *w : {static_cast<QWidget *>(m_onlineUsersListBox), static_cast<QWidget *>(m_chatRoomListBox)})
+        Ui_chatConferencePage &conference = conferencePage();
+        for (QWidget *w : {static_cast<QWidget *>(conference.m_onlineUsersListBox),
+                           static_cast<QWidget *>(conference.m_chatRoomListBox)})
             ZELSharedSheet::setFitted(w, sheet);
     }
 }
@@ -449,9 +476,6 @@ void ZELChatWindow::signalsAndSlots()
     connect(m_backGroundColorButton, &QAbstractButton::clicked, this, &ZELChatWindow::setBackGroundColor);
     connect(m_smileyButton, &QAbstractButton::clicked, this, &ZELChatWindow::openSmiley);
     connect(m_deskTopCaptureButton, &QAbstractButton::clicked, this, &ZELChatWindow::desktopCapture);
-    connect(m_inviteChatButton, &QAbstractButton::clicked, this, &ZELChatWindow::addUsersInConferenceChat);
-    connect(m_removeChatButton, &QAbstractButton::clicked, this, &ZELChatWindow::removeUsersInConferenceChat);
-    connect(m_stopChatButton, &QAbstractButton::clicked, this, qOverload<>(&ZELChatWindow::stopConferenceChat));
     // Close, minimise and maximise are wired by the frame helper; maximising
     // also keeps the remembered state.
     connect(m_chrome, &ZELFramelessHelper::windowResized, this, [this]() { m_maximizedFlag = isMaximized(); });
@@ -461,8 +485,6 @@ void ZELChatWindow::signalsAndSlots()
     connect(m_previousFindButton, &QAbstractButton::clicked, this, &ZELChatWindow::findPreviousClicked);
     connect(m_messDeliveredCloseButton, &QAbstractButton::clicked, this, &ZELChatWindow::messageDeliveredCloseClicked);
     connect(serverMessage, &QTextEdit::cursorPositionChanged, this, &ZELChatWindow::cursorChanged);
-    connect(m_onlineUsersListBox, &QListWidget::itemSelectionChanged, this, &ZELChatWindow::enableInviteButton);
-    connect(m_chatRoomListBox, &QListWidget::itemSelectionChanged, this, &ZELChatWindow::enableRemoveButton);
     connect(m_matchCaseCheckBox, &QCheckBox::stateChanged, this, &ZELChatWindow::matchCaseState);
     connect(m_wholeWordCheckBox, &QCheckBox::stateChanged, this, &ZELChatWindow::wholeWordState);
     connect(m_findTextLineEdit, &QLineEdit::textChanged, this, &ZELChatWindow::findTextInChat);
@@ -514,6 +536,48 @@ void ZELChatWindow::hideDownloadProgress()
     if (QMovie *movie = filePages().m_downLoadProgressBar->movie())
         movie->stop();
     filePages().m_downLoadProgressBar->hide();
+}
+
+Ui_chatConferencePage &ZELChatWindow::conferencePage()
+{
+    if (m_conferencePage)
+        return *m_conferencePage;
+    m_conferencePage = std::make_unique<Ui_chatConferencePage>();
+    Ui_chatConferencePage &page = *m_conferencePage;
+    page.setupUi(*this);
+    for (QWidget *list : {page.m_onlineUsersListBox, page.m_chatRoomListBox})
+        list->setPalette(toolPalette());
+    for (QPushButton *button : {page.m_stopChatButton, page.m_inviteChatButton, page.m_removeChatButton}) {
+        button->setEnabled(false);
+        if (!m_conferenceControlsShown)
+            button->hide();
+    }
+    connect(page.m_inviteChatButton, &QAbstractButton::clicked, this, &ZELChatWindow::addUsersInConferenceChat);
+    connect(page.m_removeChatButton, &QAbstractButton::clicked, this, &ZELChatWindow::removeUsersInConferenceChat);
+    connect(page.m_stopChatButton, &QAbstractButton::clicked, this, qOverload<>(&ZELChatWindow::stopConferenceChat));
+    connect(page.m_onlineUsersListBox, &QListWidget::itemSelectionChanged, this, &ZELChatWindow::enableInviteButton);
+    connect(page.m_chatRoomListBox, &QListWidget::itemSelectionChanged, this, &ZELChatWindow::enableRemoveButton);
+    // Invitable contacts that came while the page was not built.
+    if (m_invitableUsers)
+        m_invitableUsers->attach(page.m_onlineUsersListBox);
+    // Built while it is shown: styled as a shown page is.
+    styleSidePages();
+    return page;
+}
+
+bool ZELChatWindow::conferenceControlsShown() const
+{
+    return m_conferencePage ? !m_conferencePage->m_inviteChatButton->isHidden() : m_conferenceControlsShown;
+}
+
+void ZELChatWindow::setConferenceControlsShown(bool shown)
+{
+    m_conferenceControlsShown = shown;
+    if (!m_conferencePage)
+        return;
+    for (QPushButton *button :
+         {m_conferencePage->m_inviteChatButton, m_conferencePage->m_removeChatButton, m_conferencePage->m_stopChatButton})
+        button->setVisible(shown);
 }
 
 void ZELChatWindow::tableSettings()
@@ -583,7 +647,7 @@ void ZELChatWindow::sendChatMessage()
     m_sentMessageIndex = int(m_sentMessages.size());
     QString encoded = ZELTranscript::encodeCommas(html);
 
-    const bool conference = m_chatRoomListBox->count() > 0 || m_peer.isEmpty();
+    const bool conference = participantCount() > 0 || m_peer.isEmpty();
     const int own = totalMessage->lastHeading(m_ownDisplayName);
     bool headed = false;
     if (!conference) {
@@ -601,7 +665,7 @@ void ZELChatWindow::sendChatMessage()
                                                            m_ownDisplayName, time));
     } else {
         int others = -1;
-        for (int i = 0; i < m_chatRoomListBox->count(); ++i)
+        for (int i = 0; i < participantCount(); ++i)
             others = qMax(others, totalMessage->lastHeading(m_chatRoomListBox->item(i)->text()));
         if (own <= others) {
             headed = true;
@@ -640,8 +704,7 @@ void ZELChatWindow::sendChatMessage()
                             m_imageData,
                             m_conferenceBannerState,
                             plain};
-        for (int i = 0; i < m_chatRoomListBox->count(); ++i)
-            request << m_chatRoomListBox->item(i)->toolTip();
+        request << participantUserNames();
         m_deliveryPending = false;
         emit conferenceChatMessage(request);
     }
@@ -798,7 +861,7 @@ void ZELChatWindow::replaceTextSmiley()
     const bool filled = !serverMessage->toPlainText().simplified().isEmpty() && serverMessage->isEnabled();
     if (!m_offlinePeer.isEmpty()) {
         sendButton->setEnabled(filled);
-    } else if ((m_inviteChatButton->isHidden() && !m_peer.isEmpty()) || m_chatRoomListBox->count() > 0) {
+    } else if ((!conferenceControlsShown() && !m_peer.isEmpty()) || participantCount() > 0) {
         if (filled) {
             sendButton->setEnabled(true);
             m_passwordProtectButton->setEnabled(true);
@@ -832,8 +895,7 @@ void ZELChatWindow::sendTypeMessage()
         return;
     }
     QStringList request{QStringLiteral("CONFERENCETYPESTATUS"), m_ownLoginId, m_conferenceSessionName};
-    for (int i = 0; i < m_chatRoomListBox->count(); ++i)
-        request << m_chatRoomListBox->item(i)->toolTip();
+    request << participantUserNames();
     emit conferenceMessageTypeStatus(request);
 }
 
@@ -846,8 +908,7 @@ void ZELChatWindow::sendEraseMessage()
         return;
     }
     QStringList request{QStringLiteral("CONFERENCEERASESTATUS"), m_ownLoginId, m_conferenceSessionName};
-    for (int i = 0; i < m_chatRoomListBox->count(); ++i)
-        request << m_chatRoomListBox->item(i)->toolTip();
+    request << participantUserNames();
     emit conferenceMessageTypeStatus(request);
 }
 
@@ -1092,7 +1153,7 @@ void ZELChatWindow::closeEvent(QCloseEvent *event)
     m_transferActive = false;
     m_closing = true;
 
-    if (m_chatRoomListBox->count() == 0 && !m_peer.isEmpty()) {
+    if (participantCount() == 0 && !m_peer.isEmpty()) {
         sendFileDeclainedStatus();
         if (m_keepOpen)
             return refuse();
@@ -1103,7 +1164,7 @@ void ZELChatWindow::closeEvent(QCloseEvent *event)
                                 m_ownLoginId + QStringLiteral(" has closed the chat window")};
             emit closeChatWindow(request);
         }
-    } else if (m_inviteChatButton->isVisible() && m_stopChatButton->isVisible()) {
+    } else if (hasConferencePage() && m_inviteChatButton->isVisible() && m_stopChatButton->isVisible()) {
         // The owner's stop already told the participants.
         stopConferenceChat();
         if (m_stopCancelled)
@@ -1112,7 +1173,7 @@ void ZELChatWindow::closeEvent(QCloseEvent *event)
         QString key = m_conferenceSessionName;
         emit closeChat(key);
     } else {
-        if (!m_closeSilently && m_chatRoomListBox->count() > 0) {
+        if (!m_closeSilently && participantCount() > 0) {
             checkFileStaus();
             if (!m_transferActive && Chat->isTabEnabled(3)) {
                 const int answer = m_questionBox->showQuestionBox(
@@ -1130,8 +1191,7 @@ void ZELChatWindow::closeEvent(QCloseEvent *event)
             emit closeChat(key);
             QStringList request{QStringLiteral("CLOSECONFERENCECHATWINDOW"), m_ownLoginId, m_conferenceSessionName,
                                 m_ownDisplayName + QStringLiteral(" left from this conference chat")};
-            for (int i = 0; i < m_chatRoomListBox->count(); ++i)
-                request << m_chatRoomListBox->item(i)->toolTip();
+            request << participantUserNames();
             emit closeConferenceChatWindow(request);
         }
     }
@@ -1160,7 +1220,7 @@ void ZELChatWindow::enableSmiley(QString smiley, QString businessCard)
 {
     m_smileyButton->setEnabled(isTrue(smiley));
     // Only one-to-one windows have a peer card; the invite button marks a conference.
-    if (!m_inviteChatButton->isHidden())
+    if (conferenceControlsShown())
         return;
     QWidget *const card[] = {m_userStatusPixmap, m_userNameLabel, m_userRoleLabel, m_userStatusLabel};
     if (isTrue(businessCard) && !m_userRoleLabel->text().simplified().isEmpty()) {
@@ -1208,11 +1268,15 @@ void ZELChatWindow::replyMessageDetails(QString details)
 
 void ZELChatWindow::createQickReplyMenuItem(QString replies, QString option)
 {
-    const QString sheet = ZELMainWindowLook::sharedStyleSheet();
     m_quickReplyOption = option;
     auto *menu = new QMenu(this);
     connect(menu, &QMenu::triggered, this, &ZELChatWindow::sendQuickReplyMessage);
-    ZELSharedSheet::setFitted(menu, sheet);
+    // Styled when first about to show, as the main window's menus: most
+    // windows never open it.
+    connect(menu, &QMenu::aboutToShow, menu, [menu]() {
+        if (menu->styleSheet().isEmpty())
+            ZELSharedSheet::setFitted(menu, ZELMainWindowLook::sharedStyleSheet());
+    });
     const QStringList entries = replies.split(QStringLiteral("##"), Qt::KeepEmptyParts);
     for (const QString &entry : entries)
         menu->addAction(entry);
@@ -1235,7 +1299,7 @@ void ZELChatWindow::showQuickReplyMenu()
 
 void ZELChatWindow::sendQuickReplyMessage(QAction *action)
 {
-    if (m_chatRoomListBox->count() == 0 && m_peer.isEmpty() && m_offlinePeer.isEmpty()) {
+    if (participantCount() == 0 && m_peer.isEmpty() && m_offlinePeer.isEmpty()) {
         m_informationBox->showInformationBox(this, QStringLiteral("Conference Chat"),
                                              QStringLiteral("Conference chat users should not be empty"));
         return;

@@ -15,6 +15,7 @@
 
 #include "chat/zelprivilegerecord.h"
 #include "core/zellazy.h"
+#include "core/zellazypart.h"
 
 class QAction;
 class QCloseEvent;
@@ -30,7 +31,6 @@ class ZELFramelessHelper;
 class ZELInvitableList;
 class ZELMessageBoxClass;
 class ZELSmileyDialog;
-
 // The window of one conversation: one-to-one, conference or offline message.
 // It never talks to the server; it emits request lists, and the main widget
 // and the dispatcher call its slots and write its members and form widgets,
@@ -152,12 +152,43 @@ public:
     void showFileOffer(const QString &wireName, const QString &size, const QString &sender,
                        const QString &displayName, const QString &locked, const QString &folder);
 
+    // The conference page: built, wired and set up the first time anything
+    // needs its lists or buttons (the page shown, a conference made, a list
+    // filled). The page's widgets below, under their form names, reach it
+    // through here when used; the window's own questions that need no page
+    // (a conference? who takes part?) go through the calls further below.
+    Ui_chatConferencePage &conferencePage();
+    // Whether it is built; a window without it has no participant and no one to invite.
+    bool hasConferencePage() const { return m_conferencePage != nullptr; }
+    template <typename T>
+    using ConferencePageWidget = ZELLazyPart<ZELChatWindow, Ui_chatConferencePage, T>;
+    ConferencePageWidget<QLabel> m_listOfOnLineUsersLabel{this, &ZELChatWindow::conferencePage,
+                                                          &Ui_chatConferencePage::m_listOfOnLineUsersLabel};
+    ConferencePageWidget<QListWidget> m_onlineUsersListBox{this, &ZELChatWindow::conferencePage,
+                                                           &Ui_chatConferencePage::m_onlineUsersListBox};
+    ConferencePageWidget<QPushButton> m_inviteChatButton{this, &ZELChatWindow::conferencePage,
+                                                         &Ui_chatConferencePage::m_inviteChatButton};
+    ConferencePageWidget<QPushButton> m_stopChatButton{this, &ZELChatWindow::conferencePage,
+                                                       &Ui_chatConferencePage::m_stopChatButton};
+    ConferencePageWidget<QPushButton> m_removeChatButton{this, &ZELChatWindow::conferencePage,
+                                                         &Ui_chatConferencePage::m_removeChatButton};
+    ConferencePageWidget<QLabel> m_chatRoomtextLabel{this, &ZELChatWindow::conferencePage,
+                                                     &Ui_chatConferencePage::m_chatRoomtextLabel};
+    ConferencePageWidget<QListWidget> m_chatRoomListBox{this, &ZELChatWindow::conferencePage,
+                                                        &Ui_chatConferencePage::m_chatRoomListBox};
+    // The user runs this window's conference: its Invite, Remove and Stop
+    // buttons are not hidden. Both read and set without building the page.
+    bool conferenceControlsShown() const;
+    void setConferenceControlsShown(bool shown);
     // The contacts m_onlineUsersListBox offers for invitation
     // (chat/zelchatwindow_conference.cpp): every change to that list's rows,
-    // and every read of them, goes through here.
+    // and every read of them, goes through here. Changes wait for the list
+    // while the conference page is not built, and build it only when read.
     ZELInvitableList &invitableUsers();
 
     // Conference participants, found by user name (chat/zelchatwindow_conference.cpp).
+    // None of these builds the conference page.
+    int participantCount() const;
     QListWidgetItem *participantRow(const QString &userName) const;
     QStringList participantUserNames() const;
     // Takes the participant's tree entry out and deletes it with its widget.
@@ -322,6 +353,9 @@ private:
     bool m_filePagesStyled = false;
     bool m_conferencePageStyled = false;
     std::unique_ptr<Ui_chatFilePages> m_filePages;
+    std::unique_ptr<Ui_chatConferencePage> m_conferencePage;
+    // Whether the conference page's buttons show once the page is built.
+    bool m_conferenceControlsShown = true;
     ZELInvitableList *m_invitableUsers = nullptr;
 
     ZELFramelessHelper *m_chrome = nullptr;

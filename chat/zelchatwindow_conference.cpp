@@ -53,9 +53,14 @@ QPixmap participantPicture(const QString &photo)
 // Participants: rows of m_chatRoomListBox and entries of the tree, both found
 // by user name (the tool tip) so that namesakes stay apart.
 
+int ZELChatWindow::participantCount() const
+{
+    return m_conferencePage ? m_conferencePage->m_chatRoomListBox->count() : 0;
+}
+
 QListWidgetItem *ZELChatWindow::participantRow(const QString &userName) const
 {
-    for (int i = 0; i < m_chatRoomListBox->count(); ++i) {
+    for (int i = 0; i < participantCount(); ++i) {
         if (m_chatRoomListBox->item(i)->toolTip() == userName)
             return m_chatRoomListBox->item(i);
     }
@@ -65,7 +70,7 @@ QListWidgetItem *ZELChatWindow::participantRow(const QString &userName) const
 QStringList ZELChatWindow::participantUserNames() const
 {
     QStringList names;
-    for (int i = 0; i < m_chatRoomListBox->count(); ++i)
+    for (int i = 0; i < participantCount(); ++i)
         names << m_chatRoomListBox->item(i)->toolTip();
     return names;
 }
@@ -227,8 +232,7 @@ void ZELChatWindow::stopConferenceChat()
         clearParticipantEntries();
         m_conferenceUsers.clear();
     };
-    if (m_chatRoomListBox->count() == 0) {
-        m_chatRoomListBox->clear();
+    if (participantCount() == 0) {
         forgetParticipants();
         emit stopConferenceChat(request);
         return;
@@ -345,7 +349,11 @@ ZELInvitableList &ZELChatWindow::invitableUsers()
 {
     if (!m_invitableUsers) {
         m_invitableUsers = new ZELInvitableList(this);
-        m_invitableUsers->attach(m_onlineUsersListBox);
+        // The list is the conference page's: the page attaches it when built,
+        // and a read of the rows builds it.
+        m_invitableUsers->setListMaker([this] { return conferencePage().m_onlineUsersListBox; });
+        if (m_conferencePage)
+            m_invitableUsers->attach(m_conferencePage->m_onlineUsersListBox);
     }
     return *m_invitableUsers;
 }

@@ -139,7 +139,7 @@ void ZELChatWindow::fileSend()
 
     Chat->setCurrentIndex(1);
     const bool offline = windowTitle().contains(QLatin1String("Sending Offline Message"));
-    const bool conference = !offline && m_chatRoomListBox->count() > 0;
+    const bool conference = !offline && participantCount() > 0;
     QString locked = QStringLiteral("0");
     if (!offline) {
         locked = m_passwordProtectButton->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
@@ -172,7 +172,7 @@ void ZELChatWindow::fileSend()
         QStringList request{QStringLiteral("CONFERENCECHATFTPREADY"),
                             m_ownLoginId + QStringLiteral("##") + m_ownDisplayName, m_conferenceSessionName,
                             fileName, size + QStringLiteral("##") + locked};
-        for (int i = 0; i < m_chatRoomListBox->count(); ++i) {
+        for (int i = 0; i < participantCount(); ++i) {
             const QListWidgetItem *entry = m_chatRoomListBox->item(i);
             request << entry->toolTip();
             addRow(entry->toolTip(), entry->text());

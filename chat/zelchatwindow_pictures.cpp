@@ -76,7 +76,7 @@ void ZELChatWindow::desktopCapture()
     if (m_captureHelper)
         return; // one capture at a time
     beginCapture(*this);
-    if (m_chatRoomListBox->count() == 0 && !m_peer.isEmpty())
+    if (participantCount() == 0 && !m_peer.isEmpty())
         m_conferenceSessionName.clear();
     m_captureHelper->showDesktopCaptureWidget(m_ownLoginId, m_peer, m_conferenceSessionName);
 }

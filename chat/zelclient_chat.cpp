@@ -171,9 +171,7 @@ void ZELClient::createChatWindow(QString userName)
     window->m_conferenceTab = window->Chat->widget(3);
     window->Chat->removeTab(3);
     window->m_conferenceButton->show();
-    window->m_inviteChatButton->hide();
-    window->m_removeChatButton->hide();
-    window->m_stopChatButton->hide();
+    window->setConferenceControlsShown(false);
 
     QString own = m_loginId;
     informChatOpened(own, userName);

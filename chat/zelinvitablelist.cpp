@@ -71,8 +71,15 @@ void ZELInvitableList::clear()
     applyWhenDue();
 }
 
+void ZELInvitableList::setListMaker(std::function<QListWidget *()> maker)
+{
+    m_maker = std::move(maker);
+}
+
 QListWidget *ZELInvitableList::list()
 {
+    if (!m_list && m_maker)
+        attach(m_maker());
     apply();
     return m_list;
 }

@@ -7,6 +7,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 class QListWidget;
 
 // The contacts a chat window offers for a conference invitation, shown in the
@@ -38,6 +40,8 @@ public:
 
     // The list the rows are shown in; changes made before wait for it.
     void attach(QListWidget *list);
+    // Makes the list, not attached yet, when its rows are read through list().
+    void setListMaker(std::function<QListWidget *()> maker);
 
     // Adds, in order, a row for each contact that no row stands for yet,
     // counting the rows added before it.
@@ -80,6 +84,7 @@ private:
     void merge();
 
     QPointer<QListWidget> m_list;
+    std::function<QListWidget *()> m_maker;
     QList<Batch> m_waiting;
     qsizetype m_copies = 0; // contacts copied into waiting batches since the last merge
     bool m_clearFirst = false;

@@ -584,8 +584,11 @@ void ZELClient::connectedSignal()
         if (!window)
             continue;
         window->Chat->setEnabled(true);
-        window->m_inviteChatButton->setEnabled(false);
-        window->m_removeChatButton->setEnabled(false);
+        // A conference page not built yet has them off already.
+        if (window->hasConferencePage()) {
+            window->m_inviteChatButton->setEnabled(false);
+            window->m_removeChatButton->setEnabled(false);
+        }
     }
 
     ZELChangePassword *changePassword = namedChild<ZELChangePassword>(*this, ChangePasswordName);

@@ -125,10 +125,12 @@ void setImageFace(QWidget *button, const QString &image, bool shapeByImage)
 
 QString sharedStyleSheet()
 {
-    QFile file(QStringLiteral(":images/stylesheet.qss"));
-    if (!file.open(QIODevice::ReadOnly))
-        return QString();
-    return QString::fromLatin1(file.readAll());
+    // Read once: every chat window asks for it as it opens.
+    static const QString sheet = [] {
+        QFile file(QStringLiteral(":images/stylesheet.qss"));
+        return file.open(QIODevice::ReadOnly) ? QString::fromLatin1(file.readAll()) : QString();
+    }();
+    return sheet;
 }
 
 void apply(QWidget *mainWidget, Ui_Zembrio &ui, const QList<QMenu *> &menus)

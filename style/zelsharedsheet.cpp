@@ -1,19 +1,25 @@
 #include "style/zelsharedsheet.h"
 
 #include <algorithm>
+#include <memory>
+#include <utility>
 
 #include <QHash>
 #include <QList>
+#include <QPointer>
 #include <QRegularExpression>
 #include <QVariant>
 #include <QAbstractItemView>
+#include <QAbstractScrollArea>
 #include <QComboBox>
 #include <QDateTimeEdit>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListView>
 #include <QMenu>
 #include <QScrollBar>
+#include <QStyle>
 #include <QWidget>
 
 namespace {
@@ -141,6 +147,113 @@ QStringList reachableClasses(const QWidget *widget)
     return names;
 }
 
+// The style-sheet style setShared() hands out; it lives as long as a widget uses it.
+QPointer<QStyle> &sharedSheetStyle()
+{
+    static QPointer<QStyle> style;
+    return style;
+}
+
+// A widget the shared style can be given exactly as the toolkit would give it
+// a style of its own: it and what lies inside it follow the application style.
+bool shareable(const QWidget *widget)
+{
+    if (widget->testAttribute(Qt::WA_SetStyle) || widget->style()->inherits("QStyleSheetStyle"))
+        return false;
+    const QList<QWidget *> inside = widget->findChildren<QWidget *>();
+    return std::none_of(inside.cbegin(), inside.cend(), [](const QWidget *w) {
+        return w->isWindow() || w->testAttribute(Qt::WA_SetStyle) || !w->styleSheet().isEmpty();
+    });
+}
+
+// Gives `widget` and what lies inside it, but for what lies in `outside`, the
+// shared style-sheet style, with `sheet` as the widget's own.
+void shareStyle(QWidget *widget, const QString &sheet, const QList<const QWidget *> &outside)
+{
+    QPointer<QStyle> &shared = sharedSheetStyle();
+    // Any widget a sheet is set on makes a style-sheet style; this one is never
+    // shown, so its own sheet is never read, and it goes once the widget below
+    // holds the style.
+    std::unique_ptr<QWidget> maker;
+    if (!shared) {
+        maker = std::make_unique<QWidget>();
+        maker->setStyleSheet(QStringLiteral("*{}"));
+        shared = maker->style();
+    }
+    widget->setStyle(shared);
+    widget->setStyleSheet(sheet);
+    const auto left = [widget, &outside](const QWidget *w) {
+        for (; w && w != widget; w = w->parentWidget()) {
+            if (outside.contains(w))
+                return true;
+        }
+        return false;
+    };
+    // As the toolkit hands a new sheet's style down: what lies inside first,
+    // the widget last, each told of its style once the sheet is in place.
+    QList<QWidget *> inside = widget->findChildren<QWidget *>();
+    std::reverse(inside.begin(), inside.end());
+    for (QWidget *w : std::as_const(inside)) {
+        if (!left(w))
+            w->setStyle(shared);
+    }
+    widget->setStyle(shared);
+}
+
+// The rules of a sheet for anything but scroll bars, and those for scroll bars
+// (every selector's subject a scroll bar), each in their order.
+std::pair<QString, QString> scrollBarRulesApart(const QString &sheet)
+{
+    static QHash<QString, std::pair<QString, QString>> cache;
+    const auto found = cache.constFind(sheet);
+    if (found != cache.cend())
+        return *found;
+    bool ok = true;
+    const QList<Rule> list = rules(sheet, &ok);
+    std::pair<QString, QString> parts;
+    if (!ok) {
+        parts.first = sheet;
+    } else {
+        for (const Rule &rule : list) {
+            const QStringList selectors = rule.selectors.split(QLatin1Char(','), Qt::SkipEmptyParts);
+            const bool bar = std::all_of(selectors.cbegin(), selectors.cend(), [](const QString &selector) {
+                return subjectType(selector) == QLatin1String("QScrollBar");
+            });
+            (bar ? parts.second : parts.first) += rule.selectors + QLatin1Char(' ') + rule.block + QLatin1Char('\n');
+        }
+    }
+    cache.insert(sheet, parts);
+    return parts;
+}
+
+// Sets a sheet through setShared() when its widget is first shown, unless the
+// widget has one by then; goes with the widget or once it has acted.
+class ShowWatcher : public QObject
+{
+public:
+    ShowWatcher(QWidget *widget, const QString &sheet)
+        : QObject(widget)
+        , m_sheet(sheet)
+    {
+        widget->installEventFilter(this);
+    }
+
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::ShowToParent) {
+            auto *widget = static_cast<QWidget *>(watched);
+            widget->removeEventFilter(this);
+            if (widget->styleSheet().isEmpty())
+                ZELSharedSheet::setShared(widget, m_sheet);
+            deleteLater();
+        }
+        return false;
+    }
+
+private:
+    QString m_sheet;
+};
+
 bool polished(const QWidget *target)
 {
     if (target->testAttribute(Qt::WA_WState_Polished))
@@ -193,11 +306,14 @@ QString fitted(const QString &sheet, const QWidget *widget)
     QStringList names = reachableClasses(widget);
     std::sort(names.begin(), names.end());
     names.erase(std::unique(names.begin(), names.end()), names.end());
-    const QString key = names.join(QLatin1Char(' ')) + QLatin1Char('\n') + sheet;
+    const QString key = names.join(QLatin1Char(' '));
 
-    static QHash<QString, QString> cache;
-    const auto found = cache.constFind(key);
-    if (found != cache.cend())
+    // By sheet, then by the classes: a window asks for the same sheet for
+    // widgets of the same kinds every time it opens.
+    static QHash<QString, QHash<QString, QString>> cache;
+    QHash<QString, QString> &forSheet = cache[sheet];
+    const auto found = forSheet.constFind(key);
+    if (found != forSheet.cend())
         return *found;
 
     bool ok = true;
@@ -216,14 +332,68 @@ QString fitted(const QString &sheet, const QWidget *widget)
     } else {
         out = sheet;
     }
-    cache.insert(key, out);
+    forSheet.insert(key, out);
     return out;
 }
 
 void setFitted(QWidget *widget, const QString &sheet)
 {
     if (widget)
-        widget->setStyleSheet(fitted(sheet, widget));
+        setShared(widget, fitted(sheet, widget));
+}
+
+void setShared(QWidget *widget, const QString &sheet)
+{
+    if (!widget)
+        return;
+    if (sheet.isEmpty() || !shareable(widget)) {
+        widget->setStyleSheet(sheet);
+        return;
+    }
+    shareStyle(widget, sheet, {});
+}
+
+void setFittedView(QAbstractScrollArea *view, const QString &sheet)
+{
+    if (!view)
+        return;
+    const QString whole = fitted(sheet, view);
+    if (!shareable(view)) {
+        view->setStyleSheet(whole);
+        return;
+    }
+    const std::pair<QString, QString> parts = scrollBarRulesApart(whole);
+    const QList<QScrollBar *> bars = {view->horizontalScrollBar(), view->verticalScrollBar()};
+    QList<const QWidget *> outside;
+    for (QScrollBar *bar : bars) {
+        outside << bar;
+        if (bar->parentWidget() != view)
+            outside << bar->parentWidget();
+    }
+    shareStyle(view, parts.first, outside);
+    if (parts.second.isEmpty())
+        return;
+    for (QScrollBar *bar : bars) {
+        const auto styleBar = [bar, rules = parts.second](int min, int max) {
+            if (max > min && bar->styleSheet().isEmpty())
+                setShared(bar, rules);
+        };
+        // The view shows a bar with something to scroll in its next layout,
+        // after the bar has its range and, by then, its rules.
+        QObject::connect(bar, &QAbstractSlider::rangeChanged, bar, styleBar);
+        styleBar(bar->minimum(), bar->maximum());
+    }
+}
+
+void setSharedWhenShown(QWidget *widget, const QString &sheet)
+{
+    if (!widget)
+        return;
+    if (!widget->isHidden()) {
+        setShared(widget, sheet);
+        return;
+    }
+    new ShowWatcher(widget, sheet);
 }
 
 void apply(QWidget *carrier, const QList<QWidget *> &targets, const QString &sheet)

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QString>
 
+class QAbstractScrollArea;
 class QWidget;
 
 // Qt parses a style sheet once for every widget it is set on. Where one sheet
@@ -40,10 +41,30 @@ QString scoped(const QString &sheet);
 // any sheet for a date edit with a calendar pop-up.
 QString fitted(const QString &sheet, const QWidget *widget);
 
-// Sets fitted(sheet, widget) on `widget`: it looks as with the whole sheet, as
-// long as no widget of another kind is put inside it later (nor a completer
-// into a line edit that had none).
+// Sets fitted(sheet, widget) on `widget` through setShared(): it looks as with
+// the whole sheet, as long as no widget of another kind is put inside it later
+// (nor a completer into a line edit that had none).
 void setFitted(QWidget *widget, const QString &sheet);
+
+// Sets `sheet` on `widget` as QWidget::setStyleSheet() does, through the one
+// style-sheet style every widget styled this way shares. The toolkit gives each
+// widget a sheet is set on a style-sheet style of its own, and each keeps the
+// text of the last sheet it read, in pieces, for as long as it lives: some
+// 100 KB for a text view's share of the shared sheet. Shared, that is kept
+// once. A widget with a style of its own, under a sheet already, or holding a
+// window or a widget with a style or sheet of its own is given the sheet as
+// setStyleSheet() gives it.
+void setShared(QWidget *widget, const QString &sheet);
+
+// Sets fitted(sheet, view) on a scroll view as setFitted() does, the rules for
+// scroll bars held back: each bar takes them the first time it has anything to
+// scroll. Most views never show a bar, and those rules, with the bars under
+// them, are most of what the sheet costs a view.
+void setFittedView(QAbstractScrollArea *view, const QString &sheet);
+
+// Sets `sheet` through setShared() when `widget`, hidden now, is first shown
+// (at once if it is not hidden), unless it has been given a sheet by then.
+void setSharedWhenShown(QWidget *widget, const QString &sheet);
 
 } // namespace ZELSharedSheet
 

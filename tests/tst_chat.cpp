@@ -569,6 +569,15 @@ private slots:
         QVERIFY(!transcript.contains("$#$"));
         // The message that opened the window is a flat row like every later one.
         QVERIFY(window->totalMessage->document()->rootFrame()->childFrames().isEmpty());
+
+        // Answering asks whether this is a conference without building the
+        // conference page; the one-to-one window never shows it.
+        send(window, "an answer");
+        const ZELTestPeer::Request answer = m_peer->waitForRequest("CHAT");
+        QVERIFY(answer.isValid());
+        QVERIFY(window->totalMessage->toPlainText().endsWith("an answer"));
+        QVERIFY(!window->hasConferencePage());
+        QVERIFY(!window->conferenceControlsShown());
     }
 
 

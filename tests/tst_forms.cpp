@@ -53,6 +53,7 @@ const QList<std::function<QWidget *(QWidget *main)>> &onDemandWindows()
         [](QWidget *) {
             auto *window = new ZELChatWindow;
             window->filePages(); // built when a transfer first needs them
+            window->conferencePage(); // built when a conference first needs it
             return window;
         },
         [](QWidget *m) { return new ZELRequestDialog(m); },

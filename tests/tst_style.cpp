@@ -398,12 +398,15 @@ private slots:
 
     // A widget given only the rules that can reach it looks exactly as with
     // the whole sheet: itself, its scroll bars, and the pop-ups it builds later.
+    // A text view whose bars take their rules once they have something to
+    // scroll looks so too, filled before or after its sheet.
     void fittedSheetKeepsTheLook_data()
     {
         QTest::addColumn<QString>("kind");
         for (const char *kind : {"line edit", "read-only line edit", "disabled line edit", "line edit menu",
                                  "combo box", "combo box list", "editable combo box", "text browser",
-                                 "list widget", "spin box", "date edit", "menu", "scroll bar"})
+                                 "text view", "text view filled later", "text view menu", "list widget",
+                                 "spin box", "date edit", "menu", "scroll bar"})
             QTest::newRow(kind) << QString::fromLatin1(kind);
     }
 
@@ -444,11 +447,29 @@ private slots:
                         combo->view()->setCurrentIndex(combo->model()->index(3, 0));
                         return combo->view()->window();
                     };
-            } else if (kind == QLatin1String("text browser")) {
+            } else if (kind == QLatin1String("text browser") || kind.startsWith(QLatin1String("text view"))) {
                 auto *browser = new QTextBrowser(&window);
                 browser->setLineWrapMode(QTextEdit::NoWrap);
-                for (int i = 0; i < 40; ++i)
-                    browser->append(QStringLiteral("A line long enough to need the horizontal bar, number %1").arg(i));
+                const auto fill = [browser] {
+                    for (int i = 0; i < 40; ++i)
+                        browser->append(
+                            QStringLiteral("A line long enough to need the horizontal bar, number %1").arg(i));
+                };
+                if (kind.endsWith(QLatin1String("later")))
+                    shown = [browser, fill] {
+                        fill();
+                        QCoreApplication::processEvents();
+                        return browser;
+                    };
+                else
+                    fill();
+                if (kind.endsWith(QLatin1String("menu")))
+                    shown = [browser] {
+                        QMenu *menu = browser->createStandardContextMenu();
+                        menu->popup(QPoint(0, 0));
+                        menu->setActiveAction(menu->actions().constFirst());
+                        return menu;
+                    };
                 styled = browser;
             } else if (kind == QLatin1String("list widget")) {
                 auto *list = new QListWidget(&window);
@@ -478,7 +499,9 @@ private slots:
                 styled = bar;
             }
             styled->setGeometry(10, 10, 300, 200);
-            if (fitted)
+            if (fitted && kind.startsWith(QLatin1String("text view")))
+                ZELSharedSheet::setFittedView(static_cast<QTextBrowser *>(styled), sheet);
+            else if (fitted)
                 ZELSharedSheet::setFitted(styled, sheet);
             else
                 styled->setStyleSheet(sheet);
@@ -550,6 +573,47 @@ private slots:
         ZELSharedSheet::apply(&pane, {deep}, red);
         QCOMPARE(pane.styleSheet(), QStringLiteral("QLabel { color: blue; }"));
         QCOMPARE(deep->styleSheet(), red);
+    }
+
+    // The toolkit makes a style-sheet style for every widget a sheet is set on,
+    // each keeping the text it read: widgets given sheets through setShared()
+    // take one style between them, and so does what lies inside them, until
+    // the last of them goes. A widget with a style of its own keeps it under
+    // a sheet style of its own.
+    void sharedSheetsShareOneStyle()
+    {
+        const QString sheet = QStringLiteral("QTextEdit { border: 1px solid gray; } QScrollBar { width: 15px; }");
+        QWidget window;
+        auto *first = new QTextEdit(&window);
+        auto *second = new QLabel(&window);
+        auto *own = new QLabel(&window);
+        QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"));
+        plain->setParent(own);
+        own->setStyle(plain);
+        ZELSharedSheet::setShared(first, sheet);
+        ZELSharedSheet::setShared(second, sheet);
+        ZELSharedSheet::setShared(own, sheet);
+        const QPointer<QStyle> shared = first->style();
+        QVERIFY(shared->inherits("QStyleSheetStyle"));
+        QCOMPARE(second->style(), shared.data());
+        QCOMPARE(first->verticalScrollBar()->style(), shared.data());
+        QCOMPARE(first->viewport()->style(), shared.data());
+        QVERIFY(own->style() != shared.data());
+        QCOMPARE(own->styleSheet(), sheet);
+
+        // A view's bars are left out until they have something to scroll.
+        auto *view = new QTextEdit(&window);
+        ZELSharedSheet::setFittedView(view, sheet);
+        QCOMPARE(view->style(), shared.data());
+        QVERIFY(view->verticalScrollBar()->style() != shared.data());
+        view->verticalScrollBar()->setRange(0, 10);
+        QCOMPARE(view->verticalScrollBar()->style(), shared.data());
+        QVERIFY(view->horizontalScrollBar()->style() != shared.data());
+
+        delete first;
+        delete second;
+        delete view;
+        QVERIFY(shared.isNull());
     }
 
     void initTestCase();

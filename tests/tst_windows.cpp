@@ -541,8 +541,9 @@ private slots:
         QVERIFY(!transcript.contains(QLatin1String("b.txt")));
     }
 
-    // A click on a tab of the chat window shows its page; the file pages a
-    // window starts without are built, named and filled when first shown.
+    // A click on a tab of the chat window shows its page; the file and
+    // conference pages a window starts without are built, named and filled
+    // when first shown.
     void chatTabsSwitchPages_data()
     {
         QTest::addColumn<int>("tab");
@@ -562,6 +563,7 @@ private slots:
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!window.hasFilePages());
+        QVERIFY(!window.hasConferencePage());
         QCOMPARE(window.Chat->currentIndex(), 0);
 
         QTabBar *bar = window.Chat->tabBar();
@@ -572,6 +574,7 @@ private slots:
         QVERIFY(shown);
         QTRY_VERIFY(shown->isVisible());
         QCOMPARE(window.hasFilePages(), tab != 3);
+        QCOMPARE(window.hasConferencePage(), tab == 3);
 
         QTest::mouseClick(bar, Qt::LeftButton, Qt::NoModifier, bar->tabRect(0).center());
         QCOMPARE(window.Chat->currentIndex(), 0);

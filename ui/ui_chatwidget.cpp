@@ -513,73 +513,9 @@ void Ui_chatWidget::setupUi(QWidget *chatWidget)
     name(downLoadPage, "downLoadPage");
     Chat->addTab(downLoadPage, QString());
 
-    // Page 3: conference members.
+    // Page 3: conference members, filled by Ui_chatConferencePage.
     Conference_Chat = new QWidget();
     name(Conference_Chat, "Conference_Chat");
-    gridLayout5 = new QGridLayout(Conference_Chat);
-    gridLayout5->setSpacing(6);
-    gridLayout5->setContentsMargins(9, 9, 9, 9);
-    name(gridLayout5, "gridLayout5");
-    hboxLayout5 = new QHBoxLayout();
-    hboxLayout5->setSpacing(10);
-    hboxLayout5->setContentsMargins(0, 0, 0, 0);
-    name(hboxLayout5, "hboxLayout5");
-    vboxLayout2 = new QVBoxLayout();
-    vboxLayout2->setSpacing(0);
-    vboxLayout2->setContentsMargins(0, 0, 0, 0);
-    name(vboxLayout2, "vboxLayout2");
-    m_listOfOnLineUsersLabel = new QLabel(Conference_Chat);
-    name(m_listOfOnLineUsersLabel, "m_listOfOnLineUsersLabel");
-    fixed(m_listOfOnLineUsersLabel, 121, 20);
-    policy(m_listOfOnLineUsersLabel, QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_listOfOnLineUsersLabel->setFont(font("Verdana", 8));
-    vboxLayout2->addWidget(m_listOfOnLineUsersLabel);
-    m_onlineUsersListBox = new QListWidget(Conference_Chat);
-    name(m_onlineUsersListBox, "m_onlineUsersListBox");
-    m_onlineUsersListBox->setMinimumSize(121, 107);
-    m_onlineUsersListBox->setFrameShadow(QFrame::Plain);
-    m_onlineUsersListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    vboxLayout2->addWidget(m_onlineUsersListBox);
-    hboxLayout5->addLayout(vboxLayout2);
-    vboxLayout3 = new QVBoxLayout();
-    vboxLayout3->setSpacing(0);
-    vboxLayout3->setContentsMargins(0, 0, 0, 0);
-    name(vboxLayout3, "vboxLayout3");
-    spacerItem16 = spacer(20, 14, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    vboxLayout3->addItem(spacerItem16);
-    m_inviteChatButton = conferenceButton(Conference_Chat, "m_inviteChatButton");
-    vboxLayout3->addWidget(m_inviteChatButton);
-    spacerItem17 = spacer(20, 14, QSizePolicy::Minimum, QSizePolicy::Fixed);
-    vboxLayout3->addItem(spacerItem17);
-    m_stopChatButton = conferenceButton(Conference_Chat, "m_stopChatButton");
-    vboxLayout3->addWidget(m_stopChatButton);
-    spacerItem18 = spacer(20, 14, QSizePolicy::Minimum, QSizePolicy::Fixed);
-    vboxLayout3->addItem(spacerItem18);
-    m_removeChatButton = conferenceButton(Conference_Chat, "m_removeChatButton");
-    m_removeChatButton->setMouseTracking(true);
-    vboxLayout3->addWidget(m_removeChatButton);
-    spacerItem19 = spacer(20, 14, QSizePolicy::Minimum, QSizePolicy::Expanding);
-    vboxLayout3->addItem(spacerItem19);
-    hboxLayout5->addLayout(vboxLayout3);
-    vboxLayout4 = new QVBoxLayout();
-    vboxLayout4->setSpacing(0);
-    vboxLayout4->setContentsMargins(0, 0, 0, 0);
-    name(vboxLayout4, "vboxLayout4");
-    m_chatRoomtextLabel = new QLabel(Conference_Chat);
-    name(m_chatRoomtextLabel, "m_chatRoomtextLabel");
-    fixed(m_chatRoomtextLabel, 140, 20);
-    policy(m_chatRoomtextLabel, QSizePolicy::Fixed, QSizePolicy::Fixed);
-    m_chatRoomtextLabel->setFont(font("Verdana", 8));
-    vboxLayout4->addWidget(m_chatRoomtextLabel);
-    m_chatRoomListBox = new QListWidget(Conference_Chat);
-    name(m_chatRoomListBox, "m_chatRoomListBox");
-    m_chatRoomListBox->setMinimumSize(121, 109);
-    m_chatRoomListBox->setFrameShape(QFrame::StyledPanel);
-    m_chatRoomListBox->setFrameShadow(QFrame::Plain);
-    m_chatRoomListBox->setSelectionMode(QAbstractItemView::MultiSelection);
-    vboxLayout4->addWidget(m_chatRoomListBox);
-    hboxLayout5->addLayout(vboxLayout4);
-    gridLayout5->addLayout(hboxLayout5, 0, 0);
     Chat->addTab(Conference_Chat, QString());
 
     gridLayout1->addWidget(Chat, 13, 0);
@@ -808,8 +744,7 @@ void Ui_chatWidget::setupUi(QWidget *chatWidget)
         m_colorButton, m_backGroundColorButton, m_smileyButton, m_deskTopCaptureButton,
         m_insertImageToolButton, m_fileSend, m_savePushButton, m_conferenceButton, m_passwordProtectButton,
         m_quickReplyButton, sendButton, serverMessage, m_messDeliveredCloseButton, m_conferenceChatFrame,
-        m_hideTreeViewButton, m_onlineUsersListBox, m_inviteChatButton, m_stopChatButton,
-        m_removeChatButton, m_chatRoomListBox, m_minimizeButton, m_closeButton, m_maximizeButton};
+        m_hideTreeViewButton, m_minimizeButton, m_closeButton, m_maximizeButton};
     for (size_t i = 1; i < sizeof(order) / sizeof(order[0]); ++i)
         QWidget::setTabOrder(const_cast<QWidget *>(order[i - 1]), const_cast<QWidget *>(order[i]));
 
@@ -847,14 +782,6 @@ void Ui_chatWidget::retranslateUi(QWidget *chatWidget)
     Chat->setTabText(Chat->indexOf(chatpage), tr("Chat"));
     Chat->setTabText(Chat->indexOf(uploadfile), tr("Upload Status"));
     Chat->setTabText(Chat->indexOf(downLoadPage), tr("Download Status"));
-    m_listOfOnLineUsersLabel->setText(tr("List Of Online Users"));
-    m_inviteChatButton->setText(tr("Invite"));
-    m_inviteChatButton->setToolTip(tr("Invite User"));
-    m_stopChatButton->setText(tr("Stop"));
-    m_stopChatButton->setToolTip(tr("Stop Conference Chat"));
-    m_removeChatButton->setText(tr("Remove"));
-    m_removeChatButton->setToolTip(tr("Remove User"));
-    m_chatRoomtextLabel->setText(tr("Conference Chat Users"));
     Chat->setTabText(Chat->indexOf(Conference_Chat), tr("Conference Chat"));
     m_hideTreeViewButton->setToolTip(tr("Show Conference Chat Users List"));
     m_findCloseButton->setToolTip(tr("Close"));
@@ -993,4 +920,96 @@ void Ui_chatFilePages::retranslateUi()
     textLabel1->setText(tr("File  :"));
     m_recievedFileDetails->setText(tr("Incoming file Details"));
     m_dowLoadtable->setStyleSheet(cornerSheet);
+}
+
+void Ui_chatConferencePage::setupUi(Ui_chatWidget &form)
+{
+    gridLayout5 = new QGridLayout(form.Conference_Chat);
+    gridLayout5->setSpacing(6);
+    gridLayout5->setContentsMargins(9, 9, 9, 9);
+    name(gridLayout5, "gridLayout5");
+    hboxLayout5 = new QHBoxLayout();
+    hboxLayout5->setSpacing(10);
+    hboxLayout5->setContentsMargins(0, 0, 0, 0);
+    name(hboxLayout5, "hboxLayout5");
+    vboxLayout2 = new QVBoxLayout();
+    vboxLayout2->setSpacing(0);
+    vboxLayout2->setContentsMargins(0, 0, 0, 0);
+    name(vboxLayout2, "vboxLayout2");
+    m_listOfOnLineUsersLabel = new QLabel(form.Conference_Chat);
+    name(m_listOfOnLineUsersLabel, "m_listOfOnLineUsersLabel");
+    fixed(m_listOfOnLineUsersLabel, 121, 20);
+    policy(m_listOfOnLineUsersLabel, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_listOfOnLineUsersLabel->setFont(font("Verdana", 8));
+    vboxLayout2->addWidget(m_listOfOnLineUsersLabel);
+    m_onlineUsersListBox = new QListWidget(form.Conference_Chat);
+    name(m_onlineUsersListBox, "m_onlineUsersListBox");
+    m_onlineUsersListBox->setMinimumSize(121, 107);
+    m_onlineUsersListBox->setFrameShadow(QFrame::Plain);
+    m_onlineUsersListBox->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    vboxLayout2->addWidget(m_onlineUsersListBox);
+    hboxLayout5->addLayout(vboxLayout2);
+    vboxLayout3 = new QVBoxLayout();
+    vboxLayout3->setSpacing(0);
+    vboxLayout3->setContentsMargins(0, 0, 0, 0);
+    name(vboxLayout3, "vboxLayout3");
+    spacerItem16 = spacer(20, 14, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    vboxLayout3->addItem(spacerItem16);
+    m_inviteChatButton = conferenceButton(form.Conference_Chat, "m_inviteChatButton");
+    vboxLayout3->addWidget(m_inviteChatButton);
+    spacerItem17 = spacer(20, 14, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    vboxLayout3->addItem(spacerItem17);
+    m_stopChatButton = conferenceButton(form.Conference_Chat, "m_stopChatButton");
+    vboxLayout3->addWidget(m_stopChatButton);
+    spacerItem18 = spacer(20, 14, QSizePolicy::Minimum, QSizePolicy::Fixed);
+    vboxLayout3->addItem(spacerItem18);
+    m_removeChatButton = conferenceButton(form.Conference_Chat, "m_removeChatButton");
+    m_removeChatButton->setMouseTracking(true);
+    vboxLayout3->addWidget(m_removeChatButton);
+    spacerItem19 = spacer(20, 14, QSizePolicy::Minimum, QSizePolicy::Expanding);
+    vboxLayout3->addItem(spacerItem19);
+    hboxLayout5->addLayout(vboxLayout3);
+    vboxLayout4 = new QVBoxLayout();
+    vboxLayout4->setSpacing(0);
+    vboxLayout4->setContentsMargins(0, 0, 0, 0);
+    name(vboxLayout4, "vboxLayout4");
+    m_chatRoomtextLabel = new QLabel(form.Conference_Chat);
+    name(m_chatRoomtextLabel, "m_chatRoomtextLabel");
+    fixed(m_chatRoomtextLabel, 140, 20);
+    policy(m_chatRoomtextLabel, QSizePolicy::Fixed, QSizePolicy::Fixed);
+    m_chatRoomtextLabel->setFont(font("Verdana", 8));
+    vboxLayout4->addWidget(m_chatRoomtextLabel);
+    m_chatRoomListBox = new QListWidget(form.Conference_Chat);
+    name(m_chatRoomListBox, "m_chatRoomListBox");
+    m_chatRoomListBox->setMinimumSize(121, 109);
+    m_chatRoomListBox->setFrameShape(QFrame::StyledPanel);
+    m_chatRoomListBox->setFrameShadow(QFrame::Plain);
+    m_chatRoomListBox->setSelectionMode(QAbstractItemView::MultiSelection);
+    vboxLayout4->addWidget(m_chatRoomListBox);
+    hboxLayout5->addLayout(vboxLayout4);
+    gridLayout5->addLayout(hboxLayout5, 0, 0);
+
+    // Into the form's tab chain where the page stands, after everything else
+    // the form holds and before the title buttons.
+    QWidget *previous = form.m_minimizeButton->previousInFocusChain();
+    for (QWidget *w : {static_cast<QWidget *>(m_onlineUsersListBox), static_cast<QWidget *>(m_inviteChatButton),
+                       static_cast<QWidget *>(m_stopChatButton), static_cast<QWidget *>(m_removeChatButton),
+                       static_cast<QWidget *>(m_chatRoomListBox)}) {
+        QWidget::setTabOrder(previous, w);
+        previous = w;
+    }
+
+    retranslateUi();
+}
+
+void Ui_chatConferencePage::retranslateUi()
+{
+    m_listOfOnLineUsersLabel->setText(tr("List Of Online Users"));
+    m_inviteChatButton->setText(tr("Invite"));
+    m_inviteChatButton->setToolTip(tr("Invite User"));
+    m_stopChatButton->setText(tr("Stop"));
+    m_stopChatButton->setToolTip(tr("Stop Conference Chat"));
+    m_removeChatButton->setText(tr("Remove"));
+    m_removeChatButton->setToolTip(tr("Remove User"));
+    m_chatRoomtextLabel->setText(tr("Conference Chat Users"));
 }

@@ -23,8 +23,9 @@
 // peer card, the delivery notice, the transcript, the find bar, the typing
 // indicator, the tab widget with the chat, upload, download and conference
 // pages, and the participants panel. It holds no behaviour; the window, the
-// main widget and the dispatcher reach the widgets by these names. The upload
-// and download pages start empty: Ui_chatFilePages fills them when first used.
+// main widget and the dispatcher reach the widgets by these names. The upload,
+// download and conference pages start empty: Ui_chatFilePages and
+// Ui_chatConferencePage fill them when first used.
 class Ui_chatWidget
 {
 public:
@@ -82,22 +83,6 @@ public:
     QWidget *uploadfile;
     QWidget *downLoadPage;
     QWidget *Conference_Chat;
-    QGridLayout *gridLayout5;
-    QHBoxLayout *hboxLayout5;
-    QVBoxLayout *vboxLayout2;
-    QLabel *m_listOfOnLineUsersLabel;
-    QListWidget *m_onlineUsersListBox;
-    QVBoxLayout *vboxLayout3;
-    QSpacerItem *spacerItem16;
-    QPushButton *m_inviteChatButton;
-    QSpacerItem *spacerItem17;
-    QPushButton *m_stopChatButton;
-    QSpacerItem *spacerItem18;
-    QPushButton *m_removeChatButton;
-    QSpacerItem *spacerItem19;
-    QVBoxLayout *vboxLayout4;
-    QLabel *m_chatRoomtextLabel;
-    QListWidget *m_chatRoomListBox;
     QHBoxLayout *hboxLayout6;
     QSpacerItem *spacerItem20;
     QLabel *m_messageIndicationGif;
@@ -171,6 +156,33 @@ public:
     QLineEdit *m_defaultFileLocation;
     QLabel *m_downLoadProgressBar;
     QTableWidget *m_dowLoadtable;
+
+    void setupUi(Ui_chatWidget &form);
+    void retranslateUi();
+};
+
+// The contents of the chat form's conference page (Conference_Chat): the
+// contacts who can be invited, the participants and the buttons between them,
+// built into the form's empty page when first needed.
+class Ui_chatConferencePage
+{
+public:
+    QGridLayout *gridLayout5;
+    QHBoxLayout *hboxLayout5;
+    QVBoxLayout *vboxLayout2;
+    QLabel *m_listOfOnLineUsersLabel;
+    QListWidget *m_onlineUsersListBox;
+    QVBoxLayout *vboxLayout3;
+    QSpacerItem *spacerItem16;
+    QPushButton *m_inviteChatButton;
+    QSpacerItem *spacerItem17;
+    QPushButton *m_stopChatButton;
+    QSpacerItem *spacerItem18;
+    QPushButton *m_removeChatButton;
+    QSpacerItem *spacerItem19;
+    QVBoxLayout *vboxLayout4;
+    QLabel *m_chatRoomtextLabel;
+    QListWidget *m_chatRoomListBox;
 
     void setupUi(Ui_chatWidget &form);
     void retranslateUi();
