@@ -8,10 +8,6 @@ namespace {
 const QLatin1String kHeadingMarker("says ::");
 // A tag longer than this is read as text, as the bound reads it.
 const qsizetype kLongestReadTag = 4096;
-// An empty paragraph: inserted at the end of a document, its end starts the
-// next paragraph, which thus keeps its own format (background, margins)
-// instead of running on in the paragraph before it.
-const QLatin1String kParagraphStart("<p style=\"-qt-paragraph-type:empty;\"><br /></p>");
 
 bool isBlank(QStringView text)
 {
@@ -169,5 +165,7 @@ QString ZELConversationReader::prefixFor(qsizetype start, const QString &context
     // A table begins a frame of its own after whatever is before it.
     if (close >= 0 && ZELOpenMarkup::opensTable(QStringView(m_text).mid(first, close + 1 - first)))
         return context;
-    return context + kParagraphStart;
+    // Its first paragraph keeps its own format (background, margins) instead
+    // of running on in the one before it.
+    return context + ZELOpenMarkup::paragraphStart();
 }

@@ -3,6 +3,7 @@
 #include "style/zelconversationreader.h"
 #include "style/zellinkrule.h"
 #include "style/zelmarkupbounds.h"
+#include "style/zelopenmarkup.h"
 #include "style/zelpdfexport.h"
 #include "style/zeltextbounds.h"
 
@@ -76,10 +77,14 @@ bool restoreHeld(QTextDocument *document)
         cursor.setPosition(it->start);
         cursor.setPosition(it->end, QTextCursor::KeepAnchor);
         cursor.removeSelectedText();
-        if (it->html)
-            cursor.insertHtml(ZELMarkupBounds::shallow(it->context + it->text));
-        else
+        if (it->html) {
+            // Cut where a paragraph began: it begins one again.
+            const bool paragraph = ZELOpenMarkup::blockAfterClosings(it->text) >= 0;
+            cursor.insertHtml((paragraph ? ZELOpenMarkup::paragraphStart() : QString())
+                              + ZELMarkupBounds::shallow(it->context + it->text));
+        } else {
             cursor.insertText(it->text);
+        }
     }
     return !notes.isEmpty();
 }

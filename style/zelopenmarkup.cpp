@@ -265,3 +265,28 @@ bool ZELOpenMarkup::opensSheet(const QString &text, qsizetype start, qsizetype e
     *closeEnd = *nextClose + close;
     return true;
 }
+
+QString ZELOpenMarkup::paragraphStart()
+{
+    return QStringLiteral("<p style=\"-qt-paragraph-type:empty;\"><br /></p>");
+}
+
+qsizetype ZELOpenMarkup::blockAfterClosings(QStringView text)
+{
+    const qsizetype longestTag = 4096;
+    qsizetype i = 0;
+    for (int closings = 0; closings <= MaxDepth && i < text.size(); ++closings) {
+        while (i < text.size() && text.at(i).isSpace())
+            ++i;
+        if (i + 1 >= text.size() || text.at(i) != QLatin1Char('<'))
+            return -1;
+        const qsizetype end = text.mid(i, longestTag).indexOf(QLatin1Char('>'));
+        if (end < 0)
+            return -1;
+        const QStringView tag = text.mid(i, end + 1);
+        if (text.at(i + 1) != QLatin1Char('/'))
+            return opensBlock(tag) && !opensTable(tag) ? i : -1;
+        i += end + 1;
+    }
+    return -1;
+}

@@ -44,6 +44,15 @@ public:
     static bool opensSheet(const QString &text, qsizetype start, qsizetype end, qsizetype *nextClose,
                            qsizetype *closeStart, qsizetype *closeEnd);
 
+    // Markup that, inserted at the end of a paragraph, ends it: what follows
+    // begins a paragraph of its own, with its own format.
+    static QString paragraphStart();
+    // Where a block opens in `text` after nothing but white space and
+    // closing tags, -1 when it does not. A piece beginning so, inserted in a
+    // paragraph, would run on in it: paragraphStart() goes before it and
+    // before its context.
+    static qsizetype blockAfterClosings(QStringView text);
+
     enum Limit {
         MaxDepth = 64,          // open elements followed; deeper nesting has no context
         MaxContextLength = 8192 // characters of context given

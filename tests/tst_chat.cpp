@@ -717,6 +717,15 @@ private slots:
             steps << QString("    step %1:  value  =  %2").arg(step).arg(step * 7);
         const QString indented = steps.join('\n');
         QTest::newRow("long composed message") << "CHAT" << ZELConversationDay::composed(indented) << indented << true;
+        // Held back where a line ends: the next line is a line of its own.
+        for (int shift = 0; shift < 500; ++shift) {
+            const QString lines = QString(shift, 'x') + '\n' + indented;
+            const QString html = ZELConversationDay::composedInColour(lines);
+            if (ZELTextBounds::bounded(html, true).rest.startsWith("</span></p>")) {
+                QTest::newRow("long composed message held back where a line ends") << "CHAT" << html << lines << true;
+                break;
+            }
+        }
         QTest::newRow("replayed long composed message")
             << "CHATHISTORYTOCLIENT" << "<p>" + heading + "</p>" + ZELConversationDay::composed(indented)
             << heading + "\n" + indented << true;

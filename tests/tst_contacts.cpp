@@ -58,6 +58,16 @@ struct Contact
 
 Q_DECLARE_METATYPE(Contact)
 
+// The server's ADDCONTACT for one contact.
+QString addName(const Contact &contact)
+{
+    using Node = ZELTestPeer::Node;
+    const QStringList v = contact.values();
+    return ZELTestPeer::messageTree(
+        "ADDCONTACT", {Node("ADDNAME", {Node("U", v.at(0)), Node("S", v.at(1)), Node("D", v.at(2)), Node("P", v.at(4)),
+                                        Node("N", v.at(3)), Node("M", v.at(5)), Node("T", v.at(6))})});
+}
+
 // The contact tree, its records and presence: the presence messages as the
 // socket delivers them, the tree's own operations, the contact card and the
 // pop-ups; and the presence messages end to end through the protocol peer.
@@ -285,13 +295,6 @@ private slots:
     // dialog built at start and filled as they came.
     void reminderAssigneesKeptUntilTheDialogIsBuilt()
     {
-        const auto addName = [](const Contact &contact) {
-            const QStringList v = contact.values();
-            return ZELTestPeer::messageTree(
-                "ADDCONTACT", {Node("ADDNAME", {Node("U", v.at(0)), Node("S", v.at(1)), Node("D", v.at(2)),
-                                                Node("P", v.at(4)), Node("N", v.at(3)), Node("M", v.at(5)),
-                                                Node("T", v.at(6))})});
-        };
         const auto deleteName = [](const QString &user) {
             return ZELTestPeer::message("DELETENAME", {{"U", user}, {"D", "Development"}, {"P", "0"}, {"C", "Acme"}});
         };
@@ -979,13 +982,6 @@ private slots:
     void invitableListsFollowTheContacts()
     {
         QFETCH(bool, inSight);
-        const auto addName = [](const Contact &contact) {
-            const QStringList v = contact.values();
-            return ZELTestPeer::messageTree(
-                "ADDCONTACT", {Node("ADDNAME", {Node("U", v.at(0)), Node("S", v.at(1)), Node("D", v.at(2)),
-                                                Node("P", v.at(4)), Node("N", v.at(3)), Node("M", v.at(5)),
-                                                Node("T", v.at(6))})});
-        };
         const auto deletePresent = [](const QString &user) {
             return ZELTestPeer::message("DELETENAME", {{"U", user}, {"D", "Development"}, {"P", "1"}, {"C", "Acme"}});
         };

@@ -7,6 +7,7 @@
 #include <QString>
 #include <QStringList>
 #include <QGuiApplication>
+#include <QTextCursor>
 #include <QTextDocument>
 
 // A day of ordinary conversation between Anita and Ravi, written the ways the
@@ -47,6 +48,19 @@ inline QString composed(const QString &plain)
     QTextDocument box;
     box.setDefaultFont(QGuiApplication::font());
     box.setPlainText(plain);
+    return box.toHtml().trimmed();
+}
+
+// The same from an input box whose text has a colour and a background of its
+// own: every line in a span of its own.
+inline QString composedInColour(const QString &plain)
+{
+    QTextDocument box;
+    box.setDefaultFont(QGuiApplication::font());
+    QTextCharFormat colours;
+    colours.setForeground(Qt::black);
+    colours.setBackground(Qt::white);
+    QTextCursor(&box).insertText(plain, colours);
     return box.toHtml().trimmed();
 }
 
