@@ -992,7 +992,8 @@ private slots:
         const auto showList = [window] {
             window->Chat->addTab(window->m_conferenceTab, "Conference Chat");
             window->Chat->setCurrentWidget(window->m_conferenceTab);
-            QVERIFY(window->m_onlineUsersListBox->isVisible());
+            // A page built while the window is shown shows once the event loop has run.
+            QTRY_VERIFY(window->m_onlineUsersListBox->isVisible());
         };
         const auto shownRows = [window] {
             QStringList rows;
