@@ -136,6 +136,12 @@ ZELConversationReader::Message ZELConversationReader::nextPlain()
     return messageUpTo(size, QString());
 }
 
+ZELConversationReader::Message ZELConversationReader::rest()
+{
+    m_scan = m_text.size();
+    return messageUpTo(m_text.size(), QString());
+}
+
 ZELConversationReader::Message ZELConversationReader::messageUpTo(qsizetype cut, const QString &nextContext)
 {
     Message message;

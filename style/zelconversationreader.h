@@ -40,6 +40,8 @@ public:
     bool isHtml() const { return m_html; }
     bool atEnd() const { return m_start >= m_text.size(); }
     Message next();
+    // The rest of the conversation as one message: nothing is given after it.
+    Message rest();
 
     const QString &text() const { return m_text; }
     QStringView source(const Message &message) const

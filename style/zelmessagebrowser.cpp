@@ -31,10 +31,28 @@ const int HeldContextProperty = QTextFormat::UserProperty + 0x2E3;
 // Messages within their bounds are inserted together, one import for many:
 // as many characters of source as take about ChunkMilliseconds to lay out.
 const int ChunkMilliseconds = 5;
+// What one insert may hold the window for when its fixed cost is over the aim.
+const int HoldAimMilliseconds = 40;
 const qsizetype MinChunk = 256;
 const qsizetype MaxChunk = 32 * 1024;
 // Longer than any message within the bounds can be.
 const qsizetype MessageCheckedWhole = 8 * qsizetype(ZELTextBounds::BodyLength);
+
+// The characters of markup outside its tags: about what it shows.
+qsizetype textCharacters(QStringView html)
+{
+    qsizetype count = 0;
+    bool inTag = false;
+    for (const QChar c : html) {
+        if (c == QLatin1Char('<'))
+            inTag = true;
+        else if (c == QLatin1Char('>'))
+            inTag = false;
+        else if (!inTag)
+            ++count;
+    }
+    return count;
+}
 
 struct HeldNote
 {
@@ -196,6 +214,7 @@ void ZELMessageBrowser::startConversation(const QString &text, bool bounded, con
     clear();
     m_conversation = std::make_unique<ZELConversationReader>(text);
     m_boundConversation = bounded;
+    m_conversationTables = 0;
     m_whenShown = whenShown;
     showSlice(SliceMilliseconds);
 }
@@ -253,6 +272,22 @@ void ZELMessageBrowser::insertConversationPart(QTextCursor &cursor)
         const QStringView source = reader.source(message);
         if (source.trimmed().isEmpty())
             continue;
+        // Every table (a server's heading row is one) makes each later insert
+        // cost more to lay out: past more tables than any day holds, the rest
+        // of the conversation waits behind one note, kept whole for a copy or
+        // a save.
+        if (m_boundConversation && html) {
+            m_conversationTables += source.count(QLatin1String("<table"), Qt::CaseInsensitive);
+            if (m_conversationTables > MaxConversationTables) {
+                insertChunk();
+                ZELTextBounds::Bounded held;
+                held.rest = message.prefix + reader.text().mid(message.start);
+                held.omitted = textCharacters(QStringView(reader.text()).mid(message.start));
+                reader.rest();
+                timedInsert(cursor, held, html);
+                return;
+            }
+        }
         // A message longer than any within the bounds goes straight to them.
         const bool surelyOver = source.size() > MessageCheckedWhole;
         if (!m_boundConversation
@@ -284,15 +319,33 @@ void ZELMessageBrowser::insertConversationPart(QTextCursor &cursor)
 }
 
 // Inserts a part and sizes the next chunk so that it takes about
-// ChunkMilliseconds, whatever the markup costs to lay out.
+// ChunkMilliseconds, whatever the markup costs to lay out. An insert costs a
+// part that grows with its characters and a part that does not: the layout
+// walks every frame (every table) of the document to find where the change
+// begins, so in a document of many tables the fixed part is most of it. Read
+// from two inserts of different sizes, the fixed part is paid for as many
+// characters as fit beside it, or, once it alone is over the aim, for as many
+// as keep the insert within HoldAimMilliseconds: fewer, larger inserts.
 void ZELMessageBrowser::timedInsert(QTextCursor &cursor, const ZELTextBounds::Bounded &bounded, bool html)
 {
     QElapsedTimer timer;
     timer.start();
     insertBounded(cursor, bounded, html);
-    const qint64 nanoseconds = std::max<qint64>(1, timer.nsecsElapsed());
-    const double perCharacter = double(nanoseconds) / double(std::max<qsizetype>(1, bounded.shown.size()));
-    const double fits = ChunkMilliseconds * 1e6 / perCharacter;
+    const double nanoseconds = double(std::max<qint64>(1, timer.nsecsElapsed()));
+    const double characters = double(std::max<qsizetype>(1, bounded.shown.size()));
+    if (m_chunkCost.characters > 0 && std::abs(characters - m_chunkCost.characters) >= characters / 4) {
+        const double slope = (nanoseconds - m_chunkCost.nanoseconds) / (characters - m_chunkCost.characters);
+        if (slope > 0)
+            m_chunkCost.perCharacter = slope;
+    }
+    if (m_chunkCost.perCharacter <= 0)
+        m_chunkCost.perCharacter = nanoseconds / characters;
+    m_chunkCost.characters = characters;
+    m_chunkCost.nanoseconds = nanoseconds;
+    const double fixed = std::max(0.0, nanoseconds - m_chunkCost.perCharacter * characters);
+    const double aim = ChunkMilliseconds * 1e6;
+    const double room = fixed < aim ? aim - fixed : std::max(aim, HoldAimMilliseconds * 1e6 - fixed);
+    const double fits = room / m_chunkCost.perCharacter;
     m_chunkCharacters = qsizetype(std::clamp(fits, double(MinChunk), double(MaxChunk)));
 }
 

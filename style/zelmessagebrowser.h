@@ -34,6 +34,10 @@ class ZELMessageBrowser : public QTextBrowser
     Q_OBJECT
 
 public:
+    // Tables a stored conversation shows, a day's heading rows many times
+    // over; the rest of a conversation past them is held back behind a note.
+    enum { MaxConversationTables = 8192 };
+
     explicit ZELMessageBrowser(QWidget *parent = nullptr);
     ~ZELMessageBrowser() override;
 
@@ -96,6 +100,14 @@ private:
     QTimer m_nextSlice;
     bool m_insertingConversation = false;
     qsizetype m_chunkCharacters = 4096;
+    qsizetype m_conversationTables = 0; // in the conversation being shown
+    // The last insert's size and time, and what a character of it costs.
+    struct ChunkCost
+    {
+        double characters = 0;
+        double nanoseconds = 0;
+        double perCharacter = 0;
+    } m_chunkCost;
 };
 
 #endif

@@ -632,6 +632,7 @@ private slots:
     void conversationMessages();
     void conversationShownAsOneDocument_data();
     void conversationShownAsOneDocument();
+    void conversationPastTheTablesHeldBack();
     void linkRule_data();
     void linkRule();
     void messageBrowserLinksAndPictures();
@@ -1840,6 +1841,30 @@ QString looks(const QTextDocument *document)
 // Shown message by message, a slice at a time, a conversation makes the very
 // document it makes inserted at once: headings keep their colours, rules and
 // tables stay where they were, nothing runs into the paragraph before it.
+// A replay of more tables than any day holds (each heading row a server
+// sends is one) shows them up to the bound and the rest behind one note: the
+// layout of every insert grows with the tables before it. The rest is kept
+// whole for a copy or a save.
+void TestStyle::conversationPastTheTablesHeldBack()
+{
+    const int count = ZELMessageBrowser::MaxConversationTables + 50;
+    const auto message = [](int n) { return QStringLiteral("message %1").arg(n); };
+    QString replay;
+    for (int n = 0; n < count; ++n)
+        replay += QStringLiteral("<table><tr><td>Ravi says ::</td><td>09:00</td></tr></table><p>") + message(n)
+                  + QStringLiteral("</p>");
+    ZELMessageBrowser view;
+    view.showConversation(replay);
+    QTRY_VERIFY_WITH_TIMEOUT(!view.isShowingConversation(), 120000);
+    const QString shown = view.toPlainText();
+    QVERIFY(shown.contains(message(ZELMessageBrowser::MaxConversationTables - 1)));
+    QVERIFY(!shown.contains(message(ZELMessageBrowser::MaxConversationTables)));
+    QCOMPARE(view.toPlainText().count(" more characters not shown"), 1);
+    const QStringList whole = view.wholePlainText().split('\n');
+    QVERIFY(whole.contains(message(ZELMessageBrowser::MaxConversationTables)));
+    QCOMPARE(whole.filter(QStringLiteral("message ")).size(), count);
+}
+
 void TestStyle::conversationShownAsOneDocument_data()
 {
     QTest::addColumn<QString>("conversation");
