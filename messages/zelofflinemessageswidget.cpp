@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QUrl>
 
@@ -20,6 +19,7 @@
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
 #include "style/zeltextbounds.h"
+#include "style/zelplainstyle.h"
 
 namespace {
 
@@ -109,10 +109,7 @@ void ZELOfflineMessagesWidget::setZELStyle()
     for (QWidget *widget : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_closeButton),
                             static_cast<QWidget *>(m_minimizeButton), static_cast<QWidget *>(m_offlineTable),
                             static_cast<QWidget *>(m_receivedFileDetailsTable)}) {
-        if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-            plain->setParent(widget);
-            widget->setStyle(plain);
-        }
+        ZELPlainStyle::setOn(widget);
     }
     // Title buttons, frame labels, background, drag and corner resize.
     m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground);
