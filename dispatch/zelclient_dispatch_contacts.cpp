@@ -206,7 +206,7 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
         const QString displayName = value(ContactDisplayName);
         const QString status = value(ContactStatus);
         const bool approved = value(ContactApproval) == QLatin1String("APPROVED");
-        const QStringList profile = value(ContactProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+        const QStringList profile = profileParts(value(ContactProfile));
         const QString company = profile.value(ProfileCompany);
         if (userName.isEmpty())
             continue;
@@ -469,7 +469,7 @@ ZELDispatchResult ZELClient::dispatchChangeStatus(const QStringList &message)
 
     const auto found = m_users.find(userName);
     if (found != m_users.end() && found->userName == userName) {
-        const QStringList profile = messageValue(message, StatusProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+        const QStringList profile = profileParts(messageValue(message, StatusProfile));
         UserRecord record;
         record.userName = userName;
         record.displayName = displayName;
