@@ -202,7 +202,8 @@ void ZELTranscript::appendConferenceSpeakerBlock(ZELChatWindow *window, const QC
     const int own = view->lastHeading(ownDisplayName);
     int speakerHeading = -1;
     int others = -1;
-    for (int i = 0; i < window->m_chatRoomListBox->count(); ++i) {
+    // A window without a conference has no participants: its page is not built for them.
+    for (int i = 0; i < window->participantCount(); ++i) {
         const QString name = window->m_chatRoomListBox->item(i)->text();
         if (name == speaker)
             speakerHeading = view->lastHeading(name);

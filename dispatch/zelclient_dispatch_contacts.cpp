@@ -384,7 +384,8 @@ ZELDispatchResult ZELClient::dispatchLogout(const QStringList &message)
             continue;
         window->invitableUsers().clear();
         window->invitableUsers().add(present, ZELInvitableList::SameUserName);
-        window->m_chatRoomListBox->clear();
+        if (window->hasConferencePage())
+            window->m_chatRoomListBox->clear();
         window->clearParticipantEntries();
         window->m_privilegeMap.clear();
         for (const QString &member : std::as_const(window->m_conferenceUsers)) {

@@ -182,6 +182,21 @@ const QList<QLatin1StringView> kTableParts = {QLatin1StringView("td"), QLatin1St
 const QList<QLatin1StringView> kRowParents = {QLatin1StringView("table"), QLatin1StringView("thead"),
                                               QLatin1StringView("tbody"), QLatin1StringView("tfoot")};
 
+// Elements a paragraph opened inside them stays in: the import ends an open
+// paragraph across inline elements only, and across these never.
+const QList<QLatin1StringView> kBlocks = {QLatin1StringView("body"), QLatin1StringView("div"),
+                                           QLatin1StringView("qt"), QLatin1StringView("td"),
+                                           QLatin1StringView("th"), QLatin1StringView("thead"),
+                                           QLatin1StringView("tbody"), QLatin1StringView("tfoot"),
+                                           QLatin1StringView("caption"), QLatin1StringView("ul"),
+                                           QLatin1StringView("ol"), QLatin1StringView("li"),
+                                           QLatin1StringView("dl"), QLatin1StringView("dt"),
+                                           QLatin1StringView("dd"), QLatin1StringView("blockquote"),
+                                           QLatin1StringView("center"), QLatin1StringView("pre"),
+                                           QLatin1StringView("h1"), QLatin1StringView("h2"),
+                                           QLatin1StringView("h3"), QLatin1StringView("h4"),
+                                           QLatin1StringView("h5"), QLatin1StringView("h6")};
+
 const Placement kPlacements[] = {
     {"li", {QLatin1StringView("li")}, {}},
     {"td", {QLatin1StringView("td"), QLatin1StringView("th")}, {QLatin1StringView("tr")}},
@@ -368,8 +383,14 @@ QString shapeOf(QStringView part)
         }
 
         if (tag.name == u"p") {
-            if (paragraphs > 0)
-                closeDownTo(open.lastIndexOf(QStringLiteral("p")), start);
+            // The import ends the paragraph a new one opens in, across inline
+            // elements but not across a block (a message's own body, say).
+            const qsizetype paragraph = paragraphs > 0 ? open.lastIndexOf(QStringLiteral("p")) : -1;
+            bool inline_ = paragraph >= 0;
+            for (qsizetype i = paragraph + 1; inline_ && i < open.size(); ++i)
+                inline_ = !holds(kBlocks, open.at(i));
+            if (inline_)
+                closeDownTo(paragraph, start);
         } else if (const Placement *placement = placementOf(tag.name)) {
             while (!open.isEmpty() && holds(placement->closes, open.constLast()))
                 closeDownTo(open.size() - 1, start);
