@@ -159,6 +159,9 @@ void ZELOfflineMessagesWidget::setupOfflineTables()
         {QStringLiteral("File Name"), QStringLiteral("Path"), QStringLiteral("Size"), QStringLiteral("Recieved From"),
          QStringLiteral("Recieved From"), QStringLiteral("Sent Time"), QStringLiteral("Status")});
     m_receivedFileDetailsTable->setColumnHidden(SenderUserColumn, true);
+    // Rows made at the height a fill gives them: a changed height makes the
+    // header place every row again, which for a long list grows with its square.
+    m_receivedFileDetailsTable->verticalHeader()->setDefaultSectionSize(15);
 }
 
 void ZELOfflineMessagesWidget::signalsAndSlots()
