@@ -7,6 +7,7 @@
 #include "chat/zeltranscript.h"
 #include "protocol/zelsettingslists.h"
 #include "style/zeltextbounds.h"
+#include "protocol/zelparsedmessage.h"
 
 #include <QApplication>
 #include <QGuiApplication>
@@ -78,7 +79,7 @@ QString ZELClient::participantPhoto(const QString &userName, ZELChatWindow *wind
         if (it->userName != userName)
             continue;
         if (window) {
-            const QString group = it->profileDetails.split(QStringLiteral("&&"), Qt::KeepEmptyParts).value(1);
+            const QString group = profileParts(it->profileDetails).value(1);
             window->addPrivilegeList(group, it->department, userName);
         }
         return it->photoBase64;

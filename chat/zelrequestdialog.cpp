@@ -2,13 +2,13 @@
 #include "style/zeltextbounds.h"
 
 #include "style/zelframelesshelper.h"
+#include "style/zelplainstyle.h"
 
 #include <QBitmap>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QPixmap>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QWindow>
 
 #include <iterator>
@@ -67,10 +67,7 @@ ZELRequestDialog::ZELRequestDialog(QWidget *parent)
 void ZELRequestDialog::windowSettings(QWidget *parent)
 {
     setupUi(this);
-    if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-        plain->setParent(this);
-        setStyle(plain);
-    }
+    ZELPlainStyle::setOn(this);
     setWindowIcon(QIcon(QStringLiteral(":images/ZEL_logo.png")));
     // No title band: a press anywhere outside the buttons drags; the shape
     // comes from the request's picture, not from the helper.

@@ -19,6 +19,7 @@
 #include "mainwindow/zelcontactrow.h"
 #include "reminders/zelreminderdialog.h"
 #include "style/zelmessageboxclass.h"
+#include "protocol/zelparsedmessage.h"
 
 namespace {
 
@@ -83,7 +84,7 @@ void ZELClient::deleteContactWindow()
     m_deleteContactDialog->m_userProfiles.clear();
     int row = 0;
     for (const UserRecord &record : std::as_const(m_users)) {
-        QStringList values = record.profileDetails.split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+        QStringList values = profileParts(record.profileDetails);
         table->insertRow(row);
         table->setRowHeight(row, 20);
         table->setItem(row, ZELDeleteContact::ProfileColumn, ZELContactTable::profileItem());
@@ -269,7 +270,7 @@ void ZELClient::showUserProfile()
     for (const UserRecord &record : std::as_const(m_users)) {
         if (record.userName != m_selectedUserName)
             continue;
-        const QStringList parts = record.profileDetails.split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+        const QStringList parts = profileParts(record.profileDetails);
         if (parts.size() < 11)
             continue;
         auto *card = new ZELUserProfileDialog(this);

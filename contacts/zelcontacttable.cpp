@@ -38,6 +38,10 @@ void ZELContactTable::setUp(QTableWidget *table, const QStringList &labels, cons
                           {table->horizontalHeader(), table->verticalHeader(), table->verticalScrollBar(),
                            table->horizontalScrollBar()},
                           styleSheet());
+    // Rows are made at the height every fill gives them: changing a row's
+    // height makes the header place every row again on its next question, so
+    // a list of thousands took time growing with the square of its length.
+    table->verticalHeader()->setDefaultSectionSize(20);
     // itemEntered without a pressed button
     table->setMouseTracking(true);
 }

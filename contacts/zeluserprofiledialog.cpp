@@ -4,13 +4,13 @@
 #include <QCloseEvent>
 #include <QColor>
 #include <QStyle>
-#include <QStyleFactory>
 #include <QUrl>
 
 #include "mainwindow/zelcontactrow.h"
 #include "style/zelframelesshelper.h"
 #include "style/zellinkrule.h"
 #include "style/zeltextbounds.h"
+#include "style/zelplainstyle.h"
 
 namespace {
 
@@ -24,10 +24,7 @@ const char CloseHoverImage[] = ":images/mouseOverClose.png";
 
 void givePlainStyle(QWidget *widget)
 {
-    if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-        plain->setParent(widget);
-        widget->setStyle(plain);
-    }
+    ZELPlainStyle::setOn(widget);
 }
 
 // The address as a mail link. In the link it is percent-encoded, so none of

@@ -5,10 +5,10 @@
 #include <QImage>
 #include <QScreen>
 #include <QSettings>
-#include <QStyleFactory>
 
 #include "platform/zelplatform.h"
 #include "platform/zelscreengrabber.h"
+#include "style/zelplainstyle.h"
 
 void ZELClient::displayClientWidget()
 {
@@ -40,11 +40,7 @@ void ZELClient::connectToSocket()
 void ZELClient::createSubDialogForSignOut()
 {
     m_signOutOverlay = new QDialog(nullptr, Qt::Tool | Qt::FramelessWindowHint);
-    QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"));
-    if (plain) {
-        plain->setParent(m_signOutOverlay);
-        m_signOutOverlay->setStyle(plain);
-    }
+    ZELPlainStyle::setOn(m_signOutOverlay);
 
     m_trayIcon->show();
 

@@ -135,7 +135,7 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
                     const int b = FirstFound + r * FoundWidth;
                     const QString loginId = messageValue(message, b + FoundLoginId);
                     const QStringList profile =
-                        messageValue(message, b + FoundProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+                        profileParts(messageValue(message, b + FoundProfile));
                     table->insertRow(r);
                     table->setRowHeight(r, 20);
                     table->setItem(r, ZELAddContact::ProfileColumn, ZELContactTable::profileItem());
@@ -170,7 +170,7 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
     const QString department = messageValue(message, AddDepartment);
     const QString displayName = messageValue(message, AddDisplayName);
     const QString status = messageValue(message, AddStatus);
-    const QStringList profile = messageValue(message, AddProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+    const QStringList profile = profileParts(messageValue(message, AddProfile));
     const QString company = profile.value(ProfileCompany);
     if (userName.isEmpty())
         return ZELDispatchResult::Continue;
@@ -247,7 +247,7 @@ ZELDispatchResult ZELClient::dispatchDeleteContact(const QStringList &message)
                 const int b = r * ListWidth;
                 const QString loginId = messageValue(list, b + ListLoginId);
                 const QStringList profile =
-                    messageValue(list, b + ListProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+                    profileParts(messageValue(list, b + ListProfile));
                 const int row = table->rowCount();
                 table->insertRow(row);
                 table->setRowHeight(row, 20);
@@ -340,7 +340,7 @@ ZELDispatchResult ZELClient::dispatchAddContactApprovalStatus(const QStringList 
         if (fields.size() < RequestFields || listed.contains(fields.at(RequestLoginId)))
             continue;
         listed.insert(fields.at(RequestLoginId));
-        const QStringList profile = fields.at(RequestProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+        const QStringList profile = profileParts(fields.at(RequestProfile));
         table->insertRow(k);
         table->setRowHeight(k, 20);
         QTableWidgetItem *icon = ZELContactTable::profileItem(QTableWidgetItem::UserType);

@@ -9,6 +9,8 @@
 #include <QTabWidget>
 #include <QTreeWidget>
 
+#include <optional>
+
 #include "chat/zelchatwindow.h"
 #include "chat/zelinvitablelist.h"
 #include "chat/zeltranscript.h"
@@ -190,6 +192,9 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
     // Every window can invite the contacts online, handed over once for the
     // whole list; namesakes are rows of their own.
     ZELInvitableList::Contacts invitable;
+    // One pop-up slides in for the whole list, naming the last contact who came
+    // online: each would replace the one before it, and each slide holds the window.
+    std::optional<QString> cameOnline;
     // Only whole records: a short or truncated list never reads past its end.
     const int contacts = empty ? 0 : messageRecordCount(message, FirstContact, ContactWidth);
     for (int c = 0; c < contacts; ++c) {
@@ -201,7 +206,7 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
         const QString displayName = value(ContactDisplayName);
         const QString status = value(ContactStatus);
         const bool approved = value(ContactApproval) == QLatin1String("APPROVED");
-        const QStringList profile = value(ContactProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+        const QStringList profile = profileParts(value(ContactProfile));
         const QString company = profile.value(ProfileCompany);
         if (userName.isEmpty())
             continue;
@@ -263,7 +268,7 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
 
             invitable.append({userName, displayName});
             if (!own && onlinePopup)
-                raisePopUp(displayName, Online);
+                cameOnline = displayName;
         }
 
         UserRecord record;
@@ -292,6 +297,8 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
         if (window)
             window->invitableUsers().add(invitable, ZELInvitableList::SameUserName);
     }
+    if (cameOnline)
+        raisePopUp(*cameOnline, Online);
 
     signInNotices(*this, false);
     hideFavouritesUsers();
@@ -463,7 +470,7 @@ ZELDispatchResult ZELClient::dispatchChangeStatus(const QStringList &message)
 
     const auto found = m_users.find(userName);
     if (found != m_users.end() && found->userName == userName) {
-        const QStringList profile = messageValue(message, StatusProfile).split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+        const QStringList profile = profileParts(messageValue(message, StatusProfile));
         UserRecord record;
         record.userName = userName;
         record.displayName = displayName;

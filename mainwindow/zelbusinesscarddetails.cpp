@@ -1,10 +1,10 @@
 #include "mainwindow/zelbusinesscarddetails.h"
+#include "style/zelplainstyle.h"
 
 #include <QBitmap>
 #include <QEvent>
 #include <QPixmap>
 #include <QStyle>
-#include <QStyleFactory>
 
 ZELBusinessCardDetails::ZELBusinessCardDetails(QWidget *parent)
     : QWidget(nullptr)
@@ -15,10 +15,7 @@ ZELBusinessCardDetails::ZELBusinessCardDetails(QWidget *parent)
     // meant for the window the user works in.
     setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-        plain->setParent(this);
-        setStyle(plain);
-    }
+    ZELPlainStyle::setOn(this);
     installEventFilter(this);
     hide();
 }

@@ -19,6 +19,7 @@
 #include "style/zellinkrule.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zeltextbounds.h"
+#include "protocol/zelparsedmessage.h"
 
 namespace {
 
@@ -391,7 +392,7 @@ void ZELClient::mailToFunction()
     const UserRecord *record = findRecord(*this, ZELContactRow::userName(row));
     if (!record)
         return;
-    const QStringList profile = record->profileDetails.split(QStringLiteral("&&"), Qt::KeepEmptyParts);
+    const QStringList profile = profileParts(record->profileDetails);
     // A profile without an address opens nothing rather than a blank mail.
     if (profile.size() < 3)
         return;

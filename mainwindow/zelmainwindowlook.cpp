@@ -2,6 +2,7 @@
 #include "style/zelsharedsheet.h"
 
 #include "ui/ui_zembrio.h"
+#include "style/zelplainstyle.h"
 
 #include <QBitmap>
 #include <QFile>
@@ -9,7 +10,6 @@
 #include <QPixmap>
 #include <QScrollBar>
 #include <QStyle>
-#include <QStyleFactory>
 
 namespace ZELMainWindowLook {
 
@@ -88,11 +88,7 @@ QPalette signInFieldPalette()
 
 QStyle *setPlainStyle(QWidget *widget)
 {
-    // setStyle() does not take ownership: the widget keeps its style alive.
-    QStyle *style = QStyleFactory::create(QStringLiteral("Windows"));
-    style->setParent(widget);
-    widget->setStyle(style);
-    return style;
+    return ZELPlainStyle::setOn(widget);
 }
 
 QStyle *setXpStyle(QWidget *widget)

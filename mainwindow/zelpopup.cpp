@@ -1,10 +1,10 @@
 #include "mainwindow/zelpopup.h"
+#include "style/zelplainstyle.h"
 
 #include <QBitmap>
 #include <QLabel>
 #include <QPixmap>
 #include <QStyle>
-#include <QStyleFactory>
 
 ZELPopup::ZELPopup(QWidget *parent)
     : QWidget(nullptr)
@@ -14,10 +14,7 @@ ZELPopup::ZELPopup(QWidget *parent)
     // meant for the window the user works in.
     setWindowFlags(Qt::ToolTip | Qt::FramelessWindowHint);
     setAttribute(Qt::WA_ShowWithoutActivating);
-    if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-        plain->setParent(this);
-        setStyle(plain);
-    }
+    ZELPlainStyle::setOn(this);
     setStyleSheet(QStringLiteral("background-image:url(:images/image1.png);"));
     const QPixmap background(QStringLiteral(":images/image1.png"));
     if (!background.isNull())

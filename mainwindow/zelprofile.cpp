@@ -1,9 +1,9 @@
 #include "mainwindow/zelprofile.h"
+#include "style/zelplainstyle.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QStyle>
-#include <QStyleFactory>
 
 const char *const ZELProfile::PhotoFrameStyle =
     "border: 1px solid gray; border-radius: 5px;padding: 1px1px;background-color:qconicalgradient("
@@ -43,10 +43,7 @@ void ZELProfile::windowSettings()
 void ZELProfile::setZELStyle()
 {
     // The card keeps its plain look whatever the application style is.
-    if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-        plain->setParent(this);
-        setStyle(plain);
-    }
+    ZELPlainStyle::setOn(this);
     m_frameBoxControl->setStyleSheet(QStringLiteral("border: 1px solid gray;border-radius: 5px;"));
     m_userStatusPixmap->setStyleSheet(QString::fromLatin1(stripStyle));
     m_userPixmap->setStyleSheet(QString::fromLatin1(PhotoFrameStyle));

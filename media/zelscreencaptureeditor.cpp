@@ -6,6 +6,7 @@
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zellinkrule.h"
+#include "style/zelplainstyle.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,7 +34,6 @@
 #include <QPainterPath>
 #include <QPixmapCache>
 #include <QScrollBar>
-#include <QStyleFactory>
 #include <QTextDocument>
 #include <QTimer>
 #include <QTransform>
@@ -52,10 +52,7 @@ QString historyKey(int step)
 // The plain look given to single widgets; the platform has no XP style.
 void givePlainStyle(QWidget *widget)
 {
-    if (QStyle *style = QStyleFactory::create(QStringLiteral("Windows"))) {
-        style->setParent(widget);
-        widget->setStyle(style);
-    }
+    ZELPlainStyle::setOn(widget);
 }
 
 QCursor centredCursor(const QString &image, int size = 0)

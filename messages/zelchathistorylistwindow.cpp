@@ -11,7 +11,6 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QStringDecoder>
-#include <QStyleFactory>
 #include <QTextDocument>
 #include <QTimer>
 #include <QUrl>
@@ -25,6 +24,7 @@
 #include "platform/zelchoosers.h"
 #include "platform/zelplatform.h"
 #include "style/zelsharedsheet.h"
+#include "style/zelplainstyle.h"
 
 namespace {
 
@@ -162,10 +162,7 @@ void ZELChatHistoryListWindow::defaultSettings()
 void ZELChatHistoryListWindow::setZELStyle()
 {
     for (QWidget *widget : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_chatDateList)}) {
-        if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-            plain->setParent(widget);
-            widget->setStyle(plain);
-        }
+        ZELPlainStyle::setOn(widget);
     }
     // Frame images, title buttons with their hover pictures, drag, the resize
     // corner and the maximise toggle. Return must not press Save Chat.

@@ -25,6 +25,7 @@
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zeltextbounds.h"
+#include "protocol/zelparsedmessage.h"
 
 namespace {
 
@@ -524,7 +525,7 @@ void ZELClient::openChatWindowForOfflineMessage(QString peer, QString body, QStr
         } else {
             window->m_userStatusPixmap->setPixmap(photo);
         }
-        const QString privilegeKey = record.profileDetails.split(QStringLiteral("&&")).value(1) + DetailsSeparator
+        const QString privilegeKey = profileParts(record.profileDetails).value(1) + DetailsSeparator
                                      + record.department;
         for (int i = 1; i < m_privilegeInfo.size(); ++i) {
             const QString &entry = m_privilegeInfo.at(i);

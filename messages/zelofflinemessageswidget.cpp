@@ -7,7 +7,6 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QScrollBar>
-#include <QStyleFactory>
 #include <QTimer>
 #include <QUrl>
 
@@ -20,6 +19,7 @@
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
 #include "style/zeltextbounds.h"
+#include "style/zelplainstyle.h"
 
 namespace {
 
@@ -109,10 +109,7 @@ void ZELOfflineMessagesWidget::setZELStyle()
     for (QWidget *widget : {static_cast<QWidget *>(this), static_cast<QWidget *>(m_closeButton),
                             static_cast<QWidget *>(m_minimizeButton), static_cast<QWidget *>(m_offlineTable),
                             static_cast<QWidget *>(m_receivedFileDetailsTable)}) {
-        if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-            plain->setParent(widget);
-            widget->setStyle(plain);
-        }
+        ZELPlainStyle::setOn(widget);
     }
     // Title buttons, frame labels, background, drag and corner resize.
     m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground);
@@ -162,6 +159,9 @@ void ZELOfflineMessagesWidget::setupOfflineTables()
         {QStringLiteral("File Name"), QStringLiteral("Path"), QStringLiteral("Size"), QStringLiteral("Recieved From"),
          QStringLiteral("Recieved From"), QStringLiteral("Sent Time"), QStringLiteral("Status")});
     m_receivedFileDetailsTable->setColumnHidden(SenderUserColumn, true);
+    // Rows made at the height a fill gives them: a changed height makes the
+    // header place every row again, which for a long list grows with its square.
+    m_receivedFileDetailsTable->verticalHeader()->setDefaultSectionSize(15);
 }
 
 void ZELOfflineMessagesWidget::signalsAndSlots()

@@ -3,6 +3,7 @@
 #include "protocol/zelsettingslists.h"
 #include "style/zelframelesshelper.h"
 #include "style/zelstyle.h"
+#include "style/zelplainstyle.h"
 
 #include <QBitmap>
 #include <QCloseEvent>
@@ -10,7 +11,6 @@
 #include <QIcon>
 #include <QKeyEvent>
 #include <QPalette>
-#include <QStyleFactory>
 #include <QTextCursor>
 
 namespace {
@@ -91,10 +91,7 @@ void ZELStatusMessageDialog::windowSettings(QWidget *parent)
 {
     setupUi(this);
 
-    if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-        plain->setParent(this);
-        setStyle(plain);
-    }
+    ZELPlainStyle::setOn(this);
     const QPixmap logo = loadCachedPixmap(QStringLiteral(":images/ZEL_logo.png"));
     setWindowIcon(QIcon(logo));
     m_logoIconLabel->setPixmap(logo);

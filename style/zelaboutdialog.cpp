@@ -3,11 +3,11 @@
 #include "style/zelframelesshelper.h"
 #include "style/zellinkrule.h"
 #include "style/zelstyle.h"
+#include "style/zelplainstyle.h"
 
 #include <QCloseEvent>
 #include <QEvent>
 #include <QIcon>
-#include <QStyleFactory>
 
 ZELAboutDialog::ZELAboutDialog(QWidget *parent)
     : QDialog(parent)
@@ -49,10 +49,7 @@ void ZELAboutDialog::setZELStyle()
 {
     // The box keeps the toolkit's plain look; only its Ok button takes the
     // application style.
-    if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-        plain->setParent(this);
-        setStyle(plain);
-    }
+    ZELPlainStyle::setOn(this);
     m_frame = new ZELFramelessHelper(this, ZELFramelessHelper::WindowBackground);
 }
 

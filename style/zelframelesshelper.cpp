@@ -1,6 +1,7 @@
 #include "style/zelframelesshelper.h"
 
 #include "style/zelstyle.h"
+#include "style/zelplainstyle.h"
 
 #include <QAbstractButton>
 #include <QBitmap>
@@ -10,7 +11,6 @@
 #include <QMouseEvent>
 #include <QPalette>
 #include <QPushButton>
-#include <QStyleFactory>
 #include <QWidget>
 
 namespace {
@@ -50,10 +50,7 @@ T *findFormChild(QWidget *root, const QString &name)
 // paint its button images over their pictures.
 void givePlainStyle(QWidget *widget)
 {
-    if (QStyle *plain = QStyleFactory::create(QStringLiteral("Windows"))) {
-        plain->setParent(widget);
-        widget->setStyle(plain);
-    }
+    ZELPlainStyle::setOn(widget);
 }
 
 } // namespace

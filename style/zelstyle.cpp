@@ -1,6 +1,6 @@
 #include "style/zelstyle.h"
 
-#include "style/zeltextbounds.h"
+#include "style/zelplainstyle.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,23 +18,6 @@
 #include <QTabBar>
 
 namespace {
-
-// A list, tree or table row is laid out and elided whole each time it is
-// measured or painted, in a time that grows with its length: a name or status
-// a peer sent may be megabytes long. No row shows more than this anyway; the
-// item keeps its text whole for whatever reads it back.
-constexpr qsizetype ItemTextLength = 4 * ZELTextBounds::LineLength;
-
-// The option itself, or with `bound` a copy in *copy whose text is bounded.
-const QStyleOption *boundedItem(bool bound, const QStyleOption *option, QStyleOptionViewItem *copy)
-{
-    const auto *item = bound ? qstyleoption_cast<const QStyleOptionViewItem *>(option) : nullptr;
-    if (!item || item->text.size() <= ItemTextLength)
-        return option;
-    *copy = *item;
-    copy->text = ZELTextBounds::elided(item->text, ItemTextLength);
-    return copy;
-}
 
 const char TitleCapLeftImage[] = ":images/title_cap_left.png";
 const char TitleCapRightImage[] = ":images/title_cap_right.png";
@@ -229,7 +212,7 @@ QSize ZELStyle::sizeFromContents(ContentsType type, const QStyleOption *option, 
                                  const QWidget *widget) const
 {
     QStyleOptionViewItem item;
-    QSize result = QProxyStyle::sizeFromContents(type, boundedItem(type == CT_ItemViewItem, option, &item), size, widget);
+    QSize result = QProxyStyle::sizeFromContents(type, ZELPlainStyle::boundedItem(type == CT_ItemViewItem, option, &item), size, widget);
     switch (type) {
     case CT_PushButton:
         result.setHeight(23);
@@ -249,7 +232,7 @@ QRect ZELStyle::subElementRect(SubElement element, const QStyleOption *option,
 {
     // An item's text and icon places (the item widgets of a list are laid over them) measure its text too.
     QStyleOptionViewItem item;
-    option = boundedItem(true, option, &item);
+    option = ZELPlainStyle::boundedItem(true, option, &item);
     QRect rect;
     switch (element) {
     case SE_RadioButtonClickRect:
@@ -624,7 +607,7 @@ void ZELStyle::drawControl(ControlElement element, const QStyleOption *option, Q
         return;
     }
     QStyleOptionViewItem item;
-    QProxyStyle::drawControl(element, boundedItem(element == CE_ItemViewItem, option, &item), painter, widget);
+    QProxyStyle::drawControl(element, ZELPlainStyle::boundedItem(element == CE_ItemViewItem, option, &item), painter, widget);
 }
 
 void ZELStyle::drawTabShape(const QStyleOption *option, QPainter *painter, const QWidget *widget) const

@@ -16,8 +16,8 @@ class QPainter;
 //
 //     QApplication::setStyle(new ZELStyle);   // the application owns it
 //
-// Widgets that must keep the plain look get QStyleFactory::create("Windows")
-// of their own instead.
+// Widgets that must keep the plain look get a ZELPlainStyle of their own instead;
+// both bound the text a row is measured and painted from.
 class ZELStyle : public QProxyStyle
 {
 public:

@@ -20,6 +20,7 @@
 #include "contacts/zelprofilesettings.h"
 #include "contacts/zeluserprofiledialog.h"
 #include "core/zelclient.h"
+#include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
 #include "protocol/zeltcpsocket.h"
 #include "mainwindow/zelcontactrow.h"
@@ -197,6 +198,33 @@ private slots:
         QVERIFY(dialog->m_resultLabel->isVisible());
         QCOMPARE(dialog->m_resultLabel->text(), QString("No match found"));
         QVERIFY(dialog->m_showALLButton->isEnabled());
+    }
+
+    // A profile that carries a long list of values of its own is kept in a
+    // few pieces, its known values read in place, and handed on whole.
+    void searchResultKeepsLongProfileInPieces()
+    {
+        ZELAddContact *dialog = m_client->m_addContactDialog.get();
+        m_client->addContactWindow();
+        const QString longProfile = profile("Acme") + QString("&&v").repeated(100000);
+        const QString answer = ZELTestPeer::messageTree(
+            "ADDCONTACT", {ZELTestPeer::Node("SEARCHKEYWORD", {ZELTestPeer::Node("NAME", "Zoe"), ZELTestPeer::Node("LOGIN", "zoe"),
+                                                              ZELTestPeer::Node("DEPT", "Sales"),
+                                                              ZELTestPeer::Node("PROFILE", longProfile)})});
+        deliver({answer});
+        QCOMPARE(dialog->m_resulttable->item(0, ZELAddContact::CompanyColumn)->text(), QString("Acme"));
+        QCOMPARE(dialog->m_resulttable->item(0, ZELAddContact::JobTitleColumn)->text(), QString("Engineer"));
+        const QStringList kept = dialog->m_userProfiles.value("zoe");
+        QCOMPARE(kept.size(), ProfileParts);
+        QCOMPARE(kept.join("&&"), longProfile);
+
+        QStringList handedOn;
+        connect(dialog, &ZELAddContact::addContact, this,
+                [&handedOn](QStringList, QStringList, QStringList profiles) { handedOn = profiles; });
+        check(dialog->m_resulttable, 0, 1);
+        answerQuestions(true);
+        dialog->m_addButton->click();
+        QCOMPARE(handedOn, QStringList{longProfile});
     }
 
     void searchResultsAddCheckedUsers()

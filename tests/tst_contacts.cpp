@@ -68,6 +68,28 @@ QString addName(const Contact &contact)
                                         Node("N", v.at(3)), Node("M", v.at(5)), Node("T", v.at(6))})});
 }
 
+// Counts the events of one type a widget receives.
+class ZELEventCounter : public QObject
+{
+public:
+    ZELEventCounter(QObject *watched, QEvent::Type type, int *count) : m_type(type), m_count(count)
+    {
+        watched->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == m_type)
+            ++*m_count;
+        return false;
+    }
+
+private:
+    QEvent::Type m_type;
+    int *m_count;
+};
+
 // The contact tree, its records and presence: the presence messages as the
 // socket delivers them, the tree's own operations, the contact card and the
 // pop-ups; and the presence messages end to end through the protocol peer.
@@ -432,6 +454,24 @@ private slots:
         deliver({logout("bob")});
         QCOMPARE(m_client->m_presentContacts, QStringList{"ann##ANN"});
         QVERIFY(!m_client->m_conferenceChatAction->isEnabled());
+    }
+
+    // A list of many coming online slides the pop-up in once, naming the last
+    // of them, as one coming online does.
+    void listComingOnlineSlidesOnePopUp()
+    {
+        deliver({ownList({online("ann")})});
+        QWidget *toast = m_client->m_businessCardPopup.get();
+        int moves = 0;
+        ZELEventCounter counter(toast, QEvent::Move, &moves);
+        deliver({othersList({online("bob")})});
+        const int oneSlide = moves;
+        QVERIFY(oneSlide > 0);
+
+        moves = 0;
+        deliver({othersList({online("carl"), offline("dora"), online("eve"), online("finn")})});
+        QCOMPARE(moves, oneSlide);
+        QCOMPARE(m_client->m_businessCardPopup->m_businessCardUserNameLable->text(), QString("<b>FINN"));
     }
 
     void comingOnlineLeavesOfflineTree()

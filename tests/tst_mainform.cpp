@@ -1,4 +1,5 @@
 #include "style/zelsharedsheet.h"
+#include "style/zelplainstyle.h"
 #include "zeltestmain.h"
 
 #include "ui/ui_zembrio.h"
@@ -287,7 +288,9 @@ private slots:
         QSet<QStyle *> seen;
         for (QWidget *w : plain) {
             QVERIFY2(w->style() != appStyle, qPrintable(w->objectName()));
-            QCOMPARE(w->style()->name().toLower(), QStringLiteral("windows"));
+            const auto *own = dynamic_cast<ZELPlainStyle *>(w->style());
+            QVERIFY2(own, qPrintable(w->objectName()));
+            QCOMPARE(own->baseStyle()->name().toLower(), QStringLiteral("windows"));
             seen.insert(w->style());
         }
         QCOMPARE(seen.size(), plain.size());

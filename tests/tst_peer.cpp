@@ -260,6 +260,24 @@ void TestPeer::messageBuilders()
     QCOMPARE(others.childNodes().size(), 2);
     QCOMPARE(others.lastChildElement("USER").firstChildElement("STATUS").text(), QStringLiteral("Away"));
     QCOMPARE(ZELTestPeer::messageTree("LOGOUT", {}), QStringLiteral("<LOGOUT/>\n"));
+
+    // Written as the server's document writer writes it, whatever the text holds.
+    const QString texts[] = {"a<b&&c>d", "x]]>y]>", "line\r\nnext\ttab", "quote \" ' end", QString::fromUtf8("\u00fc\u20ac\U0001F600"), ""};
+    for (const QString &text : texts) {
+        QDomDocument expected;
+        QDomElement root = expected.createElement("CHAT");
+        expected.appendChild(root);
+        QDomElement outer = expected.createElement("USER");
+        root.appendChild(outer);
+        QDomElement inner = expected.createElement("NAME");
+        outer.appendChild(inner);
+        inner.appendChild(expected.createTextNode(text));
+        QDomElement flat = expected.createElement("MESSAGE");
+        root.appendChild(flat);
+        flat.appendChild(expected.createTextNode(text));
+        QCOMPARE(ZELTestPeer::messageTree("CHAT", {Node("USER", {Node("NAME", text)}), Node("MESSAGE", text)}),
+                 expected.toString(1));
+    }
 }
 
 ZEL_TEST_MAIN(TestPeer)

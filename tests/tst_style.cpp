@@ -14,6 +14,7 @@
 #include "style/zelframelesshelper.h"
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
+#include "style/zelplainstyle.h"
 #include "style/zelstyle.h"
 #include "style/zeltextbounds.h"
 #include "style/zellinkrule.h"
@@ -53,6 +54,7 @@
 #include <QScreen>
 #include <QSlider>
 #include <QStyleFactory>
+#include <QTableWidget>
 #include <QStyleOption>
 #include <QTabBar>
 #include <QTabWidget>
@@ -651,6 +653,8 @@ private slots:
     void pixelMetrics();
     void contentsSizes_data();
     void contentsSizes();
+    void rowTextBounded_data();
+    void rowTextBounded();
     void checkAndRadioRects_data();
     void checkAndRadioRects();
     void groupBoxRects();
@@ -767,6 +771,33 @@ void TestStyle::contentsSizes()
     const QSize size = m_style->sizeFromContents(ct, &option, contents);
     QCOMPARE(size.width(), base.width() + extraWidth);
     QCOMPARE(size.height(), fixedHeight ? fixedHeight : base.height());
+}
+
+// A row's text is measured from its first characters only, in the
+// application style and in the plain style some windows keep; the item still
+// holds the whole text.
+void TestStyle::rowTextBounded_data()
+{
+    QTest::addColumn<bool>("plain");
+    QTest::newRow("application style") << false;
+    QTest::newRow("plain style") << true;
+}
+
+void TestStyle::rowTextBounded()
+{
+    QFETCH(bool, plain);
+    QTableWidget table(1, 1);
+    if (plain)
+        ZELPlainStyle::setOn(&table);
+    auto *item = new QTableWidgetItem;
+    table.setItem(0, 0, item);
+    item->setText(QString(2 * ZELPlainStyle::ItemTextLength, QLatin1Char('x')));
+    const QAbstractItemView &view = table; // measures its rows through the style
+    const int bounded = view.sizeHintForColumn(0);
+    const QString whole(100000, QLatin1Char('x'));
+    item->setText(whole);
+    QCOMPARE(view.sizeHintForColumn(0), bounded);
+    QCOMPARE(table.item(0, 0)->text(), whole);
 }
 
 void TestStyle::checkAndRadioRects_data()

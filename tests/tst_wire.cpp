@@ -259,6 +259,13 @@ void TestWire::compose_data()
         << "<!DOCTYPE CLIENT>\n<KEEPALIVE>\n <KEEPALIVE>live</KEEPALIVE>\n</KEEPALIVE>\n";
     QTest::newRow("reserved characters escaped") << QStringList{"USERDETAILS", "a<b&c"}
         << "<!DOCTYPE CLIENT>\n<USERDETAILS>\n <USERNAME>a&lt;b&amp;c</USERNAME>\n</USERDETAILS>\n";
+    QTest::newRow("escaped as the document writer escapes")
+        << QStringList{"USERDETAILS", "x]]>y]> \"q\" 'a' \r\n\t&&<"}
+        << "<!DOCTYPE CLIENT>\n<USERDETAILS>\n <USERNAME>x]]&gt;y]> \"q\" 'a' &#xd;\n\t&amp;&amp;&lt;</USERNAME>\n</USERDETAILS>\n";
+    // A value of a million '&' (a profile the server sent, handed back) is written whole.
+    QTest::newRow("value of many '&'") << QStringList{"USERDETAILS", QString("a&&").repeated(500000)}
+        << "<!DOCTYPE CLIENT>\n<USERDETAILS>\n <USERNAME>" + QString("a&amp;&amp;").repeated(500000)
+               + "</USERNAME>\n</USERDETAILS>\n";
     QTest::newRow("unknown type") << QStringList{"NOSUCHREQUEST", "x"} << "<!DOCTYPE CLIENT>\n";
     QTest::newRow("type in other case") << QStringList{"keepalive", "live"} << "<!DOCTYPE CLIENT>\n";
     QTest::newRow("empty list") << QStringList() << "<!DOCTYPE CLIENT>\n";
