@@ -3,6 +3,7 @@
 #include "chat/zelinvitablelist.h"
 #include "chat/zelsmileydialog.h"
 #include "chat/zeltranscript.h"
+#include "mainwindow/zelcontactrow.h"
 #include "mainwindow/zelmainwindowlook.h"
 #include "media/zeldesktopcapturehelper.h"
 #include "media/zelscreencaptureeditor.h"
@@ -14,7 +15,6 @@
 #include "style/zelmessageboxclass.h"
 #include "style/zelsharedsheet.h"
 #include "style/zelstyle.h"
-#include "style/zellinkrule.h"
 
 #include <QAction>
 #include <QApplication>
@@ -100,18 +100,6 @@ QPalette toolPalette()
     set(QPalette::Text, QColor(0, 0, 0, 255));
     set(QPalette::Button, QColor(240, 245, 251, 255));
     return tools;
-}
-
-// The icons of the form, read once for every window: each icon read from its
-// file anew costs every window some KB and its opening the time to read it.
-QIcon formIcon(const char *path)
-{
-    static QHash<QString, QIcon> icons;
-    const QString name = QString::fromLatin1(path);
-    auto found = icons.constFind(name);
-    if (found == icons.cend())
-        found = icons.insert(name, QIcon(name));
-    return *found;
 }
 
 // Keys pressed in the input, tested in this order; the first row that
@@ -273,13 +261,10 @@ void ZELChatWindow::windowSettings()
     setMask(QRegion(rect()));
     // Without a frame from the window system; it can still be minimised.
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint | Qt::WindowMinimizeButtonHint);
-    setWindowIcon(formIcon(":images/chat_icon.png"));
+    setWindowIcon(ZELContactRow::icon(":images/chat_icon.png"));
     setAcceptDrops(true);
     // Title buttons, drag, corner resize and the frame pictures.
     m_chrome = new ZELFramelessHelper(this, ZELFramelessHelper::ResizeCorner | ZELFramelessHelper::WindowBackground);
-    // The peer's name, role and status as written: no markup, no pictures.
-    for (QLabel *label : {m_userNameLabel, m_userRoleLabel, m_userStatusLabel, m_messageTypeLabel})
-        label->setTextFormat(Qt::PlainText);
     // A received text pasted into the input box brings its pictures along.
     ZELLinkRule::guardPictures(serverMessage);
 }
@@ -389,7 +374,7 @@ void ZELChatWindow::setZELStyle()
     const char *tabIcons[] = {":images/chat_icon.png", ":images/uploading.png", ":images/downloading.png",
                               ":images/conferance_icon.png"};
     for (int tab = 0; tab < 4; ++tab)
-        Chat->setTabIcon(tab, formIcon(tabIcons[tab]));
+        Chat->setTabIcon(tab, ZELContactRow::icon(tabIcons[tab]));
 
     const struct
     {
@@ -416,7 +401,7 @@ void ZELChatWindow::setZELStyle()
         {m_quickReplyButton, ":images/quickreply.gif"},
     };
     for (const auto &entry : icons)
-        entry.button->setIcon(formIcon(entry.icon));
+        entry.button->setIcon(ZELContactRow::icon(entry.icon));
 
     // Every widget given a style sheet keeps a parsed copy of its own and
     // styles what lies inside it by it. The sheets go through the one style
@@ -1164,7 +1149,7 @@ void ZELChatWindow::closeEvent(QCloseEvent *event)
                                 m_ownLoginId + QStringLiteral(" has closed the chat window")};
             emit closeChatWindow(request);
         }
-    } else if (hasConferencePage() && m_inviteChatButton->isVisible() && m_stopChatButton->isVisible()) {
+    } else if (hasConferencePage() && conferenceControlsShown()) {
         // The owner's stop already told the participants.
         stopConferenceChat();
         if (m_stopCancelled)

@@ -164,9 +164,7 @@ void ZELClient::createChatWindowForConferenceChat(QString conferenceName, bool o
     window->m_historyFolder = m_chatHistorySettings.value(ZELChatHistoryList::SaveLocation);
 
     if (!ownConference) {
-        window->m_inviteChatButton->hide();
-        window->m_removeChatButton->hide();
-        window->m_stopChatButton->hide();
+        window->setConferenceControlsShown(false);
         // No participant is recorded yet: files and pictures stay off until
         // the rights are applied again.
         window->checkConferenceChatPrivilege(m_privilegeInfo);
@@ -178,7 +176,7 @@ void ZELClient::createChatWindowForConferenceChat(QString conferenceName, bool o
             w->setEnabled(false);
     }
 
-    window->totalMessage->append(headingRow(ZELTranscript::shownConferenceName(conferenceName).toHtmlEscaped()));
+    window->totalMessage->append(headingRow(ZELTranscript::shownConferenceName(conferenceName)));
     window->totalMessage->setHtml(window->totalMessage->toHtml());
 
     fillOnlineUsersList(window);
@@ -296,7 +294,7 @@ void ZELClient::changeConferenceChatWindow(QString conferenceName, bool converte
             time));
     }
     window->totalMessage->append(headingRow(QStringLiteral("Conference Chat - ")
-                                            + ZELTranscript::shownConferenceName(wholeName).toHtmlEscaped()));
+                                            + ZELTranscript::shownConferenceName(wholeName)));
     window->totalMessage->reloadFromHtml();
 
     if (window->m_conferenceTab && window->Chat->indexOf(window->m_conferenceTab) < 0)
@@ -315,9 +313,7 @@ void ZELClient::changeConferenceChatWindow(QString conferenceName, bool converte
         window->m_conferenceUsers.append(member);
 
     if (convertedHere) {
-        window->m_inviteChatButton->show();
-        window->m_removeChatButton->show();
-        window->m_stopChatButton->show();
+        window->setConferenceControlsShown(true);
         window->m_stopChatButton->setEnabled(true);
         window->Chat->setCurrentIndex(3);
         QStringList request{QStringLiteral("CHANGECONFERENCECHAT"), peer, m_loginId, wholeName, m_ownDisplayName};

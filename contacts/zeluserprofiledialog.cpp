@@ -73,11 +73,6 @@ void ZELUserProfileDialog::windowSettings()
     connect(m_closeButton, &QPushButton::clicked, this, &QWidget::close);
     m_viewProfileImage->setStyleSheet(QString::fromLatin1(FramedSheet));
     m_defaultImageShown = false;
-    // Lines of values as the server sent them: never read as markup, which
-    // would load any picture a value names.
-    for (QLabel *line : {m_profileLabel0, m_profileLabel1, m_profileLabel2, m_profileLabel3, m_profileLabel6,
-                         m_profileLabel7})
-        line->setTextFormat(Qt::PlainText);
 }
 
 void ZELUserProfileDialog::showUserProfileDetails(QStringList details)

@@ -324,7 +324,7 @@ ZELDispatchResult ZELClient::dispatchRemoveConferenceChatUser(const QStringList 
                  time);
     // By user name: a namesake stays.
     window->removeParticipant(userName);
-    if (!window->m_inviteChatButton->isHidden() && window->m_chatRoomListBox->count() == 0)
+    if (window->conferenceControlsShown() && window->participantCount() == 0)
         disableSending(window);
     return ZELDispatchResult::Continue;
 }

@@ -1,7 +1,6 @@
 #include "core/zelclient.h"
 
 #include <QHeaderView>
-#include <QScrollBar>
 #include <QSet>
 #include <QTreeWidgetItem>
 
@@ -50,7 +49,6 @@ ZELDispatchResult ZELClient::dispatchChatHistoryToClient(const QStringList &mess
     if (ZELChatWindow *window = m_chatWindows.value(messageValue(message, 2))) {
         window->totalMessage->showConversation(ZELTranscript::headingTimesAs(
             messageValue(message, 1), m_chatWindowSettings.value(ZELChatWindowList::HourFormat24)));
-        window->totalMessage->verticalScrollBar()->setValue(window->totalMessage->verticalScrollBar()->maximum());
     }
     return ZELDispatchResult::Continue;
 }
@@ -158,7 +156,6 @@ ZELDispatchResult ZELClient::dispatchChatHistoryForOpenNewWidget(const QStringLi
     if (transcript != QLatin1String("EMPTY")) {
         window->totalMessage->showConversation(ZELTranscript::headingTimesAs(
             rewritePicturePaths(transcript, m_dataFolder), m_chatWindowSettings.value(ZELChatWindowList::HourFormat24)));
-        window->totalMessage->verticalScrollBar()->setValue(window->totalMessage->verticalScrollBar()->maximum());
     }
     return ZELDispatchResult::Continue;
 }

@@ -103,8 +103,6 @@ ZELProfile *makeCard(ZELClient &client, QTreeWidgetItem *row)
     card->m_menuToolButton->setMenu(client.m_contactContextMenu);
     card->m_userName->setText(QStringLiteral("<b>&nbsp;&nbsp;")
                               + ZELTextBounds::shownName(ZELContactRow::displayName(row)).toHtmlEscaped());
-    // A status message is plain text a peer wrote.
-    card->m_statusMessageLabel->setTextFormat(Qt::PlainText);
     return card;
 }
 

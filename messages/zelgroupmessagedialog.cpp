@@ -23,7 +23,6 @@
 #include "style/zelframelesshelper.h"
 #include "style/zellinkrule.h"
 #include "style/zelmessageboxclass.h"
-#include "style/zellinkrule.h"
 
 namespace {
 

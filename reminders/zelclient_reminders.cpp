@@ -213,8 +213,6 @@ void ZELClient::reminderPopupDisplay(QString subject, QString reminderId, QStrin
     popup->m_logoLabel->setText(QStringLiteral("ZEL Reminder"));
     popup->setWindowTitle(ZELTextBounds::shownLine(subject) + QStringLiteral(" - Reminder"));
     if (record.assignee != Self) {
-        // The owner's name as written, never markup.
-        popup->m_assigneeNameLabel->setTextFormat(Qt::PlainText);
         popup->m_assigneeNameLabel->setText(QStringLiteral("Assignee : ") + ZELTextBounds::shownName(record.owner));
         popup->m_assigneeNameLabel->show();
     } else {

@@ -394,6 +394,20 @@ QString shapeOf(QStringView part)
         } else if (const Placement *placement = placementOf(tag.name)) {
             while (!open.isEmpty() && holds(placement->closes, open.constLast()))
                 closeDownTo(open.size() - 1, start);
+            // Inside an element that may hold it, under others that may not
+            // (a cell after an unclosed <font>), it goes where the import puts
+            // it: into the nearest that may, what is open inside that ended.
+            if (!placement->parents.isEmpty() && !open.isEmpty() && !holds(placement->parents, open.constLast())) {
+                // Never out of a table of its own: a cell straight in a table
+                // gets the row made up for it below.
+                const bool cell = tag.name == u"td" || tag.name == u"th";
+                qsizetype holder = open.size() - 1;
+                while (holder >= 0 && !holds(placement->parents, open.at(holder))
+                       && !(cell && holds(kRowParents, open.at(holder))))
+                    --holder;
+                if (holder >= 0 && holds(placement->parents, open.at(holder)))
+                    closeDownTo(holder + 1, start);
+            }
             if (!placement->parents.isEmpty() && (open.isEmpty() || !holds(placement->parents, open.constLast()))) {
                 // A cell or row outside its table gets the table and row the
                 // import would make up for it, said here; anything else is left out.

@@ -147,10 +147,20 @@ void ZELOpenMarkup::open(qsizetype start, qsizetype end, QStringView name, int k
         m_open.removeLast();
     };
     if (m_overflow == 0) {
-        // A paragraph or list item directly in its like closes it.
-        if (!m_open.isEmpty() && (sameName(name, "p") || sameName(name, "li"))
-            && m_open.last().name.compare(name, Qt::CaseInsensitive) == 0)
+        // A paragraph ends the one it opens in, across inline elements but
+        // not across a block (a message's own body, say); a list item ends
+        // the one it opens directly in.
+        if (sameName(name, "p")) {
+            qsizetype paragraph = m_open.size() - 1;
+            while (paragraph >= 0 && !isBlock(m_open.at(paragraph).kind) && !sameName(m_open.at(paragraph).name, "body"))
+                --paragraph;
+            if (paragraph >= 0 && sameName(m_open.at(paragraph).name, "p")) {
+                while (m_open.size() > paragraph)
+                    pop();
+            }
+        } else if (!m_open.isEmpty() && sameName(name, "li") && sameName(m_open.last().name, "li")) {
             pop();
+        }
         for (const AllowedParents &allowed : kParents) {
             if (!sameName(name, allowed.name))
                 continue;

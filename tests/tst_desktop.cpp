@@ -322,7 +322,7 @@ private slots:
             chat->activateWindow();
             chat->raise();
         }
-        QTest::qWait(500); // time for a window manager to act on them
+        settle();
         QVERIFY(m_x.isStackedAbove(notice->winId(), chat->winId()));
         QVERIFY(chat->geometry().contains(notice->geometry()));
         QCOMPARE(notice->windowModality(), Qt::NonModal);
@@ -354,7 +354,7 @@ private slots:
         m_client->generateWindow();
         ZELOfflineMessagesWidget *inbox = m_client->m_offlineMessagesWidget.get();
         QTRY_VERIFY(inbox->windowHandle()->isExposed());
-        QTest::qWait(500); // time for a window manager to act on it
+        settle();
         QVERIFY(!inbox->m_replyPushButton->isEnabled());
 
         QTableWidget *table = inbox->m_offlineTable;
@@ -394,7 +394,7 @@ private slots:
         ZELRequestDialog *popup = m_client->m_requestDialogs.firstKey();
         QTRY_VERIFY(list->windowHandle()->isExposed());
         QTRY_VERIFY(popup->windowHandle()->isExposed());
-        QTest::qWait(500); // time for a window manager to act on them
+        settle();
         QVERIFY(m_x.isStackedAbove(popup->winId(), list->winId()));
         QVERIFY(list->geometry().intersects(popup->geometry()));
 

@@ -226,8 +226,10 @@ private:
     }
 
     // The answers the server had for messages shown: "<answerer> delivered <text>", "<answer> <file>".
-    QStringList answers() const
+    // What the client sent before a fence: a late wrong answer shows too.
+    QStringList answers()
     {
+        fence();
         QStringList seen;
         for (const ZELTestPeer::Request &request : m_peer->requests()) {
             if (request.type == "MESSAGEDELIVERED")

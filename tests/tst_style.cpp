@@ -19,6 +19,7 @@
 #include "style/zeltextbounds.h"
 #include "style/zellinkrule.h"
 #include "style/zelmarkupbounds.h"
+#include "style/zelopenmarkup.h"
 #include "style/zelmessagebrowser.h"
 #include "style/zelplaintooltips.h"
 #include "platform/zelfakedesktopservices.h"
@@ -646,6 +647,7 @@ private slots:
     void markupNesting();
     void markupWithinBoundsUnchanged_data();
     void markupWithinBoundsUnchanged();
+    void cutTextReadsAsInPlace();
     void toolTipsShowPlainText();
 
     // Application style: sizes and polish.
@@ -2200,6 +2202,12 @@ void TestStyle::markupWithinBoundsUnchanged_data()
            "10:01:02 am</td></tr></table>"
         << true;
     QTest::newRow("paragraphs left open") << "<p>one<p>two<li>three<li>four" << false;
+    // Sloppy markup closes what the import closes: the element that may hold
+    // the new one is looked for past unclosed inline ones, not made up anew.
+    QTest::newRow("cell after an unclosed font") << "<table><tr><td><font color=red>a<td>b</table>" << false;
+    QTest::newRow("row after an unclosed bold") << "<table><tr><td><b>x<tr><td>y</table>" << false;
+    QTest::newRow("a message's own body in a paragraph")
+        << "<p>a<html><body style='font-size:20pt'><p>y</p></body></html></p>after" << true;
     QTest::newRow("copied fragment") << "junk <b><b><b> <!--StartFragment--><b>x</b><!--EndFragment--> junk" << true;
     // A day of messages, each a whole document with the composer's sheet:
     // the sheet is read once, and the day looks the same.
@@ -2219,6 +2227,24 @@ void TestStyle::markupWithinBoundsUnchanged()
     QTextDocument after;
     after.setHtml(bounded);
     QCOMPARE(after.toHtml(), before.toHtml());
+}
+
+// Text cut after a paragraph that followed an unclosed bold reads as it did
+// in place: the import ends the bold with the first paragraph.
+void TestStyle::cutTextReadsAsInPlace()
+{
+    const QString text = QStringLiteral("<p><b>bold<p>plain, cut here");
+    ZELOpenMarkup open(text);
+    for (qsizetype at = text.indexOf('<'); at >= 0; at = text.indexOf('<', at + 1))
+        open.take(at, text.indexOf('>', at));
+    QTextDocument whole;
+    whole.setHtml(text);
+    QTextDocument piece;
+    piece.setHtml(open.context() + QStringLiteral("cut here"));
+    const auto weightOf = [](const QTextDocument &document, const QString &words) {
+        return document.find(words).charFormat().fontWeight();
+    };
+    QCOMPARE(weightOf(piece, "cut here"), weightOf(whole, "cut here"));
 }
 
 // A tooltip holds what a peer wrote (a name, a status message): it shows as

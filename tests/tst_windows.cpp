@@ -455,6 +455,8 @@ private slots:
         } else if (mode == QLatin1String("conference")) {
             window->setUserDetails(QStringLiteral("anita"), QString(), QStringLiteral("pw"));
             window->m_conferenceSessionName = QStringLiteral("Project20261209");
+            // A participant's window: the owner's buttons are not his.
+            window->setConferenceControlsShown(false);
             for (const char *user : { "ravi", "john" }) {
                 auto *item = new QListWidgetItem(QString::fromLatin1(user).toUpper(), window->m_chatRoomListBox);
                 item->setToolTip(QString::fromLatin1(user));

@@ -18,7 +18,6 @@
 #include <QTreeWidget>
 
 #include <cstdio>
-#include <ctime>
 #include <memory>
 
 namespace {
@@ -114,15 +113,6 @@ void treeFigures()
     std::fflush(stdout);
 }
 
-// The time the window's thread spent on the processor, in ms: on a busy
-// machine the wall-clock figures also hold other processes' turns.
-double threadCpuMs()
-{
-    timespec now{};
-    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
-    return now.tv_sec * 1e3 + now.tv_nsec / 1e6;
-}
-
 struct ListRound
 {
     double totalMs = 0;
@@ -185,18 +175,18 @@ ListRound listWithWindows(ZELBenchHoldApplication &app, int contacts, int window
     timer.start();
     const QList<QStringList> messages = ZELXmlCodec::parseBlock(list);
     round.parseMs = timer.nsecsElapsed() / 1e6;
-    app.longest = 0;
-    const double cpuStart = threadCpuMs();
+    app.resetLongest();
+    const double cpuStart = ZELBenchHoldApplication::threadCpuMs();
     timer.restart();
     QTimer::singleShot(0, client.get(), [&] { client->parsedMessagesFromServer(list, noFiles, messages); });
     for (int i = 0; i < 3; ++i)
         QCoreApplication::processEvents();
     round.totalMs = timer.nsecsElapsed() / 1e6;
-    round.cpuMs = threadCpuMs() - cpuStart;
+    round.cpuMs = ZELBenchHoldApplication::threadCpuMs() - cpuStart;
     round.holdMs = app.longest;
     round.present = client->m_presentContacts.size();
 
-    app.longest = 0;
+    app.resetLongest();
     for (QByteArray &change : contactChanges()) {
         QTimer::singleShot(0, client.get(), [&] { client->messageFromServer(change, noFiles); });
         QCoreApplication::processEvents();

@@ -661,7 +661,7 @@ int runRow(ZELBenchHoldApplication &app, const Row &row, const QString &folder)
     paintWindows();
     drainEvents();
 
-    app.longest = 0;
+    app.resetLongest();
     QElapsedTimer timer;
     timer.start();
     server.run([&] { server.peer.sendRaw(frame); });

@@ -69,7 +69,7 @@ Shown measure(ZELBenchHoldApplication &app, ZELMessageBrowser *view, const std::
         view->clear();
     result.clearMs = timer.nsecsElapsed() / 1e6;
     drainEvents();
-    app.longest = 0;
+    app.resetLongest();
     shown = false;
     timer.start();
     if (asEvent)

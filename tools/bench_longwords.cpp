@@ -316,7 +316,7 @@ int main(int argc, char *argv[])
         const QByteArray frame = ZELTestPeer::textFrame(row.bench->message(word, n));
         const QList<QWidget *> before = QApplication::topLevelWidgets();
         const int expected = handedOver + 1;
-        app.longest = 0;
+        app.resetLongest();
         timer.start();
         onPeer([&] { peer.sendRaw(frame); });
         while (handedOver < expected && timer.elapsed() < 120000)
@@ -356,7 +356,7 @@ int main(int argc, char *argv[])
         const QByteArray frame = ZELTestPeer::textFrame(row.message(n));
         const QList<QWidget *> before = QApplication::topLevelWidgets();
         const int expected = handedOver + 1;
-        app.longest = 0;
+        app.resetLongest();
         QElapsedTimer timer;
         timer.start();
         onPeer([&] { peer.sendRaw(frame); });

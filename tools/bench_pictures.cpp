@@ -101,7 +101,7 @@ int main(int argc, char *argv[])
             frames += frame;
         }
         const int expected = answered + int(messages.size());
-        app.longest = 0;
+        app.resetLongest();
         QElapsedTimer timer;
         timer.start();
         server.run([&] { peer.sendRaw(frames); });

@@ -151,7 +151,7 @@ void receiveFile(ZELBenchHoldApplication &app, ZELClient &client, ZELBenchPeerTh
     client.m_chatDownloadPending = true;
     client.m_downloadInProgress = true;
     client.m_transferFileName = QStringLiteral("received.bin");
-    app.longest = 0;
+    app.resetLongest();
     QElapsedTimer timer;
     timer.start();
     server.run([&] { server.peer.sendFile(data); });

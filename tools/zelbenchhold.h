@@ -52,6 +52,7 @@ public:
     {
         longest = 0;
         longestCpu = 0;
+        longestEvent.clear();
     }
 
     static double threadCpuMs()
