@@ -1,4 +1,5 @@
 #include "core/zelclient.h"
+#include "core/zelslicedwork.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,6 +73,9 @@ ZELClient::~ZELClient()
     }
     if (m_workerThread)
         m_workerThread->disconnect(this);
+    // A list still filling stops where it is: its rows go with their windows.
+    delete std::exchange(m_slicedWork, nullptr);
+    m_heldDeliveries.clear();
     // A received file still being written gives up (its target keeps its old
     // content) before anything its report would touch is gone.
     delete m_fileWriter;

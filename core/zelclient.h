@@ -16,6 +16,7 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 
 #include "core/zellazy.h"
@@ -48,6 +49,7 @@ class ZELPreferencesFile;
 class ZELReminderDialog;
 class ZELReminderPopup;
 class ZELRequestDialog;
+class ZELSlicedWork;
 class ZELTcpSocket;
 class ZELThread;
 class ZELVoiceMail;
@@ -339,6 +341,17 @@ public:
     // through it (Continue for a type it does not know); the fuzz target feeds both.
     static QStringList dispatchTypes();
     ZELDispatchResult dispatchMessage(const QStringList &message);
+
+    // Long lists. A handler hands the rows of a long list over as steps: they
+    // run a slice at a time, and every delivery after the message waits, in
+    // arrival order, until the closing step has run. A list that fits into one
+    // slice is done at once.
+    void runSliced(qsizetype count, std::function<void(qsizetype)> step, std::function<void()> finish);
+    // Ends the list being worked through and hands over every delivery waiting
+    // behind it, at once: before anything the session had is cleared.
+    void settleSlicedWork();
+    // Whether a list is being worked through, or deliveries wait behind one.
+    bool slicedWorkPending() const;
 public slots:
 
     // ------------------------------------------------------------------
@@ -866,6 +879,23 @@ public:
     QString m_downloadVoiceMailName;
     // Dispatch: the text block being handled (a delete list travels after its document)
     QByteArray m_deliveryBlock;
+    // A delivery waiting behind a long list; `resumed`: the rest of one begun before it.
+    struct HeldDelivery
+    {
+        QByteArray text;
+        QByteArray files;
+        QList<QStringList> messages;
+        bool resumed = false;
+    };
+    // Runs a delivery's messages; a message that starts a long list leaves the
+    // rest held, first in line.
+    void runDelivery(QByteArray &text, QByteArray &files, const QList<QStringList> &messages, bool resumed);
+    ZELDispatchResult dispatchOne(const QStringList &message);
+    void resumeHeldDeliveries();
+    QList<HeldDelivery> m_heldDeliveries;
+    ZELSlicedWork *m_slicedWork = nullptr;
+    bool m_settlingSlices = false;
+    int m_dispatchDepth = 0;
     QStringList m_offlineFileDetails;
     QStringList m_privilegeInfo;
 

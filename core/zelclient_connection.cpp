@@ -312,6 +312,8 @@ void ZELClient::sendKeepAliveSignalToServer()
 
 void ZELClient::closeConnection()
 {
+    // What came before the end of the connection is handled before it.
+    settleSlicedWork();
     // A new connection owes no answer to a sign-in given up on this one.
     m_abandonedSignIns.clear();
     m_abandonedSessionOpen = false;
@@ -375,6 +377,7 @@ void ZELClient::closeConnection()
 // that sends requests is told that the server is gone.
 void ZELClient::disConnectedSignal()
 {
+    settleSlicedWork();
     // The field is empty once a sign-in went out; what it holds now was typed
     // (or remembered) on the sign-in page and stays for the next Sign In.
     passWordEdit->setFocus();

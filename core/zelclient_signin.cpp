@@ -566,6 +566,8 @@ void ZELClient::endUserSession()
 
 void ZELClient::signOutSuccessFull()
 {
+    // A contact list still filling ends before the tree is cleared.
+    settleSlicedWork();
     passWordEdit->setText(QString());
     passWordEdit->setFocus();
 

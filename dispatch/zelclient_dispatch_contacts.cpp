@@ -14,6 +14,7 @@
 #include "chat/zelchatwindow.h"
 #include "chat/zelinvitablelist.h"
 #include "chat/zeltranscript.h"
+#include "core/zelslicedwork.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
 #include "mainwindow/zelcontactindex.h"
@@ -167,39 +168,73 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
     if (!m_onlineItem || !m_offlineItem || !m_activeItem || !m_inactiveItem || !m_recentChatsItem)
         return ZELDispatchResult::Continue;
 
-    QStringList message = received;
     const bool empty = own && messageValue(received, OwnText) == QLatin1String("EMPTY");
-    if (own && !empty)
-        message = QStringList{received.first(), kind}
-                  + messageValue(received, OwnText).split(QLatin1Char(','), Qt::KeepEmptyParts);
     if (empty)
         signInNotices(*this, true);
 
-    ZELContactIndex *index = contactIndex();
-    // Looked up once per contact: sets instead of walking the lists each time.
-    QSet<QString> presentUsers;
+    // What the whole list shares, kept while its contacts are added a slice at a time.
+    struct Listing
+    {
+        // "OTHERS": a contact's values are fields of the message. "OWN": they
+        // are the comma-separated values of one text, read in order as the list
+        // fills rather than split up front.
+        QStringList message;
+        QString ownText;
+        qsizetype ownAt = 0;
+        QString values[ContactWidth];
+        void read(qsizetype contact)
+        {
+            if (ownText.isNull()) {
+                const qsizetype b = FirstContact + contact * ContactWidth;
+                for (int v = 0; v < ContactWidth; ++v)
+                    values[v] = messageValue(message, int(b + v));
+                return;
+            }
+            for (int v = 0; v < ContactWidth; ++v) {
+                const qsizetype comma = ownText.indexOf(QLatin1Char(','), ownAt);
+                const qsizetype end = comma < 0 ? ownText.size() : comma;
+                values[v] = ownText.mid(ownAt, end - ownAt);
+                ownAt = end + 1;
+            }
+        }
+        bool own = false;
+        bool onlinePopup = false;
+        // Looked up once per contact: sets instead of walking the lists each time.
+        QSet<QString> presentUsers;
+        QSet<QString> assignees;
+        // Every window can invite the contacts online, handed over once for the
+        // whole list; namesakes are rows of their own.
+        ZELInvitableList::Contacts invitable;
+        // One pop-up slides in for the whole list, naming the last contact who came
+        // online: each would replace the one before it, and each slide holds the window.
+        std::optional<QString> cameOnline;
+    };
+    // Not const: the closing step hands it on.
+    auto listing = std::make_shared<Listing>();
+    if (own)
+        listing->ownText = empty ? QString() : messageValue(received, OwnText);
+    else
+        listing->message = received;
+    listing->own = own;
     for (const QString &entry : std::as_const(m_presentContacts))
-        presentUsers.insert(entry.section(QStringLiteral("##"), 0, 0));
-    QSet<QString> assignees;
+        listing->presentUsers.insert(entry.section(QStringLiteral("##"), 0, 0));
     if (ZELReminderDialog *dialog = m_reminderDialog.built()) {
         for (int i = 0, n = dialog->m_assigneeName->count(); i < n; ++i)
-            assignees.insert(dialog->m_assigneeName->itemText(i));
+            listing->assignees.insert(dialog->m_assigneeName->itemText(i));
     } else {
         for (const QString &name : std::as_const(m_pendingAssignees.names))
-            assignees.insert(name);
+            listing->assignees.insert(name);
     }
-    const bool onlinePopup = m_notificationSettings.value(ZELNotificationList::ComesOnline) == True;
-    // Every window can invite the contacts online, handed over once for the
-    // whole list; namesakes are rows of their own.
-    ZELInvitableList::Contacts invitable;
-    // One pop-up slides in for the whole list, naming the last contact who came
-    // online: each would replace the one before it, and each slide holds the window.
-    std::optional<QString> cameOnline;
-    // Only whole records: a short or truncated list never reads past its end.
-    const int contacts = empty ? 0 : messageRecordCount(message, FirstContact, ContactWidth);
-    for (int c = 0; c < contacts; ++c) {
-        const int b = FirstContact + c * ContactWidth;
-        auto value = [&message, b](ContactValue v) { return messageValue(message, b + v); };
+    listing->onlinePopup = m_notificationSettings.value(ZELNotificationList::ComesOnline) == True;
+
+    const auto addContact = [this, listing](qsizetype c) {
+        // The tree was cleared under a list still filling: nothing is left to fill.
+        if (!m_onlineItem || !m_offlineItem || !m_activeItem || !m_inactiveItem || !m_recentChatsItem)
+            return;
+        ZELContactIndex *index = contactIndex();
+        QSet<QString> &presentUsers = listing->presentUsers;
+        listing->read(c);
+        auto value = [&listing](ContactValue v) { return listing->values[v]; };
         const QString userName = value(ContactUserName);
         const QString state = value(ContactState);
         const QString department = value(ContactDepartment);
@@ -209,7 +244,7 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
         const QStringList profile = profileParts(value(ContactProfile));
         const QString company = profile.value(ProfileCompany);
         if (userName.isEmpty())
-            continue;
+            return;
 
         if (state == Offline) {
             const char *icon = approved ? ZELContactRow::OfflineIcon : ZELContactRow::ApprovalIcon;
@@ -266,9 +301,9 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
             else
                 m_activeItem->addChild(ZELContactRow::make(text, icon, toolTip));
 
-            invitable.append({userName, displayName});
-            if (!own && onlinePopup)
-                cameOnline = displayName;
+            listing->invitable.append({userName, displayName});
+            if (!listing->own && listing->onlinePopup)
+                listing->cameOnline = displayName;
         }
 
         UserRecord record;
@@ -286,23 +321,35 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
         if (state == Online)
             userLoggedInStatus(userName, displayName, record.photoBase64);
 
-        if (approved && !assignees.contains(displayName)) {
-            assignees.insert(displayName);
+        if (approved && !listing->assignees.contains(displayName)) {
+            listing->assignees.insert(displayName);
             addReminderAssignee(displayName,
                                 displayName + QStringLiteral("##") + userName + QStringLiteral("##") + record.timeZone);
         }
-    }
+    };
 
-    for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
-        if (window)
-            window->invitableUsers().add(invitable, ZELInvitableList::SameUserName);
-    }
-    if (cameOnline)
-        raisePopUp(*cameOnline, Online);
+    const auto finish = [this, listing]() mutable {
+        for (ZELChatWindow *window : std::as_const(m_chatWindows)) {
+            if (window)
+                window->invitableUsers().add(listing->invitable, ZELInvitableList::SameUserName);
+        }
+        if (listing->cameOnline)
+            raisePopUp(*listing->cameOnline, Online);
 
-    signInNotices(*this, false);
-    hideFavouritesUsers();
-    m_autoReSignIn = false;
+        signInNotices(*this, false);
+        hideFavouritesUsers();
+        m_autoReSignIn = false;
+        // A list of tens of thousands takes a while to free as well.
+        ZELSlicedWork::releaseAside(std::move(listing));
+    };
+
+    // Only whole records: a short or truncated list never reads past its end.
+    qsizetype contacts = 0;
+    if (!own)
+        contacts = messageRecordCount(listing->message, FirstContact, ContactWidth);
+    else if (!empty && received.size() > OwnText)
+        contacts = (listing->ownText.count(QLatin1Char(',')) + 1) / ContactWidth;
+    runSliced(contacts, addContact, finish);
     return ZELDispatchResult::Continue;
 }
 

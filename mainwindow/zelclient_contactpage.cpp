@@ -56,6 +56,7 @@ void ZELClient::successFullLoginStatus(QStringList reply)
     }
     stackedWidget->setCurrentWidget(MainPage);
 
+    settleSlicedWork();
     m_contactView->clear();
     m_expandedContactItem = nullptr;
     m_searchMatches.clear();

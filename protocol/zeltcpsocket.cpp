@@ -769,6 +769,10 @@ void ZELTcpSocket::messageFromServer()
 void ZELTcpSocket::readSome()
 {
     while (bytesAvailable() > 0) {
+        if (m_deliveryHeld) {
+            m_readPaused = true;
+            return;
+        }
         if (m_nextSlice.isActive() || sliceUsedUp()) {
             m_readPaused = true;
             if (!m_nextSlice.isActive())
@@ -826,6 +830,8 @@ void ZELTcpSocket::processReceivedBytes(QByteArrayView bytes)
 void ZELTcpSocket::deliverFrames()
 {
     while (!m_frames.isEmpty()) {
+        if (m_deliveryHeld && !m_closing)
+            return; // the owner works through a long list: the rest waits for it
         if (sliceUsedUp()) {
             m_nextSlice.start();
             return;
@@ -869,6 +875,7 @@ void ZELTcpSocket::closeConnection()
     dropUnsentFrames();
     // What arrived complete before the connection closed is still the server's word.
     m_nextSlice.stop();
+    m_closing = true;
     while (bytesAvailable() > 0)
         passToReceiver(read(ReadChunk));
     waitUntilDecoded(QDeadlineTimer(QDeadlineTimer::Forever));
@@ -884,8 +891,18 @@ void ZELTcpSocket::closeConnection()
         if (m_frames.size() >= before)
             break;
     }
+    m_closing = false;
     clearReceiveBuffer();
     emit disconnectedSignal();
+}
+
+void ZELTcpSocket::holdDelivery(bool hold)
+{
+    if (m_deliveryHeld == hold)
+        return;
+    m_deliveryHeld = hold;
+    if (!hold && (!m_frames.isEmpty() || m_readPaused) && !m_nextSlice.isActive())
+        m_nextSlice.start();
 }
 
 void ZELTcpSocket::clearReceiveBuffer()

@@ -93,6 +93,11 @@ public:
     void processReceivedBytes(QByteArrayView bytes);
     // Drops every byte and frame received but not yet handed over.
     void clearReceiveBuffer();
+    // While held, received frames wait in arrival order and reading pauses once
+    // the receiver is full; letting go hands them over in the next slice. The
+    // owner holds them while it works through a long list a slice at a time.
+    // Frames complete when the connection closes are handed over all the same.
+    void holdDelivery(bool hold);
 
 signals:
     void sendDataToClient(QByteArray &textBlock, QByteArray &fileBlock, const QList<QStringList> &messages);
@@ -147,6 +152,8 @@ private:
     // Frames already taken from the receiver but not yet handed over (owner's thread only).
     QList<ReceivedFrame> m_frames;
     bool m_readPaused = false;
+    bool m_deliveryHeld = false;
+    bool m_closing = false; // everything complete is handed over, held or not
     QTimer m_nextSlice;
     QElapsedTimer m_slice; // the time the current slice began
 };
