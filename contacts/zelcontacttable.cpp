@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QIcon>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QTableWidget>
 
 const char *const ZELContactTable::ProfileIcon = ":images/userInfo1.png";
@@ -59,6 +60,30 @@ QTableWidgetItem *ZELContactTable::checkItem(const QString &text)
     auto *item = new QTableWidgetItem(text);
     item->setCheckState(Qt::Unchecked);
     return item;
+}
+
+void ZELContactTable::beginOrderedFill(QTableWidget *table)
+{
+    // Sorting on with no column to sort by: a row added sorts nothing, and
+    // turning sorting on sorts nothing either (the table's sort costs the
+    // window about 2 ms a thousand rows, even of rows already in order).
+    table->setSortingEnabled(false);
+    {
+        const QSignalBlocker quiet(table->horizontalHeader());
+        table->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    }
+    table->setSortingEnabled(true);
+}
+
+void ZELContactTable::endOrderedFill(QTableWidget *table, int column, bool inOrder)
+{
+    QHeaderView *header = table->horizontalHeader();
+    if (!inOrder || header->sortIndicatorSection() != -1) {
+        table->sortItems(column, Qt::AscendingOrder);
+        return;
+    }
+    const QSignalBlocker quiet(header);
+    header->setSortIndicator(column, Qt::AscendingOrder);
 }
 
 void ZELContactTable::setText(QTableWidget *table, int row, int column, const QString &text)

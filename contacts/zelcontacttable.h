@@ -43,6 +43,12 @@ public:
     // The row has items in columns 1, 2, 4 and 5 (the rows a card is made for).
     static bool hasCardItems(const QTableWidget *table, int row);
     static QString text(const QTableWidget *table, int row, int column);
+    // A long fill whose rows come in the order of one column: sorting stays on
+    // for the user, but nothing is sorted while the rows come in, and at the end
+    // the indicator is set on that column without sorting again. Rows the table
+    // held before, or a sort the user chose meanwhile, have it sorted once.
+    static void beginOrderedFill(QTableWidget *table);
+    static void endOrderedFill(QTableWidget *table, int column, bool inOrder);
     // The Yes/No question of an approval list, owned by the caller. It holds
     // the list and the main widget behind it, never a request pop-up, so one
     // can still be answered while the question waits.

@@ -2,6 +2,7 @@
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
+#include "core/zelslicedwork.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
 #include "style/zeltextbounds.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMovie>
+#include <QPointer>
 #include <QSet>
 #include <QTableWidget>
 
@@ -229,23 +231,36 @@ ZELDispatchResult ZELClient::dispatchUpdateConferenceChatUsers(const QStringList
     }
 
     // Every member key is followed by ","; a key without one is not counted.
-    const QString members = messageValue(message, UpdateMembers);
-    const QStringList pieces = members.split(QLatin1Char(','), Qt::KeepEmptyParts);
-    const int count = int(members.count(QLatin1Char(',')));
-    // A set, not a walk of the list per entry: a long list must not stall the window.
+    struct Members
+    {
+        QString text;
+        qsizetype at = 0;
+        // A set, not a walk of the list per entry: a long list must not stall the window.
+        QSet<QString> listed;
+    };
+    auto members = std::make_shared<Members>();
+    members->text = messageValue(message, UpdateMembers);
     const QStringList listedNames = window->participantUserNames();
-    QSet<QString> listed(listedNames.cbegin(), listedNames.cend());
-    for (int i = 0; i < count; ++i) {
-        const QString &entry = pieces.at(i);
-        const QString userName = firstField(entry);
-        if (userName == m_loginId || listed.contains(userName))
-            continue;
-        if (window->m_chatRoomListBox->count() >= MaxConferenceParticipants)
-            break;
-        listed.insert(userName);
-        addConferenceParticipant(window, userName, secondField(entry));
-        addMember(window, entry);
-    }
+    members->listed = QSet<QString>(listedNames.cbegin(), listedNames.cend());
+    const QPointer<ZELChatWindow> conference = window;
+    // Each member shown is a row with widgets of its own: they are added a
+    // slice at a time, the keys read in order as they go.
+    runSliced(
+        members->text.count(QLatin1Char(',')),
+        [this, conference, members](qsizetype) {
+            const qsizetype comma = members->text.indexOf(QLatin1Char(','), members->at);
+            const QString entry = members->text.mid(members->at, comma - members->at);
+            members->at = comma + 1;
+            if (!conference || conference->m_chatRoomListBox->count() >= MaxConferenceParticipants)
+                return;
+            const QString userName = firstField(entry);
+            if (userName == m_loginId || members->listed.contains(userName))
+                return;
+            members->listed.insert(userName);
+            addConferenceParticipant(conference, userName, secondField(entry));
+            addMember(conference, entry);
+        },
+        [members]() mutable { ZELSlicedWork::releaseAside(std::move(members)); });
     return ZELDispatchResult::Continue;
 }
 

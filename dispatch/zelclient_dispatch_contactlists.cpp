@@ -5,12 +5,15 @@
 #include <QComboBox>
 #include <QListWidget>
 #include <QMenu>
-#include <QRegularExpression>
+#include <QPointer>
 #include <QSet>
 #include <QSignalBlocker>
 #include <QStackedWidget>
 #include <QTableWidget>
 #include <QTreeWidget>
+
+#include <algorithm>
+#include <numeric>
 
 #include "chat/zelchatwindow.h"
 #include "chat/zelinvitablelist.h"
@@ -19,6 +22,7 @@
 #include "contacts/zelapprovalrequesteduser.h"
 #include "contacts/zelcontacttable.h"
 #include "contacts/zeldeletecontact.h"
+#include "core/zelslicedwork.h"
 #include "protocol/zelparsedmessage.h"
 #include "mainwindow/zelcontactindex.h"
 #include "mainwindow/zelcontactrow.h"
@@ -54,22 +58,65 @@ const char RequestedText[] = "Approval Requested User Contacts";
 // The contacts offered for deletion travel after the DELETECONTACT document,
 // comma-separated, four values per contact: the text after its closing tag
 // and the line break that follows it, up to the next message of the block.
-QStringList deleteListOf(const QByteArray &block)
+// Its values are read in place: a list of a hundred thousand contacts is not
+// cut into as many strings before the table shows the first.
+struct DeleteList
 {
+    QString text;
+    QList<qsizetype> ends; // where each value ends: at its comma, or at the text's end
+
+    qsizetype size() const { return ends.size(); }
+    QStringView view(qsizetype i) const
+    {
+        if (i < 0 || i >= ends.size())
+            return {};
+        const qsizetype start = i == 0 ? 0 : ends.at(i - 1) + 1;
+        return QStringView(text).mid(start, ends.at(i) - start);
+    }
+    QString value(qsizetype i) const { return view(i).toString(); }
+};
+
+DeleteList deleteListOf(const QByteArray &block)
+{
+    DeleteList list;
     const QByteArray closing("</DELETECONTACT>");
     const qsizetype at = block.indexOf(closing, 1);
     if (at < 0)
-        return QStringList();
+        return list;
     qsizetype from = at + closing.size();
     while (from < block.size() && (block.at(from) == '\n' || block.at(from) == '\r'))
         ++from;
-    static const QRegularExpression nextMessage(QStringLiteral(":::\\s*<"));
-    QString text = QString::fromLatin1(block.mid(from));
-    const qsizetype end = text.indexOf(nextMessage);
-    if (end >= 0)
-        text.truncate(end);
-    text.remove(QStringLiteral(":::"));
-    return text.split(QLatin1Char(','), Qt::KeepEmptyParts);
+    QString &text = list.text;
+    text = QString::fromLatin1(QByteArrayView(block).sliced(from));
+    // Up to the next message: ":::", any white space, "<".
+    const QString separator = QStringLiteral(":::");
+    for (qsizetype next = text.indexOf(separator); next >= 0; next = text.indexOf(separator, next + 1)) {
+        qsizetype after = next + separator.size();
+        while (after < text.size() && text.at(after).isSpace())
+            ++after;
+        if (after < text.size() && text.at(after) == QLatin1Char('<')) {
+            text.truncate(next);
+            break;
+        }
+    }
+    text.remove(separator);
+    for (qsizetype comma = text.indexOf(QLatin1Char(',')); comma >= 0; comma = text.indexOf(QLatin1Char(','), comma + 1))
+        list.ends.append(comma);
+    list.ends.append(text.size());
+    return list;
+}
+
+// The records of a list (`width` values each, from the first) in the order of
+// their names, as a table sorts its name column: plain, case-sensitive.
+QList<qsizetype> orderByName(const QStringList &list, qsizetype records, qsizetype width, qsizetype name,
+                             qsizetype first = 0)
+{
+    QList<qsizetype> order(records);
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&](qsizetype a, qsizetype b) {
+        return list.value(first + a * width + name) < list.value(first + b * width + name);
+    });
+    return order;
 }
 
 void endSearchCursor(ZELClient &client)
@@ -128,29 +175,43 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
             dialog->m_userProfiles.clear();
             QTableWidget *table = dialog->m_resulttable;
             if (message.size() > FirstFound) {
-                table->setSortingEnabled(false);
+                const bool inOrder = table->rowCount() == 0;
+                ZELContactTable::beginOrderedFill(table);
+                const QPointer<ZELAddContact> shown = dialog;
+                auto found = std::make_shared<const QStringList>(message);
                 // Only whole records: a truncated answer never reads past its end.
-                const int found = messageRecordCount(message, FirstFound, FoundWidth);
-                for (int r = 0; r < found; ++r) {
-                    const int b = FirstFound + r * FoundWidth;
-                    const QString loginId = messageValue(message, b + FoundLoginId);
-                    const QStringList profile =
-                        profileParts(messageValue(message, b + FoundProfile));
-                    table->insertRow(r);
-                    table->setRowHeight(r, 20);
-                    table->setItem(r, ZELAddContact::ProfileColumn, ZELContactTable::profileItem());
-                    table->setItem(r, ZELAddContact::NameColumn,
-                                   ZELContactTable::checkItem(QStringLiteral("  ") + messageValue(message, b + FoundName)));
-                    ZELContactTable::setText(table, r, ZELAddContact::LoginIdColumn, loginId);
-                    ZELContactTable::setText(table, r, ZELAddContact::CompanyColumn, profile.value(SearchCompany));
-                    ZELContactTable::setText(table, r, ZELAddContact::DepartmentColumn,
-                                             messageValue(message, b + FoundDepartment));
-                    ZELContactTable::setText(table, r, ZELAddContact::JobTitleColumn, profile.value(ProfileJobTitle));
-                    dialog->m_userProfiles.insert(loginId, profile);
-                }
-                endSearchCursor(*this);
-                table->setSortingEnabled(true);
-                table->sortItems(ZELAddContact::NameColumn, Qt::AscendingOrder);
+                const qsizetype records = messageRecordCount(message, FirstFound, FoundWidth);
+                auto order = std::make_shared<const QList<qsizetype>>(
+                    orderByName(message, records, FoundWidth, FoundName, FirstFound));
+                runSliced(
+                    records,
+                    [shown, found, order](qsizetype r) {
+                        if (!shown)
+                            return;
+                        QTableWidget *table = shown->m_resulttable;
+                        const QStringList &message = *found;
+                        const int b = int(FirstFound + order->at(r) * FoundWidth);
+                        const QString loginId = messageValue(message, b + FoundLoginId);
+                        const QStringList profile = profileParts(messageValue(message, b + FoundProfile));
+                        table->insertRow(int(r));
+                        table->setRowHeight(int(r), 20);
+                        table->setItem(int(r), ZELAddContact::ProfileColumn, ZELContactTable::profileItem());
+                        table->setItem(int(r), ZELAddContact::NameColumn,
+                                       ZELContactTable::checkItem(QStringLiteral("  ") + messageValue(message, b + FoundName)));
+                        ZELContactTable::setText(table, int(r), ZELAddContact::LoginIdColumn, loginId);
+                        ZELContactTable::setText(table, int(r), ZELAddContact::CompanyColumn, profile.value(SearchCompany));
+                        ZELContactTable::setText(table, int(r), ZELAddContact::DepartmentColumn,
+                                                 messageValue(message, b + FoundDepartment));
+                        ZELContactTable::setText(table, int(r), ZELAddContact::JobTitleColumn,
+                                                 profile.value(ProfileJobTitle));
+                        shown->m_userProfiles.insert(loginId, profile);
+                    },
+                    [this, shown, found, inOrder]() mutable {
+                        endSearchCursor(*this);
+                        if (shown)
+                            ZELContactTable::endOrderedFill(shown->m_resulttable, ZELAddContact::NameColumn, inOrder);
+                        ZELSlicedWork::releaseAside(std::move(found));
+                    });
             } else {
                 endSearchCursor(*this);
                 dialog->m_resultLabel->show();
@@ -234,38 +295,56 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
 ZELDispatchResult ZELClient::dispatchDeleteContact(const QStringList &message)
 {
     ZELDeleteContact *dialog = m_deleteContactDialog.get();
-    if (!dialog->isVisible()) {
-        dialog->show();
-        if (messageValue(message, 1) == QLatin1String("DELETELIST") && message.size() >= 3) {
-            const QStringList list = deleteListOf(m_deliveryBlock);
-            QTableWidget *table = dialog->m_deleteContactList;
-            table->setSortingEnabled(false);
-            dialog->m_userProfiles.clear();
-            // An entry starts while its name and login id are there.
-            const int entries = int((list.size() + ListWidth - ListDepartment) / ListWidth);
-            for (int r = 0; r < entries; ++r) {
-                const int b = r * ListWidth;
-                const QString loginId = messageValue(list, b + ListLoginId);
-                const QStringList profile =
-                    profileParts(messageValue(list, b + ListProfile));
-                const int row = table->rowCount();
-                table->insertRow(row);
-                table->setRowHeight(row, 20);
-                table->setItem(row, ZELDeleteContact::ProfileColumn, ZELContactTable::profileItem());
-                table->setItem(row, ZELDeleteContact::NameColumn,
-                               ZELContactTable::checkItem(QStringLiteral("  ") + messageValue(list, b + ListName)));
-                ZELContactTable::setText(table, row, ZELDeleteContact::LoginIdColumn, loginId);
-                ZELContactTable::setText(table, row, ZELDeleteContact::CompanyColumn, profile.value(1));
-                ZELContactTable::setText(table, row, ZELDeleteContact::DepartmentColumn,
-                                         messageValue(list, b + ListDepartment));
-                ZELContactTable::setText(table, row, ZELDeleteContact::JobTitleColumn, profile.value(0));
-                dialog->m_userProfiles.insert(loginId, profile);
-            }
-            table->setSortingEnabled(true);
-            table->sortItems(ZELDeleteContact::NameColumn, Qt::AscendingOrder);
-        }
+    if (dialog->isVisible() || messageValue(message, 1) != QLatin1String("DELETELIST") || message.size() < 3) {
+        if (!dialog->isVisible())
+            dialog->show();
+        endSearchCursor(*this);
+        return ZELDispatchResult::Continue;
     }
-    endSearchCursor(*this);
+    dialog->show();
+    auto list = std::make_shared<const DeleteList>(deleteListOf(m_deliveryBlock));
+    const QPointer<ZELDeleteContact> shown = dialog;
+    QTableWidget *table = dialog->m_deleteContactList;
+    const bool inOrder = table->rowCount() == 0;
+    ZELContactTable::beginOrderedFill(table);
+    dialog->m_userProfiles.clear();
+    // An entry starts while its name and login id are there.
+    const qsizetype entries = (list->size() + ListWidth - ListDepartment) / ListWidth;
+    // Added in the order the table sorts them in, so sorting it at the end
+    // finds every row in place.
+    auto order = std::make_shared<QList<qsizetype>>(entries);
+    std::iota(order->begin(), order->end(), 0);
+    std::stable_sort(order->begin(), order->end(), [&list](qsizetype a, qsizetype b) {
+        return list->view(a * ListWidth + ListName) < list->view(b * ListWidth + ListName);
+    });
+    runSliced(
+        entries,
+        [shown, list, order](qsizetype r) {
+            if (!shown)
+                return;
+            QTableWidget *table = shown->m_deleteContactList;
+            const int b = int(order->at(r) * ListWidth);
+            const QString loginId = list->value(b + ListLoginId);
+            const QStringList profile = profileParts(list->value(b + ListProfile));
+            const int row = table->rowCount();
+            table->insertRow(row);
+            table->setRowHeight(row, 20);
+            table->setItem(row, ZELDeleteContact::ProfileColumn, ZELContactTable::profileItem());
+            table->setItem(row, ZELDeleteContact::NameColumn,
+                           ZELContactTable::checkItem(QStringLiteral("  ") + list->value(b + ListName)));
+            ZELContactTable::setText(table, row, ZELDeleteContact::LoginIdColumn, loginId);
+            ZELContactTable::setText(table, row, ZELDeleteContact::CompanyColumn, profile.value(1));
+            ZELContactTable::setText(table, row, ZELDeleteContact::DepartmentColumn,
+                                     list->value(b + ListDepartment));
+            ZELContactTable::setText(table, row, ZELDeleteContact::JobTitleColumn, profile.value(0));
+            shown->m_userProfiles.insert(loginId, profile);
+        },
+        [this, shown, list, inOrder]() mutable {
+            if (shown)
+                ZELContactTable::endOrderedFill(shown->m_deleteContactList, ZELDeleteContact::NameColumn, inOrder);
+            endSearchCursor(*this);
+            ZELSlicedWork::releaseAside(std::move(list));
+        });
     return ZELDispatchResult::Continue;
 }
 
@@ -327,53 +406,81 @@ ZELDispatchResult ZELClient::dispatchAddContactApprovalStatus(const QStringList 
 {
     ZELApprovalAddContact *dialog = m_approvalAddContactDialog.get();
     QTableWidget *table = dialog->m_approvaltable;
-    table->setSortingEnabled(false);
-    // The requests listed already, looked up once each: a long list must not
-    // walk the table for every request it holds.
-    QSet<QString> listed;
+    const bool inOrder = table->rowCount() == 0;
+    ZELContactTable::beginOrderedFill(table);
+    struct Requests
+    {
+        QStringList message;
+        // The requests listed already, looked up once each: a long list must not
+        // walk the table for every request it holds.
+        QSet<QString> listed;
+        int shown = 0;
+        // The requests in the order of their names.
+        QList<qsizetype> order;
+    };
+    auto requests = std::make_shared<Requests>();
+    requests->message = message;
+    {
+        QStringList names;
+        names.reserve(message.size());
+        for (qsizetype i = 1; i < message.size(); ++i)
+            names.append(message.at(i).section(QLatin1Char('#'), RequestName, RequestName));
+        requests->order = orderByName(names, names.size(), 1, 0);
+    }
     for (int row = 0; row < table->rowCount(); ++row)
-        listed.insert(ZELContactTable::text(table, row, ZELApprovalAddContact::LoginIdColumn));
-    int k = 0;
-    for (int i = 1; i < message.size(); ++i) {
-        const QStringList fields = messageValue(message, i).split(QLatin1Char('#'), Qt::KeepEmptyParts);
-        // A request of fewer fields is outside the format: nothing to show of it.
-        if (fields.size() < RequestFields || listed.contains(fields.at(RequestLoginId)))
-            continue;
-        listed.insert(fields.at(RequestLoginId));
-        const QStringList profile = profileParts(fields.at(RequestProfile));
-        table->insertRow(k);
-        table->setRowHeight(k, 20);
-        QTableWidgetItem *icon = ZELContactTable::profileItem(QTableWidgetItem::UserType);
-        icon->setSizeHint(QSize(10, 10));
-        table->setItem(k, ZELApprovalAddContact::ProfileColumn, icon);
-        table->setItem(k, ZELApprovalAddContact::NameColumn,
-                       ZELContactTable::checkItem(QStringLiteral("  ") + fields.at(RequestName)));
-        ZELContactTable::setText(table, k, ZELApprovalAddContact::LoginIdColumn, fields.at(RequestLoginId));
-        ZELContactTable::setText(table, k, ZELApprovalAddContact::CompanyColumn, profile.value(RequestCompany));
-        ZELContactTable::setText(table, k, ZELApprovalAddContact::DepartmentColumn, fields.at(RequestDepartment));
-        ZELContactTable::setText(table, k, ZELApprovalAddContact::JobTitleColumn, fields.at(RequestJobTitle));
-        dialog->m_userProfiles.insert(fields.at(RequestLoginId), profile);
-        ++k;
-    }
-    if ((k > 0 && MainPage->isVisible()) || stackedWidget->currentIndex() == 1) {
-        m_addContactApprovalAction->setText(tr(ApprovalText) + QStringLiteral(" (")
-                                            + QString::number(message.size() - 1) + QLatin1Char(')'));
-        m_addContactApprovalAction->setEnabled(true);
-        table->setSortingEnabled(true);
-        table->sortItems(ZELApprovalAddContact::NameColumn, Qt::AscendingOrder);
-        if (!m_autoReSignIn && !m_decideLater) {
-            dialog->setModal(true);
-            dialog->show();
-            // In front of the main window the alert raised, under the
-            // "added you" pop-up the alert opened.
-            dialog->raise();
-            raiseRequestDialogs();
-        }
-    } else {
-        m_addContactApprovalAction->setText(tr(ApprovalText));
-        m_addContactApprovalAction->setEnabled(false);
-    }
-    m_decideLater = false;
+        requests->listed.insert(ZELContactTable::text(table, row, ZELApprovalAddContact::LoginIdColumn));
+    const QPointer<ZELApprovalAddContact> approval = dialog;
+    runSliced(
+        message.size() - 1,
+        [approval, requests](qsizetype at) {
+            if (!approval)
+                return;
+            QTableWidget *table = approval->m_approvaltable;
+            const QStringList fields = messageValue(requests->message, int(requests->order.at(at) + 1))
+                                           .split(QLatin1Char('#'), Qt::KeepEmptyParts);
+            // A request of fewer fields is outside the format: nothing to show of it.
+            if (fields.size() < RequestFields || requests->listed.contains(fields.at(RequestLoginId)))
+                return;
+            requests->listed.insert(fields.at(RequestLoginId));
+            const QStringList profile = profileParts(fields.at(RequestProfile));
+            const int k = requests->shown++;
+            table->insertRow(k);
+            table->setRowHeight(k, 20);
+            QTableWidgetItem *icon = ZELContactTable::profileItem(QTableWidgetItem::UserType);
+            icon->setSizeHint(QSize(10, 10));
+            table->setItem(k, ZELApprovalAddContact::ProfileColumn, icon);
+            table->setItem(k, ZELApprovalAddContact::NameColumn,
+                           ZELContactTable::checkItem(QStringLiteral("  ") + fields.at(RequestName)));
+            ZELContactTable::setText(table, k, ZELApprovalAddContact::LoginIdColumn, fields.at(RequestLoginId));
+            ZELContactTable::setText(table, k, ZELApprovalAddContact::CompanyColumn, profile.value(RequestCompany));
+            ZELContactTable::setText(table, k, ZELApprovalAddContact::DepartmentColumn, fields.at(RequestDepartment));
+            ZELContactTable::setText(table, k, ZELApprovalAddContact::JobTitleColumn, fields.at(RequestJobTitle));
+            approval->m_userProfiles.insert(fields.at(RequestLoginId), profile);
+        },
+        [this, approval, requests, inOrder]() mutable {
+            if (!approval)
+                return;
+            QTableWidget *table = approval->m_approvaltable;
+            if ((requests->shown > 0 && MainPage->isVisible()) || stackedWidget->currentIndex() == 1) {
+                m_addContactApprovalAction->setText(tr(ApprovalText) + QStringLiteral(" (")
+                                                    + QString::number(requests->message.size() - 1) + QLatin1Char(')'));
+                m_addContactApprovalAction->setEnabled(true);
+                ZELContactTable::endOrderedFill(table, ZELApprovalAddContact::NameColumn, inOrder);
+                if (!m_autoReSignIn && !m_decideLater) {
+                    approval->setModal(true);
+                    approval->show();
+                    // In front of the main window the alert raised, under the
+                    // "added you" pop-up the alert opened.
+                    approval->raise();
+                    raiseRequestDialogs();
+                }
+            } else {
+                m_addContactApprovalAction->setText(tr(ApprovalText));
+                m_addContactApprovalAction->setEnabled(false);
+            }
+            m_decideLater = false;
+            ZELSlicedWork::releaseAside(std::move(requests));
+        });
     return ZELDispatchResult::Continue;
 }
 
@@ -393,27 +500,35 @@ ZELDispatchResult ZELClient::dispatchApprovalRequestedUser(const QStringList &me
     }
     QTableWidget *table = m_approvalRequestedUserDialog->m_approvaltable;
     table->setSortingEnabled(false);
-    int k = 0;
-    for (int i = 1; i < message.size(); ++i) {
-        const QString request = messageValue(message, i);
-        const QString first = request.section(QStringLiteral("##"), 0, 0);
-        const QString second = request.section(QStringLiteral("##"), 1, 1);
-        table->insertRow(k);
-        table->setRowHeight(k, 20);
-        auto *check = new QTableWidgetItem(0);
-        check->setCheckState(Qt::Unchecked);
-        table->setItem(k, ZELApprovalRequestedUser::CheckColumn, check);
-        ZELContactTable::setText(table, k, ZELApprovalRequestedUser::FirstHidden, first);
-        ZELContactTable::setText(table, k, ZELApprovalRequestedUser::SecondHidden, first);
-        ZELContactTable::setText(table, k, ZELApprovalRequestedUser::FirstShown, second);
-        ZELContactTable::setText(table, k, ZELApprovalRequestedUser::SecondShown, second);
-        ++k;
-        ++m_requestedCount;
-    }
-    m_approvalRequestedAction->setText(tr(RequestedText) + QStringLiteral(" (") + QString::number(m_requestedCount)
-                                       + QLatin1Char(')'));
-    m_contactsPopupMenu->removeAction(m_approvalRequestedAction);
-    m_contactsPopupMenu->addAction(m_approvalRequestedAction);
+    auto requests = std::make_shared<const QStringList>(message);
+    const QPointer<QTableWidget> requested = table;
+    runSliced(
+        message.size() - 1,
+        [this, requested, requests](qsizetype at) {
+            if (!requested)
+                return;
+            const QString request = messageValue(*requests, int(at + 1));
+            const QString first = request.section(QStringLiteral("##"), 0, 0);
+            const QString second = request.section(QStringLiteral("##"), 1, 1);
+            const int k = int(at);
+            requested->insertRow(k);
+            requested->setRowHeight(k, 20);
+            auto *check = new QTableWidgetItem(0);
+            check->setCheckState(Qt::Unchecked);
+            requested->setItem(k, ZELApprovalRequestedUser::CheckColumn, check);
+            ZELContactTable::setText(requested, k, ZELApprovalRequestedUser::FirstHidden, first);
+            ZELContactTable::setText(requested, k, ZELApprovalRequestedUser::SecondHidden, first);
+            ZELContactTable::setText(requested, k, ZELApprovalRequestedUser::FirstShown, second);
+            ZELContactTable::setText(requested, k, ZELApprovalRequestedUser::SecondShown, second);
+            ++m_requestedCount;
+        },
+        [this, requests]() mutable {
+            m_approvalRequestedAction->setText(tr(RequestedText) + QStringLiteral(" (")
+                                               + QString::number(m_requestedCount) + QLatin1Char(')'));
+            m_contactsPopupMenu->removeAction(m_approvalRequestedAction);
+            m_contactsPopupMenu->addAction(m_approvalRequestedAction);
+            ZELSlicedWork::releaseAside(std::move(requests));
+        });
     return ZELDispatchResult::Continue;
 }
 

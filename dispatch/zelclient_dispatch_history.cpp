@@ -1,11 +1,13 @@
 #include "core/zelclient.h"
 
 #include <QHeaderView>
+#include <QPointer>
 #include <QSet>
 #include <QTreeWidgetItem>
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
+#include "core/zelslicedwork.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
 #include "messages/zelchathistorylistwindow.h"
@@ -164,21 +166,33 @@ ZELDispatchResult ZELClient::dispatchConferenceDates(const QStringList &message)
 {
     removeHistoryWaitCursor();
     ZELChatHistoryListWindow *window = m_chatHistoryWindow.get();
-    if (window->isVisible()) {
+    const bool fill = window->isVisible();
+    if (fill)
         window->m_conferenceChatDateList->clear();
+    struct Dates
+    {
+        QStringList message;
         QSet<QString> seen;
-        for (int i = FirstListValue; i < message.size(); ++i) {
-            const QString date = messageValue(message, i);
-            if (seen.contains(date))
-                continue;
-            seen.insert(date);
+    };
+    auto dates = std::make_shared<Dates>();
+    dates->message = message;
+    const QPointer<ZELChatHistoryListWindow> history = window;
+    runSliced(
+        fill ? qMax<qsizetype>(0, message.size() - FirstListValue) : 0,
+        [history, dates](qsizetype n) {
+            const QString date = messageValue(dates->message, int(FirstListValue + n));
+            if (!history || dates->seen.contains(date))
+                return;
+            dates->seen.insert(date);
             if (!date.isEmpty())
-                window->m_conferenceChatDateList->addItem(date);
-        }
-    }
-    if (window->m_conferenceChatDateList->count() == 0 && window->m_contactNamesList->count() == 0) {
-        // A notice, not a transcript: the save button goes off with it.
-        window->showNotice(ZELChatHistoryListWindow::emptyHistoryPage());
-    }
+                history->m_conferenceChatDateList->addItem(date);
+        },
+        [history, dates]() mutable {
+            ZELSlicedWork::releaseAside(std::move(dates));
+            if (history && history->m_conferenceChatDateList->count() == 0 && history->m_contactNamesList->count() == 0) {
+                // A notice, not a transcript: the save button goes off with it.
+                history->showNotice(ZELChatHistoryListWindow::emptyHistoryPage());
+            }
+        });
     return ZELDispatchResult::Continue;
 }

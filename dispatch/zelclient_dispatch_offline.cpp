@@ -4,6 +4,7 @@
 #include <QBrush>
 #include <QIcon>
 #include <QLabel>
+#include <QPointer>
 #include <QSet>
 #include <QStackedWidget>
 #include <QTabWidget>
@@ -13,6 +14,7 @@
 
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
+#include "core/zelslicedwork.h"
 #include "protocol/zelparsedmessage.h"
 #include "protocol/zelsettingslists.h"
 #include "media/zelvoicemailinbox.h"
@@ -122,24 +124,33 @@ ZELDispatchResult ZELClient::dispatchVoiceMailFileDetails(const QStringList &mes
     for (int i = 3; i < length; i += 2)
         ++count;
     m_newVoiceMailCount = count;
-    if (count == 0 || messageValue(message, 3).isEmpty()) {
+    const bool listed = count > 0 && !messageValue(message, 3).isEmpty();
+    if (!listed) {
         m_voiceMailIndicationLabel->hide();
         m_newVoiceMailCount = 0;
     } else {
-        QList<QPair<QString, QString>> voiceMails;
-        for (int i = 3; i < length; i += 2)
-            voiceMails.append({messageValue(message, i), messageValue(message, i + 1)});
-        m_voiceMailInbox->fillTable(voiceMails);
-        m_voiceMailIndicationLabel->setText(QStringLiteral("(") + QString::number(m_newVoiceMailCount)
-                                            + QStringLiteral(") Voice Mails"));
-        m_voiceMailIndicationLabel->show();
+        m_voiceMailInbox->clearTable();
     }
-
-    if (m_invisibleModeAction->isChecked() && m_newVoiceMailCount > 0
-        && m_notificationSettings.value(ZELNotificationList::SendsVoiceMail) == QLatin1String("TRUE")
-        && !m_voiceMailInbox.isVisible() && !m_sessionActive)
-        showVoiceMailPopup(QStringLiteral("<b><font color = '#C34A2C'>You have received ")
-                           + QString::number(m_newVoiceMailCount) + QStringLiteral(" new Voice Mail(s)<b>"));
+    auto details = std::make_shared<const QStringList>(message);
+    runSliced(
+        listed ? count : 0,
+        [this, details](qsizetype n) {
+            const int i = int(3 + 2 * n);
+            m_voiceMailInbox->addVoiceMail(messageValue(*details, i), messageValue(*details, i + 1));
+        },
+        [this, listed, details]() mutable {
+            if (listed) {
+                m_voiceMailIndicationLabel->setText(QStringLiteral("(") + QString::number(m_newVoiceMailCount)
+                                                    + QStringLiteral(") Voice Mails"));
+                m_voiceMailIndicationLabel->show();
+            }
+            if (m_invisibleModeAction->isChecked() && m_newVoiceMailCount > 0
+                && m_notificationSettings.value(ZELNotificationList::SendsVoiceMail) == QLatin1String("TRUE")
+                && !m_voiceMailInbox.isVisible() && !m_sessionActive)
+                showVoiceMailPopup(QStringLiteral("<b><font color = '#C34A2C'>You have received ")
+                                   + QString::number(m_newVoiceMailCount) + QStringLiteral(" new Voice Mail(s)<b>"));
+            ZELSlicedWork::releaseAside(std::move(details));
+        });
     return ZELDispatchResult::Continue;
 }
 
@@ -172,25 +183,41 @@ ZELDispatchResult ZELClient::dispatchOfflineFileDetails(const QStringList &messa
     m_offlineFileDetails = message;
     ZELOfflineMessagesWidget *inbox = m_offlineMessagesWidget.get();
     // While the inbox is open its table is left as the user sees it.
-    if (m_offlineFileDetails.size() > 1 && !inbox->isVisible()) {
+    const bool fill = m_offlineFileDetails.size() > 1 && !inbox->isVisible();
+    if (fill) {
         inbox->m_receivedFileDetailsTable->setRowCount(0);
-        inbox->fillOfflineFileTable(m_offlineFileDetails, m_defaultFileLocation);
+        inbox->m_offlineFileCount = 0;
     }
-    m_offlineFileCount = inbox->m_offlineFileCount;
-    const QString unread = QString::number(m_unreadOfflineMessageCount);
-    const QString files = QString::number(m_offlineFileCount);
-    textBrowser->setText(QStringLiteral("(") + unread + QStringLiteral("/") + files
-                         + QStringLiteral(") Offline Messages/files"));
-    if (m_offlineFileCount == 0) {
-        inbox->m_offlineTabWidget->setTabText(1, QStringLiteral("Offline File(s)"));
-    } else {
-        inbox->m_offlineTabWidget->setTabText(1, files + QStringLiteral(" Offline File(s)"));
-        m_offlineMessagesAction->setText(tr("&Offline Messages") + QStringLiteral(" (") + unread
-                                         + QStringLiteral("/") + files + QStringLiteral(") "));
-    }
-    inbox->m_offlineTabWidget->setTabText(0, m_unreadOfflineMessageCount == 0
-                                                 ? QStringLiteral("Offline Message(s)")
-                                                 : unread + QStringLiteral(" Offline Message(s)"));
+    const QPointer<ZELOfflineMessagesWidget> shown = inbox;
+    auto details = std::make_shared<const QStringList>(message);
+    const QString folder = m_defaultFileLocation;
+    runSliced(
+        fill ? (message.size() - 1 + 2) / 3 : 0,
+        [shown, details, folder](qsizetype n) {
+            if (shown)
+                shown->addOfflineFile(*details, int(1 + 3 * n), folder);
+        },
+        [this, shown, details]() mutable {
+            ZELSlicedWork::releaseAside(std::move(details));
+            if (!shown)
+                return;
+            ZELOfflineMessagesWidget *inbox = shown;
+            m_offlineFileCount = inbox->m_offlineFileCount;
+            const QString unread = QString::number(m_unreadOfflineMessageCount);
+            const QString files = QString::number(m_offlineFileCount);
+            textBrowser->setText(QStringLiteral("(") + unread + QStringLiteral("/") + files
+                                 + QStringLiteral(") Offline Messages/files"));
+            if (m_offlineFileCount == 0) {
+                inbox->m_offlineTabWidget->setTabText(1, QStringLiteral("Offline File(s)"));
+            } else {
+                inbox->m_offlineTabWidget->setTabText(1, files + QStringLiteral(" Offline File(s)"));
+                m_offlineMessagesAction->setText(tr("&Offline Messages") + QStringLiteral(" (") + unread
+                                                 + QStringLiteral("/") + files + QStringLiteral(") "));
+            }
+            inbox->m_offlineTabWidget->setTabText(0, m_unreadOfflineMessageCount == 0
+                                                         ? QStringLiteral("Offline Message(s)")
+                                                         : unread + QStringLiteral(" Offline Message(s)"));
+        });
     return ZELDispatchResult::Continue;
 }
 

@@ -167,26 +167,27 @@ QString ZELVoiceMailInbox::senderOf(const QString &fileName)
     return fileName.section(Separator, 1, 1);
 }
 
-void ZELVoiceMailInbox::fillTable(const QList<QPair<QString, QString>> &voiceMails)
+void ZELVoiceMailInbox::clearTable()
+{
+    m_voiceMailTableWidget->setRowCount(0);
+}
+
+void ZELVoiceMailInbox::addVoiceMail(const QString &fileName, const QString &value)
 {
     QTableWidget *table = m_voiceMailTableWidget;
-    while (table->rowCount() > 0)
-        table->removeRow(0);
-    for (const auto &voiceMail : voiceMails) {
-        const int row = table->rowCount();
-        table->insertRow(row);
-        table->setRowHeight(row, RowHeight);
-        table->setItem(row, ValueColumn, new QTableWidgetItem(ZELTextBounds::shownName(voiceMail.second)));
-        table->setItem(row, SenderColumn, new QTableWidgetItem(ZELTextBounds::shownName(
-                                              ZELTextBounds::withoutFormatControls(senderOf(voiceMail.first)))));
-        auto *status = new QTableWidgetItem(NewStatus);
-        status->setForeground(QBrush(Qt::blue));
-        table->setItem(row, StatusColumn, status);
-        table->setItem(row, TimeColumn, new QTableWidgetItem(lengthText(voiceMail.first)));
-        auto *name = new QTableWidgetItem;
-        ZELTextBounds::setFileName(name, voiceMail.first);
-        table->setItem(row, FileNameColumn, name);
-    }
+    const int row = table->rowCount();
+    table->insertRow(row);
+    table->setRowHeight(row, RowHeight);
+    table->setItem(row, ValueColumn, new QTableWidgetItem(ZELTextBounds::shownName(value)));
+    table->setItem(row, SenderColumn, new QTableWidgetItem(ZELTextBounds::shownName(
+                                          ZELTextBounds::withoutFormatControls(senderOf(fileName)))));
+    auto *status = new QTableWidgetItem(NewStatus);
+    status->setForeground(QBrush(Qt::blue));
+    table->setItem(row, StatusColumn, status);
+    table->setItem(row, TimeColumn, new QTableWidgetItem(lengthText(fileName)));
+    auto *name = new QTableWidgetItem;
+    ZELTextBounds::setFileName(name, fileName);
+    table->setItem(row, FileNameColumn, name);
 }
 
 void ZELVoiceMailInbox::disableButtons()

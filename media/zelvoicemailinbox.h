@@ -40,7 +40,10 @@ public:
     static QString senderOf(const QString &fileName);
 
     // Empties the table and fills it with (file name, shown sender) pairs, all "New".
-    void fillTable(const QList<QPair<QString, QString>> &voiceMails);
+    // The inbox table: emptied, then a row per voice mail (its file name and
+    // the value shown as its sender).
+    void clearTable();
+    void addVoiceMail(const QString &fileName, const QString &value);
 
     QString m_dataFolder; // set by the main widget right after construction
     QString m_playFileName;

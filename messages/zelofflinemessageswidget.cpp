@@ -206,41 +206,37 @@ QString ZELOfflineMessagesWidget::shortName(const QString &wireName)
     return (fileName.size() > 20 ? fileName.left(20) + QStringLiteral("...") : fileName).toHtmlEscaped();
 }
 
-void ZELOfflineMessagesWidget::fillOfflineFileTable(QStringList details, QString folder)
+void ZELOfflineMessagesWidget::addOfflineFile(const QStringList &details, int at, const QString &folder)
 {
     const QString keySeparator = QStringLiteral("^%");
     const QString sizeSeparator = QStringLiteral("##");
-    m_offlineFileCount = 0;
-    for (int i = 1; i < details.size(); i += 3) {
-        const QString key = details.value(i);
-        const QString sizeAndName = details.value(i + 2);
-        const QString fileName = key.section(keySeparator, 2, 2);
-        const int row = m_receivedFileDetailsTable->rowCount();
-        m_receivedFileDetailsTable->insertRow(row);
-        m_receivedFileDetailsTable->setRowHeight(row, 15);
-        auto *name = new QTableWidgetItem;
-        ZELTextBounds::setFileName(name, fileName);
-        m_receivedFileDetailsTable->setItem(row, FileNameColumn, name);
-        m_receivedFileDetailsTable->setItem(row, PathColumn, new QTableWidgetItem(folder));
-        m_receivedFileDetailsTable->setItem(
-            row, SizeColumn,
-            new QTableWidgetItem(ZELTextBounds::shownName(sizeAndName.section(sizeSeparator, 0, 0))
-                                 + QStringLiteral(" bytes")));
-        m_receivedFileDetailsTable->setItem(row, SenderUserColumn,
-                                            new QTableWidgetItem(key.section(keySeparator, 1, 1)));
-        m_receivedFileDetailsTable->setItem(row, SenderNameColumn,
-                                            new QTableWidgetItem(ZELTextBounds::shownName(
-                                                sizeAndName.section(sizeSeparator, 1, 1))));
-        m_receivedFileDetailsTable->setItem(row, SentTimeColumn,
-                                            new QTableWidgetItem(ZELTextBounds::shownName(details.value(i + 1))));
-        setColouredText(m_receivedFileDetailsTable, row, StatusColumn, QString::fromLatin1(kWaiting), Qt::blue);
-        if (i == 1) {
-            ZELTextBounds::setFileName(m_recievedFileLabel, fileName);
-            m_fileStatusLabel->setText(QString::fromLatin1(kWaiting));
-            m_defaultFileLocation->setText(folder);
-        }
-        ++m_offlineFileCount;
+    const QString key = details.value(at);
+    const QString sizeAndName = details.value(at + 2);
+    const QString fileName = key.section(keySeparator, 2, 2);
+    const int row = m_receivedFileDetailsTable->rowCount();
+    m_receivedFileDetailsTable->insertRow(row);
+    m_receivedFileDetailsTable->setRowHeight(row, 15);
+    auto *name = new QTableWidgetItem;
+    ZELTextBounds::setFileName(name, fileName);
+    m_receivedFileDetailsTable->setItem(row, FileNameColumn, name);
+    m_receivedFileDetailsTable->setItem(row, PathColumn, new QTableWidgetItem(folder));
+    m_receivedFileDetailsTable->setItem(
+        row, SizeColumn,
+        new QTableWidgetItem(ZELTextBounds::shownName(sizeAndName.section(sizeSeparator, 0, 0))
+                             + QStringLiteral(" bytes")));
+    m_receivedFileDetailsTable->setItem(row, SenderUserColumn, new QTableWidgetItem(key.section(keySeparator, 1, 1)));
+    m_receivedFileDetailsTable->setItem(row, SenderNameColumn,
+                                        new QTableWidgetItem(ZELTextBounds::shownName(
+                                            sizeAndName.section(sizeSeparator, 1, 1))));
+    m_receivedFileDetailsTable->setItem(row, SentTimeColumn,
+                                        new QTableWidgetItem(ZELTextBounds::shownName(details.value(at + 1))));
+    setColouredText(m_receivedFileDetailsTable, row, StatusColumn, QString::fromLatin1(kWaiting), Qt::blue);
+    if (at == 1) {
+        ZELTextBounds::setFileName(m_recievedFileLabel, fileName);
+        m_fileStatusLabel->setText(QString::fromLatin1(kWaiting));
+        m_defaultFileLocation->setText(folder);
     }
+    ++m_offlineFileCount;
 }
 
 void ZELOfflineMessagesWidget::onBrowseButtonClicked()

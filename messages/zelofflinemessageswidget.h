@@ -40,7 +40,9 @@ public:
     ~ZELOfflineMessagesWidget() override;
 
     // Appends one row per file of an "OFFLINEFILEDETAILS" message, saved into folder.
-    void fillOfflineFileTable(QStringList details, QString folder);
+    // One row of the offline file table: the file whose three values start at
+    // `at` in the details, to be saved in `folder`; counted in m_offlineFileCount.
+    void addOfflineFile(const QStringList &details, int at, const QString &folder);
 
     // A name as questions show it: cut after 20 characters, escaped for their markup.
     static QString shortName(const QString &fileName);

@@ -50,6 +50,9 @@ QListWidget *sideList(QWidget *form, const char *name)
     list->setFont(font);
     list->setMouseTracking(false);
     list->setFocusPolicy(Qt::ClickFocus);
+    // One line of text each: the rows are laid out from the first one's size,
+    // not measured one by one, however many a list holds.
+    list->setUniformItemSizes(true);
     return list;
 }
 
