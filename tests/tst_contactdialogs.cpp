@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopeGuard>
+#include <QHeaderView>
 #include <QTableWidget>
 #include <QTimer>
 #include <QTreeWidget>
@@ -593,6 +594,49 @@ private slots:
         }
         if (another)
             QTRY_COMPARE(m_client->m_requestedCount, 1);
+    }
+
+    // A long delete list fills a slice at a time and ends sorted by name, the
+    // table's sorting on for the user; the message after it in the frame, and
+    // the frame after that, are handled once it is whole.
+    void longDeleteListSortedAndInOrder()
+    {
+        const int count = 30000;
+        QStringList entries;
+        for (int i = count; i > 0; --i)
+            entries << QStringLiteral("Name%1").arg(i, 5, 10, QLatin1Char('0')) << QStringLiteral("user%1").arg(i)
+                    << "Dev" << "Engineer&&Acme";
+        const QString document =
+            ZELTestPeer::message("DELETECONTACT", {{"DELETELIST", ""}}) + entries.join(',') + ',';
+        ZELDeleteContact *dialog = m_client->m_deleteContactDialog.get();
+        QTableWidget *table = dialog->m_deleteContactList;
+        int filling = 0;
+        bool outOfOrder = false;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] {
+            filling += m_client->slicedWorkPending();
+            outOfOrder = outOfOrder || (m_client->m_requestedCount > 0 && table->rowCount() < count);
+        });
+        ticker.start(0);
+        m_peer->sendTexts({document, ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "zoe##Zoe"}})});
+        m_peer->sendText(ZELTestPeer::message("APPROVALREQUESTEDUSER", {{"R", "yan##Yan"}}));
+        QTRY_VERIFY_WITH_TIMEOUT(m_client->m_approvalRequestedUserDialog->m_approvaltable->rowCount() == 2, 120000);
+        QVERIFY(filling > 0);
+        QVERIFY(!outOfOrder);
+
+        QCOMPARE(table->rowCount(), count);
+        QCOMPARE(table->item(0, ZELDeleteContact::NameColumn)->text(), QString("  Name00001"));
+        QCOMPARE(table->item(0, ZELDeleteContact::LoginIdColumn)->text(), QString("user1"));
+        QCOMPARE(table->item(count - 1, ZELDeleteContact::NameColumn)->text(), QString("  Name30000"));
+        for (int row = 1; row < count; ++row)
+            QVERIFY(table->item(row - 1, ZELDeleteContact::NameColumn)->text()
+                    < table->item(row, ZELDeleteContact::NameColumn)->text());
+        QVERIFY(table->isSortingEnabled());
+        QCOMPARE(table->horizontalHeader()->sortIndicatorSection(), int(ZELDeleteContact::NameColumn));
+        QCOMPARE(table->horizontalHeader()->sortIndicatorOrder(), Qt::AscendingOrder);
+        // The user's own sort still sorts.
+        table->horizontalHeader()->setSortIndicator(ZELDeleteContact::NameColumn, Qt::DescendingOrder);
+        QCOMPARE(table->item(0, ZELDeleteContact::LoginIdColumn)->text(), QString("user30000"));
     }
 
     // Rows the server adds while the user has rows ticked leave the tick

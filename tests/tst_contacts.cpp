@@ -491,6 +491,65 @@ private slots:
         QCOMPARE(contactTips(m_client->m_activeItem), QStringList{"ann - Online"});
     }
 
+    // A long list fills a slice at a time: the window answers in between, and
+    // what the server sent after the list, in its delivery or the next, is
+    // handled after it, in order.
+    void longListFillsInSlicesInOrder_data()
+    {
+        QTest::addColumn<bool>("own");
+        QTest::newRow("own list") << true;
+        QTest::newRow("others list") << false;
+    }
+
+    void longListFillsInSlicesInOrder()
+    {
+        QFETCH(bool, own);
+        const int count = 20000;
+        QList<Contact> contacts;
+        for (int i = 0; i < count; ++i) {
+            const QString user = QStringLiteral("user%1").arg(i);
+            contacts << (i % 2 ? offline(user, "APPROVED", QStringLiteral("Dept %1").arg(i % 30))
+                               : online(user, "Online", QStringLiteral("Dept %1").arg(i % 30)));
+        }
+        int answeredWhileFilling = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, this, [&] { answeredWhileFilling += m_client->slicedWorkPending(); });
+        ticker.start(0);
+
+        deliver({own ? ownList(contacts) : othersList(contacts), logout("user0", "Dept 0")});
+        deliver({changeStatus("user2", "Busy")});
+        QVERIFY(m_client->slicedWorkPending());
+        QTRY_VERIFY_WITH_TIMEOUT(!m_client->slicedWorkPending(), 120000);
+        QVERIFY(answeredWhileFilling > 0);
+
+        QCOMPARE(m_client->m_users.size(), qsizetype(count));
+        QCOMPARE(m_client->m_presentContacts.size(), qsizetype(count / 2 - 1));
+        QCOMPARE(m_client->m_users.value("user0").status, QString("Offline"));
+        QVERIFY(contactTips(m_client->m_inactiveItem).contains("user0 - Offline"));
+        QVERIFY(!contactTips(m_client->m_activeItem).contains("user0 - Online"));
+        QCOMPARE(m_client->m_users.value("user2").status, QString("Busy"));
+        QCOMPARE(contactTips(m_client->m_activeItem).size(), count / 2 - 1);
+    }
+
+    // Signing out while a long list fills ends the list first: the tree is
+    // cleared of all of it, and what waited behind it is still handled.
+    void signOutDuringALongList()
+    {
+        QList<Contact> contacts;
+        for (int i = 0; i < 20000; ++i)
+            contacts << online(QStringLiteral("user%1").arg(i));
+        deliver({ownList(contacts)});
+        deliver({changeStatus("user2", "Busy")});
+        QVERIFY(m_client->slicedWorkPending());
+        m_client->signOutSuccessFull();
+        QVERIFY(!m_client->slicedWorkPending());
+        QCOMPARE(m_client->m_contactView->topLevelItemCount(), 0);
+        QVERIFY(!m_client->m_onlineItem);
+        QCOMPARE(m_client->m_users.value("user2").status, QString("Busy"));
+        QTest::qWait(50);
+        QCOMPARE(m_client->m_contactView->topLevelItemCount(), 0);
+    }
+
     void logoutMovesRow_data()
     {
         QTest::addColumn<QString>("popupSetting");
