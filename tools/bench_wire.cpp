@@ -286,7 +286,10 @@ int main(int argc, char *argv[])
             {mb + " text", text},
             {mb + " random, terminator texts inside", terminatorsEverywhere(size)},
         };
-        for (const auto &[label, data] : cases) {
+        for (const auto &item : cases) {
+            // Named, not bound: a lambda may not capture a structured binding before C++20.
+            const QByteArray &label = item.first;
+            const QByteArray &data = item.second;
             QByteArray frame;
             const double seconds = bestSeconds(3, [&] { frame = ZELTcpSocket::fileFrame(data); });
             const bool clean = frame.indexOf("<WRITEEND>") == frame.size() - 10
