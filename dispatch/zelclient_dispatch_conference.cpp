@@ -155,6 +155,9 @@ ZELDispatchResult ZELClient::dispatchConferenceChatStatus(const QStringList &mes
     if (!window)
         return ZELDispatchResult::Continue;
     const QString member = messageValue(message, AnswerMember);
+    // No account has a user name of that length: the answer is no member's.
+    if (member.size() > ZELTextBounds::KeyLength)
+        return ZELDispatchResult::Continue;
     const QString answer = messageValue(message, AnswerWord);
     const QString displayName = messageValue(message, AnswerDisplayName);
     const bool accepted = answer == QLatin1String("Accepted");

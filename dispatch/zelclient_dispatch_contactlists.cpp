@@ -28,6 +28,7 @@
 #include "mainwindow/zelcontactrow.h"
 #include "reminders/zelreminderdialog.h"
 #include "style/zelmessageboxclass.h"
+#include "style/zeltextbounds.h"
 
 namespace {
 
@@ -233,7 +234,7 @@ ZELDispatchResult ZELClient::dispatchAddContact(const QStringList &message)
     const QString status = messageValue(message, AddStatus);
     const QStringList profile = profileParts(messageValue(message, AddProfile));
     const QString company = profile.value(ProfileCompany);
-    if (userName.isEmpty())
+    if (userName.isEmpty() || userName.size() > ZELTextBounds::KeyLength)
         return ZELDispatchResult::Continue;
 
     if (!hasReminderAssignee(displayName))

@@ -243,7 +243,7 @@ ZELDispatchResult ZELClient::dispatchNewUser(const QStringList &received)
         const bool approved = value(ContactApproval) == QLatin1String("APPROVED");
         const QStringList profile = profileParts(value(ContactProfile));
         const QString company = profile.value(ProfileCompany);
-        if (userName.isEmpty())
+        if (userName.isEmpty() || userName.size() > ZELTextBounds::KeyLength)
             return;
 
         if (state == Offline) {

@@ -27,7 +27,10 @@ public:
         BreakEvery = 32,           // longest run without a break point a label gets
         // Longest run without a break point a document shows: it wraps such a
         // run anywhere, in a time that grows with the square of the run.
-        LongestRun = 2048
+        LongestRun = 2048,
+        // A user name is a key, kept whole wherever it goes: one longer than
+        // this is no account's, and a contact record carrying it is left out.
+        KeyLength = 4096
     };
 
     // Elided with "…" beyond `limit` characters; never splits a surrogate pair.

@@ -339,6 +339,16 @@ private slots:
         fence();
         QCOMPARE(requestCount("UPDATECONFERENCECHATUSERS"), 1);
 
+        // An answer under a user name longer than any account's adds no one and
+        // tells the server nothing; the answer after it is handled as ever.
+        answer(QString(ZELTextBounds::KeyLength + 1, QLatin1Char('x')), "Long Name", "Accepted");
+        answer("zed", "Zed", "Declined");
+        QTRY_VERIFY(w->totalMessage->toPlainText().contains("Zed has Declined conference chat"));
+        QVERIFY(!w->totalMessage->toPlainText().contains("Long Name"));
+        fence();
+        QCOMPARE(requestCount("UPDATECONFERENCECHATUSERS"), 1);
+        QCOMPARE(rows(w->m_chatRoomListBox), QStringList({"ravi##Ravi Kumar"}));
+
         // A participant cannot be invited again.
         select(w->invitableUsers().list(), {"ravi"});
         w->m_inviteChatButton->click();

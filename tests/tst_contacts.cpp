@@ -531,6 +531,40 @@ private slots:
         QCOMPARE(contactTips(m_client->m_activeItem).size(), count / 2 - 1);
     }
 
+    // A user name is a key and is kept whole; one longer than any account's is
+    // no contact, in a presence list or an addition, and costs the window nothing.
+    void overLongUserNameLeftOut_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<int>("length");
+        QTest::addColumn<bool>("kept");
+        for (const char *how : {"own list", "others list", "addition"}) {
+            QTest::addRow("%s, 4,096 characters", how) << how << 4096 << true;
+            QTest::addRow("%s, 4,097 characters", how) << how << 4097 << false;
+            QTest::addRow("%s, 4 M characters", how) << how << 4 * 1024 * 1024 << false;
+        }
+    }
+
+    void overLongUserNameLeftOut()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, length);
+        QFETCH(bool, kept);
+        const QString user(length, QLatin1Char('u'));
+        const Contact contact = online(user);
+        if (how == "own list")
+            deliver({ownList({contact, online("ann")})});
+        else if (how == "others list")
+            deliver({othersList({contact, online("ann")})});
+        else
+            deliver({addName(contact), addName(online("ann"))});
+        QTRY_VERIFY(!m_client->slicedWorkPending());
+        QVERIFY(m_client->m_users.contains("ann"));
+        QCOMPARE(m_client->m_users.contains(user), kept);
+        QCOMPARE(contactTips(m_client->m_activeItem).contains(user + " - Online"), kept);
+        QCOMPARE(m_client->m_presentContacts.size(), kept ? 2 : 1);
+    }
+
     // Signing out while a long list fills ends the list first: the tree is
     // cleared of all of it, and what waited behind it is still handled.
     void signOutDuringALongList()
