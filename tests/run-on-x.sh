@@ -17,4 +17,7 @@ fi
 if [ -n "${ASAN_OPTIONS:-}" ]; then
     export ASAN_OPTIONS="$ASAN_OPTIONS:intercept_strndup=0"
 fi
-DISPLAY=":$(head -n 1 "$displays")" QT_QPA_PLATFORM=xcb "$@"
+# Images reach the X server over the socket, not in shared memory: a shared
+# segment handed over as a file descriptor now and then fails on a busy
+# machine, and takes the whole connection with it.
+DISPLAY=":$(head -n 1 "$displays")" QT_QPA_PLATFORM=xcb QT_XCB_NO_MITSHM=1 "$@"

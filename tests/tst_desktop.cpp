@@ -324,7 +324,8 @@ private slots:
         }
         settle();
         QVERIFY(m_x.isStackedAbove(notice->winId(), chat->winId()));
-        QVERIFY(chat->geometry().contains(notice->geometry()));
+        // On a busy machine the window manager may still be placing the chat window.
+        QTRY_VERIFY(chat->geometry().contains(notice->geometry()));
         QCOMPARE(notice->windowModality(), Qt::NonModal);
         notice->close();
     }
