@@ -1,6 +1,7 @@
 #include "core/zelclient.h"
 
 #include <QHeaderView>
+#include <QListWidget>
 #include <QPointer>
 #include <QSet>
 #include <QTreeWidgetItem>
@@ -58,16 +59,21 @@ ZELDispatchResult ZELClient::dispatchChatHistoryToClient(const QStringList &mess
 ZELDispatchResult ZELClient::dispatchChatHistoryList(const QStringList &message)
 {
     removeHistoryWaitCursor();
-    if (m_chatHistoryWindow.isVisible()) {
-        QListWidget *list = m_chatHistoryWindow->m_contactNamesList;
-        list->clear();
-        for (int i = FirstListValue; i + 1 < message.size(); i += 2) {
-            if (messageValue(message, i).isEmpty())
-                continue;
-            auto *item = new QListWidgetItem(messageValue(message, i + 1), list);
-            item->setToolTip(messageValue(message, i));
-        }
-    }
+    if (!m_chatHistoryWindow.isVisible())
+        return ZELDispatchResult::Continue;
+    m_chatHistoryWindow->m_contactNamesList->clear();
+    const QPointer<QListWidget> list = m_chatHistoryWindow->m_contactNamesList;
+    auto names = std::make_shared<const QStringList>(message);
+    runSliced(
+        qMax<qsizetype>(0, (message.size() - FirstListValue) / 2),
+        [list, names](qsizetype n) {
+            const int i = int(FirstListValue + 2 * n);
+            if (!list || messageValue(*names, i).isEmpty())
+                return;
+            auto *item = new QListWidgetItem(messageValue(*names, i + 1), list);
+            item->setToolTip(messageValue(*names, i));
+        },
+        [names]() mutable { ZELSlicedWork::releaseAside(std::move(names)); });
     return ZELDispatchResult::Continue;
 }
 
@@ -88,48 +94,68 @@ ZELDispatchResult ZELClient::dispatchRecentChatUserList(const QStringList &messa
 
 ZELDispatchResult ZELClient::dispatchChatHistoryDate(const QStringList &message)
 {
-    if (m_chatHistoryWindow.isVisible()) {
-        ZELChatHistoryListWindow *window = m_chatHistoryWindow.get();
-        window->m_historyDisplay->clear();
-        emptyTable(window->m_chatDateList);
-        if (message.size() > 4) {
-            for (int i = FirstListValue; i + 2 < message.size(); i += 3) {
-                if (i == FirstListValue)
-                    window->startSessionTable(QStringLiteral("Chat Date"));
-                appendSessionRow(window->m_chatDateList, messageValue(message, i), messageValue(message, i + 1),
-                                 messageValue(message, i + 2));
-            }
-            removeHistoryWaitCursor();
-        } else {
-            removeHistoryWaitCursor();
-            window->displayMessage(QStringLiteral("No chat history found"));
-        }
+    if (!m_chatHistoryWindow.isVisible()) {
+        removeHistoryWaitCursor();
+        return ZELDispatchResult::Continue;
     }
-    removeHistoryWaitCursor();
+    ZELChatHistoryListWindow *window = m_chatHistoryWindow.get();
+    window->m_historyDisplay->clear();
+    emptyTable(window->m_chatDateList);
+    if (message.size() <= 4) {
+        removeHistoryWaitCursor();
+        window->displayMessage(QStringLiteral("No chat history found"));
+        return ZELDispatchResult::Continue;
+    }
+    const QPointer<ZELChatHistoryListWindow> history = window;
+    auto dates = std::make_shared<const QStringList>(message);
+    runSliced(
+        (message.size() - FirstListValue) / 3,
+        [history, dates](qsizetype n) {
+            if (!history)
+                return;
+            const int i = int(FirstListValue + 3 * n);
+            if (n == 0)
+                history->startSessionTable(QStringLiteral("Chat Date"));
+            appendSessionRow(history->m_chatDateList, messageValue(*dates, i), messageValue(*dates, i + 1),
+                             messageValue(*dates, i + 2));
+        },
+        [this, dates]() mutable {
+            ZELSlicedWork::releaseAside(std::move(dates));
+            removeHistoryWaitCursor();
+        });
     return ZELDispatchResult::Continue;
 }
 
 ZELDispatchResult ZELClient::dispatchConferenceNamesToBeSent(const QStringList &message)
 {
-    if (m_chatHistoryWindow.isVisible()) {
-        ZELChatHistoryListWindow *window = m_chatHistoryWindow.get();
-        window->m_historyDisplay->clear();
-        window->m_sessionNames.clear();
-        emptyTable(window->m_chatDateList);
-        if (message.size() > 4) {
-            for (int i = FirstListValue; i + 2 < message.size(); i += 3) {
-                if (i == FirstListValue)
-                    window->startSessionTable(QStringLiteral("Chat Session Name"));
-                const QString full = messageValue(message, i);
-                const QString shown = full.section(QLatin1Char('~'), 0, 0).chopped(
-                    qMin(2, int(full.section(QLatin1Char('~'), 0, 0).size())));
-                appendSessionRow(window->m_chatDateList, shown, messageValue(message, i + 1),
-                                 messageValue(message, i + 2));
-                window->m_sessionNames << full;
-            }
-        }
+    if (!m_chatHistoryWindow.isVisible()) {
+        removeHistoryWaitCursor();
+        return ZELDispatchResult::Continue;
     }
-    removeHistoryWaitCursor();
+    ZELChatHistoryListWindow *window = m_chatHistoryWindow.get();
+    window->m_historyDisplay->clear();
+    window->m_sessionNames.clear();
+    emptyTable(window->m_chatDateList);
+    const QPointer<ZELChatHistoryListWindow> history = window;
+    auto sessions = std::make_shared<const QStringList>(message);
+    runSliced(
+        message.size() > 4 ? (message.size() - FirstListValue) / 3 : 0,
+        [history, sessions](qsizetype n) {
+            if (!history)
+                return;
+            const int i = int(FirstListValue + 3 * n);
+            if (n == 0)
+                history->startSessionTable(QStringLiteral("Chat Session Name"));
+            const QString full = messageValue(*sessions, i);
+            const QString name = full.section(QLatin1Char('~'), 0, 0);
+            appendSessionRow(history->m_chatDateList, name.chopped(qMin(2, int(name.size()))),
+                             messageValue(*sessions, i + 1), messageValue(*sessions, i + 2));
+            history->m_sessionNames << full;
+        },
+        [this, sessions]() mutable {
+            ZELSlicedWork::releaseAside(std::move(sessions));
+            removeHistoryWaitCursor();
+        });
     return ZELDispatchResult::Continue;
 }
 

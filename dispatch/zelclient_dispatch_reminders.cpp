@@ -1,5 +1,8 @@
 #include "core/zelclient.h"
 
+#include <memory>
+
+#include "core/zelslicedwork.h"
 #include "protocol/zelparsedmessage.h"
 #include "reminders/zelreminderdialog.h"
 
@@ -53,15 +56,20 @@ ZELDispatchResult ZELClient::dispatchSelfReminders(const QStringList &message)
 
 ZELDispatchResult ZELClient::dispatchCrossReminders(const QStringList &message)
 {
-    for (int r = 0, n = messageRecordCount(message, FirstRecord, RecordWidth); r < n; ++r) {
-        QString subject = recordValue(message, r, RecordSubject);
-        QString due = recordValue(message, r, RecordDue);
-        QString state = recordValue(message, r, RecordState);
-        QString id = recordValue(message, r, RecordId);
-        QString assignee = recordValue(message, r, RecordAssignee);
-        QString assigneeName = recordValue(message, r, RecordOwner);
-        loadOtherReminderinQMap(subject, due, state, id, assignee, assigneeName);
-    }
+    auto records = std::make_shared<const QStringList>(message);
+    runSliced(
+        messageRecordCount(message, FirstRecord, RecordWidth),
+        [this, records](qsizetype n) {
+            const int r = int(n);
+            QString subject = recordValue(*records, r, RecordSubject);
+            QString due = recordValue(*records, r, RecordDue);
+            QString state = recordValue(*records, r, RecordState);
+            QString id = recordValue(*records, r, RecordId);
+            QString assignee = recordValue(*records, r, RecordAssignee);
+            QString assigneeName = recordValue(*records, r, RecordOwner);
+            loadOtherReminderinQMap(subject, due, state, id, assignee, assigneeName);
+        },
+        [records]() mutable { ZELSlicedWork::releaseAside(std::move(records)); });
     return ZELDispatchResult::Continue;
 }
 
