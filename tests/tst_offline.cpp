@@ -362,6 +362,15 @@ private slots:
         QCOMPARE(m_client->m_offlineMessageList.size(), 4);
         QCOMPARE(m_client->m_unreadOfflineMessageCount, 1);
         QCOMPARE(table->rowCount(), 2); // the open window is not rebuilt
+
+        // Records of more or fewer than seven fields are matched whole as well.
+        const QString longer = record("amy", "x", "2026-12-03 08:00") + "##more##fields";
+        const QString shorter = "ben##y##2026-12-03 09:00##NO";
+        deliver("OFFLINEMESSAGES", {longer, shorter});
+        QCOMPARE(m_client->m_offlineMessageList.size(), 6);
+        deliver("OFFLINEMESSAGES", {shorter, longer, record("amy", "x", "2026-12-03 08:00") + "##other"});
+        QCOMPARE(m_client->m_offlineMessageList.size(), 7);
+        QCOMPARE(m_client->m_unreadOfflineMessageCount, 4);
     }
 
     // Selecting the only row selects whole columns; the column titles keep
