@@ -21,7 +21,7 @@ bool ZELSlicedWork::runSlice()
     slice.start();
     while (m_next < m_count) {
         m_step(m_next++);
-        if (m_next < m_count && slice.elapsed() >= SliceMilliseconds)
+        if (m_next < m_count && m_next >= StepsBeforeSlicing && slice.elapsed() >= SliceMilliseconds)
             return false;
     }
     m_done = true;

@@ -18,6 +18,9 @@ class ZELSlicedWork : public QObject
 
 public:
     static constexpr int SliceMilliseconds = 25;
+    // A list this short is done at once, whatever its first steps cost (the
+    // first may build the window it fills): only a long list comes in slices.
+    static constexpr qsizetype StepsBeforeSlicing = 32;
     using Step = std::function<void(qsizetype)>;
     using Finish = std::function<void()>;
 

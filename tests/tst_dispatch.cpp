@@ -6,9 +6,12 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
+#include <QThread>
+#include <QTimer>
 
 #include "chat/zelchatwindow.h"
 #include "core/zelclient.h"
+#include "core/zelslicedwork.h"
 #include "protocol/zelfilenames.h"
 #include "protocol/zelfilewriter.h"
 #include "messages/zelofflinemessageswidget.h"
@@ -89,6 +92,48 @@ private:
     }
 
 private slots:
+    // Work on a list runs its steps in order and its closing step once after
+    // them; a short list is done at once however slow its steps, a long one
+    // lets the event loop run between slices.
+    void slicedWork_data()
+    {
+        QTest::addColumn<int>("count");
+        QTest::addColumn<bool>("atOnce");
+        QTest::newRow("empty") << 0 << true;
+        QTest::newRow("short, slow steps") << int(ZELSlicedWork::StepsBeforeSlicing) << true;
+        QTest::newRow("long, slow steps") << 200 << false;
+    }
+
+    void slicedWork()
+    {
+        QFETCH(int, count);
+        QFETCH(bool, atOnce);
+        QList<qsizetype> steps;
+        int finished = 0;
+        int timerRuns = 0;
+        ZELSlicedWork work(
+            count,
+            [&](qsizetype at) {
+                steps << at;
+                QThread::usleep(1500);
+            },
+            [&] { finished += int(steps.size() == count); });
+        QCOMPARE(work.runSlice(), atOnce);
+        QCOMPARE(finished, atOnce ? 1 : 0);
+        if (!atOnce) {
+            QTimer ticker;
+            connect(&ticker, &QTimer::timeout, this, [&] { timerRuns += !work.isDone(); });
+            ticker.start(0);
+            work.continueLater();
+            QTRY_VERIFY(work.isDone());
+            QVERIFY(timerRuns > 0);
+        }
+        QCOMPARE(finished, 1);
+        QCOMPARE(steps.size(), qsizetype(count));
+        for (qsizetype i = 0; i < steps.size(); ++i)
+            QCOMPARE(steps.at(i), i);
+    }
+
     void frame_data()
     {
         QTest::addColumn<QString>("text");
