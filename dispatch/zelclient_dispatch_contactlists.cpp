@@ -120,23 +120,6 @@ QList<qsizetype> orderByName(const QStringList &list, qsizetype records, qsizety
     return order;
 }
 
-// The first `count` '#'-separated fields of a request, fewer when it has fewer;
-// a long tail after them is not split.
-QStringList requestFields(const QString &request, int count)
-{
-    QStringList fields;
-    qsizetype start = 0;
-    while (fields.size() < count) {
-        const qsizetype hash = request.indexOf(QLatin1Char('#'), start);
-        const qsizetype end = hash < 0 ? request.size() : hash;
-        fields.append(request.sliced(start, end - start));
-        if (hash < 0)
-            break;
-        start = hash + 1;
-    }
-    return fields;
-}
-
 void endSearchCursor(ZELClient &client)
 {
     if (client.m_waitCursorShown) {
@@ -442,7 +425,7 @@ ZELDispatchResult ZELClient::dispatchAddContactApprovalStatus(const QStringList 
         QStringList names;
         names.reserve(message.size());
         for (qsizetype i = 1; i < message.size(); ++i)
-            names.append(requestFields(message.at(i), RequestName + 1).value(RequestName));
+            names.append(messageParts(message.at(i), u"#", RequestName + 2).value(RequestName));
         requests->order = orderByName(names, names.size(), 1, 0);
     }
     for (int row = 0; row < table->rowCount(); ++row)
@@ -454,8 +437,9 @@ ZELDispatchResult ZELClient::dispatchAddContactApprovalStatus(const QStringList 
             if (!approval)
                 return;
             QTableWidget *table = approval->m_approvaltable;
+            // Only the fields a row shows are cut out; a long tail stays whole.
             const QStringList fields =
-                requestFields(messageValue(requests->message, int(requests->order.at(at) + 1)), RequestFields);
+                messageParts(messageValue(requests->message, int(requests->order.at(at) + 1)), u"#", RequestFields + 1);
             // A request of fewer fields is outside the format: nothing to show of it.
             if (fields.size() < RequestFields || requests->listed.contains(fields.at(RequestLoginId)))
                 return;

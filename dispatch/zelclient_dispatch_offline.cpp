@@ -12,8 +12,6 @@
 #include <QTextBrowser>
 #include <QTimer>
 
-#include <utility>
-
 #include "chat/zelchatwindow.h"
 #include "chat/zeltranscript.h"
 #include "core/zelslicedwork.h"
@@ -29,43 +27,18 @@ namespace {
 
 const QString RecordSeparator = QStringLiteral("##");
 
-// Where field `n` of a record starts and ends (its "##" or the record's end);
-// only the fields before it are looked at, however many follow.
-std::pair<qsizetype, qsizetype> fieldBounds(const QString &record, int n)
-{
-    qsizetype start = 0;
-    for (int i = 0; i < n; ++i) {
-        const qsizetype next = record.indexOf(RecordSeparator, start);
-        if (next < 0)
-            return {record.size(), record.size()};
-        start = next + RecordSeparator.size();
-    }
-    const qsizetype end = record.indexOf(RecordSeparator, start);
-    return {start, end < 0 ? record.size() : end};
-}
-
-QStringView recordField(const QString &record, int n)
-{
-    const auto [start, end] = fieldBounds(record, n);
-    return QStringView(record).sliced(start, end - start);
-}
-
 // The fields that name one message whatever the inbox did with it: the read
 // and replied flags change, and its text is stored with ":)" for every "?"
-// once it has been shown. The fields after the seventh stay as they are.
+// once it has been shown. Fields after the seventh are kept as one piece.
 QString messageIdentity(const QString &record)
 {
-    QStringList fields;
-    for (int n = 0; n < 7; ++n)
-        fields.append(recordField(record, n).toString());
+    QStringList fields = messageParts(record, RecordSeparator, 8);
+    while (fields.size() < 7)
+        fields.append(QString());
     fields[1].replace(QLatin1Char('?'), QStringLiteral(":)"));
     fields[3].clear();
     fields[6].clear();
-    QString identity = fields.join(RecordSeparator);
-    const qsizetype rest = fieldBounds(record, 6).second;
-    if (rest < record.size())
-        identity += QStringView(record).sliced(rest);
-    return identity;
+    return fields.join(RecordSeparator);
 }
 
 // The identities of the records a list holds (from position 1), each made
@@ -102,7 +75,7 @@ ZELDispatchResult ZELClient::dispatchOfflineMessages(const QStringList &message)
 
     int unread = 0;
     for (int i = 1; i < m_offlineMessageList.size(); ++i) {
-        if (recordField(m_offlineMessageList.at(i), 3) == QLatin1String("NO"))
+        if (messageParts(m_offlineMessageList.at(i), RecordSeparator, 5).value(3) == QLatin1String("NO"))
             ++unread;
     }
     m_unreadOfflineMessageCount = unread;
